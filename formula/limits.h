@@ -1,0 +1,19 @@
+// The program's fixed limits, in one place.
+#pragma once
+
+namespace limits {
+constexpr int valuestacksize = 22222;   // doubles on the shared value stack
+constexpr int compilestacksize = 1050;  // compile stack entries
+constexpr int codebuffersize = 1050;    // token and operand cells of one compilation
+constexpr int maxcalllevel = 100;       // nested calls of user functions
+constexpr int maximplementdepth = 100;  // nested implementations in one pass
+constexpr int textbuffersize = 3000;    // shared formatting buffer (2999 chars + 0)
+constexpr int variablecount = 52;       // 'A'..'Z', 'a'..'z'
+constexpr int namelength = 30;          // user object names
+constexpr int functionnamelength = 11;  // predefined function names
+constexpr int formulalength = 1040;     // longest formula the editors accept
+constexpr int commentlength = 1520;     // longest comment the editors accept
+constexpr int calculatorcount = 240;    // calculators in the revolver
+constexpr int screencolumns = 80;
+constexpr int screenrows = 30;
+}

@@ -1,0 +1,36 @@
+// Reports that the formula engine and the object records raise for the
+// user.  The message-output layer installs a sink that shows them in framed
+// boxes; until one is installed they are recorded so that tests can read
+// them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class reportkind {
+    unexpected,     // "Unexpected error:" with a routine tag
+    bug,            // "Unexpected Error in \"%s\"!"
+    libread,        // a library record that could not be read
+    message,        // any other message box text
+};
+
+struct reportentry {
+    reportkind kind;
+    std::string text;
+};
+
+class reportsink {
+public:
+    virtual ~reportsink() = default;
+    // Returns the key with which the user closed the report (27 for Esc).
+    virtual int report(reportkind kind, const std::string& text) = 0;
+};
+
+// The sink in use; null restores the recording default.
+void setreportsink(reportsink* sink);
+int report(reportkind kind, const std::string& text);
+int reportf(reportkind kind, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// The recording default: what was reported since the last clear.
+const std::vector<reportentry>& recordedreports();
+void clearrecordedreports();
