@@ -15,20 +15,16 @@ parser::parser()
     objcount(parserclass);
     constructing = 1;
     *emptystream() = tk::ABORT;
-    if (shared.parsercount == 0) {
-        if (!buildshared()) {
-            report(reportkind::unexpected, " parser constructor ");
-            constructing = 0;
-            return;
-        }
+    bool first = shared.parsercount == 0;
+    if (first && !buildshared()) {
+        report(reportkind::unexpected, " parser constructor ");
+    } else {
         // Counted before the context opens, so that parsers made while it
         // reads its objects share this state instead of building another.
-        shared.parsercount = 1;
-        counted = true;
-        loaddesktop();
-    } else {
         ++shared.parsercount;
         counted = true;
+        if (first)
+            loaddesktop();
     }
     constructing = 0;
 }
@@ -37,7 +33,8 @@ parser::~parser()
 {
     objcount(-parserclass);
     delete vars;
-    if (counted && --shared.parsercount == 0) {
+    // Parsers of objects deleted with the context no longer count.
+    if (counted && shared.parsercount > 0 && --shared.parsercount == 0) {
         freecontext();
         freeshared();
     }
@@ -110,30 +107,29 @@ double parser::calc1(double x)
     return v;
 }
 
-double* parser::calcarray(const double* values, short n)
+// A top-level evaluation with the n values that value(i) gives.
+template <class Value>
+double* parser::calclist(short n, Value value)
 {
     startcalc();
     if (room(n)) {
         double* args = shared.top;
         for (short i = 0; i < n; ++i)
-            *shared.top++ = values[i];
+            *shared.top++ = value(i);
         calc(args);
     }
     shared.running = 0;
     return shared.result;
 }
 
+double* parser::calcarray(const double* values, short n)
+{
+    return calclist(n, [values](short i) { return values[i]; });
+}
+
 double* parser::calcrefs(double* const* values, short n)
 {
-    startcalc();
-    if (room(n)) {
-        double* args = shared.top;
-        for (short i = 0; i < n; ++i)
-            *shared.top++ = *values[i];
-        calc(args);
-    }
-    shared.running = 0;
-    return shared.result;
+    return calclist(n, [values](short i) { return *values[i]; });
 }
 
 // The arguments go above the current top, so that the outer evaluation's

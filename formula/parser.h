@@ -67,6 +67,8 @@ public:
 
 private:
     void startcalc();
+    template <class Value>
+    double* calclist(short n, Value value);
 
     bool counted = false;        // holds a share of the shared state
 };

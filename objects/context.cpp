@@ -119,6 +119,7 @@ void changerecclear()
 {
 }
 
+// No user object exists yet that could be made ready.
 bool readycomponent(fu* callee)
 {
     return false;
