@@ -16,4 +16,7 @@ constexpr int commentlength = 1520;     // longest comment the editors accept
 constexpr int calculatorcount = 240;    // calculators in the revolver
 constexpr int screencolumns = 80;
 constexpr int screenrows = 30;
+constexpr int arglistlength = 53;      // argument letters of one formula
+constexpr int formulamargin = 200;      // spare room of the compiler's formula copy
+constexpr int exponentdigits = 3;       // digits of a number's exponent
 }

@@ -1,0 +1,229 @@
+#include "formula/nfv.h"
+
+#include <cstring>
+
+namespace {
+struct multirule {
+    const char* name;
+    int (*count)(int n);
+};
+
+// k searched upward from 1 with size(k) == n; 0 when no k fits exactly.
+template <typename F>
+int findk(int n, F size)
+{
+    for (int k = 1; size(k) <= n; ++k)
+        if (size(k) == n)
+            return k;
+    return 0;
+}
+
+int squareside(int n, int f)
+{
+    return findk(n, [f](int k) { return f * k * k; });
+}
+
+const multirule multirules[] = {
+    {"normiere", [](int n) { return n; }},
+    {"conj", [](int n) { return n % 2 ? 0 : n; }},
+    {"plus", [](int n) { return n % 2 ? 0 : n / 2; }},
+    {"minus", [](int n) { return n % 2 ? 0 : n / 2; }},
+    {"ctimes", [](int n) { return n % 2 ? 0 : n - 2; }},
+    {"cPoly", [](int n) { return n % 2 ? 0 : 2; }},
+    {"cPser", [](int n) { return n % 2 ? 0 : 2; }},
+    {"times", [](int n) { return n - 1; }},
+    {"solve", [](int n) { return findk(n, [](int k) { return k * (k + 1); }); }},
+    {"mavect", [](int n) { return findk(n, [](int k) { return k * (k + 1); }); }},
+    {"csolve", [](int n) { return 2 * findk(n, [](int k) { return 2 * k * (k + 1); }); }},
+    {"cmavect", [](int n) { return 2 * findk(n, [](int k) { return 2 * k * (k + 1); }); }},
+    {"sort", [](int n) { return n; }},
+    {"reverse", [](int n) { return n; }},
+    {"assume", [](int n) { return n; }},
+    {"normpoly", [](int n) { return n + 1; }},
+    {"mama", [](int n) { int k = squareside(n, 2); return k * k; }},
+    {"cmama", [](int n) { int k = squareside(n, 4); return 2 * k * k; }},
+    {"cdet", [](int n) { return squareside(n, 2) ? 2 : 0; }},
+    {"symevals", [](int n) { return squareside(n, 1); }},
+    {"inv", [](int n) { return squareside(n, 1) ? n : 0; }},
+    {"transpose", [](int n) { return squareside(n, 1) ? n : 0; }},
+    {"symevectors", [](int n) { return squareside(n, 1) ? n : 0; }},
+    {"cinv", [](int n) { return squareside(n, 2) ? n : 0; }},
+    {"ctranspose", [](int n) { return squareside(n, 2) ? n : 0; }},
+};
+
+int16_t multicount(const char* name, size_t length, int n)
+{
+    for (const multirule& r : multirules) {
+        if (std::strlen(r.name) == length && std::memcmp(r.name, name, length) == 0) {
+            int count = n < 1 ? 0 : r.count(n);
+            return int16_t(count < 1 || count > 32000 ? 0 : count);
+        }
+    }
+    return -1;
+}
+
+bool isblank(char c)
+{
+    return c == ' ';
+}
+
+// Name characters of these routines include dots and apostrophes.
+bool isnfvnamechar(char c)
+{
+    return isnamechar(c) || c == '.' || c == '\'';
+}
+
+int parseunsigned(const char* text, int& at)
+{
+    while (isblank(text[at]))
+        ++at;
+    long value = 0;
+    while (isdigitchar(text[at])) {
+        if (value < 100000)
+            value = value * 10 + (text[at] - '0');
+        ++at;
+    }
+    return int(value > 32767 ? 32767 : value);
+}
+
+// Next comma at bracket depth 0 in [from, to), or `to`.
+int nextcomma(const char* text, int from, int to)
+{
+    int depth = 0;
+    for (int i = from; i < to && text[i]; ++i) {
+        if (isopenbracket(text[i]))
+            ++depth;
+        else if (isclosebracket(text[i]))
+            --depth;
+        else if (text[i] == ',' && depth == 0)
+            return i;
+    }
+    return to;
+}
+
+int16_t expressioncount(const char* text, int from, int to)
+{
+    int at = from;
+    while (at < to && std::strchr(" -({[", text[at]) && text[at])
+        ++at;
+    if (at >= to)
+        return 0;
+    char c = text[at];
+    if (isdigitchar(c) || c == '.')
+        return 1;
+    if (!isnamestart(c))
+        return 0;
+    int start = at;
+    while (at < to && isnfvnamechar(text[at]))
+        ++at;
+    if (at - start == 1 || at >= to || text[at] != '#')
+        return 1;
+    if (at + 1 < to && isdigitchar(text[at + 1])) {
+        ++at;
+        return int16_t(parseunsigned(text, at));
+    }
+    if (at + 1 >= to || text[at + 1] != '#')
+        return 0;
+    int open = at + 2;
+    while (open < to && !isopenbracket(text[open]))
+        ++open;
+    if (open >= to)
+        return 0;
+    int close = matchbracket(text, open, to);
+    if (close == 0)
+        return 0;
+    int n = nfvitems(text, open + 1, close);
+    if (n == 0)
+        return 0;
+    int16_t count = nfvmulti(text, start, n);
+    return count < 0 ? 0 : count;
+}
+
+int16_t itemcount(const char* text, int from, int to)
+{
+    int depth = 0;
+    int split = -1;
+    for (int i = to - 1; i >= from; --i) {
+        if (isclosebracket(text[i]))
+            ++depth;
+        else if (isopenbracket(text[i]))
+            --depth;
+        else if (depth == 0 && (text[i] == '=' || text[i] == '\\')) {
+            split = i;
+            break;
+        }
+    }
+    int count = expressioncount(text, split + 1 > from ? split + 1 : from, to);
+    for (int i = from; i <= split; ++i)
+        if (text[i] == '\\' && count > 1)
+            --count;
+    return int16_t(count);
+}
+}
+
+bool isopenbracket(char c)
+{
+    return c == '(' || c == '[' || c == '{';
+}
+
+bool isclosebracket(char c)
+{
+    return c == ')' || c == ']' || c == '}';
+}
+
+int matchbracket(const char* text, int from, int to)
+{
+    int at = from;
+    while ((to < 0 || at < to) && text[at] && !isopenbracket(text[at]))
+        ++at;
+    int depth = 0;
+    for (; (to < 0 || at < to) && text[at]; ++at) {
+        if (isopenbracket(text[at]))
+            ++depth;
+        else if (isclosebracket(text[at]) && --depth == 0)
+            return at;
+    }
+    return 0;
+}
+
+int16_t nfvitems(const char* text, int from, int to)
+{
+    int sum = 0;
+    int at = from;
+    while (at < to) {
+        int comma = nextcomma(text, at, to);
+        sum += itemcount(text, at, comma);
+        at = comma;
+        while (at < to && (text[at] == ',' || isblank(text[at])))
+            ++at;
+    }
+    return int16_t(sum > 32767 ? 32767 : sum);
+}
+
+int16_t nfvformula(const char* text)
+{
+    int end = int(std::strlen(text));
+    while (end > 0 && (isblank(text[end - 1]) || text[end - 1] == ';'))
+        --end;
+    int start = end;
+    while (start > 0 && text[start - 1] != ';')
+        --start;
+    if (start == end)
+        return 0;
+    return nfvitems(text, start, end);
+}
+
+int16_t nfvmulti(const char* text, int at, int n)
+{
+    int end = at;
+    while (isnamechar(text[end]))
+        ++end;
+    if (text[end] != '#')
+        return -1;
+    return multicount(text + at, size_t(end - at), n);
+}
+
+int16_t nfvmultiname(const char* name, int n)
+{
+    return multicount(name, std::strlen(name), n);
+}

@@ -1,0 +1,33 @@
+// Services that later parts of the program provide: the user-object family,
+// the component resolver and the function database, the busy scope, the
+// status line and the message box.  Until those exist these stand-ins keep
+// the compiler whole: no user object is ever found.
+#pragma once
+
+#include <string>
+
+class fu;
+
+// Resolver: an object of that name, argument count and value count that
+// this compilation may call; null when there is none.  `multi` marks a
+// name written with "##".
+fu* resolvecomponent(const char* name, int argc, int valuecount, bool multi);
+// The function database's answer for names the search did not find.
+bool databaseinuse();
+
+// Object family: the display name, the origin library, and the
+// implementation (pass mode 4: the fingerprint operation instead).
+std::string fullname(const fu* object);
+int originlibrary(const fu* object);
+bool implementcomponent(fu* object, int passmode);
+
+// A busy scope of the menu state and a scoped status line.
+struct busyscope {
+    busyscope() {}
+};
+struct statusscope {
+    explicit statusscope(const std::string& text) { (void)text; }
+};
+
+// A message box with a caption and a message style.
+void messagebox(const char* caption, int style, const char* text);
