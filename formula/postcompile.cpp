@@ -5,6 +5,7 @@
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/fingerprint.h"
 #include "formula/parser.h"
 #include "formula/standins.h"
 
@@ -64,7 +65,10 @@ double evalexpression(parser& p, const char* text, bool allowseveral)
     p.diag = &global;
     short type = p.compile(text, nullptr, compilemode::noqueue);
     if (type != 0 && (allowseveral || p.valuecount == 1)) {
-        if (!p.implement())
+        shared.print->reset();
+        bool ready = p.implement();
+        shared.print->disable();
+        if (!ready)
             return 0.0;
         busyscope busy;
         return p.calc0();
