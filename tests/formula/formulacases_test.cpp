@@ -47,7 +47,8 @@ std::vector<formulacase> readcases(const std::string& path)
 // Runs the driver over the inputs; one output line each.
 std::vector<std::string> rundriver(const std::vector<std::string>& inputs, int& status)
 {
-    std::string infile = std::string(::testing::TempDir()) + "formulacases.in";
+    std::string infile = std::string(::testing::TempDir()) + "formulacases_"
+                         + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".in";
     std::ofstream(infile) << [&] {
         std::string all;
         for (const std::string& s : inputs)
