@@ -38,16 +38,14 @@ double notimplemented(const parser* p)
 // The stack cannot take what the code pushes: a runtime error.
 void stackfull(const parser* p)
 {
-    if (shared.reportswitch > 0)
-        reportstackspace(ownername(p));
+    reportstackspace(ownername(p));
     shared.error = evalruntime;
 }
 
 void calllevelerror(const parser* p)
 {
     shared.error = evalruntime;
-    if (shared.reportswitch > 0)
-        reportcalllevel(shared.calllimit, ownername(p));
+    reportcalllevel(shared.calllimit, ownername(p));
     shared.errorcode = errcalllevel;
 }
 
