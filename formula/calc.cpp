@@ -62,8 +62,8 @@ void endmismatch()
 }
 }
 
-// Locals: top mirrors shared.top, which is written back before anything
-// out of line runs (handlers, calls, reports) and read again after.
+// Locals: top mirrors shared.top, which is written back before a handler
+// or a call runs and read again after.
 double parser::calc(double* args)
 {
     if (!isimplemented())
@@ -237,6 +237,9 @@ double parser::calc(double* args)
             return answer;
 
         default:
+            // A handler may push one value (AND and OR of no values do).
+            if (top >= last)
+                goto full;
             shared.top = top;
             f.cur = cur;
             gettokenhandler(*cur.token)(f);
@@ -249,7 +252,6 @@ double parser::calc(double* args)
 #undef ROOM
 
 full:
-    shared.top = top;
     stackfull(this);
 failed:
     shared.top = top;
