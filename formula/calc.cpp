@@ -20,11 +20,6 @@
 namespace {
 constexpr double divisionbyzero = 1e300;
 
-const char* ownername(const parser* p)
-{
-    return p->owner ? objectcall().fullname(p->owner) : "formula";
-}
-
 double notimplemented(const parser* p)
 {
     std::string box;
@@ -38,14 +33,14 @@ double notimplemented(const parser* p)
 // The stack cannot take what the code pushes: a runtime error.
 void stackfull(const parser* p)
 {
-    reportstackspace(ownername(p));
+    reportstackspace(fullnameof(p->owner, "formula"));
     shared.error = evalruntime;
 }
 
 void calllevelerror(const parser* p)
 {
     shared.error = evalruntime;
-    reportcalllevel(shared.calllimit, ownername(p));
+    reportcalllevel(shared.calllimit, fullnameof(p->owner, "formula"));
     shared.errorcode = errcalllevel;
 }
 
