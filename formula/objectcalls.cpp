@@ -18,3 +18,8 @@ const objectcalls& objectcall()
 {
     return calls;
 }
+
+const char* fullnameof(const fu* object, const char* none)
+{
+    return object ? calls.fullname(object) : none;
+}

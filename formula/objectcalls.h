@@ -21,3 +21,6 @@ struct objectcalls {
 
 void setobjectcalls(const objectcalls& calls);
 const objectcalls& objectcall();
+
+// The full name of an object; none for a null object.
+const char* fullnameof(const fu* object, const char* none = "");

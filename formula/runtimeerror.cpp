@@ -24,11 +24,6 @@ const char* mathtext(int type)
     default: return nullptr;
     }
 }
-
-const char* ownername(const parser& p)
-{
-    return objectcall().fullname(p.owner);
-}
 }
 
 int matherr(mathexception* e)
@@ -64,7 +59,7 @@ void reportassert(const parser& p, double value)
         appendf(box,
                 "\n Assert-condition violated in: \n\r %s \n\r Call level: %d. \n\r Value passed to "
                 "assert: %.15g \n\r Computation aborted \n\r",
-                ownername(p), shared.calllevel, value);
+                fullnameof(p.owner), shared.calllevel, value);
     else
         appendf(box, "\n Assert-condition violated. Value was: %.15g \n\r Computation aborted \n",
                 value);
@@ -81,7 +76,7 @@ void reportbadargs(const parser& p, const double* args)
     }
     // A text page captioned " Domain Error " once the list windows exist.
     std::string page;
-    appendf(page, "\n in call to user function %s() on level %d. \n\n\r", ownername(p),
+    appendf(page, "\n in call to user function %s() on level %d. \n\n\r", fullnameof(p.owner),
             shared.calllevel);
     page += " Called with the following arguments: \n\r";
     for (int i = 0, n = objectcall().argcount(p.owner); i < n; i++)
@@ -92,6 +87,8 @@ void reportbadargs(const parser& p, const double* args)
 
 void reportstackspace(const char* name)
 {
+    if (shared.reportswitch <= 0)
+        return;
     std::string box;
     appendf(box, "\n \"%s\" runs out of computation stackspace \n\r                    (computation aborted)\n",
             name);
@@ -100,6 +97,8 @@ void reportstackspace(const char* name)
 
 void reportsingular()
 {
+    if (shared.reportswitch <= 0)
+        return;
     report(reportkind::message,
            "\n \"inv##\" or \"solve##\" called for a singular matrix \n\r                  "
            "(Computation aborted)\n");
@@ -107,6 +106,8 @@ void reportsingular()
 
 void reportcalllevel(int limit, const char* name)
 {
+    if (shared.reportswitch <= 0)
+        return;
     std::string box;
     appendf(box,
             "\n Call level rises above the limit %d \n\r (happened during execution of %s). \n\r "
@@ -122,7 +123,7 @@ void reportcalltrace(const parser& p, const double* args)
         return;
     std::string box;
     appendf(box, "\n ...called by function \"%s\" on level %d \n\r whose arguments were: \n\r",
-            ownername(p), shared.calllevel);
+            fullnameof(p.owner), shared.calllevel);
     for (int i = 0, n = objectcall().argcount(p.owner); i < n; i++)
         appendf(box, "%20.15g\n\r", args[i]);
     box += "\n <esc> will skip all further messages\n";
