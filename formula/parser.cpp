@@ -68,10 +68,12 @@ bool parser::isimplemented() const
     return stamp != 0 && stamp == shared.implstamp;
 }
 
+// Relaxed stores: the window thread needs the flags only eventually, and a
+// sequentially consistent store would cost more than a short evaluation.
 void parser::startcalc()
 {
-    shared.error = evalok;
-    shared.running = 1;
+    shared.error.store(evalok, std::memory_order_relaxed);
+    shared.running.store(1, std::memory_order_relaxed);
     shared.top = shared.valuestack + 2;
     shared.calllevel = 0;
 }
@@ -93,7 +95,7 @@ double parser::calc0()
         return 0.0;
     startcalc();
     double v = calc(shared.top);
-    shared.running = 0;
+    shared.running.store(0, std::memory_order_relaxed);
     return v;
 }
 
@@ -103,7 +105,7 @@ double parser::calc1(double x)
     double* args = shared.top;
     *shared.top++ = x;
     double v = calc(args);
-    shared.running = 0;
+    shared.running.store(0, std::memory_order_relaxed);
     return v;
 }
 
@@ -118,7 +120,7 @@ double* parser::calclist(short n, Value value)
             *shared.top++ = value(i);
         calc(args);
     }
-    shared.running = 0;
+    shared.running.store(0, std::memory_order_relaxed);
     return shared.result;
 }
 
@@ -138,15 +140,15 @@ double* parser::calcnested(const double* values, short n)
 {
     unsigned char running = shared.running;
     double* top = shared.top;
-    shared.error = evalok;
+    shared.error.store(evalok, std::memory_order_relaxed);
     if (room(n + 1)) {  // above the top slot
         double* args = ++shared.top;
         for (short i = 0; i < n; ++i)
             *shared.top++ = values[i];
-        shared.running = 1;
+        shared.running.store(1, std::memory_order_relaxed);
         calc(args);
     }
-    shared.running = running;
+    shared.running.store(running, std::memory_order_relaxed);
     shared.top = top;
     return shared.result;
 }
