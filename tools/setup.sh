@@ -9,6 +9,13 @@ packages=(
   libgtk-3-dev libcairo2-dev libpango1.0-dev
   xvfb xauth xdotool fonts-dejavu-core
   python3-mpmath
+  clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
+)
+
+# Benchmark-only: the evaluator is compared with muParser in bench/; never
+# linked into the program or its tests.
+packages+=(
+  libmuparser-dev
 )
 
 missing=()

@@ -5,3 +5,5 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 bash tools/build.sh
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+# The formula fuzz target, at most 60 seconds.
+bash tools/fuzz.sh
