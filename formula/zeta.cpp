@@ -10,6 +10,8 @@
 #include "formula/report.h"
 
 namespace {
+constexpr double reflectionbound = -0.212314;
+
 // Repeated averaging of the partial sums of an alternating series: each new
 // partial sum is averaged with the stored row, level by level, until a level
 // repeats its value exactly.
@@ -67,8 +69,10 @@ double zetam1(double s)
         reportfuncerror(funcdomain, "zm1", nullptr, 1, s);
         return 0.0;
     }
-    if (s < -11.5)
-        return -1.0;
+    // Left of this the alternating sum does not settle; zeta is far from 1
+    // there, so no digits are lost in the subtraction.
+    if (s <= reflectionbound)
+        return zeta(s) - 1;
     double a = zsumalt(s);
     double p = std::pow(2.0, 1 - s);
     if (p == 1)
@@ -83,7 +87,7 @@ double zeta(double s)
         reportfuncerror(s == 1 ? funcsingular : funcdomain, "zeta", nullptr, 1, s);
         return 0.0;
     }
-    if (s <= -0.212314) {
+    if (s <= reflectionbound) {
         double r = 1 - s;
         return std::pow(2.0, s) * gammafn(r) * (zetam1(r) + 1) * std::cos(pi / 2 * r)
                / std::pow(pi, r);
