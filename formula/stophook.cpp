@@ -1,0 +1,16 @@
+#include "formula/stophook.h"
+
+namespace {
+void (*stophook)() = nullptr;
+}
+
+void setdisablestophook(void (*hook)())
+{
+    stophook = hook;
+}
+
+void disablestop()
+{
+    if (stophook)
+        stophook();
+}
