@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 #include "formula/limits.h"
 #include "numerics/vecnorm.h"
@@ -53,7 +54,7 @@ void symeigen::symmetrize()
 {
     for (int i = 2; i <= n; i++)
         for (int j = 1; j < i; j++)
-            a(i, j) = a(j, i) = (a(i, j) + a(j, i)) / 2;
+            a(i, j) = a(j, i) = std::midpoint(a(i, j), a(j, i));
 }
 
 // Rotates away the largest off-diagonal entry until all are below 1e-16 of
