@@ -1,13 +1,21 @@
 #include "formula/funcerror.h"
 
+#include <algorithm>
 #include <cstdarg>
-#include <cstdio>
 #include <string>
 
+#include "formula/appendf.h"
+#include "formula/evalstate.h"
 #include "formula/limits.h"
 #include "formula/report.h"
+#include "formula/stophook.h"
 
 namespace {
+constexpr int esc = 27;
+// Arguments an error box shows; a warning shows two fewer for its key help.
+constexpr int errorrows = limits::screenrows - 7;
+constexpr int warningrows = limits::screenrows - 9;
+
 const char* kindtext(int kind, const char* text)
 {
     switch (kind) {
@@ -28,34 +36,45 @@ bool iswarning(int kind)
     return kind == funcestimate || kind == functextwarning || kind == funcnonsense;
 }
 
-void append(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
-void append(std::string& out, const char* format, ...)
-{
-    char buffer[limits::textbuffersize];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    out += buffer;
-}
-}
-
-void reportfuncerror(int kind, const char* name, const char* text, int n, ...)
+std::string funcbox(int kind, const char* name, const char* text, int n, const double* args)
 {
     bool warning = iswarning(kind);
-    int shown = limits::screenrows - (warning ? 9 : 7);
+    int shown = warning ? warningrows : errorrows;
     std::string box;
-    append(box, "\n %s \n\n\r", kindtext(kind, text));
-    append(box, " Function \"%s\" was called with argument(s): ", name);
-    va_list args;
-    va_start(args, n);
+    appendf(box, "\n %s \n\n\r", kindtext(kind, text));
+    appendf(box, " Function \"%s\" was called with argument(s): ", name);
     for (int i = 0; i < n && i < shown; i++)
-        append(box, "\n\r %25.15g ", va_arg(args, double));
-    va_end(args);
+        appendf(box, "\n\r %25.15g ", args[i]);
     if (n > shown)
         box += " and more. ";
     if (warning)
         box += "\n\r <enter> resume computation\n\r <esc>   abort";
     box += "\n";
-    report(reportkind::message, box);
+    return box;
+}
+}
+
+// Caption " E R R O R " or " W A R N I N G ", footer code 10, once boxes
+// take them.
+void reportfuncerrorlist(int kind, const char* name, const char* text, int n, const double* args)
+{
+    int key = 0;
+    if (shared.reportswitch != 0) {
+        --shared.reportswitch;
+        disablestop();
+        key = report(reportkind::message, funcbox(kind, name, text, n, args));
+    }
+    if (!iswarning(kind) || key == esc)
+        shared.error = evalruntime;
+}
+
+void reportfuncerror(int kind, const char* name, const char* text, int n, ...)
+{
+    double args[errorrows];
+    va_list list;
+    va_start(list, n);
+    for (int i = 0; i < std::min(n, errorrows); i++)
+        args[i] = va_arg(list, double);
+    va_end(list);
+    reportfuncerrorlist(kind, name, text, n, args);
 }

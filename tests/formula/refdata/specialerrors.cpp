@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "formula/combinatorics.h"
-#include "formula/elementary.h"
+#include "formula/elemspecial.h"
 #include "formula/elliptic.h"
 #include "formula/gamma.h"
 #include "formula/seidel.h"

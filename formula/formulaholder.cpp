@@ -1,0 +1,17 @@
+#include "formula/formulaholder.h"
+
+#include "formula/destroyparser.h"
+#include "ui/objcount.h"
+#include "ui/serial.h"
+
+formulaholder::formulaholder() : serial(newserial())
+{
+    objcount(113);
+}
+
+formulaholder::~formulaholder()
+{
+    delete[] text;
+    destroyparser(compiled);
+    objcount(-113);
+}

@@ -1,0 +1,159 @@
+#include "formula/parser.h"
+
+#include "formula/destroyparser.h"
+#include "formula/evalstate.h"
+#include "formula/report.h"
+#include "formula/tokens.h"
+#include "formula/varman.h"
+#include "objects/context.h"
+#include "ui/objcount.h"
+
+constexpr int parserclass = 197;
+
+parser::parser()
+{
+    objcount(parserclass);
+    constructing = 1;
+    *emptystream() = tk::ABORT;
+    bool first = shared.parsercount == 0;
+    if (first && !buildshared()) {
+        report(reportkind::unexpected, " parser constructor ");
+    } else {
+        // Counted before the context opens, so that parsers made while it
+        // reads its objects share this state instead of building another.
+        ++shared.parsercount;
+        counted = true;
+        if (first)
+            loaddesktop();
+    }
+    constructing = 0;
+}
+
+parser::~parser()
+{
+    objcount(-parserclass);
+    delete vars;
+    // Parsers of objects deleted with the context no longer count.
+    if (counted && shared.parsercount > 0 && --shared.parsercount == 0) {
+        freecontext();
+        freeshared();
+    }
+}
+
+void destroyparser(parser* p)
+{
+    delete p;
+}
+
+void parser::reset()
+{
+    owner = nullptr;
+    delete vars;
+    vars = nullptr;
+    *emptystream() = tk::ABORT;
+    stamp = 0;
+    shared.resolution = localobjects;
+    answer = memory = 0.0;
+    type = 0;
+}
+
+void parser::clearflags()
+{
+    type = 0;
+    stamp = 0;
+}
+
+bool parser::isimplemented() const
+{
+    return stamp != 0 && stamp == shared.implstamp;
+}
+
+void parser::startcalc()
+{
+    shared.error = evalok;
+    shared.running = 1;
+    shared.top = shared.valuestack + 2;
+    shared.calllevel = 0;
+}
+
+// Refuses n arguments unless they fit above the top together with the
+// entry slot and the evaluation's first value.
+static bool room(int n)
+{
+    if (n + 1 <= stackleft())
+        return true;
+    shared.error = evalruntime;
+    shared.result = shared.top;
+    return false;
+}
+
+double parser::calc0()
+{
+    if (!isimplemented())
+        return 0.0;
+    startcalc();
+    double v = calc(shared.top);
+    shared.running = 0;
+    return v;
+}
+
+double parser::calc1(double x)
+{
+    startcalc();
+    double* args = shared.top;
+    *shared.top++ = x;
+    double v = calc(args);
+    shared.running = 0;
+    return v;
+}
+
+// A top-level evaluation with the n values that value(i) gives.
+template <class Value>
+double* parser::calclist(short n, Value value)
+{
+    startcalc();
+    if (room(n)) {
+        double* args = shared.top;
+        for (short i = 0; i < n; ++i)
+            *shared.top++ = value(i);
+        calc(args);
+    }
+    shared.running = 0;
+    return shared.result;
+}
+
+double* parser::calcarray(const double* values, short n)
+{
+    return calclist(n, [values](short i) { return values[i]; });
+}
+
+double* parser::calcrefs(double* const* values, short n)
+{
+    return calclist(n, [values](short i) { return *values[i]; });
+}
+
+// The arguments go above the current top, so that the outer evaluation's
+// top value survives.
+double* parser::calcnested(const double* values, short n)
+{
+    unsigned char running = shared.running;
+    double* top = shared.top;
+    shared.error = evalok;
+    if (room(n + 1)) {  // above the top slot
+        double* args = ++shared.top;
+        for (short i = 0; i < n; ++i)
+            *shared.top++ = values[i];
+        shared.running = 1;
+        calc(args);
+    }
+    shared.running = running;
+    shared.top = top;
+    return shared.result;
+}
+
+double parser::calcvoid()
+{
+    if (!isimplemented())
+        return 0.0;
+    return calc(shared.top);
+}

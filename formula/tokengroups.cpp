@@ -1,0 +1,37 @@
+#include "formula/tokengroups.h"
+
+#include "formula/parser.h"
+#include "formula/report.h"
+#include "formula/tokenhandler.h"
+
+namespace {
+void invalidtoken(calcframe&)
+{
+    report(reportkind::unexpected, " parser::calc#0   Invalid token found in generated code ");
+}
+
+tokenhandler table[256];
+bool installed = false;
+}
+
+void settokenhandler(int code, tokenhandler handler)
+{
+    table[code & 255] = handler ? handler : invalidtoken;
+}
+
+tokenhandler gettokenhandler(int code)
+{
+    return table[code & 255];
+}
+
+void installhandlers()
+{
+    if (installed)
+        return;
+    installed = true;
+    for (tokenhandler& h : table)
+        h = invalidtoken;
+    registerelementary();
+    registerlogic();
+    registervectors();
+}

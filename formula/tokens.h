@@ -1,0 +1,226 @@
+// RPN token codes and the token table: for each code its display name and
+// operand count.  A code is the row of the table; the compiler emits the
+// codes, the evaluator dispatches on them, the code listing prints the names.
+#pragma once
+
+namespace tk {
+// Keep in step with tokentable in tokens.cpp: the value is the row.
+enum code : unsigned char {
+    END = 0,
+    ABORT = 1,
+    FEED_ARG_NR = 2,
+    FEED_RCL = 3,
+    FEED_ANSWER = 4,
+    SEMICOLON = 5,
+    PLUS = 6,
+    MINUS = 7,
+    TIMES = 8,
+    DIVIDE = 9,
+    POWER = 10,
+    CHANGE_SIGN = 11,
+    NCR = 12,
+    ATAN2 = 13,
+    BESSEL_J0 = 14,
+    BESSEL_J1 = 15,
+    BESSEL_JN = 16,
+    BESSEL_Y0 = 17,
+    BESSEL_Y1 = 18,
+    BESSEL_YN = 19,
+    BACKSLASH = 20,
+    ARCCOS = 21,
+    ARCSIN = 22,
+    ARCTAN = 23,
+    HYP_COS = 24,
+    COS = 25,
+    EXP = 26,
+    LOG = 27,
+    LN = 28,
+    ROUND = 29,
+    TENPOWX = 30,
+    HYP_SIN = 31,
+    SIN = 32,
+    SQUARE_ROOT = 33,
+    ZETA = 34,
+    HYP_TAN = 35,
+    TAN = 36,
+    GAMMA = 37,
+    ZETAM1 = 38,
+    STO = 39,
+    TRUNCATE = 40,
+    FACTORIAL = 41,
+    HYP_ARCCOS = 42,
+    HYP_ARCSIN = 43,
+    HYP_ARCTAN = 44,
+    LN1PX = 45,
+    EXPM1 = 46,
+    RECGAMMA = 47,
+    GAMMA1 = 48,
+    GAMMA2 = 49,
+    GAMMA3 = 50,
+    RECGAMMA1 = 51,
+    RECGAMMA2 = 52,
+    RECGAMMA3 = 53,
+    HARMONIC_SUM = 54,
+    ERROR_INTEGRAL = 55,
+    PSI = 56,
+    PSI1 = 57,
+    PSI2 = 58,
+    PSI3 = 59,
+    LNGAMMA = 60,
+    LNFACTORIAL = 61,
+    ABSOLUTE_VALUE = 62,
+    ROUND_DOWN = 63,
+    ROUND_UP = 64,
+    DECIMAL_PART = 65,
+    CUBIC_ROOT = 66,
+    SIGN = 67,
+    RANDOM_NUMBER = 68,
+    ENDMULTI = 69,
+    END2 = 70,
+    FEED_ARG_1 = 71,
+    FEED_ARG_2 = 72,
+    FEED_ARG_3 = 73,
+    FEED_ARG_4 = 74,
+    FEED_ARG_5 = 75,
+    FEED_D0 = 76,
+    FEED_D1 = 77,
+    FEED_D2 = 78,
+    FEED_D3 = 79,
+    FEED_ARRAY_1 = 80,
+    FEED_ARRAY_2 = 81,
+    FEED_GLOBAL = 82,
+    FEED_CONSTANT = 83,
+    FEED_AUTO = 84,
+    FEED_ASSUME_NR = 85,
+    FEED_ASSUMEVALS = 86,
+    ASSUME = 87,
+    MAKE_AUTOSPACE = 88,
+    ASSIGN_STATIC = 89,
+    ASSIGN_TO_AUTO = 90,
+    CALL_USER_FUNC = 91,
+    CALL_MULTIFUNC = 92,
+    UNUSED93 = 93,
+    LOGIC_AND = 94,
+    LOGIC_OR = 95,
+    CHEBY_POL = 96,
+    ELLIPTIC_F = 97,
+    ELLIPTIC_K = 98,
+    AR_GEO_MEAN = 99,
+    POLYNOMIAL = 100,
+    CHEBY_SERIES = 101,
+    MINIMUM = 102,
+    MAXIMUM = 103,
+    GGT = 104,
+    KGV = 105,
+    REMAINDER = 106,
+    CUMUL_BINOMIAL = 107,
+    CUMUL_HGEO = 108,
+    PERIODE = 109,
+    STACKPTR_UP = 110,
+    STACKPTR_DOWN = 111,
+    POWER_SERIES = 112,
+    ASSIGN_GLOBAL = 113,
+    LEGENDRE_P = 114,
+    SORT = 115,
+    SOLVE = 116,
+    INVERT = 117,
+    NTH_OF_LIST = 118,
+    VECTOR_PLUS_VECTOR = 119,
+    SCALAR_TIMES_VECTOR = 120,
+    INNERPROD = 121,
+    NORM2 = 122,
+    DISTANCE = 123,
+    VECTOR_MINUS_VECTOR = 124,
+    SQUARE = 125,
+    UNUSED126 = 126,
+    BOOL = 127,
+    EQUAL = 128,
+    NOT_EQUAL = 129,
+    LESS_THAN = 130,
+    LESS_EQUAL = 131,
+    GREATER_THAN = 132,
+    GREATER_EQUAL = 133,
+    NOT = 134,
+    EXCLUSIVE_OR = 135,
+    BETWEEN = 136,
+    X_BETWEEN = 137,
+    LX_BETWEEN = 138,
+    RX_BETWEEN = 139,
+    TAN_DERIVATIVE = 140,
+    EULER_NUMBER = 141,
+    BERNOULLI_NR = 142,
+    DETERMINANT = 143,
+    TRANSPOSE = 144,
+    MATRIX_PRODUCT = 145,
+    MA_TIMES_VECT = 146,
+    REVERSE = 147,
+    NORMIERE = 148,
+    NTH_ARGUMENT = 149,
+    NTH_ASSUMED_VAL = 150,
+    ASSERT = 151,
+    FEED_SUBLEVEL = 152,
+    FEED_STACKUSED = 153,
+    FEED_STACKLEFT = 154,
+    FEED_MAXSUBLVL = 155,
+    COSINE_SERIES = 156,
+    SINE_SERIES = 157,
+    TRIGON_SERIES = 158,
+    CMP_POLYNOMIAL = 159,
+    CMP_POWER_SER = 160,
+    COMPLEX_SOLVE = 161,
+    COMPLEX_MAVECT = 162,
+    COMPLEX_MAT_INV = 163,
+    COMPLEX_DETERM = 164,
+    COMPLEX_MAMA = 165,
+    CMP_TRANSPOSE = 166,
+    CMP_CONJUGATES = 167,
+    CMP_SCAL_TIMES_VECT = 168,
+    SQRPART = 169,
+    MATCH = 170,
+    ASSIGN_TO_ARG = 171,
+    DOMAINCHECK = 172,
+    FEED_STATIC = 173,
+    FEED_CONST = 174,
+    POWER_SUM = 175,
+    SYMMETRIC_POL = 176,
+    LARGE_SYM_POL = 177,
+    NORMED_POLYNOM = 178,
+    EIGENVALUES = 179,
+    EIGENVECTORS = 180,
+};
+}
+
+constexpr int tokencount = 181;
+
+// Operand counts besides 0 (pushes or takes nothing) and 1..5 (takes that
+// many values from the stack).
+constexpr signed char countfromcell = -1;  // takes the number its cell gives
+constexpr signed char severalvalues = -2;  // yields several values
+
+struct tokenrow {
+    char name[16];       // NUL-padded; may end in a blank
+    signed char count;
+};
+
+extern const tokenrow tokentable[tokencount];
+
+// Display name of a code; "" for a code outside the table.
+const char* tokenname(int code);
+
+// True for the codes the evaluator runs; false for codes outside the table
+// and for the 13 rows that no compilation emits.
+bool executable(int code);
+
+// What the operand cell of a token holds; tokens of kind none take no cell.
+enum class cellkind : unsigned char {
+    none,
+    constant,  // FEED CONSTANT
+    variable,  // a variable record and its letter
+    index,     // argument index, auto slot, assumed slot, auto-space size
+    call,      // a user object with argument and value counts
+    function,  // a built-in of any number of arguments or several values
+    assumed,   // first assumed slot and number of values
+};
+
+cellkind cellof(int code);
+inline bool takescell(int code) { return cellof(code) != cellkind::none; }
