@@ -2,9 +2,11 @@
 // the layout of the value stack's double pairs.
 #pragma once
 
+// Trivial, so that arrays of it copy to and from double pairs with memcpy;
+// complex() is 0 + 0i, a declared variable without initialiser is not.
 struct complex {
-    double re = 0;
-    double im = 0;
+    double re;
+    double im;
 
     complex() = default;
     complex(double r, double i) : re(r), im(i) {}
