@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "formula/funcerror.h"
@@ -11,6 +12,52 @@
 
 namespace {
 double lngamma(double x) { return polygamma(-1, x); }
+
+// ln Gamma(k + 1) less its Stirling approximation (k + 1/2) ln k - k +
+// ln sqrt(2 pi), for whole k >= 1: small for large k and free of the
+// cancellation that differences of ln Gamma suffer.  Values up to 15 from
+// mpmath.
+const double stirlingtable[16] = {
+    0, 0.08106146679532725822, 0.041340695955409294094, 0.027677925684998339149,
+    0.020790672103765093112, 0.016644691189821192163, 0.013876128823070747999,
+    0.011896709945891770095, 0.010411265261972096497, 0.0092554621827127329177,
+    0.0083305634333628712565, 0.007573675487951840795, 0.0069428401072095298657,
+    0.0064089941880042070684, 0.0059513701127588477356, 0.005554733551962801371,
+};
+
+double stirlerr(double k)
+{
+    if (k <= 15)
+        return stirlingtable[static_cast<int>(k)];
+    double k2 = k * k;
+    return (1.0 / 12 - (1.0 / 360 - (1.0 / 1260 - (1.0 / 1680 - 1.0 / (1188 * k2)) / k2) / k2) / k2) / k;
+}
+
+// x ln(x / m) + m - x, accurate when x is close to m.
+double bd0(double x, double m)
+{
+    if (std::fabs(x - m) >= 0.1 * (x + m))
+        return x * std::log(x / m) + m - x;
+    double v = (x - m) / (x + m), s = (x - m) * v, ej = 2 * x * v;
+    for (int j = 1;; j++) {
+        ej *= v * v;
+        double next = s + ej / (2 * j + 1);
+        if (next == s)
+            return s;
+        s = next;
+    }
+}
+
+// ln of the binomial probability of x successes in n trials, q = 1 - p.
+double lnbinomterm(double x, double n, double p, double q)
+{
+    if (x == 0)
+        return n == 0 ? 0 : n * std::log(q);
+    if (x == n)
+        return n * std::log(p);
+    return stirlerr(n) - stirlerr(x) - stirlerr(n - x) - bd0(x, n * p) - bd0(n - x, n * q)
+           + 0.5 * std::log(n / (2 * std::numbers::pi * x * (n - x)));
+}
 
 bool isnegwhole(double x) { return x < 0 && iswhole(x); }
 
@@ -94,8 +141,7 @@ double Binomial(double n, double p, double a, double b)
         return b == n ? 1.0 : 0.0;
     double m = std::clamp(roundnear(n * p), a, b);
     double q = 1 - p;
-    double tm = std::exp(lngamma(n + 1) - lngamma(m + 1) - lngamma(n - m + 1)
-                         + m * std::log(p) + (n - m) * std::log(q));
+    double tm = std::exp(lnbinomterm(m, n, p, q));
     return sumfrommode(
         tm, m, a, b, [&](double k) { return (n - k) * p / ((k + 1) * q); },
         [&](double k) { return k * q / ((n - k + 1) * p); });
@@ -130,10 +176,10 @@ double Hgeo(double bign, double m, double n, double a, double b)
     if (m == 0 || n == 0)
         return a <= 0 && 0 <= b ? 1.0 : 0.0;
     double mode = std::clamp(roundnear(n * m / bign), a, b);
-    double tm = std::exp(lngamma(m + 1) + lngamma(n + 1) + lngamma(bign - n + 1)
-                         + lngamma(bign - m + 1) - lngamma(bign + 1) - lngamma(mode + 1)
-                         - lngamma(m - mode + 1) - lngamma(bign - m - n + mode + 1)
-                         - lngamma(n - mode + 1));
+    // The hypergeometric term as a ratio of binomial terms with p = n / N.
+    double p = n / bign, q = (bign - n) / bign;
+    double tm = std::exp(lnbinomterm(mode, m, p, q) + lnbinomterm(n - mode, bign - m, p, q)
+                         - lnbinomterm(n, bign, p, q));
     return sumfrommode(
         tm, mode, a, b,
         [&](double k) { return (n - k) * (m - k) / ((bign - n - m + k + 1) * (k + 1)); },

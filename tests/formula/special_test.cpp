@@ -56,6 +56,9 @@ TEST(special, StatedValues)
         {"Binomial(10,.5,0,10)", Binomial(10, 0.5, 0, 10), 1, 1e-15},
         {"Binomial(4,.5,3,1)", Binomial(4, 0.5, 3, 1), 14.0 / 16, 1e-15},
         {"Hgeo(10,3,0,0,5)", Hgeo(10, 3, 0, 0, 5), 1, 0},
+        // Half of the symmetric distribution plus half its middle term.
+        {"Binomial(2^40,.5,0,2^39)", Binomial(0x1p40, 0.5, 0, 0x1p39), 0.5000003804610065473, 1e-11},
+        {"Hgeo(2^40,2^39,2^39,0,2^38)", Hgeo(0x1p40, 0x1p39, 0x1p39, 0, 0x1p38), 0.50000076092201309425, 1e-11},
         {"ncr(5,2)", ncr(5, 2), 10, 0},
         {"ncr(5,-1)", ncr(5, -1), 0, 0},
         {"ncr(0.5,2)", ncr(0.5, 2), -0.125, 1e-15},
