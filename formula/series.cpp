@@ -19,6 +19,24 @@ bool degree(double n, const char* name, double x, long& out)
     return true;
 }
 
+// A three-term recurrence from 1 and x: next(i, m, cur, prev) for steps
+// i = 1..m-1, m the degree.
+template <class Next> double threeterm(double x, double n, const char* name, Next next)
+{
+    long m;
+    if (!degree(n, name, x, m))
+        return 0.0;
+    if (m == 0)
+        return 1;
+    double prev = 1, cur = x;
+    for (long i = 1; i < m; i++) {
+        double t = next(i, m, cur, prev);
+        prev = cur;
+        cur = t;
+    }
+    return cur;
+}
+
 // Steps (cos jx, sin jx) to j + 1 by one rotation.
 struct rotation {
     explicit rotation(double x) : co(std::cos(x)), si(std::sin(x)) {}
@@ -34,34 +52,19 @@ struct rotation {
 
 double Tsch(double x, double n)
 {
-    long m;
-    if (!degree(n, "Tsch", x, m))
-        return 0.0;
-    if (m == 0)
-        return 1;
-    double prev = 1, cur = x;
-    for (long j = 1; j < m; j++) {
-        double next = 2 * x * cur - prev;
-        prev = cur;
-        cur = next;
-    }
-    return cur;
+    return threeterm(x, n, "Tsch", [x](long, long, double cur, double prev) {
+        return 2 * x * cur - prev;
+    });
 }
 
+// The Legendre recurrence run with its index counting down gives P_n as
+// well.
 double Legendre(double x, double n)
 {
-    long m;
-    if (!degree(n, "Legendre", x, m))
-        return 0.0;
-    if (m == 0)
-        return 1;
-    double prev = 1, cur = x;
-    for (long j = m - 1; j >= 1; j--) {
-        double next = ((2 * j + 1) * x * cur - j * prev) / (j + 1);
-        prev = cur;
-        cur = next;
-    }
-    return cur;
+    return threeterm(x, n, "Legendre", [x](long i, long m, double cur, double prev) {
+        double j = double(m - i);
+        return ((2 * j + 1) * x * cur - j * prev) / (j + 1);
+    });
 }
 
 double Tser(double x, int n, const double* c)
