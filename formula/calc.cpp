@@ -38,16 +38,14 @@ double notimplemented(const parser* p)
 // The stack cannot take what the code pushes: a runtime error.
 void stackfull(const parser* p)
 {
-    if (shared.reportswitch > 0)
-        reportstackspace(ownername(p));
+    reportstackspace(ownername(p));
     shared.error = evalruntime;
 }
 
 void calllevelerror(const parser* p)
 {
     shared.error = evalruntime;
-    if (shared.reportswitch > 0)
-        reportcalllevel(shared.calllimit, ownername(p));
+    reportcalllevel(shared.calllimit, ownername(p));
     shared.errorcode = errcalllevel;
 }
 
@@ -64,8 +62,8 @@ void endmismatch()
 }
 }
 
-// Locals: top mirrors shared.top, which is written back before anything
-// out of line runs (handlers, calls, reports) and read again after.
+// Locals: top mirrors shared.top, which is written back before a handler
+// or a call runs and read again after.
 double parser::calc(double* args)
 {
     if (!isimplemented())
@@ -239,6 +237,9 @@ double parser::calc(double* args)
             return answer;
 
         default:
+            // A handler may push one value (AND and OR of no values do).
+            if (top >= last)
+                goto full;
             shared.top = top;
             f.cur = cur;
             gettokenhandler(*cur.token)(f);
@@ -251,7 +252,6 @@ double parser::calc(double* args)
 #undef ROOM
 
 full:
-    shared.top = top;
     stackfull(this);
 failed:
     shared.top = top;

@@ -1,25 +1,61 @@
 #include "formula/mathlib.h"
 
 #include <cerrno>
+#include <cfloat>
 #include <cfenv>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <xmmintrin.h>
+#endif
+
 namespace {
+// The floating-point exception flags.  On x86-64 the library computes in
+// SSE registers, so MXCSR holds the ones that matter.
+#if defined(__SSE2__)
+constexpr unsigned invalid = 0x01, divbyzero = 0x04, overflow = 0x08, underflow = 0x10;
+
+inline unsigned readflags()
+{
+    return _mm_getcsr();
+}
+
+inline void clearflags()
+{
+    unsigned csr = _mm_getcsr();
+    if (csr & (invalid | divbyzero | overflow | underflow))
+        _mm_setcsr(csr & ~(invalid | divbyzero | overflow | underflow));
+}
+#else
+constexpr unsigned invalid = FE_INVALID, divbyzero = FE_DIVBYZERO, overflow = FE_OVERFLOW,
+                   underflow = FE_UNDERFLOW;
+
+inline unsigned readflags()
+{
+    return unsigned(std::fetestexcept(FE_ALL_EXCEPT));
+}
+
+inline void clearflags()
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+#endif
+
 // What errno and the floating-point flags say about the call just made;
 // 0 when it went well.
 int failure(double result)
 {
     int err = errno;
-    int flags = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW | FE_UNDERFLOW);
-    if (err == EDOM || (flags & FE_INVALID))
+    unsigned flags = readflags();
+    if (err == EDOM || (flags & invalid))
         return mathdomain;
-    if (flags & FE_DIVBYZERO)
+    if (flags & divbyzero)
         return mathsingular;
-    if (flags & FE_OVERFLOW)
+    if (flags & overflow)
         return mathoverflow;
     // Tiny but normal results raise the flag too when inexact; only a
     // result that left the normal range counts.
-    if ((flags & FE_UNDERFLOW) && std::fpclassify(result) != FP_NORMAL)
+    if ((flags & underflow) && std::fpclassify(result) != FP_NORMAL)
         return mathunderflow;
     return 0;
 }
@@ -27,7 +63,7 @@ int failure(double result)
 void clear()
 {
     errno = 0;
-    std::feclearexcept(FE_ALL_EXCEPT);
+    clearflags();
 }
 
 // Keeps the compiler from moving the call across the flag handling.
@@ -36,41 +72,46 @@ template <class T> inline void fence(T& v)
     asm volatile("" : "+m"(v));
 }
 
-double checked(const char* name, double x, double y, double result)
+bool plain(double r)
 {
-    int type = failure(result);
+    return std::isfinite(r) && (r == 0.0 || std::fabs(r) >= DBL_MIN);
+}
+
+// A call whose errno stays 0 and whose result is finite and not tiny went
+// well.  Anything else is rare: the call is made again with clean flags
+// (the functions are pure) to find out what went wrong.
+template <class Call> double guarded(const char* name, double x, double y, Call call)
+{
+    errno = 0;
+    double r = call(x, y);
+    if (errno == 0 && plain(r))
+        return r;
+    clear();
+    fence(x);
+    fence(y);
+    r = call(x, y);
+    fence(r);
+    int type = failure(r);
     if (!type)
-        return result;
-    mathexception e{type, name, x, y, result};
+        return r;
+    mathexception e{type, name, x, y, r};
     matherr(&e);
     return e.retval;
 }
 
 template <double (*f)(double)> double call1(const char* name, double x)
 {
-    clear();
-    fence(x);
-    double r = f(x);
-    fence(r);
-    return checked(name, x, 0.0, r);
+    return guarded(name, x, 0.0, [](double a, double) { return f(a); });
 }
 
 template <double (*f)(double, double)> double call2(const char* name, double x, double y)
 {
-    clear();
-    fence(x);
-    double r = f(x, y);
-    fence(r);
-    return checked(name, x, y, r);
+    return guarded(name, x, y, [](double a, double b) { return f(a, b); });
 }
 
 template <double (*f)(int, double)> double calln(const char* name, int n, double x)
 {
-    clear();
-    fence(x);
-    double r = f(n, x);
-    fence(r);
-    return checked(name, n, x, r);
+    return guarded(name, n, x, [](double a, double b) { return f(int(a), b); });
 }
 
 double sqrtfn(double x) { return std::sqrt(x); }

@@ -92,6 +92,8 @@ void reportbadargs(const parser& p, const double* args)
 
 void reportstackspace(const char* name)
 {
+    if (shared.reportswitch <= 0)
+        return;
     std::string box;
     appendf(box, "\n \"%s\" runs out of computation stackspace \n\r                    (computation aborted)\n",
             name);
@@ -100,6 +102,8 @@ void reportstackspace(const char* name)
 
 void reportsingular()
 {
+    if (shared.reportswitch <= 0)
+        return;
     report(reportkind::message,
            "\n \"inv##\" or \"solve##\" called for a singular matrix \n\r                  "
            "(Computation aborted)\n");
@@ -107,6 +111,8 @@ void reportsingular()
 
 void reportcalllevel(int limit, const char* name)
 {
+    if (shared.reportswitch <= 0)
+        return;
     std::string box;
     appendf(box,
             "\n Call level rises above the limit %d \n\r (happened during execution of %s). \n\r "

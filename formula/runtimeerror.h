@@ -1,8 +1,8 @@
 // Reports of runtime errors.  They all respect the report budget
-// (shared.reportswitch): matherr and reportfuncerror (funcerror.h) show a
-// report only while it is above 0 and use one; the others only test it.
-// None stops anything: the error byte set beside them makes the evaluator
-// leave at its next token.
+// (shared.reportswitch): matherr and reportfuncerror (funcerror.h) use one
+// report of it; the others show nothing while it is spent and leave it
+// alone.  None stops anything: the error byte set beside them makes the
+// evaluator leave at its next token.
 #pragma once
 
 #include "formula/mathlib.h"
