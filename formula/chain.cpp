@@ -43,14 +43,10 @@ void chain::setcursor(int i)
 int chain::append(listnode* e)
 {
     e->next = nullptr;
-    if (!head) {
+    if (head)
+        lastitem(head)->next = e;
+    else
         head = e;
-    } else {
-        listnode* last = head;
-        while (last->next)
-            last = last->next;
-        last->next = e;
-    }
     return ++count;
 }
 
@@ -105,7 +101,6 @@ void chain::clear()
         listnode* node = head;
         head = node->next;
         delete node;
-        count--;
     }
     count = 0;
 }

@@ -60,14 +60,10 @@ public:
     {
         listnode* link = e;
         link->next = nullptr;
-        if (!head) {
+        if (head)
+            lastitem(head)->next = link;
+        else
             head = e;
-        } else {
-            listnode* last = head;
-            while (last->next)
-                last = last->next;
-            last->next = link;
-        }
         return ++count;
     }
     static T* following(T* e) { return e->next ? static_cast<T*>(e->next) : nullptr; }

@@ -16,4 +16,10 @@ constexpr int commentlength = 1520;     // longest comment the editors accept
 constexpr int calculatorcount = 240;    // calculators in the revolver
 constexpr int screencolumns = 80;
 constexpr int screenrows = 30;
+constexpr double polygammasteps = 100000;      // upward steps of the psi recurrence
+constexpr double distributionmax = 9007199254740992.0;  // 2^53: Binomial, Hgeo, whole numbers
+constexpr int maxdegree = 32767;               // Chebyshev and Legendre polynomials
+constexpr int tangentcount = 191;              // cached zigzag numbers E_0..E_190
+constexpr int zetaaverages = 80;               // averaging table of the zeta sum
+constexpr int jacobisweeps = 50;               // rotations per n*n before the eigen solver gives up
 }

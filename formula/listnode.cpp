@@ -14,3 +14,10 @@ listnode* nthitem(listnode* first, int n)
         node = node->next;
     return node;
 }
+
+listnode* lastitem(listnode* first)
+{
+    while (first && first->next)
+        first = first->next;
+    return first;
+}

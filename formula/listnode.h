@@ -21,6 +21,9 @@ struct listheader {
 
 void listinit(listheader& list);
 
+// The last element of the list that starts at first; null for none.
+listnode* lastitem(listnode* first);
+
 // The n-th element (1-based) of the list that starts at first; null for
 // n < 1 and past the end.
 listnode* nthitem(listnode* first, int n);

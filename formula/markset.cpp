@@ -98,7 +98,7 @@ int placeof(const char* text, char letter)
 char markset::declare(char letter, char cls)
 {
     int i = letterindex(letter);
-    if (i < 0 || !std::strchr("acsgx", cls) || !cls)
+    if (i < 0 || !cls || !std::strchr("acsgx", cls))
         return 0;
     if (classes[i] == classundeclared) {
         classes[i] = cls;
@@ -196,12 +196,12 @@ char markset::unreferencedargument() const
 
 char markset::unusedvariable() const
 {
-    return firstletter([](char c, bool set, bool ref) { return std::strchr("agcs", c) && c && !set && !ref; });
+    return firstletter([](char c, bool set, bool ref) { return c && std::strchr("agcs", c) && !set && !ref; });
 }
 
 char markset::unreadvariable() const
 {
-    return firstletter([](char c, bool set, bool ref) { return std::strchr("acs", c) && c && set && !ref; });
+    return firstletter([](char c, bool set, bool ref) { return c && std::strchr("acs", c) && set && !ref; });
 }
 
 char markset::unassignedstatic() const

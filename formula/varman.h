@@ -26,7 +26,7 @@ struct varrecord {
 
 class varman : public listnode {
 public:
-    static constexpr int typeid_ = 3;
+    static constexpr int recordtype = 3;
     static constexpr const char* tag = "@@VARMAN";
 
     varman();

@@ -114,6 +114,8 @@ TEST(varman, RoundTripOfSpecialValues)
         {'f', inf, "inf"},
         {'h', -inf, "-inf"},
         {'k', std::nan(""), "nan"},
+        {'m', 1e-5, "1e-05"},
+        {'n', -0.0, "-0"},
         {'Z', 123456.75, "123456.75"},
     };
     varman store;
