@@ -19,4 +19,10 @@ constexpr int screenrows = 30;
 constexpr int arglistlength = 53;      // argument letters of one formula
 constexpr int formulamargin = 200;      // spare room of the compiler's formula copy
 constexpr int exponentdigits = 3;       // digits of a number's exponent
+constexpr double polygammasteps = 100000;      // upward steps of the psi recurrence
+constexpr double distributionmax = 9007199254740992.0;  // 2^53: Binomial, Hgeo, whole numbers
+constexpr int maxdegree = 32767;               // Chebyshev and Legendre polynomials
+constexpr int tangentcount = 191;              // cached zigzag numbers E_0..E_190
+constexpr int zetaaverages = 80;               // averaging table of the zeta sum
+constexpr int jacobisweeps = 50;               // rotations per n*n before the eigen solver gives up
 }

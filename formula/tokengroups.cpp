@@ -34,4 +34,6 @@ void installhandlers()
     registerelementary();
     registerlogic();
     registervectors();
+    registerspecial();
+    registermatrices();
 }

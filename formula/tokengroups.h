@@ -4,3 +4,5 @@
 void registerelementary();  // elementary functions, Bessel, rounding, rand
 void registerlogic();       // comparisons, logic, min and max
 void registervectors();     // list and vector operations, sort
+void registerspecial();     // special functions, series, divisors
+void registermatrices();    // matrix, complex and eigen operations

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgtk-3-dev libcairo2-dev libpango1.0-dev
   xvfb xauth xdotool fonts-dejavu-core
-  python3-mpmath
+  python3-mpmath libgsl-dev
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
 )
 

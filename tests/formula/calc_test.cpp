@@ -256,6 +256,32 @@ TEST_F(evaluator, UserObjectCalls)
     EXPECT_EQ(results(4), (std::vector<double>{9, 5, 6, 7}));
 }
 
+TEST_F(evaluator, ChecksInsideAnObjectNameItAndItsArguments)
+{
+    using namespace std::string_literals;
+    program guarded({FEED_ARG_1, DOMAINCHECK, SEMICOLON, FEED_ARG_2, ASSERT, END});
+    testobject g{"g", 2, &guarded};
+    program caller({FEED_ARG_1, FEED_CONSTANT, CALL_USER_FUNC, END}, {cst(0.25), operand::ofcall(g.asfu(), 2, 1)});
+
+    shared.reportswitch = 3;
+    caller.calc1(0.0);
+    EXPECT_EQ(shared.error, evalruntime);
+    ASSERT_EQ(recordedreports().size(), 2u);  // the domain page and g's trace
+    EXPECT_EQ(recordedreports()[0].text,
+              "\n in call to user function g() on level 1. \n\n\r Called with the following arguments: "
+              "\n\r  0\n\r  0.25\n\r\n\r"s);
+    EXPECT_EQ(recordedreports()[1].text,
+              "\n ...called by function \"g\" on level 1 \n\r whose arguments were: \n\r"
+              "                   0\n\r                0.25\n\r\n <esc> will skip all further messages\n"s);
+
+    clearrecordedreports();
+    caller.calc1(1.0);
+    ASSERT_GE(recordedreports().size(), 1u);
+    EXPECT_EQ(recordedreports()[0].text,
+              "\n Assert-condition violated in: \n\r g \n\r Call level: 1. \n\r Value passed to assert: 0.25 "
+              "\n\r Computation aborted \n\r"s);
+}
+
 TEST_F(evaluator, AssignToArgumentWritesTheCallersArray)
 {
     program setter({FEED_CONSTANT, ASSIGN_TO_ARG, END}, {cst(42), idx(1)});

@@ -1,0 +1,10 @@
+// Rounding helpers of the special functions.
+#pragma once
+
+#include <cmath>
+
+#include "formula/smallfuncs.h"
+
+using builtin::roundnear;
+
+inline bool iswhole(double x) { return std::floor(x) == x; }
