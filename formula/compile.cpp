@@ -96,7 +96,7 @@ int16_t compiler::run()
         if (declarations() && prologue() && parse())
             type = finish(marker);
     }
-    p.code.compilerword = (unsigned short)marks.countclass(classauto);
+    p.code.compilerword = (unsigned short)autos;
     installed = nullptr;
     p.diag = nullptr;
     pass().current = nullptr;
@@ -107,7 +107,7 @@ int16_t compiler::run()
 // MAKE AUTOSPACE when the formula has auto letters.
 bool compiler::prologue()
 {
-    int autos = marks.countclass(classauto);
+    autos = marks.countclass(classauto);
     if (autos > 0) {
         emitcell(operand::ofindex(short(autos)));
         emittoken(tk::MAKE_AUTOSPACE);
@@ -128,7 +128,7 @@ int16_t compiler::classify() const
 int16_t compiler::finish(int marker)
 {
     int16_t type = classify();
-    if (marks.countclass(classauto) > 0 || valuecount > 1)
+    if (autos > 0 || valuecount > 1)
         emittoken(tk::ENDMULTI);
     emittoken(tk::END);
     if (stop)

@@ -51,6 +51,7 @@ private:
     int countarguments(bool& brackets);
     int predefined(const char* name, int argc, int selector, bool brackets);
     int notfound(const char* name, int argc, int selector);
+    void calltarget(fu* target);
     bool declaredletter(char letter);
     varrecord* variablerecord(char letter);
     int scanerror(int code, int position, const char* format, ...)
@@ -109,6 +110,7 @@ private:
     int ncells = 0;               // cells written
     int pending = 0;
     int assumecount = 0;
+    int autos = 0;
     int valuecount = 0;
     bool stop = false;
     bool nothingshifted = true;

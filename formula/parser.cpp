@@ -1,4 +1,5 @@
 #include "formula/parser.h"
+#include "formula/rkshape.h"
 
 #include "formula/destroyparser.h"
 #include "formula/evalstate.h"
@@ -15,6 +16,7 @@ parser::parser()
     objcount(parserclass);
     constructing = 1;
     *emptystream() = tk::ABORT;
+    clearrkshape();
     bool first = shared.parsercount == 0;
     if (first && !buildshared()) {
         report(reportkind::unexpected, " parser constructor ");
@@ -55,6 +57,7 @@ void parser::reset()
     shared.resolution = localobjects;
     answer = memory = 0.0;
     type = 0;
+    clearrkshape();
 }
 
 void parser::clearflags()

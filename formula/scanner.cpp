@@ -1,12 +1,14 @@
 // The scanner: cuts the formula text into tokens, classifies every name and
 // checks calls against their argument counts.
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "formula/compile.h"
 #include "formula/compiler.h"
 #include "formula/functable.h"
 #include "formula/limits.h"
@@ -345,6 +347,7 @@ int compiler::scanlongname(const char* name, int selector)
     }
     if (!target)
         return notfound(name, argc, valuecount);
+    calltarget(target);
     bool multi = valuecount > 1;
     if (!brackets) {
         operandkind = multi ? opkind::multiobject : opkind::object;
@@ -355,6 +358,14 @@ int compiler::scanlongname(const char* name, int selector)
     item.token = multi ? tk::CALL_MULTIFUNC : tk::CALL_USER_FUNC;
     item.cell.argc = int16_t(argc);
     return multi ? kind::multifunction : kind::function;
+}
+
+// A found object is implemented by postcompile unless the caller does it.
+void compiler::calltarget(fu* target)
+{
+    std::vector<fu*>& queue = pass().components;
+    if (mode != compilemode::noqueue && std::find(queue.begin(), queue.end(), target) == queue.end())
+        queue.push_back(target);
 }
 
 // The predefined table; -1 when the name is not taken here.
