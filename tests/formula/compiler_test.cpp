@@ -237,6 +237,68 @@ TEST_F(compiled, everyprefixcompilesorleavesanerror)
     }
 }
 
+// Every sequence of up to four tokens either compiles to code that runs or
+// leaves an error.
+TEST_F(compiled, everyshorttokensequence)
+{
+    const char* const words[] = {"1", "x", "q", "sin", "max", "(", ")", "+", "-", "*", "/", "^",
+                                 ",", ";", "y=", "\\", "sort##", "a.1#2", "assume##", "[", "}"};
+    const int n = int(sizeof words / sizeof *words);
+    int compiled = 0;
+    for (int length = 1; length <= 4; ++length) {
+        std::vector<int> at(size_t(length), 0);
+        for (;;) {
+            std::string text;
+            for (int i : at)
+                text += std::string(words[i]) + " ";
+            dia.clear();
+            short type = compile(text.c_str(), "x");
+            ASSERT_EQ(type == 0, dia.iserror()) << text;
+            if (type != 0) {
+                ++compiled;
+                double arg = 0.5;
+                p.calcarray(&arg, 1);
+            }
+            int k = 0;
+            while (k < length && ++at[size_t(k)] == n)
+                at[size_t(k++)] = 0;
+            if (k == length)
+                break;
+        }
+    }
+    EXPECT_GT(compiled, 300);
+}
+
+TEST_F(compiled, messagesnamewhattheyfound)
+{
+    struct row {
+        const char* text;
+        const char* letters;
+        const char* message;
+    };
+    const row rows[] = {
+        {"q", "", " Undeclared variable 'q'. It will be treated as \"#global\" "},
+        {"#auto x; #const x; 1", "", " Attempt to redeclare variable 'x' with a different type \n (first declaration was as #auto) "},
+        {"#static x; 1", "x", " Attempt to redeclare an argument ('x') as a variable "},
+        {"sin(1, 2)", "", "\n Call to function \"sin\" with invalid number of arguments: \n\n   1  arguments expected\n   2  arguments found\n"},
+        {"solve##(1, 2, 3)", "", " Function \"solve##\" must not be called for 3 arguments! \n For its specification, see \"ref3.wri\". \n"},
+        {"nosuch##(1)", "", " There is no such function: \"nosuch##\" . \n"},
+        {"min(1)", "", " the predefined function \"min\" is called for 1 arguments. \n It must have at least two arguments!"},
+        {"1@", "", " Found invalid character: @ \n"},
+        {"1 )", "", " Expecting an operator or end of formula \n"},
+        {"1+)", "", " Expecting a constant or a name but found ')' "},
+        {"#auto a; a", "", " Undefined auto-variable 'a' referenced "},
+        {"assume##(1); a.1#3", "", " Found assume##-reference to squares 1..3 \n But there have been only 1 values defined "},
+        {"1e999", "", " Could not convert the numeric string: \"1e999\" "},
+    };
+    for (const row& r : rows) {
+        dia.clear();
+        compile(r.text, r.letters);
+        EXPECT_EQ(dia.message(), r.message) << r.text;
+        EXPECT_EQ(dia.shown, r.text);
+    }
+}
+
 TEST_F(compiled, evalexpressionwantsonevalue)
 {
     EXPECT_EQ(evalexpression(p, "1 + 2", false), 3.0);
