@@ -1,10 +1,8 @@
 // Code of operands and assignments, and the emission into the shared
 // buffers.
 #include <cstdarg>
-#include <cstdio>
 
 #include "formula/compiler.h"
-#include "formula/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
 #include "formula/report.h"
@@ -18,50 +16,39 @@ void compiler::fail(int code, int16_t state, const char* format, ...)
     stop = true;
     if (dia.iserror())
         return;
-    char buffer[limits::textbuffersize];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    dia.vset(code, state, tokenstart, format, args);
     va_end(args);
-    dia.setf("%s", buffer);
-    dia.code = code;
-    dia.state = state;
-    dia.position = int16_t(tokenstart);
 }
 
 void compiler::issuedia(int code, char letter)
 {
-    dia.code = code;
     switch (code) {
     case 33:
-        dia.setf(" \"_\" is allowed only as part of a larger name ");
-        dia.state = diagstate::syntax;
+        dia.set(code, diagstate::syntax, tokenstart, " \"_\" is allowed only as part of a larger name ");
         break;
     case 42:
-        dia.setf("Syntax error in the variable declaration part! \n\r");
-        dia.state = diagstate::syntax;
+        dia.set(code, diagstate::syntax, tokenstart, "Syntax error in the variable declaration part! \n\r");
         break;
     case 43:
-        dia.setf(" Attempt to redeclare an argument ('%c') as a variable ", letter);
-        dia.state = diagstate::semantic;
+        dia.set(code, diagstate::semantic, tokenstart,
+                " Attempt to redeclare an argument ('%c') as a variable ", letter);
         break;
     case 44:
-        dia.setf(" Attempt to redeclare variable '%c' with a different type \n\r (first declaration was as #%s) ",
-                 letter, markset::classname(char(marks.classof(letter))));
-        dia.state = diagstate::semantic;
+        dia.set(code, diagstate::semantic, tokenstart,
+                " Attempt to redeclare variable '%c' with a different type \n\r (first declaration was as #%s) ",
+                letter, markset::classname(char(marks.classof(letter))));
         break;
     case 62:
-        dia.setf(" Undeclared variable '%c'. It will be treated as \"#global\" ", letter);
-        dia.state = diagstate::warning;
-        break;
+        dia.set(code, diagstate::warning, tokenstart,
+                " Undeclared variable '%c'. It will be treated as \"#global\" ", letter);
+        return;
     default:
         reportf(reportkind::unexpected, "\n Error of unknown type %d encountered in parser::issuedia \n", code);
         return;
     }
-    dia.code = code;
-    dia.position = int16_t(tokenstart);
-    if (code != 62)
-        stop = true;
+    stop = true;
 }
 
 varrecord* compiler::variablerecord(char letter)

@@ -137,9 +137,8 @@ int16_t compiler::finish(int marker)
         p.vars->declarestatics(marks);
     shared.tokenbuffer[0] = tk::ABORT;
     if (!p.code.store(shared.tokenbuffer, ntokens + 1, shared.operandbuffer, ncells + 1)) {
-        dia.setf(" Compilation successful but could not allocate memory \n\r for the generated code ");
-        dia.code = 29;
-        dia.state = diagstate::memory;
+        dia.set(29, diagstate::memory, tokenstart,
+                " Compilation successful but could not allocate memory \n\r for the generated code ");
         p.reset();
         return 0;
     }

@@ -82,11 +82,9 @@ bool compiler::declarearguments()
     for (const char* a = letters; *a; ++a) {
         int cls = marks.classof(*a);
         if (cls >= 0 && cls != classargument && cls != classundeclared) {
-            dia.setf("\n Character '%c', which has been declared a variable, \n\r is redeclared as an argument here \n",
-                     *a);
-            dia.code = 41;
-            dia.state = diagstate::arguments;
-            dia.position = -1;
+            dia.set(41, diagstate::arguments, -1,
+                    "\n Character '%c', which has been declared a variable, \n\r is redeclared as an argument here \n",
+                    *a);
             return false;
         }
     }
@@ -94,10 +92,7 @@ bool compiler::declarearguments()
     marks.cleararguments();
     marks.declarearguments(letters, shape.order != 0, shape.independent);
     if (!shape.installed() && marks.countclass(classargument) != int(std::strlen(letters))) {
-        dia.setf("No repetitions allowed in an argument list\n\r");
-        dia.code = 16;
-        dia.state = diagstate::arguments;
-        dia.position = -1;
+        dia.set(16, diagstate::arguments, -1, "No repetitions allowed in an argument list\n\r");
         return false;
     }
     return true;

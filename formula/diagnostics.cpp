@@ -31,14 +31,35 @@ void diagnostics::clear()
 
 void diagnostics::setf(const char* format, ...)
 {
-    clear();
-    char buffer[limits::textbuffersize];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    vsetf(format, args);
     va_end(args);
+}
+
+void diagnostics::vsetf(const char* format, va_list args)
+{
+    clear();
+    char buffer[limits::textbuffersize];
+    std::vsnprintf(buffer, sizeof buffer, format, args);
     shown = compilertext;
     lines = splitlines(buffer);
+}
+
+void diagnostics::set(int32_t c, int16_t s, int at, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    vset(c, s, at, format, args);
+    va_end(args);
+}
+
+void diagnostics::vset(int32_t c, int16_t s, int at, const char* format, va_list args)
+{
+    vsetf(format, args);
+    code = c;
+    state = s;
+    position = int16_t(at);
 }
 
 std::string diagnostics::message() const

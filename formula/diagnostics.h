@@ -3,6 +3,7 @@
 // their own collector to show it later; parsers without one use the global.
 #pragma once
 
+#include <cstdarg>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,6 +33,12 @@ public:
     // Clears, then formats the message (cut at 2999 characters) and takes
     // the compiler's text as the shown text.
     void setf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void vsetf(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
+    // setf, then the code, state word and position.
+    void set(int32_t code, int16_t state, int position, const char* format, ...)
+        __attribute__((format(printf, 5, 6)));
+    void vset(int32_t code, int16_t state, int position, const char* format, va_list args)
+        __attribute__((format(printf, 5, 0)));
 
     bool iserror() const { return state < diagstate::warning; }
     bool iswarning() const { return state == diagstate::warning; }

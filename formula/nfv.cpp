@@ -73,19 +73,6 @@ bool isnfvnamechar(char c)
     return isnamechar(c) || c == '.' || c == '\'';
 }
 
-int parseunsigned(const char* text, int& at)
-{
-    while (isblank(text[at]))
-        ++at;
-    long value = 0;
-    while (isdigitchar(text[at])) {
-        if (value < 100000)
-            value = value * 10 + (text[at] - '0');
-        ++at;
-    }
-    return int(value > 32767 ? 32767 : value);
-}
-
 // Next comma at bracket depth 0 in [from, to), or `to`.
 int nextcomma(const char* text, int from, int to)
 {
@@ -159,6 +146,21 @@ int16_t itemcount(const char* text, int from, int to)
             --count;
     return int16_t(count);
 }
+}
+
+int parseunsigned(const char* text, int& at)
+{
+    while (text[at] == ' ')
+        ++at;
+    if (!isdigitchar(text[at]))
+        return -1;
+    long value = 0;
+    while (isdigitchar(text[at])) {
+        if (value < 100000)
+            value = value * 10 + (text[at] - '0');
+        ++at;
+    }
+    return int(value > 32767 ? 32767 : value);
 }
 
 bool isopenbracket(char c)

@@ -23,6 +23,10 @@ int16_t nfvmultiname(const char* name, int n);
 // end of the text); 0 when there is none.
 int matchbracket(const char* text, int from, int to = -1);
 
+// An unsigned decimal at `at` (leading blanks skipped), capped at 32767;
+// -1 without digits.  `at` moves behind it.
+int parseunsigned(const char* text, int& at);
+
 bool isopenbracket(char c);
 bool isclosebracket(char c);
 inline bool isdigitchar(char c)

@@ -18,11 +18,8 @@ implpass& pass()
 namespace {
 void implementfailed(diagnostics& dia, fu* component)
 {
-    dia.clear();
-    dia.setf(" Implementierung failed due to problem in \"%s\" \n\r", fullname(component).c_str());
-    dia.state = diagstate::component;
-    dia.code = 31;
-    dia.position = 0;
+    dia.set(31, diagstate::component, 0, " Implementierung failed due to problem in \"%s\" \n\r",
+            fullname(component).c_str());
     dia.object = component;
 }
 }
@@ -32,11 +29,9 @@ bool postcompile(parser& p, int marker)
     implpass& s = pass();
     diagnostics& dia = p.diag ? *p.diag : globaldiagnostics();
     if (int(s.callerlibs.size()) > shared.calllimit) {
-        dia.setf(" More than %d nested implementations. \n\r Occurred with \"%s\" in postcompile(). \n\r Implementation aborted to avoid stack overflow ",
-                 int(shared.calllimit), s.current ? fullname(s.current).c_str() : "");
-        dia.state = diagstate::internal;
-        dia.code = 30;
-        dia.position = 0;
+        dia.set(30, diagstate::internal, 0,
+                " More than %d nested implementations. \n\r Occurred with \"%s\" in postcompile(). \n\r Implementation aborted to avoid stack overflow ",
+                int(shared.calllimit), s.current ? fullname(s.current).c_str() : "");
         return false;
     }
     size_t last = s.components.size();

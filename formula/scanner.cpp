@@ -39,22 +39,6 @@ bool namedas(const char* name, const char* const* list)
     return false;
 }
 
-// Reads an unsigned decimal at `at` (leading blanks skipped); -1 without digits.
-int readunsigned(const char* text, int& at)
-{
-    while (text[at] == ' ')
-        ++at;
-    if (!isdigitchar(text[at]))
-        return -1;
-    long value = 0;
-    while (isdigitchar(text[at])) {
-        if (value < 1000000)
-            value = value * 10 + (text[at] - '0');
-        ++at;
-    }
-    return int(value > 32767 ? 32767 : value);
-}
-
 int firstflag(const namesused& names)
 {
     for (int k = 0; k < 54; ++k)
@@ -93,15 +77,10 @@ const char* checkargcount(const char* name, int n)
 
 int compiler::scanerror(int code, int position, const char* format, ...)
 {
-    char buffer[limits::textbuffersize];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    dia.vset(code, diagstate::syntax, position, format, args);
     va_end(args);
-    dia.setf("%s", buffer);
-    dia.code = code;
-    dia.state = diagstate::syntax;
-    dia.position = int16_t(position);
     stop = true;
     return kind::error;
 }
@@ -194,7 +173,7 @@ int compiler::scanname()
         pos += 2;
     } else if (text[pos] == '#' && isdigitchar(text[pos + 1])) {
         ++pos;
-        selector = readunsigned(text, pos);
+        selector = parseunsigned(text, pos);
     }
     if (name.size() == 1)
         return scanletter(name[0]);
@@ -246,11 +225,11 @@ bool compiler::declaredletter(char letter)
 int compiler::scanassume()
 {
     ++pos;  // the dot
-    int n = readunsigned(text, pos);
+    int n = parseunsigned(text, pos);
     int m = 1;
     if (text[pos] == '#') {
         ++pos;
-        m = isdigitchar(text[pos]) ? readunsigned(text, pos) : 0;
+        m = isdigitchar(text[pos]) ? parseunsigned(text, pos) : 0;
     }
     if (m == 0 || n == 0)
         return scanerror(3, tokenstart, " Invalid syntax of an assume##-reference ");
@@ -274,7 +253,7 @@ int compiler::scanrkref()
     if (!shape.installed())
         return scanerror(64, tokenstart,
                          " f. - tokens are allowed only in Runge-Kutta mode or in \n\r a clipper formula. ");
-    int n = readunsigned(text, pos);
+    int n = parseunsigned(text, pos);
     int apostrophes = 0;
     while (text[pos] == '\'') {
         ++apostrophes;
