@@ -13,6 +13,7 @@
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"
 #include "formula/varman.h"
+#include "objects/context.h"
 
 namespace {
 markset* installed = nullptr;
@@ -82,7 +83,7 @@ int16_t compiler::run()
 {
     p.type = 0;
     p.valuecount = 0;
-    if (shared.resolution)
+    if (shared.resolution && shared.resolution != localobjects)
         mode = compilemode::quiet;
     dia.compilertext = text;
     int16_t type = 0;

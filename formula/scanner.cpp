@@ -149,13 +149,12 @@ int compiler::scannumber()
             ++pos;
     }
     std::string number(text + start, size_t(pos - start));
+    // from_chars: the "C" number format whatever the locale.
     double value = 0.0;
     const char* first = number.c_str();
-    auto [end, ec] = std::from_chars(first, first + number.size(), value);
-    if (ec == std::errc::result_out_of_range)
+    if (std::from_chars(first, first + number.size(), value).ec == std::errc::result_out_of_range)
         return scanerror(2, tokenstart, " Could not convert the numeric string: \"%s\" ",
                          number.c_str());
-    (void)end;
     operandkind = opkind::number;
     cell = operand::ofconstant(value);
     return kind::operand;
