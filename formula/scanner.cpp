@@ -49,10 +49,9 @@ int firstflag(const namesused& names)
 
 std::string shownname(const char* name, int valuecount)
 {
-    std::string s = name;
-    if (valuecount >= 2)
-        s += "#" + std::to_string(valuecount);
-    return s;
+    char shown[64];
+    std::snprintf(shown, sizeof shown, valuecount >= 2 ? "%s#%d" : "%s", name, valuecount);
+    return shown;
 }
 }
 

@@ -290,6 +290,7 @@ TEST_F(compiled, messagesnamewhattheyfound)
         {"#auto a; a", "", " Undefined auto-variable 'a' referenced "},
         {"assume##(1); a.1#3", "", " Found assume##-reference to squares 1..3 \n But there have been only 1 values defined "},
         {"1e999", "", " Could not convert the numeric string: \"1e999\" "},
+        {"nosuch#3(1)", "", "\n could not find \"nosuch#3\" \n"},
     };
     for (const row& r : rows) {
         dia.clear();
