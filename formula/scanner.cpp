@@ -315,12 +315,12 @@ int compiler::scanlongname(const char* name, int selector)
     int valuecount = item.cell.valc;
     fu* target = nullptr;
     if (selector != selectormulti)
-        target = resolvecomponent(name, argc, valuecount, false);
+        target = resolvecomponent(name, argc, valuecount, false, names);
     if (!target) {
         int found = predefined(name, argc, selector, brackets);
         if (found >= 0 || stop)
             return stop ? kind::error : found;
-        target = resolvecomponent(name, argc, valuecount, selector == selectormulti);
+        target = resolvecomponent(name, argc, valuecount, selector == selectormulti, names);
     }
     if (!target)
         return notfound(name, argc, valuecount);

@@ -2,7 +2,7 @@
 
 #include "formula/report.h"
 
-fu* resolvecomponent(const char*, int, int, bool)
+fu* resolvecomponent(const char*, int, int, bool, namesused&)
 {
     return nullptr;
 }

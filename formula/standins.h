@@ -7,11 +7,13 @@
 #include <string>
 
 class fu;
+class namesused;
 
 // Resolver: an object of that name, argument count and value count that
 // this compilation may call; null when there is none.  `multi` marks a
-// name written with "##".
-fu* resolvecomponent(const char* name, int argc, int valuecount, bool multi);
+// name written with "##"; the argument counts met for the name are
+// flagged in `names`.
+fu* resolvecomponent(const char* name, int argc, int valuecount, bool multi, namesused& names);
 // The function database's answer for names the search did not find.
 bool databaseinuse();
 
