@@ -19,6 +19,7 @@ constexpr int screenrows = 30;
 constexpr int arglistlength = 53;      // argument letters of one formula
 constexpr int formulamargin = 200;      // spare room of the compiler's formula copy
 constexpr int exponentdigits = 3;       // digits of a number's exponent
+constexpr int nfvnesting = 1000;        // nested "##" calls that a value count looks into
 constexpr double polygammasteps = 100000;      // upward steps of the psi recurrence
 constexpr double distributionmax = 9007199254740992.0;  // 2^53: Binomial, Hgeo, whole numbers
 constexpr int maxdegree = 32767;               // Chebyshev and Legendre polynomials

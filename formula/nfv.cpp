@@ -1,6 +1,9 @@
 #include "formula/nfv.h"
 
 #include <cstring>
+#include <vector>
+
+#include "formula/limits.h"
 
 namespace {
 struct multirule {
@@ -73,25 +76,102 @@ bool isnfvnamechar(char c)
     return isnamechar(c) || c == '.' || c == '\'';
 }
 
+// Counts over one range of the text.  The partner of every bracket is
+// found once, so that nested calls skip whole bracket groups and a count
+// stays linear in the length of the range.
+class counter {
+public:
+    counter(const char* text, int from, int to) : text(text), base(from), partner(size_t(to - from), -1)
+    {
+        std::vector<int> open;
+        for (int i = from; i < to; ++i) {
+            if (isopenbracket(text[i])) {
+                open.push_back(i);
+            } else if (isclosebracket(text[i]) && !open.empty()) {
+                partner[size_t(i - base)] = open.back();
+                partner[size_t(open.back() - base)] = i;
+                open.pop_back();
+            }
+        }
+    }
+
+    int items(int from, int to);
+
+private:
+    // Bracket depths of unpaired brackets count as in a plain depth walk.
+    int pair(int i) const { return partner[size_t(i - base)]; }
+    int nextcomma(int from, int to) const;
+    int item(int from, int to);
+    int expression(int from, int to);
+
+    const char* text;
+    int base;
+    std::vector<int> partner;
+    int nesting = 0;
+};
+
 // Next comma at bracket depth 0 in [from, to), or `to`.
-int nextcomma(const char* text, int from, int to)
+int counter::nextcomma(int from, int to) const
 {
     int depth = 0;
-    for (int i = from; i < to && text[i]; ++i) {
-        if (isopenbracket(text[i]))
+    for (int i = from; i < to; ++i) {
+        char c = text[i];
+        if (isopenbracket(c) && pair(i) >= 0 && pair(i) < to)
+            i = pair(i);
+        else if (isopenbracket(c))
             ++depth;
-        else if (isclosebracket(text[i]))
+        else if (isclosebracket(c))
             --depth;
-        else if (text[i] == ',' && depth == 0)
+        else if (c == ',' && depth == 0)
             return i;
     }
     return to;
 }
 
-int16_t expressioncount(const char* text, int from, int to)
+int counter::items(int from, int to)
+{
+    int sum = 0;
+    int at = from;
+    while (at < to) {
+        int comma = nextcomma(at, to);
+        sum += item(at, comma);
+        at = comma;
+        while (at < to && (text[at] == ',' || isblank(text[at])))
+            ++at;
+    }
+    return sum > 32767 ? 32767 : sum;
+}
+
+// The count of the expression behind the last "=" or "\" at depth 0, less
+// one for every "\" up to there, but not below 1.
+int counter::item(int from, int to)
+{
+    int depth = 0;
+    int split = -1;
+    for (int i = to - 1; i >= from; --i) {
+        char c = text[i];
+        if (isclosebracket(c) && pair(i) >= from && pair(i) < i)
+            i = pair(i);
+        else if (isclosebracket(c))
+            ++depth;
+        else if (isopenbracket(c))
+            --depth;
+        else if (depth == 0 && (c == '=' || c == '\\')) {
+            split = i;
+            break;
+        }
+    }
+    int count = expression(split + 1 > from ? split + 1 : from, to);
+    for (int i = from; i <= split; ++i)
+        if (text[i] == '\\' && count > 1)
+            --count;
+    return count;
+}
+
+int counter::expression(int from, int to)
 {
     int at = from;
-    while (at < to && std::strchr(" -({[", text[at]) && text[at])
+    while (at < to && (isblank(text[at]) || text[at] == '-' || isopenbracket(text[at])))
         ++at;
     if (at >= to)
         return 0;
@@ -107,44 +187,20 @@ int16_t expressioncount(const char* text, int from, int to)
         return 1;
     if (at + 1 < to && isdigitchar(text[at + 1])) {
         ++at;
-        return int16_t(parseunsigned(text, at));
+        return parseunsigned(text, at);
     }
     if (at + 1 >= to || text[at + 1] != '#')
         return 0;
     int open = at + 2;
     while (open < to && !isopenbracket(text[open]))
         ++open;
-    if (open >= to)
+    if (open >= to || pair(open) < 0 || pair(open) >= to || nesting >= limits::nfvnesting)
         return 0;
-    int close = matchbracket(text, open, to);
-    if (close == 0)
-        return 0;
-    int n = nfvitems(text, open + 1, close);
-    if (n == 0)
-        return 0;
-    int16_t count = nfvmulti(text, start, n);
+    ++nesting;
+    int n = items(open + 1, pair(open));
+    --nesting;
+    int count = n == 0 ? 0 : nfvmulti(text, start, n);
     return count < 0 ? 0 : count;
-}
-
-int16_t itemcount(const char* text, int from, int to)
-{
-    int depth = 0;
-    int split = -1;
-    for (int i = to - 1; i >= from; --i) {
-        if (isclosebracket(text[i]))
-            ++depth;
-        else if (isopenbracket(text[i]))
-            --depth;
-        else if (depth == 0 && (text[i] == '=' || text[i] == '\\')) {
-            split = i;
-            break;
-        }
-    }
-    int count = expressioncount(text, split + 1 > from ? split + 1 : from, to);
-    for (int i = from; i <= split; ++i)
-        if (text[i] == '\\' && count > 1)
-            --count;
-    return int16_t(count);
 }
 }
 
@@ -190,16 +246,10 @@ int matchbracket(const char* text, int from, int to)
 
 int16_t nfvitems(const char* text, int from, int to)
 {
-    int sum = 0;
-    int at = from;
-    while (at < to) {
-        int comma = nextcomma(text, at, to);
-        sum += itemcount(text, at, comma);
-        at = comma;
-        while (at < to && (text[at] == ',' || isblank(text[at])))
-            ++at;
-    }
-    return int16_t(sum > 32767 ? 32767 : sum);
+    int end = from;
+    while (end < to && text[end])
+        ++end;
+    return int16_t(counter(text, from, end).items(from, end));
 }
 
 int16_t nfvformula(const char* text)

@@ -207,6 +207,9 @@ TEST_F(compiled, hostileinputendsinadiagnosis)
         std::string(100000, '\\') + "1",
         std::string(100000, ' '),
         std::string(100000, 'a'),
+        [] { std::string s; for (int i = 0; i < 14000; ++i) s += "sort##("; return s + "1" + std::string(14000, ')'); }(),
+        [] { std::string s; for (int i = 0; i < 7000; ++i) s += "max(sort##("; return s + "1" + std::string(14000, ')'); }(),
+        [] { std::string s; for (int i = 0; i < 5000; ++i) s += "max(1, "; return s + "1" + std::string(5000, ')'); }(),
     };
     for (const std::string& t : texts) {
         dia.clear();
