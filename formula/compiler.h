@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
@@ -50,7 +49,7 @@ private:
     int scanlongname(const char* name, int selector);
     int countarguments(bool& brackets);
     int predefined(const char* name, int argc, int selector, bool brackets);
-    int notfound(const char* name, int argc, int selector);
+    int notfound(const char* name, int argc, int valuecount);
     void calltarget(fu* target);
     bool declaredletter(char letter);
     varrecord* variablerecord(char letter);
@@ -65,7 +64,7 @@ private:
     // grammar.cpp
     bool parse();
     void step(int state);
-    void statementstart(int state, bool assignable);
+    void expectoperand(int state);
     void shift(int state);
     void reduce(int rule);
     void endstatement();
@@ -83,13 +82,14 @@ private:
     void emitargument(int index);
     void emittoken(int token);
     void emitcell(const operand& cell);
-    bool prologue();
-    int16_t classify() const;
-    int16_t finish(int marker);
-
     void fail(int code, int16_t state, const char* format, ...)
         __attribute__((format(printf, 4, 5)));
     void issuedia(int code, char letter);
+
+    // compile.cpp
+    bool prologue();
+    int16_t classify() const;
+    int16_t finish(int marker);
 
     parser& p;
     diagnostics& dia;

@@ -66,9 +66,11 @@ void compiler::shift(int state)
         kind = scantoken();
 }
 
-void compiler::statementstart(int state, bool assignable)
+// States A and B: an operand, a function, a minus or a bracket is due.
+void compiler::expectoperand(int state)
 {
     bool start = isstart(state);
+    bool assignable = isassignable(state);
     switch (kind) {
     case kind::assignment:
         if (assignable)
@@ -116,7 +118,7 @@ void compiler::statementstart(int state, bool assignable)
 void compiler::step(int state)
 {
     if (isstart(state) || isoperandpos(state))
-        return statementstart(state, isassignable(state));
+        return expectoperand(state);
     switch (state) {
     case 1:
         if (kind == kind::end || kind == kind::separator || kind == kind::comma)
