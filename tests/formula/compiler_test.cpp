@@ -303,6 +303,28 @@ TEST_F(compiled, messagesnamewhattheyfound)
     }
 }
 
+TEST_F(compiled, postcompilerefusesdeepnestingandreportsfailedcomponents)
+{
+    implpass& s = pass();
+    s.callerlibs.assign(101, 0);
+    EXPECT_FALSE(postcompile(p, 0));
+    EXPECT_EQ(dia.code, 30);
+    EXPECT_EQ(dia.state, diagstate::internal);
+    s.callerlibs.clear();
+
+    // The stand-in object family implements nothing.
+    fu* component = reinterpret_cast<fu*>(&s);
+    s.components = {component};
+    EXPECT_FALSE(postcompile(p, 0));
+    EXPECT_EQ(dia.code, 31);
+    EXPECT_EQ(dia.state, diagstate::component);
+    EXPECT_EQ(dia.object, component);
+    EXPECT_EQ(s.current, nullptr);
+    EXPECT_TRUE(s.callerlibs.empty());
+    EXPECT_TRUE(postcompile(p, 1));  // nothing after the marker
+    s.components.clear();
+}
+
 TEST_F(compiled, evalexpressionwantsonevalue)
 {
     EXPECT_EQ(evalexpression(p, "1 + 2", false), 3.0);
