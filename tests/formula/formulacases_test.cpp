@@ -100,8 +100,21 @@ TEST(formulacases, table)
     std::vector<std::string> output = rundriver(inputs, status);
     EXPECT_EQ(status, 0);
     ASSERT_EQ(output.size(), cases.size());
+    // The state word that goes with each diagnosis code.
+    const std::map<int, int> states = {
+        {1, -12}, {2, -12}, {3, -12}, {4, -12}, {5, -12}, {6, -12}, {7, -12}, {8, -12}, {9, -12},
+        {10, -12}, {12, -12}, {13, -14}, {16, -11}, {19, -12}, {20, -12}, {21, -12}, {22, -12},
+        {23, -12}, {24, -12}, {26, -12}, {27, -12}, {33, -12}, {38, -18}, {39, -18}, {41, -11},
+        {42, -12}, {43, -18}, {44, -18}, {47, -12}, {48, -12}, {49, -12}, {50, -12}, {51, -12},
+        {52, -12}, {62, -1}, {63, -12}, {64, -12}, {65, -12}, {66, -12}, {67, -12}};
     for (size_t i = 0; i < cases.size(); ++i) {
         std::map<std::string, std::string> got = fields(output[i]);
+        int code = std::atoi(got["diag"].c_str());
+        if (code != 0) {
+            ASSERT_TRUE(states.count(code)) << output[i];
+            EXPECT_EQ(std::atoi(got["state"].c_str()), states.at(code)) << output[i];
+            EXPECT_EQ(got["type"] == "0", code != 62) << output[i];  // a warning leaves usable code
+        }
         for (const auto& [key, want] : cases[i].expected) {
             bool ok = key == "result" ? sameresults(got[key], want) : got[key] == want;
             EXPECT_TRUE(ok) << "line " << cases[i].line << ": " << cases[i].input << "\n  " << key
