@@ -109,14 +109,14 @@ double ncr(double n, double k)
     } else {
         result = gammafn(n + 1) / (gammafn(d + 1) * gammafn(k + 1));
     }
-    return iswhole(d) && iswhole(k) ? roundnear(result) : result;
+    return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
 }
 
 double Binomial(double n, double p, double a, double b)
 {
-    n = roundnear(n);
-    a = roundnear(a);
-    b = roundnear(b);
+    n = builtin::roundnear(n);
+    a = builtin::roundnear(a);
+    b = builtin::roundnear(b);
     if (n < 1 || p < 0 || p > 1) {
         reportfuncerror(functext, "Binomial",
                         n < 1 ? "The first argument must be at least 1 !"
@@ -139,7 +139,7 @@ double Binomial(double n, double p, double a, double b)
         return a == 0 ? 1.0 : 0.0;
     if (p == 1)
         return b == n ? 1.0 : 0.0;
-    double m = std::clamp(roundnear(n * p), a, b);
+    double m = std::clamp(builtin::roundnear(n * p), a, b);
     double q = 1 - p;
     double tm = std::exp(lnbinomterm(m, n, p, q));
     return sumfrommode(
@@ -149,11 +149,11 @@ double Binomial(double n, double p, double a, double b)
 
 double Hgeo(double bign, double m, double n, double a, double b)
 {
-    bign = roundnear(bign);
-    m = roundnear(m);
-    n = roundnear(n);
-    a = roundnear(a);
-    b = roundnear(b);
+    bign = builtin::roundnear(bign);
+    m = builtin::roundnear(m);
+    n = builtin::roundnear(n);
+    a = builtin::roundnear(a);
+    b = builtin::roundnear(b);
     if (bign < 0 || m < 0 || n < 0 || m > bign || n > bign) {
         reportfuncerror(functext, "Hgeo",
                         bign < 0 || m < 0 || n < 0 ? "No negative arguments allowed !"
@@ -175,7 +175,7 @@ double Hgeo(double bign, double m, double n, double a, double b)
     b = std::min(b, hi);
     if (m == 0 || n == 0)
         return a <= 0 && 0 <= b ? 1.0 : 0.0;
-    double mode = std::clamp(roundnear(n * m / bign), a, b);
+    double mode = std::clamp(builtin::roundnear(n * m / bign), a, b);
     // The hypergeometric term as a ratio of binomial terms with p = n / N.
     double p = n / bign, q = (bign - n) / bign;
     double tm = std::exp(lnbinomterm(mode, m, p, q) + lnbinomterm(n - mode, bign - m, p, q)

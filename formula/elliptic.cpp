@@ -39,7 +39,7 @@ double ellF(double k, double phi)
     }
     if (phi >= 0 && phi <= pi / 2)
         return ellcore(k, phi);
-    double n = 2 * phi >= pi ? roundnear(phi / pi) : 0;
+    double n = 2 * phi >= pi ? builtin::roundnear(phi / pi) : 0;
     phi -= n * pi;
     double k2 = 2 * n * ellcore(k, pi / 2);
     return phi < 0 ? k2 - ellF(k, -phi) : ellcore(k, phi) + k2;

@@ -79,7 +79,7 @@ double gammafn(double x)
         return std::numeric_limits<double>::infinity();
     }
     if (x < -170.5)
-        return 0.0;  // |Gamma| is below the smallest normal double there
+        return 0.0;  // |Gamma| is at most about 2e-308 there: an underflow
     double q = 1;
     if (x < 4.5) {
         for (; x < 4.5; x += 1)

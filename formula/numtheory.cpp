@@ -38,7 +38,7 @@ double productcoefficient(const double* values, int n, int k, Factor makefactor)
 
 double mod(double x, double m)
 {
-    double mm = roundnear(std::fabs(m));
+    double mm = builtin::roundnear(std::fabs(m));
     if (mm == 0 || x > wholemax || !(mm <= wholemax)) {
         reportfuncerror(functext, "mod", "The second argument must be between 0. and 1.e15 !", 2,
                         x, m);
@@ -49,8 +49,8 @@ double mod(double x, double m)
 
 double gcd2(double a, double b)
 {
-    a = roundnear(std::fabs(a));
-    b = roundnear(std::fabs(b));
+    a = builtin::roundnear(std::fabs(a));
+    b = builtin::roundnear(std::fabs(b));
     if (!(a <= wholemax && b <= wholemax))
         return 0.0;
     if (a == 0 || b == 0)
@@ -84,7 +84,7 @@ double kgv(double* values, int n)
         if (!(v >= 0.5 && v <= wholemax))
             return 0.0;
         for (int j = 0; j < i; j++)
-            v = roundnear(v / gcd2(v, values[j]));
+            v = builtin::roundnear(v / gcd2(v, values[j]));
         values[i] = v;
         product *= v;
     }
@@ -111,7 +111,7 @@ double matchdigits16(double a, double b)
 
 double powersum(double* values, double n)
 {
-    n = roundnear(n);
+    n = builtin::roundnear(n);
     if (!values || !(n >= 1))
         return 0.0;
     double p = values[0];
@@ -127,7 +127,7 @@ double powersum(double* values, double n)
 
 double sympoly(const double* values, int n)
 {
-    double k = roundnear(values[0]);
+    double k = builtin::roundnear(values[0]);
     if (!(k > -0.1 && k < n + 0.1))
         return 0.0;
     if (k == 0)
@@ -142,7 +142,7 @@ double sympoly(const double* values, int n)
 
 double sympoly2(const double* values, int n)
 {
-    double k = roundnear(values[0]);
+    double k = builtin::roundnear(values[0]);
     if (!(k >= 0))
         return 0.0;
     if (k == 0)

@@ -5,6 +5,4 @@
 
 #include "formula/smallfuncs.h"
 
-using builtin::roundnear;
-
 inline bool iswhole(double x) { return std::floor(x) == x; }

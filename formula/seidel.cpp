@@ -54,7 +54,7 @@ tangentcache cache;
 // Rounds n and checks it against the function's limit; -1 when refused.
 int cacheindex(double x, const char* name, int limit)
 {
-    double n = roundnear(x);
+    double n = builtin::roundnear(x);
     if (n < 0 || std::isnan(n)) {
         reportfuncerror(functext, name, "Negative arguments not allowed !", 1, x);
         return -1;

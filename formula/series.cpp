@@ -10,7 +10,7 @@ namespace {
 // The degree as a loop count; degrees beyond 16 bits are refused.
 bool degree(double n, const char* name, double x, long& out)
 {
-    n = std::fabs(roundnear(n));
+    n = std::fabs(builtin::roundnear(n));
     if (!(n <= limits::maxdegree)) {
         reportfuncerror(funccapacity, name, nullptr, 2, x, n);
         return false;

@@ -4,6 +4,7 @@
 #include <limits>
 #include <numbers>
 
+#include "formula/evalstate.h"
 #include "formula/funcerror.h"
 #include "formula/gamma.h"
 #include "formula/limits.h"
@@ -21,10 +22,6 @@ public:
 
     state add(double& value)
     {
-        if (count > limits::zetaaverages) {
-            report(reportkind::unexpected, "zmittel in zetam1 encountered too large index!");
-            return failed;
-        }
         for (int i = 0; i < count; i++) {
             if (table[i] == value)
                 return converged;
@@ -37,7 +34,7 @@ public:
     }
 
 private:
-    double table[limits::zetaaverages + 1];
+    double table[limits::zetaaverages];
     int count = 0;
 };
 
@@ -56,6 +53,7 @@ double zsumalt(double s)
         case zaverager::converged: return value;
         case zaverager::failed:
             report(reportkind::unexpected, "zsumalt in zetam1: zmittel reports no convergence");
+            shared.error = evalinternal;
             return 0.0;
         default: break;
         }

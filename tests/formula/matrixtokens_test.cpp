@@ -77,6 +77,12 @@ TEST_F(tokenrun, SpecialFunctionsTakeTheirOperandsInOrder)
 
 TEST_F(tokenrun, FunctionErrorsStopTheEvaluation)
 {
+    // Order 30000 needs 90003 work cells: more than the stack holds.
+    call({30000, 1, 2}, tk::LARGE_SYM_POL, true);
+    EXPECT_EQ(shared.error, evalruntime);
+    ASSERT_EQ(recordedreports().size(), 1u);
+    EXPECT_NE(recordedreports()[0].text.find("\"sympoly\" runs out"), std::string::npos);
+
     call({-1}, tk::GAMMA);
     EXPECT_EQ(shared.error, evalruntime);
     EXPECT_EQ(recordedreports().size(), 1u);
