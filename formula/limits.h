@@ -16,4 +16,9 @@ constexpr int commentlength = 1520;     // longest comment the editors accept
 constexpr int calculatorcount = 240;    // calculators in the revolver
 constexpr int screencolumns = 80;
 constexpr int screenrows = 30;
+constexpr int cursorstackdepth = 27;    // saved cursor and colour states
+constexpr int dirtystackdepth = 300;    // cells waiting for their pixels to be saved
+constexpr int pixelslotsperpage = 500;  // cell slots in one pixel-store page
+constexpr int pixelpagesmax = 500;      // pages of the pixel store
+constexpr int joinbuffersize = 161;     // shared buffer of strjoin
 }
