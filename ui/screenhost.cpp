@@ -1,43 +1,72 @@
 #include "ui/screenhost.h"
 
-#include <mutex>
-#include <vector>
+#include <atomic>
+
+#include "platform/core/front.h"
+#include "platform/core/surface.h"
 
 namespace {
-std::recursive_mutex onelock;
-std::vector<uint32_t> surface;
-canvas pixels{nullptr, 0, 0, 0};
+thread_local int lockdepth = 0;
+std::atomic<void (*)(int)> caretsink{nullptr};
+std::atomic<bool> focus{true};
+std::atomic<int> originx{0}, originy{0};
 }
 
-screenlock::screenlock()
+screenlock::screenlock() : view{nullptr, 0, 0, 0}
 {
-    onelock.lock();
+    platform::screensurface& s = platform::mainsurface();
+    s.lock().lock();
+    if (lockdepth++ == 0 && s.exists())
+        cairo_surface_flush(s.image());
+    if (cairo_surface_t* image = s.image())
+        view = {reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(image)),
+                cairo_image_surface_get_stride(image) / 4, s.width(), s.height()};
 }
 
 screenlock::~screenlock()
 {
-    onelock.unlock();
-}
-
-const canvas& screenlock::pixels() const
-{
-    return ::pixels;
+    lockdepth--;
+    platform::mainsurface().lock().unlock();
 }
 
 void screensurface(int width, int height)
 {
-    screenlock lock;
-    surface.assign(size_t(width) * height, 0);
-    pixels = {surface.data(), width, width, height};
+    platform::mainsurface().create(width, height);
 }
 
-void screenchanged(pixelrect) {}
+void screenchanged(pixelrect r)
+{
+    platform::screensurface& s = platform::mainsurface();
+    {
+        std::lock_guard guard(s.lock());
+        if (!s.exists())
+            return;
+        cairo_surface_mark_dirty_rectangle(s.image(), r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    s.markdirty({r.left, r.top, r.right, r.bottom});
+    if (platform::front* f = platform::currentfront())
+        f->invalidate();
+}
 
-void caretrequest(int) {}
+void setcaretsink(void (*sink)(int code))
+{
+    caretsink = sink;
+}
+
+void caretrequest(int code)
+{
+    if (auto sink = caretsink.load())
+        sink(code);
+}
+
+void setmainfocus(bool on)
+{
+    focus = on;
+}
 
 bool mainhasfocus()
 {
-    return true;
+    return focus;
 }
 
 void desktopmetrics(int& width, int& height, pixelrect& workarea)
@@ -45,9 +74,19 @@ void desktopmetrics(int& width, int& height, pixelrect& workarea)
     width = 1280;
     height = 1024;
     workarea = {0, 0, width, height};
+    if (platform::front* f = platform::currentfront()) {
+        f->desktop(width, height);
+        f->workarea(workarea.left, workarea.top, workarea.right, workarea.bottom);
+    }
+}
+
+void setclientorigin(int x, int y)
+{
+    originx = x;
+    originy = y;
 }
 
 pixelpoint clientorigin()
 {
-    return {0, 0};
+    return {originx, originy};
 }

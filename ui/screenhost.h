@@ -1,5 +1,5 @@
 // The text screen's link to the platform: the main window's surface with
-// the one lock, the caret requests and the desktop metrics.
+// the one lock, the caret requests, focus and the desktop metrics.
 #pragma once
 
 #include "platform/core/draw.h"
@@ -13,17 +13,27 @@ public:
     screenlock(const screenlock&) = delete;
     screenlock& operator=(const screenlock&) = delete;
     // The surface's pixels; empty (no data) before the surface exists.
-    const canvas& pixels() const;
+    const canvas& pixels() const { return view; }
+
+private:
+    canvas view;
 };
 
-// Makes the surface for a client area of width by height pixels.
+// Makes the main surface for a client area of width by height pixels.
 void screensurface(int width, int height);
-// The front shows the pixels of r again.
+// The pixels of r changed: the front shows them again.
 void screenchanged(pixelrect r);
-// Caret requests (3027 show, 3028 hide, 3029 move, 3030 create) to the
-// window thread.
+
+// Caret requests (3027 show, 3028 hide, 3029 move, 3030 create) go to the
+// sink that the host installs; it carries them to the window thread.
+void setcaretsink(void (*sink)(int code));
 void caretrequest(int code);
+// The host keeps the main window's focus here (window thread).
+void setmainfocus(bool on);
 bool mainhasfocus();
-// The desktop's size and work area, and the client area's origin on it.
+
+// The desktop's size and work area (from the front, else a desktop of
+// 1280 by 1024), and the client area's origin on it.
 void desktopmetrics(int& width, int& height, pixelrect& workarea);
+void setclientorigin(int x, int y);
 pixelpoint clientorigin();

@@ -5,6 +5,8 @@
 #include <sys/resource.h>
 
 #include "formula/report.h"
+#include "platform/core/surface.h"
+#include "ui/screendump.h"
 #include "ui/graphics.h"
 #include "ui/screen.h"
 #include "ui/screenhost.h"
@@ -139,6 +141,7 @@ void screeninit(const char* commandline)
     scr.nowrapflag = false;
     graphicsreset();
     screensurface(screenpixwidth(), screenpixheight());
+    platform::setcelltextsource(screendump);
 }
 
 void screendone()
