@@ -44,17 +44,18 @@ screensave::screensave(int l, int t, int r, int b, bool inpixels)
     caret = getcaret();
 }
 
-// Moves the rectangle's cells into the buffer and saves the empty ones as
-// pixels of what the screen shows.
+// Moves the rectangle's cells into the buffer.  Empty cells are first
+// saved as pixels of what the screen shows, so that the buffer can undo
+// whatever is drawn over them later.
 void screensave::takecells()
 {
     screenlock lock;
     flushcells();
+    saveemptycells(left, top, right, bottom);
     screencell* d = cells.get();
     for (int y = top; y <= bottom; y++)
         for (int x = left; x <= right; x++, d++)
             vscreen->movecell(*vscreen->cellat(x, y), *d);
-    saveemptycells(left, top, right, bottom);
 }
 
 bool screensave::recapture()
