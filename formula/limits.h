@@ -16,4 +16,7 @@ constexpr int commentlength = 1520;     // longest comment the editors accept
 constexpr int calculatorcount = 240;    // calculators in the revolver
 constexpr int screencolumns = 80;
 constexpr int screenrows = 30;
+constexpr long computestackbytes = 8L << 20;  // computing thread's stack (>= 8 MiB)
+constexpr int readywaitms = 8000;           // start-up handshake of the computing thread
+constexpr int cleanupwaitms = 1000;         // wait for its end before reporting it
 }
