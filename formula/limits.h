@@ -21,4 +21,7 @@ constexpr int dirtystackdepth = 300;    // cells waiting for their pixels to be 
 constexpr int pixelslotsperpage = 500;  // cell slots in one pixel-store page
 constexpr int pixelpagesmax = 500;      // pages of the pixel store
 constexpr int joinbuffersize = 161;     // shared buffer of strjoin
+constexpr long computestackbytes = 8L << 20;  // computing thread's stack (>= 8 MiB)
+constexpr int readywaitms = 8000;           // start-up handshake of the computing thread
+constexpr int cleanupwaitms = 1000;         // wait for its end before reporting it
 }

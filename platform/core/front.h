@@ -71,6 +71,8 @@ public:
     virtual void close() = 0;            // the close button, Alt-F4, the script
     virtual void command(int id) = 0;    // a menu item
     virtual void focus(bool in) = 0;
+    // Any thread: a computation is under way.
+    virtual bool busy() const = 0;
 };
 
 // The front in use and the host that receives its events.

@@ -20,4 +20,8 @@ struct keydown {
     bool shift = false, ctrl = false, alt = false;  // AltGr is not Alt
 };
 
+// The character a key gives while Ctrl is held (Ctrl-A 1 ... Ctrl-] 29,
+// Ctrl-Enter 10, Ctrl-Backspace 127), 0 for none.
+int ctrlchar(int vk, int ch);
+
 }  // namespace platform
