@@ -5,6 +5,7 @@
 #include "ui/hoststate.h"
 #include "ui/keys.h"
 #include "ui/menustate.h"
+#include "ui/screendemo.h"
 
 #include <atomic>
 
@@ -16,6 +17,7 @@ void readuntilquit()
         keycode k = getkey();
         if (k == key::altx || (k == key::esc && host().stop))
             return;
+        screenecho(k);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/host.h"
 
 #include "formula/limits.h"
+#include "platform/core/cmdline.h"
 #include "platform/core/input.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
@@ -10,6 +11,8 @@
 #include "ui/hoststate.h"
 #include "ui/keys.h"
 #include "ui/menustate.h"
+#include "ui/screen.h"
+#include "ui/tgwscreen.h"
 #include "ui/winbox.h"
 
 #include <unistd.h>
@@ -346,6 +349,15 @@ long tgw40proc(int code, long a, long b)
     return 0;
 }
 
+// The switches as the text screen reads them: the words, blank-separated.
+static std::string joinedcommandline()
+{
+    std::string line;
+    for (const std::string& w : commandline())
+        line += (line.empty() ? "" : " ") + w;
+    return line;
+}
+
 std::string maintitle()
 {
     std::string dir;
@@ -367,6 +379,7 @@ int vemohost(front& f)
     sethost(&sink);
     setrequesthandler(tgw40proc);
     reopenrequests();
+    screeninit(joinedcommandline().c_str());
     screensurface& s = mainsurface();
     if (!s.exists()) {
         // The default cell of a wide desktop until the text screen sizes it.
@@ -377,11 +390,14 @@ int vemohost(front& f)
         std::fputs("VEMO: the main window could not be made\n", stderr);
         return 4;
     }
+    screencreate();
     if (!lauchthread2()) {
         f.destroywindow();
         return 4;
     }
     f.settitle(maintitle());
     showcursor();
-    return f.run();
+    int status = f.run();
+    screendestroy();
+    return status;
 }

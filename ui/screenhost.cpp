@@ -3,12 +3,14 @@
 #include <atomic>
 
 #include "platform/core/front.h"
+#include "platform/core/requests.h"
 #include "platform/core/surface.h"
+#include "ui/hoststate.h"
+#include "ui/screen.h"
 
 namespace {
 thread_local int lockdepth = 0;
-std::atomic<void (*)(int)> caretsink{nullptr};
-std::atomic<bool> focus{true};
+std::atomic<bool> originset{false};
 std::atomic<int> originx{0}, originy{0};
 }
 
@@ -48,25 +50,30 @@ void screenchanged(pixelrect r)
         f->invalidate();
 }
 
-void setcaretsink(void (*sink)(int code))
-{
-    caretsink = sink;
-}
-
 void caretrequest(int code)
 {
-    if (auto sink = caretsink.load())
-        sink(code);
-}
-
-void setmainfocus(bool on)
-{
-    focus = on;
+    if (!platform::currentfront())
+        return;
+    hoststate& h = host();
+    caretstate c = getcaret();
+    pixelpoint p = caretpixel();
+    h.careton = c.on;
+    h.carethidecount = c.hidecount;
+    h.caretx = p.x;
+    h.carety = p.y;
+    h.caretwidth = c.shape == 1 ? 2 : charwidth();
+    h.careth = c.shape == 1 ? charheight() : 2;
+    sendtomain(code);
 }
 
 bool mainhasfocus()
 {
-    return focus;
+    return host().focus;
+}
+
+void setkeycodepage(bool oem)
+{
+    host().oemkeys = oem;
 }
 
 void desktopmetrics(int& width, int& height, pixelrect& workarea)
@@ -84,9 +91,17 @@ void setclientorigin(int x, int y)
 {
     originx = x;
     originy = y;
+    originset = true;
 }
 
 pixelpoint clientorigin()
 {
-    return {originx, originy};
+    if (originset)
+        return {originx, originy};
+    // Unknown: the window at the work area's corner, so that every cell
+    // counts as on the desktop.
+    int w, h;
+    pixelrect area;
+    desktopmetrics(w, h, area);
+    return {area.left, area.top};
 }

@@ -24,16 +24,16 @@ void screensurface(int width, int height);
 // The pixels of r changed: the front shows them again.
 void screenchanged(pixelrect r);
 
-// Caret requests (3027 show, 3028 hide, 3029 move, 3030 create) go to the
-// sink that the host installs; it carries them to the window thread.
-void setcaretsink(void (*sink)(int code));
+// Caret requests (3027 show, 3028 hide, 3029 move, 3030 create): the
+// caret's state and place go to the host, the request to the window thread.
 void caretrequest(int code);
-// The host keeps the main window's focus here (window thread).
-void setmainfocus(bool on);
 bool mainhasfocus();
+// Typed characters are translated to the text font's code page.
+void setkeycodepage(bool oem);
 
 // The desktop's size and work area (from the front, else a desktop of
-// 1280 by 1024), and the client area's origin on it.
+// 1280 by 1024), and the client area's origin on it (the work area's
+// corner until the host sets it).
 void desktopmetrics(int& width, int& height, pixelrect& workarea);
 void setclientorigin(int x, int y);
 pixelpoint clientorigin();

@@ -141,6 +141,7 @@ void screeninit(const char* commandline)
     scr.nowrapflag = false;
     graphicsreset();
     screensurface(screenpixwidth(), screenpixheight());
+    setkeycodepage(scr.text->oem());
     platform::setcelltextsource(screendump);
 }
 
