@@ -2,6 +2,7 @@
 
 #include "formula/limits.h"
 #include "platform/core/input.h"
+#include "platform/core/keyqueue.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
@@ -360,8 +361,22 @@ std::string maintitle()
     return "VEMO   " + dir;
 }
 
+// What start-up clears, so that a host can run again in one process.
+void resetstate()
+{
+    hoststate& h = host();
+    h.stop = false;
+    h.closerequested = false;
+    h.waitcount = 0;
+    h.waitingforkey = false;
+    h.lastposted = 0;
+    computekeys().flush();
+    menus().clearflags();
+}
+
 int vemohost(front& f)
 {
+    resetstate();
     setwindowthread();
     setfront(&f);
     sethost(&sink);
@@ -373,15 +388,18 @@ int vemohost(front& f)
         s.create(limits::screencolumns * 10, limits::screenrows * 18);
     }
     s.setnotify(markdirty);
+    int status = 4;
     if (!f.createwindow("VEMO")) {
         std::fputs("VEMO: the main window could not be made\n", stderr);
-        return 4;
-    }
-    if (!lauchthread2()) {
+    } else if (!lauchthread2()) {
         f.destroywindow();
-        return 4;
+    } else {
+        f.settitle(maintitle());
+        showcursor();
+        status = f.run();
     }
-    f.settitle(maintitle());
-    showcursor();
-    return f.run();
+    // From here on the computing thread (if it still runs) gets no answers.
+    closerequests();
+    setfront(nullptr);
+    return status;
 }

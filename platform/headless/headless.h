@@ -82,6 +82,7 @@ private:
     std::vector<std::string> boxes_;
     long long timeoutms_ = 60000;
     long long lastprogress_ = 0;
+    long steps_ = 0;           // items used so far
     bool ended_ = false;       // the script is used up and the window closed
     bool window_ = false;
     bool done_ = false;
