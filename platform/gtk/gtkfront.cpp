@@ -268,7 +268,7 @@ bool gtkfront::ondraw(void* p)
         cairo_rectangle(cr, caretx_, carety_, caretw_, careth_);
         cairo_fill(cr);
     }
-    return TRUE;
+    return FALSE;
 }
 
 bool gtkfront::onkey(void* event, bool press)
