@@ -1,6 +1,7 @@
 #include "ui/host.h"
 
 #include "formula/limits.h"
+#include "platform/core/clock.h"
 #include "platform/core/input.h"
 #include "platform/core/keyqueue.h"
 #include "platform/core/pausegate.h"
@@ -15,6 +16,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -189,6 +191,15 @@ public:
 
     void command(int id) override { menucommand(id); }
 
+    void moved(int clientx, int clienty, int framex, int framey) override
+    {
+        hoststate& h = host();
+        h.clientx = clientx;
+        h.clienty = clienty;
+        h.framex = framex;
+        h.framey = framey;
+    }
+
     bool busy() const override { return menus().busycount > 0 || evaluationrunning(); }
 
     void focus(bool in) override
@@ -302,6 +313,49 @@ void cleanupthread2()
         f->destroywindow();
 }
 
+namespace {
+
+// The new frame corner along one axis: 0 when the rectangle starts before
+// the work area, never so far that it ends beyond it.
+int placeaxis(int framepos, int offset, int start, int end, int workend)
+{
+    int pos = start + offset + framepos < 0 ? 0 : framepos;
+    return std::min(pos, workend - end - offset);
+}
+
+}  // namespace
+
+void makevisible(int left, int top, int right, int bottom, bool incells)
+{
+    hoststate& h = host();
+    if (incells) {
+        screensurface& s = mainsurface();
+        int cw = s.width() / limits::screencolumns, ch = s.height() / limits::screenrows;
+        left = (left - 1) * cw;
+        top = (top - 1) * ch;
+        right = right * cw - 1;
+        bottom = bottom * ch - 1;
+    }
+    int cx = h.clientx, cy = h.clienty, fx = h.framex, fy = h.framey;
+    if (left + cx >= h.workleft && top + cy >= h.worktop && right + cx < h.workright && bottom + cy < h.workbottom)
+        return;
+    int x = placeaxis(fx, cx - fx, left, right, h.workright - 1);
+    int y = placeaxis(fy, cy - fy, top, bottom, h.workbottom - 1);
+    sendtomain(msg::movewindow, x, y);
+    sleepms(200);
+}
+
+void tofront()
+{
+    callmain(
+        [](void*) -> long {
+            if (front* f = thefront())
+                f->tofront();
+            return 0;
+        },
+        nullptr);
+}
+
 long tgw40proc(int code, long a, long b)
 {
     front* f = thefront();
@@ -388,6 +442,13 @@ int vemohost(front& f)
         s.create(limits::screencolumns * 10, limits::screenrows * 18);
     }
     s.setnotify(markdirty);
+    int wl, wt, wr, wb;
+    f.workarea(wl, wt, wr, wb);
+    hoststate& h = host();
+    h.workleft = wl;
+    h.worktop = wt;
+    h.workright = wr;
+    h.workbottom = wb;
     int status = 4;
     if (!f.createwindow("VEMO")) {
         std::fputs("VEMO: the main window could not be made\n", stderr);

@@ -59,6 +59,7 @@ gboolean motion(GtkWidget*, GdkEventMotion* e, gpointer p) { return self(p)->onm
 gboolean draw(GtkWidget*, cairo_t* cr, gpointer p) { return self(p)->ondraw(cr); }
 gboolean focusin(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(true); return FALSE; }
 gboolean focusout(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(false); return FALSE; }
+gboolean configure(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onconfigure(); return FALSE; }
 void menuactivate(GtkMenuItem* item, gpointer p) { self(p)->onmenu(GTK_WIDGET(item)); }
 gboolean blink(gpointer p) { self(p)->onblink(); return G_SOURCE_CONTINUE; }
 gboolean requestsidle(gpointer p) { self(p)->onrequests(); return G_SOURCE_REMOVE; }
@@ -121,6 +122,7 @@ bool gtkfront::createwindow(const std::string& title)
     g_signal_connect(window_, "delete-event", G_CALLBACK(deletewindow), this);
     g_signal_connect(window_, "focus-in-event", G_CALLBACK(focusin), this);
     g_signal_connect(window_, "focus-out-event", G_CALLBACK(focusout), this);
+    g_signal_connect(window_, "configure-event", G_CALLBACK(configure), this);
     gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
     gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
 
@@ -317,6 +319,20 @@ void gtkfront::onfocus(bool in)
         return;
     if (hostevents* h = currenthost())
         h->focus(in);
+}
+
+void gtkfront::onconfigure()
+{
+    GdkWindow* client = area_ ? gtk_widget_get_window(area_) : nullptr;
+    GdkWindow* top = window_ ? gtk_widget_get_window(window_) : nullptr;
+    if (!client || !top)
+        return;
+    int cx, cy;
+    GdkRectangle frame;
+    gdk_window_get_origin(client, &cx, &cy);
+    gdk_window_get_frame_extents(top, &frame);
+    if (hostevents* h = currenthost())
+        h->moved(cx, cy, frame.x, frame.y);
 }
 
 void gtkfront::onmenu(GtkWidget* item)

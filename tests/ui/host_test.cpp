@@ -4,6 +4,7 @@
 #include "platform/core/pausegate.h"
 #include "platform/core/thread.h"
 #include "tests/ui/hostrun.h"
+#include "ui/host.h"
 #include "ui/hoststate.h"
 #include "ui/keys.h"
 #include "ui/menustate.h"
@@ -54,6 +55,22 @@ void testloop()
         } else if (k == key::altx || (k == key::esc && host().stop)) {
             return;
         }
+    }
+}
+
+// Shows the whole screen from three window places (client corner, frame
+// corner) on the 1280 by 1024 desktop.
+void visibleloop()
+{
+    struct {
+        int cx, cy, fx, fy;
+    } places[] = {{100, 50, 95, 20}, {600, 600, 595, 570}, {-30, 10, -35, -20}};
+    for (auto& p : places) {
+        host().clientx = p.cx;
+        host().clienty = p.cy;
+        host().framex = p.fx;
+        host().framey = p.fy;
+        makevisible(1, 1, 80, 30, true);
     }
 }
 
@@ -193,4 +210,13 @@ TEST_F(hosttest, DumpsWriteTextAndPicture)
     EXPECT_EQ(cairo_image_surface_get_width(png), 800);
     EXPECT_EQ(cairo_image_surface_get_height(png), 540);
     cairo_surface_destroy(png);
+}
+
+TEST_F(hosttest, MakevisibleMovesTheWindowOntoTheWorkArea)
+{
+    hostrun run = runscript("", visibleloop);
+    EXPECT_EQ(run.status, 0);
+    // The frame keeps its distance to the client area; only what lies off
+    // the desktop moves.
+    EXPECT_EQ(run.moves, (std::vector<std::pair<int, int>>{{475, 454}, {0, -20}}));
 }

@@ -24,6 +24,7 @@ hostrun runscript(const std::string& script, mainloopfn loop, int timeout)
     setmainloop(loop);
     run.status = vemohost(front);
     run.boxes = front.boxes();
+    run.moves = front.moves();
     if (platform::thread2().started()) {
         // A run that ended on a script error leaves the thread waiting.
         host().stop = true;

@@ -11,6 +11,7 @@
 struct hostrun {
     int status = -1;
     std::vector<std::string> boxes;
+    std::vector<std::pair<int, int>> moves;
     std::string out;   // dump folder
 };
 
