@@ -131,6 +131,7 @@ bool gtkfront::createwindow(const std::string& title)
     buildmenu(bar);
     area_ = gtk_drawing_area_new();
     gtk_widget_set_size_request(area_, s.width(), s.height());
+    gtk_widget_set_can_focus(area_, TRUE);
     gtk_widget_add_events(area_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
     g_signal_connect(area_, "draw", G_CALLBACK(draw), this);
     g_signal_connect(area_, "button-press-event", G_CALLBACK(buttonpress), this);
