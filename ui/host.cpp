@@ -30,14 +30,9 @@ constexpr int firstcode = 3025, lastcode = 3050;
 std::atomic<requestfn> handlers[lastcode - firstcode + 1];
 std::atomic<cursorkind> currentcursor{cursorkind::arrow};
 
-front* thefront()
-{
-    return currentfront();
-}
-
 void showcursor()
 {
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->setcursor(currentcursor);
 }
 
@@ -46,7 +41,7 @@ void showcursor()
 void placecaret()
 {
     hoststate& h = host();
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->caretmove(h.caretx, h.carety);
 }
 
@@ -55,7 +50,7 @@ void showcaret()
     hoststate& h = host();
     placecaret();
     if (h.careton && h.carethidecount == 0 && h.focus) {
-        if (front* f = thefront())
+        if (front* f = currentfront())
             f->caretvisible(true);
         h.caretshown = true;
     }
@@ -67,7 +62,7 @@ void hidecaret()
     hoststate& h = host();
     if (!h.caretshown || !h.focus)
         return;
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->caretvisible(false);
     h.caretshown = false;
 }
@@ -75,7 +70,7 @@ void hidecaret()
 void createcaret()
 {
     hoststate& h = host();
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->caretcreate(h.caretwidth, h.careth);
     showcaret();
 }
@@ -178,7 +173,10 @@ public:
             }
             postmouse(left ? key::leftdown : key::rightdown);
         } else {
-            (left ? in.setleft(false) : in.setright(false));
+            if (left)
+                in.setleft(false);
+            else
+                in.setright(false);
             postmouse(left ? key::leftup : key::rightup);
         }
     }
@@ -212,7 +210,7 @@ public:
         }
         hidecaret();
         h.focus = false;
-        if (front* f = thefront())
+        if (front* f = currentfront())
             f->caretdestroy();
     }
 };
@@ -221,7 +219,7 @@ events sink;
 
 void markdirty()
 {
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->invalidate();
 }
 
@@ -264,7 +262,7 @@ bool confirmabort()
     }
     pausethread();
     h.lastposted = 0;
-    front* f = thefront();
+    front* f = currentfront();
     boxanswer answer = f ? f->messagebox("Abort the computation which is under way ?", "", boxbuttons::yesno,
                                          boxicon::exclamation, true)
                          : boxanswer::no;
@@ -309,7 +307,7 @@ void cleanupthread2()
     }
     host().running = false;
     closerequests();
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->destroywindow();
 }
 
@@ -349,7 +347,7 @@ void tofront()
 {
     callmain(
         [](void*) -> long {
-            if (front* f = thefront())
+            if (front* f = currentfront())
                 f->tofront();
             return 0;
         },
@@ -358,7 +356,7 @@ void tofront()
 
 long tgw40proc(int code, long a, long b)
 {
-    front* f = thefront();
+    front* f = currentfront();
     switch (code) {
     case msg::capture:
         if (f)

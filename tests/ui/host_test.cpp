@@ -159,6 +159,23 @@ TEST_F(hosttest, MouseButtonsCountOnlyWhileWaitingInGetkeymarked)
     EXPECT_EQ(press.y, 27);
 }
 
+TEST_F(hosttest, StopWithoutAComputationTellsOnlyOnce)
+{
+    hostrun run = runscript("<menu 40042><ok>x<menu 40042>y<A-x>", testloop);
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].rfind("Tried to abort computation - failed this time.", 0), 0u);
+    EXPECT_EQ(readkeys, (std::vector<int>{'x', 'y', 600}));
+}
+
+TEST_F(hosttest, MenuCommandsTypeTheirKeys)
+{
+    hostrun run = runscript("<menu 40064><menu 40051><menu 40045><menu 40046><menu 40033><ok><A-x>", testloop);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(readkeys, (std::vector<int>{'o', 'j', 'o', 'o', 'F', 315, 324, 600}));
+    EXPECT_EQ(run.boxes, std::vector<std::string>{"Feature not implemented"});
+}
+
 TEST_F(hosttest, CloseEndsTheProgramCleanly)
 {
     for (const char* script : {"ab<close>", "ab<A-F4>", "ab"}) {
