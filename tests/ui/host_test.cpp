@@ -1,6 +1,9 @@
 // Scripted runs through the host's real rules: keys, Esc and the abort
 // question, mouse buttons, closing, the script's end.
+#include "platform/core/clock.h"
 #include "platform/core/input.h"
+#include "platform/core/requests.h"
+#include "platform/core/surface.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/thread.h"
 #include "tests/ui/hostrun.h"
@@ -12,7 +15,10 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -72,6 +78,16 @@ void visibleloop()
         host().framey = p.fy;
         makevisible(1, 1, 80, 30, true);
     }
+}
+
+// Posts the end early and draws on for longer than the host waits.
+bool surfacealive = false;
+void lateloop()
+{
+    postmain(msg::threadended);
+    platform::sleepms(1200);
+    std::lock_guard guard(platform::mainsurface().lock());
+    surfacealive = platform::mainsurface().exists();
 }
 
 // A dialogue that does not unwind: it clears the stop flag and waits on.
@@ -236,4 +252,27 @@ TEST_F(hosttest, MakevisibleMovesTheWindowOntoTheWorkArea)
     // The frame keeps its distance to the client area; only what lies off
     // the desktop moves.
     EXPECT_EQ(run.moves, (std::vector<std::pair<int, int>>{{475, 454}, {0, -20}}));
+}
+
+TEST_F(hosttest, CleanupWaitsForAThreadThatIsStillRunning)
+{
+    hostrun run = runscript("<ok>", lateloop);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.boxes, std::vector<std::string>{"cleanupthread2() was called with thread2 still operating"});
+    EXPECT_TRUE(surfacealive);
+}
+
+TEST(maintitle, HoldsADirectoryOfAnyLength)
+{
+    std::string dir = "/tmp/vemotitle";
+    for (int i = 0; i < 40; ++i)
+        dir += "/abcdefghij";
+    ASSERT_EQ(std::system(("mkdir -p " + dir).c_str()), 0);
+    char* old = getcwd(nullptr, 0);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    EXPECT_EQ(maintitle(), "VEMO   " + dir + "/");
+    ASSERT_EQ(chdir("/"), 0);
+    EXPECT_EQ(maintitle(), "VEMO   /" + std::string(79, ' '));
+    ASSERT_EQ(chdir(old), 0);
+    free(old);
 }
