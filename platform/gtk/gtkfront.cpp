@@ -282,7 +282,11 @@ bool gtkfront::onkey(void* event, bool press)
     input().setmodifiers(shift, ctrl, alt);
     if (!press || modifier)
         return TRUE;
-    keydown k = gdkkeydown(e->keyval, e->state);
+    unsigned base = e->keyval;
+    auto plain = GdkModifierType(e->state & ~(GDK_SHIFT_MASK | GDK_LOCK_MASK | GDK_CONTROL_MASK | GDK_MOD1_MASK));
+    gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(gdk_display_get_default()), e->hardware_keycode,
+                                        plain, e->group, &base, nullptr, nullptr, nullptr);
+    keydown k = gdkkeydown(e->keyval, base, e->state);
     hostevents* h = currenthost();
     if (h && !h->key(k) && k.alt && k.vk == vk::f4)
         h->close();
