@@ -90,6 +90,13 @@ void lateloop()
     surfacealive = platform::mainsurface().exists();
 }
 
+// Computes until the stop flag, never reading a key.
+void spinloop()
+{
+    while (!host().stop)
+        platform::checkpoint();
+}
+
 // A dialogue that does not unwind: it clears the stop flag and waits on.
 void stubbornloop()
 {
@@ -275,4 +282,10 @@ TEST(maintitle, HoldsADirectoryOfAnyLength)
     EXPECT_EQ(maintitle(), "VEMO   /" + std::string(79, ' '));
     ASSERT_EQ(chdir(old), 0);
     free(old);
+}
+
+TEST_F(hosttest, AProgramThatMakesNoProgressTimesOut)
+{
+    hostrun run = runscript("a", spinloop, 1);
+    EXPECT_EQ(run.status, 3);
 }
