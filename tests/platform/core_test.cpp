@@ -5,6 +5,7 @@
 #include "platform/core/keyqueue.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
+#include "platform/core/surface.h"
 #include "platform/core/thread.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,20 @@ TEST(pausegate, CheckpointParksWhilePausedOrHeld)
         EXPECT_TRUE(gatepassed);
         EXPECT_FALSE(parked());
     }
+}
+
+TEST(pausegate, NoParkingWhileHoldingTheSurfaceLock)
+{
+    gatepassed = false;
+    setwindowthread();
+    pausethread();
+    ASSERT_TRUE(thread2().start([] {
+        std::lock_guard guard(mainsurface().lock());
+        passgate();
+    }));
+    EXPECT_TRUE(thread2().join(5000));
+    EXPECT_TRUE(gatepassed);
+    resumethread();
 }
 
 TEST(requests, SendtomainRunsOnTheWindowThreadAndCancelsWhenClosed)
