@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test, then the ThreadSanitizer run of the
+# threads' tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 bash tools/build.sh
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+bash tools/tsan.sh

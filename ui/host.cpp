@@ -1,8 +1,10 @@
 #include "ui/host.h"
 
 #include "formula/limits.h"
+#include "platform/core/clock.h"
 #include "platform/core/cmdline.h"
 #include "platform/core/input.h"
+#include "platform/core/keyqueue.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
@@ -17,6 +19,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -30,14 +33,9 @@ constexpr int firstcode = 3025, lastcode = 3050;
 std::atomic<requestfn> handlers[lastcode - firstcode + 1];
 std::atomic<cursorkind> currentcursor{cursorkind::arrow};
 
-front* thefront()
-{
-    return currentfront();
-}
-
 void showcursor()
 {
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->setcursor(currentcursor);
 }
 
@@ -46,7 +44,7 @@ void showcursor()
 void placecaret()
 {
     hoststate& h = host();
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->caretmove(h.caretx, h.carety);
 }
 
@@ -55,7 +53,7 @@ void showcaret()
     hoststate& h = host();
     placecaret();
     if (h.careton && h.carethidecount == 0 && h.focus) {
-        if (front* f = thefront())
+        if (front* f = currentfront())
             f->caretvisible(true);
         h.caretshown = true;
     }
@@ -67,7 +65,7 @@ void hidecaret()
     hoststate& h = host();
     if (!h.caretshown || !h.focus)
         return;
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->caretvisible(false);
     h.caretshown = false;
 }
@@ -75,7 +73,7 @@ void hidecaret()
 void createcaret()
 {
     hoststate& h = host();
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->caretcreate(h.caretwidth, h.careth);
     showcaret();
 }
@@ -178,7 +176,10 @@ public:
             }
             postmouse(left ? key::leftdown : key::rightdown);
         } else {
-            (left ? in.setleft(false) : in.setright(false));
+            if (left)
+                in.setleft(false);
+            else
+                in.setright(false);
             postmouse(left ? key::leftup : key::rightup);
         }
     }
@@ -190,6 +191,15 @@ public:
     }
 
     void command(int id) override { menucommand(id); }
+
+    void moved(int clientx, int clienty, int framex, int framey) override
+    {
+        hoststate& h = host();
+        h.clientx = clientx;
+        h.clienty = clienty;
+        h.framex = framex;
+        h.framey = framey;
+    }
 
     bool busy() const override { return menus().busycount > 0 || evaluationrunning(); }
 
@@ -203,7 +213,7 @@ public:
         }
         hidecaret();
         h.focus = false;
-        if (front* f = thefront())
+        if (front* f = currentfront())
             f->caretdestroy();
     }
 };
@@ -212,7 +222,7 @@ events sink;
 
 void markdirty()
 {
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->invalidate();
 }
 
@@ -255,7 +265,7 @@ bool confirmabort()
     }
     pausethread();
     h.lastposted = 0;
-    front* f = thefront();
+    front* f = currentfront();
     boxanswer answer = f ? f->messagebox("Abort the computation which is under way ?", "", boxbuttons::yesno,
                                          boxicon::exclamation, true)
                          : boxanswer::no;
@@ -300,13 +310,56 @@ void cleanupthread2()
     }
     host().running = false;
     closerequests();
-    if (front* f = thefront())
+    if (front* f = currentfront())
         f->destroywindow();
+}
+
+namespace {
+
+// The new frame corner along one axis: 0 when the rectangle starts before
+// the work area, never so far that it ends beyond it.
+int placeaxis(int framepos, int offset, int start, int end, int workend)
+{
+    int pos = start + offset + framepos < 0 ? 0 : framepos;
+    return std::min(pos, workend - end - offset);
+}
+
+}  // namespace
+
+void makevisible(int left, int top, int right, int bottom, bool incells)
+{
+    hoststate& h = host();
+    if (incells) {
+        screensurface& s = mainsurface();
+        int cw = s.width() / limits::screencolumns, ch = s.height() / limits::screenrows;
+        left = (left - 1) * cw;
+        top = (top - 1) * ch;
+        right = right * cw - 1;
+        bottom = bottom * ch - 1;
+    }
+    int cx = h.clientx, cy = h.clienty, fx = h.framex, fy = h.framey;
+    if (left + cx >= h.workleft && top + cy >= h.worktop && right + cx < h.workright && bottom + cy < h.workbottom)
+        return;
+    int x = placeaxis(fx, cx - fx, left, right, h.workright - 1);
+    int y = placeaxis(fy, cy - fy, top, bottom, h.workbottom - 1);
+    sendtomain(msg::movewindow, x, y);
+    sleepms(200);
+}
+
+void tofront()
+{
+    callmain(
+        [](void*) -> long {
+            if (front* f = currentfront())
+                f->tofront();
+            return 0;
+        },
+        nullptr);
 }
 
 long tgw40proc(int code, long a, long b)
 {
-    front* f = thefront();
+    front* f = currentfront();
     switch (code) {
     case msg::capture:
         if (f)
@@ -372,8 +425,22 @@ std::string maintitle()
     return "VEMO   " + dir;
 }
 
+// What start-up clears, so that a host can run again in one process.
+void resetstate()
+{
+    hoststate& h = host();
+    h.stop = false;
+    h.closerequested = false;
+    h.waitcount = 0;
+    h.waitingforkey = false;
+    h.lastposted = 0;
+    computekeys().flush();
+    menus().clearflags();
+}
+
 int vemohost(front& f)
 {
+    resetstate();
     setwindowthread();
     setfront(&f);
     sethost(&sink);
@@ -386,18 +453,28 @@ int vemohost(front& f)
         s.create(limits::screencolumns * 10, limits::screenrows * 18);
     }
     s.setnotify(markdirty);
+    int wl, wt, wr, wb;
+    f.workarea(wl, wt, wr, wb);
+    hoststate& h = host();
+    h.workleft = wl;
+    h.worktop = wt;
+    h.workright = wr;
+    h.workbottom = wb;
+    int status = 4;
     if (!f.createwindow("VEMO")) {
         std::fputs("VEMO: the main window could not be made\n", stderr);
-        return 4;
+    } else {
+        screencreate();
+        if (!lauchthread2()) {
+            f.destroywindow();
+        } else {
+            f.settitle(maintitle());
+            showcursor();
+            status = f.run();
+        }
     }
-    screencreate();
-    if (!lauchthread2()) {
-        f.destroywindow();
-        return 4;
-    }
-    f.settitle(maintitle());
-    showcursor();
-    int status = f.run();
-    screendestroy();
+    // From here on the computing thread (if it still runs) gets no answers.
+    closerequests();
+    setfront(nullptr);
     return status;
 }

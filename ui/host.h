@@ -33,6 +33,12 @@ constexpr int help = 40045, about = 40046;
 // status: the front's, or 4 when start-up failed.
 int vemohost(platform::front& f);
 
+// Computing thread: moves the main window so that the rectangle (client
+// pixels, or cells when incells) lies on the desktop's work area.
+void makevisible(int left, int top, int right, int bottom, bool incells);
+// Restores the main window and makes it the foreground window.
+void tofront();
+
 bool lauchthread2();
 void cleanupthread2();
 bool confirmabort();

@@ -15,6 +15,11 @@ struct hoststate {
     std::atomic<bool> paintingenabled{true};
     std::atomic<bool> oemkeys{true};          // the text font is an OEM font
 
+    // Where the window is (screen pixels): client area, frame corner, and
+    // the desktop's work area (right and bottom exclusive).
+    std::atomic<int> clientx{0}, clienty{0}, framex{0}, framey{0};
+    std::atomic<int> workleft{0}, worktop{0}, workright{1280}, workbottom{1024};
+
     // Caret as the text screen wants it (client pixels of the caret box).
     std::atomic<bool> careton{false};         // the program shows a caret
     std::atomic<int> carethidecount{0};

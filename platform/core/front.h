@@ -71,6 +71,9 @@ public:
     virtual void close() = 0;            // the close button, Alt-F4, the script
     virtual void command(int id) = 0;    // a menu item
     virtual void focus(bool in) = 0;
+    // The window moved: screen positions of the client area's and of the
+    // frame's upper-left corners.
+    virtual void moved(int clientx, int clienty, int framex, int framey) = 0;
     // Any thread: a computation is under way.
     virtual bool busy() const = 0;
 };

@@ -7,6 +7,7 @@ void keyqueue::post(int code)
     {
         std::lock_guard guard(lock_);
         codes_.push_back(code);
+        ++posted_;
     }
     arrived_.notify_one();
 }
@@ -61,6 +62,12 @@ void keyqueue::setwaithook(void (*fn)())
 {
     std::lock_guard guard(lock_);
     waithook_ = fn;
+}
+
+long keyqueue::posted() const
+{
+    std::lock_guard guard(lock_);
+    return posted_;
 }
 
 keyqueue& computekeys()

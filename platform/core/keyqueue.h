@@ -20,6 +20,8 @@ public:
     void flush();
     // True while a reader is blocked on the empty queue.
     bool blocked() const;
+    // How many codes were posted so far.
+    long posted() const;
     void setwaithook(void (*fn)());
 
 private:
@@ -27,6 +29,7 @@ private:
     std::condition_variable arrived_;
     std::deque<int> codes_;
     bool blocked_ = false;
+    long posted_ = 0;
     void (*waithook_)() = nullptr;
 };
 

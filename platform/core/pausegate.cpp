@@ -1,6 +1,7 @@
 #include "platform/core/pausegate.h"
 
 #include "platform/core/front.h"
+#include "platform/core/surface.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -55,7 +56,7 @@ bool paused()
 
 void checkpoint()
 {
-    if (!closed.load() || iswindowthread())
+    if (!closed.load() || iswindowthread() || surfacelock::heldhere())
         return;
     std::unique_lock guard(lock);
     if (!mustwait())

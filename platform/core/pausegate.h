@@ -13,7 +13,8 @@ void resumethread();
 bool paused();
 
 // Computing thread: parks while paused or held.  Cheap while the gate is
-// open; does nothing on the window thread.
+// open; does nothing on the window thread or while the caller holds the
+// surface's lock.
 void checkpoint();
 
 // A hold parks the computing thread at the next checkpoint that it reaches

@@ -35,14 +35,14 @@ long handle(int code, long a, long b)
 }
 
 // Queues the request and wakes the window thread; false when closed.
+// The wake happens under the lock, so that no front is woken after
+// closerequests() has returned.
 bool enqueue(request* r)
 {
-    {
-        std::lock_guard guard(lock);
-        if (closed)
-            return false;
-        queue.push_back(r);
-    }
+    std::lock_guard guard(lock);
+    if (closed)
+        return false;
+    queue.push_back(r);
     if (auto f = currentfront())
         f->wake();
     return true;

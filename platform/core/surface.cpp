@@ -6,6 +6,35 @@
 
 namespace platform {
 
+namespace {
+thread_local int lockdepth = 0;
+}
+
+void surfacelock::lock()
+{
+    mutex_.lock();
+    ++lockdepth;
+}
+
+void surfacelock::unlock()
+{
+    --lockdepth;
+    mutex_.unlock();
+}
+
+bool surfacelock::try_lock()
+{
+    if (!mutex_.try_lock())
+        return false;
+    ++lockdepth;
+    return true;
+}
+
+bool surfacelock::heldhere()
+{
+    return lockdepth > 0;
+}
+
 screensurface::~screensurface()
 {
     destroy();

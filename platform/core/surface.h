@@ -12,6 +12,21 @@
 
 namespace platform {
 
+// The one lock, recursive like the critical section it stands for.  It
+// knows whether the calling thread holds it: the computing thread never
+// parks at a checkpoint while holding it, so the window thread can always
+// show the surface.
+class surfacelock {
+public:
+    void lock();
+    void unlock();
+    bool try_lock();
+    static bool heldhere();
+
+private:
+    std::recursive_mutex mutex_;
+};
+
 // Client pixels; right and bottom are exclusive.
 struct pixrect {
     int left, top, right, bottom;
@@ -30,7 +45,7 @@ public:
     int height() const { return height_; }
     // Draw on it or read it only while holding lock().
     cairo_surface_t* image() const { return image_; }
-    std::recursive_mutex& lock() { return lock_; }
+    surfacelock& lock() { return lock_; }
 
     // Any thread: records a changed rectangle (clipped to the surface).
     // The notifier runs once each time a clean surface becomes dirty.
@@ -47,7 +62,7 @@ public:
 private:
     cairo_surface_t* image_ = nullptr;
     int width_ = 0, height_ = 0;
-    std::recursive_mutex lock_;
+    surfacelock lock_;
     std::mutex dirtylock_;
     pixrect dirty_{0, 0, 0, 0};
     std::atomic<void (*)()> notify_{nullptr};

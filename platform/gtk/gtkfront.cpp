@@ -59,6 +59,7 @@ gboolean motion(GtkWidget*, GdkEventMotion* e, gpointer p) { return self(p)->onm
 gboolean draw(GtkWidget*, cairo_t* cr, gpointer p) { return self(p)->ondraw(cr); }
 gboolean focusin(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(true); return FALSE; }
 gboolean focusout(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(false); return FALSE; }
+gboolean configure(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onconfigure(); return FALSE; }
 void menuactivate(GtkMenuItem* item, gpointer p) { self(p)->onmenu(GTK_WIDGET(item)); }
 gboolean blink(gpointer p) { self(p)->onblink(); return G_SOURCE_CONTINUE; }
 gboolean requestsidle(gpointer p) { self(p)->onrequests(); return G_SOURCE_REMOVE; }
@@ -121,6 +122,7 @@ bool gtkfront::createwindow(const std::string& title)
     g_signal_connect(window_, "delete-event", G_CALLBACK(deletewindow), this);
     g_signal_connect(window_, "focus-in-event", G_CALLBACK(focusin), this);
     g_signal_connect(window_, "focus-out-event", G_CALLBACK(focusout), this);
+    g_signal_connect(window_, "configure-event", G_CALLBACK(configure), this);
     gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
     gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
 
@@ -129,6 +131,7 @@ bool gtkfront::createwindow(const std::string& title)
     buildmenu(bar);
     area_ = gtk_drawing_area_new();
     gtk_widget_set_size_request(area_, s.width(), s.height());
+    gtk_widget_set_can_focus(area_, TRUE);
     gtk_widget_add_events(area_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
     g_signal_connect(area_, "draw", G_CALLBACK(draw), this);
     g_signal_connect(area_, "button-press-event", G_CALLBACK(buttonpress), this);
@@ -268,7 +271,7 @@ bool gtkfront::ondraw(void* p)
         cairo_rectangle(cr, caretx_, carety_, caretw_, careth_);
         cairo_fill(cr);
     }
-    return TRUE;
+    return FALSE;
 }
 
 bool gtkfront::onkey(void* event, bool press)
@@ -279,7 +282,11 @@ bool gtkfront::onkey(void* event, bool press)
     input().setmodifiers(shift, ctrl, alt);
     if (!press || modifier)
         return TRUE;
-    keydown k = gdkkeydown(e->keyval, e->state);
+    unsigned base = e->keyval;
+    auto plain = GdkModifierType(e->state & ~(GDK_SHIFT_MASK | GDK_LOCK_MASK | GDK_CONTROL_MASK | GDK_MOD1_MASK));
+    gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(gdk_display_get_default()), e->hardware_keycode,
+                                        plain, e->group, &base, nullptr, nullptr, nullptr);
+    keydown k = gdkkeydown(e->keyval, base, e->state);
     hostevents* h = currenthost();
     if (h && !h->key(k) && k.alt && k.vk == vk::f4)
         h->close();
@@ -317,6 +324,20 @@ void gtkfront::onfocus(bool in)
         return;
     if (hostevents* h = currenthost())
         h->focus(in);
+}
+
+void gtkfront::onconfigure()
+{
+    GdkWindow* client = area_ ? gtk_widget_get_window(area_) : nullptr;
+    GdkWindow* top = window_ ? gtk_widget_get_window(window_) : nullptr;
+    if (!client || !top)
+        return;
+    int cx, cy;
+    GdkRectangle frame;
+    gdk_window_get_origin(client, &cx, &cy);
+    gdk_window_get_frame_extents(top, &frame);
+    if (hostevents* h = currenthost())
+        h->moved(cx, cy, frame.x, frame.y);
 }
 
 void gtkfront::onmenu(GtkWidget* item)

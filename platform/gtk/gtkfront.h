@@ -54,6 +54,7 @@ public:
     bool onmotion(void* event);
     bool ondraw(void* cr);
     void onfocus(bool in);
+    void onconfigure();
     void onmenu(GtkWidget* item);
     void onblink();
     void onrequests();

@@ -53,7 +53,7 @@ int vkofkeyval(unsigned keyval)
 
 }  // namespace
 
-keydown gdkkeydown(unsigned keyval, unsigned state)
+keydown gdkkeydown(unsigned keyval, unsigned basekeyval, unsigned state)
 {
     keydown k;
     k.shift = state & GDK_SHIFT_MASK;
@@ -72,7 +72,7 @@ keydown gdkkeydown(unsigned keyval, unsigned state)
                 k.ch = ctrlchar(k.vk, k.ch);
             return k;
         }
-    k.vk = vkofkeyval(keyval);
+    k.vk = vkofkeyval(basekeyval);
     if (k.alt)
         return k;
     for (const keymap& d : deadkeys)

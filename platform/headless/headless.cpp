@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -20,7 +21,7 @@ namespace {
 constexpr int desktopwidth = 1280, desktopheight = 1024;
 constexpr int cellcolumns = 80, cellrows = 30;
 
-headlessfront* active = nullptr;
+std::atomic<headlessfront*> active{nullptr};
 
 bool busyhold()
 {
@@ -71,9 +72,6 @@ void headlessfront::destroywindow()
 {
     window_ = false;
     done_ = true;
-    computekeys().setwaithook(nullptr);
-    setparkhook(nullptr);
-    input().setpollhook(nullptr);
 }
 
 void headlessfront::quit(int status)
@@ -84,7 +82,7 @@ void headlessfront::quit(int status)
 
 void headlessfront::signal()
 {
-    headlessfront* f = active;
+    headlessfront* f = active.load();
     if (!f)
         return;
     {
@@ -115,17 +113,23 @@ void headlessfront::workarea(int& left, int& top, int& right, int& bottom)
 void headlessfront::progress()
 {
     lastprogress_ = msecs();
+    ++steps_;
 }
 
 int headlessfront::run()
 {
     progress();
+    long acted = -1;
     while (!done_) {
         {
+            // After an item was used, look again at once: it may have left
+            // the reader waiting without a signal.
             std::unique_lock guard(lock_);
-            event_.wait_for(guard, std::chrono::milliseconds(50), [this] { return signalled_; });
+            if (acted == steps_)
+                event_.wait_for(guard, std::chrono::milliseconds(50), [this] { return signalled_; });
             signalled_ = false;
         }
+        acted = steps_;
         runrequests();
         if (done_)
             break;
@@ -138,6 +142,10 @@ int headlessfront::run()
                      atend() ? clicked_.source.c_str() : items_[next_].source.c_str());
         status_ = exitstatus::script;
     }
+    computekeys().setwaithook(nullptr);
+    setparkhook(nullptr);
+    input().setpollhook(nullptr);
+    release();
     active = nullptr;
     return status_;
 }
@@ -191,7 +199,9 @@ void headlessfront::feedkeys()
         }
         ++next_;
         progress();
-        if (!deliver(item))
+        long posted = computekeys().posted();
+        // One key code per wait: the reader may take it and wait again at once.
+        if (!deliver(item) || computekeys().posted() != posted)
             return;
     }
 }
@@ -295,7 +305,7 @@ void headlessfront::pollmouse()
             f->progress();
             return 0;
         },
-        active);
+        active.load());
 }
 
 void headlessfront::dump(const std::string& name)

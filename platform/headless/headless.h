@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -45,7 +46,7 @@ public:
     void caretvisible(bool on) override {}
     void setcursor(cursorkind kind) override {}
     void capture(bool on) override {}
-    void movewindow(int x, int y) override {}
+    void movewindow(int x, int y) override { moves_.push_back({x, y}); }
     void tofront() override {}
     void focusmain() override {}
     void desktop(int& width, int& height) override;
@@ -61,6 +62,8 @@ public:
     const std::string& title() const { return title_; }
     // The texts of the boxes shown, in order (tests read them).
     const std::vector<std::string>& boxes() const { return boxes_; }
+    // Where the window was moved to, in order.
+    const std::vector<std::pair<int, int>>& moves() const { return moves_; }
 
 private:
     void step();
@@ -80,8 +83,10 @@ private:
     std::string out_;
     std::string title_;
     std::vector<std::string> boxes_;
+    std::vector<std::pair<int, int>> moves_;
     long long timeoutms_ = 60000;
     long long lastprogress_ = 0;
+    long steps_ = 0;           // items used so far
     bool ended_ = false;       // the script is used up and the window closed
     bool window_ = false;
     bool done_ = false;
