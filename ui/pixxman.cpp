@@ -63,21 +63,25 @@ void pixxman::releasehandle(long handle)
     p.freecount++;
 }
 
+pixxman::page* pixxman::pageat(long handle, const char* caller)
+{
+    long pg = pageof(handle);
+    if (handle > 0 && pg >= 1 && pg <= long(pages.size()))
+        return &pages[pg - 1];
+    reportf(reportkind::message, "Invalid handle passed to pixxman::%s", caller);
+    return nullptr;
+}
+
 bool pixxman::save(long handle, int x, int y)
 {
     if (handle == 0)
         return false;
-    long pg = pageof(handle);
-    if (handle < 0 || pg < 1 || pg > long(pages.size())) {
-        report(reportkind::message, "Invalid handle passed to pixxman::save");
+    page* p = pageat(handle, "save");
+    if (!p || !target)
         return false;
-    }
-    if (!target)
-        return false;
-    page& p = pages[pg - 1];
     int s = slotof(handle);
-    p.pixels->save(*target, (x - 1) * slotw, (y - 1) * sloth, s - 1);
-    p.slots[s].saved = true;
+    p->pixels->save(*target, (x - 1) * slotw, (y - 1) * sloth, s - 1);
+    p->slots[s].saved = true;
     return true;
 }
 
@@ -85,14 +89,10 @@ bool pixxman::load(long handle, int x, int y)
 {
     if (handle == 0)
         return false;
-    long pg = pageof(handle);
-    if (handle < 0 || pg < 1 || pg > long(pages.size())) {
-        report(reportkind::message, "Invalid handle passed to pixxman::load");
+    page* p = pageat(handle, "load");
+    if (!p || !target)
         return false;
-    }
-    if (!target)
-        return false;
-    pages[pg - 1].pixels->load(*target, (x - 1) * slotw, (y - 1) * sloth, slotof(handle) - 1);
+    p->pixels->load(*target, (x - 1) * slotw, (y - 1) * sloth, slotof(handle) - 1);
     return true;
 }
 

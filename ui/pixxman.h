@@ -41,6 +41,8 @@ private:
     std::vector<page> pages;  // page n is pages[n - 1]
 
     void addpage();
+    // The page of a handle; null (and a report) when it names no page in use.
+    page* pageat(long handle, const char* caller);
     long pageof(long handle) const { return (handle - 1) / perpage; }
     int slotof(long handle) const { return int(handle - pageof(handle) * perpage); }
 };
