@@ -32,3 +32,7 @@ void marklinecells(int x1, int y1, int x2, int y2);
 void framestart(int x, int y);
 void framemove(int x, int y);
 void frameend();
+// Waits for the left button, follows the mouse with the frame while it is
+// held and returns the frame's corners in client pixels, left <= right and
+// top <= bottom (all 0 when the program stops meanwhile).
+pixelrect rubberframe();

@@ -2,7 +2,10 @@
 // inverted, only where it lies over the main window's client area.
 #include <algorithm>
 
+#include "platform/core/clock.h"
+#include "platform/core/input.h"
 #include "ui/graphics.h"
+#include "ui/hoststate.h"
 #include "ui/screenhost.h"
 
 namespace {
@@ -44,4 +47,25 @@ void frameend()
         return;
     drawband();
     band.active = false;
+}
+
+pixelrect rubberframe()
+{
+    platform::inputstate& in = platform::input();
+    while (!in.leftdown()) {
+        if (host().stop)
+            return {0, 0, 0, 0};
+        platform::sleepms(20);
+    }
+    pixelpoint o = clientorigin();
+    platform::pixpoint p = in.position();
+    framestart(p.x + o.x, p.y + o.y);
+    while (in.leftdown() && !host().stop) {
+        platform::sleepms(20);
+        p = in.position();
+        framemove(p.x + o.x, p.y + o.y);
+    }
+    frameend();
+    return {std::min(band.ax, band.mx) - o.x, std::min(band.ay, band.my) - o.y, std::max(band.ax, band.mx) - o.x,
+            std::max(band.ay, band.my) - o.y};
 }

@@ -1,3 +1,7 @@
+#include <chrono>
+#include <thread>
+
+#include "platform/core/input.h"
 #include "screenfixture.h"
 #include "ui/graphics.h"
 #include "ui/palette.h"
@@ -119,4 +123,25 @@ TEST_F(graphics, rubberbanddrawntwiceerases)
     framemove(-20, 900);  // partly off the window
     frameend();
     EXPECT_EQ(pixels(), before);
+}
+
+TEST_F(graphics, rubberframefollowsthemousewhilethebuttonisheld)
+{
+    platform::inputstate& in = platform::input();
+    std::vector<uint32_t> before = pixels();
+    std::thread mouse([&] {
+        in.setposition(300, 200);
+        in.setleft(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        in.setposition(120, 260);
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        in.setleft(false);
+    });
+    pixelrect r = rubberframe();
+    mouse.join();
+    EXPECT_EQ(r.left, 120);
+    EXPECT_EQ(r.top, 200);
+    EXPECT_EQ(r.right, 300);
+    EXPECT_EQ(r.bottom, 260);
+    EXPECT_EQ(pixels(), before);  // erased at the end
 }
