@@ -98,8 +98,10 @@ pixelpoint clientorigin()
 {
     if (originset)
         return {originx, originy};
-    // Unknown: the window at the work area's corner, so that every cell
-    // counts as on the desktop.
+    if (platform::currentfront())
+        return {host().clientx, host().clienty};
+    // No window: as if at the work area's corner, so that every cell counts
+    // as on the desktop.
     int w, h;
     pixelrect area;
     desktopmetrics(w, h, area);

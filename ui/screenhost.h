@@ -32,8 +32,8 @@ bool mainhasfocus();
 void setkeycodepage(bool oem);
 
 // The desktop's size and work area (from the front, else a desktop of
-// 1280 by 1024), and the client area's origin on it (the work area's
-// corner until the host sets it).
+// 1280 by 1024), and the client area's origin on it (where the front
+// reports the window; setclientorigin overrides it).
 void desktopmetrics(int& width, int& height, pixelrect& workarea);
 void setclientorigin(int x, int y);
 pixelpoint clientorigin();
