@@ -26,4 +26,12 @@ constexpr int maxdegree = 32767;               // Chebyshev and Legendre polynom
 constexpr int tangentcount = 191;              // cached zigzag numbers E_0..E_190
 constexpr int zetaaverages = 80;               // averaging table of the zeta sum
 constexpr int jacobisweeps = 50;               // rotations per n*n before the eigen solver gives up
+constexpr int cursorstackdepth = 27;    // saved cursor and colour states
+constexpr int dirtystackdepth = 300;    // cells waiting for their pixels to be saved
+constexpr int pixelslotsperpage = 500;  // cell slots in one pixel-store page
+constexpr int pixelpagesmax = 500;      // pages of the pixel store
+constexpr int joinbuffersize = 161;     // shared buffer of strjoin
+constexpr long computestackbytes = 8L << 20;  // computing thread's stack (>= 8 MiB)
+constexpr int readywaitms = 8000;           // start-up handshake of the computing thread
+constexpr int cleanupwaitms = 1000;         // wait for its end before reporting it
 }

@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libgtk-3-dev libcairo2-dev libpango1.0-dev
-  xvfb xauth xdotool fonts-dejavu-core
+  xvfb xauth xdotool x11-apps fonts-dejavu-core
   python3-mpmath libgsl-dev
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
 )

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test, then the ThreadSanitizer run of the
+# threads' tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -7,3 +8,6 @@ bash tools/build.sh
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 # The formula fuzz target, at most 60 seconds.
 bash tools/fuzz.sh
+# Thread sanitizer run of the platform and host tests.
+bash tools/tsan.sh
+

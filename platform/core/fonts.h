@@ -1,0 +1,38 @@
+// Fixed-pitch fonts of exact cell size.  Every font is DejaVu Sans Mono
+// stretched to the requested height and width; its glyphs are rendered once
+// into an atlas of cell-sized alpha masks, so that every front draws the
+// same pixels.
+#pragma once
+
+#include <memory>
+
+#include "platform/core/glyphs.h"
+
+struct fontspec {
+    int height = 18;
+    int width = 10;
+    int weight = 400;
+    bool oem = true;  // code page 437; false: code page 1252
+};
+
+class font {
+public:
+    explicit font(const fontspec& spec);
+
+    const fontspec& spec() const { return fspec; }
+    int cellwidth() const { return fspec.width; }
+    int cellheight() const { return fspec.height; }
+    bool oem() const { return fspec.oem; }
+    const glyphatlas& glyphs() const { return *atlas; }
+    // Width in pixels of n characters.
+    int textextent(int n) const { return n * fspec.width; }
+
+private:
+    fontspec fspec;
+    std::unique_ptr<glyphatlas> atlas;
+};
+
+// Sizes below these are raised to them.
+constexpr int fontminheight = 4;
+constexpr int fontminwidth = 2;
+constexpr int fontmaxsize = 200;

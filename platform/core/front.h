@@ -1,0 +1,91 @@
+// What a front (the GTK window or the script runner) gives the program, and
+// what the host gives the front.  Every front call runs on the window
+// thread unless it says "any thread".
+#pragma once
+
+#include "platform/core/keydown.h"
+
+#include <string>
+
+namespace platform {
+
+enum class cursorkind { arrow, pen, help };
+enum class boxbuttons { ok, okcancel, yesno, yesnocancel };
+enum class boxicon { none, information, exclamation, stop };
+enum class boxanswer { none = 0, ok = 1, cancel = 2, yes = 6, no = 7 };
+enum class mouseaction { move, press, release };
+enum class mousebutton { none, left, right };
+
+class front {
+public:
+    virtual ~front() = default;
+
+    // The main window at the main surface's size, with the menu "STOPMENU".
+    virtual bool createwindow(const std::string& title) = 0;
+    virtual void settitle(const std::string& title) = 0;
+    // Destroys the main window; run() then returns the status of quit().
+    virtual void destroywindow() = 0;
+    virtual int run() = 0;
+    virtual void quit(int status) = 0;
+
+    // Any thread: requests wait (see requests.h); the front calls
+    // runrequests() on the window thread soon, also inside nested loops.
+    virtual void wake() = 0;
+    // Any thread: the surface has dirty rectangles to show.
+    virtual void invalidate() = 0;
+
+    // Caret: drawn over the surface, never part of it.
+    virtual void caretcreate(int width, int height) = 0;
+    virtual void caretdestroy() = 0;
+    virtual void caretmove(int x, int y) = 0;
+    virtual void caretvisible(bool on) = 0;
+
+    virtual void setcursor(cursorkind kind) = 0;
+    virtual void capture(bool on) = 0;
+    virtual void movewindow(int x, int y) = 0;
+    virtual void tofront() = 0;
+    virtual void focusmain() = 0;
+    // Desktop size and work area in screen pixels; client origin on screen.
+    virtual void desktop(int& width, int& height) = 0;
+    virtual void workarea(int& left, int& top, int& right, int& bottom) = 0;
+
+    // Modal native box; owned by the main window when owned is set.  Lines
+    // are separated by "\n" ("\n\r" is read as one line break).
+    virtual boxanswer messagebox(const std::string& text, const std::string& caption,
+                                 boxbuttons buttons, boxicon icon, bool owned) = 0;
+
+    // Menu bar of the main window: items by id, top-level popups by position.
+    virtual void menuenable(int id, bool on) = 0;
+    virtual void menuenabletop(int position, bool on) = 0;
+    virtual void menucheck(int id, bool on) = 0;
+};
+
+// What the host does with the window's events (window thread).
+class hostevents {
+public:
+    virtual ~hostevents() = default;
+    // False: the key is not the program's; the front does its default
+    // (Alt-F4 runs close()).
+    virtual bool key(const keydown& k) = 0;
+    virtual void mouse(mouseaction action, mousebutton button, int x, int y) = 0;
+    virtual void close() = 0;            // the close button, Alt-F4, the script
+    virtual void command(int id) = 0;    // a menu item
+    virtual void focus(bool in) = 0;
+    // The window moved: screen positions of the client area's and of the
+    // frame's upper-left corners.
+    virtual void moved(int clientx, int clienty, int framex, int framey) = 0;
+    // Any thread: a computation is under way.
+    virtual bool busy() const = 0;
+};
+
+// The front in use and the host that receives its events.
+front* currentfront();
+void setfront(front* f);
+hostevents* currenthost();
+void sethost(hostevents* h);
+
+// Any thread: the window thread is the one that called setwindowthread().
+void setwindowthread();
+bool iswindowthread();
+
+}  // namespace platform

@@ -1,0 +1,98 @@
+#include "platform/core/pausegate.h"
+
+#include "platform/core/front.h"
+#include "platform/core/surface.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+std::mutex lock;
+std::condition_variable opened;
+std::atomic<bool> closed{false};  // paused or armed: the fast test
+bool pausedflag = false;
+bool (*holdcondition)() = nullptr;
+bool isparked = false;
+std::atomic<void (*)()> parkhook{nullptr};
+
+bool mustwait()
+{
+    return pausedflag || (holdcondition && holdcondition());
+}
+
+void update()
+{
+    closed = pausedflag || holdcondition;
+}
+
+}  // namespace
+
+void pausethread()
+{
+    std::lock_guard guard(lock);
+    pausedflag = true;
+    update();
+}
+
+void resumethread()
+{
+    {
+        std::lock_guard guard(lock);
+        pausedflag = false;
+        update();
+    }
+    opened.notify_all();
+}
+
+bool paused()
+{
+    std::lock_guard guard(lock);
+    return pausedflag;
+}
+
+void checkpoint()
+{
+    if (!closed.load() || iswindowthread() || surfacelock::heldhere())
+        return;
+    std::unique_lock guard(lock);
+    if (!mustwait())
+        return;
+    isparked = true;
+    if (auto hook = parkhook.load()) {
+        guard.unlock();
+        hook();
+        guard.lock();
+    }
+    opened.wait(guard, [] { return !mustwait(); });
+    isparked = false;
+}
+
+void holdwhen(bool (*condition)())
+{
+    std::lock_guard guard(lock);
+    holdcondition = condition;
+    update();
+}
+
+void release()
+{
+    holdwhen(nullptr);
+    opened.notify_all();
+}
+
+bool parked()
+{
+    std::lock_guard guard(lock);
+    return isparked;
+}
+
+void setparkhook(void (*fn)())
+{
+    parkhook = fn;
+}
+
+}  // namespace platform

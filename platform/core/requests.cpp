@@ -1,0 +1,145 @@
+#include "platform/core/requests.h"
+
+#include "platform/core/front.h"
+#include "platform/core/pausegate.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+struct request {
+    int code;
+    long a, b;
+    bool wait;
+    long (*fn)(void*) = nullptr;
+    void* arg = nullptr;
+    bool done = false;
+    long result = 0;
+};
+
+std::mutex lock;
+std::condition_variable finished;
+std::deque<request*> queue;
+bool closed = false;
+std::atomic<requesthandler> handler{nullptr};
+
+long handle(int code, long a, long b)
+{
+    auto fn = handler.load();
+    return fn ? fn(code, a, b) : 0;
+}
+
+// Queues the request and wakes the window thread; false when closed.
+// The wake happens under the lock, so that no front is woken after
+// closerequests() has returned.
+bool enqueue(request* r)
+{
+    std::lock_guard guard(lock);
+    if (closed)
+        return false;
+    queue.push_back(r);
+    if (auto f = currentfront())
+        f->wake();
+    return true;
+}
+
+void complete(request* r, long result)
+{
+    if (!r->wait) {
+        delete r;
+        return;
+    }
+    {
+        std::lock_guard guard(lock);
+        r->result = result;
+        r->done = true;
+    }
+    finished.notify_all();
+}
+
+}  // namespace
+
+void setrequesthandler(requesthandler fn)
+{
+    handler = fn;
+}
+
+void runrequests()
+{
+    for (;;) {
+        request* r;
+        {
+            std::lock_guard guard(lock);
+            if (queue.empty())
+                return;
+            r = queue.front();
+            queue.pop_front();
+        }
+        complete(r, r->fn ? r->fn(r->arg) : handle(r->code, r->a, r->b));
+    }
+}
+
+bool requestspending()
+{
+    std::lock_guard guard(lock);
+    return !queue.empty();
+}
+
+void closerequests()
+{
+    std::deque<request*> cancelled;
+    {
+        std::lock_guard guard(lock);
+        closed = true;
+        cancelled.swap(queue);
+    }
+    for (request* r : cancelled)
+        complete(r, 0);
+}
+
+void reopenrequests()
+{
+    std::lock_guard guard(lock);
+    closed = false;
+}
+
+// Computing thread: parks first while paused, so that nothing of it runs
+// on the window thread while the window thread holds it.
+long callwait(request& r)
+{
+    if (iswindowthread())
+        return r.fn ? r.fn(r.arg) : handle(r.code, r.a, r.b);
+    checkpoint();
+    if (!enqueue(&r))
+        return 0;
+    std::unique_lock guard(lock);
+    finished.wait(guard, [&] { return r.done; });
+    return r.result;
+}
+
+long callmain(long (*fn)(void*), void* arg)
+{
+    request r{0, 0, 0, true, fn, arg};
+    return callwait(r);
+}
+
+}  // namespace platform
+
+long sendtomain(int code, long a, long b)
+{
+    platform::request r{code, a, b, true};
+    return platform::callwait(r);
+}
+
+void postmain(int code, long a, long b)
+{
+    using namespace platform;
+    auto* r = new request{code, a, b, false};
+    if (!enqueue(r))
+        delete r;
+}

@@ -1,0 +1,520 @@
+#include "platform/gtk/gtkfront.h"
+
+#include "platform/core/input.h"
+#include "platform/core/requests.h"
+#include "platform/core/surface.h"
+#include "platform/gtk/gtkkeys.h"
+
+#include <gtk/gtk.h>
+
+#include <clocale>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+constexpr int blinkms = 530;
+
+struct menuentry {
+    const char* label;
+    int id;           // 0: separator; -1: a popup whose entries follow, up to its end (-2)
+    bool check = false;
+};
+
+// The menu bar "STOPMENU".
+const menuentry stopmenu[] = {
+    {"STOP", 40042},
+    {"Options", -1},
+    {"Auto-jump Behavior          \"oj\"", 40064, true},
+    {"Args / Vars coinciding      \"oa\"", 40043, true},
+    {"Random Seed Value           \"or\"", 40044},
+    {"Open Textfile               \"ot\"", 40053},
+    {"Printer Font", 40050},
+    {"Rarely needed", -1},
+    {"Compile without database    \"od\"", 40056, true},
+    {"Show Font Properties        \"ooF\"", 40051},
+    {"Process Priority            \"op\"", 40060},
+    {"Recognizer internal Data", 40052},
+    {nullptr, 0},
+    {"Debug Experimental Menu", 40048},
+    {nullptr, -2},
+    {nullptr, -2},
+    {"Help", -1},
+    {"Help             <F1>", 40045},
+    {"about...        <F10>", 40046},
+    {nullptr, -2},
+};
+
+gtkfront* self(gpointer p)
+{
+    return static_cast<gtkfront*>(p);
+}
+
+gboolean keypress(GtkWidget*, GdkEventKey* e, gpointer p) { return self(p)->onkey(e, true); }
+gboolean keyrelease(GtkWidget*, GdkEventKey* e, gpointer p) { return self(p)->onkey(e, false); }
+gboolean buttonpress(GtkWidget*, GdkEventButton* e, gpointer p) { return self(p)->onbutton(e, true); }
+gboolean buttonrelease(GtkWidget*, GdkEventButton* e, gpointer p) { return self(p)->onbutton(e, false); }
+gboolean motion(GtkWidget*, GdkEventMotion* e, gpointer p) { return self(p)->onmotion(e); }
+gboolean draw(GtkWidget*, cairo_t* cr, gpointer p) { return self(p)->ondraw(cr); }
+gboolean focusin(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(true); return FALSE; }
+gboolean focusout(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(false); return FALSE; }
+gboolean configure(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onconfigure(); return FALSE; }
+void menuactivate(GtkMenuItem* item, gpointer p) { self(p)->onmenu(GTK_WIDGET(item)); }
+gboolean blink(gpointer p) { self(p)->onblink(); return G_SOURCE_CONTINUE; }
+gboolean requestsidle(gpointer p) { self(p)->onrequests(); return G_SOURCE_REMOVE; }
+gboolean invalidateidle(gpointer p) { self(p)->oninvalidate(); return G_SOURCE_REMOVE; }
+
+gboolean deletewindow(GtkWidget*, GdkEvent*, gpointer)
+{
+    if (hostevents* h = currenthost())
+        h->close();
+    return TRUE;
+}
+
+void setmodifiers(unsigned state)
+{
+    input().setmodifiers(state & GDK_SHIFT_MASK, state & GDK_CONTROL_MASK, state & GDK_MOD1_MASK);
+}
+
+// "\n\r" and "\r" of the program's texts are line breaks of their own.
+std::string boxtext(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i == 0 || text[i - 1] != '\n')
+                out += '\n';
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool gtkfront::open(std::string& error)
+{
+    setenv("GDK_BACKEND", "x11", 0);
+    gtk_disable_setlocale();
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
+    if (!gtk_init_check(nullptr, nullptr)) {
+        error = "cannot open a display (use --headless to run a script)";
+        return false;
+    }
+    return true;
+}
+
+bool gtkfront::createwindow(const std::string& title)
+{
+    screensurface& s = mainsurface();
+    if (!s.exists())
+        return false;
+    window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    if (!window_)
+        return false;
+    // Connected before the menu bar is added, so the program sees F10, Tab,
+    // the arrows and Alt with a letter before GTK would take them.
+    g_signal_connect(window_, "key-press-event", G_CALLBACK(keypress), this);
+    g_signal_connect(window_, "key-release-event", G_CALLBACK(keyrelease), this);
+    g_signal_connect(window_, "delete-event", G_CALLBACK(deletewindow), this);
+    g_signal_connect(window_, "focus-in-event", G_CALLBACK(focusin), this);
+    g_signal_connect(window_, "focus-out-event", G_CALLBACK(focusout), this);
+    g_signal_connect(window_, "configure-event", G_CALLBACK(configure), this);
+    gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
+    gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
+
+    GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+    GtkWidget* bar = gtk_menu_bar_new();
+    buildmenu(bar);
+    area_ = gtk_drawing_area_new();
+    gtk_widget_set_size_request(area_, s.width(), s.height());
+    gtk_widget_set_can_focus(area_, TRUE);
+    gtk_widget_add_events(area_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
+    g_signal_connect(area_, "draw", G_CALLBACK(draw), this);
+    g_signal_connect(area_, "button-press-event", G_CALLBACK(buttonpress), this);
+    g_signal_connect(area_, "button-release-event", G_CALLBACK(buttonrelease), this);
+    g_signal_connect(area_, "motion-notify-event", G_CALLBACK(motion), this);
+    gtk_box_pack_start(GTK_BOX(box), bar, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(box), area_, FALSE, FALSE, 0);
+    gtk_container_add(GTK_CONTAINER(window_), box);
+
+    GdkDisplay* display = gdk_display_get_default();
+    const char* names[] = {"default", "pencil", "help"};
+    for (int i = 0; i < 3; ++i)
+        cursors_[i] = gdk_cursor_new_from_name(display, names[i]);
+    gtk_widget_show_all(window_);
+    blinktimer_ = g_timeout_add(blinkms, blink, this);
+    return true;
+}
+
+GtkWidget* gtkfront::additem(GtkWidget* menu, const char* label, int id, bool check)
+{
+    GtkWidget* item = check ? gtk_check_menu_item_new_with_label(label) : gtk_menu_item_new_with_label(label);
+    if (check) {
+        gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(item), TRUE);
+        checked_[id] = true;
+    }
+    g_signal_connect(item, "activate", G_CALLBACK(menuactivate), this);
+    gtk_menu_shell_append(GTK_MENU_SHELL(menu), item);
+    items_[id] = item;
+    ids_[item] = id;
+    return item;
+}
+
+void gtkfront::buildmenu(GtkWidget* bar)
+{
+    std::vector<GtkWidget*> stack{bar};
+    for (const menuentry& e : stopmenu) {
+        GtkWidget* parent = stack.back();
+        if (e.id == -2) {
+            stack.pop_back();
+        } else if (e.id == -1) {
+            GtkWidget* item = gtk_menu_item_new_with_label(e.label);
+            GtkWidget* menu = gtk_menu_new();
+            gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), menu);
+            gtk_menu_shell_append(GTK_MENU_SHELL(parent), item);
+            if (parent == bar)
+                tops_.push_back(item);
+            stack.push_back(menu);
+        } else if (e.id == 0) {
+            gtk_menu_shell_append(GTK_MENU_SHELL(parent), gtk_separator_menu_item_new());
+        } else {
+            GtkWidget* item = additem(parent, e.label, e.id, e.check);
+            if (parent == bar)
+                tops_.push_back(item);
+        }
+    }
+    menuenable(40042, false);
+}
+
+void gtkfront::settitle(const std::string& title)
+{
+    if (window_)
+        gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
+}
+
+void gtkfront::destroywindow()
+{
+    if (blinktimer_)
+        g_source_remove(blinktimer_);
+    blinktimer_ = 0;
+    if (window_)
+        gtk_widget_destroy(window_);
+    window_ = area_ = nullptr;
+    items_.clear();
+    ids_.clear();
+    tops_.clear();
+    if (looping_)
+        gtk_main_quit();
+}
+
+int gtkfront::run()
+{
+    looping_ = true;
+    if (window_)
+        gtk_main();
+    looping_ = false;
+    return status_;
+}
+
+void gtkfront::quit(int status)
+{
+    status_ = status;
+    if (looping_)
+        gtk_main_quit();
+}
+
+void gtkfront::wake()
+{
+    if (!wakepending_.exchange(true))
+        g_idle_add_full(G_PRIORITY_DEFAULT, requestsidle, this, nullptr);
+}
+
+void gtkfront::onrequests()
+{
+    wakepending_ = false;
+    runrequests();
+}
+
+void gtkfront::invalidate()
+{
+    if (!drawpending_.exchange(true))
+        g_idle_add_full(G_PRIORITY_DEFAULT, invalidateidle, this, nullptr);
+}
+
+void gtkfront::oninvalidate()
+{
+    drawpending_ = false;
+    pixrect r;
+    if (area_ && mainsurface().takedirty(r))
+        gtk_widget_queue_draw_area(area_, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+bool gtkfront::ondraw(void* p)
+{
+    auto* cr = static_cast<cairo_t*>(p);
+    screensurface& s = mainsurface();
+    {
+        std::lock_guard guard(s.lock());
+        if (s.image()) {
+            cairo_surface_flush(s.image());
+            cairo_set_source_surface(cr, s.image(), 0, 0);
+            cairo_paint(cr);
+        }
+    }
+    if (caretexists_ && caretvisible_ && caretphase_) {
+        cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_rectangle(cr, caretx_, carety_, caretw_, careth_);
+        cairo_fill(cr);
+    }
+    return FALSE;
+}
+
+bool gtkfront::onkey(void* event, bool press)
+{
+    auto* e = static_cast<GdkEventKey*>(event);
+    bool shift = e->state & GDK_SHIFT_MASK, ctrl = e->state & GDK_CONTROL_MASK, alt = e->state & GDK_MOD1_MASK;
+    bool modifier = gdkmodifierkey(e->keyval, shift, ctrl, alt, press);
+    input().setmodifiers(shift, ctrl, alt);
+    if (!press || modifier)
+        return TRUE;
+    unsigned base = e->keyval;
+    auto plain = GdkModifierType(e->state & ~(GDK_SHIFT_MASK | GDK_LOCK_MASK | GDK_CONTROL_MASK | GDK_MOD1_MASK));
+    gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(gdk_display_get_default()), e->hardware_keycode,
+                                        plain, e->group, &base, nullptr, nullptr, nullptr);
+    keydown k = gdkkeydown(e->keyval, base, e->state);
+    hostevents* h = currenthost();
+    if (h && !h->key(k) && k.alt && k.vk == vk::f4)
+        h->close();
+    return TRUE;
+}
+
+bool gtkfront::onbutton(void* event, bool press)
+{
+    auto* e = static_cast<GdkEventButton*>(event);
+    if (e->type != GDK_BUTTON_PRESS && e->type != GDK_BUTTON_RELEASE)
+        return TRUE;
+    if (e->button != 1 && e->button != 3)
+        return TRUE;
+    setmodifiers(e->state);
+    if (press)
+        gtk_widget_grab_focus(area_);
+    if (hostevents* h = currenthost())
+        h->mouse(press ? mouseaction::press : mouseaction::release,
+                 e->button == 1 ? mousebutton::left : mousebutton::right, int(e->x), int(e->y));
+    return TRUE;
+}
+
+bool gtkfront::onmotion(void* event)
+{
+    auto* e = static_cast<GdkEventMotion*>(event);
+    setmodifiers(e->state);
+    if (hostevents* h = currenthost())
+        h->mouse(mouseaction::move, mousebutton::none, int(e->x), int(e->y));
+    return TRUE;
+}
+
+void gtkfront::onfocus(bool in)
+{
+    if (!in && boxes_ > 0)
+        return;
+    if (hostevents* h = currenthost())
+        h->focus(in);
+}
+
+void gtkfront::onconfigure()
+{
+    GdkWindow* client = area_ ? gtk_widget_get_window(area_) : nullptr;
+    GdkWindow* top = window_ ? gtk_widget_get_window(window_) : nullptr;
+    if (!client || !top)
+        return;
+    int cx, cy;
+    GdkRectangle frame;
+    gdk_window_get_origin(client, &cx, &cy);
+    gdk_window_get_frame_extents(top, &frame);
+    if (hostevents* h = currenthost())
+        h->moved(cx, cy, frame.x, frame.y);
+}
+
+void gtkfront::onmenu(GtkWidget* item)
+{
+    if (settingcheck_)
+        return;
+    auto it = ids_.find(item);
+    if (it == ids_.end())
+        return;
+    int id = it->second;
+    if (checked_.count(id))
+        menucheck(id, checked_[id]);  // the program decides the check mark
+    if (hostevents* h = currenthost())
+        h->command(id);
+}
+
+void gtkfront::caretarea()
+{
+    if (area_ && caretexists_)
+        gtk_widget_queue_draw_area(area_, caretx_, carety_, caretw_, careth_);
+}
+
+void gtkfront::onblink()
+{
+    caretphase_ = !caretphase_;
+    if (caretvisible_)
+        caretarea();
+}
+
+void gtkfront::caretcreate(int width, int height)
+{
+    caretarea();
+    caretw_ = width;
+    careth_ = height;
+    caretexists_ = true;
+    caretvisible_ = false;
+}
+
+void gtkfront::caretdestroy()
+{
+    caretarea();
+    caretexists_ = caretvisible_ = false;
+}
+
+void gtkfront::caretmove(int x, int y)
+{
+    caretarea();
+    caretx_ = x;
+    carety_ = y;
+    caretphase_ = true;
+    caretarea();
+}
+
+void gtkfront::caretvisible(bool on)
+{
+    caretvisible_ = on;
+    caretphase_ = true;
+    caretarea();
+}
+
+void gtkfront::setcursor(cursorkind kind)
+{
+    if (area_ && gtk_widget_get_window(area_))
+        gdk_window_set_cursor(gtk_widget_get_window(area_), cursors_[int(kind)]);
+}
+
+void gtkfront::capture(bool on)
+{
+    if (!area_ || !gtk_widget_get_window(area_))
+        return;
+    GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
+    if (on)
+        gdk_seat_grab(seat, gtk_widget_get_window(area_), GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr,
+                      nullptr, nullptr, nullptr);
+    else
+        gdk_seat_ungrab(seat);
+}
+
+void gtkfront::movewindow(int x, int y)
+{
+    if (window_)
+        gtk_window_move(GTK_WINDOW(window_), x, y);
+}
+
+void gtkfront::tofront()
+{
+    if (window_)
+        gtk_window_present(GTK_WINDOW(window_));
+}
+
+void gtkfront::focusmain()
+{
+    if (area_)
+        gtk_widget_grab_focus(area_);
+}
+
+void gtkfront::desktop(int& width, int& height)
+{
+    GdkRectangle r{0, 0, 1280, 1024};
+    if (GdkMonitor* m = gdk_display_get_primary_monitor(gdk_display_get_default()))
+        gdk_monitor_get_geometry(m, &r);
+    width = r.width;
+    height = r.height;
+}
+
+void gtkfront::workarea(int& left, int& top, int& right, int& bottom)
+{
+    GdkRectangle r{0, 0, 1280, 1024};
+    if (GdkMonitor* m = gdk_display_get_primary_monitor(gdk_display_get_default()))
+        gdk_monitor_get_workarea(m, &r);
+    left = r.x;
+    top = r.y;
+    right = r.x + r.width;
+    bottom = r.y + r.height;
+}
+
+boxanswer gtkfront::messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
+                               boxicon icon, bool owned)
+{
+    static const GtkMessageType types[] = {GTK_MESSAGE_OTHER, GTK_MESSAGE_INFO, GTK_MESSAGE_WARNING,
+                                           GTK_MESSAGE_ERROR};
+    static const GtkButtonsType kinds[] = {GTK_BUTTONS_OK, GTK_BUTTONS_OK_CANCEL, GTK_BUTTONS_YES_NO,
+                                           GTK_BUTTONS_YES_NO};
+    GtkWindow* owner = owned && window_ ? GTK_WINDOW(window_) : nullptr;
+    GtkWidget* box = gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, types[int(icon)], kinds[int(buttons)],
+                                            "%s", boxtext(text).c_str());
+    if (buttons == boxbuttons::yesnocancel)
+        gtk_dialog_add_button(GTK_DIALOG(box), "_Cancel", GTK_RESPONSE_CANCEL);
+    gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
+    struct waiting {
+        GMainLoop* loop;
+        int response;
+    } w{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
+    g_signal_connect(box, "response", G_CALLBACK(+[](GtkDialog*, int response, gpointer p) {
+                         auto* w = static_cast<waiting*>(p);
+                         w->response = response;
+                         g_main_loop_quit(w->loop);
+                     }),
+                     &w);
+    ++boxes_;
+    gtk_widget_show_all(box);
+    g_main_loop_run(w.loop);
+    --boxes_;
+    gtk_widget_destroy(box);
+    g_main_loop_unref(w.loop);
+    switch (w.response) {
+    case GTK_RESPONSE_YES: return boxanswer::yes;
+    case GTK_RESPONSE_NO: return boxanswer::no;
+    case GTK_RESPONSE_OK: return boxanswer::ok;
+    case GTK_RESPONSE_CANCEL: return boxanswer::cancel;
+    }
+    return buttons == boxbuttons::ok ? boxanswer::ok : buttons == boxbuttons::yesno ? boxanswer::no
+                                                                                     : boxanswer::cancel;
+}
+
+void gtkfront::menuenable(int id, bool on)
+{
+    auto it = items_.find(id);
+    if (it != items_.end())
+        gtk_widget_set_sensitive(it->second, on);
+}
+
+void gtkfront::menuenabletop(int position, bool on)
+{
+    if (position >= 0 && position < int(tops_.size()))
+        gtk_widget_set_sensitive(tops_[position], on);
+}
+
+void gtkfront::menucheck(int id, bool on)
+{
+    auto it = items_.find(id);
+    if (it == items_.end() || !GTK_IS_CHECK_MENU_ITEM(it->second))
+        return;
+    checked_[id] = on;
+    settingcheck_ = true;
+    gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(it->second), on);
+    settingcheck_ = false;
+}
+
+}  // namespace platform

@@ -1,0 +1,85 @@
+// The GTK 3 front (X11 backend): the main window with its menu bar and a
+// drawing area that shows the screen surface, key and mouse translation,
+// native message boxes.  Every call runs on the window thread.
+#pragma once
+
+#include "platform/core/front.h"
+
+#include <atomic>
+#include <map>
+#include <string>
+#include <vector>
+
+typedef struct _GtkWidget GtkWidget;
+typedef struct _GdkCursor GdkCursor;
+
+namespace platform {
+
+class gtkfront : public front {
+public:
+    // Starts GTK in the "C" numeric locale; false with a message when no
+    // display can be opened.
+    bool open(std::string& error);
+
+    bool createwindow(const std::string& title) override;
+    void settitle(const std::string& title) override;
+    void destroywindow() override;
+    int run() override;
+    void quit(int status) override;
+    void wake() override;
+    void invalidate() override;
+
+    void caretcreate(int width, int height) override;
+    void caretdestroy() override;
+    void caretmove(int x, int y) override;
+    void caretvisible(bool on) override;
+    void setcursor(cursorkind kind) override;
+    void capture(bool on) override;
+    void movewindow(int x, int y) override;
+    void tofront() override;
+    void focusmain() override;
+    void desktop(int& width, int& height) override;
+    void workarea(int& left, int& top, int& right, int& bottom) override;
+
+    boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
+                         boxicon icon, bool owned) override;
+
+    void menuenable(int id, bool on) override;
+    void menuenabletop(int position, bool on) override;
+    void menucheck(int id, bool on) override;
+
+    // Event handlers (GTK callbacks).
+    bool onkey(void* event, bool press);
+    bool onbutton(void* event, bool press);
+    bool onmotion(void* event);
+    bool ondraw(void* cr);
+    void onfocus(bool in);
+    void onconfigure();
+    void onmenu(GtkWidget* item);
+    void onblink();
+    void onrequests();
+    void oninvalidate();
+
+private:
+    void buildmenu(GtkWidget* bar);
+    GtkWidget* additem(GtkWidget* menu, const char* label, int id, bool check = false);
+    void caretarea();
+
+    GtkWidget* window_ = nullptr;
+    GtkWidget* area_ = nullptr;
+    std::map<int, GtkWidget*> items_;
+    std::map<GtkWidget*, int> ids_;
+    std::map<int, bool> checked_;
+    std::vector<GtkWidget*> tops_;
+    bool settingcheck_ = false;
+    int status_ = 0;
+    bool looping_ = false;
+    int boxes_ = 0;  // native boxes open: focus moves to them, not away
+    std::atomic<bool> wakepending_{false}, drawpending_{false};
+    int caretx_ = 0, carety_ = 0, caretw_ = 0, careth_ = 0;
+    bool caretexists_ = false, caretvisible_ = false, caretphase_ = true;
+    unsigned blinktimer_ = 0;
+    GdkCursor* cursors_[3] = {};
+};
+
+}  // namespace platform

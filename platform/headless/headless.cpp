@@ -1,0 +1,356 @@
+#include "platform/headless/headless.h"
+
+#include "platform/core/clock.h"
+#include "platform/core/input.h"
+#include "platform/core/keyqueue.h"
+#include "platform/core/pausegate.h"
+#include "platform/core/requests.h"
+#include "platform/core/surface.h"
+
+#include <sys/stat.h>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+
+constexpr int desktopwidth = 1280, desktopheight = 1024;
+constexpr int cellcolumns = 80, cellrows = 30;
+
+std::atomic<headlessfront*> active{nullptr};
+
+bool busyhold()
+{
+    hostevents* h = currenthost();
+    return h && h->busy();
+}
+
+}  // namespace
+
+bool headlessfront::load(const headlessoptions& options, std::string& error)
+{
+    std::ifstream in(options.script, std::ios::binary);
+    if (!in) {
+        error = "cannot read the script " + options.script;
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    if (!parsescript(text.str(), items_, error))
+        return false;
+    mkdir(options.out.c_str(), 0777);
+    struct stat st;
+    if (stat(options.out.c_str(), &st) || !S_ISDIR(st.st_mode)) {
+        error = "cannot use the output folder " + options.out;
+        return false;
+    }
+    out_ = options.out;
+    timeoutms_ = options.timeout * 1000LL;
+    return true;
+}
+
+bool headlessfront::createwindow(const std::string& title)
+{
+    if (!mainsurface().exists())
+        return false;
+    title_ = title;
+    window_ = true;
+    active = this;
+    computekeys().setwaithook(signal);
+    setparkhook(signal);
+    input().setpollhook(pollmouse);
+    if (hostevents* h = currenthost())
+        h->focus(true);
+    return true;
+}
+
+void headlessfront::destroywindow()
+{
+    window_ = false;
+    done_ = true;
+}
+
+void headlessfront::quit(int status)
+{
+    status_ = status;
+    done_ = true;
+}
+
+void headlessfront::signal()
+{
+    headlessfront* f = active.load();
+    if (!f)
+        return;
+    {
+        std::lock_guard guard(f->lock_);
+        f->signalled_ = true;
+    }
+    f->event_.notify_one();
+}
+
+void headlessfront::wake()
+{
+    signal();
+}
+
+void headlessfront::desktop(int& width, int& height)
+{
+    width = desktopwidth;
+    height = desktopheight;
+}
+
+void headlessfront::workarea(int& left, int& top, int& right, int& bottom)
+{
+    left = top = 0;
+    right = desktopwidth;
+    bottom = desktopheight;
+}
+
+void headlessfront::progress()
+{
+    lastprogress_ = msecs();
+    ++steps_;
+}
+
+int headlessfront::run()
+{
+    progress();
+    long acted = -1;
+    while (!done_) {
+        {
+            // After an item was used, look again at once: it may have left
+            // the reader waiting without a signal.
+            std::unique_lock guard(lock_);
+            if (acted == steps_)
+                event_.wait_for(guard, std::chrono::milliseconds(50), [this] { return signalled_; });
+            signalled_ = false;
+        }
+        acted = steps_;
+        runrequests();
+        if (done_)
+            break;
+        step();
+        if (!done_ && msecs() - lastprogress_ > timeoutms_)
+            error(ended_ ? "the program did not end after the script" : "time-out: the program made no progress");
+    }
+    if (status_ == exitstatus::normal && (!atend() || release_)) {
+        std::fprintf(stderr, "vemo: script error: items left over when the program ended, from %s\n",
+                     atend() ? clicked_.source.c_str() : items_[next_].source.c_str());
+        status_ = exitstatus::script;
+    }
+    computekeys().setwaithook(nullptr);
+    setparkhook(nullptr);
+    input().setpollhook(nullptr);
+    release();
+    active = nullptr;
+    return status_;
+}
+
+void headlessfront::error(const std::string& text)
+{
+    if (status_ == exitstatus::script)
+        return;
+    std::fprintf(stderr, "vemo: script error: %s\n", text.c_str());
+    dump("end");
+    status_ = exitstatus::script;
+    done_ = true;
+}
+
+void headlessfront::step()
+{
+    if (!atend() && items_[next_].kind == itemkind::busy) {
+        busyblock();
+        return;
+    }
+    if (computekeys().blocked())
+        feedkeys();
+}
+
+// The computing thread waits for a key and its queue is empty: deliver
+// items until a key code is queued.
+void headlessfront::feedkeys()
+{
+    input().setmodifiers(false, false, false);
+    if (release_) {
+        release_ = false;
+        mouse(clicked_, mouseaction::release);
+        progress();
+        return;
+    }
+    if (atend()) {
+        if (ended_)
+            return error("the program waits for a key after the end of the script");
+        ended_ = true;
+        progress();
+        if (hostevents* h = currenthost())
+            h->close();
+        return;
+    }
+    while (!done_ && !atend() && computekeys().blocked()) {
+        const scriptitem& item = items_[next_];
+        if (item.kind == itemkind::busy) {
+            if (!busyhold())
+                error("the program waits for a key at " + item.source);
+            return;
+        }
+        ++next_;
+        progress();
+        long posted = computekeys().posted();
+        // One key code per wait: the reader may take it and wait again at once.
+        if (!deliver(item) || computekeys().posted() != posted)
+            return;
+    }
+}
+
+// Items typed while a computation is under way: wait until the computing
+// thread parks at a checkpoint while busy, deliver up to </busy>, let go.
+void headlessfront::busyblock()
+{
+    holdwhen(busyhold);
+    bool waiting = computekeys().blocked() && busyhold();  // a dialogue of the computation reads keys
+    if (!parked() && !waiting) {
+        if (computekeys().blocked() && !busyhold())
+            error("the program waits for a key at " + items_[next_].source);
+        return;
+    }
+    ++next_;
+    progress();
+    while (!done_) {
+        if (atend()) {
+            error("the script ends inside <busy>");
+            break;
+        }
+        const scriptitem& item = items_[next_++];
+        if (item.kind == itemkind::endbusy)
+            break;
+        if (!deliver(item))
+            break;
+    }
+    release();
+}
+
+bool headlessfront::deliver(const scriptitem& item)
+{
+    hostevents* h = currenthost();
+    if (!h)
+        return false;
+    switch (item.kind) {
+    case itemkind::key:
+        input().setmodifiers(item.key.shift, item.key.ctrl, item.key.alt);
+        if (!h->key(item.key) && item.key.alt && item.key.vk == vk::f4)
+            h->close();
+        return true;
+    case itemkind::code:
+        computekeys().post(item.number);
+        return true;
+    case itemkind::mouse:
+        mouse(item, item.action);
+        if (item.click) {
+            release_ = true;
+            clicked_ = item;
+        }
+        return true;
+    case itemkind::menu:
+        h->command(item.number);
+        return true;
+    case itemkind::close:
+        h->close();
+        return true;
+    case itemkind::dump:
+        dump(item.text);
+        return true;
+    case itemkind::answer:
+        error("no box to answer with " + item.source);
+        return false;
+    case itemkind::busy:
+    case itemkind::endbusy:
+        error("misplaced " + item.source);
+        return false;
+    }
+    return false;
+}
+
+void headlessfront::mouse(const scriptitem& item, mouseaction action)
+{
+    int x = item.x, y = item.y;
+    if (!item.pixels) {
+        screensurface& s = mainsurface();
+        int cw = s.width() / cellcolumns, ch = s.height() / cellrows;
+        x = (x - 1) * cw + cw / 2;
+        y = (y - 1) * ch + ch / 2;
+    }
+    input().setmodifiers(item.key.shift, item.key.ctrl, item.key.alt);
+    if (hostevents* h = currenthost())
+        h->mouse(action, item.button, x, y);
+}
+
+// The computing thread reads the mouse state: the next mouse item acts.
+void headlessfront::pollmouse()
+{
+    callmain(
+        [](void* self) -> long {
+            auto* f = static_cast<headlessfront*>(self);
+            if (f->release_) {
+                f->release_ = false;
+                f->mouse(f->clicked_, mouseaction::release);
+            } else if (!f->atend() && f->items_[f->next_].kind == itemkind::mouse) {
+                f->deliver(f->items_[f->next_++]);
+            } else {
+                return 0;
+            }
+            f->progress();
+            return 0;
+        },
+        active.load());
+}
+
+void headlessfront::dump(const std::string& name)
+{
+    std::string base = out_ + "/" + name;
+    std::ofstream text(base + ".txt", std::ios::binary);
+    text << celltext();
+    if (!text || !mainsurface().writepng(base + ".png"))
+        std::fprintf(stderr, "vemo: cannot write the dump %s\n", base.c_str());
+}
+
+boxanswer headlessfront::messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
+                                    boxicon icon, bool owned)
+{
+    boxes_.push_back(text);
+    boxanswer fallback = buttons == boxbuttons::ok ? boxanswer::ok
+                         : buttons == boxbuttons::yesno ? boxanswer::no
+                                                        : boxanswer::cancel;
+    if (ended_ || atend() || items_[next_].kind != itemkind::answer) {
+        error("the box \"" + text + "\" needs an answer"
+              + (ended_ || atend() ? std::string(" after the end of the script") : ", found " + items_[next_].source));
+        return fallback;
+    }
+    const scriptitem& item = items_[next_++];
+    progress();
+    bool yesno = buttons == boxbuttons::yesno || buttons == boxbuttons::yesnocancel;
+    bool cancel = buttons == boxbuttons::okcancel || buttons == boxbuttons::yesnocancel;
+    switch (item.answer) {
+    case answerkind::yes:
+        if (yesno) return boxanswer::yes;
+        break;
+    case answerkind::no:
+        if (yesno) return boxanswer::no;
+        break;
+    case answerkind::ok:
+        if (!yesno) return boxanswer::ok;
+        break;
+    case answerkind::cancel:
+        if (cancel) return boxanswer::cancel;
+        break;
+    default:
+        break;
+    }
+    error(item.source + " does not answer the box \"" + text + "\"");
+    return fallback;
+}
+
+}  // namespace platform

@@ -1,0 +1,102 @@
+// The scripted front: no window system.  It plays the window thread: it
+// runs the requests of the computing thread and, whenever that thread
+// waits for a key with an empty queue, delivers the next script items
+// through the host's key, mouse, menu and close rules.
+#pragma once
+
+#include "platform/core/front.h"
+#include "platform/headless/script.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+struct headlessoptions {
+    std::string script;   // script file
+    std::string out;      // folder for dumps
+    int timeout = 60;     // seconds without progress, or after the script's end
+};
+
+// Exit statuses of a run.
+namespace exitstatus {
+constexpr int normal = 0, usage = 2, script = 3, failed = 4;
+}
+
+class headlessfront : public front {
+public:
+    // Reads and parses the script and makes the output folder; false with
+    // a message when that fails.
+    bool load(const headlessoptions& options, std::string& error);
+
+    bool createwindow(const std::string& title) override;
+    void settitle(const std::string& title) override { title_ = title; }
+    void destroywindow() override;
+    int run() override;
+    void quit(int status) override;
+    void wake() override;
+    void invalidate() override {}
+
+    void caretcreate(int width, int height) override {}
+    void caretdestroy() override {}
+    void caretmove(int x, int y) override {}
+    void caretvisible(bool on) override {}
+    void setcursor(cursorkind kind) override {}
+    void capture(bool on) override {}
+    void movewindow(int x, int y) override { moves_.push_back({x, y}); }
+    void tofront() override {}
+    void focusmain() override {}
+    void desktop(int& width, int& height) override;
+    void workarea(int& left, int& top, int& right, int& bottom) override;
+
+    boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
+                         boxicon icon, bool owned) override;
+
+    void menuenable(int id, bool on) override {}
+    void menuenabletop(int position, bool on) override {}
+    void menucheck(int id, bool on) override {}
+
+    const std::string& title() const { return title_; }
+    // The texts of the boxes shown, in order (tests read them).
+    const std::vector<std::string>& boxes() const { return boxes_; }
+    // Where the window was moved to, in order.
+    const std::vector<std::pair<int, int>>& moves() const { return moves_; }
+
+private:
+    void step();
+    void feedkeys();
+    void busyblock();
+    bool deliver(const scriptitem& item);
+    void mouse(const scriptitem& item, mouseaction action);
+    void dump(const std::string& name);
+    void error(const std::string& text);
+    bool atend() const { return next_ >= items_.size(); }
+    void progress();
+    static void signal();
+    static void pollmouse();
+
+    std::vector<scriptitem> items_;
+    size_t next_ = 0;
+    std::string out_;
+    std::string title_;
+    std::vector<std::string> boxes_;
+    std::vector<std::pair<int, int>> moves_;
+    long long timeoutms_ = 60000;
+    long long lastprogress_ = 0;
+    long steps_ = 0;           // items used so far
+    bool ended_ = false;       // the script is used up and the window closed
+    bool window_ = false;
+    bool done_ = false;
+    int status_ = exitstatus::normal;
+    bool release_ = false;     // the release of a click is due
+    scriptitem clicked_;
+
+    std::mutex lock_;
+    std::condition_variable event_;
+    bool signalled_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/core/fonts.h"
+#include "platform/core/glyphs.h"
+
+namespace {
+
+// Coverage of one edge of a glyph: which pixels along it are set.
+std::string edge(const glyphatlas& g, unsigned char b, char side)
+{
+    std::string out;
+    const uint8_t* m = g.mask(b);
+    int w = g.width(), h = g.height();
+    if (side == 'l' || side == 'r')
+        for (int y = 0; y < h; y++)
+            out += m[y * w + (side == 'l' ? 0 : w - 1)] ? '#' : '.';
+    else
+        for (int x = 0; x < w; x++)
+            out += m[(side == 't' ? 0 : h - 1) * w + x] ? '#' : '.';
+    return out;
+}
+
+bool isbox(unsigned char b)
+{
+    char32_t c = glyphunicode(b, true);
+    return c >= 0x2500 && c <= 0x256C;
+}
+
+}
+
+TEST(glyphs, codepagesfollowthestandardtables)
+{
+    // Python: bytes([b]).decode('cp437') and .decode('cp1252').
+    struct {
+        unsigned char byte;
+        char32_t oem, ansi;
+    } cases[] = {{'A', U'A', U'A'}, {0x80, U'Ç', U'€'}, {0x9A, U'Ü', U'š'}, {0xB0, U'░', U'°'},
+                 {0xC9, U'╔', U'É'}, {0xE1, U'ß', U'á'}, {0xFE, U'■', U'þ'}, {0x01, U'☺', U' '}};
+    for (auto& c : cases) {
+        EXPECT_EQ(glyphunicode(c.byte, true), c.oem) << int(c.byte);
+        EXPECT_EQ(glyphunicode(c.byte, false), c.ansi) << int(c.byte);
+    }
+}
+
+// Every box-drawing character meets its neighbours: an arm's edge pattern
+// is one of two (single, double) on every side, and the patterns leaving
+// through one side are the ones entering through the opposite side.
+TEST(glyphs, boxdrawingarmsjoin)
+{
+    for (fontspec spec : {fontspec{18, 10, 400, true}, fontspec{16, 8, 400, true}, fontspec{13, 7, 700, true}}) {
+        font f(spec);
+        const glyphatlas& g = f.glyphs();
+        for (auto [a, b] : {std::pair{'r', 'l'}, std::pair{'b', 't'}}) {
+            std::set<std::string> out, in;
+            for (int c = 0; c < 256; c++)
+                if (isbox(uint8_t(c))) {
+                    out.insert(edge(g, uint8_t(c), a));
+                    in.insert(edge(g, uint8_t(c), b));
+                }
+            EXPECT_EQ(out, in) << spec.height << "x" << spec.width;
+            EXPECT_EQ(out.size(), 3u);  // none, single, double
+        }
+        int w = spec.width, h = spec.height;
+        // Lines end only at the cell's border: no gap, no overhang inside.
+        for (int c = 0; c < 256; c++) {
+            if (!isbox(uint8_t(c)))
+                continue;
+            const uint8_t* m = g.mask(uint8_t(c));
+            for (int y = 1; y < h - 1; y++)
+                for (int x = 1; x < w - 1; x++) {
+                    if (!m[y * w + x])
+                        continue;
+                    int n = !!m[y * w + x - 1] + !!m[y * w + x + 1] + !!m[(y - 1) * w + x] + !!m[(y + 1) * w + x];
+                    EXPECT_GE(n, 2) << "glyph " << c << " at " << x << "," << y;
+                }
+        }
+        const uint8_t* corner = g.mask(0xC9);  // ╔: outer and inner corner closed
+        EXPECT_TRUE(corner[(h / 2 - 1) * w + w / 2 - 1]);
+        EXPECT_TRUE(corner[(h / 2 + 1) * w + w / 2 + 1]);
+        EXPECT_FALSE(corner[(h / 2) * w + w / 2]);
+        EXPECT_FALSE(corner[(h / 2 + 1) * w + w / 2 - 2]);
+        const uint8_t* full = g.mask(0xDB);
+        EXPECT_TRUE(std::all_of(full, full + w * h, [](uint8_t v) { return v == 255; }));
+        EXPECT_TRUE(g.blank(' '));
+        EXPECT_FALSE(g.blank('x'));
+    }
+}

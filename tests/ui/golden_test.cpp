@@ -1,0 +1,193 @@
+// Golden screens: the cell-grid text and the pixels of scripted screens,
+// compared with the committed files in golden/.  VEMO_UPDATE_GOLDEN=1
+// rewrites them; the files of each run are left in the build folder.
+#include <cairo.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/core/glyphs.h"
+#include "platform/core/surface.h"
+#include "screenfixture.h"
+#include "ui/graphics.h"
+#include "ui/palette.h"
+#include "ui/screensave.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readfile(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Pixels of a PNG as 0xRRGGBB, empty when it cannot be read.
+std::vector<uint32_t> pngpixels(const fs::path& p, int& w, int& h)
+{
+    std::vector<uint32_t> out;
+    cairo_surface_t* s = cairo_image_surface_create_from_png(p.c_str());
+    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+        w = cairo_image_surface_get_width(s);
+        h = cairo_image_surface_get_height(s);
+        int stride = cairo_image_surface_get_stride(s) / 4;
+        auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
+        for (int y = 0; y < h; y++)
+            for (int x = 0; x < w; x++)
+                out.push_back(data[y * stride + x] & 0xFFFFFF);
+    }
+    cairo_surface_destroy(s);
+    return out;
+}
+
+void checkgolden(const std::string& name)
+{
+    fs::path outdir = fs::path(VEMO_BIN_DIR) / "golden";
+    fs::path golden = fs::path(VEMO_SOURCE_DIR) / "tests/ui/golden";
+    fs::create_directories(outdir);
+    std::string text = platform::celltext();
+    std::ofstream(outdir / (name + ".txt"), std::ios::binary) << text;
+    ASSERT_TRUE(platform::mainsurface().writepng(outdir / (name + ".png")));
+    if (std::getenv("VEMO_UPDATE_GOLDEN")) {
+        fs::copy_file(outdir / (name + ".txt"), golden / (name + ".txt"), fs::copy_options::overwrite_existing);
+        fs::copy_file(outdir / (name + ".png"), golden / (name + ".png"), fs::copy_options::overwrite_existing);
+    }
+    EXPECT_EQ(text, readfile(golden / (name + ".txt"))) << name;
+    int w1 = 0, h1 = 0, w2 = 0, h2 = 0;
+    std::vector<uint32_t> expected = pngpixels(golden / (name + ".png"), w1, h1);
+    std::vector<uint32_t> actual = pngpixels(outdir / (name + ".png"), w2, h2);
+    ASSERT_FALSE(expected.empty()) << name;
+    EXPECT_EQ(w1, w2);
+    EXPECT_EQ(h1, h2);
+    size_t differ = 0;
+    for (size_t i = 0; i < std::min(expected.size(), actual.size()); i++)
+        differ += expected[i] != actual[i];
+    EXPECT_EQ(differ, 0u) << name << ": pixels differ from the golden image";
+}
+
+// UTF-8 text as cell bytes of the OEM code page.
+std::string oem(const char* utf8)
+{
+    std::string out;
+    for (const unsigned char* s = reinterpret_cast<const unsigned char*>(utf8); *s;) {
+        char32_t c = *s++;
+        if (c >= 0xE0) {
+            c = (c & 0x0F) << 12 | (s[0] & 0x3F) << 6 | (s[1] & 0x3F);
+            s += 2;
+        } else if (c >= 0xC0) {
+            c = (c & 0x1F) << 6 | (s[0] & 0x3F);
+            s += 1;
+        }
+        int b = 0;
+        while (b < 256 && glyphunicode(uint8_t(b), true) != c)
+            b++;
+        out += char(b < 256 ? b : '?');
+    }
+    return out;
+}
+
+}
+
+using golden = screenfixture;
+
+TEST_F(golden, textscreenedgecases)
+{
+    textcolor(4);
+    textbackground(14);
+    gotoxy(1, 30);
+    cputs(std::string(80, '=').c_str());
+    gotoxy(1, 30);
+    cputs((std::string(80, '-') + "12345").c_str());  // wraps and scrolls once
+    cprintf("<%d,%d", wherex(), wherey());
+    textbackground(15);
+
+    window(10, 5, 20, 8);
+    clrwindow(7);
+    gotoxy(1, 1);
+    cputs("A");
+    gotoxy(12, 1);  // ignored
+    cputs("B");
+    window(0, 1, 80, 30);  // ignored
+    cputs("C");
+    window(1, 1, 200, 50);
+    textcolor(1);
+    gotoxy(1, 1);
+    for (int i = 1; i <= 28; i++)
+        cprintf("%d", pushcursor() % 10);
+    popcursor();
+    textcolor(16);
+    gotoxy(1, 2);
+    cprintf("colorof(0)=%d colorof(308)=%d colorof(309)=%d colorof(-1)=%d", colorof(0), colorof(308), colorof(309),
+            colorof(-1));
+    {
+        pixxman store(10, 18, 500, 500);
+        long first = store.newhandle(), second = store.newhandle();
+        gotoxy(1, 3);
+        cprintf("handles %ld %ld", first, second);
+    }
+    cellrect r;
+    {
+        screensave all(-1, -1, -1, -1);
+        r = all.area();
+        clrscr(4);
+    }
+    gotoxy(40, 3);
+    cprintf("screensave(-1,...) %d,%d,%d,%d", r.left, r.top, r.right, r.bottom);
+
+    window(30, 10, 50, 14);
+    textbackground(11);
+    clrwindow(0);
+    for (int i = 1; i <= 7; i++)
+        cprintf("line %d\n\r", i);
+    checkgolden("textscreen");
+}
+
+TEST_F(golden, boxdrawingframesjoin)
+{
+    const char* lines[] = {
+        "┌─┬─┐╔═╦═╗╒═╤═╕╓─╥─╖",
+        "│ │ │║ ║ ║│ │ │║ ║ ║",
+        "├─┼─┤╠═╬═╣╞═╪═╡╟─╫─╢",
+        "└─┴─┘╚═╩═╝╘═╧═╛╙─╨─╜",
+        "█▀▄▌▐░▒▓ ■",
+    };
+    textcolor(16);
+    textbackground(15);
+    for (int i = 0; i < 5; i++) {
+        gotoxyabs(2, 2 + i);
+        cputs(oem(lines[i]).c_str());
+    }
+    textcolor(14);
+    textbackground(1);
+    for (int i = 0; i < 4; i++) {
+        gotoxyabs(2, 8 + i);
+        cputs(oem(lines[i]).c_str());
+    }
+    checkgolden("boxframes");
+}
+
+TEST_F(golden, graphicsrepaintfromthegrid)
+{
+    gotoxyabs(2, 2);
+    cputs("Cell graphics");
+    setdrawcolor(4);
+    gmoveto(20, 60);
+    glineto(400, 300);
+    glineto(40, 500);
+    setdrawcolor(2);
+    grectangle(450, 60, 700, 200);
+    setdrawcolor(1);
+    gtriangle(500, 300, 760, 330, 600, 520);
+    gtextout(795, 250, 16, 17, "graphic font");
+    std::vector<uint32_t> drawn = pixels();
+    flushcells();
+    setpixels(0);
+    repaintmain();
+    EXPECT_EQ(pixels(), drawn);
+    checkgolden("graphics");
+}

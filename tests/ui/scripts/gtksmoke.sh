@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Under a virtual X server without a window manager: VEMO's window appears
+# with its title, ends on Alt-X typed to the program, and closes on Alt-F4.
+# Exit status 0 when both runs end with status 0.
+set -u
+vemo=$1
+
+# Starts vemo, waits for its window, sends the keys, returns vemo's status.
+run() {
+    "$vemo" &
+    local pid=$! w=""
+    for _ in $(seq 100); do
+        w=$(xdotool search --name '^VEMO   /' 2>/dev/null | head -1)
+        [[ -n $w ]] && break
+        sleep 0.05
+    done
+    if [[ -z $w ]]; then
+        echo "gtksmoke: no window titled VEMO" >&2
+        kill "$pid"
+        return 1
+    fi
+    xdotool windowfocus --sync "$w"
+    xdotool key --delay 20 "$@"
+    local status=0
+    # The process must end on its own within 10 s.
+    for _ in $(seq 200); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "gtksmoke: vemo did not end after: $*" >&2
+        kill "$pid"
+    fi
+    wait "$pid" || status=$?
+    return $status
+}
+
+run a b c Tab F10 Up alt+x || exit 1
+run a b alt+F4 || exit 1

@@ -1,0 +1,86 @@
+// The program as started from a shell: options, fronts, exit statuses.
+#include "ui/options.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string vemo = std::string(VEMO_BIN_DIR) + "/vemo";
+
+int status(const std::string& command)
+{
+    int rc = std::system((command + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+// Runs vemo headless on a script; extra goes before the options.
+int scripted(const std::string& script, const std::string& extra = "")
+{
+    char folder[] = "/tmp/vemorunXXXXXX";
+    std::string dir = mkdtemp(folder);
+    std::ofstream(dir + "/s.txt") << script;
+    return status(extra + " " + vemo + " --headless --script " + dir + "/s.txt --out " + dir + "/out --timeout 10");
+}
+
+}  // namespace
+
+TEST(vemo, ExitStatuses)
+{
+    struct {
+        std::string args;
+        int status;
+    } cases[] = {
+        {"--version", 0},
+        {"--help", 0},
+        {"--headless", 2},
+        {"--frobnicate", 2},
+        {"--script x --out y", 2},
+        {"--headless --script /nonexistent/s.txt --out /tmp", 2},
+        {"--headless --timeout 0 --script s --out o", 2},
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(status(vemo + " " + c.args), c.status) << c.args;
+}
+
+TEST(vemo, HeadlessRuns)
+{
+    EXPECT_EQ(scripted("abc<A-x>"), 0);
+    EXPECT_EQ(scripted("abc<close>"), 0);
+    EXPECT_EQ(scripted("abc"), 0);  // the end of the script closes the window
+    EXPECT_EQ(scripted("<A-x>abc"), 3);
+    EXPECT_EQ(scripted("<nonsense item>"), 3);
+    EXPECT_EQ(scripted("\xe4\xb8\x80"), 3);  // a character without a cp1252 byte
+}
+
+TEST(vemo, WithoutDisplayNeedsHeadless)
+{
+    EXPECT_EQ(status("env -u DISPLAY -u WAYLAND_DISPLAY " + vemo), 2);
+}
+
+TEST(vemo, SwitchesStayForTheProgram)
+{
+    const char* argv[] = {"vemo", "-F", "OEM", "18", "10", "400", "--headless", "/p", "h",
+                          "--script", "/tmp/a b", "--out", "o", "/home/x"};
+    programoptions o;
+    std::string error;
+    ASSERT_TRUE(parseoptions(14, argv, o, error)) << error;
+    EXPECT_TRUE(o.headless);
+    EXPECT_EQ(o.script, "/tmp/a b");
+    EXPECT_EQ(o.words, (std::vector<std::string>{"-F", "OEM", "18", "10", "400", "/p", "h", "/home/x"}));
+}
+
+TEST(vemo, GtkWindowTakesKeysAndClosesWithAltF4)
+{
+    if (status("command -v xvfb-run") != 0)
+        GTEST_SKIP() << "xvfb-run is missing";
+    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/ui/scripts/gtksmoke.sh";
+    int rc = std::system(("xvfb-run -a bash " + script + " " + vemo).c_str());
+    EXPECT_TRUE(WIFEXITED(rc));
+    EXPECT_EQ(WEXITSTATUS(rc), 0);
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Types the same keys into VEMO's GTK window under Xvfb and into the
+# headless front, and checks that the window's drawing area shows exactly
+# the headless screen (the caret is off).  Needs xvfb, xdotool and xwd.
+# Usage: tools/screenshot.sh [BUILD_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+vemo=${1:-$root/build}/bin/vemo
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+
+printf '<F2>Hello, screen!<Enter>typed<dump shot><A-x>' >"$work/script"
+"$vemo" --headless --script "$work/script" --out "$work" >/dev/null
+
+display=:$((90 + RANDOM % 500))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+export DISPLAY=$display
+"$vemo" >/dev/null 2>&1 &
+vemopid=$!
+for _ in $(seq 50); do
+    window=$(xdotool search --name '^VEMO' 2>/dev/null | head -1 || true)
+    [[ -n $window ]] && break
+    sleep 0.2
+done
+[[ -n ${window:-} ]] || { echo "screenshot: no VEMO window"; exit 1; }
+xdotool windowfocus "$window" 2>/dev/null || true
+sleep 0.5
+xdotool key F2
+xdotool type --delay 20 'Hello, screen!'
+xdotool key Return
+xdotool type --delay 20 'typed'
+sleep 1
+xwd -root -silent >"$work/shot.xwd"
+xdotool key alt+x 2>/dev/null || true
+sleep 0.5
+kill $vemopid 2>/dev/null || true
+python3 "$root/tools/screenshotcheck.py" "$work/shot.xwd" "$work/shot.png"

@@ -1,0 +1,45 @@
+#include "ui/calcmain.h"
+
+#include "platform/core/requests.h"
+#include "ui/host.h"
+#include "ui/hoststate.h"
+#include "ui/keys.h"
+#include "ui/menustate.h"
+#include "ui/screendemo.h"
+
+#include <atomic>
+
+namespace {
+
+void readuntilquit()
+{
+    for (;;) {
+        keycode k = getkey();
+        if (k == key::altx || (k == key::esc && host().stop))
+            return;
+        screenecho(k);
+    }
+}
+
+std::atomic<mainloopfn> mainloop{readuntilquit};
+
+}  // namespace
+
+platform::readyevent& threadready()
+{
+    static platform::readyevent event;
+    return event;
+}
+
+void setmainloop(mainloopfn fn)
+{
+    mainloop = fn ? fn : readuntilquit;
+}
+
+void calcmain()
+{
+    threadready().set();
+    menus().clearflags();
+    mainloop.load()();
+    postmain(msg::threadended);
+}

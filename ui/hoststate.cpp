@@ -1,0 +1,7 @@
+#include "ui/hoststate.h"
+
+hoststate& host()
+{
+    static hoststate state;
+    return state;
+}

@@ -1,0 +1,47 @@
+#include "ui/winbox.h"
+
+#include "platform/core/requests.h"
+
+#include <string>
+
+namespace {
+
+struct boxcall {
+    const char* text;
+    const char* caption;
+    platform::boxbuttons buttons;
+    platform::boxicon icon;
+};
+
+long showbox(void* arg)
+{
+    auto* b = static_cast<boxcall*>(arg);
+    platform::front* f = platform::currentfront();
+    if (!f)
+        return long(platform::boxanswer::none);
+    return long(f->messagebox(b->text, b->caption, b->buttons, b->icon, true));
+}
+
+}  // namespace
+
+platform::boxanswer nativebox(const char* text, const char* caption, platform::boxbuttons buttons,
+                              platform::boxicon icon)
+{
+    boxcall call{text, caption, buttons, icon};
+    return platform::boxanswer(platform::callmain(showbox, &call));
+}
+
+bool winmsgbox(const char* text, const char* caption)
+{
+    return nativebox(text, caption, platform::boxbuttons::ok, platform::boxicon::none)
+           != platform::boxanswer::none;
+}
+
+bool winbugbox(const char* name)
+{
+    std::string text = std::string("Unexpected Error in \"") + name
+                       + "\"! \nYou've discovered an unknown bug.\nPlease record what you've been doing and notify me"
+                         "\nby a report to the VEMO maintainers.\nTHANK YOU !!!";
+    winmsgbox(text.c_str(), "");
+    return false;
+}
