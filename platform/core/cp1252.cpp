@@ -1,24 +1,17 @@
 #include "platform/core/cp1252.h"
 
-namespace platform {
+#include "platform/core/glyphs.h"
 
-namespace {
-// Unicode of bytes 0x80 to 0x9F; 0 where the code page leaves the byte unused.
-constexpr int upper[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
-};
-}
+namespace platform {
 
 int tocp1252(int ch)
 {
     if (ch >= 0 && (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)))
         return ch;
-    for (int i = 0; i < 32; ++i)
-        if (upper[i] && upper[i] == ch)
-            return 0x80 + i;
+    // Bytes 0x80 to 0x9F: the drawing table shows unused ones as blanks.
+    for (int b = 0x80; b < 0xA0; ++b)
+        if (ch != 0x20 && glyphunicode(static_cast<unsigned char>(b), false) == static_cast<char32_t>(ch))
+            return b;
     return -1;
 }
 
