@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the formula fuzz target (libFuzzer with address and undefined
-# behaviour sanitizers, from the sources of the core library) and
+# behaviour sanitizers, from the formula engine's sources and the few
+# services it calls, without the screen) and
 # runs it for FUZZ_SECONDS (default 45, at most 60) seeded from the
 # formula case table.
 set -euo pipefail
@@ -9,12 +10,12 @@ seconds=${FUZZ_SECONDS:-45}
 ((seconds > 60)) && seconds=60
 out=build/fuzz
 mkdir -p "$out/corpus" "$out/work"
-folders=(formula ui objects calculator numerics plots)
-existing=()
+folders=(formula objects calculator numerics)
+existing=(ui/objcount.cpp ui/serial.cpp)
 for d in "${folders[@]}"; do
-  for f in "$d"/*.cpp; do [[ -f $f && $f != ui/main.cpp ]] && existing+=("$f"); done
+  for f in "$d"/*.cpp; do [[ -f $f ]] && existing+=("$f"); done
 done
-if [[ ! -x $out/fuzzformula || -n $(find "${folders[@]}" tools/fuzzformula.cpp -newer "$out/fuzzformula" 2>/dev/null | head -1) ]]; then
+if [[ ! -x $out/fuzzformula || -n $(find "${folders[@]}" ui/objcount.* ui/serial.* tools/fuzzformula.cpp -newer "$out/fuzzformula" 2>/dev/null | head -1) ]]; then
   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I. "${existing[@]}" tools/fuzzformula.cpp -o "$out/fuzzformula"
 fi
