@@ -11,6 +11,7 @@
 #include "platform/core/glyphs.h"
 #include "platform/core/surface.h"
 #include "screenfixture.h"
+#include "ui/boxframe.h"
 #include "ui/graphics.h"
 #include "ui/palette.h"
 #include "ui/screensave.h"
@@ -190,4 +191,21 @@ TEST_F(golden, graphicsrepaintfromthegrid)
     repaintmain();
     EXPECT_EQ(pixels(), drawn);
     checkgolden("graphics");
+}
+
+TEST_F(golden, framedboxeswithtitlesfootersandlegends)
+{
+    setboxlegend("F1 help  F2 save  F3 a legend line far too long for the box\n\rsecond legend line");
+    setboxtitle(" Outer ");
+    setfootercode(7);
+    boxframe outer(3, 2, 60, 20, 0, 0, 2);
+    cputs("interior text that wraps at the interior's right edge of the outer box\n\rnext line");
+    setboxcolors(4, 14, 1, 0, 2);
+    setboxtitle(" a title wider than this box ");
+    eschint(4);
+    boxframe inner(30, 8, 50, 14);
+    clrwindow(0);
+    cputs("nested");
+    setboxlegend("");
+    checkgolden("framedboxes");
 }
