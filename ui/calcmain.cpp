@@ -5,6 +5,7 @@
 #include "ui/hoststate.h"
 #include "ui/keys.h"
 #include "ui/menustate.h"
+#include "ui/reportbox.h"
 #include "ui/screendemo.h"
 
 #include <atomic>
@@ -40,6 +41,8 @@ void calcmain()
 {
     threadready().set();
     menus().clearflags();
+    setreportsink(&boxreports());
     mainloop.load()();
+    setreportsink(nullptr);
     postmain(msg::threadended);
 }

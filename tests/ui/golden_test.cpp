@@ -13,7 +13,9 @@
 #include "screenfixture.h"
 #include "ui/boxframe.h"
 #include "ui/graphics.h"
+#include "ui/msgbox.h"
 #include "ui/palette.h"
+#include "ui/popup.h"
 #include "ui/screensave.h"
 
 namespace fs = std::filesystem;
@@ -208,4 +210,20 @@ TEST_F(golden, framedboxeswithtitlesfootersandlegends)
     cputs("nested");
     setboxlegend("");
     checkgolden("framedboxes");
+}
+
+TEST_F(golden, popupssizedandplacedbytheirtext)
+{
+    popup ok("\n   OK   \n");
+    setpopupy(1);
+    setpopupwidth(0);
+    popup corner("\n top right \n");
+    msgstyle(1);
+    setboxtitle(" E R R O R ");
+    setfootercode(10);
+    setpopupy(28);
+    popup low("\n a message taller than the room below \n\r second line\n\r third line\n");
+    setpopupy(19);
+    popup wrapped(std::string(100, 'w').c_str());
+    checkgolden("popups");
 }
