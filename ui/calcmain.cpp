@@ -6,6 +6,7 @@
 #include "ui/keys.h"
 #include "ui/menustate.h"
 #include "ui/reportbox.h"
+#include "ui/statusbox.h"
 #include "ui/screendemo.h"
 
 #include <atomic>
@@ -42,7 +43,9 @@ void calcmain()
     threadready().set();
     menus().clearflags();
     setreportsink(&boxreports());
+    makestatusbox();
     mainloop.load()();
+    dropstatusbox();
     setreportsink(nullptr);
     postmain(msg::threadended);
 }

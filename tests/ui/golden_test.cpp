@@ -17,6 +17,7 @@
 #include "ui/palette.h"
 #include "ui/popup.h"
 #include "ui/screensave.h"
+#include "ui/statusbox.h"
 
 namespace fs = std::filesystem;
 
@@ -226,4 +227,16 @@ TEST_F(golden, popupssizedandplacedbytheirtext)
     setpopupy(19);
     popup wrapped(std::string(100, 'w').c_str());
     checkgolden("popups");
+}
+
+TEST_F(golden, nestedstatusbox)
+{
+    statusbox box(55, 26, 80, 30, 15, 4, 14, 6);
+    box.printf("\n computing...");
+    gotoxy(1, 1);
+    cputs("under the status box");
+    box.printf("\n computing curve %d \n", 2);
+    checkgolden("statusbox");
+    box.close();
+    box.close();
 }
