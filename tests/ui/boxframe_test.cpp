@@ -27,6 +27,12 @@ TEST_F(boxtest, longcaptioniscutinacopy)
 
 TEST_F(boxtest, clampsandkeepssettingswhentoosmall)
 {
+    std::string before = screendump();
+    {
+        boxframe leftzero(0, 12, 10, 14);
+        EXPECT_TRUE(leftzero.drawn());
+    }
+    EXPECT_EQ(screendump(), before);
     setboxtitle("T");
     setfootertext(" F ");
     {

@@ -2,6 +2,7 @@
 // corners '+', vertical '|', horizontal '='; one byte per cell.
 #pragma once
 
+#include <fstream>
 #include <string>
 
 inline std::string plainrow(const std::string& utf8)
@@ -20,5 +21,15 @@ inline std::string plainrow(const std::string& utf8)
             u = u << 6 | (utf8[++i] & 0x3F);
         out += u == U'═' ? '=' : u == U'║' ? '|' : (u == U'╔' || u == U'╗' || u == U'╚' || u == U'╝') ? '+' : '?';
     }
+    return out;
+}
+
+// A text dump file with each row made plain.
+inline std::string plainfile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::string out, line;
+    while (std::getline(in, line))
+        out += plainrow(line) + "\n";
     return out;
 }

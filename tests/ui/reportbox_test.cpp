@@ -2,8 +2,6 @@
 // framed boxes; Esc in the call trace silences the rest of the run.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "tests/formula/evalfixture.h"
 #include "tests/ui/hostrun.h"
@@ -34,14 +32,6 @@ void evaluateloop()
     }
 }
 
-std::string readplain(const std::string& path)
-{
-    std::ifstream in(path);
-    std::string out, line;
-    while (std::getline(in, line))
-        out += plainrow(line) + "\n";
-    return out;
-}
 
 }  // namespace
 
@@ -51,12 +41,13 @@ TEST(reportbox, runtimeerrorshowsaboxandescsilencesthenext)
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(recorded, 0);
     EXPECT_EQ(budgetafter, 0);
-    std::string domain = readplain(run.out + "/domain.txt");
+    std::string domain = plainfile(run.out + "/domain.txt");
     EXPECT_NE(domain.find("= Domain Error ="), std::string::npos) << domain;
     EXPECT_NE(domain.find("| in call to user function g() on level 1. |"), std::string::npos) << domain;
-    std::string trace = readplain(run.out + "/trace.txt");
+    std::string trace = plainfile(run.out + "/trace.txt");
     EXPECT_NE(trace.find(" ...called by function \"g\" on level 1 "), std::string::npos) << trace;
     EXPECT_EQ(trace.find("Domain Error"), std::string::npos);
-    std::string quiet = readplain(run.out + "/quiet.txt");
+    std::string quiet = plainfile(run.out + "/quiet.txt");
     EXPECT_EQ(quiet.find_first_not_of(" \n"), std::string::npos) << quiet;
 }
+
