@@ -19,9 +19,14 @@ int clampy(int y) { return std::clamp(y, 1, screenrows()); }
 
 int pick(int argument, int slot)
 {
-    int& pending = pendingbox().colors[slot];
-    int c = colorvalid(argument) ? argument : pending ? pending : colorof(defaultroles[slot]);
-    return c;
+    int pending = pendingbox().colors[slot];
+    return colorvalid(argument) ? argument : pending ? pending : colorof(defaultroles[slot]);
+}
+
+const char* intobuffer(const char* format, va_list args)
+{
+    vsnprintf(textbuffer(), limits::textbuffersize, format, args);
+    return textbuffer();
 }
 
 }  // namespace
@@ -123,18 +128,16 @@ void boxframe::titleprintf(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    vsnprintf(textbuffer(), limits::textbuffersize, format, args);
+    drawtitle(intobuffer(format, args));
     va_end(args);
-    drawtitle(textbuffer());
 }
 
 void boxframe::footerprintf(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    vsnprintf(textbuffer(), limits::textbuffersize, format, args);
+    setfootertext(intobuffer(format, args));
     va_end(args);
-    setfootertext(textbuffer());
     drawfooter();
     pendingbox().footerpending = false;
 }

@@ -19,10 +19,10 @@ void setmsgtime(int32_t ms)
     msgtime = ms;
 }
 
-int16_t msgbox(const char* text, int16_t ms, uint8_t text_color, uint8_t textback, uint8_t frame,
+int16_t msgbox(const char* text, int16_t ms, uint8_t ink, uint8_t textback, uint8_t frame,
                uint8_t boxback)
 {
-    setpopupcolors(text_color, textback, frame, boxback, 0, 0, 0);
+    setpopupcolors(ink, textback, frame, boxback, 0, 0, 0);
     popup shown(text);
     int16_t wait = ms ? ms : int16_t(msgtime);
     msgtime = 0;

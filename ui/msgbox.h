@@ -9,7 +9,7 @@ void setmsgtime(int32_t ms);
 
 // Time 0: the pending message time, or until a key.  Colours 0 keep the
 // pending popup colours.  Returns the key, 0 after a timed display.
-int16_t msgbox(const char* text, int16_t ms = 0, uint8_t text_color = 0, uint8_t textback = 0,
+int16_t msgbox(const char* text, int16_t ms = 0, uint8_t ink = 0, uint8_t textback = 0,
                uint8_t frame = 0, uint8_t boxback = 0);
 void okbox(int16_t ms = 0);
 int16_t tell(const char* format, ...) __attribute__((format(printf, 1, 2)));

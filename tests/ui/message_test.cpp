@@ -35,7 +35,7 @@ TEST_F(messages, measuresandplacespopups)
         EXPECT_EQ(p.column, c.expect.column) << c.text;
         EXPECT_EQ(p.row, c.expect.row) << c.text;
         setpopupx(0), setpopupy(0), setpopupdefaults(0, 0, 0, 0);
-        popup reset("");
+        popup reset("");  // every popup forgets the placement settings
     }
     std::string wide(100, 'w');
     textplace p = textextent(wide.c_str());
