@@ -3,7 +3,7 @@
 #include "ui/boxsettings.h"
 #include "ui/msgbox.h"
 
-int reportbox::report(reportkind kind, const std::string& text, const char* caption)
+int reportbox::report(reportkind kind, const std::string& text, const char* caption, int footer)
 {
     switch (kind) {
     case reportkind::unexpected:
@@ -19,6 +19,7 @@ int reportbox::report(reportkind kind, const std::string& text, const char* capt
     }
     if (caption)
         setboxtitle(caption);
+    setfootercode(footer);
     return msgbox(text.c_str());
 }
 

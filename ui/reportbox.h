@@ -5,7 +5,7 @@
 
 class reportbox : public reportsink {
 public:
-    int report(reportkind kind, const std::string& text, const char* caption) override;
+    int report(reportkind kind, const std::string& text, const char* caption, int footer) override;
 };
 
 // The computing thread's sink, installed while it runs.
