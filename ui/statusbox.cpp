@@ -41,8 +41,8 @@ statusbox::statusbox(int16_t l, int16_t t, int16_t r, int16_t b, uint8_t text, u
 
 statusbox::~statusbox()
 {
-    keepstate keep;
-    frame.reset();
+    if (frame)
+        hide();
 }
 
 void statusbox::takecolors(const statusline& p)
