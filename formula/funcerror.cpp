@@ -12,6 +12,7 @@
 
 namespace {
 constexpr int esc = 27;
+constexpr int anykeyfooter = 10;  // " Press any Key " under the box
 // Arguments an error box shows; a warning shows two fewer for its key help.
 constexpr int errorrows = limits::screenrows - 7;
 constexpr int warningrows = limits::screenrows - 9;
@@ -54,15 +55,14 @@ std::string funcbox(int kind, const char* name, const char* text, int n, const d
 }
 }
 
-// Caption " E R R O R " or " W A R N I N G ", footer code 10, once boxes
-// take them.
 void reportfuncerrorlist(int kind, const char* name, const char* text, int n, const double* args)
 {
     int key = 0;
     if (shared.reportswitch != 0) {
         --shared.reportswitch;
         disablestop();
-        key = report(reportkind::message, funcbox(kind, name, text, n, args));
+        key = report(reportkind::message, funcbox(kind, name, text, n, args),
+                     iswarning(kind) ? " W A R N I N G " : " E R R O R ", anykeyfooter);
     }
     if (!iswarning(kind) || key == esc)
         shared.error = evalruntime;

@@ -34,4 +34,9 @@ constexpr int joinbuffersize = 161;     // shared buffer of strjoin
 constexpr long computestackbytes = 8L << 20;  // computing thread's stack (>= 8 MiB)
 constexpr int readywaitms = 8000;           // start-up handshake of the computing thread
 constexpr int cleanupwaitms = 1000;         // wait for its end before reporting it
+constexpr int newstrfbuffer = 556;      // scratch buffer of newstrf
+constexpr int linemaxlength = 32766;    // longest line of a line list
+constexpr int linegrowstep = 50;        // entries a line list grows by
+constexpr int linelistmax = 32767;      // highest index of a line list (16-bit)
+constexpr int segmentmax = 160;         // longest line made by a split append
 }

@@ -8,9 +8,9 @@
 namespace {
 class recordingsink : public reportsink {
 public:
-    int report(reportkind kind, const std::string& text) override
+    int report(reportkind kind, const std::string& text, const char* caption, int footer) override
     {
-        entries.push_back({kind, text});
+        entries.push_back({kind, text, caption ? caption : "", footer});
         return 13;
     }
     std::vector<reportentry> entries;
@@ -25,9 +25,9 @@ void setreportsink(reportsink* sink)
     current = sink ? sink : &recorder;
 }
 
-int report(reportkind kind, const std::string& text)
+int report(reportkind kind, const std::string& text, const char* caption, int footer)
 {
-    return current->report(kind, text);
+    return current->report(kind, text, caption, footer);
 }
 
 int reportf(reportkind kind, const char* format, ...)

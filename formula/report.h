@@ -17,18 +17,22 @@ enum class reportkind {
 struct reportentry {
     reportkind kind;
     std::string text;
+    std::string caption;
+    int footer;
 };
 
 class reportsink {
 public:
     virtual ~reportsink() = default;
     // Returns the key with which the user closed the report (27 for Esc).
-    virtual int report(reportkind kind, const std::string& text) = 0;
+    // The caption (may be null) titles the report's box; footer is a
+    // standard footer code of the box (0 none).
+    virtual int report(reportkind kind, const std::string& text, const char* caption, int footer) = 0;
 };
 
 // The sink in use; null restores the recording default.
 void setreportsink(reportsink* sink);
-int report(reportkind kind, const std::string& text);
+int report(reportkind kind, const std::string& text, const char* caption = nullptr, int footer = 0);
 int reportf(reportkind kind, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // The recording default: what was reported since the last clear.

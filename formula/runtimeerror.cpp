@@ -74,7 +74,6 @@ void reportbadargs(const parser& p, const double* args)
         report(reportkind::message, "\n User defined formula called with invalid arguments ! \n");
         return;
     }
-    // A text page captioned " Domain Error " once the list windows exist.
     std::string page;
     appendf(page, "\n in call to user function %s() on level %d. \n\n\r", fullnameof(p.owner),
             shared.calllevel);
@@ -82,7 +81,7 @@ void reportbadargs(const parser& p, const double* args)
     for (int i = 0, n = objectcall().argcount(p.owner); i < n; i++)
         appendf(page, "  %.15g\n\r", args[i]);
     page += "\n\r";
-    report(reportkind::message, page);
+    report(reportkind::message, page, " Domain Error ");
 }
 
 void reportstackspace(const char* name)

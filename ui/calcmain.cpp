@@ -5,6 +5,8 @@
 #include "ui/hoststate.h"
 #include "ui/keys.h"
 #include "ui/menustate.h"
+#include "ui/reportbox.h"
+#include "ui/statusbox.h"
 #include "ui/screendemo.h"
 
 #include <atomic>
@@ -40,6 +42,10 @@ void calcmain()
 {
     threadready().set();
     menus().clearflags();
+    setreportsink(&boxreports());
+    makestatusbox();
     mainloop.load()();
+    dropstatusbox();
+    setreportsink(nullptr);
     postmain(msg::threadended);
 }

@@ -62,7 +62,7 @@ struct keysink : reportsink {
     std::vector<std::string> texts;
     explicit keysink(int k) : key(k) { setreportsink(this); }
     ~keysink() override { setreportsink(nullptr); }
-    int report(reportkind, const std::string& text) override
+    int report(reportkind, const std::string& text, const char*, int) override
     {
         texts.push_back(text);
         return key;

@@ -90,6 +90,8 @@ TEST_F(runtimeerror, FunctionErrorsAndWarnings)
     EXPECT_EQ(recordedreports()[0].text,
               "\n Both arguments must be nonnegative ! \n\n\r Function \"argeo\" was called with argument(s): "
               "\n\r                        -1 \n\r                         2 \n");
+    EXPECT_EQ(recordedreports()[0].caption, " E R R O R ");
+    EXPECT_EQ(recordedreports()[0].footer, 10);
 
     // Spent budget: the error still counts, nothing is shown.
     shared.error = evalok;

@@ -11,9 +11,13 @@
 #include "platform/core/glyphs.h"
 #include "platform/core/surface.h"
 #include "screenfixture.h"
+#include "ui/boxframe.h"
 #include "ui/graphics.h"
+#include "ui/msgbox.h"
 #include "ui/palette.h"
+#include "ui/popup.h"
 #include "ui/screensave.h"
+#include "ui/statusbox.h"
 
 namespace fs = std::filesystem;
 
@@ -190,4 +194,49 @@ TEST_F(golden, graphicsrepaintfromthegrid)
     repaintmain();
     EXPECT_EQ(pixels(), drawn);
     checkgolden("graphics");
+}
+
+TEST_F(golden, framedboxeswithtitlesfootersandlegends)
+{
+    setboxlegend("F1 help  F2 save  F3 a legend line far too long for the box\n\rsecond legend line");
+    setboxtitle(" Outer ");
+    setfootercode(7);
+    boxframe outer(3, 2, 60, 20, 0, 0, 2);
+    cputs("interior text that wraps at the interior's right edge of the outer box\n\rnext line");
+    setboxcolors(4, 14, 1, 0, 2);
+    setboxtitle(" a title wider than this box ");
+    eschint(4);
+    boxframe inner(30, 8, 50, 14);
+    clrwindow(0);
+    cputs("nested");
+    setboxlegend("");
+    checkgolden("framedboxes");
+}
+
+TEST_F(golden, popupssizedandplacedbytheirtext)
+{
+    popup ok("\n   OK   \n");
+    setpopupy(1);
+    setpopupwidth(0);
+    popup corner("\n top right \n");
+    msgstyle(1);
+    setboxtitle(" E R R O R ");
+    setfootercode(10);
+    setpopupy(28);
+    popup low("\n a message taller than the room below \n\r second line\n\r third line\n");
+    setpopupy(19);
+    popup wrapped(std::string(100, 'w').c_str());
+    checkgolden("popups");
+}
+
+TEST_F(golden, nestedstatusbox)
+{
+    statusbox box(55, 26, 80, 30, 15, 4, 14, 6);
+    box.printf("\n computing...");
+    gotoxy(1, 1);
+    cputs("under the status box");
+    box.printf("\n computing curve %d \n", 2);
+    checkgolden("statusbox");
+    box.close();
+    box.close();
 }
