@@ -9,7 +9,7 @@ vemo=$1
 run() {
     "$vemo" &
     local pid=$! w=""
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         w=$(xdotool search --name '^VEMO   /' 2>/dev/null | head -1)
         [[ -n $w ]] && break
         sleep 0.05
@@ -20,10 +20,12 @@ run() {
         return 1
     fi
     xdotool windowfocus --sync "$w"
+    # Under load the window may take a moment to take the focus.
+    sleep 0.3
     xdotool key --delay 20 "$@"
     local status=0
-    # The process must end on its own within 10 s.
-    for _ in $(seq 200); do
+    # The process must end on its own within 20 s.
+    for _ in $(seq 400); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.05
     done
