@@ -5,6 +5,10 @@
 
 #include "platform/core/keydown.h"
 
+#include <cairo.h>
+
+#include <memory>
+
 #include <string>
 
 namespace platform {
@@ -15,6 +19,29 @@ enum class boxicon { none, information, exclamation, stop };
 enum class boxanswer { none = 0, ok = 1, cancel = 2, yes = 6, no = 7 };
 enum class mouseaction { move, press, release };
 enum class mousebutton { none, left, right };
+
+// A print job on the printer the user picked: cairo drawing in the
+// printer's device pixels, origin at the printable area's corner.
+class printjob {
+public:
+    virtual ~printjob() = default;
+    virtual cairo_t* context() = 0;
+    // Printable area in device pixels.
+    virtual int width() const = 0;
+    virtual int height() const = 0;
+    virtual bool startpage() = 0;
+    virtual bool endpage() = 0;
+    // Ends the document; false when it could not be completed.
+    virtual bool finish() = 0;
+};
+
+// A font as the font dialog reads and writes it (pixels).
+struct fontchoice {
+    std::string face;
+    int height = 0;
+    int width = 0;
+    int weight = 400;
+};
 
 class front {
 public:
@@ -53,6 +80,13 @@ public:
     // are separated by "\n" ("\n\r" is read as one line break).
     virtual boxanswer messagebox(const std::string& text, const std::string& caption,
                                  boxbuttons buttons, boxicon icon, bool owned) = 0;
+
+    // The print dialog, owned by the main window: a job named docname, or
+    // none when cancelled.
+    virtual std::unique_ptr<printjob> printdialog(const std::string& docname) { return nullptr; }
+    // The font dialog on fixed-pitch fonts (the printer's when printer is
+    // set); the choice is the initial value and the result.  False: cancelled.
+    virtual bool fontdialog(fontchoice& font, bool printer) { return false; }
 
     // Menu bar of the main window: items by id, top-level popups by position.
     virtual void menuenable(int id, bool on) = 0;

@@ -1,4 +1,5 @@
 #include "platform/headless/headless.h"
+#include "platform/headless/pdfprinter.h"
 
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -317,6 +319,17 @@ void headlessfront::dump(const std::string& name)
         std::fprintf(stderr, "vemo: cannot write the dump %s\n", base.c_str());
 }
 
+const scriptitem* headlessfront::answer(const std::string& what)
+{
+    if (ended_ || atend() || items_[next_].kind != itemkind::answer) {
+        error(what + " needs an answer"
+              + (ended_ || atend() ? std::string(" after the end of the script") : ", found " + items_[next_].source));
+        return nullptr;
+    }
+    progress();
+    return &items_[next_++];
+}
+
 boxanswer headlessfront::messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                                     boxicon icon, bool owned)
 {
@@ -324,16 +337,12 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
     boxanswer fallback = buttons == boxbuttons::ok ? boxanswer::ok
                          : buttons == boxbuttons::yesno ? boxanswer::no
                                                         : boxanswer::cancel;
-    if (ended_ || atend() || items_[next_].kind != itemkind::answer) {
-        error("the box \"" + text + "\" needs an answer"
-              + (ended_ || atend() ? std::string(" after the end of the script") : ", found " + items_[next_].source));
+    const scriptitem* item = answer("the box \"" + text + "\"");
+    if (!item)
         return fallback;
-    }
-    const scriptitem& item = items_[next_++];
-    progress();
     bool yesno = buttons == boxbuttons::yesno || buttons == boxbuttons::yesnocancel;
     bool cancel = buttons == boxbuttons::okcancel || buttons == boxbuttons::yesnocancel;
-    switch (item.answer) {
+    switch (item->answer) {
     case answerkind::yes:
         if (yesno) return boxanswer::yes;
         break;
@@ -349,8 +358,38 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
     default:
         break;
     }
-    error(item.source + " does not answer the box \"" + text + "\"");
+    error(item->source + " does not answer the box \"" + text + "\"");
     return fallback;
+}
+
+std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname)
+{
+    const scriptitem* item = answer("the print dialog for \"" + docname + "\"");
+    if (!item || item->answer == answerkind::cancel)
+        return nullptr;
+    if (item->answer != answerkind::file || item->text.empty()) {
+        error(item->source + " does not answer the print dialog");
+        return nullptr;
+    }
+    std::string path = item->text[0] == '/' ? item->text : out_ + "/" + item->text;
+    return pdfprinter(path);
+}
+
+bool headlessfront::fontdialog(fontchoice& font, bool printer)
+{
+    const scriptitem* item = answer("the font dialog");
+    if (!item || item->answer == answerkind::cancel)
+        return false;
+    size_t blank = item->text.rfind(' ');
+    int size = blank == std::string::npos ? 0 : std::atoi(item->text.c_str() + blank + 1);
+    if (item->answer != answerkind::font || size <= 0) {
+        error(item->source + " does not answer the font dialog");
+        return false;
+    }
+    font.face = item->text.substr(0, blank);
+    font.height = size;
+    font.width = 0;
+    return true;
 }
 
 }  // namespace platform

@@ -55,6 +55,12 @@ public:
     boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                          boxicon icon, bool owned) override;
 
+    // <file NAME> prints into that PDF file (in the output folder unless
+    // the path is absolute); <cancel> cancels.
+    std::unique_ptr<printjob> printdialog(const std::string& docname) override;
+    // <font NAME SIZE> picks that face at SIZE pixels high; <cancel> cancels.
+    bool fontdialog(fontchoice& font, bool printer) override;
+
     void menuenable(int id, bool on) override {}
     void menuenabletop(int position, bool on) override {}
     void menucheck(int id, bool on) override {}
@@ -72,6 +78,9 @@ private:
     bool deliver(const scriptitem& item);
     void mouse(const scriptitem& item, mouseaction action);
     void dump(const std::string& name);
+    // The script's answer to a box or dialog, or none (an error) when the
+    // next item is not one.
+    const scriptitem* answer(const std::string& what);
     void error(const std::string& text);
     bool atend() const { return next_ >= items_.size(); }
     void progress();
