@@ -109,32 +109,6 @@ void closeprocedure()
     postkey(key::esc);
 }
 
-void menucommand(int id)
-{
-    struct typed {
-        int id;
-        const char* keys;
-    };
-    static const typed commands[] = {
-        {menuid::autojump, "oj"}, {menuid::argsvars, "oa"}, {menuid::randomseed, "or"},
-        {menuid::textfile, "ot"}, {menuid::nodatabase, "od"}, {menuid::fontproperties, "ooF"},
-        {menuid::priority, "op"}, {menuid::recognizer, "oo_r"},
-    };
-    for (const typed& c : commands)
-        if (c.id == id) {
-            postkeys(c.keys);
-            return;
-        }
-    if (id == menuid::stop)
-        confirmabort();
-    else if (id == menuid::help)
-        postkey(key::f1);
-    else if (id == menuid::about)
-        postkey(key::f10);
-    else
-        winmsgbox("Feature not implemented", "");
-}
-
 class events : public hostevents {
 public:
     bool key(const keydown& k) override
@@ -436,6 +410,8 @@ void resetstate()
     h.lastposted = 0;
     computekeys().flush();
     menus().clearflags();
+    menus().defaults();
+    runmode = 0;
 }
 
 int vemohost(front& f)

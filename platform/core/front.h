@@ -88,7 +88,9 @@ public:
     // set); the choice is the initial value and the result.  False: cancelled.
     virtual bool fontdialog(fontchoice& font, bool printer) { return false; }
 
-    // Menu bar of the main window: items by id, top-level popups by position.
+    // Menu bar of the main window ("STOPMENU" or "DERAruri", menus.h):
+    // items by id, top-level popups by position.
+    virtual void attachmenu(const std::string& name) = 0;
     virtual void menuenable(int id, bool on) = 0;
     virtual void menuenabletop(int position, bool on) = 0;
     virtual void menucheck(int id, bool on) = 0;

@@ -44,6 +44,7 @@ public:
     boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                          boxicon icon, bool owned) override;
 
+    void attachmenu(const std::string& name) override;
     void menuenable(int id, bool on) override;
     void menuenabletop(int position, bool on) override;
     void menucheck(int id, bool on) override;
@@ -61,12 +62,12 @@ public:
     void oninvalidate();
 
 private:
-    void buildmenu(GtkWidget* bar);
     GtkWidget* additem(GtkWidget* menu, const char* label, int id, bool check = false);
     void caretarea();
 
     GtkWidget* window_ = nullptr;
     GtkWidget* area_ = nullptr;
+    GtkWidget* bar_ = nullptr;
     std::map<int, GtkWidget*> items_;
     std::map<GtkWidget*, int> ids_;
     std::map<int, bool> checked_;

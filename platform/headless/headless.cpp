@@ -61,6 +61,8 @@ bool headlessfront::createwindow(const std::string& title)
         return false;
     title_ = title;
     window_ = true;
+    attachmenu("STOPMENU");
+    menuenable(40042, false);
     active = this;
     computekeys().setwaithook(signal);
     setparkhook(signal);

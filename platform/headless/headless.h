@@ -8,12 +8,19 @@
 #include "platform/headless/script.h"
 
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace platform {
+
+// What the program set on the menu bar since it was attached.
+struct menurecord {
+    std::string bar;
+    std::map<int, bool> enabled, top, checked;
+};
 
 struct headlessoptions {
     std::string script;   // script file
@@ -61,13 +68,19 @@ public:
     // <font NAME SIZE> picks that face at SIZE pixels high; <cancel> cancels.
     bool fontdialog(fontchoice& font, bool printer) override;
 
-    void menuenable(int id, bool on) override {}
-    void menuenabletop(int position, bool on) override {}
-    void menucheck(int id, bool on) override {}
+    void attachmenu(const std::string& name) override
+    {
+        menu_ = menurecord();
+        menu_.bar = name;
+    }
+    void menuenable(int id, bool on) override { menu_.enabled[id] = on; }
+    void menuenabletop(int position, bool on) override { menu_.top[position] = on; }
+    void menucheck(int id, bool on) override { menu_.checked[id] = on; }
 
     const std::string& title() const { return title_; }
     // The texts of the boxes shown, in order (tests read them).
     const std::vector<std::string>& boxes() const { return boxes_; }
+    const menurecord& menu() const { return menu_; }
     // Where the window was moved to, in order.
     const std::vector<std::pair<int, int>>& moves() const { return moves_; }
 
@@ -93,6 +106,7 @@ private:
     std::string title_;
     std::vector<std::string> boxes_;
     std::vector<std::pair<int, int>> moves_;
+    menurecord menu_;
     long long timeoutms_ = 60000;
     long long lastprogress_ = 0;
     long steps_ = 0;           // items used so far

@@ -13,6 +13,7 @@ struct hostrun {
     std::vector<std::string> boxes;
     std::vector<std::pair<int, int>> moves;
     std::string out;   // dump folder
+    platform::menurecord menu;
 };
 
 // The script is written to a file in a fresh folder; dumps go there too.

@@ -114,9 +114,9 @@ TEST(print, CancelAndUnwritableFilesAreFailures)
 
 TEST(print, TheChosenPrinterFontSetsTheLayout)
 {
-    setprinterfontchoice(true);
     linestoprint = 1;
-    hostrun r = runscript("p<file big.pdf><font DejaVu Sans Mono 28><A-x>", printloop);
+    hostrun r = runscript("<menu 40050><font DejaVu Sans Mono 20>p<file big.pdf><font DejaVu Sans Mono 28><A-x>",
+                          printloop);
     setprinterfontchoice(false);
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(printerfont().face, "DejaVu Sans Mono");
