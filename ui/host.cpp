@@ -11,6 +11,7 @@
 #include "platform/core/thread.h"
 #include "ui/calcmain.h"
 #include "ui/hoststate.h"
+#include "ui/infowin.h"
 #include "ui/keys.h"
 #include "ui/menustate.h"
 #include "ui/screen.h"
@@ -109,29 +110,41 @@ void closeprocedure()
     postkey(key::esc);
 }
 
+}  // namespace
+
+bool forwardkey(const keydown& k, bool declinedescgoeson)
+{
+    hoststate& h = host();
+    if (!h.running || paused())
+        return false;
+    keycode code;
+    if (!translatekey(k, code))
+        return false;
+    if (code == 0)
+        return true;
+    if (code == key::esc && h.lastposted == key::esc) {
+        h.lastposted = 0;
+        if (confirmabort() || !declinedescgoeson)
+            return true;
+        postkey(code);
+    } else if (code == key::esc && !menus().stopallowed()) {
+        postkey(code);
+    } else {
+        h.lastposted = code;
+        postkey(code);
+    }
+    return true;
+}
+
+namespace {
+
 class events : public hostevents {
 public:
-    bool key(const keydown& k) override
-    {
-        hoststate& h = host();
-        if (!h.running || paused())
-            return false;
-        keycode code;
-        if (!translatekey(k, code))
-            return false;
-        if (code == 0)
-            return true;
-        if (code == key::esc && h.lastposted == key::esc) {
-            h.lastposted = 0;
-            confirmabort();
-        } else if (code == key::esc && !menus().stopallowed()) {
-            postkey(code);
-        } else {
-            h.lastposted = code;
-            postkey(code);
-        }
-        return true;
-    }
+    bool key(const keydown& k) override { return forwardkey(k, false); }
+
+    void infopaint(int handle, const canvas& c) override { ::infopaint(handle, c); }
+    bool infokey(int handle, const keydown& k) override { return ::infokey(handle, k); }
+    void infoclose(int handle) override { infowmclose(handle); }
 
     void mouse(mouseaction action, mousebutton button, int x, int y) override
     {

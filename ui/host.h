@@ -30,6 +30,11 @@ constexpr int exitdebug = 40049, handles = 40032, snapshot = 40033, statusscreen
 constexpr int decontaminate = 40040;
 }
 
+// Window thread: a key of the main or an info window, by the rules of Esc
+// and the abort question; with declinedescgoeson, an Esc whose abort was
+// declined is posted.  False: not the program's key.
+bool forwardkey(const platform::keydown& k, bool declinedescgoeson);
+
 // Window thread: a menu item was chosen.
 void menucommand(int id);
 

@@ -3,6 +3,8 @@
 // thread unless it says "any thread".
 #pragma once
 
+#include "platform/core/dialog.h"
+#include "platform/core/draw.h"
 #include "platform/core/keydown.h"
 
 #include <cairo.h>
@@ -88,6 +90,22 @@ public:
     // set); the choice is the initial value and the result.  False: cancelled.
     virtual bool fontdialog(fontchoice& font, bool printer) { return false; }
 
+    // A modal dialog from its template, owned by the main window; the
+    // edit fields' values are written back.  The id of the button that
+    // ended it (1 OK, 2 Cancel).
+    virtual int rundialog(dialogtemplate& dialog) { return 2; }
+
+    // Info windows: small text windows owned by the main window, at a
+    // screen position with a client size; handles are above 0.  Their
+    // painting, keys and closing reach the host (hostevents::info...).
+    virtual int infocreate(const std::string& title, int x, int y, int width, int height) { return 0; }
+    virtual void infodestroy(int handle) {}
+    virtual void infoshow(int handle, bool shown, bool iconic) {}
+    virtual void infoinvalidate(int handle) {}
+    virtual bool infoiconic(int handle) { return false; }
+    // Screen position of the client area's corner; false for no window.
+    virtual bool infoposition(int handle, int& x, int& y) { return false; }
+
     // Menu bar of the main window ("STOPMENU" or "DERAruri", menus.h):
     // items by id, top-level popups by position.
     virtual void attachmenu(const std::string& name) = 0;
@@ -110,6 +128,11 @@ public:
     // The window moved: screen positions of the client area's and of the
     // frame's upper-left corners.
     virtual void moved(int clientx, int clienty, int framex, int framey) = 0;
+    // Info windows: paint the client area, a key (false: not the
+    // program's), the close button.
+    virtual void infopaint(int handle, const canvas& c) {}
+    virtual bool infokey(int handle, const keydown& k) { return false; }
+    virtual void infoclose(int handle) {}
     // Any thread: a computation is under way.
     virtual bool busy() const = 0;
 };

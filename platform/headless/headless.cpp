@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -267,6 +268,9 @@ bool headlessfront::deliver(const scriptitem& item)
     case itemkind::dump:
         dump(item.text);
         return true;
+    case itemkind::info:
+        deliverinfo(item);
+        return true;
     case itemkind::answer:
         error("no box to answer with " + item.source);
         return false;
@@ -319,6 +323,62 @@ void headlessfront::dump(const std::string& name)
     text << celltext();
     if (!text || !mainsurface().writepng(base + ".png"))
         std::fprintf(stderr, "vemo: cannot write the dump %s\n", base.c_str());
+}
+
+int headlessfront::infocreate(const std::string& title, int x, int y, int width, int height)
+{
+    infos_.push_back({int(infos_.size()) + 1, title, x, y, width, height});
+    return infos_.back().handle;
+}
+
+inforecord* headlessfront::info(int handle)
+{
+    if (handle < 1 || handle > int(infos_.size()) || !infos_[handle - 1].open)
+        return nullptr;
+    return &infos_[handle - 1];
+}
+
+void headlessfront::infodestroy(int handle)
+{
+    if (inforecord* r = info(handle))
+        r->open = r->shown = false;
+}
+
+void headlessfront::infoshow(int handle, bool shown, bool iconic)
+{
+    if (inforecord* r = info(handle)) {
+        r->shown = shown;
+        r->iconic = iconic;
+    }
+}
+
+bool headlessfront::infoposition(int handle, int& x, int& y)
+{
+    inforecord* r = info(handle);
+    if (r) {
+        x = r->x;
+        y = r->y;
+    }
+    return r;
+}
+
+bool headlessfront::infoiconic(int handle)
+{
+    inforecord* r = info(handle);
+    return r && r->iconic;
+}
+
+// To the newest open info window: its close button or a key.
+void headlessfront::deliverinfo(const scriptitem& item)
+{
+    auto open = std::find_if(infos_.rbegin(), infos_.rend(), [](const inforecord& r) { return r.open; });
+    hostevents* h = currenthost();
+    if (open == infos_.rend() || !h)
+        return error("no info window for " + item.source);
+    if (item.infoclose)
+        h->infoclose(open->handle);
+    else
+        h->infokey(open->handle, item.key);
 }
 
 const scriptitem* headlessfront::answer(const std::string& what)

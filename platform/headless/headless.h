@@ -22,6 +22,14 @@ struct menurecord {
     std::map<int, bool> enabled, top, checked;
 };
 
+// An info window as the program made it.
+struct inforecord {
+    int handle;
+    std::string title;
+    int x, y, width, height;
+    bool shown = false, iconic = false, open = true;
+};
+
 struct headlessoptions {
     std::string script;   // script file
     std::string out;      // folder for dumps
@@ -68,6 +76,12 @@ public:
     // <font NAME SIZE> picks that face at SIZE pixels high; <cancel> cancels.
     bool fontdialog(fontchoice& font, bool printer) override;
 
+    int infocreate(const std::string& title, int x, int y, int width, int height) override;
+    void infodestroy(int handle) override;
+    void infoshow(int handle, bool shown, bool iconic) override;
+    bool infoposition(int handle, int& x, int& y) override;
+    bool infoiconic(int handle) override;
+
     void attachmenu(const std::string& name) override
     {
         menu_ = menurecord();
@@ -81,6 +95,8 @@ public:
     // The texts of the boxes shown, in order (tests read them).
     const std::vector<std::string>& boxes() const { return boxes_; }
     const menurecord& menu() const { return menu_; }
+    // Every info window made, in order.
+    const std::vector<inforecord>& infos() const { return infos_; }
     // Where the window was moved to, in order.
     const std::vector<std::pair<int, int>>& moves() const { return moves_; }
 
@@ -107,6 +123,9 @@ private:
     std::vector<std::string> boxes_;
     std::vector<std::pair<int, int>> moves_;
     menurecord menu_;
+    std::vector<inforecord> infos_;
+    inforecord* info(int handle);
+    void deliverinfo(const scriptitem& item);
     long long timeoutms_ = 60000;
     long long lastprogress_ = 0;
     long steps_ = 0;           // items used so far
