@@ -11,10 +11,10 @@ namespace platform {
 enum class controlkind { text, edit, button };
 
 struct dialogcontrol {
-    int id;
-    controlkind kind;
-    std::string label;   // text and button caption
-    std::string value;   // edit: the text, in and out
+    int id = 0;
+    controlkind kind = controlkind::text;
+    std::string label{};   // text and button caption
+    std::string value{};   // edit: the text, in and out
     int limit = 0;       // edit: at most this many characters (0: no limit)
     bool selected = false;   // edit: all of its text selected, with the focus
 };

@@ -325,6 +325,44 @@ void headlessfront::dump(const std::string& name)
         std::fprintf(stderr, "vemo: cannot write the dump %s\n", base.c_str());
 }
 
+int headlessfront::rundialog(dialogtemplate& dialog)
+{
+    const scriptitem* item = answer("the dialog " + dialog.name);
+    if (!item)
+        return 2;
+    switch (item->answer) {
+    case answerkind::ok:
+        return 1;
+    case answerkind::cancel:
+        return 2;
+    case answerkind::text:
+        for (dialogcontrol& c : dialog.controls)
+            if (c.kind == controlkind::edit) {
+                c.value = item->text;
+                return 1;
+            }
+        break;
+    case answerkind::dialog: {
+        std::istringstream words(item->text);
+        for (std::string w; words >> w;) {
+            size_t eq = w.find('=');
+            dialogcontrol* c = eq == std::string::npos ? nullptr : dialog.control(std::atoi(w.c_str()));
+            if (c)
+                c->value = w.substr(eq + 1);
+            else if (w == "ok" || w == "cancel")
+                return w == "ok" ? 1 : 2;
+            else
+                break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    error(item->source + " does not answer the dialog " + dialog.name);
+    return 2;
+}
+
 int headlessfront::infocreate(const std::string& title, int x, int y, int width, int height)
 {
     infos_.push_back({int(infos_.size()) + 1, title, x, y, width, height});

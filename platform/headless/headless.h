@@ -82,6 +82,10 @@ public:
     bool infoposition(int handle, int& x, int& y) override;
     bool infoiconic(int handle) override;
 
+    // <text LINE> fills the first edit field and confirms; <ok>, <cancel>;
+    // <dialog ID=VALUE ... ok|cancel> sets fields by id.
+    int rundialog(dialogtemplate& dialog) override;
+
     void attachmenu(const std::string& name) override
     {
         menu_ = menurecord();
