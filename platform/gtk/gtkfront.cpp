@@ -191,6 +191,7 @@ void gtkfront::destroywindow()
     if (window_)
         gtk_widget_destroy(window_);
     window_ = area_ = bar_ = nullptr;
+    infos_.clear();   // destroyed with their owner
     items_.clear();
     ids_.clear();
     tops_.clear();
@@ -441,6 +442,26 @@ void gtkfront::workarea(int& left, int& top, int& right, int& bottom)
     bottom = r.y + r.height;
 }
 
+int gtkfront::runmodal(GtkWidget* dialog)
+{
+    struct waiting {
+        GMainLoop* loop;
+        int response;
+    } w{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
+    g_signal_connect(dialog, "response", G_CALLBACK(+[](GtkDialog*, int response, gpointer p) {
+                         auto* w = static_cast<waiting*>(p);
+                         w->response = response;
+                         g_main_loop_quit(w->loop);
+                     }),
+                     &w);
+    ++boxes_;
+    gtk_widget_show_all(dialog);
+    g_main_loop_run(w.loop);
+    --boxes_;
+    g_main_loop_unref(w.loop);
+    return w.response;
+}
+
 boxanswer gtkfront::messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                                boxicon icon, bool owned)
 {
@@ -454,23 +475,8 @@ boxanswer gtkfront::messagebox(const std::string& text, const std::string& capti
     if (buttons == boxbuttons::yesnocancel)
         gtk_dialog_add_button(GTK_DIALOG(box), "_Cancel", GTK_RESPONSE_CANCEL);
     gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
-    struct waiting {
-        GMainLoop* loop;
-        int response;
-    } w{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
-    g_signal_connect(box, "response", G_CALLBACK(+[](GtkDialog*, int response, gpointer p) {
-                         auto* w = static_cast<waiting*>(p);
-                         w->response = response;
-                         g_main_loop_quit(w->loop);
-                     }),
-                     &w);
-    ++boxes_;
-    gtk_widget_show_all(box);
-    g_main_loop_run(w.loop);
-    --boxes_;
-    gtk_widget_destroy(box);
-    g_main_loop_unref(w.loop);
-    switch (w.response) {
+    int response = runmodal(box);
+    switch (response) {
     case GTK_RESPONSE_YES: return boxanswer::yes;
     case GTK_RESPONSE_NO: return boxanswer::no;
     case GTK_RESPONSE_OK: return boxanswer::ok;

@@ -44,6 +44,15 @@ public:
     boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                          boxicon icon, bool owned) override;
 
+    int rundialog(dialogtemplate& dialog) override;
+    bool fontdialog(fontchoice& font, bool printer) override;
+    int infocreate(const std::string& title, int x, int y, int width, int height) override;
+    void infodestroy(int handle) override;
+    void infoshow(int handle, bool shown, bool iconic) override;
+    void infoinvalidate(int handle) override;
+    bool infoiconic(int handle) override;
+    bool infoposition(int handle, int& x, int& y) override;
+
     void attachmenu(const std::string& name) override;
     void menuenable(int id, bool on) override;
     void menuenabletop(int position, bool on) override;
@@ -64,6 +73,9 @@ public:
 private:
     GtkWidget* additem(GtkWidget* menu, const char* label, int id, bool check = false);
     void caretarea();
+    // Runs a dialog until it answers; the response.  The caller destroys it.
+    int runmodal(GtkWidget* dialog);
+    GtkWidget* infowindow(int handle) const;
 
     GtkWidget* window_ = nullptr;
     GtkWidget* area_ = nullptr;
@@ -72,6 +84,8 @@ private:
     std::map<GtkWidget*, int> ids_;
     std::map<int, bool> checked_;
     std::vector<GtkWidget*> tops_;
+    std::map<int, GtkWidget*> infos_;
+    int lastinfo_ = 0;
     bool settingcheck_ = false;
     int status_ = 0;
     bool looping_ = false;
