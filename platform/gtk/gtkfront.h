@@ -45,6 +45,7 @@ public:
                          boxicon icon, bool owned) override;
 
     int rundialog(dialogtemplate& dialog) override;
+    std::unique_ptr<printjob> printdialog(const std::string& docname) override;
     bool fontdialog(fontchoice& font, bool printer) override;
     int infocreate(const std::string& title, int x, int y, int width, int height) override;
     void infodestroy(int handle) override;
