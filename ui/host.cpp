@@ -11,6 +11,7 @@
 #include "platform/core/thread.h"
 #include "ui/calcmain.h"
 #include "ui/hoststate.h"
+#include "ui/infowin.h"
 #include "ui/keys.h"
 #include "ui/menustate.h"
 #include "ui/screen.h"
@@ -109,55 +110,41 @@ void closeprocedure()
     postkey(key::esc);
 }
 
-void menucommand(int id)
+}  // namespace
+
+bool forwardkey(const keydown& k, bool declinedescgoeson)
 {
-    struct typed {
-        int id;
-        const char* keys;
-    };
-    static const typed commands[] = {
-        {menuid::autojump, "oj"}, {menuid::argsvars, "oa"}, {menuid::randomseed, "or"},
-        {menuid::textfile, "ot"}, {menuid::nodatabase, "od"}, {menuid::fontproperties, "ooF"},
-        {menuid::priority, "op"}, {menuid::recognizer, "oo_r"},
-    };
-    for (const typed& c : commands)
-        if (c.id == id) {
-            postkeys(c.keys);
-            return;
-        }
-    if (id == menuid::stop)
-        confirmabort();
-    else if (id == menuid::help)
-        postkey(key::f1);
-    else if (id == menuid::about)
-        postkey(key::f10);
-    else
-        winmsgbox("Feature not implemented", "");
+    hoststate& h = host();
+    if (!h.running || paused())
+        return false;
+    keycode code;
+    if (!translatekey(k, code))
+        return false;
+    if (code == 0)
+        return true;
+    if (code == key::esc && h.lastposted == key::esc) {
+        h.lastposted = 0;
+        if (confirmabort() || !declinedescgoeson)
+            return true;
+        postkey(code);
+    } else if (code == key::esc && !menus().stopallowed()) {
+        postkey(code);
+    } else {
+        h.lastposted = code;
+        postkey(code);
+    }
+    return true;
 }
+
+namespace {
 
 class events : public hostevents {
 public:
-    bool key(const keydown& k) override
-    {
-        hoststate& h = host();
-        if (!h.running || paused())
-            return false;
-        keycode code;
-        if (!translatekey(k, code))
-            return false;
-        if (code == 0)
-            return true;
-        if (code == key::esc && h.lastposted == key::esc) {
-            h.lastposted = 0;
-            confirmabort();
-        } else if (code == key::esc && !menus().stopallowed()) {
-            postkey(code);
-        } else {
-            h.lastposted = code;
-            postkey(code);
-        }
-        return true;
-    }
+    bool key(const keydown& k) override { return forwardkey(k, false); }
+
+    void infopaint(int handle, const canvas& c) override { ::infopaint(handle, c); }
+    bool infokey(int handle, const keydown& k) override { return ::infokey(handle, k); }
+    void infoclose(int handle) override { infowmclose(handle); }
 
     void mouse(mouseaction action, mousebutton button, int x, int y) override
     {
@@ -436,6 +423,8 @@ void resetstate()
     h.lastposted = 0;
     computekeys().flush();
     menus().clearflags();
+    menus().defaults();
+    runmode = 0;
 }
 
 int vemohost(front& f)

@@ -26,7 +26,17 @@ constexpr int autojump = 40064, argsvars = 40043, randomseed = 40044, textfile =
 constexpr int printerfont = 40050, fontproperties = 40051, recognizer = 40052;
 constexpr int nodatabase = 40056, priority = 40060, debugmenu = 40048;
 constexpr int help = 40045, about = 40046;
+constexpr int exitdebug = 40049, handles = 40032, snapshot = 40033, statusscreen = 40038;
+constexpr int decontaminate = 40040;
 }
+
+// Window thread: a key of the main or an info window, by the rules of Esc
+// and the abort question; with declinedescgoeson, an Esc whose abort was
+// declined is posted.  False: not the program's key.
+bool forwardkey(const platform::keydown& k, bool declinedescgoeson);
+
+// Window thread: a menu item was chosen.
+void menucommand(int id);
 
 // Runs the program on a front: makes the main window, starts the
 // computing thread, runs the window thread's loop.  Returns the exit

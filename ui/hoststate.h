@@ -30,6 +30,9 @@ struct hoststate {
     // break it (user break).
     std::atomic<bool (*)()> evaluating{nullptr};
     std::atomic<void (*)()> userbreak{nullptr};
+    // The evaluator's nesting level and how to clear its break code.
+    std::atomic<int (*)()> evaluationlevel{nullptr};
+    std::atomic<void (*)()> clearbreak{nullptr};
 };
 
 hoststate& host();

@@ -2,6 +2,10 @@
 
 #include "platform/core/requests.h"
 
+#include "formula/limits.h"
+
+#include <cstdarg>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -35,6 +39,17 @@ bool winmsgbox(const char* text, const char* caption)
 {
     return nativebox(text, caption, platform::boxbuttons::ok, platform::boxicon::none)
            != platform::boxanswer::none;
+}
+
+bool msgboxf(const char* format, ...)
+{
+    // Either thread may format: a buffer of the shared buffer's size each.
+    char buffer[limits::textbuffersize];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return winmsgbox(buffer, "");
 }
 
 bool winbugbox(const char* name)

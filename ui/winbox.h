@@ -8,5 +8,7 @@ bool winmsgbox(const char* text, const char* caption);
 // Any box; the computing thread waits for the answer.
 platform::boxanswer nativebox(const char* text, const char* caption, platform::boxbuttons buttons,
                               platform::boxicon icon);
+// Formats into the shared text buffer and shows it with an empty caption.
+bool msgboxf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // The unexpected-error box; always false.
 bool winbugbox(const char* name);

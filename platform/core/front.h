@@ -3,7 +3,13 @@
 // thread unless it says "any thread".
 #pragma once
 
+#include "platform/core/dialog.h"
+#include "platform/core/draw.h"
 #include "platform/core/keydown.h"
+
+#include <cairo.h>
+
+#include <memory>
 
 #include <string>
 
@@ -15,6 +21,29 @@ enum class boxicon { none, information, exclamation, stop };
 enum class boxanswer { none = 0, ok = 1, cancel = 2, yes = 6, no = 7 };
 enum class mouseaction { move, press, release };
 enum class mousebutton { none, left, right };
+
+// A print job on the printer the user picked: cairo drawing in the
+// printer's device pixels, origin at the printable area's corner.
+class printjob {
+public:
+    virtual ~printjob() = default;
+    virtual cairo_t* context() = 0;
+    // Printable area in device pixels.
+    virtual int width() const = 0;
+    virtual int height() const = 0;
+    virtual bool startpage() = 0;
+    virtual bool endpage() = 0;
+    // Ends the document; false when it could not be completed.
+    virtual bool finish() = 0;
+};
+
+// A font as the font dialog reads and writes it (pixels).
+struct fontchoice {
+    std::string face;
+    int height = 0;
+    int width = 0;
+    int weight = 400;
+};
 
 class front {
 public:
@@ -54,7 +83,32 @@ public:
     virtual boxanswer messagebox(const std::string& text, const std::string& caption,
                                  boxbuttons buttons, boxicon icon, bool owned) = 0;
 
-    // Menu bar of the main window: items by id, top-level popups by position.
+    // The print dialog, owned by the main window: a job named docname, or
+    // none when cancelled.
+    virtual std::unique_ptr<printjob> printdialog(const std::string& docname) { return nullptr; }
+    // The font dialog on fixed-pitch fonts (the printer's when printer is
+    // set); the choice is the initial value and the result.  False: cancelled.
+    virtual bool fontdialog(fontchoice& font, bool printer) { return false; }
+
+    // A modal dialog from its template, owned by the main window; the
+    // edit fields' values are written back.  The id of the button that
+    // ended it (1 OK, 2 Cancel).
+    virtual int rundialog(dialogtemplate& dialog) { return 2; }
+
+    // Info windows: small text windows owned by the main window, at a
+    // screen position with a client size; handles are above 0.  Their
+    // painting, keys and closing reach the host (hostevents::info...).
+    virtual int infocreate(const std::string& title, int x, int y, int width, int height) { return 0; }
+    virtual void infodestroy(int handle) {}
+    virtual void infoshow(int handle, bool shown, bool iconic) {}
+    virtual void infoinvalidate(int handle) {}
+    virtual bool infoiconic(int handle) { return false; }
+    // Screen position of the client area's corner; false for no window.
+    virtual bool infoposition(int handle, int& x, int& y) { return false; }
+
+    // Menu bar of the main window ("STOPMENU" or "DERAruri", menus.h):
+    // items by id, top-level popups by position.
+    virtual void attachmenu(const std::string& name) = 0;
     virtual void menuenable(int id, bool on) = 0;
     virtual void menuenabletop(int position, bool on) = 0;
     virtual void menucheck(int id, bool on) = 0;
@@ -74,6 +128,11 @@ public:
     // The window moved: screen positions of the client area's and of the
     // frame's upper-left corners.
     virtual void moved(int clientx, int clienty, int framex, int framey) = 0;
+    // Info windows: paint the client area, a key (false: not the
+    // program's), the close button.
+    virtual void infopaint(int handle, const canvas& c) {}
+    virtual bool infokey(int handle, const keydown& k) { return false; }
+    virtual void infoclose(int handle) {}
     // Any thread: a computation is under way.
     virtual bool busy() const = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/gtk/gtkfront.h"
 
 #include "platform/core/input.h"
+#include "platform/core/menus.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
 #include "platform/gtk/gtkkeys.h"
@@ -9,42 +10,14 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <span>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
 constexpr int blinkms = 530;
-
-struct menuentry {
-    const char* label;
-    int id;           // 0: separator; -1: a popup whose entries follow, up to its end (-2)
-    bool check = false;
-};
-
-// The menu bar "STOPMENU".
-const menuentry stopmenu[] = {
-    {"STOP", 40042},
-    {"Options", -1},
-    {"Auto-jump Behavior          \"oj\"", 40064, true},
-    {"Args / Vars coinciding      \"oa\"", 40043, true},
-    {"Random Seed Value           \"or\"", 40044},
-    {"Open Textfile               \"ot\"", 40053},
-    {"Printer Font", 40050},
-    {"Rarely needed", -1},
-    {"Compile without database    \"od\"", 40056, true},
-    {"Show Font Properties        \"ooF\"", 40051},
-    {"Process Priority            \"op\"", 40060},
-    {"Recognizer internal Data", 40052},
-    {nullptr, 0},
-    {"Debug Experimental Menu", 40048},
-    {nullptr, -2},
-    {nullptr, -2},
-    {"Help", -1},
-    {"Help             <F1>", 40045},
-    {"about...        <F10>", 40046},
-    {nullptr, -2},
-};
 
 gtkfront* self(gpointer p)
 {
@@ -127,8 +100,8 @@ bool gtkfront::createwindow(const std::string& title)
     gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
 
     GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
-    GtkWidget* bar = gtk_menu_bar_new();
-    buildmenu(bar);
+    bar_ = gtk_menu_bar_new();
+    attachmenu("STOPMENU");
     area_ = gtk_drawing_area_new();
     gtk_widget_set_size_request(area_, s.width(), s.height());
     gtk_widget_set_can_focus(area_, TRUE);
@@ -137,7 +110,7 @@ bool gtkfront::createwindow(const std::string& title)
     g_signal_connect(area_, "button-press-event", G_CALLBACK(buttonpress), this);
     g_signal_connect(area_, "button-release-event", G_CALLBACK(buttonrelease), this);
     g_signal_connect(area_, "motion-notify-event", G_CALLBACK(motion), this);
-    gtk_box_pack_start(GTK_BOX(box), bar, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(box), bar_, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(box), area_, FALSE, FALSE, 0);
     gtk_container_add(GTK_CONTAINER(window_), box);
 
@@ -164,10 +137,23 @@ GtkWidget* gtkfront::additem(GtkWidget* menu, const char* label, int id, bool ch
     return item;
 }
 
-void gtkfront::buildmenu(GtkWidget* bar)
+void gtkfront::attachmenu(const std::string& name)
 {
+    size_t count = 0;
+    const menuentry* table = menutable(name, count);
+    if (!bar_ || !table)
+        return;
+    GList* children = gtk_container_get_children(GTK_CONTAINER(bar_));
+    for (GList* c = children; c; c = c->next)
+        gtk_widget_destroy(GTK_WIDGET(c->data));
+    g_list_free(children);
+    items_.clear();
+    ids_.clear();
+    checked_.clear();
+    tops_.clear();
+    GtkWidget* bar = bar_;
     std::vector<GtkWidget*> stack{bar};
-    for (const menuentry& e : stopmenu) {
+    for (const menuentry& e : std::span(table, count)) {
         GtkWidget* parent = stack.back();
         if (e.id == -2) {
             stack.pop_back();
@@ -188,6 +174,7 @@ void gtkfront::buildmenu(GtkWidget* bar)
         }
     }
     menuenable(40042, false);
+    gtk_widget_show_all(bar_);
 }
 
 void gtkfront::settitle(const std::string& title)
@@ -203,7 +190,8 @@ void gtkfront::destroywindow()
     blinktimer_ = 0;
     if (window_)
         gtk_widget_destroy(window_);
-    window_ = area_ = nullptr;
+    window_ = area_ = bar_ = nullptr;
+    infos_.clear();   // destroyed with their owner
     items_.clear();
     ids_.clear();
     tops_.clear();
@@ -454,6 +442,26 @@ void gtkfront::workarea(int& left, int& top, int& right, int& bottom)
     bottom = r.y + r.height;
 }
 
+int gtkfront::runmodal(GtkWidget* dialog)
+{
+    struct waiting {
+        GMainLoop* loop;
+        int response;
+    } w{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
+    g_signal_connect(dialog, "response", G_CALLBACK(+[](GtkDialog*, int response, gpointer p) {
+                         auto* w = static_cast<waiting*>(p);
+                         w->response = response;
+                         g_main_loop_quit(w->loop);
+                     }),
+                     &w);
+    ++boxes_;
+    gtk_widget_show_all(dialog);
+    g_main_loop_run(w.loop);
+    --boxes_;
+    g_main_loop_unref(w.loop);
+    return w.response;
+}
+
 boxanswer gtkfront::messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                                boxicon icon, bool owned)
 {
@@ -467,23 +475,8 @@ boxanswer gtkfront::messagebox(const std::string& text, const std::string& capti
     if (buttons == boxbuttons::yesnocancel)
         gtk_dialog_add_button(GTK_DIALOG(box), "_Cancel", GTK_RESPONSE_CANCEL);
     gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
-    struct waiting {
-        GMainLoop* loop;
-        int response;
-    } w{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
-    g_signal_connect(box, "response", G_CALLBACK(+[](GtkDialog*, int response, gpointer p) {
-                         auto* w = static_cast<waiting*>(p);
-                         w->response = response;
-                         g_main_loop_quit(w->loop);
-                     }),
-                     &w);
-    ++boxes_;
-    gtk_widget_show_all(box);
-    g_main_loop_run(w.loop);
-    --boxes_;
-    gtk_widget_destroy(box);
-    g_main_loop_unref(w.loop);
-    switch (w.response) {
+    int response = runmodal(box);
+    switch (response) {
     case GTK_RESPONSE_YES: return boxanswer::yes;
     case GTK_RESPONSE_NO: return boxanswer::no;
     case GTK_RESPONSE_OK: return boxanswer::ok;

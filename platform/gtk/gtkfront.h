@@ -44,6 +44,17 @@ public:
     boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                          boxicon icon, bool owned) override;
 
+    int rundialog(dialogtemplate& dialog) override;
+    std::unique_ptr<printjob> printdialog(const std::string& docname) override;
+    bool fontdialog(fontchoice& font, bool printer) override;
+    int infocreate(const std::string& title, int x, int y, int width, int height) override;
+    void infodestroy(int handle) override;
+    void infoshow(int handle, bool shown, bool iconic) override;
+    void infoinvalidate(int handle) override;
+    bool infoiconic(int handle) override;
+    bool infoposition(int handle, int& x, int& y) override;
+
+    void attachmenu(const std::string& name) override;
     void menuenable(int id, bool on) override;
     void menuenabletop(int position, bool on) override;
     void menucheck(int id, bool on) override;
@@ -61,16 +72,21 @@ public:
     void oninvalidate();
 
 private:
-    void buildmenu(GtkWidget* bar);
     GtkWidget* additem(GtkWidget* menu, const char* label, int id, bool check = false);
     void caretarea();
+    // Runs a dialog until it answers; the response.  The caller destroys it.
+    int runmodal(GtkWidget* dialog);
+    GtkWidget* infowindow(int handle) const;
 
     GtkWidget* window_ = nullptr;
     GtkWidget* area_ = nullptr;
+    GtkWidget* bar_ = nullptr;
     std::map<int, GtkWidget*> items_;
     std::map<GtkWidget*, int> ids_;
     std::map<int, bool> checked_;
     std::vector<GtkWidget*> tops_;
+    std::map<int, GtkWidget*> infos_;
+    int lastinfo_ = 0;
     bool settingcheck_ = false;
     int status_ = 0;
     bool looping_ = false;

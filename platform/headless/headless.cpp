@@ -1,4 +1,5 @@
 #include "platform/headless/headless.h"
+#include "platform/headless/pdfprinter.h"
 
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
@@ -9,8 +10,10 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -59,6 +62,8 @@ bool headlessfront::createwindow(const std::string& title)
         return false;
     title_ = title;
     window_ = true;
+    attachmenu("STOPMENU");
+    menuenable(40042, false);
     active = this;
     computekeys().setwaithook(signal);
     setparkhook(signal);
@@ -263,6 +268,9 @@ bool headlessfront::deliver(const scriptitem& item)
     case itemkind::dump:
         dump(item.text);
         return true;
+    case itemkind::info:
+        deliverinfo(item);
+        return true;
     case itemkind::answer:
         error("no box to answer with " + item.source);
         return false;
@@ -317,6 +325,111 @@ void headlessfront::dump(const std::string& name)
         std::fprintf(stderr, "vemo: cannot write the dump %s\n", base.c_str());
 }
 
+int headlessfront::rundialog(dialogtemplate& dialog)
+{
+    const scriptitem* item = answer("the dialog " + dialog.name);
+    if (!item)
+        return 2;
+    switch (item->answer) {
+    case answerkind::ok:
+        return 1;
+    case answerkind::cancel:
+        return 2;
+    case answerkind::text:
+        for (dialogcontrol& c : dialog.controls)
+            if (c.kind == controlkind::edit) {
+                c.value = item->text;
+                return 1;
+            }
+        break;
+    case answerkind::dialog: {
+        std::istringstream words(item->text);
+        for (std::string w; words >> w;) {
+            size_t eq = w.find('=');
+            dialogcontrol* c = eq == std::string::npos ? nullptr : dialog.control(std::atoi(w.c_str()));
+            if (c)
+                c->value = w.substr(eq + 1);
+            else if (w == "ok" || w == "cancel")
+                return w == "ok" ? 1 : 2;
+            else
+                break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    error(item->source + " does not answer the dialog " + dialog.name);
+    return 2;
+}
+
+int headlessfront::infocreate(const std::string& title, int x, int y, int width, int height)
+{
+    infos_.push_back({int(infos_.size()) + 1, title, x, y, width, height});
+    return infos_.back().handle;
+}
+
+inforecord* headlessfront::info(int handle)
+{
+    if (handle < 1 || handle > int(infos_.size()) || !infos_[handle - 1].open)
+        return nullptr;
+    return &infos_[handle - 1];
+}
+
+void headlessfront::infodestroy(int handle)
+{
+    if (inforecord* r = info(handle))
+        r->open = r->shown = false;
+}
+
+void headlessfront::infoshow(int handle, bool shown, bool iconic)
+{
+    if (inforecord* r = info(handle)) {
+        r->shown = shown;
+        r->iconic = iconic;
+    }
+}
+
+bool headlessfront::infoposition(int handle, int& x, int& y)
+{
+    inforecord* r = info(handle);
+    if (r) {
+        x = r->x;
+        y = r->y;
+    }
+    return r;
+}
+
+bool headlessfront::infoiconic(int handle)
+{
+    inforecord* r = info(handle);
+    return r && r->iconic;
+}
+
+// To the newest open info window: its close button or a key.
+void headlessfront::deliverinfo(const scriptitem& item)
+{
+    auto open = std::find_if(infos_.rbegin(), infos_.rend(), [](const inforecord& r) { return r.open; });
+    hostevents* h = currenthost();
+    if (open == infos_.rend() || !h)
+        return error("no info window for " + item.source);
+    if (item.infoclose)
+        h->infoclose(open->handle);
+    else
+        h->infokey(open->handle, item.key);
+}
+
+const scriptitem* headlessfront::answer(const std::string& what)
+{
+    if (ended_ || atend() || items_[next_].kind != itemkind::answer) {
+        error(what + " needs an answer"
+              + (ended_ || atend() ? std::string(" after the end of the script") : ", found " + items_[next_].source));
+        return nullptr;
+    }
+    progress();
+    return &items_[next_++];
+}
+
 boxanswer headlessfront::messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                                     boxicon icon, bool owned)
 {
@@ -324,16 +437,12 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
     boxanswer fallback = buttons == boxbuttons::ok ? boxanswer::ok
                          : buttons == boxbuttons::yesno ? boxanswer::no
                                                         : boxanswer::cancel;
-    if (ended_ || atend() || items_[next_].kind != itemkind::answer) {
-        error("the box \"" + text + "\" needs an answer"
-              + (ended_ || atend() ? std::string(" after the end of the script") : ", found " + items_[next_].source));
+    const scriptitem* item = answer("the box \"" + text + "\"");
+    if (!item)
         return fallback;
-    }
-    const scriptitem& item = items_[next_++];
-    progress();
     bool yesno = buttons == boxbuttons::yesno || buttons == boxbuttons::yesnocancel;
     bool cancel = buttons == boxbuttons::okcancel || buttons == boxbuttons::yesnocancel;
-    switch (item.answer) {
+    switch (item->answer) {
     case answerkind::yes:
         if (yesno) return boxanswer::yes;
         break;
@@ -349,8 +458,38 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
     default:
         break;
     }
-    error(item.source + " does not answer the box \"" + text + "\"");
+    error(item->source + " does not answer the box \"" + text + "\"");
     return fallback;
+}
+
+std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname)
+{
+    const scriptitem* item = answer("the print dialog for \"" + docname + "\"");
+    if (!item || item->answer == answerkind::cancel)
+        return nullptr;
+    if (item->answer != answerkind::file || item->text.empty()) {
+        error(item->source + " does not answer the print dialog");
+        return nullptr;
+    }
+    std::string path = item->text[0] == '/' ? item->text : out_ + "/" + item->text;
+    return pdfprinter(path);
+}
+
+bool headlessfront::fontdialog(fontchoice& font, bool printer)
+{
+    const scriptitem* item = answer("the font dialog");
+    if (!item || item->answer == answerkind::cancel)
+        return false;
+    size_t blank = item->text.rfind(' ');
+    int size = blank == std::string::npos ? 0 : std::atoi(item->text.c_str() + blank + 1);
+    if (item->answer != answerkind::font || size <= 0) {
+        error(item->source + " does not answer the font dialog");
+        return false;
+    }
+    font.face = item->text.substr(0, blank);
+    font.height = size;
+    font.width = 0;
+    return true;
 }
 
 }  // namespace platform

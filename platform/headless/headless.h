@@ -8,12 +8,27 @@
 #include "platform/headless/script.h"
 
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace platform {
+
+// What the program set on the menu bar since it was attached.
+struct menurecord {
+    std::string bar;
+    std::map<int, bool> enabled, top, checked;
+};
+
+// An info window as the program made it.
+struct inforecord {
+    int handle;
+    std::string title;
+    int x, y, width, height;
+    bool shown = false, iconic = false, open = true;
+};
 
 struct headlessoptions {
     std::string script;   // script file
@@ -55,13 +70,37 @@ public:
     boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                          boxicon icon, bool owned) override;
 
-    void menuenable(int id, bool on) override {}
-    void menuenabletop(int position, bool on) override {}
-    void menucheck(int id, bool on) override {}
+    // <file NAME> prints into that PDF file (in the output folder unless
+    // the path is absolute); <cancel> cancels.
+    std::unique_ptr<printjob> printdialog(const std::string& docname) override;
+    // <font NAME SIZE> picks that face at SIZE pixels high; <cancel> cancels.
+    bool fontdialog(fontchoice& font, bool printer) override;
+
+    int infocreate(const std::string& title, int x, int y, int width, int height) override;
+    void infodestroy(int handle) override;
+    void infoshow(int handle, bool shown, bool iconic) override;
+    bool infoposition(int handle, int& x, int& y) override;
+    bool infoiconic(int handle) override;
+
+    // <text LINE> fills the first edit field and confirms; <ok>, <cancel>;
+    // <dialog ID=VALUE ... ok|cancel> sets fields by id.
+    int rundialog(dialogtemplate& dialog) override;
+
+    void attachmenu(const std::string& name) override
+    {
+        menu_ = menurecord();
+        menu_.bar = name;
+    }
+    void menuenable(int id, bool on) override { menu_.enabled[id] = on; }
+    void menuenabletop(int position, bool on) override { menu_.top[position] = on; }
+    void menucheck(int id, bool on) override { menu_.checked[id] = on; }
 
     const std::string& title() const { return title_; }
     // The texts of the boxes shown, in order (tests read them).
     const std::vector<std::string>& boxes() const { return boxes_; }
+    const menurecord& menu() const { return menu_; }
+    // Every info window made, in order.
+    const std::vector<inforecord>& infos() const { return infos_; }
     // Where the window was moved to, in order.
     const std::vector<std::pair<int, int>>& moves() const { return moves_; }
 
@@ -72,6 +111,9 @@ private:
     bool deliver(const scriptitem& item);
     void mouse(const scriptitem& item, mouseaction action);
     void dump(const std::string& name);
+    // The script's answer to a box or dialog, or none (an error) when the
+    // next item is not one.
+    const scriptitem* answer(const std::string& what);
     void error(const std::string& text);
     bool atend() const { return next_ >= items_.size(); }
     void progress();
@@ -84,6 +126,10 @@ private:
     std::string title_;
     std::vector<std::string> boxes_;
     std::vector<std::pair<int, int>> moves_;
+    menurecord menu_;
+    std::vector<inforecord> infos_;
+    inforecord* info(int handle);
+    void deliverinfo(const scriptitem& item);
     long long timeoutms_ = 60000;
     long long lastprogress_ = 0;
     long steps_ = 0;           // items used so far

@@ -178,6 +178,15 @@ bool parseitem(const std::string& body, scriptitem& item)
         item.kind = head == "key" ? itemkind::code : itemkind::menu;
         return words.size() == 2 && number(words[1], item.number);
     }
+    if (head == "info" && words.size() == 2) {
+        item.kind = itemkind::info;
+        item.infoclose = words[1] == "close";
+        if (item.infoclose)
+            return true;
+        bool named = keyname(words[1], item);
+        item.kind = itemkind::info;
+        return named;
+    }
     if (head == "dump") {
         item.kind = itemkind::dump;
         item.text = rest;

@@ -2,7 +2,9 @@
 // Line breaks are ignored; "<<" is a literal "<"; other text is typed one
 // character per key.  Items in angle brackets: named keys
 // <[S-][C-][A-]NAME>, <key N>, mouse items, <busy> ... </busy>,
-// <menu ID>, <close>, <dump NAME> and the answers to native boxes.
+// <menu ID>, <close>, <dump NAME>, the answers to native boxes, and for the
+// newest open info window <info close> (its close button) or <info NAME>
+// (a named key typed into it).
 #pragma once
 
 #include "platform/core/front.h"
@@ -13,7 +15,7 @@
 
 namespace platform {
 
-enum class itemkind { key, code, mouse, busy, endbusy, menu, close, dump, answer };
+enum class itemkind { key, code, mouse, busy, endbusy, menu, close, dump, answer, info };
 enum class answerkind { yes, no, ok, cancel, text, file, font, dialog };
 
 struct scriptitem {
@@ -27,6 +29,8 @@ struct scriptitem {
     bool click = false;   // press now, release at the next demand
     bool pixels = false;  // x, y are client pixels, else a cell (1-based)
     int x = 0, y = 0;
+    // info: the close button, else key
+    bool infoclose = false;
     // answer and dump
     answerkind answer = answerkind::ok;
     std::string text;

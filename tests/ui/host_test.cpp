@@ -193,7 +193,7 @@ TEST_F(hosttest, StopWithoutAComputationTellsOnlyOnce)
 
 TEST_F(hosttest, MenuCommandsTypeTheirKeys)
 {
-    hostrun run = runscript("<menu 40064><menu 40051><menu 40045><menu 40046><menu 40033><ok><A-x>", testloop);
+    hostrun run = runscript("<menu 40064><menu 40051><menu 40045><menu 40046><menu 40099><ok><A-x>", testloop);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(readkeys, (std::vector<int>{'o', 'j', 'o', 'o', 'F', 315, 324, 600}));
     EXPECT_EQ(run.boxes, std::vector<std::string>{"Feature not implemented"});

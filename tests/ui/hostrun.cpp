@@ -25,6 +25,8 @@ hostrun runscript(const std::string& script, mainloopfn loop, int timeout)
     run.status = vemohost(front);
     run.boxes = front.boxes();
     run.moves = front.moves();
+    run.menu = front.menu();
+    run.infos = front.infos();
     if (platform::thread2().started()) {
         // A run that ended on a script error leaves the thread waiting.
         host().stop = true;

@@ -13,6 +13,8 @@ struct hostrun {
     std::vector<std::string> boxes;
     std::vector<std::pair<int, int>> moves;
     std::string out;   // dump folder
+    platform::menurecord menu;
+    std::vector<platform::inforecord> infos;
 };
 
 // The script is written to a file in a fresh folder; dumps go there too.

@@ -1,0 +1,21 @@
+// Small services that the whole program uses.
+#pragma once
+
+#include <cstdint>
+
+// Clock ticks of 54.925 ms (about 18.2 a second) since the process started.
+long ticks();
+bool minmaxok(int16_t lo, int16_t x, int16_t hi);
+constexpr long bignumber() { return 10000000; }
+void beep();
+void sleepms(int ms);
+template <class T>
+bool alwaystrue(const T&)
+{
+    return true;
+}
+bool isthread2();
+// Window thread: park or release the computing thread around its own
+// questions; the flag is set or cleared in any case.
+void suspendthread2();
+void resumethread2();
