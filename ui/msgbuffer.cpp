@@ -9,6 +9,7 @@
 #include "ui/keys.h"
 #include "ui/msgbox.h"
 #include "ui/objcount.h"
+#include "ui/printjob.h"
 #include "ui/winbox.h"
 
 namespace {
@@ -88,25 +89,39 @@ void setlineprinter(lineprinter print)
     printer = print;
 }
 
-void printtext(const char* text)
+namespace {
+void splitlines(const char* text, lineprinter print)
 {
-    if (!printer || !text)
-        return;
     std::string line;
     for (const char* s = text; *s; s++) {
         if (*s == '\n' || *s == '\r') {
-            printer(line.c_str());
+            print(line.c_str());
             line.clear();
             if (s[1] == '\n' || s[1] == '\r')
                 s++;
             continue;
         }
         if (line.size() == printwidth) {
-            printer(line.c_str());
+            print(line.c_str());
             line.clear();
         }
         line += *s;
     }
     if (!line.empty())
-        printer(line.c_str());
+        print(line.c_str());
+}
+}
+
+void printtext(const char* text)
+{
+    if (!text)
+        return;
+    if (printer) {
+        splitlines(text, printer);
+        return;
+    }
+    if (!begindoc())
+        return;
+    splitlines(text, [](const char* line) { printline(line); });
+    enddoc();
 }

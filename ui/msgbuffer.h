@@ -35,9 +35,10 @@ private:
 
 // Shows the text in a native message box; null caption means empty.
 void msgwindowbox(const msgbuffer& m, const char* caption);
-// Prints a text line by line on the list printer: breaks at "\n" or "\r"
-// (a pair counts as one), lines longer than 78 continued.  Nothing while
-// no printer is set, as when the print dialogue is cancelled.
+// Prints a text line by line as a list-printing document: breaks at "\n"
+// or "\r" (a pair counts as one), lines longer than 78 continued; nothing
+// when the print dialogue is cancelled.  A line printer set with
+// setlineprinter takes the lines instead of the document.
 void printtext(const char* text);
 using lineprinter = void (*)(const char* line);
 void setlineprinter(lineprinter print);

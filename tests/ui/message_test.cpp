@@ -120,7 +120,6 @@ std::vector<std::string> printed;
 
 TEST_F(messages, printingcutslines)
 {
-    printtext("lost");
     setlineprinter([](const char* line) { printed.push_back(line); });
     printtext(("\n a \n\r b \r\n\nc\r" + std::string(80, 'x')).c_str());
     setlineprinter(nullptr);
