@@ -1,3 +1,4 @@
+#include "ui/evalhooks.h"
 #include "ui/calcmain.h"
 
 #include "platform/core/requests.h"
@@ -41,6 +42,7 @@ void setmainloop(mainloopfn fn)
 void calcmain()
 {
     threadready().set();
+    installevalhooks();
     menus().clearflags();
     setreportsink(&boxreports());
     makestatusbox();
