@@ -1,5 +1,6 @@
 // The evaluator: runs a parser's code on the shared value stack.
 #include <atomic>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -63,7 +64,6 @@ double parser::calc(double* args)
 {
     if (!isimplemented())
         return notimplemented(this);
-    installhandlers();
     double* top = shared.top;
     double* const last = shared.valuestack + shared.valuecapacity - 1;
     calcframe f{this, args, top, top, top + 1, rpncursor(code)};
@@ -119,6 +119,18 @@ double parser::calc(double* args)
         case tk::POWER: --top; *top = mathlib::pow(top[0], top[1]); break;
         case tk::CHANGE_SIGN: *top = -*top; break;
         case tk::SQUARE: *top *= *top; break;
+
+        // The common functions, ahead of the handler table.
+        case tk::ABSOLUTE_VALUE: *top = std::fabs(*top); break;
+        case tk::SQUARE_ROOT: *top = mathlib::sqrt(*top); break;
+        case tk::EXP: *top = mathlib::exp(*top); break;
+        case tk::LN: *top = mathlib::log(*top); break;
+        case tk::LOG: *top = mathlib::log10(*top); break;
+        case tk::SIN: *top = mathlib::sin(*top); break;
+        case tk::COS: *top = mathlib::cos(*top); break;
+        case tk::TAN: *top = mathlib::tan(*top); break;
+        case tk::ARCTAN: *top = mathlib::atan(*top); break;
+        case tk::HYP_TAN: *top = mathlib::tanh(*top); break;
 
         case tk::STO: memory = *top; break;
         case tk::ASSIGN_STATIC: cur.take().variable->value = *top; break;

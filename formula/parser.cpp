@@ -4,6 +4,7 @@
 #include "formula/destroyparser.h"
 #include "formula/evalstate.h"
 #include "formula/report.h"
+#include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/context.h"
@@ -14,6 +15,7 @@ constexpr int parserclass = 197;
 parser::parser()
 {
     objcount(parserclass);
+    installhandlers();
     constructing = 1;
     *emptystream() = tk::ABORT;
     clearrkshape();

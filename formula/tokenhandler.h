@@ -48,7 +48,7 @@ template <int n> void registerrows(const handlerrow (&rows)[n])
         settokenhandler(r.code, r.handler);
 }
 
-// Fills the table once; parser::calc calls it before its first run.
+// Fills the table once; the parser constructor calls it.
 void installhandlers();
 
 // Adapters for the common shapes.
