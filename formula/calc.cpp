@@ -81,6 +81,15 @@ constexpr std::array<unsigned char, 256> inlineslots = [] {
     return slots;
 }();
 
+// The jump table by token code, from the labels in slot order.
+std::array<const void*, 256> spread(const void* const* labels)
+{
+    std::array<const void*, 256> jumps;
+    for (int code = 0; code < 256; code++)
+        jumps[code] = labels[inlineslots[code]];
+    return jumps;
+}
+
 // Locals: top mirrors shared.top, which is written back before a handler
 // or a call runs and read again after.
 double parser::calc(double* args)
@@ -108,12 +117,13 @@ double parser::calc(double* args)
     // Threaded dispatch: every token jumps to the next one's code itself.
     // Tokens that cannot fail go on at once; the others test the error
     // first, which also sees a break from the window thread.
-    static const void* const jumps[] = {
+    static const void* const labels[] = {
 #define LABEL(t) &&op_##t,
         &&other, INLINETOKENS(LABEL)
 #undef LABEL
     };
-#define NEXT goto* jumps[inlineslots[cur.next()]]
+    static const std::array<const void*, 256> jumps = spread(labels);
+#define NEXT goto* jumps[cur.next()]
 #define CHECKNEXT                                       \
     do {                                                \
         if (shared.error.load(std::memory_order_relaxed)) \
