@@ -15,6 +15,7 @@
 #include "formula/report.h"
 #include "formula/runtimeerror.h"
 #include "formula/smallfuncs.h"
+#include "formula/smallpower.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
@@ -165,7 +166,12 @@ double parser::calc(double* args)
         --top;
         *top = top[1] == 0.0 ? divisionbyzero : *top / top[1];
         NEXT;
-    op_POWER: --top; *top = mathlib::pow(top[0], top[1]); CHECKNEXT;
+    op_POWER:
+        --top;
+        if (smallpower(top[0], top[1], *top))
+            NEXT;
+        *top = mathlib::pow(top[0], top[1]);
+        CHECKNEXT;
     op_CHANGE_SIGN: *top = -*top; NEXT;
     op_SQUARE: *top *= *top; NEXT;
 
