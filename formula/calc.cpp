@@ -91,6 +91,12 @@ std::array<const void*, 256> spread(const void* const* labels)
     return jumps;
 }
 
+// Here, so that the evaluator's own test is inlined.
+bool parser::isimplemented() const
+{
+    return stamp != 0 && stamp == shared.implstamp;
+}
+
 // Locals: top mirrors shared.top, which is written back before a handler
 // or a call runs and read again after.
 double parser::calc(double* args)

@@ -68,11 +68,6 @@ void parser::clearflags()
     stamp = 0;
 }
 
-bool parser::isimplemented() const
-{
-    return stamp != 0 && stamp == shared.implstamp;
-}
-
 // Relaxed stores: the window thread needs the flags only eventually, and a
 // sequentially consistent store would cost more than a short evaluation.
 void parser::startcalc()
