@@ -72,6 +72,7 @@ void endmismatch()
     X(MAKE_AUTOSPACE) X(ASSUME) X(FEED_ASSUMEVALS) X(NTH_ARGUMENT) X(NTH_ASSUMED_VAL) \
     X(ASSERT) X(DOMAINCHECK) X(CALL_USER_FUNC) X(CALL_MULTIFUNC) X(END) X(ENDMULTI) X(ABORT)
 
+namespace {
 // Token code -> place in the jump table; 0 is the handler call.
 constexpr std::array<unsigned char, 256> inlineslots = [] {
     std::array<unsigned char, 256> slots{};
@@ -89,6 +90,7 @@ std::array<const void*, 256> spread(const void* const* labels)
     for (int code = 0; code < 256; code++)
         jumps[code] = labels[inlineslots[code]];
     return jumps;
+}
 }
 
 // Here, so that the evaluator's own test is inlined.
