@@ -1,4 +1,5 @@
 #include "formula/mathlib.h"
+#include "formula/smallpower.h"
 
 #include <cerrno>
 #include <cfloat>
@@ -72,24 +73,23 @@ template <class T> inline void fence(T& v)
     asm volatile("" : "+m"(v));
 }
 
-bool plain(double r)
+// A finite result of normal size: nothing can have gone wrong, as the
+// library reports every failure with a NaN, an infinity, a zero or a
+// subnormal result.
+inline bool plain(double r)
 {
-    return std::isfinite(r) && (r == 0.0 || std::fabs(r) >= DBL_MIN);
+    double a = std::fabs(r);
+    return a >= DBL_MIN && a <= DBL_MAX;
 }
 
-// A call whose errno stays 0 and whose result is finite and not tiny went
-// well.  Anything else is rare: the call is made again with clean flags
-// (the functions are pure) to find out what went wrong.
-template <class Call> double guarded(const char* name, double x, double y, Call call)
+// Anything but a plain result is rare: the call is made again with clean
+// errno and flags (the functions are pure) to find out what went wrong.
+template <class Call> [[gnu::noinline]] double checked(const char* name, double x, double y, Call call)
 {
-    errno = 0;
-    double r = call(x, y);
-    if (errno == 0 && plain(r))
-        return r;
     clear();
     fence(x);
     fence(y);
-    r = call(x, y);
+    double r = call(x, y);
     fence(r);
     int type = failure(r);
     if (!type)
@@ -97,6 +97,25 @@ template <class Call> double guarded(const char* name, double x, double y, Call 
     mathexception e{type, name, x, y, r};
     matherr(&e);
     return e.retval;
+}
+
+template <class Call> inline double guarded(const char* name, double x, double y, Call call)
+{
+    double r = call(x, y);
+    if (plain(r)) [[likely]]
+        return r;
+    return checked(name, x, y, call);
+}
+
+// The Bessel functions may end in a zero without an errno: for them an
+// errno that stays 0 rules out a failure as before.
+template <class Call> double guardederrno(const char* name, double x, double y, Call call)
+{
+    errno = 0;
+    double r = call(x, y);
+    if (errno == 0 && (r == 0.0 || plain(r)))
+        return r;
+    return checked(name, x, y, call);
 }
 
 template <double (*f)(double)> double call1(const char* name, double x)
@@ -109,9 +128,14 @@ template <double (*f)(double, double)> double call2(const char* name, double x, 
     return guarded(name, x, y, [](double a, double b) { return f(a, b); });
 }
 
+template <double (*f)(double)> double bessel1(const char* name, double x)
+{
+    return guardederrno(name, x, 0.0, [](double a, double) { return f(a); });
+}
+
 template <double (*f)(int, double)> double calln(const char* name, int n, double x)
 {
-    return guarded(name, n, x, [](double a, double b) { return f(int(a), b); });
+    return guardederrno(name, n, x, [](double a, double b) { return f(int(a), b); });
 }
 
 double sqrtfn(double x) { return std::sqrt(x); }
@@ -142,7 +166,13 @@ double sqrt(double x) { return call1<sqrtfn>("sqrt", x); }
 double exp(double x) { return call1<expfn>("exp", x); }
 double log(double x) { return call1<logfn>("log", x); }
 double log10(double x) { return call1<log10fn>("log10", x); }
-double pow(double x, double y) { return call2<powfn>("pow", x, y); }
+double pow(double x, double y)
+{
+    double r;
+    if (smallpower(x, y, r))
+        return r;
+    return call2<powfn>("pow", x, y);
+}
 double sin(double x) { return call1<sinfn>("sin", x); }
 double cos(double x) { return call1<cosfn>("cos", x); }
 double tan(double x) { return call1<tanfn>("tan", x); }
@@ -153,10 +183,10 @@ double atan2(double y, double x) { return call2<atan2fn>("atan2", y, x); }
 double sinh(double x) { return call1<sinhfn>("sinh", x); }
 double cosh(double x) { return call1<coshfn>("cosh", x); }
 double tanh(double x) { return call1<tanhfn>("tanh", x); }
-double j0(double x) { return call1<j0fn>("j0", x); }
-double j1(double x) { return call1<j1fn>("j1", x); }
+double j0(double x) { return bessel1<j0fn>("j0", x); }
+double j1(double x) { return bessel1<j1fn>("j1", x); }
 double jn(int n, double x) { return calln<jnfn>("jn", n, x); }
-double y0(double x) { return call1<y0fn>("y0", x); }
-double y1(double x) { return call1<y1fn>("y1", x); }
+double y0(double x) { return bessel1<y0fn>("y0", x); }
+double y1(double x) { return bessel1<y1fn>("y1", x); }
 double yn(int n, double x) { return calln<ynfn>("yn", n, x); }
 }

@@ -4,6 +4,7 @@
 #include "formula/destroyparser.h"
 #include "formula/evalstate.h"
 #include "formula/report.h"
+#include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/context.h"
@@ -14,6 +15,7 @@ constexpr int parserclass = 197;
 parser::parser()
 {
     objcount(parserclass);
+    installhandlers();
     constructing = 1;
     *emptystream() = tk::ABORT;
     clearrkshape();
@@ -64,11 +66,6 @@ void parser::clearflags()
 {
     type = 0;
     stamp = 0;
-}
-
-bool parser::isimplemented() const
-{
-    return stamp != 0 && stamp == shared.implstamp;
 }
 
 // Relaxed stores: the window thread needs the flags only eventually, and a

@@ -1,12 +1,12 @@
 // Handlers of the built-in tokens of parser::calc.
 //
 // The evaluator runs the machine tokens (pushes, assignments, frames,
-// calls, ends) and the plain arithmetic inline; every other code is
-// dispatched through a table of handlers indexed by the token code.  A
-// handler works in place on the shared value stack (shared.top designates
-// the slot of the top value): it takes its operands from the top, writes
-// its result or results from the slot of the first (deepest) operand on and
-// leaves shared.top on the last result.  A handler of a token with an
+// calls, ends), the plain arithmetic and the common functions inline; every
+// other code is dispatched through a table of handlers indexed by the token
+// code.  A handler works in place on the shared value stack (shared.top
+// designates the slot of the top value): it takes its operands from the
+// top, writes its result or results from the slot of the first (deepest)
+// operand on and leaves shared.top on the last result.  A handler of a token with an
 // operand cell (cellof(code) != cellkind::none) consumes exactly that one
 // cell with f.cur.take(): argc holds the argument count of a function
 // cell, valc its value count.  Errors set shared.error (mostly through the
@@ -48,7 +48,7 @@ template <int n> void registerrows(const handlerrow (&rows)[n])
         settokenhandler(r.code, r.handler);
 }
 
-// Fills the table once; parser::calc calls it before its first run.
+// Fills the table once; the parser constructor calls it.
 void installhandlers();
 
 // Adapters for the common shapes.
