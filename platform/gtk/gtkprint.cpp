@@ -2,7 +2,8 @@
 // lines are drawn into a PDF file that is sent to the printer at the end.
 #include "platform/gtk/gtkfront.h"
 
-#include <cairo-pdf.h>
+#include "platform/core/pdfjob.h"
+
 #include <gtk/gtk.h>
 #include <gtk/gtkunixprint.h>
 
@@ -17,49 +18,45 @@ namespace {
 
 constexpr double dpi = 300;
 
-class gtkjob : public printjob {
+std::string tempfilename()
+{
+    char path[] = "/tmp/vemoprintXXXXXX";
+    int fd = mkstemp(path);
+    if (fd >= 0)
+        close(fd);
+    return path;
+}
+
+pdfpage pagefrom(GtkPageSetup* page)
+{
+    return {gtk_page_setup_get_paper_width(page, GTK_UNIT_POINTS),
+            gtk_page_setup_get_paper_height(page, GTK_UNIT_POINTS),
+            gtk_page_setup_get_left_margin(page, GTK_UNIT_POINTS),
+            gtk_page_setup_get_top_margin(page, GTK_UNIT_POINTS),
+            int(gtk_page_setup_get_page_width(page, GTK_UNIT_INCH) * dpi),
+            int(gtk_page_setup_get_page_height(page, GTK_UNIT_INCH) * dpi),
+            dpi};
+}
+
+class gtkjob : public pdfjob {
 public:
-    gtkjob(GtkPrinter* printer, GtkPrintSettings* settings, GtkPageSetup* page, std::string name)
-        : printer_(printer), settings_(settings), page_(page), name_(std::move(name))
+    gtkjob(GtkPrinter* printer, GtkPrintSettings* settings, GtkPageSetup* page, std::string name,
+           std::string file = tempfilename())
+        : pdfjob(file, pagefrom(page)), printer_(printer), settings_(settings), page_(page),
+          name_(std::move(name)), file_(std::move(file))
     {
-        char path[] = "/tmp/vemoprintXXXXXX";
-        int fd = mkstemp(path);
-        if (fd >= 0)
-            close(fd);
-        file_ = path;
-        double w = gtk_page_setup_get_paper_width(page, GTK_UNIT_POINTS);
-        double h = gtk_page_setup_get_paper_height(page, GTK_UNIT_POINTS);
-        surface_ = cairo_pdf_surface_create(file_.c_str(), w, h);
-        cr_ = cairo_create(surface_);
-        cairo_translate(cr_, gtk_page_setup_get_left_margin(page, GTK_UNIT_POINTS),
-                        gtk_page_setup_get_top_margin(page, GTK_UNIT_POINTS));
-        cairo_scale(cr_, 72 / dpi, 72 / dpi);
-        width_ = int(gtk_page_setup_get_page_width(page, GTK_UNIT_INCH) * dpi);
-        height_ = int(gtk_page_setup_get_page_height(page, GTK_UNIT_INCH) * dpi);
     }
     ~gtkjob() override
     {
-        cairo_destroy(cr_);
-        cairo_surface_destroy(surface_);
         std::remove(file_.c_str());
         g_object_unref(page_);
         g_object_unref(settings_);
         g_object_unref(printer_);
     }
-    cairo_t* context() override { return cr_; }
-    int width() const override { return width_; }
-    int height() const override { return height_; }
-    bool startpage() override { return ok(); }
-    bool endpage() override
-    {
-        cairo_show_page(cr_);
-        return ok();
-    }
     // Sends the file and waits for the printer to take it.
     bool finish() override
     {
-        cairo_surface_finish(surface_);
-        if (!ok())
+        if (!pdfjob::finish())
             return false;
         GtkPrintJob* job = gtk_print_job_new(name_.c_str(), printer_, settings_, page_);
         GError* error = nullptr;
@@ -87,18 +84,10 @@ public:
     }
 
 private:
-    bool ok() const
-    {
-        return cairo_status(cr_) == CAIRO_STATUS_SUCCESS
-               && cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
-    }
     GtkPrinter* printer_;
     GtkPrintSettings* settings_;
     GtkPageSetup* page_;
     std::string name_, file_;
-    cairo_surface_t* surface_;
-    cairo_t* cr_;
-    int width_, height_;
 };
 
 }  // namespace
