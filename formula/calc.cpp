@@ -178,7 +178,7 @@ double parser::calc(double* args)
         --top;
         if (smallpower(top[0], top[1], *top))
             NEXT;
-        *top = mathlib::pow(top[0], top[1]);
+        *top = mathlib::powguarded(top[0], top[1]);
         CHECKNEXT;
     op_CHANGE_SIGN: *top = -*top; NEXT;
     op_SQUARE: *top *= *top; NEXT;

@@ -166,12 +166,14 @@ double sqrt(double x) { return call1<sqrtfn>("sqrt", x); }
 double exp(double x) { return call1<expfn>("exp", x); }
 double log(double x) { return call1<logfn>("log", x); }
 double log10(double x) { return call1<log10fn>("log10", x); }
+double powguarded(double x, double y)
+{
+    return call2<powfn>("pow", x, y);
+}
 double pow(double x, double y)
 {
     double r;
-    if (smallpower(x, y, r))
-        return r;
-    return call2<powfn>("pow", x, y);
+    return smallpower(x, y, r) ? r : powguarded(x, y);
 }
 double sin(double x) { return call1<sinfn>("sin", x); }
 double cos(double x) { return call1<cosfn>("cos", x); }

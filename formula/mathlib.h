@@ -31,6 +31,8 @@ double exp(double x);
 double log(double x);
 double log10(double x);
 double pow(double x, double y);
+// pow without the exact square and cube path, for callers that tried it.
+double powguarded(double x, double y);
 double sin(double x);
 double cos(double x);
 double tan(double x);
