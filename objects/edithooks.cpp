@@ -1,11 +1,11 @@
 #include "objects/edithooks.h"
 
-#include "ui/msgbox.h"
+#include "formula/report.h"
 
 namespace {
 int notavailable()
 {
-    return tell("\n This editor is not available yet. \n");
+    return report(reportkind::message, "\n This editor is not available yet. \n");
 }
 }
 
@@ -35,12 +35,12 @@ bool additem(attrlines&, int, const std::string&)
     return false;
 }
 
-int showtextpage(const char*, const char*, const std::vector<std::string>& lines)
+int showtextpage(const char* caption, const char*, const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines)
         text += line;
-    return msgbox(text.c_str());
+    return report(reportkind::message, text, caption);
 }
 
 int editnumbers(double*, int, const char*)

@@ -12,7 +12,7 @@
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "ui/boxsettings.h"
-#include "ui/msgbox.h"
+#include "formula/report.h"
 
 namespace {
 constexpr int keyf1 = 315;
@@ -63,13 +63,11 @@ int fu1::show()
     if (commentfits(width, screenlines(int(std::strlen(fu::text())))))
         text += "\n\n\r" + std::string(note->text());
     for (;;) {
-        setboxtitle(" User defined Function ");
         setfootertext("<esc> <enter>");
-        int key = msgbox(text.c_str());
+        int key = report(reportkind::message, text, " User defined Function ");
         if (key != keyf1)
             return key;
-        setboxtitle(" I N F O ");
-        msgbox(fuhelp);
+        report(reportkind::message, fuhelp, " I N F O ");
     }
 }
 
@@ -82,7 +80,7 @@ int fuconst::show()
     text += std::string(" has the value: \n\r ") + number + "                 ";
     if (commentfits(int(text.size()), 0))
         text += "\n\n\r" + std::string(note->text());
-    return msgbox(text.c_str());
+    return report(reportkind::message, text);
 }
 
 int fuvector::show()
