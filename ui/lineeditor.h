@@ -45,6 +45,12 @@ public:
     bool insert = true;
     bool nextinsert = true;   // insert mode of the next edit
     bool preselect = true;    // a starting text is replaced by the first typed character
+
+private:
+    bool begin(const char* buffer);
+    keycode run(char* buffer);
+    void leavefresh(keycode k);
+    void editingkey(keycode k);
 };
 
 // Typed numbers: Up and Down also finish, codes 32 to 127 are typed,
