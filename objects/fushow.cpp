@@ -1,4 +1,5 @@
 // The information boxes of the simple objects.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -53,9 +54,10 @@ bool fu1::commentfits(int width, int usedlines) const
 
 int fu1::show()
 {
+    // Fifty blanks widen the box, as far as the screen allows.
     std::string head = "Function: " + signature() + " ";
-    int width = int(head.size()) + 50;
-    std::string text = head + std::string(width, ' ') + "\n\r";
+    int width = std::min(int(head.size()) + 50, limits::screencolumns - 2);
+    std::string text = head + std::string(std::max(0, width - int(head.size())), ' ') + "\n\r";
     if (ownvars)
         text += "has static local variables\n\r";
     text += contextline("Context: local (\"%s\")\n\r", "Context: \"%s\"\n\r");
