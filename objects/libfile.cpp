@@ -94,11 +94,6 @@ fu1* readanobject(std::istream& in)
     return readrecord(in, bad);
 }
 
-static bool atend(std::istream& in)
-{
-    return in.eof() || (in.good() && in.peek() == EOF);
-}
-
 static void keeprest(std::istream& in, std::streampos from, libraryread* rest)
 {
     if (!rest)
@@ -129,7 +124,7 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
     const std::string text = file.stream.str();
     int count = 0, kept = 0;
     bool fault = false;
-    while (in.good()) {
+    while (in.good() && in.peek() != EOF) {
         std::streampos start = in.tellg();
         bool bad;
         fu1* object = readrecord(in, bad);
@@ -142,13 +137,15 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
         if (bad) {
             ++kept;
             in.clear();
-            size_t stop = atend(in) ? text.size() : size_t(in.tellg());
-            if (rest)
+            std::streamoff at = in.tellg();
+            size_t stop = at < 0 ? text.size() : size_t(at);
+            if (rest) {
                 rest->unread.push_back(text.substr(size_t(start), stop - size_t(start)));
+                if (rest->unread.back().back() != '\n')
+                    rest->unread.back().push_back('\n');
+            }
             continue;
         }
-        if (atend(in))
-            break;
         report(reportkind::unexpected, " readanobject returns 0 but no EOF (readlib) ");
         keeprest(in, start, rest);
         fault = true;
