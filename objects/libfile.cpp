@@ -1,14 +1,17 @@
 #include "objects/libfile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <locale>
 
 #include "formula/chain.h"
+#include "formula/limits.h"
 #include "formula/report.h"
 #include "objects/context.h"
 #include "objects/factory.h"
 #include "objects/fu1.h"
 #include "platform/core/files.h"
+#include "plots/filenames.h"
 
 // One trailing CR of every line goes, so files with CR LF ends read the
 // same as those written here.
@@ -162,8 +165,10 @@ std::string backupname(const std::string& path)
 {
     size_t slash = path.rfind('/');
     size_t base = slash == std::string::npos ? 0 : slash + 1;
-    std::string stem = path.substr(base, path.find('.', base) - base);
-    return path.substr(0, base) + stem.substr(0, 8) + ".bak";
+    std::vector<char> name(path.begin() + base, path.end());
+    name.resize(std::max(name.size(), size_t(limits::shortnamelength)) + sizeof ".bak", 0);
+    shortname(name.data(), "bak");
+    return path.substr(0, base) + name.data();
 }
 
 // Which objects a file gets: with foreign, own objects and the foreign
