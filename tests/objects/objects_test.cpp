@@ -12,6 +12,7 @@
 #include "objects/comment.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
+#include "ui/objcount.h"
 
 namespace {
 
@@ -211,6 +212,25 @@ TEST_F(objects, constantmcalcisanunexpectedcall)
     EXPECT_EQ(c.mcalc(nullptr), nullptr);
     ASSERT_EQ(recordedreports().size(), 1u);
     EXPECT_EQ(recordedreports()[0].kind, reportkind::unexpected);
+}
+
+TEST_F(objects, everykindbalancestheinstancecount)
+{
+    objcounts before = objcountstate();
+    {
+        std::unique_ptr<fu1> f(function("f", "#static s; s = x", "x"));
+        f->note = new comment("c");
+        ASSERT_TRUE(f->implement(1, 0));
+        std::unique_ptr<fu1> copy(f->clone());
+        fuconst c(1);
+        fuvector v(f.get());
+        objcounts during = objcountstate();
+        // Four objects, a comment, a parser and two own stores.
+        EXPECT_EQ(during.sum - before.sum, 23 * 4 + 11 + 197 + 257 * 2);
+    }
+    objcounts after = objcountstate();
+    EXPECT_EQ(after.live, before.live);
+    EXPECT_EQ(after.sum, before.sum);
 }
 
 }  // namespace
