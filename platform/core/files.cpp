@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <clocale>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -326,9 +325,4 @@ bool linereader::next(std::string& line)
     }
     ++count;
     return true;
-}
-
-void cnumericlocale()
-{
-    std::setlocale(LC_NUMERIC, "C");
 }
