@@ -150,10 +150,10 @@ void list2way::showfrom(int32_t n)
     while (last - top < pagelen - 1 && top > first)
         top--;
     drawpage(top);
+    current = n;
+    lineshown(n, n);
     box->barrow = int16_t(n - top + 1);
     box->drawline(true, colors);
-    lineshown(n, n);
-    current = n;
 }
 
 void list2way::redraw()
@@ -161,9 +161,10 @@ void list2way::redraw()
     int16_t bar = box->barrow;
     int32_t line = current;
     drawpage(current - (bar - 1));
+    current = line;
+    lineshown(line, line);
     box->barrow = bar;
     box->drawline(true, colors);
-    current = line;
 }
 
 bool list2way::lineup()

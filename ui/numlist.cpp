@@ -2,7 +2,9 @@
 
 #include "formula/evalstate.h"
 #include "formula/varman.h"
+#include "formula/parser.h"
 #include "ui/askinput.h"
+#include "ui/inputdialogs.h"
 #include "ui/msgbox.h"
 #include "ui/palette.h"
 #include "ui/screen.h"
@@ -42,6 +44,7 @@ void numlist::otherkey(int& key)
 void numlist::editvalues()
 {
     for (;;) {
+        inputparser().answer = values[current];
         asknumber(" edit value ", values[current]);
         int k = lastaskkey();
         if (k == keyup)
