@@ -211,6 +211,17 @@ bool list2way::linedown()
     return true;
 }
 
+bool list2way::stepedit(int key)
+{
+    bool step = key == keys::up || key == keys::down;
+    if (key == keys::up)
+        lineup();
+    else if (key == keys::down)
+        linedown();
+    redraw();
+    return step;
+}
+
 void list2way::scrollpage(bool down, int& delay)
 {
     for (int i = 0; i < pagelen; i++) {
