@@ -269,8 +269,8 @@ void list2way::findtext()
         search.reset(new (std::nothrow) char[size_t(n) + 1]());
     if (!search)
         return;
-    std::unique_ptr<char[]> text(new char[size_t(n) + 1]);
-    if (!asktext(" enter text string ", text.get(), n) || !text[0])
+    std::unique_ptr<char[]> text(new (std::nothrow) char[size_t(n) + 1]);
+    if (!text || !asktext(" enter text string ", text.get(), n) || !text[0])
         return;
     lowercase(text.get());
     strcpy(search.get(), text.get());
