@@ -70,13 +70,15 @@ protected:
 constexpr int editbuffersize = 1051;
 
 // The editor's shared state: the changed flag and the version kept by
-// beginedit (one editor at a time).
+// beginedit (one editor at a time).  The kept parser's code refers to the
+// kept store, so both come back together.
 struct editsave {
     bool changed = false;
     char* text = nullptr;          // 1051 bytes, allocated once
     int16_t nargs = 0;
     int16_t nvalues = 0;
     parser* keptparser = nullptr;
+    varman* keptvars = nullptr;
     char argletters[limits::arglistlength + 1] = {};
     bool wasimplemented = false;
 };

@@ -1,4 +1,5 @@
 // The information boxes of the simple objects.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,6 +13,8 @@
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "ui/boxsettings.h"
+#include "ui/listbox.h"
+#include "ui/palette.h"
 #include "formula/report.h"
 
 namespace {
@@ -53,9 +56,10 @@ bool fu1::commentfits(int width, int usedlines) const
 
 int fu1::show()
 {
+    // Fifty blanks widen the box, as far as the screen allows.
     std::string head = "Function: " + signature() + " ";
-    int width = int(head.size()) + 50;
-    std::string text = head + std::string(width, ' ') + "\n\r";
+    int width = std::min(int(head.size()) + 50, limits::screencolumns - 2);
+    std::string text = head + std::string(std::max(0, width - int(head.size())), ' ') + "\n\r";
     if (ownvars)
         text += "has static local variables\n\r";
     text += contextline("Context: local (\"%s\")\n\r", "Context: \"%s\"\n\r");
@@ -98,5 +102,7 @@ int fuvector::show()
     }
     if (hascomment())
         lines.push_back("\n\n\r" + std::string(note->text()));
+    setboxcolors(colorof(171), colorof(172), colorof(173), colorof(174), colorof(175));
+    setlistcolors(colorof(176), colorof(177), colorof(178), colorof(179));
     return showtextpage(" constant vector ", " <enter> ", lines);
 }
