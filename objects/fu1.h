@@ -32,7 +32,13 @@ public:
     // Function editor: caption and the kind's item lines.
     virtual void edittitle();                           // 16
     virtual bool edititems(attrlines& lines);           // 17
-    // Keeps the version before an edit in the editor's save area.
+    // The edit transaction.  beginedit keeps the current version (text,
+    // letters, counts, parser and own store) in editstate and leaves the
+    // object unimplemented; false without memory.  restoreedit brings the
+    // kept text and letters back: with withparser also the kept parser and
+    // store (the edit ends), without them the object is implemented again
+    // when next used (the edit goes on); false.  commitedit drops the kept
+    // version and runs the identity check; true.
     virtual bool beginedit();                           // 18
     virtual bool restoreedit(uint8_t withparser);       // 19
     virtual bool commitedit();                          // 20
