@@ -10,6 +10,7 @@
 
 #include "formula/cnumber.h"
 #include "formula/recordio.h"
+#include "objects/fuinfinite.h"
 
 sumrecord::sumrecord() : rot(std::numbers::pi / 2)
 {
@@ -35,6 +36,8 @@ bool sumrecord::hasfactor() const
 
 char sumrecord::indexvar() const
 {
+    if (ownerfu)
+        return ownerfu->sumvar;
     return '0';
 }
 
@@ -82,11 +85,11 @@ void writenumber(std::ostream& out, const char* key, double value)
 }
 }
 
-void sumrecord::save(std::ostream& out) const
+void sumrecord::save(std::ostream& out)
 {
     if (!ownerfu && !ownercalc)
         return;
-    out << tag + 1 << '\n';
+    out << tag() + 1 << '\n';
     out << "@MODE\n" << modetext(mode, altplus) << '\n';
     out << (accel ? "ACCEL" : "NOACCEL") << '\n';
     if (!infinite)
@@ -95,7 +98,7 @@ void sumrecord::save(std::ostream& out) const
         out << "@VORLAUF\n" << leadin << '\n';
     if (kritconv != defaultkritconv)
         out << "@KRITCONV\n" << kritconv << '\n';
-    out << "@END " << tag + 2 << '\n';
+    out << "@END " << tag() + 2 << '\n';
 }
 
 namespace {

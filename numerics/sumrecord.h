@@ -5,6 +5,7 @@
 #include <iosfwd>
 
 #include "formula/complex.h"
+#include "objects/saveable.h"
 
 class fuinfinite;
 class calculator;
@@ -13,15 +14,12 @@ class calculator;
 constexpr short defaultleadin = 20;
 constexpr short defaultkritconv = 30;
 
-class sumrecord {
+class sumrecord : public saveable {
 public:
-    static constexpr int recordtype = 4;
-    static constexpr const char* tag = "@@SUMRECORD";
-
     sumrecord();
     sumrecord(const sumrecord& other) = default;
     sumrecord& operator=(const sumrecord&) = default;
-    virtual ~sumrecord() = default;
+    ~sumrecord() override = default;
 
     void reset();
     bool hasfactor() const;
@@ -32,9 +30,11 @@ public:
     bool acceleratedinfinite() const { return infinite && accel; }
 
     // The "@SUMRECORD" block; nothing without an owner.
-    virtual void save(std::ostream& out) const;
+    void save(std::ostream& out) override;
     // Reads the lines after the tag line up to its end line.
-    virtual bool learn(std::istream& in);
+    bool learn(std::istream& in) override;
+    int typenumber() const override { return typeids::sumrecord; }
+    const char* tag() const override { return "@@SUMRECORD"; }
 
     fuinfinite* ownerfu = nullptr;
     calculator* ownercalc = nullptr;
