@@ -52,6 +52,10 @@ public:
     // 'X' index letter.  True when something changed.
     bool editcommand(int code);
 
+    // First index and step as constants from the settings; rotation and
+    // phase as the chosen argument's letter or a constant.
+    bool buildslots();
+
     // Gives a summand its label and help line.
     static void labelsummand(slotcomp* c);
     bool accelerating() const;

@@ -100,6 +100,14 @@ bool slotcomp::settext(const char* formula)
     return true;
 }
 
+void slotcomp::dropspare()
+{
+    if (spare)
+        spare->vars = nullptr;
+    destroyparser(spare);
+    spare = nullptr;
+}
+
 int16_t slotcomp::countvalues()
 {
     nvalues = text && *text ? nfvformula(text) : 0;
@@ -125,6 +133,7 @@ bool slotcomp::compiletext(int compilemode)
         return false;
     parser* p = spare;
     spare = nullptr;
+    p->vars = nullptr;   // a store left here is an object's, never the spare's
     p->reset();
     p->owner = owner;
     p->diag = owner ? owner->diag : nullptr;
@@ -144,8 +153,10 @@ bool slotcomp::compiletext(int compilemode)
 void slotcomp::postcompile()
 {
     stamp = 0;
-    if (!spare->isimplemented())
+    if (!spare->isimplemented()) {
+        spare->vars = nullptr;
         return;
+    }
     if (spare->type == 1 && spare->valuecount == 1) {
         fold(*spare);
     } else {
@@ -157,11 +168,12 @@ void slotcomp::postcompile()
             nvalues = code->valuecount;
         }
         if (spare) {
-            if (owner && spare->vars == owner->ownvars)
-                spare->vars = nullptr;
+            spare->vars = nullptr;
             spare->reset();
         }
     }
+    if (spare)
+        spare->vars = nullptr;
     if (!spare)
         spare = new (std::nothrow) parser;
     setcurrent();

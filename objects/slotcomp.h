@@ -51,6 +51,10 @@ public:
     int show() override;
     int edit() override;
 
+    // Deletes the spare parser (it lives until the program ends otherwise,
+    // and with it the shared state).
+    static void dropspare();
+
     const char* formula() const { return text ? text : ""; }
     const char* caption() const { return description ? description : label; }
 
