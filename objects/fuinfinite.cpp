@@ -18,6 +18,10 @@
 #include "objects/slotcomp.h"
 #include "objects/usagewarnings.h"
 
+namespace {
+constexpr unsigned char sumfailed = 3;   // error byte of a summation that failed
+}
+
 const sumslotinfo sumslots[fuinfinite::slots] = {
     {"Summand", "Expression defining the sequence element", 'S', "@SUMMAND"},
     {"First index", "Index of first summand", '1', "@STARTAT"},
@@ -115,9 +119,8 @@ int fuinfinite::countvalues()
     nvalues = 0;
     if (!complete())
         return 0;
-    int last = hasfactor() ? phaseangle : stepsize;
-    for (int i = 0; i <= last; i++)
-        if (slot[i]->countvalues() != 1)
+    for (int i = 0; i < slots; i++)
+        if (used(i) && slot[i]->countvalues() != 1)
             return 0;
     nvalues = settings->mode == 'e' ? 2 : 1;
     return nvalues;
@@ -139,16 +142,23 @@ void fuinfinite::labelslots()
         }
 }
 
+// Components in the order of compiling and fingerprinting.
+const int fuinfinite::order[slots] = {firstindex, stepsize, rotation, phaseangle, summand};
+
+bool fuinfinite::used(int which) const
+{
+    return which < rotation || hasfactor();
+}
+
 // The settings' components with the object's letters, then the summand
 // with the summation index as one more letter.
 bool fuinfinite::compileall(markset& marks, int mode)
 {
-    int last = hasfactor() ? phaseangle : stepsize;
-    for (int i = firstindex; i <= last + 1; i++) {
-        int which = i <= last ? i : summand;
-        if (which == summand) {
+    for (int which : order) {
+        if (!used(which))
+            continue;
+        if (which == summand)
             std::snprintf(extraargs, sizeof extraargs, "%s%c", argletters, sumvar);
-        }
         bool compiled = slot[which]->compile(mode, &marks);
         extraargs[0] = 0;
         if (!compiled)
@@ -205,13 +215,9 @@ bool fuinfinite::recordfingerprint()
     }
     uint32_t bytes = shared.print->nbytes();
     uint32_t records = shared.print->nrecords();
-    static const int order[] = {firstindex, stepsize, rotation, phaseangle, summand};
-    for (int i : order) {
-        if ((i == rotation || i == phaseangle) && !hasfactor())
-            continue;
-        if (!slot[i]->implement())
+    for (int i : order)
+        if (used(i) && !slot[i]->implement())
             return false;
-    }
     fpregister(bytes, records);
     return true;
 }
@@ -229,8 +235,7 @@ double fuinfinite::calcx(double x)
 bool fuinfinite::evaluatesettings(double* args)
 {
     double* fields[] = {&settings->first, &settings->step, &settings->rot, &settings->phase};
-    int last = hasfactor() ? phaseangle : stepsize;
-    for (int i = firstindex; i <= last; i++) {
+    for (int i = firstindex; i < slots && used(i); i++) {
         *fields[i - firstindex] = slot[i]->value(args);
         if (shared.error)
             return false;
@@ -283,7 +288,7 @@ void fuinfinite::reportrun(int code)
 {
     bool breakrequested = shared.error == evalbreak;
     disablestop();
-    if (code != suminterrupted && shared.reportswitch != 0) {
+    if (code != suminterrupted && shared.reportswitch > 0) {
         if (code == sumevalerror && !settings->acceleratedinfinite())
             reportf(reportkind::message,
                     "\n Runtime error during infinite summation in step %-11.0f \n\r Computation aborted \n",
@@ -304,5 +309,5 @@ void fuinfinite::reportrun(int code)
         }
     }
     if (code != sumevalerror)
-        shared.error = breakrequested ? evalbreak : 3;
+        shared.error = breakrequested ? evalbreak : sumfailed;
 }

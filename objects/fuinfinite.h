@@ -59,6 +59,9 @@ public:
     // Gives a summand its label and help line.
     static void labelsummand(slotcomp* c);
     bool accelerating() const;
+    // Whether the summation type uses the component.
+    bool used(int which) const;
+    static const int order[];
     bool hasfactor() const;
     // "Summation ..." and "Acceleration: on/off" of the view and the editor.
     std::string typeline() const;

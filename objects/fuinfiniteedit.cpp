@@ -27,8 +27,7 @@ bool fuinfinite::edititems(attrlines& lines)
     std::snprintf(index, sizeof index, "Summation index: %c \n\n\r", sumvar);
     bool ok = additem(lines, '4', typeline() + "\n\r") && additem(lines, '5', accelline() + "\n\n\r") &&
               additem(lines, 'S', slottext(slot[summand])) && additem(lines, 'X', index);
-    int last = hasfactor() ? phaseangle : stepsize;
-    for (int i = firstindex; ok && i <= last; i++)
+    for (int i = firstindex; ok && i < slots && used(i); i++)
         ok = additem(lines, sumslots[i].key, slottext(slot[i]));
     return ok && additem(lines, '6', "Options\n\n\r");
 }
@@ -103,7 +102,7 @@ int fuinfinite::edit()
 bool fuinfinite::editcommand(int code)
 {
     for (int i = 0; i < slots; i++)
-        if (code == sumslots[i].key && (i < rotation || hasfactor()))
+        if (code == sumslots[i].key && used(i))
             return slot[i]->edit();
     switch (code) {
     case '4': return choosetype();

@@ -30,8 +30,7 @@ void fuinfinite::save(std::ostream& out)
         ownvars->save(out);
     settings->save(out);
     out << "@SUMVAR\n" << sumvar << '\n';
-    static const int order[] = {summand, firstindex, stepsize, rotation, phaseangle};
-    for (int i : order)
+    for (int i = 0; i < slots; i++)
         if (slot[i]) {
             out << sumslots[i].recordkey << '\n';
             slot[i]->save(out);

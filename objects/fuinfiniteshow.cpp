@@ -45,8 +45,7 @@ int fuinfinite::show()
     char index[40];
     std::snprintf(index, sizeof index, "Summation Index: '%c'\n\n\r", sumvar);
     lines.push_back(index);
-    int last = hasfactor() ? phaseangle : stepsize;
-    for (int i = firstindex; i <= last; i++)
+    for (int i = firstindex; i < slots && used(i); i++)
         lines.push_back(slottext(slot[i]));
     lines.push_back(slottext(slot[summand]));
     if (hascomment())
