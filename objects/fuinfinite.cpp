@@ -309,5 +309,5 @@ void fuinfinite::reportrun(int code)
         }
     }
     if (code != sumevalerror)
-        shared.error = breakrequested ? evalbreak : sumfailed;
+        shared.error = breakrequested ? (unsigned char)evalbreak : sumfailed;
 }

@@ -199,10 +199,8 @@ double slotcomp::value(double* args)
 
 double* slotcomp::values(double* args)
 {
-    if (mode == 2) {
-        *args = constant;
-        return args;
-    }
+    if (mode == 2)
+        return &constant;
     if (code)
         code->calc(args);
     return shared.result;

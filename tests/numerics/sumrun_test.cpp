@@ -50,6 +50,11 @@ TEST(Sumrun, FiniteSumWithStepEndsOnLastIndex)
     r.partial = r.result;   // what the monitored run accumulates
     r.runstate = 2;
     EXPECT_EQ(sumresult(r), "\n Finite sum = 22");
+
+    // Breakpoint 0 is none: a sum that ends at index 0 is complete.
+    sumrecord upto0 = finite(-3, 0, 1);
+    EXPECT_EQ(sumrun(&f, &upto0, nullptr), sumcomplete);
+    EXPECT_EQ(upto0.result.re, -6.0);
 }
 
 // A direct infinite run stops after kritconv negligible terms in a row;
