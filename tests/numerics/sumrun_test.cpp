@@ -17,12 +17,13 @@ struct probe : seriesterm {
     double (*f)(double);
     std::vector<double> seen;
     double failat = NAN;
+    unsigned char failure = evalruntime;
     explicit probe(double (*term)(double)) : f(term) {}
     double calcx(double x) override
     {
         seen.push_back(x);
         if (x == failat)
-            shared.error = evalruntime;
+            shared.error = failure;
         return f(x);
     }
 };
@@ -115,15 +116,19 @@ TEST(Sumrun, FactorTypesTakeTheirPart)
     }
 }
 
-TEST(Sumrun, EvaluationErrorRemovesTheTerm)
+// An evaluation error or a stop request removes the term being added.
+TEST(Sumrun, FailedTermIsRemoved)
 {
-    sumrecord r = finite(1, 10, 1);
-    probe f([](double k) { return k; });
-    f.failat = 4;
-    EXPECT_EQ(sumrun(&f, &r, nullptr), sumevalerror);
-    EXPECT_EQ(r.result.re, 6.0);
-    EXPECT_EQ(r.doneindex, 3.0);
-    shared.error = 0;
+    for (unsigned char failure : {evalruntime, evalbreak}) {
+        sumrecord r = finite(1, 10, 1);
+        probe f([](double k) { return k; });
+        f.failat = 4;
+        f.failure = failure;
+        EXPECT_EQ(sumrun(&f, &r, nullptr), failure == evalbreak ? suminterrupted : sumevalerror);
+        EXPECT_EQ(r.result.re, 6.0);
+        EXPECT_EQ(r.doneindex, 3.0);
+        shared.error = 0;
+    }
 }
 
 TEST(Sumrun, MissingArgumentsEvaluateNothing)
