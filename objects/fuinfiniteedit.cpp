@@ -79,7 +79,10 @@ bool fuinfinite::restoreedit(uint8_t withparser)
     sumvar = keptsumvar;
     fitaccelerator();
     componentedited = false;
-    return fu1::restoreedit(withparser);
+    fu1::restoreedit(withparser);
+    if (!withparser)
+        stamp = 0;   // the working copies compile again
+    return false;
 }
 
 bool fuinfinite::commitedit()

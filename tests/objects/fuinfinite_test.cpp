@@ -180,6 +180,43 @@ TEST_F(infinitesums, FailedSummationSetsTheErrorByte)
     shared.error = 0;
 }
 
+// The edit works on copies: undo brings the former version back, leaving
+// without keeping puts the originals back, keeping drops them.
+TEST_F(infinitesums, EditTransaction)
+{
+    put("DESKTOP.LIB", library);
+    open();
+    fuinfinite* f = find("pi12");
+    ASSERT_TRUE(f);
+    guarded g{{1}};
+    double before = f->tcalc(g.args);
+    slotcomp* original = f->slot[fuinfinite::summand];
+
+    auto change = [&] {
+        f->slot[fuinfinite::summand]->settext("2*a/n^2");
+        f->settings->mode = '+';
+        f->sumvar = 'm';
+    };
+    ASSERT_TRUE(f->beginedit());
+    EXPECT_NE(f->slot[fuinfinite::summand], original);
+    change();
+    f->restoreedit(0);
+    EXPECT_STREQ(f->slot[fuinfinite::summand]->formula(), "a/n^2");
+    EXPECT_EQ(f->settings->mode, '-');
+    EXPECT_EQ(f->sumvar, 'n');
+    EXPECT_EQ(f->tcalc(g.args), before);
+    change();
+    f->restoreedit(1);
+    EXPECT_EQ(f->slot[fuinfinite::summand], original);
+    EXPECT_EQ(f->tcalc(g.args), before);
+
+    ASSERT_TRUE(f->beginedit());
+    f->slot[fuinfinite::summand]->settext("2*a/n^2");
+    f->commitedit();
+    EXPECT_NEAR(f->tcalc(g.args), 2 * before, 1e-15);
+    EXPECT_EQ(f->settings->ownerfu, f);
+}
+
 struct slotcomps : libdir {
     fuinfinite owner;
     void TearDown() override
