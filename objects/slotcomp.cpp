@@ -16,9 +16,11 @@
 #include "formula/parser.h"
 #include "objects/edithooks.h"
 #include "objects/fu.h"
+#include "ui/boxframe.h"
 #include "ui/linelist.h"
 #include "ui/msgbox.h"
 #include "ui/objcount.h"
+#include "ui/screen.h"
 
 namespace {
 constexpr int slotclass = 73;
@@ -255,11 +257,24 @@ int slotcomp::show()
 
 int slotcomp::edit()
 {
+    setboxcolors(7, 1, 15, 7, 15);
+    eschint(3);
     std::string line = formula();
-    std::string title = std::string(" ") + (caption() ? caption() : "") + " ";
-    if (editline(line, limits::formulalength, title.c_str()) == 27)
-        return false;
-    if (!settext(line.c_str()))
+    int key;
+    {
+        boxframe box(5, 5, int16_t(screencols() - 5), int16_t(screenrows()));
+        textbackground(7);
+        textcolor(4);
+        clrwindow(7);
+        pushcursor();
+        textcolor(16);
+        textbackground(15);
+        cprintf("%s\r", owner ? owner->signature().c_str() : "");
+        popcursor();
+        cprintf("\nEdit the component: \n\r%s\n\n\r", caption() ? caption() : "");
+        key = editline(line, limits::formulalength, "");
+    }
+    if (key == 27 || !settext(line.c_str()))
         return false;
     if (owner)
         clearimplemented(owner);
