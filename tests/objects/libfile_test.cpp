@@ -11,12 +11,13 @@
 
 namespace {
 
-// One record of every kind built, with a comment and a foreign origin.
+// One record of every kind built, with a comment, a foreign origin and a
+// variable store.
 const char* const desktop =
     "@@FU1\nf\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
     "@@FUCONST\nc\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
     "@@FUVECTOR\nv\n0\n3\n@HERKUNFT\nA.LIB\n@DATA\n1\n2\n-3.25\n@@END FUVECTOR\n"
-    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@END FU1\n";
+    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
 
 std::string withcrlf(const std::string& text)
 {
@@ -126,10 +127,14 @@ TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
     EXPECT_EQ(get("DESKTOP.LIB"), first + "\n" + second);
 
     // A tag of no object kind at object level is a fault too.
-    put("DESKTOP.LIB", first + "@@FUNM\n");
-    chain list;
-    EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1);
-    EXPECT_EQ(list.count, 1);
+    for (const char* stray : {"@@FUNM\n", "@@VARMAN\n@@END VARMAN\n"}) {
+        sink.seen.clear();
+        put("DESKTOP.LIB", first + stray);
+        chain list;
+        EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1) << stray;
+        EXPECT_EQ(list.count, 1);
+        EXPECT_EQ(sink.count("readanobject finds naked VARMAN"), stray[2] == 'V');
+    }
 }
 
 TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
