@@ -14,6 +14,7 @@
 #include "formula/limits.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
+#include "formula/report.h"
 #include "objects/edithooks.h"
 #include "objects/fu.h"
 #include "ui/boxframe.h"
@@ -165,7 +166,7 @@ void slotcomp::postcompile()
         mode = 1;
         std::swap(code, spare);
         if (code->valuecount != nvalues) {
-            tell("\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
+            reportf(reportkind::message, "\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
                  int(code->valuecount), int(nvalues));
             nvalues = code->valuecount;
         }
