@@ -1,5 +1,6 @@
 #include "objects/fuinfinite.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -257,7 +258,7 @@ double fuinfinite::tcalc(double* args)
     // the caller's array; the copy of an outer evaluation of this object
     // comes back afterwards.
     double own[limits::arglistlength + 1];
-    std::memcpy(own, args, sizeof(double) * nargs);
+    std::memcpy(own, args, sizeof(double) * std::min<int>(nargs, limits::arglistlength));
     double* outer = argvector;
     argvector = own;
     settings->reset();
