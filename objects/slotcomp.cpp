@@ -122,7 +122,12 @@ bool slotcomp::compile(int compilemode, markset* marks)
     if (!text)
         return false;
     installmarkset(marks);
-    if (!compiletext(compilemode)) {
+    // A compile ends the implementation pass it runs in; the owner's next
+    // component must still run inside the pass that implements the owner.
+    fu* current = pass().current;
+    bool compiled = compiletext(compilemode);
+    pass().current = current;
+    if (!compiled) {
         stamp = 0;
         return false;
     }

@@ -7,7 +7,9 @@
 
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/compile.h"
 #include "formula/markset.h"
+#include "formula/parser.h"
 #include "numerics/sumrecord.h"
 #include "objects/context.h"
 #include "objects/fuinfinite.h"
@@ -178,6 +180,23 @@ TEST_F(infinitesums, FailedSummationSetsTheErrorByte)
     find("pole")->tcalc(g.args);
     EXPECT_EQ(shared.error, evalruntime);
     shared.error = 0;
+}
+
+// Formulas call the sums by name; a summand that calls another infinite
+// sum runs it one accelerator level deeper: sum over k >= 2 of
+// (zeta(k) - 1) = 1.
+TEST_F(infinitesums, FormulasCallSumsAndSumsNest)
+{
+    put("DESKTOP.LIB", library + infinite("zetas", "a", 1, "++\nACCEL\n", 'k', "a*(zeta(k)-1)", "2"));
+    open();
+    parser p;
+    ASSERT_NE(p.compile("zeta(2)+altln(1)", "", compilemode::normal), 0);
+    ASSERT_TRUE(p.implement());
+    EXPECT_NEAR(p.calc0(), std::numbers::pi * std::numbers::pi / 6 + std::numbers::ln2, 1e-14);
+    ASSERT_NE(p.compile("zetas(1)", "", compilemode::normal), 0);
+    ASSERT_TRUE(p.implement());
+    EXPECT_NEAR(p.calc0(), 1.0, 1e-13);
+    EXPECT_EQ(shared.error, evalok);
 }
 
 // The edit works on copies: undo brings the former version back, leaving
