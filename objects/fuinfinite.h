@@ -26,7 +26,8 @@ public:
     bool implement(uint8_t force, uint16_t level) override;
     bool recordfingerprint() override;
     bool listcode() override;
-    int maxargs() const override { return 52; }
+    // The summation index takes the last letter.
+    int maxargs() const override { return limits::arglistlength - 1; }
     fu1* clone() const override;
     double tcalc(double* args) override;
     double* mcalc(double* args) override;
