@@ -20,16 +20,14 @@ static void touch(int library)
         touchlibrary(library);
 }
 
-static bool sameidentity(const fu* object, const char* name, int nargs, int nvalues)
-{
-    return object->nargs == nargs && object->nvalues == nvalues && std::strcmp(object->name, name) == 0;
-}
-
-fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin)
+// The first object of list of that identity and origin (any for -1)
+// other than skip.
+static fu1* lookup(const chain& list, const char* name, int nargs, int nvalues, int origin, const fu* skip)
 {
     for (listnode* node = list.head; node; node = node->next) {
         fu1* object = static_cast<fu1*>(node);
-        if (sameidentity(object, name, nargs, nvalues) && (origin < 0 || object->origin == origin))
+        if (object != skip && object->nargs == nargs && object->nvalues == nvalues
+            && (origin < 0 || object->origin == origin) && std::strcmp(object->name, name) == 0)
             return object;
     }
     return nullptr;
@@ -37,19 +35,17 @@ fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues,
 
 fu1* findresident(const chain& list, const char* name, int nargs, int nvalues)
 {
-    return findresidentat(list, name, nargs, nvalues, -1);
+    return lookup(list, name, nargs, nvalues, -1, nullptr);
+}
+
+fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin)
+{
+    return lookup(list, name, nargs, nvalues, origin, nullptr);
 }
 
 fu1* findidentity(const char* name, int nargs, int nvalues, int origin, const fu* skip)
 {
-    if (!context)
-        return nullptr;
-    for (listnode* node = context->head; node; node = node->next) {
-        fu1* object = static_cast<fu1*>(node);
-        if (object != skip && object->origin == origin && sameidentity(object, name, nargs, nvalues))
-            return object;
-    }
-    return nullptr;
+    return context ? lookup(*context, name, nargs, nvalues, origin, skip) : nullptr;
 }
 
 bool isown(const fu* object)
