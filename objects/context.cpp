@@ -116,6 +116,15 @@ bool savecontext()
 // A sink that answers no key the question knows would ask forever.
 constexpr int maxquestions = 1000;
 
+// The listing as a text page at least 60 columns wide.
+static void showchanges(const char* name)
+{
+    constexpr int listingwidth = 60;
+    std::string title = std::string(" Changes to be saved in \"") + (name ? name : "") + "\" ";
+    std::string text = context ? context->changelisting : std::string();
+    report(reportkind::page, text + "\n" + std::string(listingwidth, ' '), title.c_str(), 7);
+}
+
 static bool isyes(int key)
 {
     return key == 'y' || key == 'Y';
@@ -135,10 +144,8 @@ int asksavechanges(const char* caption)
             return 0;
         if (key == 27)
             break;
-        if (key == 'l' || key == 'L') {
-            std::string title = std::string(" Changes to be saved in \"") + (name ? name : "") + "\" ";
-            report(reportkind::message, context ? context->changelisting : std::string(), title.c_str(), 7);
-        }
+        if (key == 'l' || key == 'L')
+            showchanges(name);
     }
     return -1;
 }
