@@ -4,10 +4,10 @@
 
 #include "formula/evalstate.h"
 #include "formula/report.h"
-#include "formula/standins.h"
 #include "objects/fu1.h"
 #include "ui/hoststate.h"
 #include "ui/keys.h"
+#include "ui/statusbox.h"
 
 pcontext* context = nullptr;
 chain* localobjects = nullptr;
@@ -61,7 +61,7 @@ int readlibrary()
     context->kept = libraryread();
     int count;
     {
-        statusscope status(std::string("\n reading ") + name + " ");
+        statusbox::scope status(programstatus(), "\n reading %s ", name);
         count = readlib(librarypath(currentlibrary), *context, &context->kept);
     }
     // readlib has told why a file could not be read at all.
