@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <locale>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -232,6 +233,25 @@ TEST_F(records, constantsandvectors)
     // A missing end line rejects the record.
     EXPECT_EQ(readone("@@FUCONST\nc\n0\n1\n@DATA\n1\n2\n"), nullptr);
     EXPECT_TRUE(reported("fuconst::learn"));
+}
+
+// A stream locale with a decimal comma and digit groups changes nothing.
+TEST_F(records, numbersignorethestreamlocale)
+{
+    struct grouped : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+        char do_thousands_sep() const override { return '.'; }
+        std::string do_grouping() const override { return "\3"; }
+    };
+    fuvector v;
+    v.setname("v");
+    v.reserve(1234);
+    v.nvalues = 1234;
+    v.elements[0] = 0.5;
+    std::ostringstream out;
+    out.imbue(std::locale(out.getloc(), new grouped));
+    v.save(out);
+    EXPECT_EQ(out.str().substr(0, 32), "@@FUVECTOR\nv\n0\n1234\n@DATA\n0.5\n0\n");
 }
 
 TEST_F(records, factorymakesthesimplekindsandreportsstrayblocks)
