@@ -9,32 +9,6 @@ int notavailable()
 }
 }
 
-int editline(std::string&, int, const char*)
-{
-    notavailable();
-    return 27;
-}
-
-bool editfunction(fu1&)
-{
-    notavailable();
-    return false;
-}
-
-bool endeditcheck(fu1&, int)
-{
-    return true;
-}
-
-void seteditcaption(const char*)
-{
-}
-
-bool additem(attrlines&, int, const std::string&)
-{
-    return false;
-}
-
 int showtextpage(const char* caption, const char*, const std::vector<std::string>& lines)
 {
     std::string text;
