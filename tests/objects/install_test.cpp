@@ -58,7 +58,7 @@ installed describe(fu1* object)
         d.value = c->val;
     else if (auto* v = dynamic_cast<fuvector*>(object))
         d.value = v->elements[0];
-    else
+    else if (object->nargs == 0)
         d.value = object->value();
     return d;
 }
