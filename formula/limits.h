@@ -47,4 +47,5 @@ constexpr int shortnamelength = 8;      // characters of a name before its exten
 constexpr int arglisttextlength = 108;  // typed argument list of a name input
 constexpr int extensionlength = 9;      // typed "#" extension of a name input
 constexpr int installformulalength = 1034;  // formula typed when installing
+constexpr int derivativevalues = 55;    // values of an object that the vector derivatives take
 }

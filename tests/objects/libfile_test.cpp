@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 
 #include "formula/evalstate.h"
@@ -10,12 +11,13 @@
 
 namespace {
 
-// One record of every kind built, with a comment and a foreign origin.
+// One record of every kind built, with a comment, a foreign origin and a
+// variable store.
 const char* const desktop =
     "@@FU1\nf\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
     "@@FUCONST\nc\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
     "@@FUVECTOR\nv\n0\n3\n@HERKUNFT\nA.LIB\n@DATA\n1\n2\n-3.25\n@@END FUVECTOR\n"
-    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@END FU1\n";
+    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
 
 std::string withcrlf(const std::string& text)
 {
@@ -229,6 +231,46 @@ TEST(libfilename, backupNameKeepsEightCharactersOfTheStem)
     EXPECT_EQ(backupname("DESKTOP.LIB"), "DESKTOP.bak");
     EXPECT_EQ(backupname("/w/d.x/LONGNAME1.LIB"), "/w/d.x/LONGNAME.bak");
     EXPECT_EQ(backupname("a.b.lib"), "a.bak");
+}
+
+}  // namespace
+
+namespace {
+
+struct names : libdir {};
+
+TEST_F(names, caseTwinsAndLongNamesAreLeftOutAndReportedOnce)
+{
+    // Spelled exactly: saving would resolve a case twin to the first file.
+    for (const char* name : {"a.lib", "A.LIB", "DESKTOP.LIB", "desktop.lib", "abcdefgh.lib", "abcdefghi.lib", "x.lb"})
+        std::ofstream(at(name)) << "";
+    open();
+    EXPECT_EQ(librarycount(), 3);
+    EXPECT_STREQ(libraryname(2), "A.LIB");
+    EXPECT_STREQ(libraryname(3), "abcdefgh.lib");
+    EXPECT_EQ(librarynumber("abcdefghi.lib"), 0);
+    EXPECT_EQ(librarynumber("abcdefghi.li"), 0);  // never cut
+    EXPECT_EQ(librarypath(librarynumber("a.lib")), at("A.LIB"));
+    EXPECT_EQ(librarypath(1), at("DESKTOP.LIB"));
+
+    fillfilemap(dir, *shared.strings);  // a second scan reports nothing new
+    EXPECT_EQ(sink.count("\"" + at("a.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("desktop.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("abcdefghi.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.seen.size(), 3u);
+}
+
+TEST_F(names, theDesktopIsFoundInAnyLetterCase)
+{
+    put("Desktop.Lib", "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n");
+    open();
+    EXPECT_EQ(context->count, 1);
+    EXPECT_TRUE(sink.seen.empty());
+    static_cast<fu1*>(context->head)->setmark('e');
+    ASSERT_TRUE(savecontext());
+    std::vector<std::string> files;
+    listfiles(dir, "*", files);
+    EXPECT_EQ(files, (std::vector<std::string>{"Desktop.bak", "Desktop.Lib"}));
 }
 
 }  // namespace
