@@ -103,7 +103,7 @@ TEST_F(records, roundtripisbyteidentical)
         "@@FU1\nf\n2\n1\n@HERKUNFT\nOTHER.LIB\n@@COMMENT\nsquare sum\n@@END COMMENT\n@DATA\n"
         "@ARGS\nxy\n@FORMULA\nx*x+y*y\n@@END FU1\n"
         "@@FU1\ncount\n0\n1\n@DATA\n@ARGS\n\n@FORMULA\n#static n; n = n + 1\n@@VARMAN\nn= 3\n@@END VARMAN\n@@END FU1\n"
-        "@@FU1\ng#2\n1\n2\n@DATA\n@ARGS\nt\n@FORMULA\nt, 2*t\n@@END FU1\n"
+        "@@FU1\ng\n1\n2\n@DATA\n@ARGS\nt\n@FORMULA\nt, 2*t\n@@END FU1\n"
         "@@FUCONST\nthird\n0\n1\n@DATA\n0.3333333333333333\n@@END FUCONST\n"
         "@@FUCONST\nbig\n0\n1\n@DATA\n1e+300\n@@END FUCONST\n"
         "@@FUVECTOR\nv\n0\n3\n@DATA\n1\n-2.5\n3.141592653589793\n@@END FUVECTOR\n";
