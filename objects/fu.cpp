@@ -45,7 +45,7 @@ fu::fu(const fu& source) : listnode(), saveable(source)
         ownvars = new (std::nothrow) varman(*source.ownvars);
     if (!diag || (source.ownvars && !ownvars))
         failed = 1;
-    // Letters first: setformula counts them.
+    // A new buffer; the counts stay those of the source.
     if (source.formula || source.argletters[0])
         setformula(source.text(), source.argletters);
     nargs = source.nargs;
@@ -187,7 +187,7 @@ void jitfailure(fu* object)
     --jitreportsleft;
     std::string text = "\n Component \"" + object->signature()
         + "\" was unimplemented when called. \n\r Attempted just-in-time-implementation: failed. \n\r Computation aborted.";
-    if (object->diag)
+    if (object->diag && object->diag->state != 0)
         text += " \"" + object->diag->compilertext + "\" \n\r" + object->diag->message();
     report(reportkind::message, text);
 }
