@@ -19,8 +19,6 @@ constexpr int fuclass = 23;
 constexpr int formulagrowth = 11;
 }
 
-int jitreportsleft = 1;
-
 void clearsums(fletcher3& sums)
 {
     sums = fletcher3{};
@@ -182,9 +180,9 @@ void copyword(uint32_t& target, uint32_t source)
 
 void jitfailure(fu* object)
 {
-    if (jitreportsleft < 0)
+    if (shared.reportswitch < 0)
         return;
-    --jitreportsleft;
+    --shared.reportswitch;
     std::string text = "\n Component \"" + object->signature()
         + "\" was unimplemented when called. \n\r Attempted just-in-time-implementation: failed. \n\r Computation aborted.";
     if (object->diag && object->diag->state != 0)
