@@ -19,6 +19,8 @@ constexpr int fuclass = 23;
 constexpr int formulagrowth = 11;
 }
 
+short& jitreportsleft = shared.reportswitch;
+
 void clearsums(fletcher3& sums)
 {
     sums = fletcher3{};
