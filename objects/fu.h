@@ -86,5 +86,5 @@ void copyword(uint32_t& target, uint32_t source);
 // limited by the report switch (no report while it is negative; each
 // report uses one).  The caller then sets the evaluator's error byte to 2.
 void jitfailure(fu* object);
-// The report switch under the name the tests of the kinds use.
+// The same budget: jitfailure spends the report switch.
 extern short& jitreportsleft;
