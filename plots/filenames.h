@@ -21,6 +21,7 @@ uint8_t isfilename(const char* name);
 // unchanged.  name must hold 8 + 1 + the extension + 1 bytes.
 char* shortname(char* name, const char* extension);
 // Asks for the name of a new file (at most 12 characters) into buffer; an
-// empty buffer on Esc.  An existing file is taken when it is oldname, or
-// any existing file when oldname is "*2OK".
+// empty buffer on Esc or an empty input.  An existing file is taken when it is oldname, or
+// any existing file when oldname is "*2OK".  buffer holds limits::pathlength
+// bytes.
 char* newfilename(char* buffer, const char* oldname, const char* extension);

@@ -48,8 +48,8 @@ public:
 
     // Line n formatted and cut at width, in linebuf; current is left at n.
     const char* textof(int32_t n);
-    // Searches first hit of `search` in [from, to] (either direction); 0 when
-    // none, current unchanged.
+    // The first line from .. to (downward when to < from) that holds the
+    // search text; 0 when none.  current is unchanged.
     int32_t find(int32_t from, int32_t to);
 
     listcolors colors;
@@ -62,12 +62,15 @@ public:
     std::unique_ptr<listbox> box;
 
 protected:
+    // Formats into linebuf, never beyond its end (for formatline).
+    void linef(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // Bytes of linebuf: width + screen columns + 1.
     int bufsize = 0;
 
 private:
-    void drawcurrent(bool top);
+    void drawcurrent(bool attop);
     void cutline();
+    void drawpage(int32_t top);
     void scrollpage(bool down, int& delay);
     void gotoline();
     void findtext();

@@ -1,8 +1,10 @@
 // The window of a scrolling list: a framed box (or a bare rectangle) with
-// a page of rows, a highlighted bar and the list's colours.
+// a page of rows, a highlighted bar and the list's colours.  Destroying it
+// restores the screen beneath.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "ui/boxframe.h"
 
@@ -24,7 +26,7 @@ bool listnoframepending();
 // The legend text of the next framed box (at most 478 characters).
 void boxdefaults(const char* text);
 
-class listbox : public boxframe {
+class listbox {
 public:
     // Negative legend rows, or a pending no-frame flag: no frame.
     listbox(int16_t left, int16_t top, int16_t right, int16_t bottom, uint8_t frame1, uint8_t frame2,
@@ -50,12 +52,19 @@ public:
     int screeny(int row) const { return top + row; }
 
     colorpair normal, normalopened, highlight, highlightopened;
+    // Frame included; without a frame left and top are one cell before the
+    // rectangle, so that interior cell (1, 1) is its first.
+    int16_t left = 0, top = 0, right = 0, bottom = 0;
     int16_t width = 0, height = 0;
     int16_t nextrow = 1, barrow = 0;
     bool framed = true;
     bool failed = false;
 
 private:
+    // The framed box, or the bare saved rectangle; restores the screen.
+    std::unique_ptr<screensave> under;
+
+    void selectinterior() const;
     void paintrow(int row, const colorpair& p);
     void writerow(int row, const char* text, const listcolors& c);
 };

@@ -6,10 +6,11 @@
 
 class list2way;
 
+enum class listwrite { written, notopened, notwritten };
 // Lines from .. until, each cut at the list's width and followed by a line
-// feed, written to path through the atomic save.  False (nothing replaced)
-// when any write, flush or close failed.
-bool writelines(list2way& list, int32_t from, int32_t until, const std::string& path);
+// feed, written to path through the atomic save; on failure the file is
+// left as it was.
+listwrite writelines(list2way& list, int32_t from, int32_t until, const std::string& path);
 // Lines from .. until printed as one list print job; false when the job
 // did not start or failed.
 bool printlines(list2way& list, int32_t from, int32_t until);
