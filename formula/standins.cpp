@@ -12,21 +12,6 @@ bool databaseinuse()
     return false;
 }
 
-std::string fullname(const fu*)
-{
-    return "?";
-}
-
-int originlibrary(const fu*)
-{
-    return 0;
-}
-
-bool implementcomponent(fu*, int)
-{
-    return false;
-}
-
 void messagebox(const char* caption, int, const char* text)
 {
     report(reportkind::message, std::string(caption) + text);

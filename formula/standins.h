@@ -17,8 +17,9 @@ fu* resolvecomponent(const char* name, int argc, int valuecount, bool multi, nam
 // The function database's answer for names the search did not find.
 bool databaseinuse();
 
-// Object family: the display name, the origin library, and the
-// implementation (pass mode 4: the fingerprint operation instead).
+// Object family (objects/fucalls.cpp): the display name, the origin
+// library, and the implementation (pass mode 4: the fingerprint operation
+// instead).
 std::string fullname(const fu* object);
 int originlibrary(const fu* object);
 bool implementcomponent(fu* object, int passmode);

@@ -8,6 +8,7 @@
 #include "formula/chain.h"
 #include "formula/evalstate.h"
 #include "formula/slist.h"
+#include "objects/fu.h"
 
 chain* localobjects = nullptr;
 int currentlibrary = 0;
@@ -119,8 +120,7 @@ void changerecclear()
 {
 }
 
-// No user object exists yet that could be made ready.
 bool readycomponent(fu* callee)
 {
-    return false;
+    return callee->recordfingerprint();
 }
