@@ -23,6 +23,10 @@ fudaba::fudaba()
     entries.reserve(100 * (size_t(highestlibrary()) + 1));
     addlibrary();
     position.mode = sortmode::caseinsensitive;
+    ::touchlibrary = [](int n) {
+        if (database)
+            database->touchlibrary(n);
+    };
 }
 
 fudaba::~fudaba()

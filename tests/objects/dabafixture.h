@@ -61,7 +61,7 @@ protected:
         fs::create_directories(dir);
         write("DESKTOP.LIB", dabafiles::desktop);
         write("ALPHA.LIB", dabafiles::alpha);
-        //write("alpha.lib", dabafiles::beta);
+        write("alpha.lib", dabafiles::beta);
         write("beta.lib", dabafiles::beta);
         write("averyverylongname.lib", dabafiles::beta);
         setworkdirectory(dir.string());
