@@ -18,12 +18,12 @@
 
 namespace {
 
-// Brings the database up to date and shows the list at the current
-// position.
-void refresh(dabalist& list)
+// Brings the database up to date (in the order in force, or in mode) and
+// shows the list at the current position.
+void refresh(dabalist& list, sortmode mode = sortmode::none)
 {
     fudaba& db = list.db;
-    db.update(db.order(), false);
+    db.update(mode == sortmode::none ? db.order() : mode, false);
     long i = db.findcurrent();
     list.showat(i >= 0 ? i : db.position.index);
 }
@@ -215,7 +215,7 @@ void dabacopy(dabalist& list, bool move)
     uint16_t serial = 0;
     int written = writeinto(*object, target, create, serial);
     if (written == 0) {
-        refresh(list);
+        refresh(list, keep);
         return;
     }
     if (move && eraseobject(e.name, e.arguments, e.values, source))
@@ -223,8 +223,7 @@ void dabacopy(dabalist& list, bool move)
     db.position.entry.library = int16_t(written);
     db.position.entry.serial = serial;
     db.remember(0, list.index());
-    db.update(keep, false);
-    refresh(list);
+    refresh(list, keep);
 }
 
 void dabaerase(dabalist& list)

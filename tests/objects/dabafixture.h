@@ -16,7 +16,7 @@
 
 namespace dabafiles {
 
-inline std::string fu1(const char* name, int args, const char* letters, const char* formula,
+inline std::string formularecord(const char* name, int args, const char* letters, const char* formula,
                        const char* comment = nullptr, const char* origin = nullptr, int values = 1)
 {
     std::ostringstream s;
@@ -39,14 +39,15 @@ inline std::string constant(const char* name, const char* value, const char* com
     return s.str();
 }
 
-// DESKTOP.LIB holds a foreign copy of ALPHA.LIB's g; "alpha.lib" differs
+// DESKTOP.LIB holds a foreign copy of ALPHA.LIB's g and a name too long
+// to be listed; "alpha.lib" differs
 // from ALPHA.LIB only in case and the long names are not listed.
-inline const std::string desktop = fu1("f", 1, "x", "x*x") + fu1("g", 1, "x", "x+1", nullptr, "ALPHA.LIB");
-inline const std::string alpha = fu1("g", 1, "x", "x+1", "adds one") + fu1("g", 2, "xy", "x+y")
-    + constant("Cspeed", "299792458", "speed of light") + constant("e2", "7.38905609893065")
-    + fu1("thisnameislongerthanthirtycharacters", 0, "", "1");
-inline const std::string beta = fu1("k", 1, "x", "g(x)+g(x,x)") + fu1("m", 0, "", "g+f(2)")
-    + fu1("n", 0, "", "g#2") + fu1("G", 0, "", "sort##(3,1,2)*Cspeed");
+inline const std::string desktop = formularecord("f", 1, "x", "x*x") + formularecord("g", 1, "x", "x+1", nullptr, "ALPHA.LIB")
+    + formularecord("thisnameislongerthanthirtycharacters", 0, "", "1");
+inline const std::string alpha = formularecord("g", 1, "x", "x+1", "adds one") + formularecord("g", 2, "xy", "x+y")
+    + constant("Cspeed", "299792458", "speed of light") + constant("e2", "7.38905609893065");
+inline const std::string beta = formularecord("k", 1, "x", "g(x)+g(x,x)") + formularecord("m", 0, "", "g+f(2)")
+    + formularecord("n", 0, "", "g#2") + formularecord("G", 0, "", "sort##(3,1,2)*Cspeed", nullptr, nullptr, 3);
 
 }  // namespace dabafiles
 

@@ -29,8 +29,7 @@ TEST_F(database, indexesownobjectsofregisteredlibrariesonly)
     EXPECT_EQ(highestlibrary(), 3);
     fudaba db;
     ASSERT_TRUE(db.update(sortmode::chronologic, false));
-    // The foreign copy of g in DESKTOP.LIB and the long name are left out;
-    // serials count the long name all the same.
+    // The foreign copy of g in DESKTOP.LIB and the long name are left out.
     EXPECT_EQ(listing(db.entries), "f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3");
     EXPECT_EQ(db.entry(8)->serial, 4);
     // The library list told of the two files it leaves out, once each.
@@ -48,7 +47,7 @@ TEST_F(database, sortmodes)
     } cases[] = {
         {sortmode::casesensitive, "Cspeed/0@2 G/0@3 e2/0@2 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
         {sortmode::caseinsensitive, "Cspeed/0@2 e2/0@2 f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
-        {sortmode::byvalues, "Cspeed/0@2 e2/0@2 f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
+        {sortmode::byvalues, "Cspeed/0@2 e2/0@2 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3 G/0@3"},
         {sortmode::byarguments, "Cspeed/0@2 e2/0@2 G/0@3 m/0@3 n/0@3 f/1@1 g/1@2 k/1@3 g/2@2"},
         {sortmode::bycontext, "f/1@1 Cspeed/0@2 e2/0@2 g/1@2 g/2@2 G/0@3 k/1@3 m/0@3 n/0@3"},
         {sortmode::chronologic, "f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3"},
@@ -86,7 +85,7 @@ TEST_F(database, rescansonlymarkedlibraries)
 {
     fudaba db;
     ASSERT_TRUE(db.update(sortmode::casesensitive, false));
-    write("beta.lib", dabafiles::fu1("q", 3, "xyz", "x"));
+    write("beta.lib", dabafiles::formularecord("q", 3, "xyz", "x"));
     EXPECT_TRUE(db.exists("k", 1, 1, 3));  // not marked: not read again
     db.touchlibrary(3);
     EXPECT_FALSE(db.exists("k", 1, 1, 3));
