@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "objects/context.h"
 #include "objects/fudaba.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/ui/hostrun.h"
@@ -15,6 +16,11 @@ namespace {
 
 using namespace dabafiles;
 
+// What the context held after the list closed.
+std::string changelog;
+int libraryafter;
+int residentsafter;
+
 void mainlistloop()
 {
     parser first;
@@ -23,15 +29,19 @@ void mainlistloop()
     databasemainlist();
     databasemainlist();  // opens again where it was left
     database = nullptr;
+    changelog = context->changelog;
+    libraryafter = currentlibrary;
+    residentsafter = context->count;
 }
 
-// "name values args library" of the list lines in a dump.
-std::vector<std::string> listed(const std::string& dump)
+// "name values args library" of the list lines in a dump, for a list
+// whose frame stands in column left.
+std::vector<std::string> listed(const std::string& dump, size_t left = 10)
 {
     std::vector<std::string> lines;
     std::istringstream in(dump);
     for (std::string row; std::getline(in, row);) {
-        std::istringstream words(row.size() > 10 && row[9] == '|' ? row.substr(10, 62) : "");
+        std::istringstream words(row.size() > left && row[left - 1] == '|' ? row.substr(left, 62) : "");
         std::string index, name, rest, word;
         if (!(words >> index >> name) || index.find_first_not_of("0123456789") != std::string::npos)
             continue;
@@ -50,9 +60,9 @@ protected:
         delete context;  // the run makes its own
         context = nullptr;
     }
-    static std::vector<std::string> screen(const hostrun& run, const char* name)
+    static std::vector<std::string> screen(const hostrun& run, const char* name, size_t left = 10)
     {
-        return listed(plainfile(run.out + "/" + name + ".txt"));
+        return listed(plainfile(run.out + "/" + name + ".txt"), left);
     }
 };
 
@@ -94,6 +104,49 @@ TEST_F(mainlist, copymoveanderasewritethefiles)
     EXPECT_EQ(read("NEWLIB.LIB"), constant("e2", "7.38905609893065"));
     EXPECT_EQ(read("DESKTOP.LIB"), desktop);
     EXPECT_EQ(read("alpha.lib"), beta);
+}
+
+// f belongs to the active context: the resident copy moves, DESKTOP.LIB
+// stays as it is, and writing beta.lib keeps the context's change log.
+TEST_F(mainlist, movingfromtheactivecontextmovestheresidentobject)
+{
+    hostrun run = runscript("<Down><Down>m1beta<Enter><dump moved><Esc><Esc>", mainlistloop);
+    ASSERT_EQ(run.status, 0);
+    std::vector<std::string> shown = screen(run, "moved");
+    ASSERT_EQ(shown.size(), 10u);
+    EXPECT_EQ(shown[2], "f ( 1) DESKTOP.LIB");
+    EXPECT_EQ(shown[3], "f ( 1) beta.lib");
+    EXPECT_EQ(read("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(read("beta.lib"), beta + formularecord("f", 1, "x", "x*x"));
+    EXPECT_NE(changelog.find("Deleted:"), std::string::npos);
+    EXPECT_EQ(residentsafter, 2);
+}
+
+TEST_F(mainlist, gotovisitsalibraryandcomesback)
+{
+    hostrun run = runscript("<Home>g<Esc><Esc><Esc>", mainlistloop);
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(libraryafter, 1);  // DESKTOP.LIB
+    EXPECT_EQ(residentsafter, 3);
+    EXPECT_EQ(read("ALPHA.LIB"), alpha);
+}
+
+TEST_F(mainlist, grepandcallfinderlists)
+{
+    hostrun run = runscript("fiLIGHT<Enter><dump grep><Esc>"
+                            "<Down><Down><Down><Down>fc<dump calls>g<dump back>"
+                            "fCsort##<Enter><dump sorts><Esc>"
+                            "fCg<Enter>0<Enter><dump plain><Esc>"
+                            "<Tab><dump again><Esc><Esc><Esc>",
+                            mainlistloop);
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(screen(run, "grep", 17), (std::vector<std::string>{"Cspeed ( 0) ALPHA.LIB"}));
+    EXPECT_NE(plainfile(run.out + "/grep.txt").find(" Grep (case-i.) \"LIGHT\" "), std::string::npos);
+    EXPECT_EQ(screen(run, "calls", 17), (std::vector<std::string>{"k ( 1) beta.lib"}));
+    EXPECT_NE(plainfile(run.out + "/calls.txt").find(" Calls to g(1) "), std::string::npos);
+    EXPECT_EQ(screen(run, "sorts", 17), (std::vector<std::string>{"G#3 ( 0) beta.lib"}));
+    EXPECT_EQ(screen(run, "plain", 17), (std::vector<std::string>{"m ( 0) beta.lib"}));
+    EXPECT_EQ(screen(run, "again", 17), (std::vector<std::string>{"m ( 0) beta.lib"}));
 }
 
 }  // namespace
