@@ -182,10 +182,12 @@ bool leavecontext(const char* caption)
 
 bool quitprogram()
 {
+    if (!context)
+        return true;  // nothing was ever opened, nothing to save
     bool closerequested = host().closerequested.exchange(false);
     host().stop = false;
     flushkeys();
-    if (!context || context->quitdone)
+    if (context->quitdone)
         return false;
     if (changelevel(false) == 0 && !closerequested
         && !isyes(report(reportkind::message, "\n Quit (y/n) ? \n")))

@@ -79,7 +79,7 @@ bool savecontext();
 int asksavechanges(const char* caption);
 // True when the context may be left (saved when the user asked so).
 bool leavecontext(const char* caption);
-// True when the program may end.
+// True when the program may end (at once when no context was made).
 bool quitprogram();
 
 // The context list window.

@@ -1,14 +1,17 @@
 #include "objects/libfile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <locale>
 
 #include "formula/chain.h"
+#include "formula/limits.h"
 #include "formula/report.h"
 #include "objects/context.h"
 #include "objects/factory.h"
 #include "objects/fu1.h"
 #include "platform/core/files.h"
+#include "plots/filenames.h"
 
 // One trailing CR of every line goes, so files with CR LF ends read the
 // same as those written here.
@@ -94,11 +97,6 @@ fu1* readanobject(std::istream& in)
     return readrecord(in, bad);
 }
 
-static bool atend(std::istream& in)
-{
-    return in.eof() || (in.good() && in.peek() == EOF);
-}
-
 static void keeprest(std::istream& in, std::streampos from, libraryread* rest)
 {
     if (!rest)
@@ -129,7 +127,7 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
     const std::string text = file.stream.str();
     int count = 0, kept = 0;
     bool fault = false;
-    while (in.good()) {
+    while (in.good() && in.peek() != EOF) {
         std::streampos start = in.tellg();
         bool bad;
         fu1* object = readrecord(in, bad);
@@ -142,13 +140,15 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
         if (bad) {
             ++kept;
             in.clear();
-            size_t stop = atend(in) ? text.size() : size_t(in.tellg());
-            if (rest)
+            std::streamoff at = in.tellg();
+            size_t stop = at < 0 ? text.size() : size_t(at);
+            if (rest) {
                 rest->unread.push_back(text.substr(size_t(start), stop - size_t(start)));
+                if (rest->unread.back().back() != '\n')
+                    rest->unread.back().push_back('\n');
+            }
             continue;
         }
-        if (atend(in))
-            break;
         report(reportkind::unexpected, " readanobject returns 0 but no EOF (readlib) ");
         keeprest(in, start, rest);
         fault = true;
@@ -165,8 +165,10 @@ std::string backupname(const std::string& path)
 {
     size_t slash = path.rfind('/');
     size_t base = slash == std::string::npos ? 0 : slash + 1;
-    std::string stem = path.substr(base, path.find('.', base) - base);
-    return path.substr(0, base) + stem.substr(0, 8) + ".bak";
+    std::vector<char> name(path.begin() + base, path.end());
+    name.resize(std::max(name.size(), size_t(limits::shortnamelength)) + sizeof ".bak", 0);
+    shortname(name.data(), "bak");
+    return path.substr(0, base) + name.data();
 }
 
 // Which objects a file gets: with foreign, own objects and the foreign

@@ -71,7 +71,7 @@ TEST_F(contextflow, changeLevelAndListing)
 TEST_F(contextflow, leavingTheDesktopAsksForForeignChangesAndSaves)
 {
     foreign->setmark('e');
-    sink.keys = {'x', 'l', 'y'};
+    sink.keys = {'x', 'l', 27, 'y'};  // Esc closes the listing
     EXPECT_TRUE(leavecontext(" Terminating "));
     EXPECT_EQ(sink.count("The contents of DESKTOP.LIB have changed."), 3);
     EXPECT_EQ(sink.count(" Changes to be saved in \"DESKTOP.LIB\" "), 1);

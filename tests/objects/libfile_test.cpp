@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 
 #include "formula/evalstate.h"
@@ -22,9 +23,10 @@ std::string withcrlf(const std::string& text)
     return std::regex_replace(text, std::regex("\n"), "\r\n");
 }
 
+// The i-th object of the context, from 0.
 fu1* object(int i)
 {
-    return static_cast<fu1*>(context->at(i));
+    return static_cast<fu1*>(context->at(i + 1));
 }
 
 struct libfile : libdir {};
@@ -123,11 +125,10 @@ TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
     ASSERT_TRUE(savecontext());
     EXPECT_EQ(get("DESKTOP.LIB"), first + "\n" + second);
 
-    sink.seen.clear();
-    put("DESKTOP.LIB", first + "@@VARMAN\n@@END VARMAN\n");
+    // A tag of no object kind at object level is a fault too.
+    put("DESKTOP.LIB", first + "@@FUNM\n");
     chain list;
     EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1);
-    EXPECT_EQ(sink.count("readanobject finds naked VARMAN"), 1);
     EXPECT_EQ(list.count, 1);
 }
 
@@ -229,6 +230,46 @@ TEST(libfilename, backupNameKeepsEightCharactersOfTheStem)
     EXPECT_EQ(backupname("DESKTOP.LIB"), "DESKTOP.bak");
     EXPECT_EQ(backupname("/w/d.x/LONGNAME1.LIB"), "/w/d.x/LONGNAME.bak");
     EXPECT_EQ(backupname("a.b.lib"), "a.bak");
+}
+
+}  // namespace
+
+namespace {
+
+struct names : libdir {};
+
+TEST_F(names, caseTwinsAndLongNamesAreLeftOutAndReportedOnce)
+{
+    // Spelled exactly: saving would resolve a case twin to the first file.
+    for (const char* name : {"a.lib", "A.LIB", "DESKTOP.LIB", "desktop.lib", "abcdefgh.lib", "abcdefghi.lib", "x.lb"})
+        std::ofstream(at(name)) << "";
+    open();
+    EXPECT_EQ(librarycount(), 3);
+    EXPECT_STREQ(libraryname(2), "A.LIB");
+    EXPECT_STREQ(libraryname(3), "abcdefgh.lib");
+    EXPECT_EQ(librarynumber("abcdefghi.lib"), 0);
+    EXPECT_EQ(librarynumber("abcdefghi.li"), 0);  // never cut
+    EXPECT_EQ(librarypath(librarynumber("a.lib")), at("A.LIB"));
+    EXPECT_EQ(librarypath(1), at("DESKTOP.LIB"));
+
+    fillfilemap(dir, *shared.strings);  // a second scan reports nothing new
+    EXPECT_EQ(sink.count("\"" + at("a.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("desktop.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("abcdefghi.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.seen.size(), 3u);
+}
+
+TEST_F(names, theDesktopIsFoundInAnyLetterCase)
+{
+    put("Desktop.Lib", "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n");
+    open();
+    EXPECT_EQ(context->count, 1);
+    EXPECT_TRUE(sink.seen.empty());
+    static_cast<fu1*>(context->head)->setmark('e');
+    ASSERT_TRUE(savecontext());
+    std::vector<std::string> files;
+    listfiles(dir, "*", files);
+    EXPECT_EQ(files, (std::vector<std::string>{"Desktop.bak", "Desktop.Lib"}));
 }
 
 }  // namespace

@@ -55,6 +55,8 @@ struct libdir : ::testing::Test {
     }
     void TearDown() override
     {
+        // The objects' parsers count too: the context goes first.
+        freecontext();
         first.reset();
         setreportsink(nullptr);
         setworkdirectory(".");
