@@ -12,7 +12,7 @@ bool databaseinuse()
     return false;
 }
 
-void messagebox(const char* caption, int, const char* text)
+void messagebox(const char* caption, int footer, const char* text)
 {
-    report(reportkind::message, std::string(caption) + text);
+    report(reportkind::message, text, caption, footer);
 }

@@ -32,5 +32,5 @@ struct statusscope {
     explicit statusscope(const std::string& text) { (void)text; }
 };
 
-// A message box with a caption and a message style.
-void messagebox(const char* caption, int style, const char* text);
+// A message box with a caption and a standard footer code.
+void messagebox(const char* caption, int footer, const char* text);

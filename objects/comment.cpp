@@ -7,9 +7,9 @@
 
 #include "formula/limits.h"
 #include "formula/recordio.h"
+#include "formula/report.h"
 #include "objects/edithooks.h"
 #include "objects/idable.h"
-#include "ui/msgbox.h"
 #include "ui/objcount.h"
 
 namespace {
@@ -104,7 +104,7 @@ int comment::show()
 {
     if (length() == 0)
         return 0;
-    return msgbox(buffer);
+    return report(reportkind::message, buffer, " Comment ");
 }
 
 int comment::editfor(const idable* object)

@@ -1,18 +1,28 @@
 #include "objects/edithooks.h"
 
-#include "ui/msgbox.h"
+#include <vector>
+
+#include "formula/report.h"
+#include "ui/boxsettings.h"
+#include "ui/inputdialogs.h"
+#include "ui/numlist.h"
+#include "ui/textlist.h"
 
 namespace {
 int notavailable()
 {
-    return tell("\n This editor is not available yet. \n");
+    return report(reportkind::message, "\n This editor is not available yet. \n");
 }
 }
 
-int editline(std::string&, int, const char*)
+int editline(std::string& text, int limit, const char* title)
 {
-    notavailable();
-    return 27;
+    std::vector<char> buffer(size_t(limit) + 1, 0);
+    text.copy(buffer.data(), size_t(limit));
+    keycode key = keyedinput(buffer.data(), int16_t(limit), 0, title);
+    if (key == 13)
+        text = buffer.data();
+    return key;
 }
 
 bool editfunction(fu1&)
@@ -35,18 +45,20 @@ bool additem(attrlines&, int, const std::string&)
     return false;
 }
 
-int showtextpage(const char*, const char*, const std::vector<std::string>& lines)
+int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines)
 {
-    std::string text;
+    textpage page;
     for (const std::string& line : lines)
-        text += line;
-    return msgbox(text.c_str());
+        page.addtext(line.c_str());
+    setboxtitle(caption);
+    setfootertext(footer);
+    return page.show();
 }
 
-int editnumbers(double*, int, const char*)
+int editnumbers(double* values, int n, const char* caption)
 {
-    notavailable();
-    return 27;
+    setboxtitle(caption);
+    return shownumlist(values, 0, n - 1);
 }
 
 bool showrpncode(parser&)

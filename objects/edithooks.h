@@ -1,7 +1,7 @@
-// What the editors and list windows do for the objects: line input,
-// the function editor, the identity check after an edit, text pages and
-// numeric lists.  Until those windows exist, objects/edithooks.cpp holds
-// stand-ins that say so; the windows' own code replaces that file.
+// What the editors and list windows do for the objects: line input, the
+// function editor, the identity check after an edit, text pages, numeric
+// lists and the code listing.  The function editor, its identity check and
+// the code listing are stand-ins here until their own code replaces them.
 #pragma once
 
 #include <string>

@@ -4,13 +4,14 @@
 
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
+#include "formula/report.h"
 #include "ui/msgbox.h"
 
 namespace {
 fu1* stray(const char* text)
 {
     msgstyle(2);
-    msgbox(text);
+    report(reportkind::message, text);
     return nullptr;
 }
 }

@@ -8,9 +8,9 @@
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
+#include "formula/report.h"
 #include "formula/varman.h"
 #include "objects/edithooks.h"
-#include "ui/msgbox.h"
 #include "ui/objcount.h"
 #include "ui/serial.h"
 
@@ -99,7 +99,7 @@ bool fu::recordfingerprint()
 bool fu::listcode()
 {
     if (!isimplemented() || !myparser) {
-        tell("The object is not implemented !");
+        report(reportkind::message, "The object is not implemented !");
         return false;
     }
     return showrpncode(*myparser);
@@ -180,5 +180,5 @@ void jitfailure(fu* object)
         + "\" was unimplemented when called. \n\r Attempted just-in-time-implementation: failed. \n\r Computation aborted.";
     if (object->diag)
         text += " \"" + object->diag->compilertext + "\" \n\r" + object->diag->message();
-    msgbox(text.c_str());
+    report(reportkind::message, text);
 }

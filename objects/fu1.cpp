@@ -16,6 +16,7 @@
 #include "formula/varman.h"
 #include "objects/edithooks.h"
 #include "objects/usagewarnings.h"
+#include "formula/report.h"
 #include "ui/msgbox.h"
 
 editsave editstate;
@@ -82,7 +83,7 @@ bool fu1::implement(uint8_t force, uint16_t level)
         }
     }
     if (isimplemented() && nvalues != myparser->valuecount) {
-        tell("\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
+        reportf(reportkind::message, "\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
              int(myparser->valuecount), int(nvalues));
         nvalues = myparser->valuecount;
     }
@@ -171,7 +172,7 @@ bool fu1::commitedit()
 void fu1::xcommands()
 {
     setmsgtime(500);
-    msgbox("xcommands");
+    report(reportkind::message, "xcommands");
 }
 
 void fu1::setmark(char letter)

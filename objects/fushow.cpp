@@ -1,4 +1,5 @@
 // The information boxes of the simple objects.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,7 +13,7 @@
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "ui/boxsettings.h"
-#include "ui/msgbox.h"
+#include "formula/report.h"
 
 namespace {
 constexpr int keyf1 = 315;
@@ -53,9 +54,10 @@ bool fu1::commentfits(int width, int usedlines) const
 
 int fu1::show()
 {
+    // Fifty blanks widen the box, as far as the screen allows.
     std::string head = "Function: " + signature() + " ";
-    int width = int(head.size()) + 50;
-    std::string text = head + std::string(width, ' ') + "\n\r";
+    int width = std::min(int(head.size()) + 50, limits::screencolumns - 2);
+    std::string text = head + std::string(std::max(0, width - int(head.size())), ' ') + "\n\r";
     if (ownvars)
         text += "has static local variables\n\r";
     text += contextline("Context: local (\"%s\")\n\r", "Context: \"%s\"\n\r");
@@ -63,13 +65,11 @@ int fu1::show()
     if (commentfits(width, screenlines(int(std::strlen(fu::text())))))
         text += "\n\n\r" + std::string(note->text());
     for (;;) {
-        setboxtitle(" User defined Function ");
         setfootertext("<esc> <enter>");
-        int key = msgbox(text.c_str());
+        int key = report(reportkind::message, text, " User defined Function ");
         if (key != keyf1)
             return key;
-        setboxtitle(" I N F O ");
-        msgbox(fuhelp);
+        report(reportkind::message, fuhelp, " I N F O ");
     }
 }
 
@@ -82,7 +82,7 @@ int fuconst::show()
     text += std::string(" has the value: \n\r ") + number + "                 ";
     if (commentfits(int(text.size()), 0))
         text += "\n\n\r" + std::string(note->text());
-    return msgbox(text.c_str());
+    return report(reportkind::message, text);
 }
 
 int fuvector::show()

@@ -5,7 +5,9 @@
 #include "platform/core/requests.h"
 #include "ui/host.h"
 #include "ui/hoststate.h"
+#include "ui/inputdialogs.h"
 #include "ui/keys.h"
+#include "ui/mathedit.h"
 #include "ui/menustate.h"
 #include "ui/reportbox.h"
 #include "ui/statusbox.h"
@@ -47,7 +49,11 @@ void calcmain()
     menus().clearflags();
     setreportsink(&boxreports());
     makestatusbox();
+    makeeditors();
     mainloop.load()();
+    editcleanup();
+    dropeditors();
+    dropinputparser();
     dropstatusbox();
     setreportsink(nullptr);
     postmain(msg::threadended);
