@@ -83,7 +83,6 @@ TEST(list2way, KeysMoveTheBarWithinTheLines)
         {"g-5<Enter><Enter>", 100, 0, 1},
         {"g55<Enter><Enter>", 100, 0, 55},
         {"g<Esc><Enter>", 100, 40, 40},
-        {"gnan<Enter><Enter>", 100, 40, 40},
         {"<Up><Down><PgUp><PgDn><Enter>", 1, 0, 1},
         {"<Home><Down><Down><Down><Down><Down><Down><Down><Enter>", 5, 0, 5},
         {"<Home><PgDn><Enter>", 5, 0, 5},

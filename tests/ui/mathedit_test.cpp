@@ -4,9 +4,12 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/ui/editrun.h"
 #include "tests/ui/goldenfiles.h"
+#include "formula/limits.h"
+#include "ui/inputdialogs.h"
 #include "ui/mathedit.h"
 
 namespace {
@@ -113,4 +116,26 @@ TEST(notepadedit, infoandrecognizer)
     EXPECT_TRUE(shows(e, "recognizer", "not available"));
     EXPECT_EQ(e.text, "");
     checkgoldenfiles(e.run.out, "notepadinfo");
+}
+
+TEST(mathedit, editorskeepformulaswithinthereaderslimit)
+{
+    // The computing thread's editors take no more than a library reader
+    // gives back: typing at a full formula changes nothing.
+    std::string start(size_t(limits::formulalength) - 1, '1'), text;
+    hostrun run = rundialogue("<End>23<Enter><End>(<Left><Tab>x<Enter>", [&] {
+        std::vector<char> buffer(size_t(limits::formulalength) + 1);
+        strcpy(buffer.data(), start.c_str());
+        notepadeditor()->lineedit(buffer.data());
+        text = buffer.data();
+        // lineinput edits with the math editor in the shared slot, then
+        // puts the previous editor back.
+        char formula[20] = "sin(x)";
+        lineinput(formula, 19);
+        EXPECT_STREQ(formula, "sin(x)(");
+        EXPECT_EQ(sharededitor(10)->maxlen, 10);
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(matheditor(), nullptr);   // dropped when the thread ended
+    EXPECT_EQ(text, start + "2");
 }
