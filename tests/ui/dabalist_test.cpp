@@ -81,12 +81,12 @@ TEST_F(mainlist, sortsandopensagainwhereitwasleft)
     EXPECT_EQ(screen(run, "again"), chrono);
 }
 
-// Copy g to beta.lib, copy it back (refused), move e2 to a new library,
-// erase k.
+// Copy g to beta.lib, copy it back (refused), copy g with two arguments
+// to beta.lib too, move e2 to a new library, erase k.
 TEST_F(mainlist, copymoveanderasewritethefiles)
 {
     hostrun run = runscript("<Down><Down><Down><Down>cbeta<Enter>"
-                            "calpha<Enter><dump refused><Esc>"
+                            "calpha<Enter><dump refused><Esc><Down>cbeta<Enter>"
                             "<Home><Down>mnewlib<Enter>y"
                             "<End><Up><Up><Del>y<dump erased><Esc><Esc>",
                             mainlistloop);
@@ -96,11 +96,14 @@ TEST_F(mainlist, copymoveanderasewritethefiles)
     EXPECT_EQ(screen(run, "erased"),
               (std::vector<std::string>{"Cspeed ( 0) ALPHA.LIB", "e2 ( 0) NEWLIB.LIB", "f ( 1) DESKTOP.LIB",
                                         "G#3 ( 0) beta.lib", "g ( 1) ALPHA.LIB", "g ( 1) beta.lib",
-                                        "g ( 2) ALPHA.LIB", "m ( 0) beta.lib", "n ( 0) beta.lib"}));
-    std::string g = formularecord("g", 1, "x", "x+1", "adds one");
-    EXPECT_EQ(read("ALPHA.LIB"), g + formularecord("g", 2, "xy", "x+y") + constant("Cspeed", "299792458", "speed of light"));
+                                        "g ( 2) ALPHA.LIB", "g ( 2) beta.lib", "m ( 0) beta.lib",
+                                        "n ( 0) beta.lib"}));
+    std::string g1 = formularecord("g", 1, "x", "x+1", "adds one");
+    std::string g2 = formularecord("g", 2, "xy", "x+y");
+    EXPECT_EQ(read("ALPHA.LIB"), g1 + g2 + constant("Cspeed", "299792458", "speed of light"));
     EXPECT_EQ(read("beta.lib"), formularecord("m", 0, "", "g+f(2)") + formularecord("n", 0, "", "g#2")
-                                    + formularecord("G", 0, "", "sort##(3,1,2)*Cspeed", nullptr, nullptr, 3) + g);
+                                    + formularecord("G", 0, "", "sort##(3,1,2)*Cspeed", nullptr, nullptr, 3) + g1
+                                    + g2);
     EXPECT_EQ(read("NEWLIB.LIB"), constant("e2", "7.38905609893065"));
     EXPECT_EQ(read("DESKTOP.LIB"), desktop);
     EXPECT_EQ(read("alpha.lib"), beta);
@@ -147,6 +150,24 @@ TEST_F(mainlist, grepandcallfinderlists)
     EXPECT_EQ(screen(run, "sorts", 17), (std::vector<std::string>{"G#3 ( 0) beta.lib"}));
     EXPECT_EQ(screen(run, "plain", 17), (std::vector<std::string>{"m ( 0) beta.lib"}));
     EXPECT_EQ(screen(run, "again", 17), (std::vector<std::string>{"m ( 0) beta.lib"}));
+}
+
+// F1 twice, Ins (no calculators yet), Alt+3 on f, back with 3 and with 0.
+TEST_F(mainlist, keyhelpviewandpositions)
+{
+    hostrun run = runscript("<F1><dump help><F1><dump info><Esc><Ins>"
+                            "<Down><Down><A-3><Home>3v<dump view><Esc>"
+                            "0v<dump previous><Esc><Esc><Esc>",
+                            mainlistloop);
+    ASSERT_EQ(run.status, 0);
+    auto shows = [&](const char* dump, const char* text) {
+        return plainfile(run.out + "/" + dump + ".txt").find(text) != std::string::npos;
+    };
+    EXPECT_TRUE(shows("help", "Key Reference: Database Main List"));
+    EXPECT_TRUE(shows("info", "\"ref2.wri\""));
+    // Memory 3 holds f; memory 0 the line left for it.
+    EXPECT_TRUE(shows("view", "Function: f(x)"));
+    EXPECT_TRUE(shows("previous", "The constant \"Cspeed\""));
 }
 
 }  // namespace
