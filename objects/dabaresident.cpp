@@ -1,10 +1,21 @@
 #include "objects/dabaresident.h"
 
 #include "objects/context.h"
+#include "objects/fu1.h"
 
-// No object of the local context can be made yet: its list is empty.
 bool residentidentities(std::vector<dabaheader>& objects)
 {
     objects.clear();
-    return localobjects != nullptr;
+    if (!context)
+        return false;
+    for (listnode* node = context->head; node; node = node->next) {
+        const fu1* object = static_cast<const fu1*>(node);
+        dabaheader h;
+        h.name = object->name;
+        h.arguments = object->nargs;
+        h.values = object->nvalues;
+        h.origin = object->origin;
+        objects.push_back(h);
+    }
+    return true;
 }

@@ -32,6 +32,7 @@ fudaba::fudaba()
 fudaba::~fudaba()
 {
     invalidateall();
+    ::touchlibrary = nullptr;
 }
 
 void fudaba::touchlibrary(int n)

@@ -26,12 +26,13 @@ class database : public dabadirectory {};
 TEST_F(database, indexesownobjectsofregisteredlibrariesonly)
 {
     EXPECT_STREQ(libraryname(2), "ALPHA.LIB");
-    EXPECT_EQ(highestlibrary(), 3);
+    EXPECT_EQ(highestlibrary(), 4);
     fudaba db;
     ASSERT_TRUE(db.update(sortmode::chronologic, false));
-    // The foreign copy of g in DESKTOP.LIB and the long name are left out.
-    EXPECT_EQ(listing(db.entries), "f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3");
-    EXPECT_EQ(db.entry(8)->serial, 4);
+    // The foreign copy of g in DESKTOP.LIB (and in the context) and the
+    // long name are left out.
+    EXPECT_EQ(listing(db.entries), "f/1@0 f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3");
+    EXPECT_EQ(db.entry(9)->serial, 4);
     // The library list told of the two files it leaves out, once each.
     ASSERT_EQ(recordedreports().size(), 2u);
     EXPECT_NE(recordedreports()[0].text.find("alpha.lib\" is not used"), std::string::npos);
@@ -45,13 +46,13 @@ TEST_F(database, sortmodes)
         sortmode mode;
         const char* order;
     } cases[] = {
-        {sortmode::casesensitive, "Cspeed/0@2 G/0@3 e2/0@2 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
-        {sortmode::caseinsensitive, "Cspeed/0@2 e2/0@2 f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
-        {sortmode::byvalues, "Cspeed/0@2 e2/0@2 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3 G/0@3"},
-        {sortmode::byarguments, "Cspeed/0@2 e2/0@2 G/0@3 m/0@3 n/0@3 f/1@1 g/1@2 k/1@3 g/2@2"},
-        {sortmode::bycontext, "f/1@1 Cspeed/0@2 e2/0@2 g/1@2 g/2@2 G/0@3 k/1@3 m/0@3 n/0@3"},
-        {sortmode::chronologic, "f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3"},
-        {sortmode::bylength, "f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3 e2/0@2 Cspeed/0@2"},
+        {sortmode::casesensitive, "Cspeed/0@2 G/0@3 e2/0@2 f/1@0 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
+        {sortmode::caseinsensitive, "Cspeed/0@2 e2/0@2 f/1@0 f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
+        {sortmode::byvalues, "Cspeed/0@2 e2/0@2 f/1@0 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3 G/0@3"},
+        {sortmode::byarguments, "Cspeed/0@2 e2/0@2 G/0@3 m/0@3 n/0@3 f/1@0 f/1@1 g/1@2 k/1@3 g/2@2"},
+        {sortmode::bycontext, "f/1@0 f/1@1 Cspeed/0@2 e2/0@2 g/1@2 g/2@2 G/0@3 k/1@3 m/0@3 n/0@3"},
+        {sortmode::chronologic, "f/1@0 f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3"},
+        {sortmode::bylength, "f/1@0 f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3 e2/0@2 Cspeed/0@2"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(db.update(c.mode, false));
@@ -72,6 +73,7 @@ TEST_F(database, compilerqueries)
     EXPECT_FALSE(db.exists("g", 1, 1, 1));  // only a foreign copy there
     EXPECT_EQ(db.findunique("g", 1, 1, 1), 1);
     EXPECT_EQ(db.findunique("g", 1, 1, 2), 0);  // the only holder excluded
+    EXPECT_EQ(db.findunique("f", 1, 1, 3), 1);  // resident objects do not count
     EXPECT_EQ(db.findunique("n", 0, 1, 0), 1);  // the last entry of the array
     EXPECT_EQ(db.findunique("h", 0, 1, 0), 0);
     namesused set;
@@ -90,7 +92,7 @@ TEST_F(database, rescansonlymarkedlibraries)
     db.touchlibrary(3);
     EXPECT_FALSE(db.exists("k", 1, 1, 3));
     EXPECT_TRUE(db.exists("q", 3, 1, 3));
-    EXPECT_EQ(db.count(), 6);
+    EXPECT_EQ(db.count(), 7);
 
     db.residenttracking = false;
     db.touchlibrary(0);
@@ -117,19 +119,19 @@ TEST_F(database, rememberedpositions)
 {
     fudaba db;
     ASSERT_TRUE(db.update(sortmode::casesensitive, false));
-    db.remember(3, 4);  // g/1 under the case-sensitive order
+    db.remember(3, 5);  // g/1 under the case-sensitive order
     db.sort(sortmode::bylength);
-    EXPECT_EQ(db.recall(3), 2);
-    EXPECT_STREQ(db.entry(2)->name, "g");
+    EXPECT_EQ(db.recall(3), 3);
+    EXPECT_STREQ(db.entry(3)->name, "g");
     EXPECT_EQ(db.recall(4), -1);
     EXPECT_EQ(db.recall(10), -1);
 
-    db.remember(5, 6);  // k, then k disappears
-    db.setcurrent(6);
+    db.remember(5, 5);  // k, then k disappears
+    db.setcurrent(5);
     write("beta.lib", "");
     db.touchlibrary(3);
     ASSERT_TRUE(db.update(sortmode::bylength, false));
-    EXPECT_EQ(db.recall(5), 6);  // same order: the stored index
+    EXPECT_EQ(db.recall(5), 5);  // same order: the stored index
     EXPECT_EQ(db.findcurrent(), -1);
     db.sort(sortmode::casesensitive);
     EXPECT_EQ(db.recall(5), -1);  // another order: never the stale index
