@@ -44,4 +44,5 @@ constexpr int listscrolldelay = 10;     // ms between lines of the first page sc
 constexpr int pathlength = 260;         // path buffers of the file-name dialogues
 constexpr int newnamelength = 12;       // characters typed as a new file name
 constexpr int shortnamelength = 8;      // characters of a name before its extension
+constexpr int derivativevalues = 55;    // values of an object that the vector derivatives take
 }

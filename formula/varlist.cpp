@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int keyup = 328, keydown = 336, keyf1 = 315;
+constexpr int keyf1 = 315;
 
 const char legend[] = "  <e> edit   <v> view function                 <esc> <enter> close  \n\r"
                       "  <w> edit other variable                                <F1> help ";
@@ -136,18 +136,10 @@ void varlistwindow::otherkey(int& key)
 // Up and Down end an edit, move the bar and edit the next record.
 void varlistwindow::editrecords()
 {
-    for (;;) {
+    do {
         lastinputkey = 0;
         editrecord(records[size_t(current)]);
-        int k = lastinputkey;
-        if (k == keyup)
-            lineup();
-        else if (k == keydown)
-            linedown();
-        redraw();
-        if (k != keyup && k != keydown)
-            return;
-    }
+    } while (stepedit(lastinputkey));
 }
 
 void varlistwindow::editrecord(const varref& r)

@@ -99,6 +99,12 @@ void freecontext()
     delete old;
 }
 
+static bool isdesktop()
+{
+    const char* name = libraryname(currentlibrary);
+    return name && std::strcmp(name, desktoplibrary) == 0;
+}
+
 bool savecontext()
 {
     const char* name = libraryname(currentlibrary);
@@ -106,20 +112,13 @@ bool savecontext()
         reportf(reportkind::message, "\n library %d has no file to save to \n", currentlibrary);
         return false;
     }
-    bool desktop = std::strcmp(name, desktoplibrary) == 0;
-    bool saved = writelib(librarypath(currentlibrary), *context, desktop, savemode::context, &context->kept);
+    bool saved = writelib(librarypath(currentlibrary), *context, isdesktop(), savemode::context, &context->kept);
     touch(currentlibrary);
     return saved;
 }
 
 // A sink that answers no key the question knows would ask forever.
 constexpr int maxquestions = 1000;
-
-static bool isdesktop()
-{
-    const char* name = libraryname(currentlibrary);
-    return name && std::strcmp(name, desktoplibrary) == 0;
-}
 
 static bool isyes(int key)
 {

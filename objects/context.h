@@ -24,6 +24,9 @@ public:
     libraryread kept;
     // quitprogram has run.
     bool quitdone = false;
+    // The context list shows a library reached from the database, and the
+    // database is open behind it.
+    bool foreignlibrary = false, databaseopen = false;
 };
 
 extern pcontext* context;

@@ -73,6 +73,15 @@ bool fu::makeparser()
     return false;
 }
 
+void fu::replacestore(varman* store)
+{
+    if (myparser && myparser->vars == ownvars)
+        myparser->vars = store;
+    if (store != ownvars)
+        delete ownvars;
+    ownvars = store;
+}
+
 void fu::dropparser(parser*& p)
 {
     if (p && p->vars == ownvars)

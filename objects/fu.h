@@ -65,6 +65,8 @@ public:
     void newversion();
     // Deletes p (made null); the own store survives it.
     void dropparser(parser*& p);
+    // The own store becomes store (null for none); the old one is deleted.
+    void replacestore(varman* store);
 
     uint32_t serial = 0;          // change serial
     int16_t textcap = 0;          // capacity of formula

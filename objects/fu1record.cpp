@@ -53,8 +53,7 @@ bool fu1::learn(std::istream& in)
                 delete store;
                 return false;
             }
-            delete ownvars;
-            ownvars = store;
+            replacestore(store);
             break;
         }
         default:

@@ -13,6 +13,8 @@
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "ui/boxsettings.h"
+#include "ui/listbox.h"
+#include "ui/palette.h"
 #include "formula/report.h"
 
 namespace {
@@ -100,5 +102,7 @@ int fuvector::show()
     }
     if (hascomment())
         lines.push_back("\n\n\r" + std::string(note->text()));
+    setboxcolors(colorof(171), colorof(172), colorof(173), colorof(174), colorof(175));
+    setlistcolors(colorof(176), colorof(177), colorof(178), colorof(179));
     return showtextpage(" constant vector ", " <enter> ", lines);
 }

@@ -2,18 +2,18 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/editstate.h"
+#include "ui/linestate.h"
 #include "ui/keys.h"
 
-editstate& edit()
+linestate& edit()
 {
-    static editstate state;
+    static linestate state;
     return state;
 }
 
 bool hasblock()
 {
-    const editstate& e = edit();
+    const linestate& e = edit();
     return e.anchor[0] > 0 && e.anchor[1] > 0 && e.anchor[0] != e.anchor[1];
 }
 
@@ -29,14 +29,14 @@ int blockend()
 
 void removeblock()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     e.anchor[0] = e.anchor[1] = 0;
     e.marking = false;
 }
 
 cellpos fieldcell(int p)
 {
-    const editstate& e = edit();
+    const linestate& e = edit();
     cellrect w = getwindow();
     int line = (p - 1) / e.width;
     return {w.left + p - 1 - line * e.width, w.top + e.startrow - 1 + line};
@@ -49,7 +49,7 @@ namespace {
 template <class Draw>
 void eachline(int from, int to, Draw draw)
 {
-    const editstate& e = edit();
+    const linestate& e = edit();
     int bottom = getwindow().bottom;
     for (int p = from; p <= to;) {
         int last = std::min(to, ((p - 1) / e.width + 1) * e.width);
@@ -88,7 +88,7 @@ void clearfield()
 
 void redrawfield()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (e.length < e.drawnlength)
         blank(e.length + 1, e.drawnlength);
     drawtext(1, e.length, e.fresh ? 7 : e.colors[0], e.fresh ? 4 : e.colors[1]);
@@ -101,7 +101,7 @@ void redrawfield()
 
 void redrawsoon()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (++e.undrawn < e.threshold && kbhit())
         return;
     redrawfield();
@@ -116,7 +116,7 @@ void placecursor()
 
 void moveto(int p)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (shiftdown()) {
         if (!e.marking)
             e.anchor[0] = e.cursor;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "ui/clipboard.h"
-#include "ui/editstate.h"
+#include "ui/linestate.h"
 #include "ui/msgbox.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 // Makes room for n characters at the cursor.
 void openat(int p, int n)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     char* t = e.text.get();
     memmove(t + p - 1 + n, t + p - 1, size_t(e.length - p + 1));
     e.length += n;
@@ -20,7 +20,7 @@ void openat(int p, int n)
 
 void removeat(int p, int n)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     char* t = e.text.get();
     memmove(t + p - 1, t + p - 1 + n, size_t(e.length - p - n + 1));
     e.length -= n;
@@ -35,7 +35,7 @@ int cursorlimit(int p)
 
 bool typechar(unsigned char c, bool insert)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     bool append = e.cursor > e.length;
     if ((insert || append) && e.length >= e.maxlen)
         return false;
@@ -54,7 +54,7 @@ bool typechar(unsigned char c, bool insert)
 
 void deletechar()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (e.cursor > e.length)
         return;
     removeat(e.cursor, 1);
@@ -65,7 +65,7 @@ void deletechar()
 
 void deleteblock()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (!hasblock()) {
         msgstyle(1);
         msgbox("\n no block to delete \n", 600);
@@ -79,7 +79,7 @@ void deleteblock()
 
 void copyblock(int n)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (!hasblock()) {
         msgstyle(1);
         msgbox("\n Copy to clipboard: \n\r why don't you first mark a block (use <shift><arrow> combinations) \n");
@@ -92,7 +92,7 @@ void copyblock(int n)
 
 void insertclip(const clipboard& c)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (c.clipempty()) {
         msgstyle(1);
         msgbox("\n Clipboard is empty \n", 400);
@@ -113,7 +113,7 @@ void insertclip(const clipboard& c)
 
 void cuttail()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     e.length = e.cursor - 1;
     for (int& a : e.anchor)
         a = std::min(a, e.cursor);
@@ -121,7 +121,7 @@ void cuttail()
 
 void cuthead()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     int n = e.cursor - 1;
     removeat(1, n);
     for (int& a : e.anchor)

@@ -7,7 +7,7 @@
 #include "ui/boxsettings.h"
 #include "ui/clipboard.h"
 #include "ui/editops.h"
-#include "ui/editstate.h"
+#include "ui/linestate.h"
 #include "ui/msgbox.h"
 #include "ui/objcount.h"
 #include "ui/palette.h"
@@ -27,7 +27,7 @@ std::unique_ptr<lineeditor> shared;
 
 bool grow(int size)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (size <= e.capacity)
         return true;
     std::unique_ptr<char[]> bigger(new (std::nothrow) char[size_t(size)]);
@@ -41,7 +41,7 @@ bool grow(int size)
 // Moves the start row up, scrolling the window, until the field fits.
 void fitfield()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     cellrect w = getwindow();
     int rows = (e.maxlen - 1) / e.width + 1, height = w.bottom - w.top + 1;
     int missing = e.startrow + rows - 1 - height;
@@ -54,7 +54,7 @@ void fitfield()
 
 void takecolors()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     for (int i = 0; i < 5; i++) {
         e.colors[i] = colorvalid(e.pendingcolors[i]) ? e.pendingcolors[i] : colorof(colorroles[i]);
         e.pendingcolors[i] = 0;
@@ -63,7 +63,7 @@ void takecolors()
 
 void dropsettings()
 {
-    editstate& e = edit();
+    linestate& e = edit();
     e.extra = nullptr;
     e.startrow = 1;
 }
@@ -75,7 +75,7 @@ bool ismovement(keycode k)
 
 void movekey(keycode k)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (k == home)
         moveto(1);
     else if (k == end)
@@ -92,7 +92,7 @@ void movekey(keycode k)
 
 void deletekey(keycode k)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     e.marking = false;
     if (k == key::backspace) {
         if (e.cursor == 1)
@@ -173,7 +173,7 @@ int16_t lineeditor::setmaxlen(int16_t n)
 
 bool lineeditor::begin(const char* buffer)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     cellrect w = getwindow();
     e.width = w.right - w.left + 1;
     size_t n = buffer ? strlen(buffer) : 0;
@@ -204,7 +204,7 @@ bool lineeditor::begin(const char* buffer)
 // replaces the preselected text.
 void lineeditor::leavefresh(keycode k)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (!e.fresh)
         return;
     e.fresh = false;
@@ -217,7 +217,7 @@ void lineeditor::leavefresh(keycode k)
 
 void lineeditor::editingkey(keycode k)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (ismovement(k))
         movekey(k);
     else if (k == ins)
@@ -236,7 +236,7 @@ void lineeditor::editingkey(keycode k)
 
 keycode lineeditor::run(char* buffer)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     for (;;) {
         keycode k = getkey();
         while (helpkey(k))
@@ -280,7 +280,7 @@ keycode lineeditor::lineedit(char* buffer)
         return 0;
     }
     keycode k = run(buffer);
-    editstate& e = edit();
+    linestate& e = edit();
     if (wherexwin() != 1)
         newline();
     e.endpos = {wherex(), wherey()};
@@ -362,7 +362,7 @@ void editcleanup()
 {
     slot = nullptr;
     shared.reset();
-    editstate& e = edit();
+    linestate& e = edit();
     e.text.reset();
     e.capacity = 0;
     for (int i = 1; i <= textclipboards; i++)

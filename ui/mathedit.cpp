@@ -8,7 +8,7 @@
 #include "formula/parser.h"
 #include "ui/boxsettings.h"
 #include "ui/clipboard.h"
-#include "ui/editstate.h"
+#include "ui/linestate.h"
 #include "ui/menustate.h"
 #include "ui/msgbox.h"
 #include "ui/msgbuffer.h"
@@ -52,7 +52,7 @@ void bracketreport(int right, int left)
 // between them become the block.
 void jumpto(int match)
 {
-    editstate& e = edit();
+    linestate& e = edit();
     if (shiftdown()) {
         e.anchor[0] = std::min(e.cursor, match);
         e.anchor[1] = std::max(e.cursor, match) + 1;
@@ -90,7 +90,7 @@ bool mathedit::extrakey(keycode k)
 
 int mathedit::scanright(int v, int& pos) const
 {
-    const editstate& e = edit();
+    const linestate& e = edit();
     int level = v;
     for (pos = e.cursor + 1; pos <= e.length; pos++) {
         level += bracket(e.text[pos - 1]);
@@ -102,7 +102,7 @@ int mathedit::scanright(int v, int& pos) const
 
 int mathedit::scanleft(int v, int& pos) const
 {
-    const editstate& e = edit();
+    const linestate& e = edit();
     int level = v;
     for (pos = e.cursor - 1; pos >= 1; pos--) {
         level -= bracket(e.text[pos - 1]);
@@ -114,7 +114,7 @@ int mathedit::scanleft(int v, int& pos) const
 
 void mathedit::matchbracket()
 {
-    const editstate& e = edit();
+    const linestate& e = edit();
     if (e.cursor > e.length)
         return;
     int kind = bracket(e.text[e.cursor - 1]), pos = 0;

@@ -11,12 +11,13 @@
 
 namespace {
 
-// One record of every kind built, with a comment and a foreign origin.
+// One record of every kind built, with a comment, a foreign origin and a
+// variable store.
 const char* const desktop =
     "@@FU1\nf\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
     "@@FUCONST\nc\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
     "@@FUVECTOR\nv\n0\n3\n@HERKUNFT\nA.LIB\n@DATA\n1\n2\n-3.25\n@@END FUVECTOR\n"
-    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@END FU1\n";
+    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
 
 std::string withcrlf(const std::string& text)
 {

@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "platform/core/files.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
+#include "tests/ui/workfolder.h"
 #include "ui/list2way.h"
 
 namespace {
@@ -53,14 +52,6 @@ int32_t runlist(const std::string& script, int32_t size, int32_t start = 0, host
 std::string dump(const hostrun& r, const char* name)
 {
     return plainfile(r.out + "/" + name + ".txt");
-}
-
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 TEST(list2way, KeysMoveTheBarWithinTheLines)
@@ -132,27 +123,14 @@ TEST(list2way, AltF1ShowsTheGeneralHelp)
     EXPECT_NE(dump(r, "f1").find("<alt>+<w>rite"), std::string::npos);
 }
 
-// Runs in a fresh folder that is the work directory.
-class listfile : public ::testing::Test {
+// Restores the file module's failure switch.
+class listfile : public workfolder {
 protected:
-    void SetUp() override
-    {
-        char name[] = "/tmp/vemolistXXXXXX";
-        folder = mkdtemp(name);
-        old = getcwd(nullptr, 0);
-        ASSERT_EQ(chdir(folder.c_str()), 0);
-    }
     void TearDown() override
     {
         simulatesavefailure(false);
-        chmod(folder.c_str(), 0700);
-        EXPECT_EQ(chdir(old), 0);
-        free(old);
-        std::string cmd = "rm -rf '" + folder + "'";
-        EXPECT_EQ(system(cmd.c_str()), 0);
+        workfolder::TearDown();
     }
-    std::string folder;
-    char* old = nullptr;
 };
 
 TEST_F(listfile, AltWWritesTheRangeByteForByte)

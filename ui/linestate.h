@@ -9,7 +9,7 @@
 struct clipboard;
 class lineeditor;
 
-struct editstate {
+struct linestate {
     std::unique_ptr<char[]> text;   // reused across edits, grown on demand
     int capacity = 0;
     int length = 0;
@@ -30,7 +30,7 @@ struct editstate {
     cellpos endpos{1, 1};
 };
 
-editstate& edit();
+linestate& edit();
 
 // Block.
 bool hasblock();
