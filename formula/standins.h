@@ -7,6 +7,7 @@
 #include <string>
 
 class fu;
+class namesused;
 
 // The function database while the resolver uses it: whether it is in use,
 // how many versions it knows for a name and counts in the current library,
@@ -14,6 +15,11 @@ class fu;
 bool databaseinuse();
 int databaseversions(const char* name, int argc, int valuecount);
 bool databaselists(int library, const char* name, int argc, int valuecount);
+// For the diagnostics: flags the argument counts it knows for the name and
+// value count (the number of versions visited), and a value count it
+// knows for the name (0 when none).
+int databasecollect(const char* name, int valuecount, namesused& names);
+int databasevalues(const char* name);
 
 // Object family (objects/fucalls.cpp): the display name, the origin
 // library, and the implementation (pass mode 4: the fingerprint operation

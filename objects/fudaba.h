@@ -95,3 +95,8 @@ extern fudaba* database;
 int highestlibrary();
 // The last target library name typed by the user.
 extern std::string targetlibrary;
+
+// "Database assistance": compilations ask the database while it is on.
+extern bool databaseassistance;
+// Toggles it (emptying the index when it goes off); the text to show.
+const char* switchassistance();

@@ -94,6 +94,11 @@ void databasemainlist()
 {
     if (!database)
         return;
+    if (!databaseassistance) {
+        msgstyle(1);
+        msgbox("\n The database is deactivated. \n\r Reactivate with \"od\". ");
+        return;
+    }
     fudaba& db = *database;
     if (!db.update(db.position.mode, false)) {
         msgstyle(1);

@@ -39,14 +39,14 @@ inline std::string constant(const char* name, const char* value, const char* com
     return s.str();
 }
 
-// DESKTOP.LIB holds a foreign copy of ALPHA.LIB's g; gamma.lib a name too
+// DESKTOP.LIB holds a foreign copy of ALPHA.LIB's ga; gamma.lib a name too
 // long to be listed; "alpha.lib" differs
 // from ALPHA.LIB only in case and the long names are not listed.
-inline const std::string desktop = formularecord("f", 1, "x", "x*x") + formularecord("g", 1, "x", "x+1", nullptr, "ALPHA.LIB");
-inline const std::string alpha = formularecord("g", 1, "x", "x+1", "adds one") + formularecord("g", 2, "xy", "x+y")
+inline const std::string desktop = formularecord("fa", 1, "x", "x*x") + formularecord("ga", 1, "x", "x+1", nullptr, "ALPHA.LIB");
+inline const std::string alpha = formularecord("ga", 1, "x", "x+1", "adds one") + formularecord("ga", 2, "xy", "x+y")
     + constant("Cspeed", "299792458", "speed of light") + constant("e2", "7.38905609893065");
-inline const std::string beta = formularecord("k", 1, "x", "g(x)+g(x,x)") + formularecord("m", 0, "", "g+f(2)")
-    + formularecord("n", 0, "", "g#2") + formularecord("G", 0, "", "sort##(3,1,2)*Cspeed", nullptr, nullptr, 3);
+inline const std::string beta = formularecord("ka", 1, "x", "ga(x)+ga(x,x)") + formularecord("ma", 0, "", "ga+fa(2)")
+    + formularecord("na", 0, "", "ga#2", nullptr, nullptr, 2) + formularecord("Ga", 0, "", "sort##(3,1,2)*Cspeed", nullptr, nullptr, 3);
 inline const std::string gamma = formularecord("thisnameislongerthanthirtycharacters", 0, "", "1");
 
 }  // namespace dabafiles

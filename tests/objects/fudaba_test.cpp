@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "formula/diagnostics.h"
 #include "formula/namesused.h"
 #include "objects/dabafind.h"
 #include "objects/excerpt.h"
@@ -31,7 +32,7 @@ TEST_F(database, indexesownobjectsofregisteredlibrariesonly)
     ASSERT_TRUE(db.update(sortmode::chronologic, false));
     // The foreign copy of g in DESKTOP.LIB (and in the context) and the
     // long name are left out.
-    EXPECT_EQ(listing(db.entries), "f/1@0 f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3");
+    EXPECT_EQ(listing(db.entries), "fa/1@0 fa/1@1 ga/1@2 ga/2@2 Cspeed/0@2 e2/0@2 ka/1@3 ma/0@3 na/0@3 Ga/0@3");
     EXPECT_EQ(db.entry(9)->serial, 4);
     // The library list told of the two files it leaves out, once each.
     ASSERT_EQ(recordedreports().size(), 2u);
@@ -46,13 +47,13 @@ TEST_F(database, sortmodes)
         sortmode mode;
         const char* order;
     } cases[] = {
-        {sortmode::casesensitive, "Cspeed/0@2 G/0@3 e2/0@2 f/1@0 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
-        {sortmode::caseinsensitive, "Cspeed/0@2 e2/0@2 f/1@0 f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3"},
-        {sortmode::byvalues, "Cspeed/0@2 e2/0@2 f/1@0 f/1@1 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3 G/0@3"},
-        {sortmode::byarguments, "Cspeed/0@2 e2/0@2 G/0@3 m/0@3 n/0@3 f/1@0 f/1@1 g/1@2 k/1@3 g/2@2"},
-        {sortmode::bycontext, "f/1@0 f/1@1 Cspeed/0@2 e2/0@2 g/1@2 g/2@2 G/0@3 k/1@3 m/0@3 n/0@3"},
-        {sortmode::chronologic, "f/1@0 f/1@1 g/1@2 g/2@2 Cspeed/0@2 e2/0@2 k/1@3 m/0@3 n/0@3 G/0@3"},
-        {sortmode::bylength, "f/1@0 f/1@1 G/0@3 g/1@2 g/2@2 k/1@3 m/0@3 n/0@3 e2/0@2 Cspeed/0@2"},
+        {sortmode::casesensitive, "Cspeed/0@2 Ga/0@3 e2/0@2 fa/1@0 fa/1@1 ga/1@2 ga/2@2 ka/1@3 ma/0@3 na/0@3"},
+        {sortmode::caseinsensitive, "Cspeed/0@2 e2/0@2 fa/1@0 fa/1@1 Ga/0@3 ga/1@2 ga/2@2 ka/1@3 ma/0@3 na/0@3"},
+        {sortmode::byvalues, "Cspeed/0@2 e2/0@2 fa/1@0 fa/1@1 ga/1@2 ga/2@2 ka/1@3 ma/0@3 na/0@3 Ga/0@3"},
+        {sortmode::byarguments, "Cspeed/0@2 e2/0@2 Ga/0@3 ma/0@3 na/0@3 fa/1@0 fa/1@1 ga/1@2 ka/1@3 ga/2@2"},
+        {sortmode::bycontext, "fa/1@0 fa/1@1 Cspeed/0@2 e2/0@2 ga/1@2 ga/2@2 Ga/0@3 ka/1@3 ma/0@3 na/0@3"},
+        {sortmode::chronologic, "fa/1@0 fa/1@1 ga/1@2 ga/2@2 Cspeed/0@2 e2/0@2 ka/1@3 ma/0@3 na/0@3 Ga/0@3"},
+        {sortmode::bylength, "e2/0@2 fa/1@0 fa/1@1 Ga/0@3 ga/1@2 ga/2@2 ka/1@3 ma/0@3 na/0@3 Cspeed/0@2"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(db.update(c.mode, false));
@@ -65,22 +66,50 @@ TEST_F(database, sortmodes)
 TEST_F(database, compilerqueries)
 {
     fudaba db;
-    EXPECT_EQ(db.nvaluesof("g"), 1);
+    EXPECT_EQ(db.nvaluesof("ga"), 1);
     EXPECT_EQ(db.nvaluesof("zz"), 0);
     EXPECT_EQ(db.lastfound, -1);
-    EXPECT_TRUE(db.exists("g", 2, 1, 2));
-    EXPECT_FALSE(db.exists("g", 2, 1, 3));
-    EXPECT_FALSE(db.exists("g", 1, 1, 1));  // only a foreign copy there
-    EXPECT_EQ(db.findunique("g", 1, 1, 1), 1);
-    EXPECT_EQ(db.findunique("g", 1, 1, 2), 0);  // the only holder excluded
-    EXPECT_EQ(db.findunique("f", 1, 1, 3), 1);  // resident objects do not count
-    EXPECT_EQ(db.findunique("n", 0, 1, 0), 1);  // the last entry of the array
+    EXPECT_TRUE(db.exists("ga", 2, 1, 2));
+    EXPECT_FALSE(db.exists("ga", 2, 1, 3));
+    EXPECT_FALSE(db.exists("ga", 1, 1, 1));  // only a foreign copy there
+    EXPECT_EQ(db.findunique("ga", 1, 1, 1), 1);
+    EXPECT_EQ(db.findunique("ga", 1, 1, 2), 0);  // the only holder excluded
+    EXPECT_EQ(db.findunique("fa", 1, 1, 3), 1);  // resident objects do not count
+    EXPECT_EQ(db.findunique("na", 0, 2, 0), 1);  // the last entry of the array
     EXPECT_EQ(db.findunique("h", 0, 1, 0), 0);
     namesused set;
-    EXPECT_EQ(db.collect("g", 1, set), 2);
+    EXPECT_EQ(db.collect("ga", 1, set), 2);
     EXPECT_EQ(set.count, 2);
     EXPECT_TRUE(set.isset(1) && set.isset(2));
-    EXPECT_EQ(db.collect("g", 2, set), 0);
+    EXPECT_EQ(db.collect("ga", 2, set), 0);
+}
+
+// Compilations that read no file: the messages of names not found use the
+// database's argument and value counts while assistance is on.  The
+// diagnostics drop the "\r" of their texts.
+TEST_F(database, assistsdiagnostics)
+{
+    fudaba db;
+    ::database = &db;
+    struct {
+        const char* text;
+        bool assisted;
+        const char* message;
+    } cases[] = {
+        {"ga#2(1)", true, "\n could not find \"ga#2\" \n\n (you might be looking for \"ga#1\") \n"},
+        {"ga(1, 2, 3)", true, "\n There are 2 different versions of \"ga\", but none \n expecting 3 arguments! \n"},
+        {"ka(1)", true, "\n can't find \"ka\" \n"},
+        {"ga#2(1)", false, "\n could not find \"ga#2\" \n"},
+        {"ka(1)", false, "\n could not find \"ka\" \n"},
+    };
+    for (const auto& c : cases) {
+        databaseassistance = c.assisted;
+        globaldiagnostics().clear();
+        context->compile(c.text, "", 3);
+        EXPECT_EQ(globaldiagnostics().message(), c.message) << c.text << c.assisted;
+    }
+    databaseassistance = true;
+    ::database = nullptr;
 }
 
 TEST_F(database, rescansonlymarkedlibraries)
@@ -88,9 +117,9 @@ TEST_F(database, rescansonlymarkedlibraries)
     fudaba db;
     ASSERT_TRUE(db.update(sortmode::casesensitive, false));
     write("beta.lib", dabafiles::formularecord("q", 3, "xyz", "x"));
-    EXPECT_TRUE(db.exists("k", 1, 1, 3));  // not marked: not read again
+    EXPECT_TRUE(db.exists("ka", 1, 1, 3));  // not marked: not read again
     db.touchlibrary(3);
-    EXPECT_FALSE(db.exists("k", 1, 1, 3));
+    EXPECT_FALSE(db.exists("ka", 1, 1, 3));
     EXPECT_TRUE(db.exists("q", 3, 1, 3));
     EXPECT_EQ(db.count(), 7);
 
@@ -109,7 +138,7 @@ TEST_F(database, readerroroflibraryfailstheupdate)
     write("beta.lib", "@@FU1\nk\n1\n1\nextra\n@DATA\n@@END FU1\n");
     fudaba db;
     EXPECT_FALSE(db.update(sortmode::casesensitive, false));
-    EXPECT_EQ(db.nvaluesof("g"), 0);
+    EXPECT_EQ(db.nvaluesof("ga"), 0);
     ASSERT_FALSE(recordedreports().empty());
     EXPECT_NE(recordedreports().back().text.find("beta.lib after the 0'th element"), std::string::npos);
     EXPECT_TRUE(db.library(3)->changed);
@@ -119,19 +148,19 @@ TEST_F(database, rememberedpositions)
 {
     fudaba db;
     ASSERT_TRUE(db.update(sortmode::casesensitive, false));
-    db.remember(3, 5);  // g/1 under the case-sensitive order
+    db.remember(3, 5);  // ga/1 under the case-sensitive order
     db.sort(sortmode::bylength);
-    EXPECT_EQ(db.recall(3), 3);
-    EXPECT_STREQ(db.entry(3)->name, "g");
+    EXPECT_EQ(db.recall(3), 4);
+    EXPECT_STREQ(db.entry(4)->name, "ga");
     EXPECT_EQ(db.recall(4), -1);
     EXPECT_EQ(db.recall(10), -1);
 
-    db.remember(5, 5);  // k, then k disappears
-    db.setcurrent(5);
+    db.remember(5, 6);  // ka, then ka disappears
+    db.setcurrent(6);
     write("beta.lib", "");
     db.touchlibrary(3);
     ASSERT_TRUE(db.update(sortmode::bylength, false));
-    EXPECT_EQ(db.recall(5), 5);  // same order: the stored index
+    EXPECT_EQ(db.recall(5), 6);  // same order: the stored index
     EXPECT_EQ(db.findcurrent(), -1);
     db.sort(sortmode::casesensitive);
     EXPECT_EQ(db.recall(5), -1);  // another order: never the stale index
@@ -179,14 +208,14 @@ TEST_F(database, grepandcallfinder)
         {excerpt::kind::text, "LIGHT", 0, false, "Cspeed/0@2"},
         {excerpt::kind::text, "LIGHT", 0, true, ""},
         {excerpt::kind::text, "299792458", 0, true, ""},   // a constant's number
-        {excerpt::kind::text, "x+", 0, true, "g/1@2 g/2@2"},
-        {excerpt::kind::text, "adds", 0, true, "g/1@2"},   // comment of a formula object
-        {excerpt::kind::call, "g", 1, true, "k/1@3"},
-        {excerpt::kind::call, "g", 2, true, "k/1@3"},
-        {excerpt::kind::call, "g", 0, true, "m/0@3"},
-        {excerpt::kind::call, "g", anyarguments, true, "k/1@3"},
-        {excerpt::kind::call, "sort##", anyarguments, true, "G/0@3"},
-        {excerpt::kind::call, "Cspeed", 0, true, "G/0@3"},
+        {excerpt::kind::text, "x+", 0, true, "ga/1@2 ga/2@2"},
+        {excerpt::kind::text, "adds", 0, true, "ga/1@2"},   // comment of a formula object
+        {excerpt::kind::call, "ga", 1, true, "ka/1@3"},
+        {excerpt::kind::call, "ga", 2, true, "ka/1@3"},
+        {excerpt::kind::call, "ga", 0, true, "ma/0@3"},
+        {excerpt::kind::call, "ga", anyarguments, true, "ka/1@3"},
+        {excerpt::kind::call, "sort##", anyarguments, true, "Ga/0@3"},
+        {excerpt::kind::call, "Cspeed", 0, true, "Ga/0@3"},
     };
     for (const auto& c : cases) {
         auto e = std::make_unique<excerpt>(db);
@@ -205,7 +234,7 @@ TEST_F(database, grepandcallfinder)
     EXPECT_TRUE(db.currentexcerpt->matches.empty());
     EXPECT_TRUE(db.library(3)->excerptstale);
     db.currentexcerpt->refresh();
-    EXPECT_EQ(listing(db.currentexcerpt->matches), "G/0@3");
+    EXPECT_EQ(listing(db.currentexcerpt->matches), "Ga/0@3");
 }
 
 TEST_F(database, excerptcaptions)

@@ -71,13 +71,13 @@ TEST_F(mainlist, sortsandopensagainwhereitwasleft)
     hostrun run = runscript("<dump first><Down><Down>sC<dump chrono>sx<Esc><dump again><Esc>", mainlistloop);
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(screen(run, "first"),
-              (std::vector<std::string>{"Cspeed ( 0) ALPHA.LIB", "e2 ( 0) ALPHA.LIB", "f ( 1) resident",
-                                        "f ( 1) DESKTOP.LIB", "G#3 ( 0) beta.lib", "g ( 1) ALPHA.LIB",
-                                        "g ( 2) ALPHA.LIB", "k ( 1) beta.lib", "m ( 0) beta.lib",
-                                        "n ( 0) beta.lib"}));
-    std::vector<std::string> chrono{"f ( 1) resident", "f ( 1) DESKTOP.LIB", "g ( 1) ALPHA.LIB", "g ( 2) ALPHA.LIB",
-                                    "Cspeed ( 0) ALPHA.LIB", "e2 ( 0) ALPHA.LIB", "k ( 1) beta.lib",
-                                    "m ( 0) beta.lib", "n ( 0) beta.lib", "G#3 ( 0) beta.lib"};
+              (std::vector<std::string>{"Cspeed ( 0) ALPHA.LIB", "e2 ( 0) ALPHA.LIB", "fa ( 1) resident",
+                                        "fa ( 1) DESKTOP.LIB", "Ga#3 ( 0) beta.lib", "ga ( 1) ALPHA.LIB",
+                                        "ga ( 2) ALPHA.LIB", "ka ( 1) beta.lib", "ma ( 0) beta.lib",
+                                        "na#2 ( 0) beta.lib"}));
+    std::vector<std::string> chrono{"fa ( 1) resident", "fa ( 1) DESKTOP.LIB", "ga ( 1) ALPHA.LIB", "ga ( 2) ALPHA.LIB",
+                                    "Cspeed ( 0) ALPHA.LIB", "e2 ( 0) ALPHA.LIB", "ka ( 1) beta.lib",
+                                    "ma ( 0) beta.lib", "na#2 ( 0) beta.lib", "Ga#3 ( 0) beta.lib"};
     EXPECT_EQ(screen(run, "chrono"), chrono);
     EXPECT_EQ(screen(run, "again"), chrono);
 }
@@ -95,15 +95,15 @@ TEST_F(mainlist, copymoveanderasewritethefiles)
     std::string refused = plainfile(run.out + "/refused.txt");
     EXPECT_NE(refused.find("There is another object of equal identity in the"), std::string::npos);
     EXPECT_EQ(screen(run, "erased"),
-              (std::vector<std::string>{"Cspeed ( 0) ALPHA.LIB", "e2 ( 0) NEWLIB.LIB", "f ( 1) resident",
-                                        "f ( 1) DESKTOP.LIB", "G#3 ( 0) beta.lib", "g ( 1) ALPHA.LIB", "g ( 1) beta.lib",
-                                        "g ( 2) ALPHA.LIB", "g ( 2) beta.lib", "m ( 0) beta.lib",
-                                        "n ( 0) beta.lib"}));
-    std::string g1 = formularecord("g", 1, "x", "x+1", "adds one");
-    std::string g2 = formularecord("g", 2, "xy", "x+y");
+              (std::vector<std::string>{"Cspeed ( 0) ALPHA.LIB", "e2 ( 0) NEWLIB.LIB", "fa ( 1) resident",
+                                        "fa ( 1) DESKTOP.LIB", "Ga#3 ( 0) beta.lib", "ga ( 1) ALPHA.LIB", "ga ( 1) beta.lib",
+                                        "ga ( 2) ALPHA.LIB", "ga ( 2) beta.lib", "ma ( 0) beta.lib",
+                                        "na#2 ( 0) beta.lib"}));
+    std::string g1 = formularecord("ga", 1, "x", "x+1", "adds one");
+    std::string g2 = formularecord("ga", 2, "xy", "x+y");
     EXPECT_EQ(read("ALPHA.LIB"), g1 + g2 + constant("Cspeed", "299792458", "speed of light"));
-    EXPECT_EQ(read("beta.lib"), formularecord("m", 0, "", "g+f(2)") + formularecord("n", 0, "", "g#2")
-                                    + formularecord("G", 0, "", "sort##(3,1,2)*Cspeed", nullptr, nullptr, 3) + g1
+    EXPECT_EQ(read("beta.lib"), formularecord("ma", 0, "", "ga+fa(2)") + formularecord("na", 0, "", "ga#2", nullptr, nullptr, 2)
+                                    + formularecord("Ga", 0, "", "sort##(3,1,2)*Cspeed", nullptr, nullptr, 3) + g1
                                     + g2);
     EXPECT_EQ(read("NEWLIB.LIB"), constant("e2", "7.38905609893065"));
     EXPECT_EQ(read("DESKTOP.LIB"), desktop);
@@ -119,10 +119,10 @@ TEST_F(mainlist, movingfromtheactivecontextmovestheresidentobject)
     ASSERT_EQ(run.status, 0);
     std::vector<std::string> shown = screen(run, "moved");
     ASSERT_EQ(shown.size(), 10u);
-    EXPECT_EQ(shown[2], "f ( 1) DESKTOP.LIB");
-    EXPECT_EQ(shown[3], "f ( 1) beta.lib");
+    EXPECT_EQ(shown[2], "fa ( 1) DESKTOP.LIB");
+    EXPECT_EQ(shown[3], "fa ( 1) beta.lib");
     EXPECT_EQ(read("DESKTOP.LIB"), desktop);
-    EXPECT_EQ(read("beta.lib"), beta + formularecord("f", 1, "x", "x*x")
+    EXPECT_EQ(read("beta.lib"), beta + formularecord("fa", 1, "x", "x*x")
                                     + constant("Cspeed", "299792458", "speed of light"));
     EXPECT_NE(changelog.find("Deleted:"), std::string::npos);
     EXPECT_EQ(residentsafter, 1);
@@ -142,17 +142,17 @@ TEST_F(mainlist, grepandcallfinderlists)
     hostrun run = runscript("fiLIGHT<Enter><dump grep><Esc>"
                             "<Down><Down><Down><Down><Down>fc<dump calls>g"
                             "fCsort##<Enter><dump sorts><Esc>"
-                            "fCg<Enter>0<Enter><dump plain><Esc>"
+                            "fCga<Enter>0<Enter><dump plain><Esc>"
                             "<Tab><dump again><Esc><Esc><Esc>",
                             mainlistloop);
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(screen(run, "grep", 17), (std::vector<std::string>{"Cspeed ( 0) ALPHA.LIB"}));
     EXPECT_NE(plainfile(run.out + "/grep.txt").find(" Grep (case-i.) \"LIGHT\" "), std::string::npos);
-    EXPECT_EQ(screen(run, "calls", 17), (std::vector<std::string>{"k ( 1) beta.lib"}));
-    EXPECT_NE(plainfile(run.out + "/calls.txt").find(" Calls to g(1) "), std::string::npos);
-    EXPECT_EQ(screen(run, "sorts", 17), (std::vector<std::string>{"G#3 ( 0) beta.lib"}));
-    EXPECT_EQ(screen(run, "plain", 17), (std::vector<std::string>{"m ( 0) beta.lib"}));
-    EXPECT_EQ(screen(run, "again", 17), (std::vector<std::string>{"m ( 0) beta.lib"}));
+    EXPECT_EQ(screen(run, "calls", 17), (std::vector<std::string>{"ka ( 1) beta.lib"}));
+    EXPECT_NE(plainfile(run.out + "/calls.txt").find(" Calls to ga(1) "), std::string::npos);
+    EXPECT_EQ(screen(run, "sorts", 17), (std::vector<std::string>{"Ga#3 ( 0) beta.lib"}));
+    EXPECT_EQ(screen(run, "plain", 17), (std::vector<std::string>{"ma ( 0) beta.lib"}));
+    EXPECT_EQ(screen(run, "again", 17), (std::vector<std::string>{"ma ( 0) beta.lib"}));
 }
 
 // F1 twice, Ins (no calculators yet), Alt+3 on f, back with 3 and with 0.
@@ -169,7 +169,7 @@ TEST_F(mainlist, keyhelpviewandpositions)
     EXPECT_TRUE(shows("help", "Key Reference: Database Main List"));
     EXPECT_TRUE(shows("info", "\"ref2.wri\""));
     // Memory 3 holds f; memory 0 the line left for it.
-    EXPECT_TRUE(shows("view", "Function: f(x)"));
+    EXPECT_TRUE(shows("view", "Function: fa(x)"));
     EXPECT_TRUE(shows("previous", "The constant \"Cspeed\""));
 }
 
