@@ -45,4 +45,8 @@ constexpr int pathlength = 260;         // path buffers of the file-name dialogu
 constexpr int newnamelength = 12;       // characters typed as a new file name
 constexpr int shortnamelength = 8;      // characters of a name before its extension
 constexpr int derivativevalues = 55;    // values of an object that the vector derivatives take
+constexpr int greptextlength = 160;     // text of a database grep
+constexpr int typedcalllength = 35;     // function name typed for the call finder
+constexpr int anyarguments = 254;       // a call finder's argument count that matches any
+constexpr int librarylinelength = 1520; // longest library line the database reads whole
 }

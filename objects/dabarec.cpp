@@ -23,7 +23,7 @@ dabarec& dabarec::operator=(const dabarec& other)
 void dabarec::setname(const char* text)
 {
     size_t n = text ? std::strlen(text) : 0;
-    invalid = !text || n > size_t(dabanamelength);
+    invalid = !text || n > size_t(limits::namelength);
     if (invalid)
         n = 0;
     std::memcpy(name, text ? text : "", n);

@@ -5,14 +5,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "formula/limits.h"
 #include "formula/listnode.h"
-
-constexpr int dabanamelength = 30;  // longest name that is listed
 
 class dabarec : public listnode {
 public:
     dabarec() = default;
-    // A name longer than dabanamelength leaves the record invalid.
+    // A name longer than limits::namelength leaves the record invalid.
     dabarec(const char* name, int16_t arguments, int16_t values, uint16_t serial, int16_t library);
     dabarec(const dabarec& other) : listnode() { *this = other; }
     dabarec& operator=(const dabarec& other);
@@ -20,7 +19,7 @@ public:
     void setname(const char* text);
     bool sameidentity(const dabarec& other) const;
 
-    char name[dabanamelength + 1] = "";
+    char name[limits::namelength + 1] = "";
     int16_t arguments = 0;
     int16_t values = 0;
     uint16_t serial = 0;

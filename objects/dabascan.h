@@ -6,12 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "formula/limits.h"
 #include "objects/dabarec.h"
 
 class linereader;
 
 // Lines of library files are read up to this length.
-constexpr size_t dabalinelength = 1520;
+constexpr size_t dabalinelength = limits::librarylinelength;
 
 // The record tag id of a tag line (matched by prefix in table order); 0
 // for none.

@@ -8,6 +8,7 @@
 #include "objects/dabafind.h"
 #include "objects/dabascan.h"
 #include "objects/fudaba.h"
+#include "objects/idable.h"
 #include "platform/core/files.h"
 #include "ui/statusbox.h"
 
@@ -17,9 +18,7 @@ bool excerpt::callsearchfor()
     database.searchtext.clear();
     switch (target) {
     case kind::entry:
-        database.callname = callentry.name;
-        if (callentry.values >= 2)
-            database.callname += "#" + std::to_string(callentry.values);
+        database.callname = fullname(callentry.name, callentry.values);
         database.callarguments = callentry.arguments;
         return true;
     case kind::call:
@@ -82,9 +81,7 @@ std::string excerpt::caption() const
 {
     if (target == kind::text)
         return std::string(casesensitive ? " Grep (case-s.) " : " Grep (case-i.) ") + '"' + name.substr(0, 35) + "\" ";
-    std::string callee = target == kind::entry ? std::string(callentry.name) : name;
-    if (target == kind::entry && callentry.values >= 2)
-        callee += "#" + std::to_string(callentry.values);
+    std::string callee = target == kind::entry ? fullname(callentry.name, callentry.values) : name;
     int count = target == kind::entry ? callentry.arguments : arguments;
     return " Calls to " + callee + (count < anyarguments ? "(" + std::to_string(count) + ") " : " ");
 }

@@ -5,13 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "formula/limits.h"
 #include "objects/dabarec.h"
 
 class fudaba;
 
-constexpr int anyarguments = 254;      // a call target's argument count: any
-constexpr int calltargetlength = 45;
-constexpr int greptextlength = 160;
+constexpr int anyarguments = limits::anyarguments;
 
 class excerpt {
 public:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formula/functable.h"
+#include "formula/limits.h"
 #include "objects/context.h"
 #include "objects/dabaops.h"
 #include "objects/excerpt.h"
@@ -42,8 +43,8 @@ bool yes(int key)
 // not in the library list yet.
 std::string asktarget(bool& create)
 {
-    char answer[13] = "";
-    if (!asktext(" target context ? ", answer, 12)) {
+    char answer[limits::newnamelength + 1] = "";
+    if (!asktext(" target context ? ", answer, limits::newnamelength)) {
         targetlibrary.clear();
         return "";
     }
@@ -66,8 +67,8 @@ std::string asktarget(bool& create)
 // "C": a typed function name and, where needed, its argument count.
 bool askcall(excerpt& e)
 {
-    char typed[36] = "";
-    if (!asktext(" Input a function name, such as  sort##, det, myFunc#3 ", typed, 35))
+    char typed[limits::typedcalllength + 1] = "";
+    if (!asktext(" Input a function name, such as  sort##, det, myFunc#3 ", typed, limits::typedcalllength))
         return false;
     std::string name;
     for (const char* p = typed; *p; p++)
@@ -264,8 +265,8 @@ void dabafind(dabalist& list)
     int key = tell("\n <f>...(searches all libraries) \n\r        choose one: \n\n\r ...<t>ext    text search, case sensitive \n\r ...<i>       text search, case insensitive \n\r ...<c>alls   find calls of \"%s\" \n\r ...<C>alls   find calls of ... \n",
                    entryname(*at).c_str());
     if (key == 't' || key == 'i') {
-        char text[161] = "";
-        if (!asktext(" enter search string: ", text, 160) || !text[0])
+        char text[limits::greptextlength + 1] = "";
+        if (!asktext(" enter search string: ", text, limits::greptextlength) || !text[0])
             return;
         e->target = excerpt::kind::text;
         e->name = text;
