@@ -1,5 +1,6 @@
 #include "ui/dabacommands.h"
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -14,6 +15,9 @@
 #include "objects/idable.h"
 #include "ui/askinput.h"
 #include "ui/boxsettings.h"
+#include "ui/inputdialogs.h"
+#include "ui/keys.h"
+#include "ui/screen.h"
 #include "ui/dabalist.h"
 #include "ui/msgbox.h"
 
@@ -44,7 +48,8 @@ bool yes(int key)
 std::string asktarget(bool& create)
 {
     char answer[limits::newnamelength + 1] = "";
-    if (!asktext(" target context ? ", answer, limits::newnamelength)) {
+    std::snprintf(answer, sizeof answer, "%s", targetlibrary.c_str());
+    if (keyedinput(answer, limits::newnamelength, int16_t(screenrows() - 2), " target context ? ") == key::esc) {
         targetlibrary.clear();
         return "";
     }
