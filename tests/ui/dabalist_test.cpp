@@ -7,6 +7,7 @@
 
 #include "objects/context.h"
 #include "objects/fudaba.h"
+#include "platform/core/files.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
@@ -126,6 +127,19 @@ TEST_F(mainlist, movingfromtheactivecontextmovestheresidentobject)
                                     + constant("Cspeed", "299792458", "speed of light"));
     EXPECT_NE(changelog.find("Deleted:"), std::string::npos);
     EXPECT_EQ(residentsafter, 1);
+}
+
+// A target that cannot be written leaves both files as they were.
+TEST_F(mainlist, afailedwritemovesnothing)
+{
+    simulatesavefailure(true);
+    hostrun run = runscript("<Home><Down>mbeta<Enter><dump failed><Esc><dump after><Esc><Esc>", mainlistloop);
+    simulatesavefailure(false);
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(plainfile(run.out + "/failed.txt").find("The old file is kept."), std::string::npos);
+    EXPECT_EQ(screen(run, "after")[1], "e2 ( 0) ALPHA.LIB");
+    EXPECT_EQ(read("ALPHA.LIB"), alpha);
+    EXPECT_EQ(read("beta.lib"), beta);
 }
 
 TEST_F(mainlist, gotovisitsalibraryandcomesback)
