@@ -163,11 +163,16 @@ bool fudaba::update(sortmode mode, bool filesonly)
     addlibrary();
     if (!anychanged(filesonly) && (mode == sortmode::none || mode == current))
         return true;
-    if (!filesonly && table[0].changed && !refreshlibrary(0))
+    // A failed scan leaves its records unsorted behind the others.
+    if (!filesonly && table[0].changed && !refreshlibrary(0)) {
+        current = sortmode::none;
         return false;
+    }
     for (int n = 1; n <= highestlibrary(); n++)
-        if (table[size_t(n)].changed && !refreshlibrary(n))
+        if (table[size_t(n)].changed && !refreshlibrary(n)) {
+            current = sortmode::none;
             return false;
+        }
     if (mode != sortmode::none)
         sort(mode, true);
     return !anychanged(filesonly);
