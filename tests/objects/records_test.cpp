@@ -221,6 +221,9 @@ TEST_F(records, constantsandvectors)
     EXPECT_EQ(v->tcalc(nullptr), 7.0);
     EXPECT_TRUE(v->isimplemented());
 
+    // More elements than the capacity field can count: rejected.
+    EXPECT_EQ(readone("@@FUVECTOR\nv\n0\n32767\n@DATA\n7\n@@END FUVECTOR\n"), nullptr);
+
     // A constant is stored with 16 significant digits.
     fuconst c(2.0 / 3.0);
     c.setname("c");
