@@ -1,6 +1,6 @@
-// Services that later parts of the program provide: the function database,
-// the busy scope, the status line and the message box.  Until those exist
-// these stand-ins keep the compiler whole: the database is never in use.
+// Services that other parts of the program provide to the compiler: the
+// function database (objects/dabaservices.cpp), the busy scope, the status
+// line and the message box.
 #pragma once
 
 #include <string>
@@ -8,7 +8,8 @@
 class fu;
 class namesused;
 
-// The function database while the resolver uses it: whether it is in use,
+// The function database (in use while one exists and its assistance is
+// on) while the resolver uses it: whether it is in use,
 // how many versions it knows for a name and counts in the current library,
 // and whether it lists that library for them.
 bool databaseinuse();
