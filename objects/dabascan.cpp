@@ -6,23 +6,10 @@
 #include "formula/recordio.h"
 #include "formula/report.h"
 #include "objects/context.h"
+#include "objects/saveable.h"
 #include "platform/core/files.h"
 
 namespace {
-
-struct tagrow {
-    int id;
-    const char* tag;
-};
-
-// Matched by prefix in this order: "@@FUNMX" before "@@FUNM", "@@FU" last.
-const tagrow tagtable[] = {
-    {1, "@@SAVEABLE"}, {2, "@@COMMENT"}, {3, "@@VARMAN"}, {4, "@@SUMRECORD"},
-    {7, "@@FUCONST"}, {8, "@@FUVECTOR"}, {10, "@@FUNMX"}, {9, "@@FUNM"},
-    {6, "@@FU1"}, {12, "@@FUPARIN"}, {13, "@@FUFINITSUM"}, {14, "@@FUCONDITIONAL"},
-    {15, "@@FUREKUR"}, {16, "@@FUMULTIBRANCH"}, {17, "@@FUINFINITE"}, {18, "@@FURK"},
-    {19, "@@FUWRAPPER"}, {5, "@@FU"},
-};
 
 bool startswith(const std::string& line, const char* prefix)
 {
@@ -55,14 +42,6 @@ bool readcomment(linereader& in, std::string& comment)
 }
 
 }  // namespace
-
-int recordtagid(const std::string& line)
-{
-    for (const tagrow& row : tagtable)
-        if (startswith(line, row.tag))
-            return row.id;
-    return 0;
-}
 
 bool readid(linereader& in, dabaheader& header, int library)
 {
@@ -121,7 +100,7 @@ std::unique_ptr<dabarec> readecho(linereader& in, int library, int& counter, boo
         return nullptr;
     }
     dabaheader header;
-    if (recordtagid(line) == 0 || !readid(in, header, library) || !skiprestofobject(in)) {
+    if (tagtotype(line.c_str()) == 0 || !readid(in, header, library) || !skiprestofobject(in)) {
         reportf(reportkind::message, "\n Error reading %s after the %d'th element \n\r (in readecho) \n",
                 libraryname(library), counter);
         bad = true;

@@ -14,10 +14,6 @@ class linereader;
 // Lines of library files are read up to this length.
 constexpr size_t dabalinelength = limits::librarylinelength;
 
-// The record tag id of a tag line (matched by prefix in table order); 0
-// for none.
-int recordtagid(const std::string& line);
-
 // The identity header of one object.
 struct dabaheader {
     std::string name;

@@ -9,6 +9,7 @@
 #include "objects/dabascan.h"
 #include "objects/fudaba.h"
 #include "objects/idable.h"
+#include "objects/saveable.h"
 #include "platform/core/files.h"
 #include "ui/statusbox.h"
 
@@ -102,7 +103,7 @@ long fudaba::readfind(int n, std::vector<dabarec*>& matches, size_t first)
     std::string line;
     dabaheader header;
     while (next < matches.size() && in.next(line)) {
-        int tag = recordtagid(line);
+        int tag = tagtotype(line.c_str());
         if (tag == 0 || !readid(in, header, n)) {
             libreaderror(line.c_str(), " fudaba::readfind() ");
             matches.resize(first);
@@ -115,7 +116,7 @@ long fudaba::readfind(int n, std::vector<dabarec*>& matches, size_t first)
             continue;
         }
         bool hit = false;
-        if (tag == 7 || tag == 8) {
+        if (tag == typeids::fuconst || tag == typeids::fuvector) {
             hit = text && test(header.comment);
             skiprestofobject(in);
         } else
