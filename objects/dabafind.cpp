@@ -16,11 +16,6 @@ char upper(char c)
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
 
-bool startswith(const std::string& line, const char* prefix)
-{
-    return line.compare(0, std::strlen(prefix), prefix) == 0;
-}
-
 // One occurrence of the call name at `at`.
 bool callat(const char* line, size_t at, size_t length, int arguments)
 {
@@ -43,7 +38,7 @@ void skipiterator(linereader& in)
 {
     std::string line;
     for (int i = 0; i < 9 && in.next(line); i++)
-        if (startswith(line, "@IV")) {
+        if (linestarts(line, "@IV")) {
             in.next(line);
             return;
         }
@@ -53,7 +48,7 @@ void skipsumrecord(linereader& in)
 {
     std::string line;
     for (int i = 0; i < 99 && in.next(line); i++)
-        if (startswith(line, "@END"))
+        if (linestarts(line, "@END"))
             return;
 }
 
@@ -86,17 +81,17 @@ bool findbytest(linereader& in, const std::string& comment, const linetest& test
     for (int run = 0; run < 100; run++) {
         if (!in.next(line))
             return false;
-        if (startswith(line, "@ARGS"))
+        if (linestarts(line, "@ARGS"))
             in.next(line);
-        else if (startswith(line, "@@VARMAN"))
+        else if (linestarts(line, "@@VARMAN"))
             skiprestofobject(in);
-        else if (startswith(line, "@RKITERATOR"))
+        else if (linestarts(line, "@RKITERATOR"))
             skipiterator(in);
-        else if (startswith(line, "@INIVALSCONST") || startswith(line, "@END"))
+        else if (linestarts(line, "@INIVALSCONST") || linestarts(line, "@END"))
             return skiprestofobject(in) && found;
-        else if (startswith(line, "@SUMRECORD"))
+        else if (linestarts(line, "@SUMRECORD"))
             skipsumrecord(in);
-        else if (startswith(line, "@@END"))
+        else if (linestarts(line, "@@END"))
             return found;
         else if (in.next(line))
             found = test(line) || found;

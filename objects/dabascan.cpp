@@ -11,11 +11,6 @@
 
 namespace {
 
-bool startswith(const std::string& line, const char* prefix)
-{
-    return line.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
 int16_t count16(const std::string& line)
 {
     long n = std::strtol(line.c_str(), nullptr, 10);
@@ -35,13 +30,18 @@ bool readcomment(linereader& in, std::string& comment)
     std::string line;
     if (!in.next(comment))
         return false;
-    while (!startswith(comment, "@@END") && in.next(line))
-        if (startswith(line, "@@END"))
+    while (!linestarts(comment, "@@END") && in.next(line))
+        if (linestarts(line, "@@END"))
             return true;
     return !in.failed();
 }
 
 }  // namespace
+
+bool linestarts(const std::string& line, const char* key)
+{
+    return line.compare(0, std::char_traits<char>::length(key), key) == 0;
+}
 
 bool readid(linereader& in, dabaheader& header, int library)
 {
@@ -51,13 +51,13 @@ bool readid(linereader& in, dabaheader& header, int library)
     for (int run = 0; run < 9; run++) {
         if (!in.next(line))
             return false;
-        if (startswith(line, "@DATA"))
+        if (linestarts(line, "@DATA"))
             return true;
-        if (startswith(line, "@HERKUNFT")) {
+        if (linestarts(line, "@HERKUNFT")) {
             if (!in.next(line))
                 return false;
             header.origin = originof(line, library);
-        } else if (startswith(line, "@@COMMENT")) {
+        } else if (linestarts(line, "@@COMMENT")) {
             if (!readcomment(in, header.comment))
                 return false;
         } else if (plain == 0) {
@@ -83,9 +83,9 @@ bool skiprestofobject(linereader& in)
     std::string line;
     int depth = 1;
     while (depth > 0 && in.next(line))
-        if (startswith(line, "@@END"))
+        if (linestarts(line, "@@END"))
             depth--;
-        else if (startswith(line, "@@"))
+        else if (linestarts(line, "@@"))
             depth++;
     return depth == 0;
 }

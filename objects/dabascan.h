@@ -23,6 +23,9 @@ struct dabaheader {
     std::string comment;
 };
 
+// Library lines are keyed by their beginning.
+bool linestarts(const std::string& line, const char* key);
+
 // Reads the header up to its "@DATA" line.  The "@HERKUNFT" line is
 // followed by the origin's name; a name that is library itself gives
 // origin 0.  False on a read error (reported) or a failed stream.
