@@ -12,6 +12,19 @@
 fudaba* database = nullptr;
 std::string targetlibrary;
 
+void makedatabase()
+{
+    if (!database)
+        database = new fudaba;
+}
+
+void dropdatabase()
+{
+    fudaba* old = database;
+    database = nullptr;
+    delete old;
+}
+
 int highestlibrary()
 {
     return librarycount();

@@ -89,8 +89,12 @@ private:
     sortmode current = sortmode::none;
 };
 
-// The one database of the program; null while none exists.
+// The one database of the program; null while none exists.  The computing
+// thread makes it after the first parser (which opens the local context)
+// and drops it at its end.
 extern fudaba* database;
+void makedatabase();
+void dropdatabase();
 // The highest library number of the library list.
 int highestlibrary();
 // The last target library name typed by the user.

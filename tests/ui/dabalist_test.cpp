@@ -25,11 +25,10 @@ int residentsafter;
 void mainlistloop()
 {
     parser first;
-    fudaba db;
-    database = &db;
+    makedatabase();
     databasemainlist();
     databasemainlist();  // opens again where it was left
-    database = nullptr;
+    dropdatabase();
     changelog = context->changelog;
     libraryafter = currentlibrary;
     residentsafter = context->count;
