@@ -133,6 +133,23 @@ TEST_F(database, rescansonlymarkedlibraries)
     EXPECT_EQ(db.count(), 0);
 }
 
+TEST_F(database, crlflinesreadlikelf)
+{
+    std::string crlf;
+    for (char c : dabafiles::alpha)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    write("ALPHA.LIB", crlf);
+    fudaba db;
+    EXPECT_TRUE(db.exists("ga", 2, 1, 2));
+    EXPECT_TRUE(db.exists("Cspeed", 0, 1, 2));
+    excerpt e(db);
+    e.target = excerpt::kind::text;
+    e.name = "light";
+    db.markexcerptstale();
+    e.refresh();
+    EXPECT_EQ(listing(e.matches), "Cspeed/0@2");
+}
+
 TEST_F(database, readerroroflibraryfailstheupdate)
 {
     write("beta.lib", "@@FU1\nk\n1\n1\nextra\n@DATA\n@@END FU1\n");
