@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "formula/evalstate.h"
+#include "formula/limits.h"
 #include "formula/standins.h"
 #include "objects/comment.h"
 #include "objects/context.h"
@@ -39,7 +40,7 @@ bool validname(const std::string& name)
     if (name.empty() || name[0] == '.')
         return false;
     for (unsigned char c : name)
-        if (c < ' ' || std::strchr("/\\*?\"<>|:", c))
+        if (c <= ' ' || std::strchr("/\\*?\"<>|:", c))
             return false;
     return true;
 }
@@ -48,7 +49,7 @@ bool validname(const std::string& name)
 
 std::string libraryfilename(const std::string& answer)
 {
-    std::string stem = answer.substr(0, answer.find('.')).substr(0, 8);
+    std::string stem = answer.substr(0, answer.find('.')).substr(0, limits::shortnamelength);
     if (!validname(stem))
         return "";
     std::string name = stem + ".LIB";

@@ -115,12 +115,14 @@ long fudaba::readfind(int n, std::vector<dabarec*>& matches, size_t first)
             skiprestofobject(in);
             continue;
         }
-        bool hit = false;
+        bool hit;
         if (tag == typeids::fuconst || tag == typeids::fuvector) {
+            // Numbers are no text: only the comment counts.
             hit = text && test(header.comment);
             skiprestofobject(in);
-        } else
+        } else {
             hit = findbytest(in, text ? header.comment : std::string(), test);
+        }
         if (hit)
             matches[kept++] = matches[next];
         next++;

@@ -6,6 +6,7 @@
 #include "formula/diagnostics.h"
 #include "formula/namesused.h"
 #include "objects/dabafind.h"
+#include "objects/dabaops.h"
 #include "objects/excerpt.h"
 #include "objects/fudaba.h"
 #include "tests/objects/dabafixture.h"
@@ -181,6 +182,19 @@ TEST_F(database, rememberedpositions)
     EXPECT_EQ(db.findcurrent(), -1);
     db.sort(sortmode::casesensitive);
     EXPECT_EQ(db.recall(5), -1);  // another order: never the stale index
+}
+
+TEST(libraryfilename, eightcharactersanduppercaselib)
+{
+    struct {
+        const char* answer;
+        const char* name;
+    } cases[] = {
+        {"beta", "BETA.LIB"}, {"verylongname.txt", "VERYLONG.LIB"}, {"a.b.c", "A.LIB"},
+        {".lib", ""},         {"x/y", ""},                          {"my lib", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(libraryfilename(c.answer), c.name) << c.answer;
 }
 
 TEST(calltest, qualifiesbyargumentsandneighbours)
