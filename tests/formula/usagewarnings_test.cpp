@@ -34,7 +34,8 @@ TEST(usagewarnings, FirstFindingInItsOrder)
         EXPECT_EQ(f.diag->state, diagstate::warning);
         EXPECT_EQ(f.diag->position, -1);
         EXPECT_EQ(f.diag->shown, c.formula);
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(f.diag->message(), c.message);
+        }
     }
 }
