@@ -1,8 +1,8 @@
 // What the editors and list windows do for the objects: line input,
 // the function editor, the identity check after an edit, text pages,
 // numeric lists and the code listing.  The line input and the function
-// editor are in objects/funceditor.cpp; the code listing is a stand-in
-// here until its window replaces it.
+// editor are in objects/funceditor.cpp; the code listing is a stand-in in
+// objects/edithooks.cpp until its own code replaces it.
 #pragma once
 
 #include <functional>

@@ -174,6 +174,13 @@ TEST_F(records, fu1bodies)
     EXPECT_STREQ(a->argletters, "xy");
     EXPECT_EQ(a->nargs, 2);
 
+    // A value count that the text cannot tell stays the header's, so the
+    // record is written back unchanged.
+    std::string unclear = "@@FU1\nu\n0\n2\n@DATA\n@ARGS\n\n@FORMULA\n(\n@@END FU1\n";
+    std::unique_ptr<fu1> u = readone(unclear);
+    ASSERT_NE(u, nullptr);
+    EXPECT_EQ(written(*u), unclear);
+
     // An unknown key rejects the record.
     clearrecordedreports();
     EXPECT_EQ(readone("@@FU1\nf\n1\n1\n@DATA\n@WHAT\nx\n@@END FU1\n"), nullptr);
