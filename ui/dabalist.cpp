@@ -142,11 +142,6 @@ void excerptlist::filterkey(int& key)
     key = nokey;
 }
 
-void excerptlist::enterkey(int& key)
-{
-    (void)key;  // Enter, Tab and "g" end the list
-}
-
 const dabarec* showexcerpt(excerpt& e)
 {
     if (e.matches.empty()) {

@@ -43,8 +43,8 @@ public:
 class excerptlist : public dabaview {
 public:
     explicit excerptlist(excerpt& e);
+    // Tab and "g" end the list as Enter does, choosing an entry.
     void filterkey(int& key) override;
-    void enterkey(int& key) override;
 
     excerpt& found;
     const dabarec* chosen = nullptr;  // what the list hands back
