@@ -48,4 +48,8 @@ constexpr int derivativevalues = 55;    // values of an object that the vector d
 constexpr int arglisttextlength = 108;  // typed argument list of a name input
 constexpr int extensionlength = 9;      // typed "#" extension of a name input
 constexpr int installformulalength = 1034;  // formula typed when installing
+constexpr int greptextlength = 160;     // text of a database grep
+constexpr int typedcalllength = 35;     // function name typed for the call finder
+constexpr int anyarguments = 254;       // a call finder's argument count that matches any
+constexpr int librarylinelength = 1520; // longest library line the database reads whole
 }

@@ -402,7 +402,12 @@ int compiler::notfound(const char* name, int argc, int valuecount)
 {
     std::string shown = shownname(name, valuecount);
     const char* s = shown.c_str();
+    bool assisted = databaseinuse();
+    if (assisted)
+        databasecollect(name, valuecount, names);
     int versions = names.count;
+    if (names.isset(argc) && assisted)
+        return scanerror(7, tokenstart, "\n can't find \"%s\" \n", s);
     if (names.isset(argc))
         return scanerror(7, tokenstart,
                          "\n There are no further versions available \n\r for \"%s\" with %d arguments! \n",
@@ -417,5 +422,9 @@ int compiler::notfound(const char* name, int argc, int valuecount)
         return scanerror(9, tokenstart,
                          "\n Call to function \"%s\" with invalid number of arguments: \n\n\r %3d  arguments expected\n\r %3d  arguments found\n\r",
                          s, firstflag(names), argc);
+    int known = assisted ? databasevalues(name) : 0;
+    if (known != 0 && known != valuecount)
+        return scanerror(6, tokenstart, "\n could not find \"%s\" \n\n\r (you might be looking for \"%s#%d\") \n", s,
+                         name, known);
     return scanerror(6, tokenstart, "\n could not find \"%s\" \n", s);
 }
