@@ -39,4 +39,5 @@ constexpr int linemaxlength = 32766;    // longest line of a line list
 constexpr int linegrowstep = 50;        // entries a line list grows by
 constexpr int linelistmax = 32767;      // highest index of a line list (16-bit)
 constexpr int segmentmax = 160;         // longest line made by a split append
+constexpr int aspectsteps = 40;         // power-of-ten steps of the mouse frame's aspect search
 }
