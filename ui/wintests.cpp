@@ -7,6 +7,7 @@
 #include "ui/boxframe.h"
 #include "ui/boxsettings.h"
 #include "ui/graphics.h"
+#include "ui/hoststate.h"
 #include "ui/keys.h"
 #include "ui/maus.h"
 #include "ui/msgbox.h"
@@ -40,7 +41,7 @@ void testgraphics()
         platform::pixpoint p = platform::input().position();
         glineto(p.x, p.y);
         gtextout(p.x + 10, p.y + 10, 4, 15, "313.0124");
-    } while (k != key::rightdown);
+    } while (k != key::rightdown && !host().stop);
     setdrawcolor(old);
     flushcells();
 }
@@ -80,12 +81,16 @@ void testmouseframe()
 void testcontaminate()
 {
     winmsgbox("Click left to contaminate screen positions.\n\rClick right to decontaminate the screen and exit.", "");
-    while (getkeymarked() == key::leftdown) {
+    keycode k = getkeymarked();
+    while (k == key::leftdown) {
         beep();
         platform::pixpoint p = platform::input().position();
         cellpos c = pixeltocell(p.x, p.y);
         markdirty(c.x, c.y);
-        getkeymarked();
+        // The release; it is not queued when it came before this wait.
+        k = getkeymarked();
+        if (k == key::leftup)
+            k = getkeymarked();
     }
     flushcells();
     msgboxf("Number of contaminated screenchars: %d", paintedcells());
