@@ -39,5 +39,10 @@ constexpr int linemaxlength = 32766;    // longest line of a line list
 constexpr int linegrowstep = 50;        // entries a line list grows by
 constexpr int linelistmax = 32767;      // highest index of a line list (16-bit)
 constexpr int segmentmax = 160;         // longest line made by a split append
+constexpr int legendlength = 478;      // legend text of a framed box
+constexpr int listscrolldelay = 10;     // ms between lines of the first page scrolled
+constexpr int pathlength = 260;         // path buffers of the file-name dialogues
+constexpr int newnamelength = 12;       // characters typed as a new file name
+constexpr int shortnamelength = 8;      // characters of a name before its extension
 constexpr int aspectsteps = 40;         // power-of-ten steps of the mouse frame's aspect search
 }

@@ -68,7 +68,7 @@ double evalexpression(parser& p, const char* text, bool allowseveral)
         busyscope busy;
         return p.calc0();
     }
-    if (!allowseveral && p.valuecount != 1) {
+    if (type != 0 && !allowseveral && p.valuecount != 1) {
         messagebox(" B A D    I N P U T ", 10, "\n Expression must be single-valued ! \n");
         p.type = 0;
     }

@@ -12,6 +12,7 @@ enum class reportkind {
     bug,            // "Unexpected Error in \"%s\"!"
     libread,        // a library record that could not be read
     message,        // any other message box text
+    page,           // a text that the user scrolls through: a text page
 };
 
 struct reportentry {

@@ -81,7 +81,7 @@ void reportbadargs(const parser& p, const double* args)
     for (int i = 0, n = objectcall().argcount(p.owner); i < n; i++)
         appendf(page, "  %.15g\n\r", args[i]);
     page += "\n\r";
-    report(reportkind::message, page, " Domain Error ");
+    report(reportkind::page, page, " Domain Error ");
 }
 
 void reportstackspace(const char* name)

@@ -12,22 +12,7 @@ bool databaseinuse()
     return false;
 }
 
-std::string fullname(const fu*)
+void messagebox(const char* caption, int footer, const char* text)
 {
-    return "?";
-}
-
-int originlibrary(const fu*)
-{
-    return 0;
-}
-
-bool implementcomponent(fu*, int)
-{
-    return false;
-}
-
-void messagebox(const char* caption, int, const char* text)
-{
-    report(reportkind::message, std::string(caption) + text);
+    report(reportkind::message, text, caption, footer);
 }

@@ -17,8 +17,9 @@ fu* resolvecomponent(const char* name, int argc, int valuecount, bool multi, nam
 // The function database's answer for names the search did not find.
 bool databaseinuse();
 
-// Object family: the display name, the origin library, and the
-// implementation (pass mode 4: the fingerprint operation instead).
+// Object family (objects/fucalls.cpp): the display name, the origin
+// library, and the implementation (pass mode 4: the fingerprint operation
+// instead).
 std::string fullname(const fu* object);
 int originlibrary(const fu* object);
 bool implementcomponent(fu* object, int passmode);
@@ -31,5 +32,5 @@ struct statusscope {
     explicit statusscope(const std::string& text) { (void)text; }
 };
 
-// A message box with a caption and a message style.
-void messagebox(const char* caption, int style, const char* text);
+// A message box with a caption and a standard footer code.
+void messagebox(const char* caption, int footer, const char* text);

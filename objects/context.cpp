@@ -1,126 +1,209 @@
 #include "objects/context.h"
 
-#include <algorithm>
 #include <cstring>
-#include <dirent.h>
-#include <vector>
 
-#include "formula/chain.h"
 #include "formula/evalstate.h"
-#include "formula/slist.h"
+#include "formula/report.h"
+#include "formula/standins.h"
+#include "objects/fu1.h"
+#include "ui/hoststate.h"
+#include "ui/keys.h"
 
+pcontext* context = nullptr;
 chain* localobjects = nullptr;
 int currentlibrary = 0;
+void (*touchlibrary)(int library) = nullptr;
 
-static std::string workdir = ".";
-
-const std::string& workdirectory()
+static void touch(int library)
 {
-    return workdir;
+    if (touchlibrary)
+        touchlibrary(library);
 }
 
-void setworkdirectory(const std::string& directory)
+static bool sameidentity(const fu* object, const char* name, int nargs, int nvalues)
 {
-    workdir = directory;
+    return object->nargs == nargs && object->nvalues == nvalues && std::strcmp(object->name, name) == 0;
 }
 
-static char lower(char c)
+fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin)
 {
-    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+    for (listnode* node = list.head; node; node = node->next) {
+        fu1* object = static_cast<fu1*>(node);
+        if (sameidentity(object, name, nargs, nvalues) && (origin < 0 || object->origin == origin))
+            return object;
+    }
+    return nullptr;
 }
 
-static bool lessnocase(const std::string& a, const std::string& b)
+fu1* findresident(const chain& list, const char* name, int nargs, int nvalues)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return lower(x) < lower(y); });
+    return findresidentat(list, name, nargs, nvalues, -1);
 }
 
-static bool islibname(const char* name)
+fu1* findidentity(const char* name, int nargs, int nvalues, int origin, const fu* skip)
 {
-    size_t n = std::strlen(name);
-    if (n < 5)
-        return false;
-    const char* ext = name + n - 4;
-    return ext[0] == '.' && lower(ext[1]) == 'l' && lower(ext[2]) == 'i' && lower(ext[3]) == 'b';
+    if (!context)
+        return nullptr;
+    for (listnode* node = context->head; node; node = node->next) {
+        fu1* object = static_cast<fu1*>(node);
+        if (object != skip && object->origin == origin && sameidentity(object, name, nargs, nvalues))
+            return object;
+    }
+    return nullptr;
 }
 
-static int registername(const std::string& name, stringregistry& list)
+bool isown(const fu* object)
 {
-    char* text = new char[name.size() + 1];
-    std::memcpy(text, name.c_str(), name.size() + 1);
-    int n = list.add(text);
-    if (n == 0)
-        delete[] text;
-    return n;
+    return object->origin == 0 || object->origin == currentlibrary;
 }
 
-int fillfilemap(const std::string& directory, stringregistry& list)
+int readlibrary()
 {
-    DIR* dir = opendir(directory.c_str());
-    if (!dir)
-        return 0;
-    std::vector<std::string> names;
-    while (dirent* entry = readdir(dir))
-        if (islibname(entry->d_name) && std::strlen(entry->d_name) <= librarynamelength)
-            names.push_back(entry->d_name);
-    closedir(dir);
-    std::sort(names.begin(), names.end(), lessnocase);
-    int added = 0;
-    for (const std::string& name : names)
-        added += registername(name, list) != 0;
-    return added;
+    const char* name = libraryname(currentlibrary);
+    if (!context || !name)
+        return -1;
+    context->kept = libraryread();
+    int count;
+    {
+        statusscope status(std::string("\n reading ") + name + " ");
+        count = readlib(librarypath(currentlibrary), *context, &context->kept);
+    }
+    // readlib has told why a file could not be read at all.
+    if (count < 0 && !context->kept.unreadable)
+        reportf(reportkind::message, "\n could not read the library file \"%s\" ! \n", name);
+    touch(0);
+    return count;
+}
+
+int opencontext(int n)
+{
+    currentlibrary = n;
+    changerecclear();
+    return readlibrary();
 }
 
 void loaddesktop()
 {
     freecontext();
-    localobjects = new chain;
-    registername(desktoplibrary, *shared.strings);
-    fillfilemap(workdir, *shared.strings);
-    currentlibrary = librarynumber(desktoplibrary);
-    changerecclear();
+    context = new pcontext;
+    localobjects = context;
+    buildlibrarylist();
+    opencontext(librarynumber(desktoplibrary));
 }
 
 void freecontext()
 {
-    chain* objects = localobjects;
+    pcontext* old = context;
+    context = nullptr;
     localobjects = nullptr;
-    delete objects;
+    delete old;
 }
 
-const char* libraryname(int n)
+static bool isdesktop()
 {
-    if (n == 0)
-        return "resident";
-    return shared.strings ? shared.strings->stringof(n) : nullptr;
+    const char* name = libraryname(currentlibrary);
+    return name && std::strcmp(name, desktoplibrary) == 0;
 }
 
-std::string librarypath(int n)
+bool savecontext()
 {
-    const char* name = n > 0 ? libraryname(n) : nullptr;
-    return name ? workdir + "/" + name : std::string();
+    const char* name = libraryname(currentlibrary);
+    if (!context || currentlibrary == 0 || !name) {
+        reportf(reportkind::message, "\n library %d has no file to save to \n", currentlibrary);
+        return false;
+    }
+    bool saved = writelib(librarypath(currentlibrary), *context, isdesktop(), savemode::context, &context->kept);
+    touch(currentlibrary);
+    return saved;
 }
 
-int librarynumber(const char* name)
+// A sink that answers no key the question knows would ask forever.
+constexpr int maxquestions = 1000;
+
+static bool isyes(int key)
 {
-    return shared.strings && name ? shared.strings->find(name) : 0;
+    return key == 'y' || key == 'Y';
 }
 
-int librarycount()
+int asksavechanges(const char* caption)
 {
-    return shared.strings ? shared.strings->lastnumber : 0;
+    const char* name = libraryname(currentlibrary);
+    std::string text = isdesktop() ? std::string("\n The contents of ") + desktoplibrary + " have changed. \n\r"
+                                   : std::string("\n You are leaving the context \"") + (name ? name : "") + "\" \n";
+    text += "\n\r Save the changes ?\n\n\r <y>    yes \n\r <n>    no \n\n\r <l>    show the list of changes \n\r <esc>  cancel\n";
+    for (int asked = 0; asked < maxquestions; ++asked) {
+        int key = report(reportkind::message, text, caption);
+        if (isyes(key))
+            return 1;
+        if (key == 'n' || key == 'N')
+            return 0;
+        if (key == 27)
+            break;
+        if (key == 'l' || key == 'L') {
+            std::string title = std::string(" Changes to be saved in \"") + (name ? name : "") + "\" ";
+            report(reportkind::message, context ? context->changelisting : std::string(), title.c_str(), 7);
+        }
+    }
+    return -1;
 }
 
-void logchange(int code, fu* object)
+static bool foreignnotice()
 {
+    const char* name = libraryname(currentlibrary);
+    char text[limits::textbuffersize];
+    std::snprintf(text, sizeof text,
+                  "\n\r Unlike with \"%s\", \"%s\" does not allow the \n\r saving of foreign objects (those marked by an asterisk in the \n\r context list). Therefore, all changes you made to such objects \n\r will be lost. \n\r   If you want to keep the changes anyway, cancel now and use \n\r the <+>-command of the context list to incorporate the objects \n\r in question into %s. \n\n\r <enter>  continue\n\r <esc>    cancel\n",
+                  desktoplibrary, name, name);
+    return report(reportkind::message, text, " N O T I C E ") != 27;
 }
 
-void changerecclear()
+bool leavecontext(const char* caption)
 {
+    bool desktop = isdesktop();
+    bool foreignchanged = false;
+    int level = changelevel(desktop, &foreignchanged);
+    int answer = -2;  // not asked
+    if ((desktop && level >= 1) || level == 2) {
+        answer = asksavechanges(caption);
+        if (answer < 0)
+            return false;
+    }
+    if (!desktop && foreignchanged && answer != 0 && !foreignnotice())
+        return false;
+    if (answer != 1) {
+        nextgeneration();
+        return true;
+    }
+    bool saved = savecontext();
+    nextgeneration();
+    return saved;
 }
 
-// No user object exists yet that could be made ready.
+bool quitprogram()
+{
+    if (!context)
+        return true;  // nothing was ever opened, nothing to save
+    bool closerequested = host().closerequested.exchange(false);
+    host().stop = false;
+    flushkeys();
+    if (context->quitdone)
+        return false;
+    if (changelevel(false) == 0 && !closerequested
+        && !isyes(report(reportkind::message, "\n Quit (y/n) ? \n")))
+        return false;
+    if (!leavecontext(" Terminating "))
+        return false;
+    context->clear();
+    context->quitdone = true;
+    return true;
+}
+
+void showcontext(fu* object)
+{
+    report(reportkind::message, "\n The context list is not available yet. \n");
+}
+
 bool readycomponent(fu* callee)
 {
-    return false;
+    return callee->recordfingerprint();
 }

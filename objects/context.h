@@ -1,53 +1,92 @@
-// The local context: the resident user objects, the library that the
-// context mirrors, and the numbered list of library files of the work
-// directory.  Reading and writing library files come with their own code.
+// The local context: the resident user objects (those of the current
+// library and copies of foreign ones), their change log, and opening,
+// leaving and quitting the context.
 #pragma once
 
 #include <string>
 
-class chain;
+#include "formula/chain.h"
+#include "objects/libfile.h"
+#include "objects/librarylist.h"
+
 class fu;
-class stringregistry;
+class fu1;
 
-// The resident objects; the resolution context of every compilation unless
-// a caller installs another.  Made by loaddesktop.
+// The one context: its objects (fu1 and its kinds) in the order they were
+// read, installed or added.
+class pcontext : public chain {
+public:
+    // Deletions, renames and "ALL OBJECTS DELETED" since the last save or
+    // open; the listing of unsaved changes that changelevel builds.
+    std::string changelog, changelisting;
+    // What could not be read of the file: written back unchanged with the
+    // objects; a file that could not be read at all is not overwritten.
+    libraryread kept;
+    // quitprogram has run.
+    bool quitdone = false;
+    // The context list shows a library reached from the database, and the
+    // database is open behind it.
+    bool foreignlibrary = false, databaseopen = false;
+};
+
+extern pcontext* context;
+// The resident objects: the context as an object list; the resolution
+// context of every compilation unless a caller installs another.
 extern chain* localobjects;
-
-// Number of the library that the context mirrors (an entry of the list).
+// Number of the library that the context mirrors.
 extern int currentlibrary;
 
-constexpr const char* desktoplibrary = "DESKTOP.LIB";
-constexpr int librarynamelength = 12;
+// Called with a library number whenever that library changed (0: the
+// context changed); the user-function database sets it.
+extern void (*touchlibrary)(int library);
 
-// Registers the "*.lib" files of directory (matched ignoring letter case)
-// in ascending order of their names compared ignoring case; names already
-// registered and names longer than 12 characters are left out.  The number
-// of names registered.
-int fillfilemap(const std::string& directory, stringregistry& list);
+// Lookups from the head, names compared byte for byte; null when none.
+fu1* findresident(const chain& list, const char* name, int nargs, int nvalues);
+fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin);
+// The first object of the context of that identity and origin other than
+// skip.
+fu1* findidentity(const char* name, int nargs, int nvalues, int origin, const fu* skip);
 
-// Makes the context: an empty object list, the library list ("DESKTOP.LIB"
-// first, then the libraries of the work directory) and "DESKTOP.LIB" as
-// the current library.
+// An own object comes from the current library (or from none).
+bool isown(const fu* object);
+// "f#2(3)": full name and argument count; "copy of " in front for a
+// foreign object where asked.
+std::string displayname(const fu* object, bool markforeign = false);
+
+// Change log entries: 'd' deleted, 'r' renamed (old display name given;
+// the object already has its new name), 'D' all deleted.
+constexpr int logdeleted = 'd', logrenamed = 'r', logalldeleted = 'D';
+void logchange(int kind, fu* object, const char* oldname = nullptr);
+void changerecclear();
+void describechanges(std::string& listing, fu1* object, bool foreign);
+// 0 nothing to save, 1 only foreign copies changed, 2 own changes.  With
+// foreignchanged the change listing is rebuilt (foreign copies described
+// only with listall) and the flag tells whether a foreign copy changed.
+int changelevel(bool listall, bool* foreignchanged = nullptr);
+bool ismodified(const fu1* object);
+
+// Reads the current library into the context; the count read, negative
+// after a fault (reported).  A missing file is an empty library.
+int readlibrary();
+// Makes library n current, drops the change log and reads its file.
+int opencontext(int n);
+// Makes the context, the library list, and opens "DESKTOP.LIB".
 void loaddesktop();
-// Deletes the resident objects and the object list.
+// Deletes the resident objects and the context.
 void freecontext();
 
-// The work directory; the current directory unless set.
-const std::string& workdirectory();
-void setworkdirectory(const std::string& directory);
+// Saves the context to the current library's file; change marks and the
+// change log are dropped only when the file was written.
+bool savecontext();
+// 1 save, 0 do not save, -1 cancelled.
+int asksavechanges(const char* caption);
+// True when the context may be left (saved when the user asked so).
+bool leavecontext(const char* caption);
+// True when the program may end (at once when no context was made).
+bool quitprogram();
 
-// "resident" for 0; null for a number that is not registered.
-const char* libraryname(int n);
-// The file of library n; empty for a number that is not registered or 0.
-std::string librarypath(int n);
-// 0 when not registered; letter case is ignored.
-int librarynumber(const char* name);
-// The highest library number.
-int librarycount();
-
-// Stand-ins for the change log of the context.
-void logchange(int code, fu* object);
-void changerecclear();
+// The context list window.
+void showcontext(fu* object);
 
 // Makes a called object ready for the current implementation stamp and
 // records it in the global fingerprint; false when it cannot be made ready.

@@ -1,10 +1,13 @@
 #include "ui/evalhooks.h"
 #include "ui/calcmain.h"
 
+#include "objects/context.h"
 #include "platform/core/requests.h"
 #include "ui/host.h"
 #include "ui/hoststate.h"
+#include "ui/inputdialogs.h"
 #include "ui/keys.h"
+#include "ui/mathedit.h"
 #include "ui/menustate.h"
 #include "ui/reportbox.h"
 #include "ui/statusbox.h"
@@ -18,7 +21,7 @@ void readuntilquit()
 {
     for (;;) {
         keycode k = getkey();
-        if (k == key::altx || (k == key::esc && host().stop))
+        if ((k == key::altx || (k == key::esc && host().stop)) && quitprogram())
             return;
         screenecho(k);
     }
@@ -46,7 +49,11 @@ void calcmain()
     menus().clearflags();
     setreportsink(&boxreports());
     makestatusbox();
+    makeeditors();
     mainloop.load()();
+    editcleanup();
+    dropeditors();
+    dropinputparser();
     dropstatusbox();
     setreportsink(nullptr);
     postmain(msg::threadended);

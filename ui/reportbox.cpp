@@ -1,7 +1,27 @@
 #include "ui/reportbox.h"
 
 #include "ui/boxsettings.h"
+#include "ui/listbox.h"
 #include "ui/msgbox.h"
+#include "ui/textlist.h"
+
+namespace {
+
+// In the colours of the domain error page; 27 when the list was left with
+// Esc, else 13.
+int showpage(const std::string& text, const char* caption)
+{
+    textpage page;
+    page.addtext(text.c_str());
+    if (caption)
+        setboxtitle(caption);
+    setboxcolors(15, 4, 14, 0, 0);
+    setlistcolors(16, 15, 16, 11);
+    page.show(1);
+    return listkey == 27 ? 27 : 13;
+}
+
+}  // namespace
 
 int reportbox::report(reportkind kind, const std::string& text, const char* caption, int footer)
 {
@@ -16,6 +36,8 @@ int reportbox::report(reportkind kind, const std::string& text, const char* capt
         break;
     case reportkind::message:
         break;
+    case reportkind::page:
+        return showpage(text, caption);
     }
     if (caption)
         setboxtitle(caption);

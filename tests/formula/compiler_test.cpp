@@ -13,6 +13,7 @@
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"
 #include "formula/varman.h"
+#include "objects/fu1.h"
 
 namespace {
 
@@ -312,8 +313,9 @@ TEST_F(compiled, postcompilerefusesdeepnestingandreportsfailedcomponents)
     EXPECT_EQ(dia.state, diagstate::internal);
     s.callerlibs.clear();
 
-    // The stand-in object family implements nothing.
-    fu* component = reinterpret_cast<fu*>(&s);
+    // An object without formula never implements.
+    fu1 empty;
+    fu* component = &empty;
     s.components = {component};
     EXPECT_FALSE(postcompile(p, 0));
     EXPECT_EQ(dia.code, 31);

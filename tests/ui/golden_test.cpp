@@ -1,16 +1,14 @@
 // Golden screens: the cell-grid text and the pixels of scripted screens,
 // compared with the committed files in golden/.  VEMO_UPDATE_GOLDEN=1
 // rewrites them; the files of each run are left in the build folder.
-#include <cairo.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/core/glyphs.h"
 #include "platform/core/surface.h"
 #include "screenfixture.h"
+#include "tests/ui/goldenfiles.h"
 #include "ui/boxframe.h"
 #include "ui/graphics.h"
 #include "ui/msgbox.h"
@@ -23,55 +21,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readfile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Pixels of a PNG as 0xRRGGBB, empty when it cannot be read.
-std::vector<uint32_t> pngpixels(const fs::path& p, int& w, int& h)
-{
-    std::vector<uint32_t> out;
-    cairo_surface_t* s = cairo_image_surface_create_from_png(p.c_str());
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
-        w = cairo_image_surface_get_width(s);
-        h = cairo_image_surface_get_height(s);
-        int stride = cairo_image_surface_get_stride(s) / 4;
-        auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++)
-                out.push_back(data[y * stride + x] & 0xFFFFFF);
-    }
-    cairo_surface_destroy(s);
-    return out;
-}
-
 void checkgolden(const std::string& name)
 {
     fs::path outdir = fs::path(VEMO_BIN_DIR) / "golden";
-    fs::path golden = fs::path(VEMO_SOURCE_DIR) / "tests/ui/golden";
     fs::create_directories(outdir);
-    std::string text = platform::celltext();
-    std::ofstream(outdir / (name + ".txt"), std::ios::binary) << text;
+    std::ofstream(outdir / (name + ".txt"), std::ios::binary) << platform::celltext();
     ASSERT_TRUE(platform::mainsurface().writepng(outdir / (name + ".png")));
-    if (std::getenv("VEMO_UPDATE_GOLDEN")) {
-        fs::copy_file(outdir / (name + ".txt"), golden / (name + ".txt"), fs::copy_options::overwrite_existing);
-        fs::copy_file(outdir / (name + ".png"), golden / (name + ".png"), fs::copy_options::overwrite_existing);
-    }
-    EXPECT_EQ(text, readfile(golden / (name + ".txt"))) << name;
-    int w1 = 0, h1 = 0, w2 = 0, h2 = 0;
-    std::vector<uint32_t> expected = pngpixels(golden / (name + ".png"), w1, h1);
-    std::vector<uint32_t> actual = pngpixels(outdir / (name + ".png"), w2, h2);
-    ASSERT_FALSE(expected.empty()) << name;
-    EXPECT_EQ(w1, w2);
-    EXPECT_EQ(h1, h2);
-    size_t differ = 0;
-    for (size_t i = 0; i < std::min(expected.size(), actual.size()); i++)
-        differ += expected[i] != actual[i];
-    EXPECT_EQ(differ, 0u) << name << ": pixels differ from the golden image";
+    checkgoldenfiles(outdir, name);
 }
 
 // UTF-8 text as cell bytes of the OEM code page.

@@ -1,0 +1,30 @@
+// What the editors and list windows do for the objects: line input, the
+// function editor, the identity check after an edit, text pages, numeric
+// lists and the code listing.  The function editor, its identity check and
+// the code listing are stand-ins here until their own code replaces them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class attrlines;
+class fu1;
+
+// Keyed line input of at most limit characters titled title, prefilled
+// with text; Enter stores the edited line in text.  The key that ended it.
+int editline(std::string& text, int limit, const char* title);
+// The function editor on the object; true when changes were kept.
+bool editfunction(fu1& object);
+// The identity check after an edit (mode 2: counts changed); true when the
+// object may keep its identity.
+bool endeditcheck(fu1& object, int mode);
+// The function editor's caption and one item of its line list.
+void seteditcaption(const char* caption);
+bool additem(attrlines& lines, int code, const std::string& text);
+// A text page over lines; the key that closed it.
+int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines);
+// The numeric list editor over values[0..n-1].
+int editnumbers(double* values, int n, const char* caption);
+// The RPN code listing of a parser (the code viewer replaces this).
+class parser;
+bool showrpncode(parser& p);

@@ -1,0 +1,31 @@
+#include "objects/factory.h"
+
+#include <new>
+
+#include "objects/fuconst.h"
+#include "objects/fuvector.h"
+#include "formula/report.h"
+#include "ui/msgbox.h"
+
+namespace {
+fu1* stray(const char* text)
+{
+    msgstyle(2);
+    report(reportkind::message, text);
+    return nullptr;
+}
+}
+
+fu1* makeobject(int type)
+{
+    switch (type) {
+    case typeids::fu1: return new (std::nothrow) fu1;
+    case typeids::fuconst: return new (std::nothrow) fuconst(0.0);
+    case typeids::fuvector: return new (std::nothrow) fuvector;
+    // The composite kinds add their constructors here.
+    case typeids::comment: return stray("readanobject finds COMMENT-object");
+    case typeids::varman: return stray("readanobject finds naked VARMAN");
+    case typeids::sumrecord: return stray("readanobject finds naked SUMRECORD");
+    default: return nullptr;
+    }
+}

@@ -1,0 +1,58 @@
+// The evaluator's calls of user objects: every object that code calls is
+// a fu1 (or a kind derived from it).
+#include "formula/objectcalls.h"
+
+#include <string>
+
+#include "objects/fu1.h"
+
+namespace {
+fu1* asfu1(fu* object)
+{
+    return static_cast<fu1*>(object);
+}
+
+double calltcalc(fu* object, double* args)
+{
+    return asfu1(object)->tcalc(args);
+}
+
+double* callmcalc(fu* object, double* args)
+{
+    return asfu1(object)->mcalc(args);
+}
+
+const char* callfullname(const fu* object)
+{
+    static std::string text;
+    text = object->fullname();
+    return text.c_str();
+}
+
+const char* callname(const fu* object)
+{
+    return object->name;
+}
+
+short callargcount(const fu* object)
+{
+    return object->nargs;
+}
+
+objectcalls calls{calltcalc, callmcalc, callfullname, callname, callargcount};
+}
+
+void setobjectcalls(const objectcalls& c)
+{
+    calls = c;
+}
+
+const objectcalls& objectcall()
+{
+    return calls;
+}
+
+const char* fullnameof(const fu* object, const char* none)
+{
+    return object ? calls.fullname(object) : none;
+}

@@ -1,0 +1,276 @@
+#include "objects/libfile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+
+#include "formula/evalstate.h"
+#include "objects/fu1.h"
+#include "tests/objects/libfixture.h"
+
+namespace {
+
+// One record of every kind built, with a comment, a foreign origin and a
+// variable store.
+const char* const desktop =
+    "@@FU1\nf\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
+    "@@FUCONST\nc\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
+    "@@FUVECTOR\nv\n0\n3\n@HERKUNFT\nA.LIB\n@DATA\n1\n2\n-3.25\n@@END FUVECTOR\n"
+    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
+
+std::string withcrlf(const std::string& text)
+{
+    return std::regex_replace(text, std::regex("\n"), "\r\n");
+}
+
+// The i-th object of the context, from 0.
+fu1* object(int i)
+{
+    return static_cast<fu1*>(context->at(i + 1));
+}
+
+struct libfile : libdir {};
+
+TEST_F(libfile, readsEveryKindAndWritesTheSameBytes)
+{
+    put("DESKTOP.LIB", desktop);
+    put("A.LIB", "");
+    open();
+    ASSERT_EQ(context->count, 4);
+    EXPECT_STREQ(object(0)->name, "f");
+    EXPECT_TRUE(object(0)->hascomment());
+    EXPECT_EQ(object(2)->nvalues, 3);
+    EXPECT_EQ(object(2)->origin, librarynumber("A.LIB"));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(object(i)->written);
+
+    // A copy leaves the file alone; the context written back gives the
+    // same bytes, and so does a second round.
+    ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
+    EXPECT_EQ(get("copy.lib"), desktop);
+    ASSERT_TRUE(savecontext());
+    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.bak"), desktop);
+    chain again;
+    ASSERT_EQ(readlib(at("copy.lib"), again), 4);
+    ASSERT_TRUE(writelib(at("again.lib"), again, true));
+    EXPECT_EQ(get("again.lib"), desktop);
+}
+
+TEST_F(libfile, crlfFileReadsAsLfAndIsWrittenWithLf)
+{
+    put("A.LIB", "");
+    put("DESKTOP.LIB", withcrlf(desktop));
+    open();
+    ASSERT_EQ(context->count, 4);
+    EXPECT_STREQ(object(0)->text(), "x*x+1");
+    ASSERT_TRUE(writelib(at("lf.lib"), *context, true));
+    EXPECT_EQ(get("lf.lib"), desktop);
+}
+
+TEST_F(libfile, formulasCallObjectsReadFromTheFile)
+{
+    put("desktop.lib", desktop);  // found as DESKTOP.LIB
+    open();
+    fu1* f = findresident(*localobjects, "f", 1, 1);
+    fu1* g = findresident(*localobjects, "g", 2, 1);
+    fu1* c = findresident(*localobjects, "c", 0, 1);
+    ASSERT_TRUE(f && g && c);
+    double x[] = {3.0};
+    EXPECT_DOUBLE_EQ(f->tcalc(x), 10.0);
+    double ab[] = {7.0, 2.5};
+    EXPECT_DOUBLE_EQ(g->tcalc(ab), 4.5);
+    EXPECT_DOUBLE_EQ(c->tcalc(nullptr), 2.5);
+    EXPECT_EQ(findresident(*localobjects, "f", 2, 1), nullptr);
+    EXPECT_EQ(findresident(*localobjects, "F", 1, 1), nullptr);
+}
+
+TEST_F(libfile, editorLimitsSurviveARoundTrip)
+{
+    std::string formula(limits::formulalength - 1, '1');
+    formula[0] = 'x';
+    formula.insert(1, "+");
+    formula.resize(limits::formulalength);
+    std::string note(limits::commentlength, 'n');
+    std::string text = "@@FU1\nlong\n1\n1\n@@COMMENT\n" + note + "\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\n" +
+                       formula + "\n@@END FU1\n";
+    put("DESKTOP.LIB", text);
+    open();
+    ASSERT_EQ(context->count, 1);
+    EXPECT_EQ(std::string(object(0)->text()), formula);
+    ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
+    EXPECT_EQ(get("copy.lib"), text);
+}
+
+TEST_F(libfile, originOfTheLibraryReadOrOfNoneBecomesOwn)
+{
+    put("B.LIB", "@@FUCONST\nk\n0\n1\n@HERKUNFT\nB.LIB\n@DATA\n1\n@@END FUCONST\n"
+                 "@@FUCONST\nm\n0\n1\n@HERKUNFT\nNOWHERE.LIB\n@DATA\n2\n@@END FUCONST\n");
+    open();
+    opencontext(librarynumber("B.LIB"));
+    ASSERT_EQ(context->count, 2);
+    EXPECT_EQ(object(0)->origin, 0);
+    EXPECT_EQ(object(1)->origin, 0);
+}
+
+TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
+{
+    const std::string first = "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n";
+    const std::string second = "@@FUCONST\nd\n0\n1\n@DATA\n2\n@@END FUCONST\n";
+    put("DESKTOP.LIB", first + "\n" + second);
+    open();
+    EXPECT_EQ(sink.count("readanobject returns 0 but no EOF (readlib)"), 1);
+    EXPECT_EQ(sink.count("could not read the library file \"DESKTOP.LIB\""), 1);
+    ASSERT_EQ(context->count, 1);
+    ASSERT_TRUE(savecontext());
+    EXPECT_EQ(get("DESKTOP.LIB"), first + "\n" + second);
+
+    // A tag of no object kind at object level is a fault too.
+    put("DESKTOP.LIB", first + "@@FUNM\n");
+    chain list;
+    EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1);
+    EXPECT_EQ(list.count, 1);
+}
+
+TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
+{
+    const std::string bad = "@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@NOSUCHKEY\n@FORMULA\nx\n@@END FU1\n";
+    const std::string good = "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n";
+    put("DESKTOP.LIB", bad + good);
+    open();
+    EXPECT_EQ(sink.count("Read error in fu1::learn"), 1);
+    EXPECT_EQ(sink.count("1 record(s) of"), 1);
+    ASSERT_EQ(context->count, 1);
+    ASSERT_TRUE(savecontext());
+    EXPECT_EQ(get("DESKTOP.LIB"), good + bad);
+}
+
+TEST_F(libfile, aFileThatCannotBeReadIsReportedAndNeverOverwritten)
+{
+    std::filesystem::create_directory(at("DESKTOP.LIB"));
+    open();
+    EXPECT_EQ(sink.count("could not read the library file \"" + at("DESKTOP.LIB")), 1);
+    EXPECT_TRUE(context->kept.unreadable);
+    EXPECT_FALSE(savecontext());
+    EXPECT_TRUE(std::filesystem::is_directory(at("DESKTOP.LIB")));
+}
+
+TEST_F(libfile, aFailedWriteKeepsTheOldFileAndTheChangeMarks)
+{
+    put("DESKTOP.LIB", desktop);
+    open();
+    object(1)->setmark('e');
+    logchange(logdeleted, object(3));
+    simulatesavefailure(true);
+    EXPECT_FALSE(savecontext());
+    EXPECT_EQ(sink.count("bad file status after writing 4 objects"), 1);
+    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_FALSE(std::filesystem::exists(at("DESKTOP.bak")));
+    EXPECT_STREQ(object(1)->marks, "e");
+    EXPECT_EQ(changelevel(true), 2);
+
+    simulatesavefailure(false);
+    ASSERT_TRUE(savecontext());
+    EXPECT_STREQ(object(1)->marks, "");
+    EXPECT_EQ(changelevel(true), 0);
+}
+
+TEST_F(libfile, aCopyKeepsTheMarksAndTheLog)
+{
+    put("DESKTOP.LIB", desktop);
+    open();
+    object(0)->setmark('C');
+    logchange(logdeleted, object(3));
+    ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
+    EXPECT_STREQ(object(0)->marks, "C");
+    EXPECT_NE(context->changelog.find("Deleted:       g(2)"), std::string::npos);
+}
+
+TEST_F(libfile, foreignCopiesAreWrittenOnlyToTheDesktop)
+{
+    put("A.LIB", "");
+    put("DESKTOP.LIB", desktop);
+    open();
+    // Without the flag only own objects; with it the vector read from the
+    // file and a changed copy too.
+    chain list;
+    ASSERT_EQ(readlib(at("DESKTOP.LIB"), list), 4);
+    fu1* fresh = static_cast<fu1*>(list.at(0))->clone();
+    fresh->origin = librarynumber("A.LIB");
+    fresh->setmark('e');
+    list.append(fresh);
+    ASSERT_TRUE(writelib(at("own.lib"), list, false));
+    chain own;
+    EXPECT_EQ(readlib(at("own.lib"), own), 3);
+
+    ASSERT_TRUE(writelib(at("all.lib"), list, true));
+    chain all;
+    EXPECT_EQ(readlib(at("all.lib"), all), 5);
+}
+
+TEST_F(libfile, anEmptyListAsksBeforeTheFileGoes)
+{
+    put("x.lib", desktop);
+    open();
+    chain empty;
+    sink.keys = {27};
+    EXPECT_TRUE(writelib(at("x.lib"), empty, true));
+    EXPECT_EQ(sink.count("you are deleting the file"), 1);
+    EXPECT_EQ(sink.count("OK file is kept"), 1);
+    EXPECT_EQ(get("x.lib"), desktop);
+
+    sink.keys = {'1'};
+    EXPECT_TRUE(writelib(at("x.lib"), empty, true));
+    EXPECT_FALSE(fileexists(at("x.lib")));
+    EXPECT_EQ(get("x.bak"), desktop);
+}
+
+TEST(libfilename, backupNameKeepsEightCharactersOfTheStem)
+{
+    EXPECT_EQ(backupname("DESKTOP.LIB"), "DESKTOP.bak");
+    EXPECT_EQ(backupname("/w/d.x/LONGNAME1.LIB"), "/w/d.x/LONGNAME.bak");
+    EXPECT_EQ(backupname("a.b.lib"), "a.bak");
+}
+
+}  // namespace
+
+namespace {
+
+struct names : libdir {};
+
+TEST_F(names, caseTwinsAndLongNamesAreLeftOutAndReportedOnce)
+{
+    // Spelled exactly: saving would resolve a case twin to the first file.
+    for (const char* name : {"a.lib", "A.LIB", "DESKTOP.LIB", "desktop.lib", "abcdefgh.lib", "abcdefghi.lib", "x.lb"})
+        std::ofstream(at(name)) << "";
+    open();
+    EXPECT_EQ(librarycount(), 3);
+    EXPECT_STREQ(libraryname(2), "A.LIB");
+    EXPECT_STREQ(libraryname(3), "abcdefgh.lib");
+    EXPECT_EQ(librarynumber("abcdefghi.lib"), 0);
+    EXPECT_EQ(librarynumber("abcdefghi.li"), 0);  // never cut
+    EXPECT_EQ(librarypath(librarynumber("a.lib")), at("A.LIB"));
+    EXPECT_EQ(librarypath(1), at("DESKTOP.LIB"));
+
+    fillfilemap(dir, *shared.strings);  // a second scan reports nothing new
+    EXPECT_EQ(sink.count("\"" + at("a.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("desktop.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("abcdefghi.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.seen.size(), 3u);
+}
+
+TEST_F(names, theDesktopIsFoundInAnyLetterCase)
+{
+    put("Desktop.Lib", "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n");
+    open();
+    EXPECT_EQ(context->count, 1);
+    EXPECT_TRUE(sink.seen.empty());
+    static_cast<fu1*>(context->head)->setmark('e');
+    ASSERT_TRUE(savecontext());
+    std::vector<std::string> files;
+    listfiles(dir, "*", files);
+    EXPECT_EQ(files, (std::vector<std::string>{"Desktop.bak", "Desktop.Lib"}));
+}
+
+}  // namespace

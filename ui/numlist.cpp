@@ -1,0 +1,58 @@
+#include "ui/numlist.h"
+
+#include "formula/evalstate.h"
+#include "formula/varman.h"
+#include "formula/parser.h"
+#include "ui/askinput.h"
+#include "ui/inputdialogs.h"
+#include "ui/msgbox.h"
+#include "ui/palette.h"
+#include "ui/screen.h"
+
+numlist::numlist(double* values_, int32_t first, int32_t last)
+    : list2way(int16_t(screencols() - 33), 1, int16_t(screencols()), int16_t(screenrows()), first, last, 3,
+               " <e>           edit \n\r <s>+<key>     save to global variable\n\r <esc> <enter> quit",
+               uint8_t(colorof(201)), uint8_t(colorof(202)), colorof(203), colorof(204), colorof(205),
+               colorof(206)),
+      values(values_)
+{
+    if (!bad)
+        showtop();
+}
+
+void numlist::formatline()
+{
+    linef(" %4d     %.15g", int(current), values[current]);
+}
+
+void numlist::otherkey(int& key)
+{
+    if (key == ' ' || key == 'e')
+        editvalues();
+    else if (key == 's')
+        savevalue();
+}
+
+// Edits the current value; Up and Down end the edit, move the bar and edit
+// the next value.
+void numlist::editvalues()
+{
+    do {
+        inputparser().answer = values[current];
+        asknumber(" edit value ", values[current]);
+    } while (stepedit(lastaskkey()));
+}
+
+void numlist::savevalue()
+{
+    int k = msgbox("\n Which variable ? \n");
+    if (shared.globals && varman::letternumber(char(k)) >= 0 && k < 128)
+        shared.globals->setvalue(char(k), values[current]);
+}
+
+int32_t shownumlist(double* values, int32_t first, int32_t last)
+{
+    numlist list(values, first, last);
+    list.run();
+    return listline;
+}
