@@ -4,6 +4,7 @@
 
 #include "formula/report.h"
 #include "ui/boxsettings.h"
+#include "ui/codelist.h"
 #include "ui/inputdialogs.h"
 #include "ui/numlist.h"
 #include "ui/textlist.h"
@@ -61,8 +62,7 @@ int editnumbers(double* values, int n, const char* caption)
     return shownumlist(values, 0, n - 1);
 }
 
-bool showrpncode(parser&)
+bool showrpncode(parser& p)
 {
-    notavailable();
-    return true;
+    return showcode(p);
 }

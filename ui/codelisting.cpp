@@ -121,9 +121,7 @@ void codelisting::addtoken(int code, rpncursor& cursor)
                        cell->argc + cell->valc - 1, depth);
     case CALL_USER_FUNC: case CALL_MULTIFUNC: {
         int values = code == CALL_USER_FUNC ? 1 : cell->valc;
-        std::string callee = fullname(cell->object);
-        if (code == CALL_MULTIFUNC)
-            callee += "#" + std::to_string(values);
+        std::string callee = cell->object ? fullname(cell->object) : "?";
         depth = int16_t(depth + values - cell->argc);
         return addline(cell->object, "%3u %15.16s  %30s   %3d ", u, name, callee.c_str(), depth);
     }
