@@ -7,6 +7,7 @@
 #include <string>
 
 #include "plots/rects.h"
+#include "screenfixture.h"
 #include "tests/ui/hostrun.h"
 #include "ui/keys.h"
 #include "ui/maus.h"
@@ -43,6 +44,26 @@ TEST(constrainedy, RatiosSearchesAndUnusableRatios)
             << c.x1 << "," << c.y1 << " ratio " << c.ratio;
     // A huge ratio ends clamped instead of overflowing.
     EXPECT_EQ(constrainedy(0, 0, 1000, 1, 1e300, false), 1000000);
+}
+
+using vline = screenfixture;
+
+TEST_F(vline, InvertedLineComesAndGoes)
+{
+    std::vector<uint32_t> before = pixels();
+    showvline(50, 10, 100);
+    std::vector<uint32_t> shown = pixels();
+    EXPECT_NE(shown, before);
+    movevline(50, 50, 10, 100);  // same column: nothing drawn
+    EXPECT_EQ(pixels(), shown);
+    movevline(50, 80, 10, 100);
+    EXPECT_NE(pixels(), shown);
+    hidevline(80, 10, 100);
+    EXPECT_EQ(pixels(), before);
+    EXPECT_FALSE(vlineshown());
+    movevline(80, 90, 10, 100);  // hidden: nothing drawn
+    hidevline(90, 10, 100);
+    EXPECT_EQ(pixels(), before);
 }
 
 struct dragresult {
