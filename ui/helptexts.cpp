@@ -280,192 +280,45 @@ const helptopic romberg{"Numeric Integration in Trace Mode", "romberg", true,
 
 }  // namespace
 
-void helpnformula(infoholder& h)
-{
-    showhelp(h, nformula);
-}
+// help<topic>(holder) shows the topic.
+#define HELPTOPIC(topic) \
+    void help##topic(infoholder& h) { showhelp(h, topic); }
 
-void helprecursion(infoholder& h)
-{
-    showhelp(h, recursion);
-}
-
-void helprkcalc(infoholder& h)
-{
-    showhelp(h, rkcalc);
-}
-
-void helpfastplot(infoholder& h)
-{
-    showhelp(h, fastplot);
-}
-
-void helpspacemenu(infoholder& h)
-{
-    showhelp(h, spacemenu);
-}
-
-void helpmouseframe(infoholder& h)
-{
-    showhelp(h, mouseframe);
-}
-
-void helpparaplot(infoholder& h)
-{
-    showhelp(h, paraplot);
-}
-
-void helpplotenv(infoholder& h)
-{
-    showhelp(h, plotenv);
-}
-
-void helpprintutilbutton(infoholder& h)
-{
-    showhelp(h, printutilbutton);
-}
-
-void helpcurveselect(infoholder& h)
-{
-    showhelp(h, curveselect);
-}
-
-void helpgridaxes(infoholder& h)
-{
-    showhelp(h, gridaxes);
-}
-
-void helphorzarrows(infoholder& h)
-{
-    showhelp(h, horzarrows);
-}
-
-void helpplotdup(infoholder& h)
-{
-    showhelp(h, plotdup);
-}
-
-void helpquitbutton(infoholder& h)
-{
-    showhelp(h, quitbutton);
-}
-
-void helpeditbutton(infoholder& h)
-{
-    showhelp(h, editbutton);
-}
-
-void helppenbutton(infoholder& h)
-{
-    showhelp(h, penbutton);
-}
-
-void helpplotdelete(infoholder& h)
-{
-    showhelp(h, plotdelete);
-}
-
-void helpprintbutton(infoholder& h)
-{
-    showhelp(h, printbutton);
-}
-
-void helpwindowsymbols(infoholder& h)
-{
-    showhelp(h, windowsymbols);
-}
-
-void helpvertarrows(infoholder& h)
-{
-    showhelp(h, vertarrows);
-}
-
-void helpdeletebutton(infoholder& h)
-{
-    showhelp(h, deletebutton);
-}
-
-void helpvertdoublearrows(infoholder& h)
-{
-    showhelp(h, vertdoublearrows);
-}
-
-void helpcutcopy(infoholder& h)
-{
-    showhelp(h, cutcopy);
-}
-
-void helpinsertbutton(infoholder& h)
-{
-    showhelp(h, insertbutton);
-}
-
-void helpceview(infoholder& h)
-{
-    showhelp(h, ceview);
-}
-
-void helpcebuttons(infoholder& h)
-{
-    showhelp(h, cebuttons);
-}
-
-void helpcurvedup(infoholder& h)
-{
-    showhelp(h, curvedup);
-}
-
-void helpcurvedelete(infoholder& h)
-{
-    showhelp(h, curvedelete);
-}
-
-void helprecalc(infoholder& h)
-{
-    showhelp(h, recalc);
-}
-
-void helpsearchbutton(infoholder& h)
-{
-    showhelp(h, searchbutton);
-}
-
-void helpcurvecolor(infoholder& h)
-{
-    showhelp(h, curvecolor);
-}
-
-void helpparamrange(infoholder& h)
-{
-    showhelp(h, paramrange);
-}
-
-void helpresolution(infoholder& h)
-{
-    showhelp(h, resolution);
-}
-
-void helppendiameter(infoholder& h)
-{
-    showhelp(h, pendiameter);
-}
-
-void helpclippers(infoholder& h)
-{
-    showhelp(h, clippers);
-}
-
-void helpstatusflags(infoholder& h)
-{
-    showhelp(h, statusflags);
-}
-
-void helpmappingnumber(infoholder& h)
-{
-    showhelp(h, mappingnumber);
-}
-
-void helpromberg(infoholder& h)
-{
-    showhelp(h, romberg);
-}
+HELPTOPIC(nformula)
+HELPTOPIC(recursion)
+HELPTOPIC(rkcalc)
+HELPTOPIC(fastplot)
+HELPTOPIC(spacemenu)
+HELPTOPIC(mouseframe)
+HELPTOPIC(paraplot)
+HELPTOPIC(plotenv)
+HELPTOPIC(printutilbutton)
+HELPTOPIC(curveselect)
+HELPTOPIC(gridaxes)
+HELPTOPIC(horzarrows)
+HELPTOPIC(plotdup)
+HELPTOPIC(quitbutton)
+HELPTOPIC(editbutton)
+HELPTOPIC(penbutton)
+HELPTOPIC(plotdelete)
+HELPTOPIC(printbutton)
+HELPTOPIC(windowsymbols)
+HELPTOPIC(vertarrows)
+HELPTOPIC(deletebutton)
+HELPTOPIC(vertdoublearrows)
+HELPTOPIC(cutcopy)
+HELPTOPIC(insertbutton)
+HELPTOPIC(ceview)
+HELPTOPIC(cebuttons)
+HELPTOPIC(curvedup)
+HELPTOPIC(curvedelete)
+HELPTOPIC(recalc)
+HELPTOPIC(searchbutton)
+HELPTOPIC(curvecolor)
+HELPTOPIC(paramrange)
+HELPTOPIC(resolution)
+HELPTOPIC(pendiameter)
+HELPTOPIC(clippers)
+HELPTOPIC(statusflags)
+HELPTOPIC(mappingnumber)
+HELPTOPIC(romberg)

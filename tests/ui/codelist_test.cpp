@@ -1,27 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "formula/parser.h"
 #include "formula/rpncode.h"
 #include "objects/fu1.h"
-#include "tests/ui/hostrun.h"
+#include "tests/ui/dumpfile.h"
 #include "ui/codelist.h"
 #include "ui/componentmenu.h"
 #include "ui/keys.h"
 
 namespace {
-
-std::string readfile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 bool contains(const std::string& text, const char* part)
 {
@@ -54,11 +44,11 @@ TEST(codelist, CallLinesOpenTheCalledObjectsCode)
     hostrun r = runscript("<dump outer>v<dump nocall><Esc><Down><Down>c<dump inner><Esc><Esc>x", callerloop);
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(results, (std::vector<int>{1}));
-    std::string outer = readfile(r.out + "/outer.txt");
+    std::string outer = dumpfile(r, "outer.txt");
     EXPECT_TRUE(contains(outer, " RPN code ")) << outer;
     EXPECT_TRUE(contains(outer, " 91  CALL USER FUNC                              sq     2 ")) << outer;
-    EXPECT_TRUE(contains(readfile(r.out + "/nocall.txt"), "No object being called in this line!"));
-    std::string inner = readfile(r.out + "/inner.txt");
+    EXPECT_TRUE(contains(dumpfile(r, "nocall.txt"), "No object being called in this line!"));
+    std::string inner = dumpfile(r, "inner.txt");
     EXPECT_TRUE(contains(inner, " sq (local) ")) << inner;
     EXPECT_TRUE(contains(inner, " 71      FEED ARG 1 ")) << inner;
 }
@@ -102,13 +92,13 @@ TEST(componentmenu, OneComponentOpensAtOnce)
     hostrun r = runscript("<dump none>x<dump one><Esc><dump menu>b<dump second><Esc><Esc>", menuloop);
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(results, (std::vector<int>{0, 1, key::esc}));
-    EXPECT_TRUE(contains(readfile(r.out + "/none.txt"), "This object does not possess any code!"));
-    EXPECT_TRUE(contains(readfile(r.out + "/one.txt"), "  5              ;     ")) << readfile(r.out + "/one.txt");
-    std::string menu = readfile(r.out + "/menu.txt");
+    EXPECT_TRUE(contains(dumpfile(r, "none.txt"), "This object does not possess any code!"));
+    EXPECT_TRUE(contains(dumpfile(r, "one.txt"), "  5              ;     ")) << dumpfile(r, "one.txt");
+    std::string menu = dumpfile(r, "menu.txt");
     EXPECT_TRUE(contains(menu, "Choose a component:")) << menu;
     EXPECT_TRUE(contains(menu, "<b>   second")) << menu;
     EXPECT_FALSE(contains(menu, "beyond")) << menu;
-    EXPECT_TRUE(contains(readfile(r.out + "/second.txt"), "TIMES")) << readfile(r.out + "/second.txt");
+    EXPECT_TRUE(contains(dumpfile(r, "second.txt"), "TIMES")) << dumpfile(r, "second.txt");
 }
 
 }  // namespace

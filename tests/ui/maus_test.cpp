@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 
 #include "plots/rects.h"
 #include "screenfixture.h"
-#include "tests/ui/hostrun.h"
+#include "tests/ui/dumpfile.h"
 #include "ui/keys.h"
 #include "ui/maus.h"
 #include "ui/screen.h"
@@ -128,14 +126,6 @@ TEST(mausdrag, FramesFollowTheScriptedMouse)
     }
 }
 
-std::string readfile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 const char* command = "";
 
 // Waits for a key, runs the test command, waits for a key.  Dumps are
@@ -160,16 +150,16 @@ TEST(wintests, MouseFrameLeavesTheScreenAsItWas)
                                   "<press 300 100 px><move 350 100 px><release 400 100 px>"
                                   "<dump line>fgh<dump after>");
     ASSERT_EQ(r.status, 0);
-    std::string told = readfile(r.out + "/told.txt");
+    std::string told = dumpfile(r, "told.txt");
     EXPECT_NE(told.find("left=100"), std::string::npos);
     EXPECT_NE(told.find("lower=170"), std::string::npos);
-    std::string before = readfile(r.out + "/before.png");
-    EXPECT_NE(readfile(r.out + "/stored.png"), before);
-    EXPECT_EQ(readfile(r.out + "/released.png"), before);
-    EXPECT_NE(readfile(r.out + "/coloured.png"), readfile(r.out + "/stored.png"));
-    EXPECT_NE(readfile(r.out + "/line.png"), before);
-    EXPECT_EQ(readfile(r.out + "/after.png"), before);
-    EXPECT_EQ(readfile(r.out + "/after.txt"), readfile(r.out + "/before.txt"));
+    std::string before = dumpfile(r, "before.png");
+    EXPECT_NE(dumpfile(r, "stored.png"), before);
+    EXPECT_EQ(dumpfile(r, "released.png"), before);
+    EXPECT_NE(dumpfile(r, "coloured.png"), dumpfile(r, "stored.png"));
+    EXPECT_NE(dumpfile(r, "line.png"), before);
+    EXPECT_EQ(dumpfile(r, "after.png"), before);
+    EXPECT_EQ(dumpfile(r, "after.txt"), dumpfile(r, "before.txt"));
 }
 
 TEST(wintests, DrawFrameShowsTheRectangle)
@@ -201,11 +191,11 @@ TEST(wintests, KeyCodesPrintedUntilEsc)
 {
     hostrun r = runcommand("ook", "sa<F1><dump keys><Esc><dump closed>");
     ASSERT_EQ(r.status, 0);
-    std::string keys = readfile(r.out + "/keys.txt");
+    std::string keys = dumpfile(r, "keys.txt");
     EXPECT_NE(keys.find("  97  a"), std::string::npos);
     EXPECT_NE(keys.find(" 315  ;"), std::string::npos);
     EXPECT_NE(keys.find("Close with <esc>"), std::string::npos);
-    EXPECT_EQ(readfile(r.out + "/closed.txt").find("97"), std::string::npos);
+    EXPECT_EQ(dumpfile(r, "closed.txt").find("97"), std::string::npos);
 }
 
 TEST(wintests, GraphicsEndsOnRightClick)
@@ -214,7 +204,7 @@ TEST(wintests, GraphicsEndsOnRightClick)
     // click is taken there.
     hostrun r = runcommand("og", "<dump before>s<click 30 10>x<move 50 20><click 50 20 right><dump after>");
     ASSERT_EQ(r.status, 0);
-    EXPECT_NE(readfile(r.out + "/after.png"), readfile(r.out + "/before.png"));
+    EXPECT_NE(dumpfile(r, "after.png"), dumpfile(r, "before.png"));
     EXPECT_FALSE(windowtest("ox"));
 }
 
