@@ -2,12 +2,17 @@
 
 #include "formula/report.h"
 
-fu* resolvecomponent(const char*, int, int, bool, namesused&)
+bool databaseinuse()
 {
-    return nullptr;
+    return false;
 }
 
-bool databaseinuse()
+int databaseversions(const char*, int, int)
+{
+    return 0;
+}
+
+bool databaselists(int, const char*, int, int)
 {
     return false;
 }

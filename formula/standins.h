@@ -7,15 +7,13 @@
 #include <string>
 
 class fu;
-class namesused;
 
-// Resolver: an object of that name, argument count and value count that
-// this compilation may call; null when there is none.  `multi` marks a
-// name written with "##"; the argument counts met for the name are
-// flagged in `names`.
-fu* resolvecomponent(const char* name, int argc, int valuecount, bool multi, namesused& names);
-// The function database's answer for names the search did not find.
+// The function database while the resolver uses it: whether it is in use,
+// how many versions it knows for a name and counts in the current library,
+// and whether it lists that library for them.
 bool databaseinuse();
+int databaseversions(const char* name, int argc, int valuecount);
+bool databaselists(int library, const char* name, int argc, int valuecount);
 
 // Object family (objects/fucalls.cpp): the display name, the origin
 // library, and the implementation (pass mode 4: the fingerprint operation
