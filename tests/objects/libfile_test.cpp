@@ -127,10 +127,14 @@ TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
     EXPECT_EQ(get("DESKTOP.LIB"), first + "\n" + second);
 
     // A tag of no object kind at object level is a fault too.
-    put("DESKTOP.LIB", first + "@@FUNM\n");
-    chain list;
-    EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1);
-    EXPECT_EQ(list.count, 1);
+    for (const char* stray : {"@@FUNM\n", "@@VARMAN\n@@END VARMAN\n"}) {
+        sink.seen.clear();
+        put("DESKTOP.LIB", first + stray);
+        chain list;
+        EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1) << stray;
+        EXPECT_EQ(list.count, 1);
+        EXPECT_EQ(sink.count("readanobject finds naked VARMAN"), stray[2] == 'V');
+    }
 }
 
 TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)

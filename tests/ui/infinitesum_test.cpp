@@ -1,0 +1,93 @@
+// Infinite sums on the headless front: called by a calculator's function
+// object from a library file, shown on their view page, and a failed
+// summation reported.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "calculator/funm.h"
+#include "formula/diagnostics.h"
+#include "objects/context.h"
+#include "objects/fuinfinite.h"
+#include "objects/slotcomp.h"
+#include "tests/objects/libfixture.h"
+#include "tests/ui/editrun.h"
+
+namespace {
+
+const char* const sums =
+    "@@FUINFINITE\nbasel\n1\n1\n@DATA\n@ARGS\na\n@SUMRECORD\n@MODE\n++\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+    "@SUMMAND\na/k^2\n@STARTAT\n1\n@STEP\n1\n@ROT\n1.570796326794897\n@PHASE\n0\n@@END FUINFINITE\n"
+    "@@FUINFINITE\nrot\n1\n1\n@DATA\n@ARGS\nr\n@SUMRECORD\n@MODE\nc\nACCEL\n@END SUMRECORD\n@SUMVAR\nn\n"
+    "@SUMMAND\n1/n\n@STARTAT\n1\n@STEP\n1\n@ROT\nr\n@PHASE\n0\n@@END FUINFINITE\n"
+    "@@FUINFINITE\ngrow\n1\n1\n@DATA\n@ARGS\nx\n@SUMRECORD\n@MODE\n+-\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+    "@SUMMAND\nx^k\n@STARTAT\n0\n@STEP\n1\n@ROT\n0\n@PHASE\n0\n@@END FUINFINITE\n";
+
+struct infinitefront : libdir {
+    void TearDown() override
+    {
+        slotcomp::dropspare();
+        freecontext();
+        libdir::TearDown();
+    }
+    // The value of formula at x on a calculator's function object.
+    double value(const char* formula, double x, hostrun* run, const std::string& script)
+    {
+        double v = NAN;
+        *run = rundialogue(script, [&] {
+            open();
+            funm f;
+            f.setformula(formula, "x");
+            if (f.implement(1, 0))
+                v = f.calcx(x);
+        });
+        return v;
+    }
+};
+
+bool shows(const hostrun& run, const std::string& dump, const std::string& part)
+{
+    return dumptext(run, dump).find(part) != std::string::npos;
+}
+
+}
+
+TEST_F(infinitefront, CalculatorCallsSumsFromALibraryFile)
+{
+    put("DESKTOP.LIB", "");
+    put("S.LIB", sums);
+    hostrun run;
+    double v = value("basel(6/pi^2)+rot(x)", 1, &run, "<dump ask>y<dump ask2>y");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "ask", "seeking component: \"basel\""));
+    EXPECT_TRUE(shows(run, "ask2", "seeking component: \"rot\""));
+    EXPECT_NEAR(v, 1 - std::log(2 * std::sin(0.5)), 1e-14);
+}
+
+TEST_F(infinitefront, FailedSummationIsReported)
+{
+    put("DESKTOP.LIB", sums);
+    hostrun run;
+    double v = value("grow(x)", 3, &run, "<dump failed><Enter>");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(std::isnan(v) || v == 0.0);
+    EXPECT_TRUE(shows(run, "failed", "convergence acceleration:"));
+    EXPECT_TRUE(shows(run, "failed", "Accelerator error: inner loop fails to converge"));
+}
+
+TEST_F(infinitefront, ViewPage)
+{
+    put("DESKTOP.LIB", sums);
+    hostrun run = rundialogue("<dump page><Esc>", [&] {
+        open();
+        static_cast<fuinfinite*>(findresidentat(*localobjects, "rot", 1, 1, 0))->show();
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "page", "Summation with factor cos(n*rot+phase)"));
+    EXPECT_TRUE(shows(run, "page", "Acceleration: on"));
+    EXPECT_TRUE(shows(run, "page", "Summation Index: 'n'"));
+    EXPECT_TRUE(shows(run, "page", "Rotation angle:"));
+    EXPECT_TRUE(shows(run, "page", "1/n"));
+}
