@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "objects/slotcomp.h"
 #include "ui/boxsettings.h"
 #include "ui/codelist.h"
 #include "ui/keys.h"
@@ -26,6 +27,12 @@ void componentmenu::add(char key, const char* name, parser* code)
     if (!entries || count >= capacity)
         return;
     entries[count++] = {key, name ? name : "", code};
+}
+
+void componentmenu::add(char key, const slotcomp* component)
+{
+    if (component && component->mode == 1 && component->code)
+        add(key, component->caption(), component->code);
 }
 
 int componentmenu::run()
@@ -54,4 +61,11 @@ int componentmenu::run()
             if (entries[i].key == key && entries[i].code)
                 showcode(*entries[i].code);
     }
+}
+
+bool showslotcode(const slotcomp* component)
+{
+    if (!component || !component->iscurrent() || component->mode != 1 || !component->code)
+        return false;
+    return showcode(*component->code);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 class parser;
+class slotcomp;
 
 class componentmenu {
 public:
@@ -19,6 +20,8 @@ public:
 
     // Ignored when full.
     void add(char key, const char* name, parser* code);
+    // A component of a composite object, only when it holds code.
+    void add(char key, const slotcomp* component);
     // No entry: says so and returns 0; one: its listing, 1; several: a
     // menu until Esc or Enter, which is returned.
     int run();
@@ -34,3 +37,6 @@ public:
     std::unique_ptr<entry[]> entries;
     std::string caption;   // the owning object's display name
 };
+
+// The code listing of a current component that holds code.
+bool showslotcode(const slotcomp* component);

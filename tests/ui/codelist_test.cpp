@@ -6,6 +6,7 @@
 #include "formula/parser.h"
 #include "formula/rpncode.h"
 #include "objects/fu1.h"
+#include "objects/slotcomp.h"
 #include "tests/ui/dumpfile.h"
 #include "ui/codelist.h"
 #include "ui/componentmenu.h"
@@ -99,6 +100,30 @@ TEST(componentmenu, OneComponentOpensAtOnce)
     EXPECT_TRUE(contains(menu, "<b>   second")) << menu;
     EXPECT_FALSE(contains(menu, "beyond")) << menu;
     EXPECT_TRUE(contains(dumpfile(r, "second.txt"), "TIMES")) << dumpfile(r, "second.txt");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(componentmenu, TakesOnlyComponentsWithCode)
+{
+    parser p;
+    slotcomp folded, compiled;
+    folded.mode = 2;
+    compiled.mode = 1;
+    compiled.code = &p;
+    componentmenu m{2};
+    m.add('f', &folded);
+    m.add('c', &compiled);
+    m.add('x', "extra", &p);
+    m.add('y', "full", &p);
+    compiled.code = nullptr;   // the component's parser is not owned here
+    ASSERT_EQ(m.count, 2);
+    EXPECT_EQ(m.entries[0].key, 'c');
+    EXPECT_EQ(m.entries[0].code, &p);
+    EXPECT_EQ(m.entries[1].key, 'x');
+    EXPECT_FALSE(showslotcode(&folded));
 }
 
 }  // namespace
