@@ -88,7 +88,6 @@ bool showcode(parser& p)
     codecaption(p, caption, sizeof caption);
     codecolors();
     setboxtitle(caption);
-    msgstyle(7);
     const linelist& l = listing.lines;
     int n = l.count, w = l.widest, cols = screencols(), rows = screenrows();
     int x = std::max(1, (cols - 1 - w) / 2 + 1), y = std::max(1, 1 + (rows - n) / 2);

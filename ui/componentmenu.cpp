@@ -53,7 +53,6 @@ int componentmenu::run()
         menu.addf(" <%c>   %s \n\r", entries[i].key, entries[i].name.c_str());
     for (;;) {
         setboxtitle(caption.c_str());
-        msgstyle(7);
         int key = menu.show();
         if (key == key::esc || key == key::enter)
             return key;
