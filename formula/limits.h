@@ -52,4 +52,5 @@ constexpr int greptextlength = 160;     // text of a database grep
 constexpr int typedcalllength = 35;     // function name typed for the call finder
 constexpr int anyarguments = 254;       // a call finder's argument count that matches any
 constexpr int librarylinelength = 1520; // longest library line the database reads whole
+constexpr int aspectsteps = 40;         // power-of-ten steps of the mouse frame's aspect search
 }

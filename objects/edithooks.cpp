@@ -4,6 +4,7 @@
 
 #include "formula/report.h"
 #include "ui/boxsettings.h"
+#include "ui/codelist.h"
 #include "ui/numlist.h"
 #include "ui/textlist.h"
 
@@ -30,8 +31,7 @@ int editnumbers(double* values, int n, const char* caption)
     return shownumlist(values, 0, n - 1);
 }
 
-bool showrpncode(parser&)
+bool showrpncode(parser& p)
 {
-    notavailable();
-    return true;
+    return showcode(p);
 }

@@ -30,6 +30,6 @@ bool additem(attrlines& lines, int code, const std::string& text);
 int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines);
 // The numeric list editor over values[0..n-1].
 int editnumbers(double* values, int n, const char* caption);
-// The RPN code listing of a parser (the code viewer replaces this).
+// The RPN code listing of a parser (showcode of ui/codelist.h).
 class parser;
 bool showrpncode(parser& p);
