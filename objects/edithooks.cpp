@@ -2,18 +2,10 @@
 
 #include <vector>
 
-#include "formula/report.h"
 #include "ui/boxsettings.h"
 #include "ui/codelist.h"
 #include "ui/numlist.h"
 #include "ui/textlist.h"
-
-namespace {
-int notavailable()
-{
-    return report(reportkind::message, "\n This editor is not available yet. \n");
-}
-}
 
 int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines)
 {

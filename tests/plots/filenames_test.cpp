@@ -82,8 +82,9 @@ TEST(shortname, CutsToEightBeforeTheExtension)
         strcpy(buffer, c.name);
         char* ext = shortname(buffer, c.extension);
         EXPECT_STREQ(buffer, c.result) << c.name;
-        if (c.extension && *c.extension)
+        if (c.extension && *c.extension) {
             EXPECT_STREQ(ext, c.extension);
+        }
     }
 }
 
