@@ -45,4 +45,7 @@ constexpr int pathlength = 260;         // path buffers of the file-name dialogu
 constexpr int newnamelength = 12;       // characters typed as a new file name
 constexpr int shortnamelength = 8;      // characters of a name before its extension
 constexpr int derivativevalues = 55;    // values of an object that the vector derivatives take
+constexpr int arglisttextlength = 108;  // typed argument list of a name input
+constexpr int extensionlength = 9;      // typed "#" extension of a name input
+constexpr int installformulalength = 1034;  // formula typed when installing
 }

@@ -1,9 +1,11 @@
-// What the editors and list windows do for the objects: line input, the
-// function editor, the identity check after an edit, text pages, numeric
-// lists and the code listing.  The function editor, its identity check and
-// the code listing are stand-ins here until their own code replaces them.
+// What the editors and list windows do for the objects: line input,
+// the function editor, the identity check after an edit, text pages,
+// numeric lists and the code listing.  The line input and the function
+// editor are in objects/funceditor.cpp; the code listing is a stand-in in
+// objects/edithooks.cpp until its own code replaces it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +15,11 @@ class fu1;
 // Keyed line input of at most limit characters titled title, prefilled
 // with text; Enter stores the edited line in text.  The key that ended it.
 int editline(std::string& text, int limit, const char* title);
-// The function editor on the object; true when changes were kept.
-bool editfunction(fu1& object);
+// The function editor on the object; true when changes were kept.  The
+// kind's own item codes go to command, which answers whether the object
+// changed; growable kinds have a variable number of components.
+using itemcommand = std::function<bool(int code)>;
+bool editfunction(fu1& object, const itemcommand& command = {}, bool growable = false);
 // The identity check after an edit (mode 2: counts changed); true when the
 // object may keep its identity.
 bool endeditcheck(fu1& object, int mode);

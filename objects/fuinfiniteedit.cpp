@@ -99,7 +99,7 @@ bool fuinfinite::commitedit()
 int fuinfinite::edit()
 {
     newversion();
-    return editfunction(*this);
+    return editfunction(*this, [this](int code) { return editcommand(code); });
 }
 
 bool fuinfinite::editcommand(int code)
