@@ -134,10 +134,11 @@ bool fuinfinite::choosetype()
         return false;
     bool altplus = settings->altplus;
     if (key == '-') {
-        int sign = 0;
-        while (sign != '+' && sign != '-' && sign != 27)
+        int sign;
+        do
             sign = msgbox("\n Summation alternating, please select: \n\n\r <+> starting with '+'\n\r <-> starting with '-'\n\r");
-        if (sign == 27)
+        while (sign != '+' && sign != '-' && sign != 27 && sign > 0);
+        if (sign != '+' && sign != '-')
             return false;
         altplus = sign == '+';
     }
