@@ -9,6 +9,7 @@
 
 #include "calculator/funm.h"
 #include "formula/diagnostics.h"
+#include "formula/parser.h"
 #include "objects/context.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
@@ -117,4 +118,23 @@ TEST_F(infinitefront, EditTypeAndSummand)
     EXPECT_TRUE(shows(run, "type", "Summation alternating, starting with '+'"));
     EXPECT_TRUE(shows(run, "edited", " a/k^2*2"));
     EXPECT_TRUE(shows(run, "finish", "The new version is OK."));
+}
+
+TEST(exitchoice, DiscardQuestionAndTheTwoOutcomes)
+{
+    int keys[3] = {};
+    hostrun run = rundialogue("<dump zero>1<dump one>0<dump two>e", [&] {
+        parser context;
+        keys[0] = exitchoice(0);
+        keys[1] = exitchoice(1);
+        keys[2] = exitchoice(2);
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(keys[0], '1');
+    EXPECT_EQ(keys[1], '0');
+    EXPECT_EQ(keys[2], 'e');
+    EXPECT_TRUE(shows(run, "zero", "You are discarding all the changes you made."));
+    EXPECT_TRUE(shows(run, "one", "The new version is OK."));
+    EXPECT_TRUE(shows(run, "two", "Implementation of the new version: failed."));
+    EXPECT_TRUE(shows(run, "two", "<0>    discard all changes, keep the old version"));
 }
