@@ -83,7 +83,8 @@ bool namecmp(const fu* a, const fu* b);
 void copyword(uint32_t& target, uint32_t source);
 
 // The report of a component that could not be implemented when called,
-// limited by jitreportsleft (no report while it is negative).  The caller
-// then sets the evaluator's error byte to 2.
+// limited by the report switch (no report while it is negative; each
+// report uses one).  The caller then sets the evaluator's error byte to 2.
 void jitfailure(fu* object);
-extern int jitreportsleft;
+// The same budget: jitfailure spends the report switch.
+extern short& jitreportsleft;

@@ -8,7 +8,7 @@ int fuconst::edit()
 {
     newversion();
     double v = inputdouble(val, " enter a constant or an expression: ");
-    if (inputstate != inputstates::taken)
+    if (inputstate != inputstates::taken || lastinputkey != key::enter)
         return false;
     val = v;
     implement(0, 0);

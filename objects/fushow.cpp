@@ -7,6 +7,7 @@
 
 #include "formula/cnumber.h"
 #include "formula/limits.h"
+#include "formula/report.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"
@@ -14,12 +15,10 @@
 #include "objects/fuvector.h"
 #include "ui/boxsettings.h"
 #include "ui/listbox.h"
+#include "ui/keys.h"
 #include "ui/palette.h"
-#include "formula/report.h"
 
 namespace {
-constexpr int keyf1 = 315;
-
 const char* fuhelp =
     "\n You are executing the <v>iew command for a \n\r user defined function. \n\r There is no editing option here. \n\n\r \"ref2.wri\" has all about editing functions. \n\r \"lib2.wri\" explains the use of user defined \n\r functions. \"syntax.wri\" explains the lan- \n\r guage which is being used in all formulae. \n\r";
 
@@ -69,7 +68,7 @@ int fu1::show()
     for (;;) {
         setfootertext("<esc> <enter>");
         int key = report(reportkind::message, text, " User defined Function ");
-        if (key != keyf1)
+        if (key != key::f1)
             return key;
         report(reportkind::message, fuhelp, " I N F O ");
     }

@@ -47,7 +47,6 @@ protected:
     {
         clearrecordedreports();
         shared.reportswitch = 1;
-        jitreportsleft = 1;
     }
     static int reportscontaining(const char* part)
     {
@@ -110,7 +109,7 @@ TEST_F(objects, objectthatcannotimplementabortsthecomputation)
     caller again({FEED_CONSTANT, CALL_USER_FUNC, END}, {cst(1), operand::ofcall(bad.get(), 1, 1)});
     again.calc0();
     EXPECT_EQ(shared.error, evalinternal);
-    jitreportsleft = -1;
+    shared.reportswitch = -1;
     again.calc0();
     EXPECT_EQ(reportscontaining("was unimplemented when called"), 2);
 }

@@ -64,6 +64,7 @@ TEST(objectviews, constanteditor)
         {"1/4<Enter>", 0.25, 1},
         {"<Esc>", 2.0, 0},
         {"ln(-1)<Enter>x", 2.0, 0},
+        {"7<Down>", 2.0, 0},
     };
     for (const auto& k : cases) {
         fuconst c(2.0);
