@@ -1,7 +1,6 @@
-// Services that later parts of the program provide: the user-object family,
-// the component resolver and the function database, the busy scope, the
-// status line and the message box.  Until those exist these stand-ins keep
-// the compiler whole: no user object is ever found.
+// Services that later parts of the program provide: the function database,
+// the busy scope, the status line and the message box.  Until those exist
+// these stand-ins keep the compiler whole: the database is never in use.
 #pragma once
 
 #include <string>

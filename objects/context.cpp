@@ -4,10 +4,10 @@
 
 #include "formula/evalstate.h"
 #include "formula/report.h"
-#include "formula/standins.h"
 #include "objects/fu1.h"
 #include "ui/hoststate.h"
 #include "ui/keys.h"
+#include "ui/statusbox.h"
 
 pcontext* context = nullptr;
 chain* localobjects = nullptr;
@@ -20,16 +20,14 @@ static void touch(int library)
         touchlibrary(library);
 }
 
-static bool sameidentity(const fu* object, const char* name, int nargs, int nvalues)
-{
-    return object->nargs == nargs && object->nvalues == nvalues && std::strcmp(object->name, name) == 0;
-}
-
-fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin)
+// The first object of list of that identity and origin (any for -1)
+// other than skip.
+static fu1* lookup(const chain& list, const char* name, int nargs, int nvalues, int origin, const fu* skip)
 {
     for (listnode* node = list.head; node; node = node->next) {
         fu1* object = static_cast<fu1*>(node);
-        if (sameidentity(object, name, nargs, nvalues) && (origin < 0 || object->origin == origin))
+        if (object != skip && object->nargs == nargs && object->nvalues == nvalues
+            && (origin < 0 || object->origin == origin) && std::strcmp(object->name, name) == 0)
             return object;
     }
     return nullptr;
@@ -37,19 +35,17 @@ fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues,
 
 fu1* findresident(const chain& list, const char* name, int nargs, int nvalues)
 {
-    return findresidentat(list, name, nargs, nvalues, -1);
+    return lookup(list, name, nargs, nvalues, -1, nullptr);
+}
+
+fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin)
+{
+    return lookup(list, name, nargs, nvalues, origin, nullptr);
 }
 
 fu1* findidentity(const char* name, int nargs, int nvalues, int origin, const fu* skip)
 {
-    if (!context)
-        return nullptr;
-    for (listnode* node = context->head; node; node = node->next) {
-        fu1* object = static_cast<fu1*>(node);
-        if (object != skip && object->origin == origin && sameidentity(object, name, nargs, nvalues))
-            return object;
-    }
-    return nullptr;
+    return context ? lookup(*context, name, nargs, nvalues, origin, skip) : nullptr;
 }
 
 bool isown(const fu* object)
@@ -65,7 +61,7 @@ int readlibrary()
     context->kept = libraryread();
     int count;
     {
-        statusscope status(std::string("\n reading ") + name + " ");
+        statusbox::scope status(programstatus(), "\n reading %s ", name);
         count = readlib(librarypath(currentlibrary), *context, &context->kept);
     }
     // readlib has told why a file could not be read at all.
@@ -120,6 +116,15 @@ bool savecontext()
 // A sink that answers no key the question knows would ask forever.
 constexpr int maxquestions = 1000;
 
+// The listing as a text page at least 60 columns wide.
+static void showchanges(const char* name)
+{
+    constexpr int listingwidth = 60;
+    std::string title = std::string(" Changes to be saved in \"") + (name ? name : "") + "\" ";
+    std::string text = context ? context->changelisting : std::string();
+    report(reportkind::page, text + "\n" + std::string(listingwidth, ' '), title.c_str(), 7);
+}
+
 static bool isyes(int key)
 {
     return key == 'y' || key == 'Y';
@@ -139,10 +144,8 @@ int asksavechanges(const char* caption)
             return 0;
         if (key == 27)
             break;
-        if (key == 'l' || key == 'L') {
-            std::string title = std::string(" Changes to be saved in \"") + (name ? name : "") + "\" ";
-            report(reportkind::message, context ? context->changelisting : std::string(), title.c_str(), 7);
-        }
+        if (key == 'l' || key == 'L')
+            showchanges(name);
     }
     return -1;
 }

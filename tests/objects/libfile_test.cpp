@@ -5,6 +5,8 @@
 #include <fstream>
 #include <regex>
 
+#include "calculator/funm.h"
+#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "objects/fu1.h"
 #include "tests/objects/libfixture.h"
@@ -14,10 +16,10 @@ namespace {
 // One record of every kind built, with a comment, a foreign origin and a
 // variable store.
 const char* const desktop =
-    "@@FU1\nf\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
-    "@@FUCONST\nc\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
+    "@@FU1\nsq\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
+    "@@FUCONST\ncst\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
     "@@FUVECTOR\nv\n0\n3\n@HERKUNFT\nA.LIB\n@DATA\n1\n2\n-3.25\n@@END FUVECTOR\n"
-    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
+    "@@FU1\ndif\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
 
 std::string withcrlf(const std::string& text)
 {
@@ -38,7 +40,7 @@ TEST_F(libfile, readsEveryKindAndWritesTheSameBytes)
     put("A.LIB", "");
     open();
     ASSERT_EQ(context->count, 4);
-    EXPECT_STREQ(object(0)->name, "f");
+    EXPECT_STREQ(object(0)->name, "sq");
     EXPECT_TRUE(object(0)->hascomment());
     EXPECT_EQ(object(2)->nvalues, 3);
     EXPECT_EQ(object(2)->origin, librarynumber("A.LIB"));
@@ -73,17 +75,21 @@ TEST_F(libfile, formulasCallObjectsReadFromTheFile)
 {
     put("desktop.lib", desktop);  // found as DESKTOP.LIB
     open();
-    fu1* f = findresident(*localobjects, "f", 1, 1);
-    fu1* g = findresident(*localobjects, "g", 2, 1);
-    fu1* c = findresident(*localobjects, "c", 0, 1);
+    fu1* f = findresident(*localobjects, "sq", 1, 1);
+    fu1* g = findresident(*localobjects, "dif", 2, 1);
+    fu1* c = findresident(*localobjects, "cst", 0, 1);
     ASSERT_TRUE(f && g && c);
     double x[] = {3.0};
     EXPECT_DOUBLE_EQ(f->tcalc(x), 10.0);
     double ab[] = {7.0, 2.5};
     EXPECT_DOUBLE_EQ(g->tcalc(ab), 4.5);
     EXPECT_DOUBLE_EQ(c->tcalc(nullptr), 2.5);
-    EXPECT_EQ(findresident(*localobjects, "f", 2, 1), nullptr);
-    EXPECT_EQ(findresident(*localobjects, "F", 1, 1), nullptr);
+    funm formula;
+    formula.setformula("sq(x)+dif(x,1)*cst", "x");
+    ASSERT_TRUE(formula.implement(1, 0)) << formula.diag->code;
+    EXPECT_DOUBLE_EQ(formula.calcx(3.0), 10.0 + 2.0 * 2.5);
+    EXPECT_EQ(findresident(*localobjects, "sq", 2, 1), nullptr);
+    EXPECT_EQ(findresident(*localobjects, "SQ", 1, 1), nullptr);
 }
 
 TEST_F(libfile, editorLimitsSurviveARoundTrip)
@@ -188,7 +194,7 @@ TEST_F(libfile, aCopyKeepsTheMarksAndTheLog)
     logchange(logdeleted, object(3));
     ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
     EXPECT_STREQ(object(0)->marks, "C");
-    EXPECT_NE(context->changelog.find("Deleted:       g(2)"), std::string::npos);
+    EXPECT_NE(context->changelog.find("Deleted:       dif(2)"), std::string::npos);
 }
 
 TEST_F(libfile, foreignCopiesAreWrittenOnlyToTheDesktop)

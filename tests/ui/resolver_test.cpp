@@ -25,13 +25,16 @@ std::string record(const char* name, const char* letters, const char* formula)
 }
 
 struct resolving : libdir {
-    // Libraries 1 DESKTOP.LIB, 2 A.LIB, 3 B.LIB.
+    // Libraries 1 DESKTOP.LIB, 2 A.LIB, 3 B.LIB, 4 C.LIB.
     void SetUp() override
     {
         libdir::SetUp();
         put("DESKTOP.LIB", record("gg", "x", "100*x"));
         put("A.LIB", record("kk", "x", "x-1"));
-        put("B.LIB", record("hh", "x", "gg(x)+10") + record("gg", "x", "x*x+1") + record("qq", "x", "3*x"));
+        put("B.LIB", record("hh", "x", "gg(x)+10") + record("gg", "x", "x*x+1") + record("qq", "x", "3*x") +
+                         record("pp", "x", "kk(x)*2"));
+        put("C.LIB", "@@FU1\nrr\n1\n1\n@@COMMENT\nthe r function\n@@END COMMENT\n@DATA\n@ARGS\nx\n"
+                     "@FORMULA\nx/2\n@@END FU1\n");
     }
 
     // The value of formula at x on a calculator's object, compiled on the
@@ -101,6 +104,26 @@ TEST_F(resolving, ASecondCallInTheSameFormulaIsNotAskedAgain)
     hostrun run;
     EXPECT_EQ(value("qq(x)+qq(1)", 2, &run, "y"), 9);
     EXPECT_EQ(run.status, 0);
+}
+
+TEST_F(resolving, ACalleeOfALibraryObjectIsAskedForAtItsCallLevel)
+{
+    // pp (B.LIB) calls kk, which only A.LIB has.
+    hostrun run;
+    EXPECT_EQ(value("pp(x)", 5, &run, "y<dump deeper>y"), 8);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "deeper", "seeking component for call level 1:"));
+    EXPECT_TRUE(shows(run, "deeper", "The object is neither resident nor available in the context"));
+    EXPECT_TRUE(shows(run, "deeper", "Should the version from \"A.LIB\" be used?"));
+}
+
+TEST_F(resolving, AComponentsCommentCanBeShown)
+{
+    hostrun run;
+    EXPECT_EQ(value("rr(x)", 5, &run, "<dump ask>c<dump comment><Esc>y"), 2.5);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "ask", "<c>          display that component's comment"));
+    EXPECT_TRUE(shows(run, "comment", "the r function"));
 }
 
 TEST_F(resolving, ADeclinedVersionIsNeitherUsedNorKept)
