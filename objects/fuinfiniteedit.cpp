@@ -99,7 +99,7 @@ bool fuinfinite::commitedit()
 int fuinfinite::edit()
 {
     newversion();
-    return editfunction(*this);
+    return editfunction(*this, [this](int code) { return editcommand(code); });
 }
 
 bool fuinfinite::editcommand(int code)
@@ -134,10 +134,11 @@ bool fuinfinite::choosetype()
         return false;
     bool altplus = settings->altplus;
     if (key == '-') {
-        int sign = 0;
-        while (sign != '+' && sign != '-' && sign != 27)
+        int sign;
+        do
             sign = msgbox("\n Summation alternating, please select: \n\n\r <+> starting with '+'\n\r <-> starting with '-'\n\r");
-        if (sign == 27)
+        while (sign != '+' && sign != '-' && sign != 27 && sign > 0);
+        if (sign != '+' && sign != '-')
             return false;
         altplus = sign == '+';
     }

@@ -83,6 +83,21 @@ TEST(Seraccel, FailureStatuses)
     EXPECT_TRUE(a.npieces == a.maxpieces + 1 || std::ldexp(1.0, a.npieces - 1) > 1e300) << a.npieces;
 }
 
+// A level's arrays were made for the first accelerator at that level; one
+// that asks for a longer column gets longer arrays, not a write past them.
+TEST(Seraccel, LongerColumnThanTheLevelHolds)
+{
+    seraccel first;
+    counted f([](double k) { return 1 / (k + 1); });
+    first.altlimit(&f, 0, 1, 1);
+    seraccel longer;
+    longer.maxcolumn = 150;
+    counted growing([](double k) { return std::exp(k); });
+    longer.altlimit(&growing, 0, 1, 1);
+    EXPECT_EQ(longer.status, seraccel::columnfull);
+    EXPECT_EQ(longer.nblocks, 150);
+}
+
 TEST(Seraccel, EvaluationErrorInLeadInOfRotatingSum)
 {
     struct failing : seriesterm {

@@ -9,6 +9,7 @@
 
 #include "calculator/funm.h"
 #include "formula/diagnostics.h"
+#include "formula/parser.h"
 #include "objects/context.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
@@ -90,4 +91,50 @@ TEST_F(infinitefront, ViewPage)
     EXPECT_TRUE(shows(run, "page", "Summation Index: 'n'"));
     EXPECT_TRUE(shows(run, "page", "Rotation angle:"));
     EXPECT_TRUE(shows(run, "page", "1/n"));
+}
+
+// The summation type and the summand changed in the function editor and
+// kept: 2a/k^2 alternating from k = 1 is pi^2/6 at a = 1.
+TEST_F(infinitefront, EditTypeAndSummand)
+{
+    put("DESKTOP.LIB", sums);
+    double before = 0, after = 0;
+    bool kept = false;
+    hostrun run = rundialogue("<Down><Down><Down><Down>e<dump types>-+<dump type><Down><Down><Down><Down>e<End>*2<Enter>"
+                              "<dump edited><Enter><dump finish>1",
+                              [&] {
+                                  open();
+                                  auto* f = static_cast<fuinfinite*>(findresidentat(*localobjects, "basel", 1, 1, 0));
+                                  double a = 1;
+                                  before = f->tcalc(&a);
+                                  kept = f->edit();
+                                  after = f->tcalc(&a);
+                              });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(kept);
+    EXPECT_NEAR(before, std::numbers::pi * std::numbers::pi / 6, 1e-14);
+    EXPECT_NEAR(after, std::numbers::pi * std::numbers::pi / 6, 1e-14);
+    EXPECT_TRUE(shows(run, "types", "<e>  with factor exp(i*(k*rot+phase))"));
+    EXPECT_TRUE(shows(run, "type", "Summation alternating, starting with '+'"));
+    EXPECT_TRUE(shows(run, "edited", " a/k^2*2"));
+    EXPECT_TRUE(shows(run, "finish", "The new version is OK."));
+}
+
+TEST(exitchoice, DiscardQuestionAndTheTwoOutcomes)
+{
+    int keys[3] = {};
+    hostrun run = rundialogue("<dump zero>1<dump one>0<dump two>e", [&] {
+        parser context;
+        keys[0] = exitchoice(0);
+        keys[1] = exitchoice(1);
+        keys[2] = exitchoice(2);
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(keys[0], '1');
+    EXPECT_EQ(keys[1], '0');
+    EXPECT_EQ(keys[2], 'e');
+    EXPECT_TRUE(shows(run, "zero", "You are discarding all the changes you made."));
+    EXPECT_TRUE(shows(run, "one", "The new version is OK."));
+    EXPECT_TRUE(shows(run, "two", "Implementation of the new version: failed."));
+    EXPECT_TRUE(shows(run, "two", "<0>    discard all changes, keep the old version"));
 }
