@@ -69,12 +69,10 @@ void slotcomp::assign(const slotcomp* source)
     description = source->description;
     if (!source->text)
         return;
-    int n = int(std::strlen(source->text));
-    if (!reserve(n)) {
+    if (!settext(source->text)) {
         failed = 1;
         return;
     }
-    std::memcpy(text, source->text, n + 1);
     nvalues = source->nvalues;
 }
 

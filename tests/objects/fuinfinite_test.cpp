@@ -288,5 +288,12 @@ TEST_F(slotcomps, ConstantsFoldAndFormulasKeepTheirCode)
     slotcomp emptycopy(&empty);
     EXPECT_EQ(emptycopy.text, nullptr);
     EXPECT_EQ(emptycopy.nvalues, 0);
+    // An empty line read from a record is a text of its own.
+    slotcomp blank;
+    std::istringstream line("\nnext\n");
+    ASSERT_TRUE(blank.learn(line));
+    slotcomp blankcopy(&blank);
+    EXPECT_FALSE(blankcopy.failed);
+    EXPECT_STREQ(blankcopy.formula(), "");
 }
 }
