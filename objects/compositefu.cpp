@@ -1,9 +1,9 @@
 #include "objects/compositefu.h"
 
-#include "ui/msgbox.h"
+#include "formula/report.h"
 
-double* compositefu::mcalc(double* args)
+double* compositefu::mcalc(double*)
 {
-    unexpectederror(" mcalc() called for a composite class without \n\r mcalc()-functionality! ");
+    report(reportkind::unexpected, " mcalc() called for a composite class without \n\r mcalc()-functionality! ");
     return nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "formula/evalstate.h"
 #include "objects/fu1.h"
 
 namespace {
@@ -17,9 +18,16 @@ double calltcalc(fu* object, double* args)
     return asfu1(object)->tcalc(args);
 }
 
+// A kind without several values answers null: the call fails, and the
+// evaluator gets its own arguments back to copy instead.
 double* callmcalc(fu* object, double* args)
 {
-    return asfu1(object)->mcalc(args);
+    double* values = asfu1(object)->mcalc(args);
+    if (values)
+        return values;
+    if (!shared.error)
+        shared.error = evalinternal;
+    return args;
 }
 
 const char* callfullname(const fu* object)
