@@ -9,6 +9,7 @@
 #include "numerics/sumrecord.h"
 #include "objects/edithooks.h"
 #include "objects/fuinfinite.h"
+#include "objects/funceditor.h"
 #include "objects/slotcomp.h"
 #include "ui/boxsettings.h"
 #include "ui/msgbox.h"
@@ -102,8 +103,29 @@ int fuinfinite::edit()
     return editfunction(*this, [this](int code) { return editcommand(code); });
 }
 
+namespace {
+// After a new argument list: the index letter may now be an argument.
+void warncollision(char sumvar, const char* letters)
+{
+    if (!sumvar || !std::strchr(letters, sumvar))
+        return;
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "\n You need to change the summation index \"%c\", too, \n\r"
+                  " since it's now colliding with one of the new arguments! \n\r",
+                  sumvar);
+    msgstyle(2);
+    setboxtitle(" W A R N I N G ");
+    msgbox(text);
+}
+}
+
 bool fuinfinite::editcommand(int code)
 {
+    if (code == itemcode::argsedited) {
+        warncollision(sumvar, argletters);
+        return false;
+    }
     for (int i = 0; i < slots; i++)
         if (code == sumslots[i].key && used(i))
             return slot[i]->edit();

@@ -215,8 +215,11 @@ bool editfunction(fu1& object, const itemcommand& command, bool growable)
         int result = edititemloop(object, lines);
         switch (result) {
         case itemcode::arguments:
-            if (editarguments(object))
+            if (editarguments(object)) {
                 lines.clear();
+                if (command)
+                    command(itemcode::argsedited);
+            }
             break;
         case itemcode::formula:
             if (editformula(object))

@@ -11,6 +11,8 @@ class fu1;
 // Item codes of the lines every kind has.
 namespace itemcode {
 constexpr int name = 2, context = 3, comment = 10, arguments = 65, formula = 70;
+// Sent to the kind's own command after the argument list changed.
+constexpr int argsedited = -1;
 }
 
 // The list box over the item lines, placed in the lines' bounds; the code

@@ -120,6 +120,21 @@ TEST_F(infinitefront, EditTypeAndSummand)
     EXPECT_TRUE(shows(run, "finish", "The new version is OK."));
 }
 
+// A new argument list that takes the index letter warns; the edit is then
+// left without keeping it.
+TEST_F(infinitefront, ArgumentListTakingTheIndexWarns)
+{
+    put("DESKTOP.LIB", sums);
+    hostrun run = rundialogue("<Down>e<End><Backspace>,k)<Enter><dump warn><Enter><Esc>1", [&] {
+        open();
+        static_cast<fuinfinite*>(findresidentat(*localobjects, "basel", 1, 1, 0))->edit();
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "warn", " W A R N I N G "));
+    EXPECT_TRUE(shows(run, "warn", "You need to change the summation index \"k\", too,"));
+    EXPECT_TRUE(shows(run, "warn", "since it's now colliding with one of the new arguments!"));
+}
+
 TEST(exitchoice, DiscardQuestionAndTheTwoOutcomes)
 {
     int keys[3] = {};
