@@ -4,9 +4,11 @@
 #include <cstring>
 #include <numbers>
 #include <sstream>
+#include <vector>
 
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/fingerprint.h"
 #include "formula/compile.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
@@ -197,6 +199,44 @@ TEST_F(infinitesums, FormulasCallSumsAndSumsNest)
     ASSERT_TRUE(p.implement());
     EXPECT_NEAR(p.calc0(), 1.0, 1e-13);
     EXPECT_EQ(shared.error, evalok);
+}
+
+// The fingerprint holds the components in the order first index, step,
+// rotation, phase, summand (folded constants as their values); the unused
+// angles of the plain type are left out.  An object not yet implemented
+// leaves a placeholder and is implemented.
+TEST_F(infinitesums, FingerprintTakesTheUsedComponentsInOrder)
+{
+    put("DESKTOP.LIB", library);
+    open();
+    fingerprint& print = *shared.print;
+    struct row {
+        const char* name;
+        std::vector<double> values;
+    } rows[] = {
+        {"cosum", {1, 1, 0, 1}},   // 1, 1, r, 0, 1/k
+        {"zeta", {1, 1}},          // 1, 1, k^-s
+    };
+    for (const row& w : rows) {
+        fuinfinite* f = find(w.name);
+        ASSERT_TRUE(f);
+        clearimplemented(f);
+        print.reset();
+        ASSERT_TRUE(f->recordfingerprint()) << w.name;
+        EXPECT_TRUE(f->isimplemented()) << w.name;
+        ASSERT_EQ(print.nrecords(), 1u) << w.name;
+        EXPECT_EQ(print.records.at(0).kind, printplaceholder);
+
+        print.reset();
+        ASSERT_TRUE(f->recordfingerprint()) << w.name;
+        std::vector<double> values;
+        for (uint32_t i = 0; i < print.nrecords(); i++) {
+            EXPECT_EQ(print.records.at(i).kind, printvalue) << w.name;
+            values.push_back(print.records.at(i).value);
+        }
+        EXPECT_EQ(values, w.values) << w.name;
+    }
+    print.disable();
 }
 
 // The edit works on copies: undo brings the former version back, leaving
