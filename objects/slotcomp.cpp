@@ -55,7 +55,9 @@ slotcomp::~slotcomp()
 {
     objcount(-slotclass);
     delete[] text;
-    if (code && owner && code->vars == owner->ownvars)
+    // The store a compiled component uses is its owner's, also when it is
+    // the owner's former store kept aside during an edit.
+    if (code && owner)
         code->vars = nullptr;
     destroyparser(code);
 }

@@ -276,6 +276,34 @@ TEST_F(infinitesums, EditTransaction)
     EXPECT_EQ(f->settings->ownerfu, f);
 }
 
+// A summand with a #static variable compiles against the object's own
+// store; keeping an edit, undoing one and leaving one each leave exactly
+// one store, shared by the compiled components.
+TEST_F(infinitesums, EditOfASumWithItsOwnStore)
+{
+    put("DESKTOP.LIB", infinite("counted", "a", 1, "++\nACCEL\n", 'k', "#static m; m = m + 1; a/k^2", "1"));
+    open();
+    fuinfinite* f = find("counted");
+    ASSERT_TRUE(f);
+    guarded g{{1}};
+    double pi2 = std::numbers::pi * std::numbers::pi / 6;
+    EXPECT_NEAR(f->tcalc(g.args), pi2, 1e-14);
+    ASSERT_TRUE(f->ownvars);
+    for (int keep : {1, 0, 2}) {
+        ASSERT_TRUE(f->beginedit());
+        EXPECT_NEAR(f->tcalc(g.args), pi2, 1e-14);
+        if (keep == 1)
+            f->commitedit();
+        else
+            f->restoreedit(keep == 0 ? 1 : 0);
+        if (keep == 2)
+            f->restoreedit(1);
+        EXPECT_NEAR(f->tcalc(g.args), pi2, 1e-14) << keep;
+        ASSERT_TRUE(f->ownvars);
+        EXPECT_EQ(f->slot[fuinfinite::summand]->code->vars, f->ownvars) << keep;
+    }
+}
+
 struct slotcomps : libdir {
     fuinfinite owner;
     void TearDown() override
