@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <chrono>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "formula/diagnostics.h"
@@ -181,6 +183,28 @@ TEST_F(infinitesums, FailedSummationSetsTheErrorByte)
     shared.error = 0;
     find("pole")->tcalc(g.args);
     EXPECT_EQ(shared.error, evalruntime);
+    shared.error = 0;
+}
+
+// Without acceleration a series only converges once its terms are
+// negligible beside the whole remaining run; 1/k^2 never gets there and
+// runs until a break request, which ends it with the break's error byte.
+TEST_F(infinitesums, DirectSlowSeriesRunsUntilABreak)
+{
+    put("DESKTOP.LIB", infinite("slow", "a", 1, "++\nNOACCEL\n", 'k', "a/k^2", "1"));
+    open();
+    fuinfinite* f = find("slow");
+    ASSERT_TRUE(f);
+    std::thread stopper([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        shared.error = evalbreak;
+    });
+    guarded g{{1}};
+    EXPECT_EQ(f->tcalc(g.args), 0.0);
+    stopper.join();
+    EXPECT_EQ(shared.error, evalbreak);
+    EXPECT_GT(f->settings->doneindex, 1000);
+    EXPECT_EQ(sink.count("Runtime error"), 0);
     shared.error = 0;
 }
 
