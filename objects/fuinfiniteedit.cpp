@@ -104,6 +104,12 @@ int fuinfinite::edit()
 }
 
 namespace {
+// Keys above the character range are function keys.
+bool isletter(int key)
+{
+    return key > 0 && key < 128 && std::isalpha(key);
+}
+
 // After a new argument list: the index letter may now be an argument.
 void warncollision(char sumvar, const char* letters)
 {
@@ -151,8 +157,11 @@ bool fuinfinite::choosetype()
                   " <c>  with factor cos(%c*rot+phase) \n\r <s>  with factor sin(%c*rot+phase) \n\r"
                   " <e>  with factor exp(i*(%c*rot+phase)) \n\r",
                   sumvar, sumvar, sumvar);
-    int key = std::tolower(msgbox(text));
-    if (!std::strchr("+-cse", key) || !key)
+    int key = msgbox(text);
+    if (!isletter(key) && key != '+' && key != '-')
+        return false;
+    key = std::tolower(key);
+    if (!std::strchr("+-cse", key))
         return false;
     bool altplus = settings->altplus;
     if (key == '-') {
@@ -176,9 +185,12 @@ bool fuinfinite::chooseindex()
 {
     char caption[60];
     std::snprintf(caption, sizeof caption, " Summation index (currently: \"%c\") ", sumvar);
-    setboxtitle(caption);
-    int key = msgbox("\nWhich character will be used as the summation index ?\n\rPress the corresponding key please !\n\r");
-    while (std::isalpha(key) && std::strchr(argletters, key)) {
+    int key;
+    do {
+        setboxtitle(caption);
+        key = msgbox("\nWhich character will be used as the summation index ?\n\rPress the corresponding key please !\n\r");
+    } while (!isletter(key) && key != 27 && key > 0);
+    while (isletter(key) && std::strchr(argletters, key)) {
         char text[400];
         std::snprintf(text, sizeof text,
                       "\n\r You can't use a character that is assigned to another task. \n\r \"%c\" has been declared as an argument. Please select:\n\n\r <1>               use it anyway \n\r <esc>             cancel \n\r <new character>   use instead \n",
@@ -188,7 +200,7 @@ bool fuinfinite::chooseindex()
             break;
         key = answer;
     }
-    if (!std::isalpha(key) || key == sumvar)
+    if (!isletter(key) || key == sumvar)
         return false;
     sumvar = char(key);
     clearimplemented(this);

@@ -135,6 +135,26 @@ TEST_F(infinitefront, ArgumentListTakingTheIndexWarns)
     EXPECT_TRUE(shows(run, "warn", "since it's now colliding with one of the new arguments!"));
 }
 
+// The index letter: keys that are no letters ask again, an argument's
+// letter asks what to do, another letter is taken.
+TEST_F(infinitefront, IndexLetterChosen)
+{
+    put("DESKTOP.LIB", sums);
+    char index = 0;
+    hostrun run = rundialogue("<Down><Down><Down><Down><Down><Down><Down><Down><Down><Down>e3<F1><dump again>a<dump taken>j<dump list><Esc>1", [&] {
+        open();
+        auto* f = static_cast<fuinfinite*>(findresidentat(*localobjects, "basel", 1, 1, 0));
+        f->edit();
+        index = f->sumvar;
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "again", " Summation index (currently: \"k\") "));
+    EXPECT_TRUE(shows(run, "again", "Which character will be used as the summation index ?"));
+    EXPECT_TRUE(shows(run, "taken", "\"a\" has been declared as an argument. Please select:"));
+    EXPECT_TRUE(shows(run, "list", "Summation index: j"));
+    EXPECT_EQ(index, 'k');   // the edit was left without keeping it
+}
+
 TEST(exitchoice, DiscardQuestionAndTheTwoOutcomes)
 {
     int keys[3] = {};
