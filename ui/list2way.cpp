@@ -245,21 +245,22 @@ void list2way::gotoline()
     showfrom(int32_t(line));
 }
 
-int32_t list2way::find(int32_t from, int32_t to)
+bool list2way::find(int32_t from, int32_t to, int32_t& line)
 {
     if (!search || !search[0])
-        return 0;
+        return false;
     int32_t keep = current, step = from <= to ? 1 : -1;
-    for (int32_t line = from; step > 0 ? line <= to : line >= to; line += step) {
-        textof(line);
+    bool found = false;
+    for (int32_t n = from; !found && (step > 0 ? n <= to : n >= to); n += step) {
+        textof(n);
         lowercase(linebuf.get());
         if (strstr(linebuf.get(), search.get())) {
-            current = keep;
-            return line;
+            line = n;
+            found = true;
         }
     }
     current = keep;
-    return 0;
+    return found;
 }
 
 void list2way::findtext()
@@ -274,7 +275,7 @@ void list2way::findtext()
         return;
     lowercase(text.get());
     strcpy(search.get(), text.get());
-    if (int32_t line = find(first, last)) {
+    if (int32_t line = 0; find(first, last, line)) {
         showfrom(line);
     } else {
         msgstyle(1);
@@ -287,11 +288,9 @@ void list2way::findnext(bool forward)
     if (!search || !search[0])
         return;
     int32_t line = 0;
-    if (forward && current < last)
-        line = find(current + 1, last);
-    else if (!forward && current > first)
-        line = find(current - 1, first);
-    if (line) {
+    bool found = forward ? current < last && find(current + 1, last, line)
+                         : current > first && find(current - 1, first, line);
+    if (found) {
         showfrom(line);
         return;
     }

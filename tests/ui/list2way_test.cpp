@@ -16,20 +16,25 @@
 
 namespace {
 
-// Lines "line n"; every line 30 modulo 40 also holds xABCx.
+// Lines "line n" from firstline; line 0 and every line 30 modulo 40 also
+// hold xABCx.
 class numbered : public list2way {
 public:
-    explicit numbered(int32_t n) : list2way(1, 1, 40, 12, 1, n) {}
-    void formatline() override { linef(current % 40 == 30 ? "line %d xABCx" : "line %d", int(current)); }
+    numbered(int32_t first, int32_t n) : list2way(1, 1, 40, 12, first, n) {}
+    void formatline() override
+    {
+        linef(current == 0 || current % 40 == 30 ? "line %d xABCx" : "line %d", int(current));
+    }
 };
 
+int32_t firstline = 1;
 int32_t listsize = 100;
 int32_t startline = 0;   // 0: showtop
 int32_t result = -1;
 
 void listloop()
 {
-    numbered list(listsize);
+    numbered list(firstline, listsize);
     if (startline)
         list.showfrom(startline);
     else
@@ -113,6 +118,12 @@ TEST(list2way, FindIgnoresCaseAndRepeatsBothWays)
     EXPECT_NE(dump(r, "last").find("That was it."), std::string::npos);
     EXPECT_EQ(runlist("<A-f>abc<Enter>N<dump first>x<Enter>", 100, 0, &r), 30);
     EXPECT_NE(dump(r, "first").find("This was the first occurrence."), std::string::npos);
+
+    // A hit on line 0 is a hit.
+    firstline = 0;
+    EXPECT_EQ(runlist("<End><A-f>abc<Enter><Down><Enter>", 100), 1);
+    EXPECT_EQ(runlist("<A-f>abc<Enter>nN<Down><Enter>", 100), 1);
+    firstline = 1;
 }
 
 TEST(list2way, AltF1ShowsTheGeneralHelp)
