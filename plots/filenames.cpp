@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <strings.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -94,7 +95,8 @@ char* newfilename(char* buffer, const char* oldname, const char* extension)
         case 1:
             return buffer;
         case 2:
-            if ((oldname && !strcmp(buffer, oldname)) || (oldname && !strcmp(oldname, "*2OK")))
+            // Names resolve ignoring letter case: so does the old name.
+            if (oldname && (!strcasecmp(buffer, oldname) || !strcmp(oldname, "*2OK")))
                 return buffer;
             msgstyle(1);
             msgbox(" This file already exists - \n repeating input: ");
