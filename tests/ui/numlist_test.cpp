@@ -31,7 +31,7 @@ TEST(numlist, EditsStepWithUpAndDownAndSaveStoresAGlobal)
     ASSERT_EQ(r.status, 0);
     std::string shown = plainfile(r.out + "/shown.txt");
     EXPECT_NE(shown.find("|    5     7.5"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("save to global"), std::string::npos);
+    EXPECT_NE(shown.find("save to global variable"), std::string::npos);   // the legend fits
     EXPECT_EQ(values[3], 7);
     EXPECT_EQ(values[4], 8);
     EXPECT_EQ(left, 4);
