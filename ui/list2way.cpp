@@ -275,7 +275,7 @@ void list2way::findtext()
         return;
     lowercase(text.get());
     strcpy(search.get(), text.get());
-    if (int32_t line = 0; find(first, last, line)) {
+    if (int32_t line = 0; first <= last && find(first, last, line)) {
         showfrom(line);
     } else {
         msgstyle(1);

@@ -16,6 +16,8 @@
 
 namespace {
 
+bool strayline = false;   // a line outside first .. last was formatted
+
 // Lines "line n" from firstline; line 0 and every line 30 modulo 40 also
 // hold xABCx.
 class numbered : public list2way {
@@ -23,6 +25,7 @@ public:
     numbered(int32_t first, int32_t n) : list2way(1, 1, 40, 12, first, n) {}
     void formatline() override
     {
+        strayline = strayline || current < first || current > last;
         linef(current == 0 || current % 40 == 30 ? "line %d xABCx" : "line %d", int(current));
     }
 };
@@ -47,8 +50,10 @@ int32_t runlist(const std::string& script, int32_t size, int32_t start = 0, host
     listsize = size;
     startline = start;
     result = -1;
+    strayline = false;
     hostrun r = runscript(script, listloop);
     EXPECT_EQ(r.status, 0) << script;
+    EXPECT_FALSE(strayline) << script;
     if (out)
         *out = r;
     return result;
@@ -112,6 +117,7 @@ TEST(list2way, FindIgnoresCaseAndRepeatsBothWays)
     EXPECT_EQ(runlist("<A-f>abc<Enter>nN<Enter>", 100), 30);
     EXPECT_EQ(runlist("<A-f>zzz<Enter><Enter>", 100, 5), 5);
     EXPECT_EQ(runlist("nN<Enter>", 100, 5), 5);   // no search text: nothing
+    EXPECT_EQ(runlist("<A-f>line<Enter>x<Enter>", 0), 1);   // no lines to search
 
     hostrun r;
     EXPECT_EQ(runlist("<A-f>abc<Enter>nn<dump last>x<Enter>", 100, 0, &r), 70);
