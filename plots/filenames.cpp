@@ -50,7 +50,7 @@ uint64_t existsindir(const char* name, const char* directory)
     if (!name || !*name)
         return 0;
     std::string dir = directory ? directory : "";
-    if (directory && dir.front() != '/')
+    if (directory && (dir.empty() || dir.front() != '/'))
         dir = "/" + dir;
     int64_t size = filesize(resolvefile(dir, name));
     return size < 0 ? 0 : uint64_t(size) + 1;
