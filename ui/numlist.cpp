@@ -20,8 +20,11 @@ const char legend[] = " <e>           edit \n\r <s>+<key>     save to global var
 int16_t leftedge()
 {
     size_t widest = 0;
-    for (const char* line = legend; *line; line += strcspn(line, "\n\r"), line += strspn(line, "\n\r"))
-        widest = std::max(widest, strcspn(line, "\n\r"));
+    for (const char* p = legend; *p; p += strspn(p, "\n\r")) {
+        size_t n = strcspn(p, "\n\r");
+        widest = std::max(widest, n);
+        p += n;
+    }
     return int16_t(screencols() - std::max<int>(33, int(widest) + 1));
 }
 
