@@ -47,6 +47,8 @@ void numlist::formatline()
 
 void numlist::otherkey(int& key)
 {
+    if (last < first)   // no values
+        return;
     if (key == ' ' || key == 'e')
         editvalues();
     else if (key == 's')

@@ -39,4 +39,18 @@ TEST(numlist, EditsStepWithUpAndDownAndSaveStoresAGlobal)
     EXPECT_EQ(savedclass, classglobal);
 }
 
+void emptyloop()
+{
+    parser keep;
+    values[0] = 1;
+    left = shownumlist(values, 0, -1);
+}
+
+TEST(numlist, AListWithoutValuesEditsNothing)
+{
+    hostrun r = runscript("e5<Enter>", emptyloop);   // Enter closes the list
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(values[0], 1);
+}
+
 }  // namespace
