@@ -238,10 +238,11 @@ void list2way::scrollpage(bool down, int& delay)
 void list2way::gotoline()
 {
     double value = current;
-    if (!asknumber(" enter line number ", value))
+    if (!asknumber(" enter line number ", value) || std::isnan(value))
         return;
-    // Clamped as a double: NaN and huge values never reach the conversion.
-    double line = std::trunc(std::clamp(value, double(first), double(last)));
+    // Clamped as a double, so huge values never reach the conversion; a
+    // list without lines goes to first.
+    double line = std::trunc(std::max(std::min(value, double(last)), double(first)));
     showfrom(int32_t(line));
 }
 

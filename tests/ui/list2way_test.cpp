@@ -84,6 +84,7 @@ TEST(list2way, KeysMoveTheBarWithinTheLines)
         {"g-5<Enter><Enter>", 100, 0, 1},
         {"g55<Enter><Enter>", 100, 0, 55},
         {"g<Esc><Enter>", 100, 40, 40},
+        {"g3<Enter><Enter>", 0, 0, 1},   // no lines
         {"<Up><Down><PgUp><PgDn><Enter>", 1, 0, 1},
         {"<Home><Down><Down><Down><Down><Down><Down><Down><Enter>", 5, 0, 5},
         {"<Home><PgDn><Enter>", 5, 0, 5},
