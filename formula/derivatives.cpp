@@ -12,9 +12,14 @@ auto slot3(fu* object)
     return [object](double x) { return object->calcx(x); };
 }
 
-// The work arrays hold limits::derivativevalues values.
-bool fits(const fu* object)
+// The work arrays hold limits::derivativevalues values; k must name one of
+// the object's arguments (the argument array holds no more).
+bool fits(const fu* object, short k)
 {
+    if (k < 1 || k > object->nargs) {
+        shared.error = evalinternal;
+        return false;
+    }
     if (object->nvalues <= limits::derivativevalues)
         return true;
     shared.error = evalinternal;
@@ -28,7 +33,7 @@ bool fits(const fu* object)
 template <class Routine>
 double* vectorroutine(fu* object, double** args, short k, Routine routine)
 {
-    if (!fits(object))
+    if (!fits(object, k))
         return nullptr;
     return routine(args, k, object->nvalues, [&] { return callobject(object, args); });
 }

@@ -86,6 +86,22 @@ TEST_F(calling, MoreValuesThanTheWorkArraysAreRefused)
     EXPECT_EQ(args[0], &x);
 }
 
+TEST_F(calling, AnArgumentIndexBeyondTheArgumentsIsRefused)
+{
+    call("x*x", "x");
+    ASSERT_TRUE(c.setmode(1));
+    double x = 1, spare = 7;
+    double* args[2] = {&x, &spare};
+    for (uint16_t k : {0, 2}) {
+        shared.error = evalok;
+        c.selectedarg = k;
+        EXPECT_EQ(evalobject(&c, args), nullptr) << k;
+        EXPECT_EQ(shared.error, evalinternal) << k;
+        EXPECT_EQ(args[0], &x);
+        EXPECT_EQ(args[1], &spare);
+    }
+}
+
 TEST_F(calling, DifferentialOperatorReadsValueAndDerivatives)
 {
     call("x*x*x", "x");
