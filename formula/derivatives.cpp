@@ -16,14 +16,11 @@ auto slot3(fu* object)
 // the object's arguments (the argument array holds no more).
 bool fits(const fu* object, short k)
 {
-    if (k < 1 || k > object->nargs) {
-        shared.error = evalinternal;
-        return false;
-    }
-    if (object->nvalues <= limits::derivativevalues)
+    bool toomany = object->nvalues > limits::derivativevalues;
+    if (k >= 1 && k <= object->nargs && !toomany)
         return true;
     shared.error = evalinternal;
-    if (shared.reportswitch > 0)
+    if (toomany && shared.reportswitch > 0)
         reportf(reportkind::message,
                 "\n Derivatives are available for at most %d values; \n\r \"%s\" has %d values. \n",
                 limits::derivativevalues, object->fullname().c_str(), int(object->nvalues));
