@@ -128,6 +128,18 @@ TEST_F(mainlist, movingfromtheactivecontextmovestheresidentobject)
     EXPECT_EQ(residentsafter, 1);
 }
 
+// The copy lands under the cursor in chronologic order, also behind a
+// foreign copy that the database does not number.
+TEST_F(mainlist, copylandsonthecopyinchronologicorder)
+{
+    write("beta.lib", formularecord("zz", 0, "", "1", nullptr, "ALPHA.LIB") + beta);
+    hostrun run = runscript("sC<Down>cbeta<Enter>v<dump view><Esc><Esc><Esc>", mainlistloop);
+    ASSERT_EQ(run.status, 0);
+    std::string view = plainfile(run.out + "/view.txt");
+    EXPECT_NE(view.find("The constant \"e2\""), std::string::npos);
+    EXPECT_NE(view.find("from beta.lib"), std::string::npos);
+}
+
 // A target that cannot be written leaves both files as they were.
 TEST_F(mainlist, afailedwritemovesnothing)
 {
