@@ -143,17 +143,35 @@ TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
     }
 }
 
+// Records the fields cannot hold whole are reported, not taken altered,
+// and saved back as they stand; the next record still reads.
 TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
 {
-    const std::string bad = "@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@NOSUCHKEY\n@FORMULA\nx\n@@END FU1\n";
     const std::string good = "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n";
-    put("DESKTOP.LIB", bad + good);
-    open();
-    EXPECT_EQ(sink.count("Read error in fu1::learn"), 1);
-    EXPECT_EQ(sink.count("1 record(s) of"), 1);
-    ASSERT_EQ(context->count, 1);
-    ASSERT_TRUE(savecontext());
-    EXPECT_EQ(get("DESKTOP.LIB"), good + bad);
+    const struct {
+        std::string record, report;
+    } cases[] = {
+        {"@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@NOSUCHKEY\n@FORMULA\nx\n@@END FU1\n", "Read error in fu1::learn"},
+        {"@@FU1\n" + std::string(limits::namelength + 1, 'n') + "\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx\n@@END FU1\n",
+         "name too long"},
+        {"@@FUCONST\n" + std::string(limits::namelength + 1, 'n') + "\n0\n1\n@DATA\n1\n@@END FUCONST\n",
+         "name too long"},
+        {"@@FUVECTOR\nv\n0\n1\n@@COMMENT\n" + std::string(limits::commentlength + 1, 'c') +
+             "\n@@END COMMENT\n@DATA\n1\n@@END FUVECTOR\n",
+         "Read error in comment::learn"},
+    };
+    for (const auto& c : cases) {
+        sink.seen.clear();
+        freecontext();
+        put("DESKTOP.LIB", c.record + good);
+        open();
+        EXPECT_EQ(sink.count(c.report), 1) << c.report;
+        EXPECT_EQ(sink.count("1 record(s) of"), 1);
+        ASSERT_EQ(context->count, 1);
+        ASSERT_TRUE(savecontext());
+        EXPECT_EQ(get("DESKTOP.LIB"), good + c.record);
+        first.reset();
+    }
 }
 
 TEST_F(libfile, aFileThatCannotBeReadIsReportedAndNeverOverwritten)
