@@ -8,6 +8,7 @@
 #include "calculator/funm.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/resolver.h"
 #include "objects/fu1.h"
 #include "tests/objects/libfixture.h"
 
@@ -92,6 +93,25 @@ TEST_F(libfile, formulasCallObjectsReadFromTheFile)
     EXPECT_EQ(findresident(*localobjects, "SQ", 1, 1), nullptr);
 }
 
+// The component search passes over a record it cannot read, in files
+// with either line end.
+TEST_F(libfile, searchPassesOverARecordItCannotRead)
+{
+    const std::string text = "@@FUCONST\n" + std::string(limits::namelength + 1, 'k') +
+                             "\n0\n1\n@DATA\n1\n@@END FUCONST\n@@FUCONST\nk\n0\n1\n@DATA\n2\n@@END FUCONST\n" +
+                             "@@FUCONST\nm\n0\n1\n@DATA\n3\n@@END FUCONST\n";
+    open();
+    for (const std::string& bytes : {text, withcrlf(text)}) {
+        put("B.LIB", bytes);
+        std::unique_ptr<std::istream> in = findinlib("k", 0, 1, at("B.LIB"), nullptr);
+        ASSERT_NE(in, nullptr);
+        std::unique_ptr<fu1> k(readanobject(*in));
+        ASSERT_NE(k, nullptr);
+        EXPECT_STREQ(k->name, "k");
+        EXPECT_DOUBLE_EQ(k->tcalc(nullptr), 2.0);
+    }
+}
+
 TEST_F(libfile, editorLimitsSurviveARoundTrip)
 {
     std::string formula(limits::formulalength - 1, '1');
@@ -159,6 +179,10 @@ TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
         {"@@FUVECTOR\nv\n0\n1\n@@COMMENT\n" + std::string(limits::commentlength + 1, 'c') +
              "\n@@END COMMENT\n@DATA\n1\n@@END FUVECTOR\n",
          "Read error in comment::learn"},
+        // Fewer elements than counted: the end line stops the record.
+        {"@@FUVECTOR\nv\n0\n3\n@DATA\n1\n2\n@@END FUVECTOR\n", "Read error in fuvector::learn"},
+        // Lines after an early end line belong to the record still.
+        {"@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@@END COMMENT\n@FORMULA\nx\n@@END FU1\n", "could not be read"},
     };
     for (const auto& c : cases) {
         sink.seen.clear();
