@@ -212,8 +212,13 @@ bool writelib(const std::string& path, chain& list, bool foreign, savemode mode,
         return false;
     }
     bool empty = list.count == 0 && (!rest || rest->unread.empty());
-    if (empty)
-        return !fileexists(path) || deletefile(path);
+    if (empty) {
+        bool done = !fileexists(path) || deletefile(path);
+        // The context's deletions are saved once its file is gone.
+        if (done && mode == savemode::context && !fileexists(path))
+            changerecclear();
+        return done;
+    }
 
     std::ostringstream out;
     out.imbue(std::locale::classic());

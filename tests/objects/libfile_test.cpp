@@ -264,6 +264,7 @@ TEST_F(libfile, foreignCopiesAreWrittenOnlyToTheDesktop)
 TEST_F(libfile, anEmptyListAsksBeforeTheFileGoes)
 {
     put("x.lib", desktop);
+    put("DESKTOP.LIB", desktop);
     open();
     chain empty;
     sink.keys = {27};
@@ -276,6 +277,17 @@ TEST_F(libfile, anEmptyListAsksBeforeTheFileGoes)
     EXPECT_TRUE(writelib(at("x.lib"), empty, true));
     EXPECT_FALSE(fileexists(at("x.lib")));
     EXPECT_EQ(get("x.bak"), desktop);
+
+    // Saving the emptied context: the log goes only with the file.
+    context->clear();
+    logchange(logalldeleted, nullptr);
+    sink.keys = {27};
+    EXPECT_TRUE(savecontext());
+    EXPECT_EQ(changelevel(false), 2);
+    sink.keys = {'1'};
+    EXPECT_TRUE(savecontext());
+    EXPECT_FALSE(fileexists(at("DESKTOP.LIB")));
+    EXPECT_EQ(changelevel(false), 0);
 }
 
 TEST(libfilename, backupNameKeepsEightCharactersOfTheStem)
