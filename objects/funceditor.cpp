@@ -14,6 +14,7 @@
 #include "objects/namesyntax.h"
 #include "ui/boxframe.h"
 #include "ui/boxsettings.h"
+#include "ui/hoststate.h"
 #include "ui/inputdialogs.h"
 #include "ui/menustate.h"
 #include "ui/msgbox.h"
@@ -229,7 +230,9 @@ bool editfunction(fu1& object, const itemcommand& command, bool growable)
             }
             break;
         case key::esc:
-            if (!editstate.changed || exitquestion(" exit editor ") == '1') {
+            // A closing window answers every key with Esc: nobody is left
+            // to answer the question, the former version stays.
+            if (!editstate.changed || host().stop || exitquestion(" exit editor ") == '1') {
                 object.restoreedit(1);
                 return false;
             }
