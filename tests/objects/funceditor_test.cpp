@@ -1,8 +1,6 @@
 // The function editor on a 1-formula function, on the headless front.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "formula/chain.h"
@@ -11,10 +9,9 @@
 #include "objects/context.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
-#include "tests/ui/editrun.h"
+#include "tests/objects/contextrun.h"
 #include "tests/ui/goldenfiles.h"
 #include "tests/ui/plainrow.h"
-#include "ui/inputdialogs.h"
 
 namespace {
 
@@ -29,11 +26,7 @@ struct outcome {
 outcome editff(const std::string& keys)
 {
     outcome o;
-    char pattern[] = "/tmp/vemoeditXXXXXX";
-    std::string dir = mkdtemp(pattern);
-    setworkdirectory(dir);
-    o.run = rundialogue(keys, [&] {
-        inputparser();
+    o.run = incontext(keys, [&] {
         auto* f = new fu1;
         f->setname("ff");
         f->setformula("x*2", "x");
@@ -44,10 +37,7 @@ outcome editff(const std::string& keys)
         o.letters = f->argletters;
         o.implemented = f->isimplemented();
         o.note = f->hascomment() ? f->note->text() : "";
-        freecontext();
     });
-    setworkdirectory(".");
-    std::filesystem::remove_all(dir);
     EXPECT_EQ(o.run.status, 0) << keys << " " << o.run.out;
     return o;
 }

@@ -2,8 +2,6 @@
 // fresh work directory.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "formula/chain.h"
@@ -12,9 +10,8 @@
 #include "objects/fuvector.h"
 #include "objects/install.h"
 #include "objects/namesyntax.h"
-#include "tests/ui/editrun.h"
+#include "tests/objects/contextrun.h"
 #include "tests/ui/plainrow.h"
-#include "ui/inputdialogs.h"
 
 namespace {
 
@@ -26,22 +23,6 @@ struct installed {
     double value = 0;
     int count = 0;     // objects in the context
 };
-
-// Runs body with a context opened on an empty work directory.
-hostrun incontext(const std::string& keys, std::function<void()> body)
-{
-    char pattern[] = "/tmp/vemoinstXXXXXX";
-    std::string dir = mkdtemp(pattern);
-    setworkdirectory(dir);
-    hostrun run = rundialogue(keys, [&] {
-        inputparser();   // the first parser opens the context
-        body();
-        freecontext();
-    });
-    setworkdirectory(".");
-    std::filesystem::remove_all(dir);
-    return run;
-}
 
 installed describe(fu1* object)
 {
