@@ -44,7 +44,13 @@ constexpr int listscrolldelay = 10;     // ms between lines of the first page sc
 constexpr int pathlength = 260;         // path buffers of the file-name dialogues
 constexpr int newnamelength = 12;       // characters typed as a new file name
 constexpr int shortnamelength = 8;      // characters of a name before its extension
+constexpr int derivativevalues = 55;    // values of an object that the vector derivatives take
 constexpr int arglisttextlength = 108;  // typed argument list of a name input
 constexpr int extensionlength = 9;      // typed "#" extension of a name input
 constexpr int installformulalength = 1034;  // formula typed when installing
+constexpr int greptextlength = 160;     // text of a database grep
+constexpr int typedcalllength = 35;     // function name typed for the call finder
+constexpr int anyarguments = 254;       // a call finder's argument count that matches any
+constexpr int librarylinelength = 1520; // longest library line the database reads whole
+constexpr int aspectsteps = 40;         // power-of-ten steps of the mouse frame's aspect search
 }

@@ -14,6 +14,9 @@
 #include "formula/limits.h"
 #include "formula/markset.h"
 #include "formula/nfv.h"
+#include "formula/objectcalls.h"
+#include "formula/resolver.h"
+#include "formula/slist.h"
 #include "formula/rkshape.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"
@@ -313,14 +316,15 @@ int compiler::scanlongname(const char* name, int selector)
         item.cell.valc = int16_t(selector);
     }
     int valuecount = item.cell.valc;
+    componentsearch search(name, argc, valuecount, names, marks.components);
     fu* target = nullptr;
     if (selector != selectormulti)
-        target = resolvecomponent(name, argc, valuecount, false, names);
+        target = search.own();
     if (!target) {
         int found = predefined(name, argc, selector, brackets);
         if (found >= 0 || stop)
             return stop ? kind::error : found;
-        target = resolvecomponent(name, argc, valuecount, selector == selectormulti, names);
+        target = search.others();
     }
     if (!target)
         return notfound(name, argc, valuecount);
@@ -340,6 +344,8 @@ int compiler::scanlongname(const char* name, int selector)
 // A found object is implemented by postcompile unless the caller does it.
 void compiler::calltarget(fu* target)
 {
+    if (marks.components && !findcalled(*marks.components, ::objectcall().name(target), -1, -1))
+        marks.components->append(target);
     std::vector<fu*>& queue = pass().components;
     if (mode != compilemode::noqueue && std::find(queue.begin(), queue.end(), target) == queue.end())
         queue.push_back(target);
@@ -396,7 +402,12 @@ int compiler::notfound(const char* name, int argc, int valuecount)
 {
     std::string shown = shownname(name, valuecount);
     const char* s = shown.c_str();
+    bool assisted = databaseinuse();
+    if (assisted)
+        databasecollect(name, valuecount, names);
     int versions = names.count;
+    if (names.isset(argc) && assisted)
+        return scanerror(7, tokenstart, "\n can't find \"%s\" \n", s);
     if (names.isset(argc))
         return scanerror(7, tokenstart,
                          "\n There are no further versions available \n\r for \"%s\" with %d arguments! \n",
@@ -411,5 +422,9 @@ int compiler::notfound(const char* name, int argc, int valuecount)
         return scanerror(9, tokenstart,
                          "\n Call to function \"%s\" with invalid number of arguments: \n\n\r %3d  arguments expected\n\r %3d  arguments found\n\r",
                          s, firstflag(names), argc);
+    int known = assisted ? databasevalues(name) : 0;
+    if (known != 0 && known != valuecount)
+        return scanerror(6, tokenstart, "\n could not find \"%s\" \n\n\r (you might be looking for \"%s#%d\") \n", s,
+                         name, known);
     return scanerror(6, tokenstart, "\n could not find \"%s\" \n", s);
 }

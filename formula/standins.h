@@ -1,7 +1,6 @@
-// Services that later parts of the program provide: the user-object family,
-// the component resolver and the function database, the busy scope, the
-// status line and the message box.  Until those exist these stand-ins keep
-// the compiler whole: no user object is ever found.
+// Services that other parts of the program provide to the compiler: the
+// function database (objects/dabaservices.cpp), the busy scope, the status
+// line and the message box.
 #pragma once
 
 #include <string>
@@ -9,13 +8,18 @@
 class fu;
 class namesused;
 
-// Resolver: an object of that name, argument count and value count that
-// this compilation may call; null when there is none.  `multi` marks a
-// name written with "##"; the argument counts met for the name are
-// flagged in `names`.
-fu* resolvecomponent(const char* name, int argc, int valuecount, bool multi, namesused& names);
-// The function database's answer for names the search did not find.
+// The function database (in use while one exists and its assistance is
+// on) while the resolver uses it: whether it is in use,
+// how many versions it knows for a name and counts in the current library,
+// and whether it lists that library for them.
 bool databaseinuse();
+int databaseversions(const char* name, int argc, int valuecount);
+bool databaselists(int library, const char* name, int argc, int valuecount);
+// For the diagnostics: flags the argument counts it knows for the name and
+// value count (the number of versions visited), and a value count it
+// knows for the name (0 when none).
+int databasecollect(const char* name, int valuecount, namesused& names);
+int databasevalues(const char* name);
 
 // Object family (objects/fucalls.cpp): the display name, the origin
 // library, and the implementation (pass mode 4: the fingerprint operation

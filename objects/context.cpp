@@ -4,10 +4,10 @@
 
 #include "formula/evalstate.h"
 #include "formula/report.h"
-#include "formula/standins.h"
 #include "objects/fu1.h"
 #include "ui/hoststate.h"
 #include "ui/keys.h"
+#include "ui/statusbox.h"
 
 pcontext* context = nullptr;
 chain* localobjects = nullptr;
@@ -20,16 +20,14 @@ static void touch(int library)
         touchlibrary(library);
 }
 
-static bool sameidentity(const fu* object, const char* name, int nargs, int nvalues)
-{
-    return object->nargs == nargs && object->nvalues == nvalues && std::strcmp(object->name, name) == 0;
-}
-
-fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin)
+// The first object of list of that identity and origin (any for -1)
+// other than skip.
+static fu1* lookup(const chain& list, const char* name, int nargs, int nvalues, int origin, const fu* skip)
 {
     for (listnode* node = list.head; node; node = node->next) {
         fu1* object = static_cast<fu1*>(node);
-        if (sameidentity(object, name, nargs, nvalues) && (origin < 0 || object->origin == origin))
+        if (object != skip && object->nargs == nargs && object->nvalues == nvalues
+            && (origin < 0 || object->origin == origin) && std::strcmp(object->name, name) == 0)
             return object;
     }
     return nullptr;
@@ -37,19 +35,17 @@ fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues,
 
 fu1* findresident(const chain& list, const char* name, int nargs, int nvalues)
 {
-    return findresidentat(list, name, nargs, nvalues, -1);
+    return lookup(list, name, nargs, nvalues, -1, nullptr);
+}
+
+fu1* findresidentat(const chain& list, const char* name, int nargs, int nvalues, int origin)
+{
+    return lookup(list, name, nargs, nvalues, origin, nullptr);
 }
 
 fu1* findidentity(const char* name, int nargs, int nvalues, int origin, const fu* skip)
 {
-    if (!context)
-        return nullptr;
-    for (listnode* node = context->head; node; node = node->next) {
-        fu1* object = static_cast<fu1*>(node);
-        if (object != skip && object->origin == origin && sameidentity(object, name, nargs, nvalues))
-            return object;
-    }
-    return nullptr;
+    return context ? lookup(*context, name, nargs, nvalues, origin, skip) : nullptr;
 }
 
 bool isown(const fu* object)
@@ -65,7 +61,7 @@ int readlibrary()
     context->kept = libraryread();
     int count;
     {
-        statusscope status(std::string("\n reading ") + name + " ");
+        statusbox::scope status(programstatus(), "\n reading %s ", name);
         count = readlib(librarypath(currentlibrary), *context, &context->kept);
     }
     // readlib has told why a file could not be read at all.
@@ -99,6 +95,12 @@ void freecontext()
     delete old;
 }
 
+static bool isdesktop()
+{
+    const char* name = libraryname(currentlibrary);
+    return name && std::strcmp(name, desktoplibrary) == 0;
+}
+
 bool savecontext()
 {
     const char* name = libraryname(currentlibrary);
@@ -106,8 +108,7 @@ bool savecontext()
         reportf(reportkind::message, "\n library %d has no file to save to \n", currentlibrary);
         return false;
     }
-    bool desktop = std::strcmp(name, desktoplibrary) == 0;
-    bool saved = writelib(librarypath(currentlibrary), *context, desktop, savemode::context, &context->kept);
+    bool saved = writelib(librarypath(currentlibrary), *context, isdesktop(), savemode::context, &context->kept);
     touch(currentlibrary);
     return saved;
 }
@@ -115,10 +116,13 @@ bool savecontext()
 // A sink that answers no key the question knows would ask forever.
 constexpr int maxquestions = 1000;
 
-static bool isdesktop()
+// The listing as a text page at least 60 columns wide.
+static void showchanges(const char* name)
 {
-    const char* name = libraryname(currentlibrary);
-    return name && std::strcmp(name, desktoplibrary) == 0;
+    constexpr int listingwidth = 60;
+    std::string title = std::string(" Changes to be saved in \"") + (name ? name : "") + "\" ";
+    std::string text = context ? context->changelisting : std::string();
+    report(reportkind::page, text + "\n" + std::string(listingwidth, ' '), title.c_str(), 7);
 }
 
 static bool isyes(int key)
@@ -140,10 +144,8 @@ int asksavechanges(const char* caption)
             return 0;
         if (key == 27)
             break;
-        if (key == 'l' || key == 'L') {
-            std::string title = std::string(" Changes to be saved in \"") + (name ? name : "") + "\" ";
-            report(reportkind::message, context ? context->changelisting : std::string(), title.c_str(), 7);
-        }
+        if (key == 'l' || key == 'L')
+            showchanges(name);
     }
     return -1;
 }
@@ -182,10 +184,12 @@ bool leavecontext(const char* caption)
 
 bool quitprogram()
 {
+    if (!context)
+        return true;  // nothing was ever opened, nothing to save
     bool closerequested = host().closerequested.exchange(false);
     host().stop = false;
     flushkeys();
-    if (!context || context->quitdone)
+    if (context->quitdone)
         return false;
     if (changelevel(false) == 0 && !closerequested
         && !isyes(report(reportkind::message, "\n Quit (y/n) ? \n")))

@@ -24,6 +24,9 @@ public:
     libraryread kept;
     // quitprogram has run.
     bool quitdone = false;
+    // The context list shows a library reached from the database, and the
+    // database is open behind it.
+    bool foreignlibrary = false, databaseopen = false;
 };
 
 extern pcontext* context;
@@ -79,7 +82,7 @@ bool savecontext();
 int asksavechanges(const char* caption);
 // True when the context may be left (saved when the user asked so).
 bool leavecontext(const char* caption);
-// True when the program may end.
+// True when the program may end (at once when no context was made).
 bool quitprogram();
 
 // The context list window.

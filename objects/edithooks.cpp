@@ -1,30 +1,29 @@
 #include "objects/edithooks.h"
 
-#include "formula/report.h"
+#include <vector>
 
-namespace {
-int notavailable()
-{
-    return report(reportkind::message, "\n This editor is not available yet. \n");
-}
-}
+#include "ui/boxsettings.h"
+#include "ui/codelist.h"
+#include "ui/numlist.h"
+#include "ui/textlist.h"
 
-int showtextpage(const char* caption, const char*, const std::vector<std::string>& lines)
+int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines)
 {
-    std::string text;
+    textpage page;
     for (const std::string& line : lines)
-        text += line;
-    return report(reportkind::message, text, caption);
+        page.addtext(line.c_str());
+    setboxtitle(caption);
+    setfootertext(footer);
+    return page.show();
 }
 
-int editnumbers(double*, int, const char*)
+int editnumbers(double* values, int n, const char* caption)
 {
-    notavailable();
-    return 27;
+    setboxtitle(caption);
+    return shownumlist(values, 0, n - 1);
 }
 
-bool showrpncode(parser&)
+bool showrpncode(parser& p)
 {
-    notavailable();
-    return true;
+    return showcode(p);
 }

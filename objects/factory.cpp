@@ -3,6 +3,7 @@
 #include <new>
 
 #include "objects/fuconst.h"
+#include "objects/fuinfinite.h"
 #include "objects/fuvector.h"
 #include "formula/report.h"
 #include "ui/msgbox.h"
@@ -23,6 +24,7 @@ fu1* makeobject(int type)
     case typeids::fuconst: return new (std::nothrow) fuconst(0.0);
     case typeids::fuvector: return new (std::nothrow) fuvector;
     // The composite kinds add their constructors here.
+    case typeids::fuinfinite: return new (std::nothrow) fuinfinite;
     case typeids::comment: return stray("readanobject finds COMMENT-object");
     case typeids::varman: return stray("readanobject finds naked VARMAN");
     case typeids::sumrecord: return stray("readanobject finds naked SUMRECORD");

@@ -19,7 +19,7 @@ constexpr int fuclass = 23;
 constexpr int formulagrowth = 11;
 }
 
-int jitreportsleft = 1;
+short& jitreportsleft = shared.reportswitch;
 
 void clearsums(fletcher3& sums)
 {
@@ -45,7 +45,7 @@ fu::fu(const fu& source) : listnode(), saveable(source)
         ownvars = new (std::nothrow) varman(*source.ownvars);
     if (!diag || (source.ownvars && !ownvars))
         failed = 1;
-    // Letters first: setformula counts them.
+    // A new buffer; the counts stay those of the source.
     if (source.formula || source.argletters[0])
         setformula(source.text(), source.argletters);
     nargs = source.nargs;
@@ -71,6 +71,15 @@ bool fu::makeparser()
         return true;
     dropparser(myparser);
     return false;
+}
+
+void fu::replacestore(varman* store)
+{
+    if (myparser && myparser->vars == ownvars)
+        myparser->vars = store;
+    if (store != ownvars)
+        delete ownvars;
+    ownvars = store;
 }
 
 void fu::dropparser(parser*& p)
@@ -173,12 +182,12 @@ void copyword(uint32_t& target, uint32_t source)
 
 void jitfailure(fu* object)
 {
-    if (jitreportsleft < 0)
+    if (shared.reportswitch < 0)
         return;
-    --jitreportsleft;
+    --shared.reportswitch;
     std::string text = "\n Component \"" + object->signature()
         + "\" was unimplemented when called. \n\r Attempted just-in-time-implementation: failed. \n\r Computation aborted.";
-    if (object->diag)
+    if (object->diag && object->diag->state != 0)
         text += " \"" + object->diag->compilertext + "\" \n\r" + object->diag->message();
     report(reportkind::message, text);
 }

@@ -65,6 +65,8 @@ public:
     void newversion();
     // Deletes p (made null); the own store survives it.
     void dropparser(parser*& p);
+    // The own store becomes store (null for none); the old one is deleted.
+    void replacestore(varman* store);
 
     uint32_t serial = 0;          // change serial
     int16_t textcap = 0;          // capacity of formula
@@ -81,7 +83,8 @@ bool namecmp(const fu* a, const fu* b);
 void copyword(uint32_t& target, uint32_t source);
 
 // The report of a component that could not be implemented when called,
-// limited by jitreportsleft (no report while it is negative).  The caller
-// then sets the evaluator's error byte to 2.
+// limited by the report switch (no report while it is negative; each
+// report uses one).  The caller then sets the evaluator's error byte to 2.
 void jitfailure(fu* object);
-extern int jitreportsleft;
+// The same budget: jitfailure spends the report switch.
+extern short& jitreportsleft;

@@ -19,8 +19,6 @@
 #include "formula/report.h"
 #include "ui/msgbox.h"
 
-editsave editstate;
-
 fu1::fu1() = default;
 
 fu1::fu1(const fu1& source) : fu(source), viewable(source)
@@ -76,11 +74,8 @@ bool fu1::implement(uint8_t force, uint16_t level)
     if (type != 0) {
         usagewarnings(marks, this);
         setimplemented();
-        if (ownvars && ownvars->declarestatics(marks) == 0) {
-            myparser->vars = nullptr;
-            delete ownvars;
-            ownvars = nullptr;
-        }
+        if (ownvars && ownvars->declarestatics(marks) == 0)
+            replacestore(nullptr);
     }
     if (isimplemented() && nvalues != myparser->valuecount) {
         reportf(reportkind::message, "\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
@@ -118,57 +113,6 @@ double* fu1::mcalc(double* args)
     return shared.result;
 }
 
-void fu1::edittitle()
-{
-    seteditcaption(" Edit a 1-Formula-Function ");
-}
-
-bool fu1::edititems(attrlines& lines)
-{
-    return additem(lines, 70, std::string(text()) + "\n\n\r");
-}
-
-bool fu1::beginedit()
-{
-    if (!editstate.text && !(editstate.text = new (std::nothrow) char[editbuffersize]))
-        return false;
-    std::strncpy(editstate.text, text(), editbuffersize - 1);
-    editstate.text[editbuffersize - 1] = 0;
-    editstate.nargs = nargs;
-    editstate.nvalues = nvalues;
-    editstate.keptparser = myparser;
-    myparser = nullptr;
-    std::memcpy(editstate.argletters, argletters, sizeof argletters);
-    editstate.wasimplemented = isimplemented();
-    stamp = 0;
-    editstate.changed = false;
-    return true;
-}
-
-bool fu1::restoreedit(uint8_t withparser)
-{
-    setformula(editstate.text, editstate.argletters);
-    if (withparser) {
-        dropparser(myparser);
-        myparser = editstate.keptparser;
-        editstate.keptparser = nullptr;
-    }
-    nargs = editstate.nargs;
-    nvalues = editstate.nvalues;
-    stamp = 0;
-    if (editstate.wasimplemented)
-        setimplemented();
-    editstate.changed = false;
-    return false;
-}
-
-bool fu1::commitedit()
-{
-    dropparser(editstate.keptparser);
-    endeditcheck(*this, 2);
-    return true;
-}
-
 void fu1::xcommands()
 {
     setmsgtime(500);
@@ -190,10 +134,4 @@ void fu1::setmark(char letter)
     if (n < maxmarks)
         kept[n] = letter;
     std::memcpy(marks, kept, sizeof marks);
-}
-
-int fu1::edit()
-{
-    newversion();
-    return editfunction(*this);
 }

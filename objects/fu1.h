@@ -32,7 +32,13 @@ public:
     // Function editor: caption and the kind's item lines.
     virtual void edittitle();                           // 16
     virtual bool edititems(attrlines& lines);           // 17
-    // Keeps the version before an edit in the editor's save area.
+    // The edit transaction.  beginedit keeps the current version (text,
+    // letters, counts, parser and own store) in editstate and leaves the
+    // object unimplemented; false without memory.  restoreedit brings the
+    // kept text and letters back: with withparser also the kept parser and
+    // store (the edit ends), without them the object is implemented again
+    // when next used (the edit goes on); false.  commitedit drops the kept
+    // version and runs the identity check; true.
     virtual bool beginedit();                           // 18
     virtual bool restoreedit(uint8_t withparser);       // 19
     virtual bool commitedit();                          // 20
@@ -70,13 +76,15 @@ protected:
 constexpr int editbuffersize = 1051;
 
 // The editor's shared state: the changed flag and the version kept by
-// beginedit (one editor at a time).
+// beginedit (one editor at a time).  The kept parser's code refers to the
+// kept store, so both come back together.
 struct editsave {
     bool changed = false;
     char* text = nullptr;          // 1051 bytes, allocated once
     int16_t nargs = 0;
     int16_t nvalues = 0;
     parser* keptparser = nullptr;
+    varman* keptvars = nullptr;
     char argletters[limits::arglistlength + 1] = {};
     bool wasimplemented = false;
 };

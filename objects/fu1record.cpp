@@ -24,9 +24,12 @@ void fu1::save(std::ostream& out)
     writeend(out);
 }
 
+// The value count follows the formula text; where the text alone cannot
+// tell it, the header's count stays.
 bool fu1::learn(std::istream& in)
 {
     readheader(in);
+    const int16_t headervalues = nvalues;
     std::string line;
     bool cut = false;
     while (readrecordline(in, line, keylinelength)) {
@@ -38,6 +41,8 @@ bool fu1::learn(std::istream& in)
             if (int(line.size()) != nargs)
                 libreaderror(line.c_str(), "nofargs-mismatch in fu1::learn");
             setformula(nullptr, line.c_str());
+            if (nvalues == 0)
+                nvalues = headervalues;
             break;
         case 3:
             readrecordline(in, line, limits::formulalength, &cut);
@@ -46,6 +51,8 @@ bool fu1::learn(std::istream& in)
                 return false;
             }
             setformula(line.c_str(), argletters);
+            if (nvalues == 0)
+                nvalues = headervalues;
             break;
         case 4: {
             varman* store = new (std::nothrow) varman;
@@ -53,8 +60,7 @@ bool fu1::learn(std::istream& in)
                 delete store;
                 return false;
             }
-            delete ownvars;
-            ownvars = store;
+            replacestore(store);
             break;
         }
         default:

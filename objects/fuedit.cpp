@@ -2,13 +2,13 @@
 #include "objects/edithooks.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
-#include "ui/winstring.h"
+#include "ui/inputdialogs.h"
 
 int fuconst::edit()
 {
     newversion();
-    double v = winreadnumber(val, " enter a constant or an expression: ");
-    if (winreadstate != readstate::number)
+    double v = inputdouble(val, " enter a constant or an expression: ");
+    if (inputstate != inputstates::taken || lastinputkey != key::enter)
         return false;
     val = v;
     implement(0, 0);

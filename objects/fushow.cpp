@@ -1,4 +1,5 @@
 // The information boxes of the simple objects.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -6,17 +7,18 @@
 
 #include "formula/cnumber.h"
 #include "formula/limits.h"
+#include "formula/report.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "ui/boxsettings.h"
-#include "formula/report.h"
+#include "ui/listbox.h"
+#include "ui/keys.h"
+#include "ui/palette.h"
 
 namespace {
-constexpr int keyf1 = 315;
-
 const char* fuhelp =
     "\n You are executing the <v>iew command for a \n\r user defined function. \n\r There is no editing option here. \n\n\r \"ref2.wri\" has all about editing functions. \n\r \"lib2.wri\" explains the use of user defined \n\r functions. \"syntax.wri\" explains the lan- \n\r guage which is being used in all formulae. \n\r";
 
@@ -53,9 +55,10 @@ bool fu1::commentfits(int width, int usedlines) const
 
 int fu1::show()
 {
+    // Fifty blanks widen the box, as far as the screen allows.
     std::string head = "Function: " + signature() + " ";
-    int width = int(head.size()) + 50;
-    std::string text = head + std::string(width, ' ') + "\n\r";
+    int width = std::min(int(head.size()) + 50, limits::screencolumns - 2);
+    std::string text = head + std::string(std::max(0, width - int(head.size())), ' ') + "\n\r";
     if (ownvars)
         text += "has static local variables\n\r";
     text += contextline("Context: local (\"%s\")\n\r", "Context: \"%s\"\n\r");
@@ -65,7 +68,7 @@ int fu1::show()
     for (;;) {
         setfootertext("<esc> <enter>");
         int key = report(reportkind::message, text, " User defined Function ");
-        if (key != keyf1)
+        if (key != key::f1)
             return key;
         report(reportkind::message, fuhelp, " I N F O ");
     }
@@ -98,5 +101,7 @@ int fuvector::show()
     }
     if (hascomment())
         lines.push_back("\n\n\r" + std::string(note->text()));
+    setboxcolors(colorof(171), colorof(172), colorof(173), colorof(174), colorof(175));
+    setlistcolors(colorof(176), colorof(177), colorof(178), colorof(179));
     return showtextpage(" constant vector ", " <enter> ", lines);
 }

@@ -1,6 +1,7 @@
 #include "objects/fuvector.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <istream>
 #include <new>
@@ -51,6 +52,8 @@ bool fuvector::reserve(int n)
 {
     if (n < capacity)
         return true;
+    if (n >= INT16_MAX)
+        return false;
     double* grown = new (std::nothrow) double[n + 1]();
     if (!grown)
         return false;

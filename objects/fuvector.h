@@ -30,7 +30,8 @@ public:
     int edit() override;
 
     // Room for n elements: true when n < capacity; else a new array of
-    // n + 1 (contents not kept).  False when memory fails.
+    // n + 1 (contents not kept).  False when memory fails or n + 1 does not
+    // fit the capacity field.
     bool reserve(int n);
 
     double* elements = nullptr;   // owned

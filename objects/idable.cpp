@@ -48,7 +48,8 @@ void idable::copy(const idable& source)
 void idable::writeheader(std::ostream& out) const
 {
     if (name[0]) {
-        out << name << '\n' << nargs << '\n' << nvalues << '\n';
+        // Counts through to_string: no stream locale can group their digits.
+        out << name << '\n' << std::to_string(nargs) << '\n' << std::to_string(nvalues) << '\n';
         if (origin != 0) {
             const char* library = libraryname(origin);
             out << "@HERKUNFT\n" << (library ? library : "") << '\n';

@@ -91,24 +91,33 @@ static fu1* readrecord(std::istream& in, bool& bad)
     return object;
 }
 
-fu1* readanobject(std::istream& in)
+fu1* readanobject(std::istream& in, bool* skipped)
 {
     bool bad;
-    return readrecord(in, bad);
+    fu1* object = readrecord(in, bad);
+    if (skipped)
+        *skipped = bad;
+    return object;
 }
 
-static void keeprest(std::istream& in, std::streampos from, libraryread* rest)
+// Where the stream stands in its text of size bytes.
+static size_t offset(std::istream& in, size_t size)
 {
-    if (!rest)
-        return;
     in.clear();
-    in.seekg(from);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (text.find_first_not_of(" \t\n") == std::string::npos)
+    std::streamoff at = in.tellg();
+    return at < 0 ? size : size_t(at);
+}
+
+// Keeps text from..to (a record, or the rest after a fault) for the next
+// save; blank lines alone are not worth keeping.
+static void keep(libraryread* rest, const std::string& text, size_t from, size_t to)
+{
+    std::string part = text.substr(from, to - from);
+    if (!rest || part.find_first_not_of(" \t\n") == std::string::npos)
         return;
-    if (text.back() != '\n')
-        text.push_back('\n');
-    rest->unread.push_back(text);
+    if (part.back() != '\n')
+        part.push_back('\n');
+    rest->unread.push_back(part);
 }
 
 int readlib(const std::string& path, chain& list, libraryread* rest)
@@ -128,31 +137,22 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
     int count = 0, kept = 0;
     bool fault = false;
     while (in.good() && in.peek() != EOF) {
-        std::streampos start = in.tellg();
+        size_t start = offset(in, text.size());
         bool bad;
         fu1* object = readrecord(in, bad);
         if (object) {
             object->written = 1;
             list.append(object);
             ++count;
-            continue;
-        }
-        if (bad) {
+        } else if (bad) {
             ++kept;
-            in.clear();
-            std::streamoff at = in.tellg();
-            size_t stop = at < 0 ? text.size() : size_t(at);
-            if (rest) {
-                rest->unread.push_back(text.substr(size_t(start), stop - size_t(start)));
-                if (rest->unread.back().back() != '\n')
-                    rest->unread.back().push_back('\n');
-            }
-            continue;
+            keep(rest, text, start, offset(in, text.size()));
+        } else {
+            report(reportkind::unexpected, " readanobject returns 0 but no EOF (readlib) ");
+            keep(rest, text, start, text.size());
+            fault = true;
+            break;
         }
-        report(reportkind::unexpected, " readanobject returns 0 but no EOF (readlib) ");
-        keeprest(in, start, rest);
-        fault = true;
-        break;
     }
     if (kept > 0)
         reportf(reportkind::message,

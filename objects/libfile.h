@@ -21,9 +21,10 @@ public:
 };
 
 // The next object of the stream, or null (at the end, for a tag line that
-// makes no object, or when the record could not be read).  The caller
-// owns the object.
-fu1* readanobject(std::istream& in);
+// makes no object, or when the record could not be read).  skipped tells
+// the last case: the record was reported and passed over, and reading may
+// go on.  The caller owns the object.
+fu1* readanobject(std::istream& in, bool* skipped = nullptr);
 
 // What readlib could not turn into objects.
 struct libraryread {

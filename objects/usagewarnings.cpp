@@ -7,22 +7,19 @@
 #include "objects/fu.h"
 
 namespace {
-diagnostics* collector(fu* object)
+// The object's collector for a hit (made when it has none); null without
+// a hit or memory.
+diagnostics* collector(fu* object, char letter)
 {
-    if (!object->diag)
+    if (letter && !object->diag)
         object->diag = new (std::nothrow) diagnostics;
-    return object->diag;
+    return letter ? object->diag : nullptr;
 }
 
-template <class... Args>
-char warn(fu* object, char letter, int code, const char* format, Args... args)
+// A warning shows the whole formula, no position.
+void showformula(diagnostics* dia, const fu* object)
 {
-    diagnostics* dia = letter ? collector(object) : nullptr;
-    if (dia) {
-        dia->set(code, diagstate::warning, -1, format, args...);
-        dia->shown = object->text();
-    }
-    return letter;
+    dia->shown = object->text();
 }
 
 const char* nameofclass(const markset& marks, char letter)
@@ -34,27 +31,43 @@ const char* nameofclass(const markset& marks, char letter)
 char warnstaticundefined(const markset& marks, fu* object)
 {
     char c = marks.unassignedstatic();
-    return warn(object, c, 61, "\n The #static-Variable \"%c\" is referenced, but never defined! \n", c);
+    if (diagnostics* dia = collector(object, c)) {
+        dia->set(61, diagstate::warning, -1, "\n The #static-Variable \"%c\" is referenced, but never defined! \n", c);
+        showformula(dia, object);
+    }
+    return c;
 }
 
 char warnunreferenced(const markset& marks, fu* object)
 {
     char c = marks.unreadvariable();
-    return warn(object, c, 59, "\n The type-#%s-variable \"%c\" has been defined, but never referenced! \n",
-                c ? nameofclass(marks, c) : "", c);
+    if (diagnostics* dia = collector(object, c)) {
+        dia->set(59, diagstate::warning, -1, "\n The type-#%s-variable \"%c\" has been defined, but never referenced! \n",
+                 nameofclass(marks, c), c);
+        showformula(dia, object);
+    }
+    return c;
 }
 
 char warnunusedarg(const markset& marks, fu* object)
 {
     char c = marks.unreferencedargument();
-    return warn(object, c, 57, "\n \"%c\", which is declared as an argument, is never used ! \n", c);
+    if (diagnostics* dia = collector(object, c)) {
+        dia->set(57, diagstate::warning, -1, "\n \"%c\", which is declared as an argument, is never used ! \n", c);
+        showformula(dia, object);
+    }
+    return c;
 }
 
 char warnunusedtyped(const markset& marks, fu* object)
 {
     char c = marks.unusedvariable();
-    return warn(object, c, 60, "\n \"%c\", which is declared as a type \"#%s\"-variable, \n\r is never used! \n",
-                c, c ? nameofclass(marks, c) : "");
+    if (diagnostics* dia = collector(object, c)) {
+        dia->set(60, diagstate::warning, -1, "\n \"%c\", which is declared as a type \"#%s\"-variable, \n\r is never used! \n",
+                 c, nameofclass(marks, c));
+        showformula(dia, object);
+    }
+    return c;
 }
 
 bool usagewarnings(const markset& marks, fu* object)

@@ -1,6 +1,7 @@
 #include "ui/evalhooks.h"
 #include "ui/calcmain.h"
 
+#include "objects/context.h"
 #include "platform/core/requests.h"
 #include "ui/host.h"
 #include "ui/hoststate.h"
@@ -20,7 +21,7 @@ void readuntilquit()
 {
     for (;;) {
         keycode k = getkey();
-        if (k == key::altx || (k == key::esc && host().stop))
+        if ((k == key::altx || (k == key::esc && host().stop)) && quitprogram())
             return;
         screenecho(k);
     }

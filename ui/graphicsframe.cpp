@@ -58,12 +58,15 @@ pixelrect rubberframe()
         platform::sleepms(20);
     }
     pixelpoint o = clientorigin();
-    platform::pixpoint p = in.position();
+    platform::pixpoint p = in.leftpress();
     framestart(p.x + o.x, p.y + o.y);
-    while (in.leftdown() && !host().stop) {
-        platform::sleepms(20);
+    for (;;) {
+        bool down = in.leftdown();
         p = in.position();
         framemove(p.x + o.x, p.y + o.y);
+        if (!down || host().stop)
+            break;
+        platform::sleepms(20);
     }
     frameend();
     return {std::min(band.ax, band.mx) - o.x, std::min(band.ay, band.my) - o.y, std::max(band.ax, band.mx) - o.x,

@@ -218,6 +218,7 @@ infowin::infowin(const char* t, int column, int row, const char* tg) : text(t ? 
 infowin::~infowin()
 {
     objcount(-infoclass);
+    unlink(this);  // a window deleted directly leaves no stale list entry
     if (window)
         platform::callmain(destroywindow, reinterpret_cast<void*>(long(window)));
 }

@@ -150,10 +150,10 @@ void list2way::showfrom(int32_t n)
     while (last - top < pagelen - 1 && top > first)
         top--;
     drawpage(top);
+    current = n;
+    lineshown(n, n);
     box->barrow = int16_t(n - top + 1);
     box->drawline(true, colors);
-    lineshown(n, n);
-    current = n;
 }
 
 void list2way::redraw()
@@ -161,9 +161,10 @@ void list2way::redraw()
     int16_t bar = box->barrow;
     int32_t line = current;
     drawpage(current - (bar - 1));
+    current = line;
+    lineshown(line, line);
     box->barrow = bar;
     box->drawline(true, colors);
-    current = line;
 }
 
 bool list2way::lineup()
@@ -208,6 +209,17 @@ bool list2way::linedown()
     box->bardown(colors);
     current++;
     return true;
+}
+
+bool list2way::stepedit(int key)
+{
+    bool step = key == keys::up || key == keys::down;
+    if (key == keys::up)
+        lineup();
+    else if (key == keys::down)
+        linedown();
+    redraw();
+    return step;
 }
 
 void list2way::scrollpage(bool down, int& delay)
@@ -257,8 +269,8 @@ void list2way::findtext()
         search.reset(new (std::nothrow) char[size_t(n) + 1]());
     if (!search)
         return;
-    std::unique_ptr<char[]> text(new char[size_t(n) + 1]);
-    if (!asktext(" enter text string ", text.get(), n) || !text[0])
+    std::unique_ptr<char[]> text(new (std::nothrow) char[size_t(n) + 1]);
+    if (!text || !asktext(" enter text string ", text.get(), n) || !text[0])
         return;
     lowercase(text.get());
     strcpy(search.get(), text.get());

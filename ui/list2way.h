@@ -46,6 +46,10 @@ public:
     // 0 on Esc or for a bad list.
     int32_t run(int key = nokey);
 
+    // After an edit in place that ended with key: Up and Down move the bar,
+    // the page is redrawn.  True when the line under the bar is to be
+    // edited next.
+    bool stepedit(int key);
     // Line n formatted and cut at width, in linebuf; current is left at n.
     const char* textof(int32_t n);
     // The first line from .. to (downward when to < from) that holds the

@@ -153,33 +153,31 @@ void listbox::barlast(const listcolors& c)
     drawline(true, c);
 }
 
-void listbox::scrollup(int n, const listcolors& c)
+// Rows scroll up for n > 0, down for n < 0; 0 clears the interior.  The
+// bar stays on its row.
+void listbox::scroll(int n, const listcolors& c)
 {
     drawline(false, c);
     selectinterior();
     textbackground(c.normal.bg);
-    if (n == 0) {
+    if (n == 0)
         clrwindow(c.normal.bg);
-        nextrow = 1;
-    } else {
+    else
         ::scrollup(n);
-    }
     drawline(true, c);
+}
+
+void listbox::scrollup(int n, const listcolors& c)
+{
+    scroll(n, c);
+    if (n == 0)
+        nextrow = 1;
 }
 
 void listbox::scrolldown(int n, const listcolors& c)
 {
-    drawline(false, c);
-    selectinterior();
-    textbackground(c.normal.bg);
-    if (n == 0) {
-        clrwindow(c.normal.bg);
-        nextrow = 0;
-    } else {
-        ::scrollup(-n);
-        nextrow = int16_t(std::min(nextrow + n, height + 1));
-    }
-    drawline(true, c);
+    scroll(-n, c);
+    nextrow = int16_t(n == 0 ? 0 : std::min(nextrow + n, height + 1));
 }
 
 void listbox::writerow(int row, const char* text, const listcolors& c)

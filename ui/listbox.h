@@ -65,6 +65,7 @@ private:
     std::unique_ptr<screensave> under;
 
     void selectinterior() const;
+    void scroll(int n, const listcolors& c);
     void paintrow(int row, const colorpair& p);
     void writerow(int row, const char* text, const listcolors& c);
 };

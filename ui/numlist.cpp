@@ -2,16 +2,12 @@
 
 #include "formula/evalstate.h"
 #include "formula/varman.h"
+#include "formula/parser.h"
 #include "ui/askinput.h"
+#include "ui/inputdialogs.h"
 #include "ui/msgbox.h"
 #include "ui/palette.h"
 #include "ui/screen.h"
-
-namespace {
-
-constexpr int keyup = 328, keydown = 336;
-
-}  // namespace
 
 numlist::numlist(double* values_, int32_t first, int32_t last)
     : list2way(int16_t(screencols() - 33), 1, int16_t(screencols()), int16_t(screenrows()), first, last, 3,
@@ -41,17 +37,10 @@ void numlist::otherkey(int& key)
 // the next value.
 void numlist::editvalues()
 {
-    for (;;) {
+    do {
+        inputparser().answer = values[current];
         asknumber(" edit value ", values[current]);
-        int k = lastaskkey();
-        if (k == keyup)
-            lineup();
-        else if (k == keydown)
-            linedown();
-        redraw();
-        if (k != keyup && k != keydown)
-            return;
-    }
+    } while (stepedit(lastaskkey()));
 }
 
 void numlist::savevalue()

@@ -22,6 +22,8 @@ public:
 
     cellrect area() const { return {left, top, right, bottom}; }
     bool saved() const { return issaved; }
+    // The saved cells are dropped: destroying it puts nothing back.
+    void forget() { issaved = false; }
     bool error = false;
 
 private:

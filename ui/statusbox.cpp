@@ -114,6 +114,12 @@ void statusbox::printf(const char* format, ...)
     va_end(args);
 }
 
+void statusbox::setcursor(int16_t col, int16_t row)
+{
+    if (statusline* p = currentpanel())
+        p->setpos(col, row);
+}
+
 void statusbox::print(const char* format, ...)
 {
     va_list args;

@@ -31,6 +31,11 @@ public:
     bool show();
     void setcolors(uint8_t text, uint8_t background, uint8_t alttext, uint8_t altbackground);
     int panelcount() const { return panels.count; }
+    int levelcount() const { return level; }
+    // The panel of the current level; null while no level is open.
+    statusline* currentpanel() const { return level ? current() : nullptr; }
+    // Moves the cursor of the current level's panel.
+    void setcursor(int16_t col, int16_t row);
 
     // Closes the level it opened on every way out of a block.
     class scope {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <clocale>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -212,14 +211,27 @@ bool atomicsave::write(const std::string& bytes)
 static bool keepbackup(const std::string& path, const std::string& backup)
 {
     struct stat st;
-    if (backup.empty() || stat(path.c_str(), &st) != 0)
+    if (backup.empty() || backup == path || stat(path.c_str(), &st) != 0)
         return true;
     if (unlink(backup.c_str()) != 0 && errno != ENOENT)
         return fail("cannot remove", backup);
-    // A link keeps the old file in place until the new one replaces it.
-    if (link(path.c_str(), backup.c_str()) == 0)
+    // A link keeps the old file in place until the new one replaces it;
+    // where links are not supported the old file moves.
+    if (link(path.c_str(), backup.c_str()) == 0 || rename(path.c_str(), backup.c_str()) == 0)
         return true;
     return fail("cannot make the backup", backup);
+}
+
+// Makes the rename durable.
+static void syncdirectory(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
 }
 
 bool atomicsave::commit()
@@ -241,6 +253,7 @@ bool atomicsave::commit()
     if (rename(temp.c_str(), path.c_str()) != 0)
         return fail("cannot replace", path);
     temp.clear();
+    syncdirectory(path);
     return true;
 }
 
@@ -312,9 +325,4 @@ bool linereader::next(std::string& line)
     }
     ++count;
     return true;
-}
-
-void cnumericlocale()
-{
-    std::setlocale(LC_NUMERIC, "C");
 }

@@ -98,6 +98,3 @@ private:
     bool cut = false, error = false;
     int count = 0;
 };
-
-// Sets LC_NUMERIC to "C": numbers in files are read and written so.
-void cnumericlocale();

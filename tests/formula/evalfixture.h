@@ -41,8 +41,16 @@ struct testobject {
     fu* asfu() { return reinterpret_cast<fu*>(this); }
     static testobject* of(const fu* f) { return reinterpret_cast<testobject*>(const_cast<fu*>(f)); }
 
+    // The program's own calls, kept at the first install.
+    static const objectcalls& original()
+    {
+        static const objectcalls calls = objectcall();
+        return calls;
+    }
+    static void uninstall() { setobjectcalls(original()); }
     static void install()
     {
+        original();
         setobjectcalls({
             [](fu* f, double* args) { return of(f)->formula->calc(args); },
             [](fu* f, double* args) {
@@ -77,6 +85,7 @@ struct evaluator : ::testing::Test {
         shared.reportswitch = 1;
         clearrecordedreports();
     }
+    void TearDown() override { testobject::uninstall(); }
     static int reportscontaining(const char* text)
     {
         int n = 0;

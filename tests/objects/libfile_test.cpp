@@ -2,20 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 
+#include "calculator/funm.h"
+#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "objects/fu1.h"
 #include "tests/objects/libfixture.h"
 
 namespace {
 
-// One record of every kind built, with a comment and a foreign origin.
+// One record of every kind built, with a comment, a foreign origin and a
+// variable store.
 const char* const desktop =
-    "@@FU1\nf\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
-    "@@FUCONST\nc\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
+    "@@FU1\nsq\n1\n1\n@@COMMENT\nsquare plus one\n@@END COMMENT\n@DATA\n@ARGS\nx\n@FORMULA\nx*x+1\n@@END FU1\n"
+    "@@FUCONST\ncst\n0\n1\n@DATA\n2.5\n@@END FUCONST\n"
     "@@FUVECTOR\nv\n0\n3\n@HERKUNFT\nA.LIB\n@DATA\n1\n2\n-3.25\n@@END FUVECTOR\n"
-    "@@FU1\ng\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@END FU1\n";
+    "@@FU1\ndif\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
 
 std::string withcrlf(const std::string& text)
 {
@@ -36,7 +40,7 @@ TEST_F(libfile, readsEveryKindAndWritesTheSameBytes)
     put("A.LIB", "");
     open();
     ASSERT_EQ(context->count, 4);
-    EXPECT_STREQ(object(0)->name, "f");
+    EXPECT_STREQ(object(0)->name, "sq");
     EXPECT_TRUE(object(0)->hascomment());
     EXPECT_EQ(object(2)->nvalues, 3);
     EXPECT_EQ(object(2)->origin, librarynumber("A.LIB"));
@@ -71,17 +75,21 @@ TEST_F(libfile, formulasCallObjectsReadFromTheFile)
 {
     put("desktop.lib", desktop);  // found as DESKTOP.LIB
     open();
-    fu1* f = findresident(*localobjects, "f", 1, 1);
-    fu1* g = findresident(*localobjects, "g", 2, 1);
-    fu1* c = findresident(*localobjects, "c", 0, 1);
+    fu1* f = findresident(*localobjects, "sq", 1, 1);
+    fu1* g = findresident(*localobjects, "dif", 2, 1);
+    fu1* c = findresident(*localobjects, "cst", 0, 1);
     ASSERT_TRUE(f && g && c);
     double x[] = {3.0};
     EXPECT_DOUBLE_EQ(f->tcalc(x), 10.0);
     double ab[] = {7.0, 2.5};
     EXPECT_DOUBLE_EQ(g->tcalc(ab), 4.5);
     EXPECT_DOUBLE_EQ(c->tcalc(nullptr), 2.5);
-    EXPECT_EQ(findresident(*localobjects, "f", 2, 1), nullptr);
-    EXPECT_EQ(findresident(*localobjects, "F", 1, 1), nullptr);
+    funm formula;
+    formula.setformula("sq(x)+dif(x,1)*cst", "x");
+    ASSERT_TRUE(formula.implement(1, 0)) << formula.diag->code;
+    EXPECT_DOUBLE_EQ(formula.calcx(3.0), 10.0 + 2.0 * 2.5);
+    EXPECT_EQ(findresident(*localobjects, "sq", 2, 1), nullptr);
+    EXPECT_EQ(findresident(*localobjects, "SQ", 1, 1), nullptr);
 }
 
 TEST_F(libfile, editorLimitsSurviveARoundTrip)
@@ -125,10 +133,14 @@ TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
     EXPECT_EQ(get("DESKTOP.LIB"), first + "\n" + second);
 
     // A tag of no object kind at object level is a fault too.
-    put("DESKTOP.LIB", first + "@@FUNM\n");
-    chain list;
-    EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1);
-    EXPECT_EQ(list.count, 1);
+    for (const char* stray : {"@@FUNM\n", "@@VARMAN\n@@END VARMAN\n"}) {
+        sink.seen.clear();
+        put("DESKTOP.LIB", first + stray);
+        chain list;
+        EXPECT_EQ(readlib(at("DESKTOP.LIB"), list), -1) << stray;
+        EXPECT_EQ(list.count, 1);
+        EXPECT_EQ(sink.count("readanobject finds naked VARMAN"), stray[2] == 'V');
+    }
 }
 
 TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
@@ -182,7 +194,7 @@ TEST_F(libfile, aCopyKeepsTheMarksAndTheLog)
     logchange(logdeleted, object(3));
     ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
     EXPECT_STREQ(object(0)->marks, "C");
-    EXPECT_NE(context->changelog.find("Deleted:       g(2)"), std::string::npos);
+    EXPECT_NE(context->changelog.find("Deleted:       dif(2)"), std::string::npos);
 }
 
 TEST_F(libfile, foreignCopiesAreWrittenOnlyToTheDesktop)
@@ -229,6 +241,46 @@ TEST(libfilename, backupNameKeepsEightCharactersOfTheStem)
     EXPECT_EQ(backupname("DESKTOP.LIB"), "DESKTOP.bak");
     EXPECT_EQ(backupname("/w/d.x/LONGNAME1.LIB"), "/w/d.x/LONGNAME.bak");
     EXPECT_EQ(backupname("a.b.lib"), "a.bak");
+}
+
+}  // namespace
+
+namespace {
+
+struct names : libdir {};
+
+TEST_F(names, caseTwinsAndLongNamesAreLeftOutAndReportedOnce)
+{
+    // Spelled exactly: saving would resolve a case twin to the first file.
+    for (const char* name : {"a.lib", "A.LIB", "DESKTOP.LIB", "desktop.lib", "abcdefgh.lib", "abcdefghi.lib", "x.lb"})
+        std::ofstream(at(name)) << "";
+    open();
+    EXPECT_EQ(librarycount(), 3);
+    EXPECT_STREQ(libraryname(2), "A.LIB");
+    EXPECT_STREQ(libraryname(3), "abcdefgh.lib");
+    EXPECT_EQ(librarynumber("abcdefghi.lib"), 0);
+    EXPECT_EQ(librarynumber("abcdefghi.li"), 0);  // never cut
+    EXPECT_EQ(librarypath(librarynumber("a.lib")), at("A.LIB"));
+    EXPECT_EQ(librarypath(1), at("DESKTOP.LIB"));
+
+    fillfilemap(dir, *shared.strings);  // a second scan reports nothing new
+    EXPECT_EQ(sink.count("\"" + at("a.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("desktop.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.count("\"" + at("abcdefghi.lib") + "\" is not used"), 1);
+    EXPECT_EQ(sink.seen.size(), 3u);
+}
+
+TEST_F(names, theDesktopIsFoundInAnyLetterCase)
+{
+    put("Desktop.Lib", "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n");
+    open();
+    EXPECT_EQ(context->count, 1);
+    EXPECT_TRUE(sink.seen.empty());
+    static_cast<fu1*>(context->head)->setmark('e');
+    ASSERT_TRUE(savecontext());
+    std::vector<std::string> files;
+    listfiles(dir, "*", files);
+    EXPECT_EQ(files, (std::vector<std::string>{"Desktop.bak", "Desktop.Lib"}));
 }
 
 }  // namespace

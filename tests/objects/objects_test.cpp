@@ -12,6 +12,7 @@
 #include "objects/comment.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
+#include "ui/objcount.h"
 
 namespace {
 
@@ -46,7 +47,6 @@ protected:
     {
         clearrecordedreports();
         shared.reportswitch = 1;
-        jitreportsleft = 1;
     }
     static int reportscontaining(const char* part)
     {
@@ -109,7 +109,7 @@ TEST_F(objects, objectthatcannotimplementabortsthecomputation)
     caller again({FEED_CONSTANT, CALL_USER_FUNC, END}, {cst(1), operand::ofcall(bad.get(), 1, 1)});
     again.calc0();
     EXPECT_EQ(shared.error, evalinternal);
-    jitreportsleft = -1;
+    shared.reportswitch = -1;
     again.calc0();
     EXPECT_EQ(reportscontaining("was unimplemented when called"), 2);
 }
@@ -211,6 +211,61 @@ TEST_F(objects, constantmcalcisanunexpectedcall)
     EXPECT_EQ(c.mcalc(nullptr), nullptr);
     ASSERT_EQ(recordedreports().size(), 1u);
     EXPECT_EQ(recordedreports()[0].kind, reportkind::unexpected);
+}
+
+// The former version and its static values come back whole after an edit
+// that is undone; a kept edit drops them.
+TEST_F(objects, edittransaction)
+{
+    std::unique_ptr<fu1> f(function("f", "#static s; s = s + x", "x"));
+    caller call({FEED_CONSTANT, CALL_USER_FUNC, END}, {cst(1), operand::ofcall(f.get(), 1, 1)});
+    EXPECT_EQ(call.calc0(), 1.0);
+
+    auto edited = [&](const char* text) {
+        ASSERT_TRUE(f->beginedit());
+        EXPECT_FALSE(f->isimplemented());
+        f->setformula(text, "x");
+        ASSERT_TRUE(f->implement(1, 0));
+        EXPECT_EQ(call.calc0(), text[0] == '#' ? 11.0 : 2.0);
+    };
+
+    edited("#static s; s = s + 10*x");
+    f->restoreedit(1);
+    EXPECT_TRUE(f->isimplemented());
+    EXPECT_STREQ(f->text(), "#static s; s = s + x");
+    EXPECT_EQ(call.calc0(), 2.0);
+
+    // Undone in place: the former text is implemented again when used.
+    edited("2*x");
+    f->restoreedit(0);
+    EXPECT_FALSE(f->isimplemented());
+    EXPECT_EQ(call.calc0(), 3.0);
+    f->restoreedit(1);
+
+    edited("2*x");
+    EXPECT_TRUE(f->commitedit());
+    EXPECT_EQ(f->ownvars, nullptr);
+    EXPECT_STREQ(f->text(), "2*x");
+    EXPECT_EQ(call.calc0(), 2.0);
+}
+
+TEST_F(objects, everykindbalancestheinstancecount)
+{
+    objcounts before = objcountstate();
+    {
+        std::unique_ptr<fu1> f(function("f", "#static s; s = x", "x"));
+        f->note = new comment("c");
+        ASSERT_TRUE(f->implement(1, 0));
+        std::unique_ptr<fu1> copy(f->clone());
+        fuconst c(1);
+        fuvector v(f.get());
+        objcounts during = objcountstate();
+        // Four objects, a comment, a parser and two own stores.
+        EXPECT_EQ(during.sum - before.sum, 23 * 4 + 11 + 197 + 257 * 2);
+    }
+    objcounts after = objcountstate();
+    EXPECT_EQ(after.live, before.live);
+    EXPECT_EQ(after.sum, before.sum);
 }
 
 }  // namespace

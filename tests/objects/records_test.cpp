@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <locale>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -102,7 +103,7 @@ TEST_F(records, roundtripisbyteidentical)
         "@@FU1\nf\n2\n1\n@HERKUNFT\nOTHER.LIB\n@@COMMENT\nsquare sum\n@@END COMMENT\n@DATA\n"
         "@ARGS\nxy\n@FORMULA\nx*x+y*y\n@@END FU1\n"
         "@@FU1\ncount\n0\n1\n@DATA\n@ARGS\n\n@FORMULA\n#static n; n = n + 1\n@@VARMAN\nn= 3\n@@END VARMAN\n@@END FU1\n"
-        "@@FU1\ng#2\n1\n2\n@DATA\n@ARGS\nt\n@FORMULA\nt, 2*t\n@@END FU1\n"
+        "@@FU1\ng\n1\n2\n@DATA\n@ARGS\nt\n@FORMULA\nt, 2*t\n@@END FU1\n"
         "@@FUCONST\nthird\n0\n1\n@DATA\n0.3333333333333333\n@@END FUCONST\n"
         "@@FUCONST\nbig\n0\n1\n@DATA\n1e+300\n@@END FUCONST\n"
         "@@FUVECTOR\nv\n0\n3\n@DATA\n1\n-2.5\n3.141592653589793\n@@END FUVECTOR\n";
@@ -173,6 +174,13 @@ TEST_F(records, fu1bodies)
     EXPECT_STREQ(a->argletters, "xy");
     EXPECT_EQ(a->nargs, 2);
 
+    // A value count that the text cannot tell stays the header's, so the
+    // record is written back unchanged.
+    std::string unclear = "@@FU1\nu\n0\n2\n@DATA\n@ARGS\n\n@FORMULA\n(\n@@END FU1\n";
+    std::unique_ptr<fu1> u = readone(unclear);
+    ASSERT_NE(u, nullptr);
+    EXPECT_EQ(written(*u), unclear);
+
     // An unknown key rejects the record.
     clearrecordedreports();
     EXPECT_EQ(readone("@@FU1\nf\n1\n1\n@DATA\n@WHAT\nx\n@@END FU1\n"), nullptr);
@@ -221,6 +229,9 @@ TEST_F(records, constantsandvectors)
     EXPECT_EQ(v->tcalc(nullptr), 7.0);
     EXPECT_TRUE(v->isimplemented());
 
+    // More elements than the capacity field can count: rejected.
+    EXPECT_EQ(readone("@@FUVECTOR\nv\n0\n32767\n@DATA\n7\n@@END FUVECTOR\n"), nullptr);
+
     // A constant is stored with 16 significant digits.
     fuconst c(2.0 / 3.0);
     c.setname("c");
@@ -229,6 +240,25 @@ TEST_F(records, constantsandvectors)
     // A missing end line rejects the record.
     EXPECT_EQ(readone("@@FUCONST\nc\n0\n1\n@DATA\n1\n2\n"), nullptr);
     EXPECT_TRUE(reported("fuconst::learn"));
+}
+
+// A stream locale with a decimal comma and digit groups changes nothing.
+TEST_F(records, numbersignorethestreamlocale)
+{
+    struct grouped : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+        char do_thousands_sep() const override { return '.'; }
+        std::string do_grouping() const override { return "\3"; }
+    };
+    fuvector v;
+    v.setname("v");
+    v.reserve(1234);
+    v.nvalues = 1234;
+    v.elements[0] = 0.5;
+    std::ostringstream out;
+    out.imbue(std::locale(out.getloc(), new grouped));
+    v.save(out);
+    EXPECT_EQ(out.str().substr(0, 32), "@@FUVECTOR\nv\n0\n1234\n@DATA\n0.5\n0\n");
 }
 
 TEST_F(records, factorymakesthesimplekindsandreportsstrayblocks)

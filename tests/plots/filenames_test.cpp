@@ -5,46 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "formula/limits.h"
 #include "plots/filenames.h"
+#include "tests/ui/workfolder.h"
 
 namespace {
 
-class filenames : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char name[] = "/tmp/vemonamesXXXXXX";
-        folder = mkdtemp(name);
-        old = getcwd(nullptr, 0);
-        ASSERT_EQ(chdir(folder.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(chdir(old), 0);
-        free(old);
-        EXPECT_EQ(system(("rm -rf '" + folder + "'").c_str()), 0);
-    }
-    static std::string slurp(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static int entries()
-    {
-        return system("test $(ls -A | wc -l) -eq 1") == 0 ? 1 : 0;
-    }
-    std::string folder;
-    char* old = nullptr;
-};
+using filenames = workfolder;
 
 TEST_F(filenames, NamesOutsideTheWorkDirectoryAreRefused)
 {
@@ -60,7 +31,7 @@ TEST_F(filenames, NamesOutsideTheWorkDirectoryAreRefused)
         EXPECT_EQ(isfilename(c.name), c.result) << c.name;
     EXPECT_EQ(isfilename(nullptr), 0);
     // The probes left nothing behind.
-    EXPECT_EQ(entries(), 1);
+    EXPECT_TRUE(holds(1));
 }
 
 TEST_F(filenames, TheProbeNeverTouchesAnExistingFile)
@@ -111,8 +82,9 @@ TEST(shortname, CutsToEightBeforeTheExtension)
         strcpy(buffer, c.name);
         char* ext = shortname(buffer, c.extension);
         EXPECT_STREQ(buffer, c.result) << c.name;
-        if (c.extension && *c.extension)
+        if (c.extension && *c.extension) {
             EXPECT_STREQ(ext, c.extension);
+        }
     }
 }
 

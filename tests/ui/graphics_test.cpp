@@ -131,6 +131,7 @@ TEST_F(graphics, rubberframefollowsthemousewhilethebuttonisheld)
     std::vector<uint32_t> before = pixels();
     std::thread mouse([&] {
         in.setposition(300, 200);
+        in.setleftpress(300, 200);
         in.setleft(true);
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
         in.setposition(120, 260);

@@ -1,9 +1,6 @@
 // The new-file-name dialogue on the headless front, in a fresh folder.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -11,31 +8,11 @@
 #include "plots/filenames.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
+#include "tests/ui/workfolder.h"
 
 namespace {
 
-class newname : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char name[] = "/tmp/vemonewnameXXXXXX";
-        folder = mkdtemp(name);
-        old = getcwd(nullptr, 0);
-        ASSERT_EQ(chdir(folder.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(chdir(old), 0);
-        free(old);
-        EXPECT_EQ(system(("rm -rf '" + folder + "'").c_str()), 0);
-    }
-    static int entries()
-    {
-        return system("test $(ls -A | wc -l) -eq 1") == 0 ? 1 : 0;
-    }
-    std::string folder;
-    char* old = nullptr;
-};
+using newname = workfolder;
 
 const char* oldname = nullptr;
 const char* extension = nullptr;
@@ -70,7 +47,7 @@ TEST_F(newname, TheDialogueRepeatsUntilANameIsUsable)
     EXPECT_EQ(ask("taken.rkp<Enter>", "*2OK", nullptr), "taken.rkp");
     EXPECT_EQ(ask("abc<Esc>", "*2OK", nullptr), "");
     EXPECT_EQ(ask("1234567890123456<Enter>", nullptr, nullptr), "123456789012");
-    EXPECT_EQ(entries(), 1);
+    EXPECT_TRUE(holds(1));
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ void evaluateloop()
     recorded = int(recordedreports().size());
     while (getkey() != 'q') {
     }
+    testobject::uninstall();
 }
 
 

@@ -24,9 +24,15 @@ run() {
     sleep 0.3
     xdotool key --delay 20 "$@"
     local status=0
-    # The process must end on its own within 20 s.
-    for _ in $(seq 400); do
+    # The process must end on its own within 20 s. On a loaded machine the
+    # first keys can arrive before the window has the focus: once, after
+    # 10 s, the focus is set again and the closing key sent again.
+    for i in $(seq 400); do
         kill -0 "$pid" 2>/dev/null || break
+        if (( i == 200 )); then
+            xdotool windowfocus --sync "$w" 2>/dev/null
+            xdotool key "${@: -1}" 2>/dev/null
+        fi
         sleep 0.05
     done
     if kill -0 "$pid" 2>/dev/null; then

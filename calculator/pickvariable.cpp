@@ -1,0 +1,16 @@
+#include "calculator/pickvariable.h"
+
+#include "formula/parser.h"
+#include "formula/varedit.h"
+#include "formula/varman.h"
+#include "ui/inputdialogs.h"
+#include "ui/msgbox.h"
+
+void pickvariable()
+{
+    int k = msgbox(" Input a variable: \n\n\r Which one ?");
+    if (k <= 0 || k >= 128 || varman::letternumber(char(k)) < 0)
+        return;
+    inputparser().answer = 0.0;
+    varedit(char(k), nullptr);
+}

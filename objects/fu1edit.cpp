@@ -1,0 +1,97 @@
+// The edit transaction of fu1 and the kinds built on it: the former
+// version waits in the shared save area until the edit is kept or undone.
+#include <cstring>
+#include <new>
+
+#include "formula/destroyparser.h"
+#include "formula/parser.h"
+#include "formula/varman.h"
+#include "objects/edithooks.h"
+#include "objects/fu1.h"
+
+editsave editstate;
+
+namespace {
+// Deletes the kept parser and its store.
+void dropkept()
+{
+    if (editstate.keptparser && editstate.keptparser->vars == editstate.keptvars)
+        editstate.keptparser->vars = nullptr;
+    destroyparser(editstate.keptparser);
+    delete editstate.keptvars;
+    editstate.keptparser = nullptr;
+    editstate.keptvars = nullptr;
+}
+}
+
+void fu1::edittitle()
+{
+    seteditcaption(" Edit a 1-Formula-Function ");
+}
+
+bool fu1::edititems(attrlines& lines)
+{
+    return additem(lines, 70, std::string(text()) + "\n\n\r");
+}
+
+// The edited version works on a copy of the own store.
+bool fu1::beginedit()
+{
+    if (!editstate.text && !(editstate.text = new (std::nothrow) char[editbuffersize]))
+        return false;
+    varman* copy = ownvars ? new (std::nothrow) varman(*ownvars) : nullptr;
+    if (ownvars && !copy)
+        return false;
+    dropkept();
+    std::strncpy(editstate.text, text(), editbuffersize - 1);
+    editstate.text[editbuffersize - 1] = 0;
+    editstate.nargs = nargs;
+    editstate.nvalues = nvalues;
+    editstate.keptparser = myparser;
+    editstate.keptvars = ownvars;
+    myparser = nullptr;
+    ownvars = copy;
+    std::memcpy(editstate.argletters, argletters, sizeof argletters);
+    editstate.wasimplemented = isimplemented();
+    stamp = 0;
+    editstate.changed = false;
+    return true;
+}
+
+// Without the parser the former text, letters and static values return
+// and the object is implemented again at its next use: the parser at hand
+// holds other code.
+bool fu1::restoreedit(uint8_t withparser)
+{
+    setformula(editstate.text, editstate.argletters);
+    if (withparser) {
+        dropparser(myparser);
+        delete ownvars;
+        myparser = editstate.keptparser;
+        ownvars = editstate.keptvars;
+        editstate.keptparser = nullptr;
+        editstate.keptvars = nullptr;
+    } else {
+        replacestore(editstate.keptvars ? new (std::nothrow) varman(*editstate.keptvars) : nullptr);
+    }
+    nargs = editstate.nargs;
+    nvalues = editstate.nvalues;
+    stamp = 0;
+    if (withparser && editstate.wasimplemented)
+        setimplemented();
+    editstate.changed = false;
+    return false;
+}
+
+bool fu1::commitedit()
+{
+    dropkept();
+    endeditcheck(*this, 2);
+    return true;
+}
+
+int fu1::edit()
+{
+    newversion();
+    return editfunction(*this);
+}

@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <sstream>
+
+#include "formula/diagnostics.h"
+#include "formula/evalstate.h"
+#include "formula/compile.h"
+#include "formula/markset.h"
+#include "formula/parser.h"
+#include "numerics/sumrecord.h"
+#include "objects/context.h"
+#include "objects/fuinfinite.h"
+#include "objects/libfile.h"
+#include "objects/slotcomp.h"
+#include "tests/objects/libfixture.h"
+
+namespace {
+
+std::string infinite(const char* name, const char* args, int nvalues, const char* block, char index,
+                     const char* summand, const char* first, const char* rot = "1.570796326794897",
+                     const char* phase = "0")
+{
+    std::ostringstream r;
+    r << "@@FUINFINITE\n" << name << '\n' << std::strlen(args) << '\n' << nvalues << "\n@DATA\n@ARGS\n" << args
+      << "\n@SUMRECORD\n@MODE\n" << block << "@END SUMRECORD\n@SUMVAR\n" << index << "\n@SUMMAND\n" << summand
+      << "\n@STARTAT\n" << first << "\n@STEP\n1\n@ROT\n" << rot << "\n@PHASE\n" << phase
+      << "\n@@END FUINFINITE\n";
+    return r.str();
+}
+
+// The unused angles of the plain and alternating types are never compiled:
+// zeta's phase does not even compile.
+const std::string library = infinite("zeta", "s", 1, "++\nACCEL\n", 'k', "k^-s", "1", "2", "1+*") +
+                            infinite("altln", "x", 1, "+-\nACCEL\n", 'k', "x^(k+1)/(k+1)", "0") +
+                            infinite("pi12", "a", 1, "+-\nACCEL\n@VORLAUF\n12\n", 'n', "a/n^2", "1") +
+                            infinite("altlog", "c", 1, "+-\nACCEL\n", 'k', "c/ln(k)", "2") +
+                            infinite("halves", "x", 1, "++\nNOACCEL\n@KRITCONV\n40\n", 'k', "x*2^-k", "0") +
+                            infinite("cosum", "r", 1, "c\nACCEL\n", 'k', "1/k", "1", "r") +
+                            infinite("expsum", "p", 2, "e\nACCEL\n", 'j', "1/j", "1", "1", "p");
+
+struct infinitesums : libdir {
+    void SetUp() override
+    {
+        libdir::SetUp();
+        jitreportsleft = -1;
+    }
+    void TearDown() override
+    {
+        slotcomp::dropspare();
+        freecontext();   // its objects' parsers keep the shared state alive
+        libdir::TearDown();
+    }
+    fuinfinite* find(const char* name)
+    {
+        for (int i = 1; i <= context->count; ++i) {
+            auto* f = dynamic_cast<fuinfinite*>(context->at(i));
+            if (f && std::strcmp(f->name, name) == 0)
+                return f;
+        }
+        return nullptr;
+    }
+};
+
+// The caller's array holds exactly the arguments; the word behind it must
+// survive the summation.
+struct guarded {
+    double args[1];
+    double guard = 1234.5;
+};
+
+TEST_F(infinitesums, LoadedFromLibraryAndEvaluated)
+{
+    put("DESKTOP.LIB", library);
+    open();
+    ASSERT_EQ(context->count, 7);
+    struct row {
+        const char* name;
+        double arg, expected;
+    } rows[] = {
+        {"zeta", 2, std::numbers::pi * std::numbers::pi / 6},
+        {"zeta", 3, 1.2020569031595942854},
+        {"altln", 1, std::numbers::ln2},
+        {"altln", 0.5, std::log(1.5)},
+        {"pi12", 1, std::numbers::pi * std::numbers::pi / 12},
+        {"altlog", 1, 0.9242998972229388},
+        {"halves", 3, 6},
+        {"cosum", 1, -std::log(2 * std::sin(0.5))},
+        {"cosum", 2.5, -std::log(2 * std::sin(1.25))},
+    };
+    for (const row& w : rows) {
+        fuinfinite* f = find(w.name);
+        ASSERT_TRUE(f) << w.name;
+        guarded g{{w.arg}};
+        double v = f->tcalc(g.args);
+        EXPECT_EQ(shared.error, 0) << w.name;
+        EXPECT_NEAR(v, w.expected, 4e-15 * std::fabs(w.expected)) << w.name << "(" << w.arg << ")";
+        EXPECT_EQ(g.guard, 1234.5) << w.name;
+    }
+}
+
+// The complex type gives both parts of sum e^(i(j+p))/j.
+TEST_F(infinitesums, ComplexTypeReturnsTwoValues)
+{
+    put("DESKTOP.LIB", library);
+    open();
+    fuinfinite* f = find("expsum");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->countvalues(), 2);
+    double p = 0.25;
+    guarded g{{p}};
+    double* v = f->mcalc(g.args);
+    double re = -std::log(2 * std::sin(0.5)), im = (std::numbers::pi - 1) / 2;
+    EXPECT_NEAR(v[0], re * std::cos(p) - im * std::sin(p), 1e-14);
+    EXPECT_NEAR(v[1], re * std::sin(p) + im * std::cos(p), 1e-14);
+    EXPECT_EQ(g.guard, 1234.5);
+}
+
+TEST_F(infinitesums, RecordsRoundTripByteForByte)
+{
+    put("DESKTOP.LIB", library);
+    open();
+    ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
+    EXPECT_EQ(get("copy.lib"), library);
+
+    // A copy of an object writes the same record and sums the same.
+    fuinfinite* f = find("pi12");
+    std::unique_ptr<fu1> twin(f->clone());
+    ASSERT_TRUE(twin && !twin->failed);
+    std::ostringstream a, b;
+    f->save(a);
+    twin->save(b);
+    EXPECT_EQ(a.str(), b.str());
+    guarded g{{1}};
+    EXPECT_EQ(twin->tcalc(g.args), f->tcalc(g.args));
+}
+
+TEST_F(infinitesums, IndexCollidingWithAnArgumentFailsImplementation)
+{
+    put("DESKTOP.LIB", infinite("bad", "k", 1, "++\nACCEL\n", 'k', "k^-2", "1"));
+    open();
+    fuinfinite* f = find("bad");
+    ASSERT_TRUE(f);
+    EXPECT_FALSE(f->implement(2, 0));
+    EXPECT_EQ(f->diag->code, 46);
+    guarded g{{1}};
+    EXPECT_EQ(f->tcalc(g.args), 0.0);
+    EXPECT_EQ(shared.error, evalinternal);
+    shared.error = 0;
+}
+
+TEST_F(infinitesums, RecordWithoutFirstIndexIsIncomplete)
+{
+    open();
+    std::string record = infinite("nofirst", "s", 1, "++\nACCEL\n", 'k', "k^-s", "1");
+    record.erase(record.find("@STARTAT\n1\n"), std::strlen("@STARTAT\n1\n"));
+    std::istringstream in(record.substr(record.find('\n') + 1));
+    fuinfinite f;
+    ASSERT_TRUE(f.learn(in));
+    EXPECT_FALSE(f.complete());
+    EXPECT_GE(sink.count("Incomplete fuinfinite object!"), 1);
+    std::ostringstream out;
+    f.save(out);
+    EXPECT_EQ(out.str(), "");
+}
+
+// The accelerator's failure comes back as a summation failure (error
+// byte 3), an evaluation error of the summand as that error.
+TEST_F(infinitesums, FailedSummationSetsTheErrorByte)
+{
+    put("DESKTOP.LIB", infinite("grow", "x", 1, "+-\nACCEL\n", 'k', "x^k", "0") +
+                           infinite("pole", "x", 1, "++\nNOACCEL\n", 'k', "ln(x-k)", "0"));
+    open();
+    guarded g{{3}};
+    EXPECT_EQ(find("grow")->tcalc(g.args), 0.0);
+    EXPECT_EQ(shared.error, 3);
+    shared.error = 0;
+    find("pole")->tcalc(g.args);
+    EXPECT_EQ(shared.error, evalruntime);
+    shared.error = 0;
+}
+
+// Formulas call the sums by name; a summand that calls another infinite
+// sum runs it one accelerator level deeper: sum over k >= 2 of
+// (zeta(k) - 1) = 1.
+TEST_F(infinitesums, FormulasCallSumsAndSumsNest)
+{
+    put("DESKTOP.LIB", library + infinite("zetas", "a", 1, "++\nACCEL\n", 'k', "a*(zeta(k)-1)", "2"));
+    open();
+    parser p;
+    ASSERT_NE(p.compile("zeta(2)+altln(1)", "", compilemode::normal), 0);
+    ASSERT_TRUE(p.implement());
+    EXPECT_NEAR(p.calc0(), std::numbers::pi * std::numbers::pi / 6 + std::numbers::ln2, 1e-14);
+    ASSERT_NE(p.compile("zetas(1)", "", compilemode::normal), 0);
+    ASSERT_TRUE(p.implement());
+    EXPECT_NEAR(p.calc0(), 1.0, 1e-13);
+    EXPECT_EQ(shared.error, evalok);
+}
+
+// The edit works on copies: undo brings the former version back, leaving
+// without keeping puts the originals back, keeping drops them.
+TEST_F(infinitesums, EditTransaction)
+{
+    put("DESKTOP.LIB", library);
+    open();
+    fuinfinite* f = find("pi12");
+    ASSERT_TRUE(f);
+    guarded g{{1}};
+    double before = f->tcalc(g.args);
+    slotcomp* original = f->slot[fuinfinite::summand];
+
+    auto change = [&] {
+        f->slot[fuinfinite::summand]->settext("2*a/n^2");
+        f->settings->mode = '+';
+        f->sumvar = 'm';
+    };
+    ASSERT_TRUE(f->beginedit());
+    EXPECT_NE(f->slot[fuinfinite::summand], original);
+    change();
+    f->restoreedit(0);
+    EXPECT_STREQ(f->slot[fuinfinite::summand]->formula(), "a/n^2");
+    EXPECT_EQ(f->settings->mode, '-');
+    EXPECT_EQ(f->sumvar, 'n');
+    EXPECT_EQ(f->tcalc(g.args), before);
+    change();
+    f->restoreedit(1);
+    EXPECT_EQ(f->slot[fuinfinite::summand], original);
+    EXPECT_EQ(f->tcalc(g.args), before);
+
+    ASSERT_TRUE(f->beginedit());
+    f->slot[fuinfinite::summand]->settext("2*a/n^2");
+    f->commitedit();
+    EXPECT_NEAR(f->tcalc(g.args), 2 * before, 1e-15);
+    EXPECT_EQ(f->settings->ownerfu, f);
+}
+
+struct slotcomps : libdir {
+    fuinfinite owner;
+    void TearDown() override
+    {
+        slotcomp::dropspare();
+        freecontext();   // its objects' parsers keep the shared state alive
+        libdir::TearDown();
+    }
+};
+
+TEST_F(slotcomps, ConstantsFoldAndFormulasKeepTheirCode)
+{
+    open();
+    owner.setformula(nullptr, "x");
+    struct row {
+        const char* text;
+        int mode, nvalues;
+        double value;
+    } rows[] = {
+        {"12", 2, 1, 12},
+        {"2*3+1", 2, 1, 7},
+        {"1,2", 1, 2, 1},
+        {"x*x", 1, 1, 9},
+    };
+    for (const row& w : rows) {
+        slotcomp c;
+        c.owner = &owner;
+        ASSERT_TRUE(c.settext(w.text));
+        c.countvalues();
+        markset marks;
+        ASSERT_TRUE(c.compile(2, &marks)) << w.text;
+        EXPECT_EQ(c.mode, w.mode) << w.text;
+        EXPECT_EQ(c.nvalues, w.nvalues) << w.text;
+        double args[1] = {3};
+        EXPECT_EQ(c.value(args), w.value) << w.text;
+        slotcomp copy(&c);
+        EXPECT_STREQ(copy.formula(), w.text);
+        EXPECT_FALSE(copy.iscurrent());
+        EXPECT_EQ(copy.mode, 0);
+    }
+    slotcomp bad;
+    bad.owner = &owner;
+    bad.settext("1+*");
+    markset marks;
+    EXPECT_FALSE(bad.compile(2, &marks));
+    EXPECT_FALSE(bad.iscurrent());
+    slotcomp none(nullptr);
+    EXPECT_TRUE(none.failed);
+    slotcomp empty;
+    slotcomp emptycopy(&empty);
+    EXPECT_EQ(emptycopy.text, nullptr);
+    EXPECT_EQ(emptycopy.nvalues, 0);
+}
+}

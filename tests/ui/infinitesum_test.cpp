@@ -1,0 +1,140 @@
+// Infinite sums on the headless front: called by a calculator's function
+// object from a library file, shown on their view page, and a failed
+// summation reported.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "calculator/funm.h"
+#include "formula/diagnostics.h"
+#include "formula/parser.h"
+#include "objects/context.h"
+#include "objects/fuinfinite.h"
+#include "objects/slotcomp.h"
+#include "tests/objects/libfixture.h"
+#include "tests/ui/editrun.h"
+
+namespace {
+
+const char* const sums =
+    "@@FUINFINITE\nbasel\n1\n1\n@DATA\n@ARGS\na\n@SUMRECORD\n@MODE\n++\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+    "@SUMMAND\na/k^2\n@STARTAT\n1\n@STEP\n1\n@ROT\n1.570796326794897\n@PHASE\n0\n@@END FUINFINITE\n"
+    "@@FUINFINITE\nrot\n1\n1\n@DATA\n@ARGS\nr\n@SUMRECORD\n@MODE\nc\nACCEL\n@END SUMRECORD\n@SUMVAR\nn\n"
+    "@SUMMAND\n1/n\n@STARTAT\n1\n@STEP\n1\n@ROT\nr\n@PHASE\n0\n@@END FUINFINITE\n"
+    "@@FUINFINITE\ngrow\n1\n1\n@DATA\n@ARGS\nx\n@SUMRECORD\n@MODE\n+-\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+    "@SUMMAND\nx^k\n@STARTAT\n0\n@STEP\n1\n@ROT\n0\n@PHASE\n0\n@@END FUINFINITE\n";
+
+struct infinitefront : libdir {
+    void TearDown() override
+    {
+        slotcomp::dropspare();
+        freecontext();
+        libdir::TearDown();
+    }
+    // The value of formula at x on a calculator's function object.
+    double value(const char* formula, double x, hostrun* run, const std::string& script)
+    {
+        double v = NAN;
+        *run = rundialogue(script, [&] {
+            open();
+            funm f;
+            f.setformula(formula, "x");
+            if (f.implement(1, 0))
+                v = f.calcx(x);
+        });
+        return v;
+    }
+};
+
+bool shows(const hostrun& run, const std::string& dump, const std::string& part)
+{
+    return dumptext(run, dump).find(part) != std::string::npos;
+}
+
+}
+
+TEST_F(infinitefront, CalculatorCallsSumsFromALibraryFile)
+{
+    put("DESKTOP.LIB", "");
+    put("S.LIB", sums);
+    hostrun run;
+    double v = value("basel(6/pi^2)+rot(x)", 1, &run, "<dump ask>y<dump ask2>y");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "ask", "seeking component: \"basel\""));
+    EXPECT_TRUE(shows(run, "ask2", "seeking component: \"rot\""));
+    EXPECT_NEAR(v, 1 - std::log(2 * std::sin(0.5)), 1e-14);
+}
+
+TEST_F(infinitefront, FailedSummationIsReported)
+{
+    put("DESKTOP.LIB", sums);
+    hostrun run;
+    double v = value("grow(x)", 3, &run, "<dump failed><Enter>");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(std::isnan(v) || v == 0.0);
+    EXPECT_TRUE(shows(run, "failed", "convergence acceleration:"));
+    EXPECT_TRUE(shows(run, "failed", "Accelerator error: inner loop fails to converge"));
+}
+
+TEST_F(infinitefront, ViewPage)
+{
+    put("DESKTOP.LIB", sums);
+    hostrun run = rundialogue("<dump page><Esc>", [&] {
+        open();
+        static_cast<fuinfinite*>(findresidentat(*localobjects, "rot", 1, 1, 0))->show();
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "page", "Summation with factor cos(n*rot+phase)"));
+    EXPECT_TRUE(shows(run, "page", "Acceleration: on"));
+    EXPECT_TRUE(shows(run, "page", "Summation Index: 'n'"));
+    EXPECT_TRUE(shows(run, "page", "Rotation angle:"));
+    EXPECT_TRUE(shows(run, "page", "1/n"));
+}
+
+// The summation type and the summand changed in the function editor and
+// kept: 2a/k^2 alternating from k = 1 is pi^2/6 at a = 1.
+TEST_F(infinitefront, EditTypeAndSummand)
+{
+    put("DESKTOP.LIB", sums);
+    double before = 0, after = 0;
+    bool kept = false;
+    hostrun run = rundialogue("<Down><Down><Down><Down>e<dump types>-+<dump type><Down><Down><Down><Down>e<End>*2<Enter>"
+                              "<dump edited><Enter><dump finish>1",
+                              [&] {
+                                  open();
+                                  auto* f = static_cast<fuinfinite*>(findresidentat(*localobjects, "basel", 1, 1, 0));
+                                  double a = 1;
+                                  before = f->tcalc(&a);
+                                  kept = f->edit();
+                                  after = f->tcalc(&a);
+                              });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(kept);
+    EXPECT_NEAR(before, std::numbers::pi * std::numbers::pi / 6, 1e-14);
+    EXPECT_NEAR(after, std::numbers::pi * std::numbers::pi / 6, 1e-14);
+    EXPECT_TRUE(shows(run, "types", "<e>  with factor exp(i*(k*rot+phase))"));
+    EXPECT_TRUE(shows(run, "type", "Summation alternating, starting with '+'"));
+    EXPECT_TRUE(shows(run, "edited", " a/k^2*2"));
+    EXPECT_TRUE(shows(run, "finish", "The new version is OK."));
+}
+
+TEST(exitchoice, DiscardQuestionAndTheTwoOutcomes)
+{
+    int keys[3] = {};
+    hostrun run = rundialogue("<dump zero>1<dump one>0<dump two>e", [&] {
+        parser context;
+        keys[0] = exitchoice(0);
+        keys[1] = exitchoice(1);
+        keys[2] = exitchoice(2);
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(keys[0], '1');
+    EXPECT_EQ(keys[1], '0');
+    EXPECT_EQ(keys[2], 'e');
+    EXPECT_TRUE(shows(run, "zero", "You are discarding all the changes you made."));
+    EXPECT_TRUE(shows(run, "one", "The new version is OK."));
+    EXPECT_TRUE(shows(run, "two", "Implementation of the new version: failed."));
+    EXPECT_TRUE(shows(run, "two", "<0>    discard all changes, keep the old version"));
+}

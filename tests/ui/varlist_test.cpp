@@ -1,0 +1,176 @@
+// Variable lists and the variable editor on the headless front.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+
+#include "formula/evalstate.h"
+#include "formula/parser.h"
+#include "formula/varedit.h"
+#include "formula/varlist.h"
+#include "formula/varman.h"
+#include "objects/fu1.h"
+#include "tests/ui/hostrun.h"
+#include "tests/ui/plainrow.h"
+#include "ui/keys.h"
+#include "ui/palette.h"
+
+namespace {
+
+// Defines A and b, shows the global list and keeps a copy of the store.
+std::unique_ptr<varman> after;
+bool withglobals = true;
+keycode next = 0;
+
+void globalloop()
+{
+    parser keep;
+    if (withglobals) {
+        shared.globals->setvalue('A', 2.5);
+        shared.globals->setvalue('b', -1);
+    }
+    showglobalvariables();
+    after.reset(new varman(*shared.globals));
+    next = getkey();
+}
+
+hostrun runglobals(const std::string& script, bool defined = true)
+{
+    withglobals = defined;
+    after.reset();
+    next = 0;
+    hostrun r = runscript(script, globalloop);
+    EXPECT_EQ(r.status, 0) << script;
+    if (!after)
+        after.reset(new varman);
+    return r;
+}
+
+TEST(varlist, TheGlobalListShowsAndEditsTheStore)
+{
+    hostrun r = runglobals("<dump list>e7<Enter><dump edited><Esc>q");
+    std::string list = plainfile(r.out + "/list.txt");
+    EXPECT_NE(list.find("Global Variable List"), std::string::npos) << list;
+    EXPECT_NE(list.find("| #global A             2.5  (unused)"), std::string::npos) << list;
+    EXPECT_NE(list.find("| #global b              -1  (unused)"), std::string::npos) << list;
+    EXPECT_NE(plainfile(r.out + "/edited.txt").find("#global A               7 "), std::string::npos);
+    EXPECT_EQ(after->value('A'), 7);
+    EXPECT_EQ(next, 'q');
+}
+
+TEST(varlist, DownEndsAnEditAndEditsTheNextVariable)
+{
+    runglobals("e7<Down>9<Enter><Esc>q");
+    EXPECT_EQ(after->value('A'), 7);
+    EXPECT_EQ(after->value('b'), 9);
+}
+
+TEST(varlist, AnEmptyInputMakesAGlobalUndefinedEscKeepsIt)
+{
+    runglobals("e<Del><Del><Del><Enter><Down>e5<Esc><Esc>q");
+    EXPECT_EQ(after->classof('A'), classnone);
+    EXPECT_EQ(after->classof('b'), classglobal);
+    EXPECT_EQ(after->value('b'), -1);
+}
+
+TEST(varlist, WithoutVariablesNoWindowOpens)
+{
+    hostrun r = runglobals("q", false);
+    EXPECT_EQ(next, 'q');   // the key reached the loop, not a list
+}
+
+TEST(varlist, WEditsAnyGlobalVariable)
+{
+    runglobals("wZ4<Enter><Esc>q");
+    EXPECT_EQ(after->value('Z'), 4);
+    EXPECT_EQ(after->classof('Z'), classglobal);
+}
+
+// Colour of the pixel in the middle of cell (x, y) of a dump.
+uint32_t cellcolor(const std::string& png, int x, int y)
+{
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    uint32_t c = 0;
+    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+        int cw = cairo_image_surface_get_width(s) / 80, ch = cairo_image_surface_get_height(s) / 30;
+        int stride = cairo_image_surface_get_stride(s) / 4;
+        auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
+        c = data[((y - 1) * ch + ch / 2) * stride + (x - 1) * cw + cw / 2] & 0xFFFFFF;
+    }
+    cairo_surface_destroy(s);
+    return c;
+}
+
+double staticafter = 0;
+char staticclass = 0;
+uint32_t serials[2];
+
+// An object with a #static n that reads the #global G.
+void objectloop()
+{
+    parser keep;
+    std::unique_ptr<fu1> f(new fu1);
+    f->setname("count");
+    f->setformula("#static n; n = n + G", "");
+    serials[0] = f->serial;
+    showvariablesof(f.get());
+    staticafter = f->ownvars ? f->ownvars->value('n') : -1;
+    staticclass = f->ownvars ? f->ownvars->classof('n') : 0;
+    serials[1] = f->serial;
+}
+
+TEST(varlist, AnObjectsStaticIsEditedInItsOwnStore)
+{
+    // Lines: G (read, no value: yellow), then n.
+    hostrun r = runscript("<dump first><Down><dump moved><Up>e3<Enter><Down><dump set><Down>e5<Enter><Esc>", objectloop);
+    ASSERT_EQ(r.status, 0);
+    std::string first = plainfile(r.out + "/first.txt");
+    EXPECT_NE(first.find("Variables as seen by \"count\""), std::string::npos) << first;
+    EXPECT_NE(first.find("| #global G    undefined    count"), std::string::npos) << first;
+    EXPECT_NE(first.find("| #static n               0 count"), std::string::npos) << first;
+    // Row 11 is G: bar 16 on 10 while under the bar, black on yellow after.
+    EXPECT_EQ(cellcolor(r.out + "/first.png", 60, 11), colorrgb(10));
+    EXPECT_EQ(cellcolor(r.out + "/moved.png", 60, 11), colorrgb(14));
+    EXPECT_EQ(cellcolor(r.out + "/set.png", 60, 11), colorrgb(15));
+    EXPECT_EQ(staticafter, 5);
+    EXPECT_EQ(staticclass, classstatic);
+    EXPECT_NE(serials[0], serials[1]);
+}
+
+}  // namespace
+
+namespace {
+
+int16_t pagekey = -1;
+
+void pageloop()
+{
+    parser keep;
+    varman local;
+    local.setvalue('n', 4);
+    local.record('n')->cls = classstatic;
+    shared.globals->setvalue('A', 1.5);
+    shared.globals->setvalue('n', 8);   // hidden by the local n
+    pagekey = listvariables(&local, shared.globals);
+    varman none;
+    if (listvariables(&none, &none) != 0)
+        pagekey = -2;
+}
+
+TEST(varlist, TheValuePageListsLocalBeforeGlobalLetters)
+{
+    hostrun r = runscript("<dump page><Esc>", pageloop);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(pagekey, 27);
+    std::string page = plainfile(r.out + "/page.txt");
+    size_t a = page.find("| A                       1.5  (global) |");
+    size_t n = page.find("| n                         4  (static) |");
+    EXPECT_NE(a, std::string::npos) << page;
+    EXPECT_NE(n, std::string::npos) << page;
+    EXPECT_LT(a, n);
+    EXPECT_NE(page.find("Press <F1> for help"), std::string::npos);
+}
+
+}  // namespace
