@@ -74,6 +74,8 @@ TEST(funceditor, waysout)
         {"<Home><Down>e<End><Left>,y<Enter><Enter>k1", true, "x*2", "xy"},
         {"<Home><Down>e<End><Left>,y<Enter><Esc>1", false, "x*2", "x"},
         {"<Home><Down>e<End><Left>,yz<Enter>k<Esc><Esc>", false, "x*2", "x"},
+        // A closing window leaves the editor with the former version.
+        {"e<End>+1<Enter><close>", false, "x*2", "x"},
         // A version that fails to implement can still be saved.
         {"e<End>*(<Enter><Enter>k1", true, "x*2*(", "x"},
         {"e<End>*(<Enter><Enter>k0", false, "x*2", "x"},
