@@ -8,11 +8,13 @@
 
 #include "formula/chain.h"
 #include "formula/parser.h"
+#include "objects/compositefu.h"
 #include "objects/context.h"
 #include "objects/diagshow.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
+#include "objects/slotcomp.h"
 #include "ui/boxframe.h"
 #include "ui/boxsettings.h"
 #include "ui/inputdialogs.h"
@@ -82,13 +84,27 @@ bool typeformula(fu1& object)
     return object.setformula(text.data(), letters);
 }
 
+// The framed window of an object's input: 5 rows from the top.
+std::unique_ptr<boxframe> inputwindow(const std::string& caption)
+{
+    setboxcolors(3, 4, 15, 0, 0);
+    setboxtitle(caption.c_str());
+    return std::make_unique<boxframe>(1, windowtop, int16_t(screencols()), int16_t(screenrows()));
+}
+
+// After the implementation: the closing line of the input and a key.
+void endinput(bool implemented)
+{
+    cputs(implemented ? "\n\rThe object has been installed. Press any key..."
+                      : "\n\rInput is terminating. Press <enter> and then <e> \n\rto edit and fix any errors ! \n");
+    getkey();
+}
+
 // The 1-formula input in its framed window: object itself, a constant or
 // vector made from it (the caller deletes object then), or null.
 fu1* onefinput(fu1& object)
 {
-    setboxcolors(3, 4, 15, 0, 0);
-    setboxtitle(" Input of a 1-formula function ");
-    boxframe box(1, windowtop, int16_t(screencols()), int16_t(screenrows()));
+    auto box = inputwindow(" Input of a 1-formula function ");
     bool noarglist = false;
     if (!askname(object, &noarglist) || !typeformula(object))
         return nullptr;
@@ -97,8 +113,7 @@ fu1* onefinput(fu1& object)
     showdiagnosis(object);
     fu1* result = &object;
     if (!ok) {
-        cputs("\n\rInput is terminating. Press <enter> and then <e> \n\rto edit and fix any errors ! \n");
-        getkey();
+        endinput(false);
         return result;
     }
     short type = object.myparser ? object.myparser->type : 0;
@@ -109,8 +124,7 @@ fu1* onefinput(fu1& object)
         if (answer == '1' && !(result = makeconstant(object)))
             return nullptr;
     }
-    cputs("\n\rThe object has been installed. Press any key...");
-    getkey();
+    endinput(true);
     return result;
 }
 
@@ -164,6 +178,46 @@ bool askname(fu1& object, bool* noarglist)
         applyparsedname(object);
         return true;
     }
+}
+
+bool inputcomponent(slotcomp* component, const char* caption, const char* def)
+{
+    if (!component)
+        return false;
+    for (;;) {
+        int ink = gettextcolor(), paper = getbkcolor();
+        textcolor(paper);
+        textbackground(ink);
+        cputs(component->owner ? component->owner->signature().c_str() : "");
+        textcolor(ink);
+        textbackground(paper);
+        cprintf("\n\r%s ?\n\r", component->description ? component->description : caption ? caption : component->caption());
+        std::vector<char> text(limits::installformulalength + 1, 0);
+        strncpy(text.data(), component->formula(), limits::installformulalength);
+        if (lineinput(text.data(), limits::installformulalength) == key::esc)
+            return false;
+        if (!text[0] && def)
+            strncpy(text.data(), def, limits::installformulalength);
+        if (text[0])
+            return component->settext(text.data());
+        tell("\n This component needs a nonempty formula. \n\r Input will be repeated... \n");
+    }
+}
+
+bool runcompositeinput(compositefu& object)
+{
+    auto box = inputwindow(std::string(" input ") + object.longname());
+    if (!askname(object, nullptr))
+        return false;
+    if (!object.makeslots())
+        return false;
+    object.countvalues();
+    bool ok = object.implement(1, 0);
+    showdiagnosis(object);
+    endinput(ok);
+    box.reset();
+    checkidentity(object, 1);
+    return true;
 }
 
 fu1* installobject()
