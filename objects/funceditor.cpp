@@ -160,9 +160,9 @@ int buildeditlist(attrlines& lines)
     int top = lines.top + (spare >= 0 ? spare / 2 : 0);
     int right = std::min<int>(left + 1 + w, lines.right);
     int bottom = std::min<int>(top + n, lines.bottom);
-    auto list = std::make_unique<functioneditorlist>(int16_t(left), int16_t(top), int16_t(right),
-                                                     int16_t(bottom), lines);
-    if (list->bad)
+    std::unique_ptr<functioneditorlist> list(new (std::nothrow) functioneditorlist(
+        int16_t(left), int16_t(top), int16_t(right), int16_t(bottom), lines));
+    if (!list || list->bad)
         return 0;
     if (lines.help)
         textlisthelphook = lines.help;

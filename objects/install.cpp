@@ -89,7 +89,8 @@ std::unique_ptr<boxframe> inputwindow(const std::string& caption)
 {
     setboxcolors(3, 4, 15, 0, 0);
     setboxtitle(caption.c_str());
-    return std::make_unique<boxframe>(1, windowtop, int16_t(screencols()), int16_t(screenrows()));
+    return std::unique_ptr<boxframe>(
+        new (std::nothrow) boxframe(1, windowtop, int16_t(screencols()), int16_t(screenrows())));
 }
 
 // After the implementation: the closing line of the input and a key.
@@ -227,7 +228,7 @@ fu1* installobject()
                    " <3>    a n-formula object \n\r <r>    a recursion object\n\r <R>    a Runge Kutta object\n");
     if (k == 'f')
         return installwith(std::unique_ptr<fu1>(new (std::nothrow) fu1));
-    if (k && strchr("is23rR", k))
+    if (k > 0 && k < 256 && strchr("is23rR", k))
         msgnotimplemented();
     return nullptr;
 }
