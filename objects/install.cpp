@@ -266,3 +266,24 @@ void gotosaved()
     cellpos p = editendpos();
     gotoxyabs(p.x, p.y);
 }
+
+const char* rkfunctionhelp()
+{
+    return "\n Runge-Kutta functions return the solution curve of an nth order \n\r differential equation, or system hereof."
+           " The curve is parametrized \n\r by an \"independent variable\", which must occur in the argument list. \n\r"
+           " After setting the order of the system and the number of equations \n\r (=\"Dimension\"), the equation"
+           " (-system) is expressed by a single \n\r formula. Together with the initial values, whose number depends \n\r"
+           " on \"Order\" and \"Dimension\", it determines the mathematical identity \n\r of the curve.\n\r"
+           " Create a single curve by specifying constant initial values. Or create \n\r a parameter dependent set of"
+           " curves by rendering them variable. \n\r In the latter case, you will use more than one argument and provide"
+           " \n\r a second formula to assign the extra arguments to the initial values. \n\r";
+}
+
+const char* rkmodehelp()
+{
+    return "\n You can have the object return either function values or a certain \n\r order of derivatives, or all orders"
+           " together. \n\r    When switching to Arclength Mode, don't change the formula. \n\r The object will be"
+           " automatically converted, putting 'arc' in \n\r place of the independent variable. The same solution curve will"
+           " \n\r then be parametrized by length of arc, with the starting point \n\r as set by the initial values. The"
+           " curve may then be followed around \n\r its vertical bends.\n";
+}

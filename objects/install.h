@@ -40,5 +40,8 @@ bool editarguments(fu1& object);
 const char* librarylabel(int n);
 // Signature, own statics, context and a blank line.
 void objectinfolines(const fu1& object, linelist& list);
+// The help texts on Runge-Kutta functions and on their modes.
+const char* rkfunctionhelp();
+const char* rkmodehelp();
 // The cursor back to where the last line input ended.
 void gotosaved();
