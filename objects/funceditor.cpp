@@ -5,9 +5,10 @@
 #include <new>
 #include <vector>
 
+#include "formula/diagnostics.h"
+#include "formula/diagshow.h"
 #include "objects/comment.h"
 #include "objects/context.h"
-#include "objects/diagshow.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
 #include "objects/install.h"
@@ -96,7 +97,10 @@ void testimplement(fu1& object)
 {
     clearimplemented(&object);
     object.implement(1, 0);
-    if (!showdiagnosis(object))
+    const diagnostics* d = collectorof(&object);
+    bool message = d && d->state != diagstate::none && d->code != 0;
+    readdiagnostics(&object, true);
+    if (!message)
         okbox();
 }
 
@@ -135,7 +139,7 @@ int finishquestion(fu1& object)
     menus().abortflag = false;
     if (!object.isimplemented()) {
         object.implement(1, 0);
-        showdiagnosis(object);
+        readdiagnostics(&object, true);
     }
     setboxtitle(" exit editor ");
     msgbuffer m(0, 0, 0, 0, 2048);

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "formula/chain.h"
+#include "formula/diagshow.h"
 #include "formula/parser.h"
 #include "objects/compositefu.h"
 #include "objects/context.h"
-#include "objects/diagshow.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
@@ -111,7 +111,7 @@ fu1* onefinput(fu1& object)
         return nullptr;
     object.countvalues();
     bool ok = object.implement(1, 0);
-    showdiagnosis(object);
+    readdiagnostics(&object, true);
     fu1* result = &object;
     if (!ok) {
         endinput(false);
@@ -214,7 +214,7 @@ bool runcompositeinput(compositefu& object)
         return false;
     object.countvalues();
     bool ok = object.implement(1, 0);
-    showdiagnosis(object);
+    readdiagnostics(&object, true);
     endinput(ok);
     box.reset();
     checkidentity(object, 1);
