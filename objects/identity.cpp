@@ -18,7 +18,7 @@
 namespace {
 
 const char* const renamehint =
-    "\n Your work is being saved. But it is recommended to rename \n\r this object right now, using the <r>-command of the \n\r"
+    "\n Your work is being saved. But it is recommended to rename \n\r the object right now, using the <r>-command of the \n\r"
     " context list! \n";
 const char* const renameeither =
     "\n Your work is being saved. But it is recommended \n\r to rename this or the conflicting object right now, using \n\r"

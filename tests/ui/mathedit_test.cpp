@@ -66,6 +66,13 @@ TEST(mathedit, tabmovestothematchingbracket)
     }
 }
 
+TEST(mathedit, markedbracketspanscreen)
+{
+    edited e = runeditor<mathedit>("2*(a+[b)]*f(x)", "<Right><Right><S-Tab><dump bracketspan><Esc><Esc>");
+    EXPECT_EQ(e.key, key::esc);
+    checkgoldenfiles(e.run.out, "bracketspan");
+}
+
 TEST(mathedit, bracketreports)
 {
     struct reportcase {
