@@ -119,10 +119,11 @@ fu1* onefinput(fu1& object)
     }
     short type = object.myparser ? object.myparser->type : 0;
     if (object.nargs == 0 && (type == 1 || type == 5 || noarglist)) {
+        // Enter keeps the formula, any other answer makes the constant.
         int answer = noarglist ? '1' : askconstant(object);
         if (answer == key::esc)
             return nullptr;
-        if (answer == '1' && !(result = makeconstant(object)))
+        if (answer != key::enter && !(result = makeconstant(object)))
             return nullptr;
     }
     endinput(true);

@@ -126,6 +126,7 @@ TEST(installobject, oneformulakinds)
         // "()" asks first: 1 makes the constant, Enter keeps the formula.
         {"fcc()<Enter>2*3<Enter>1kk", typeids::fuconst, "cc", 0, 1, 6},
         {"fcc()<Enter>2*3<Enter><Enter>kk", typeids::fu1, "cc", 0, 1, 6},
+        {"fcc()<Enter>2*3<Enter>xkk", typeids::fuconst, "cc", 0, 1, 6},
         {"fvv<Enter>1,2,3<Enter>kk", typeids::fuvector, "vv", 0, 3, 1},
         // A one-letter name is refused and asked again.
         {"fa(x)<Enter>kbb(x)<Enter>x<Enter>kk", typeids::fu1, "bb", 1, 1, 0},
