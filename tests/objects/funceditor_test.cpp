@@ -9,6 +9,7 @@
 #include "objects/context.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
+#include "objects/install.h"
 #include "tests/objects/contextrun.h"
 #include "tests/ui/goldenfiles.h"
 #include "tests/ui/plainrow.h"
@@ -125,4 +126,35 @@ TEST(funceditor, barreturnstoitslineafterarebuild)
     lines.additem(2, "Function: ff\n\r");
     lines.additem(10, "Comment: none");
     EXPECT_EQ(lines.itemline(), 1);   // the item is gone
+}
+
+namespace {
+
+// A function in arclength mode whose independent variable is c.
+struct arclengthfu : fu1 {
+    char specialargument() const override { return 'c'; }
+};
+
+}  // namespace
+
+TEST(funceditor, argumentsinarclengthmode)
+{
+    struct argcase {
+        const char* keys;
+        bool accepted;
+        const char* letters;
+    } cases[] = {
+        {"(arc,x)<Enter>", true, "cx"},
+        {"(c,x)<Enter>k<Esc>", false, ""},
+        {"(x)<Enter>k<Esc>", false, ""},
+        {"(arc,arc)<Enter>k<Esc>", false, ""},
+    };
+    for (const argcase& c : cases) {
+        arclengthfu f;
+        bool accepted = true;
+        hostrun run = incontext(c.keys, [&] { accepted = editarguments(f); });
+        EXPECT_EQ(run.status, 0) << c.keys;
+        EXPECT_EQ(accepted, c.accepted) << c.keys;
+        EXPECT_STREQ(f.argletters, c.letters) << c.keys;
+    }
 }
