@@ -90,7 +90,8 @@ void clearfield()
 bool followcursor()
 {
     linestate& e = edit();
-    int shown = getwindow().bottom - getwindow().top + 2 - e.startrow;
+    cellrect w = getwindow();
+    int shown = w.bottom - w.top + 2 - e.startrow;
     if (shown < 1)
         return false;
     int line = (std::min(e.cursor, e.maxlen) - 1) / e.width;
