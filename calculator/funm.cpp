@@ -63,11 +63,8 @@ bool funm::implement(uint8_t force, uint16_t)
 {
     if (isimplemented() && force == 1)
         return true;
-    if (!formula || !*formula || !makeparser())
+    if (!startimplement())
         return false;
-    if (!diag && !(diag = new (std::nothrow) diagnostics))
-        return false;
-    diag->clear();
     int counted = countvalues();
     nargs = int16_t(std::strlen(argletters));
     stamp = 0;

@@ -82,6 +82,16 @@ int fu::countvalues()
     return nvalues;
 }
 
+bool fu::startimplement()
+{
+    if (!formula || !*formula || !makeparser())
+        return false;
+    if (!diag && !(diag = new (std::nothrow) diagnostics))
+        return false;
+    diag->clear();
+    return true;
+}
+
 void fu::lendstore()
 {
     if (myparser->vars != ownvars) {

@@ -79,6 +79,9 @@ public:
     diagnostics* diag = nullptr;  // owned; made by the constructor
 
 protected:
+    // The start of an implementation: a parser and cleared diagnostics;
+    // false when there is no formula or no memory.
+    bool startimplement();
     // The parser compiles with the object's own store (one it held before
     // is deleted); a store the compilation makes becomes the object's.
     void lendstore();

@@ -33,11 +33,8 @@ bool fu1::implement(uint8_t force, uint16_t level)
 {
     if (isimplemented() && force == 1)
         return true;
-    if (!formula || !*formula || !makeparser())
+    if (!startimplement())
         return false;
-    if (!diag && !(diag = new (std::nothrow) diagnostics))
-        return false;
-    diag->clear();
     countvalues();
     stamp = 0;
     myparser->diag = diag;
