@@ -10,6 +10,7 @@
 #include "formula/evalstate.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
+#include "formula/report.h"
 #include "ui/msgbox.h"
 #include "ui/serial.h"
 
@@ -34,6 +35,12 @@ const char* operatorlabel = "   diff. op. ";
 bool evalfailed()
 {
     return shared.error != evalok;
+}
+
+// The operator applies to functions of one argument with one value.
+bool fitsoperator(const funm* f)
+{
+    return f && f->nargs == 1 && f->nvalues == 1;
 }
 }
 
@@ -111,7 +118,7 @@ bool calcfunm::applymode(uint8_t m)
         nvalues = called ? called->nvalues : 0;
         return true;
     }
-    if (m != operatormode || !called || called->nargs != 1 || called->nvalues != 1)
+    if (m != operatormode || !fitsoperator(called))
         return false;
     derivs[0] = derivative1;
     derivs[1] = derivative2;
@@ -141,6 +148,11 @@ bool calcfunm::setmode(uint8_t m, uint16_t level)
     mode = old;
     stamp = 0;
     implement(1, level);
+    if (m == operatormode && fitsoperator(called) && formula && *formula) {
+        msgstyle(1);
+        report(reportkind::message,
+               "\n Mode 9 cannot be entered: \n\r Due to problem in the differential operator (or its components) ! \n");
+    }
     return false;
 }
 

@@ -6,11 +6,10 @@
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/letters.h"
 #include "formula/markset.h"
-#include "formula/nfv.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
-#include "ui/msgbox.h"
 
 funm::funm() = default;
 
@@ -21,20 +20,6 @@ funm::funm(const funm& source) : fu(source)
 funm::~funm()
 {
     delete[] unused;
-}
-
-bool funm::makeparser()
-{
-    if (!fu::makeparser())
-        return false;
-    myparser->owner = this;
-    return true;
-}
-
-int funm::countvalues()
-{
-    nvalues = formula && *formula ? nfvformula(formula) : 0;
-    return nvalues;
 }
 
 bool funm::isstale() const
@@ -54,33 +39,11 @@ double funm::value()
     return isimplemented() ? myparser->calc0() : 0.0;
 }
 
-void funm::lendstore()
-{
-    if (myparser->vars != ownvars) {
-        delete myparser->vars;
-        myparser->vars = ownvars;
-    }
-}
-
 void funm::takestore(const markset& marks)
 {
     ownvars = myparser->vars;
-    if (ownvars && ownvars->declarestatics(marks) == 0) {
-        myparser->vars = nullptr;
-        delete ownvars;
-        ownvars = nullptr;
-    }
-}
-
-namespace {
-int letterindex(char c)
-{
-    if (c >= 'A' && c <= 'Z')
-        return c - 'A';
-    if (c >= 'a' && c <= 'z')
-        return c - 'a' + 26;
-    return -1;
-}
+    if (ownvars && ownvars->declarestatics(marks) == 0)
+        replacestore(nullptr);
 }
 
 void funm::findunused(const markset& marks)
@@ -100,11 +63,8 @@ bool funm::implement(uint8_t force, uint16_t)
 {
     if (isimplemented() && force == 1)
         return true;
-    if (!formula || !*formula || !makeparser())
+    if (!startimplement())
         return false;
-    if (!diag && !(diag = new (std::nothrow) diagnostics))
-        return false;
-    diag->clear();
     int counted = countvalues();
     nargs = int16_t(std::strlen(argletters));
     stamp = 0;
@@ -116,11 +76,7 @@ bool funm::implement(uint8_t force, uint16_t)
         ownvars = myparser->vars;
         return false;
     }
-    if (counted != myparser->valuecount) {
-        tell("\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
-             int(myparser->valuecount), counted);
-    }
-    nvalues = myparser->valuecount;
+    takevaluecount(counted);
     takestore(marks);
     findunused(marks);
     setimplemented();

@@ -16,8 +16,6 @@ public:
     funm(const funm& source);
     ~funm() override;
 
-    bool makeparser() override;                              // 1
-    int countvalues() override;                              // 2 calcnfv
     double calcx(double x) override;                         // 3
     double value() override;                                 // 4
     bool implement(uint8_t force, uint16_t level) override;  // 5
@@ -40,8 +38,6 @@ public:
     fletcher3 sums{};
 
 protected:
-    // The parser takes the object's store for the compilation.
-    void lendstore();
     // The store comes back; one without statics or constants is dropped.
     void takestore(const class markset& marks);
     void findunused(const class markset& marks);

@@ -12,13 +12,15 @@ auto slot3(fu* object)
     return [object](double x) { return object->calcx(x); };
 }
 
-// The work arrays hold limits::derivativevalues values.
-bool fits(const fu* object)
+// The work arrays hold limits::derivativevalues values; k must name one of
+// the object's arguments (the argument array holds no more).
+bool fits(const fu* object, short k)
 {
-    if (object->nvalues <= limits::derivativevalues)
+    bool toomany = object->nvalues > limits::derivativevalues;
+    if (k >= 1 && k <= object->nargs && !toomany)
         return true;
     shared.error = evalinternal;
-    if (shared.reportswitch > 0)
+    if (toomany && shared.reportswitch > 0)
         reportf(reportkind::message,
                 "\n Derivatives are available for at most %d values; \n\r \"%s\" has %d values. \n",
                 limits::derivativevalues, object->fullname().c_str(), int(object->nvalues));
@@ -28,7 +30,7 @@ bool fits(const fu* object)
 template <class Routine>
 double* vectorroutine(fu* object, double** args, short k, Routine routine)
 {
-    if (!fits(object))
+    if (!fits(object, k))
         return nullptr;
     return routine(args, k, object->nvalues, [&] { return callobject(object, args); });
 }

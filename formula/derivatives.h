@@ -15,8 +15,8 @@ double curvature(fu* object, double x);
 // All values of the object differentiated by argument k (1-based); args
 // holds a pointer per argument and designates the caller's doubles again
 // afterwards.  The result is the shared result vector; null when the
-// object is not implemented or has more values than the work arrays take
-// (reported, error byte 2).
+// object is not implemented, k is not one of its arguments (error byte 2)
+// or it has more values than the work arrays take (reported, error byte 2).
 double* vderivative1(fu* object, double** args, short k);
 double* vderivative2(fu* object, double** args, short k);
 double* vderivative3(fu* object, double** args, short k);

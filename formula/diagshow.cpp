@@ -46,10 +46,8 @@ bool readdiagnostics(fu* object, bool show, int ignore)
 {
     diagnostics* d = collectorof(object);
     if (!d) {
-        // A constant has no formula to diagnose.
-        if (object->typenumber() == typeids::fuconst)
-            return false;
-        if (!object->myparser)
+        // A constant has no parser of its own to miss.
+        if (!object->myparser && object->typenumber() != typeids::fuconst)
             tell("\n readdiagnostics() finds: \n\r object has no \"myparser\" !\n");
         tell("\n readdiagnostics() finds no diagnostic-object! \n");
         return false;

@@ -94,10 +94,12 @@ std::unique_ptr<std::istream> findinlib(const char* name, int argc, int valuecou
             report(reportkind::message, "\n read error in findinlib \n");
             return nullptr;
         }
+        // A header that cannot be read whole (reported) names no object.
         idable header;
-        if (!header.readheader(*in))
+        bool whole = header.readheader(*in);
+        if (!*in)
             return nullptr;
-        if (std::strcmp(header.name, name) == 0) {
+        if (whole && std::strcmp(header.name, name) == 0) {
             if (names && header.nvalues == valuecount)
                 names->flag(header.nargs);
             if (header.nargs == argc && header.nvalues == valuecount) {

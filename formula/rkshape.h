@@ -13,6 +13,9 @@ struct rkshape {
     bool second = false;      // second flag byte (clipper setting)
 
     bool installed() const { return order != 0 || second; }
+    // Length of the state vector: order x values + 1, one more in
+    // arclength mode.
+    int statelength() const { return order * dimension + 1 + (arclength ? 1 : 0); }
 };
 
 void installrkshape(const rkshape& shape);

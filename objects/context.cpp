@@ -7,6 +7,7 @@
 #include "objects/fu1.h"
 #include "ui/hoststate.h"
 #include "ui/keys.h"
+#include "ui/msgbox.h"
 #include "ui/statusbox.h"
 
 pcontext* context = nullptr;
@@ -153,10 +154,13 @@ int asksavechanges(const char* caption)
 static bool foreignnotice()
 {
     const char* name = libraryname(currentlibrary);
+    if (!name)
+        name = "";
     char text[limits::textbuffersize];
     std::snprintf(text, sizeof text,
                   "\n\r Unlike with \"%s\", \"%s\" does not allow the \n\r saving of foreign objects (those marked by an asterisk in the \n\r context list). Therefore, all changes you made to such objects \n\r will be lost. \n\r   If you want to keep the changes anyway, cancel now and use \n\r the <+>-command of the context list to incorporate the objects \n\r in question into %s. \n\n\r <enter>  continue\n\r <esc>    cancel\n",
                   desktoplibrary, name, name);
+    msgstyle(1);
     return report(reportkind::message, text, " N O T I C E ") != 27;
 }
 

@@ -33,6 +33,16 @@ struct scratchlist {
         return findresidentat(objects, name, arguments, values, 0);
     }
     bool write() { return writelib(path, objects, true, savemode::copy, &rest); }
+    // The own objects of library n, as the database numbers them.
+    uint16_t owncount(int n) const
+    {
+        uint16_t count = 0;
+        for (const listnode* node = objects.head; node; node = node->next) {
+            int origin = static_cast<const fu1*>(node)->origin;
+            count += origin == 0 || origin == n;
+        }
+        return count;
+    }
 };
 
 bool validname(const std::string& name)
@@ -143,7 +153,7 @@ int writeinto(fu1& object, const std::string& target, bool create, uint16_t& ser
         return 0;
     }
     file.objects.append(&object);
-    serial = uint16_t(file.objects.count);
+    serial = file.owncount(n);
     bool written = file.write();
     file.objects.remove(&object);
     if (!written) {

@@ -19,7 +19,8 @@ bool eraseobject(const char* name, int arguments, int values, int library);
 
 // Writes the object into the library file named target ("" nothing),
 // making the file when create is set.  The library number written, 0 for
-// none (reported); serial is the object's place in the file.
+// none (reported); serial is the object's place among the file's own
+// objects (foreign copies are not counted).
 int writeinto(fu1& object, const std::string& target, bool create, uint16_t& serial);
 
 // The target name as the library list spells new files: the part before

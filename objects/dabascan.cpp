@@ -36,6 +36,13 @@ bool readcomment(linereader& in, std::string& comment)
     return !in.failed();
 }
 
+// True when the file has ended (no read error, no line left).
+bool atend(linereader& in)
+{
+    std::string line;
+    return !in.failed() && !in.next(line) && !in.failed();
+}
+
 }  // namespace
 
 bool linestarts(const std::string& line, const char* key)
@@ -100,10 +107,17 @@ std::unique_ptr<dabarec> readecho(linereader& in, int library, int& counter, boo
         return nullptr;
     }
     dabaheader header;
-    if (tagtotype(line.c_str()) == 0 || !readid(in, header, library) || !skiprestofobject(in)) {
+    if (tagtotype(line.c_str()) == 0 || !readid(in, header, library)) {
         reportf(reportkind::message, "\n Error reading %s after the %d'th element \n\r (in readecho) \n",
                 libraryname(library), counter);
-        bad = true;
+        end = atend(in);
+        bad = !end;
+        return nullptr;
+    }
+    // A file cut off inside its last object ends the scan without it.
+    if (!skiprestofobject(in)) {
+        end = !in.failed();
+        bad = !end;
         return nullptr;
     }
     if (header.origin != 0)

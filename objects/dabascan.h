@@ -37,6 +37,6 @@ bool skiprestofobject(linereader& in);
 
 // Reads the next object of a library file.  Own objects give a record
 // (serial = ++counter); foreign copies and invalid names give none.  At
-// the end of the file: none and `end` set.  A read error: none, `end`
-// clear, `bad` set.
+// the end of the file, also inside the object: none and `end` set.  A
+// read error: none, `end` clear, `bad` set.
 std::unique_ptr<dabarec> readecho(linereader& in, int library, int& counter, bool& end, bool& bad);

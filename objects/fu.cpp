@@ -7,6 +7,7 @@
 #include "formula/destroyparser.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/nfv.h"
 #include "formula/parser.h"
 #include "formula/report.h"
 #include "formula/varman.h"
@@ -64,13 +65,48 @@ fu::~fu()
 
 bool fu::makeparser()
 {
-    if (myparser)
-        return true;
-    myparser = new (std::nothrow) parser;
-    if (myparser && shared.valuestack)
-        return true;
-    dropparser(myparser);
-    return false;
+    if (!myparser) {
+        myparser = new (std::nothrow) parser;
+        if (!myparser || !shared.valuestack) {
+            dropparser(myparser);
+            return false;
+        }
+    }
+    myparser->owner = this;
+    return true;
+}
+
+int fu::countvalues()
+{
+    nvalues = formula && *formula ? nfvformula(formula) : 0;
+    return nvalues;
+}
+
+bool fu::startimplement()
+{
+    if (!formula || !*formula || !makeparser())
+        return false;
+    if (!diag && !(diag = new (std::nothrow) diagnostics))
+        return false;
+    diag->clear();
+    return true;
+}
+
+void fu::lendstore()
+{
+    if (myparser->vars != ownvars) {
+        delete myparser->vars;
+        myparser->vars = ownvars;
+    }
+}
+
+void fu::takevaluecount(int counted)
+{
+    if (counted != myparser->valuecount)
+        reportf(reportkind::message,
+                "\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
+                int(myparser->valuecount), counted);
+    nvalues = myparser->valuecount;
 }
 
 void fu::replacestore(varman* store)

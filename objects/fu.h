@@ -37,8 +37,10 @@ public:
 
     // Main slots, in this order:
     ~fu() override;                                     // 0 destroy
+    // Makes the parser when there is none; it names this object its owner.
     virtual bool makeparser();                          // 1
-    virtual int countvalues() { return 1; }             // 2
+    // The value count from the formula text (0 without formula).
+    virtual int countvalues();                          // 2
     virtual double calcx(double x) = 0;                 // 3
     virtual double value() { return 0.0; }              // 4
     // force 1: nothing to do when implemented; level: nesting of this
@@ -75,6 +77,17 @@ public:
     parser* myparser = nullptr;   // owned; made by makeparser
     char* formula = nullptr;      // owned
     diagnostics* diag = nullptr;  // owned; made by the constructor
+
+protected:
+    // The start of an implementation: a parser and cleared diagnostics;
+    // false when there is no formula or no memory.
+    bool startimplement();
+    // The parser compiles with the object's own store (one it held before
+    // is deleted); a store the compilation makes becomes the object's.
+    void lendstore();
+    // After a compilation: the parser's value count replaces the one that
+    // counted from the text gave, and a difference is reported.
+    void takevaluecount(int counted);
 };
 
 void clearimplemented(fu* object);

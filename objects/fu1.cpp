@@ -10,7 +10,6 @@
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/markset.h"
-#include "formula/nfv.h"
 #include "formula/parser.h"
 #include "formula/recordio.h"
 #include "formula/varman.h"
@@ -25,44 +24,17 @@ fu1::fu1(const fu1& source) : fu(source), viewable(source)
 {
 }
 
-bool fu1::makeparser()
-{
-    if (!fu::makeparser())
-        return false;
-    myparser->owner = this;
-    return true;
-}
-
-int fu1::countvalues()
-{
-    nvalues = formula && *formula ? nfvformula(formula) : 0;
-    return nvalues;
-}
-
 double fu1::value()
 {
     return isimplemented() && myparser ? myparser->calc0() : 0.0;
-}
-
-// The parser compiles with the object's own store; one that the
-// compilation makes becomes the object's.
-void fu1::lendstore()
-{
-    if (myparser->vars != ownvars) {
-        delete myparser->vars;
-        myparser->vars = ownvars;
-    }
 }
 
 bool fu1::implement(uint8_t force, uint16_t level)
 {
     if (isimplemented() && force == 1)
         return true;
-    if (!formula || !*formula || !makeparser())
+    if (!startimplement())
         return false;
-    if (!diag && !(diag = new (std::nothrow) diagnostics))
-        return false;
-    diag->clear();
     countvalues();
     stamp = 0;
     myparser->diag = diag;
@@ -77,11 +49,8 @@ bool fu1::implement(uint8_t force, uint16_t level)
         if (ownvars && ownvars->declarestatics(marks) == 0)
             replacestore(nullptr);
     }
-    if (isimplemented() && nvalues != myparser->valuecount) {
-        reportf(reportkind::message, "\n Unexpected error:\n\r Mismatch between the parser's (%d) and the calcnfv()-system's (%d) \n\r number of return values.\n\n\r Execution resumed with the parser's result\n",
-             int(myparser->valuecount), int(nvalues));
-        nvalues = myparser->valuecount;
-    }
+    if (isimplemented())
+        takevaluecount(nvalues);
     (void)level;
     return isimplemented();
 }

@@ -15,8 +15,6 @@ public:
     fu1();
     fu1(const fu1& source);
 
-    bool makeparser() override;                         // 1
-    int countvalues() override;                         // 2
     double calcx(double x) override { return 0.0; }     // 3
     double value() override;                            // 4
     bool implement(uint8_t force, uint16_t level) override;  // 5
@@ -65,7 +63,6 @@ protected:
     // Implemented, or implemented now; else the just-in-time report and
     // error byte 2.
     bool ready();
-    void lendstore();
 
     // The "Context:" line of the information boxes.
     std::string contextline(const char* ownformat, const char* foreignformat) const;

@@ -25,10 +25,12 @@ void fu1::save(std::ostream& out)
 }
 
 // The value count follows the formula text; where the text alone cannot
-// tell it, the header's count stays.
+// tell it, the header's count stays.  A header that cannot be read
+// (reported) rejects the record.
 bool fu1::learn(std::istream& in)
 {
-    readheader(in);
+    if (!readheader(in))
+        return false;
     const int16_t headervalues = nvalues;
     std::string line;
     bool cut = false;

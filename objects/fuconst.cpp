@@ -61,7 +61,8 @@ void fuconst::save(std::ostream& out)
 
 bool fuconst::learn(std::istream& in)
 {
-    readheader(in);
+    if (!readheader(in))
+        return false;
     nvalues = 1;
     readvalueline(in, val);
     if (!readendline(in, "fuconst::learn"))

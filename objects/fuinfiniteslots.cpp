@@ -4,9 +4,10 @@
 #include <new>
 
 #include "numerics/sumrecord.h"
-#include "objects/edithooks.h"
+#include "objects/context.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
+#include "ui/componentmenu.h"
 #include "ui/msgbox.h"
 
 bool fuinfinite::makeslots()
@@ -50,20 +51,14 @@ bool fuinfinite::listcode()
         msgbox("The object is not implemented !");
         return false;
     }
-    const char* keys = hasfactor() ? "s1+rp" : "s1+";
+    const char keys[] = "s1+rp";
     const int which[] = {summand, firstindex, stepsize, rotation, phaseangle};
-    char text[200];
-    std::snprintf(text, sizeof text, "\n <s> summand\n\r <1> first index\n\r <+> step\n\r%s",
-                  hasfactor() ? " <r> rotation\n\r <p> phase\n\r" : "");
-    int key = msgbox(text);
-    for (int i = 0; keys[i]; i++)
-        if (key == keys[i]) {
-            slotcomp* c = slot[which[i]];
-            if (c->mode != 1 || !c->code) {
-                msgbox("\n This component is a constant. \n");
-                return true;
-            }
-            return showrpncode(*c->code);
-        }
-    return false;
+    componentmenu menu(slots);
+    if (menu.failed)
+        return false;
+    menu.caption = displayname(this);
+    for (int i = 0; i < slots; i++)
+        if (used(which[i]))
+            menu.add(keys[i], slot[which[i]]);
+    return menu.run() != 0;
 }

@@ -5,15 +5,17 @@
 #include <new>
 #include <vector>
 
+#include "formula/diagnostics.h"
+#include "formula/diagshow.h"
 #include "objects/comment.h"
 #include "objects/context.h"
-#include "objects/diagshow.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
 #include "objects/install.h"
 #include "objects/namesyntax.h"
 #include "ui/boxframe.h"
 #include "ui/boxsettings.h"
+#include "ui/hoststate.h"
 #include "ui/inputdialogs.h"
 #include "ui/menustate.h"
 #include "ui/msgbox.h"
@@ -95,7 +97,10 @@ void testimplement(fu1& object)
 {
     clearimplemented(&object);
     object.implement(1, 0);
-    if (!showdiagnosis(object))
+    const diagnostics* d = collectorof(&object);
+    bool message = d && d->state != diagstate::none && d->code != 0;
+    readdiagnostics(&object, true);
+    if (!message)
         okbox();
 }
 
@@ -134,7 +139,7 @@ int finishquestion(fu1& object)
     menus().abortflag = false;
     if (!object.isimplemented()) {
         object.implement(1, 0);
-        showdiagnosis(object);
+        readdiagnostics(&object, true);
     }
     setboxtitle(" exit editor ");
     msgbuffer m(0, 0, 0, 0, 2048);
@@ -159,9 +164,9 @@ int buildeditlist(attrlines& lines)
     int top = lines.top + (spare >= 0 ? spare / 2 : 0);
     int right = std::min<int>(left + 1 + w, lines.right);
     int bottom = std::min<int>(top + n, lines.bottom);
-    auto list = std::make_unique<functioneditorlist>(int16_t(left), int16_t(top), int16_t(right),
-                                                     int16_t(bottom), lines);
-    if (list->bad)
+    std::unique_ptr<functioneditorlist> list(new (std::nothrow) functioneditorlist(
+        int16_t(left), int16_t(top), int16_t(right), int16_t(bottom), lines));
+    if (!list || list->bad)
         return 0;
     if (lines.help)
         textlisthelphook = lines.help;
@@ -232,7 +237,9 @@ bool editfunction(fu1& object, const itemcommand& command, bool growable)
             }
             break;
         case key::esc:
-            if (!editstate.changed || exitquestion(" exit editor ") == '1') {
+            // A closing window answers every key with Esc: nobody is left
+            // to answer the question, the former version stays.
+            if (!editstate.changed || host().stop || exitquestion(" exit editor ") == '1') {
                 object.restoreedit(1);
                 return false;
             }

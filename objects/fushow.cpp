@@ -29,6 +29,20 @@ std::string format(const char* f, const std::string& text)
     return buffer.data();
 }
 
+// The widest line of a box text (lines end with "\n\r").
+int widestline(const std::string& text)
+{
+    size_t widest = 0, start = 0;
+    while (start <= text.size()) {
+        size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+        widest = std::max(widest, line.size());
+        start = end + 1;
+    }
+    return int(widest);
+}
+
 // Screen lines that a text of n characters takes in a box.
 int screenlines(int n)
 {
@@ -81,7 +95,7 @@ int fuconst::show()
     std::string text = format(" The constant \"%s\" \n\r", name);
     text += contextline(" (local: %s) \n\r", " from %s \n\r");
     text += std::string(" has the value: \n\r ") + number + "                 ";
-    if (commentfits(int(text.size()), 0))
+    if (commentfits(widestline(text), 0))
         text += "\n\n\r" + std::string(note->text());
     return report(reportkind::message, text);
 }

@@ -94,7 +94,8 @@ void fuvector::save(std::ostream& out)
 
 bool fuvector::learn(std::istream& in)
 {
-    readheader(in);
+    if (!readheader(in))
+        return false;
     if (nvalues < 1)
         nvalues = 1;
     if (!reserve(nvalues))

@@ -64,12 +64,15 @@ bool idable::readheader(std::istream& in)
 {
     std::string line;
     int plain = 0;
+    // A name or comment that the fields cannot hold whole fails the header
+    // once it is read to its end, so that the record is not saved altered.
+    bool whole = true;
     for (int run = 0; run < headerlines; ++run) {
         if (!readrecordline(in, line, headerlinelength))
             return false;
         switch (matchany(line.c_str(), "@DATA", "@HERKUNFT", "@@COMMENT", nullptr)) {
         case 1:
-            return true;
+            return whole;
         case 2:
             if (!readrecordline(in, line, skippedlength))
                 return false;
@@ -79,9 +82,13 @@ bool idable::readheader(std::istream& in)
         case 3:
             if (!note && !(note = new (std::nothrow) comment))
                 return false;
-            note->learn(in);
+            whole = note->learn(in) && whole;
             break;
         default:
+            if (plain == 0 && line.size() > size_t(limits::namelength)) {
+                libreaderror(line.c_str(), " name too long: idable::readheader() ");
+                whole = false;
+            }
             if (plain == 0)
                 setname(line.c_str());
             else if (plain == 1)

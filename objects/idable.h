@@ -32,7 +32,9 @@ public:
 
     void writeheader(std::ostream& out) const;
     // Reads the header lines up to "@DATA"; false (reported) on a fourth
-    // plain line, a tenth line, a failed stream or a comment without memory.
+    // plain line, a tenth line, a failed stream, a comment without memory,
+    // and, after reading to "@DATA", on a name longer than the field or a
+    // comment that could not be read whole.
     bool readheader(std::istream& in);
 
     bool hascomment() const;

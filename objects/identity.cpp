@@ -18,7 +18,7 @@
 namespace {
 
 const char* const renamehint =
-    "\n Your work is being saved. But it is recommended to rename \n\r this object right now, using the <r>-command of the \n\r"
+    "\n Your work is being saved. But it is recommended to rename \n\r the object right now, using the <r>-command of the \n\r"
     " context list! \n";
 const char* const renameeither =
     "\n Your work is being saved. But it is recommended \n\r to rename this or the conflicting object right now, using \n\r"
@@ -79,8 +79,11 @@ int installedclash(bool collision, const char* name, int nargs)
 bool arclengthlist(std::string& list, char special)
 {
     size_t arc = list.find("arc");
+    std::string letters = list;   // the letters of "arc" are no argument
+    for (size_t at; (at = letters.find("arc")) != std::string::npos;)
+        letters.erase(at, 3);
     const char* refusal = nullptr;
-    if (list.find(special) != std::string::npos)
+    if (letters.find(special) != std::string::npos)
         refusal = "\n In Arclength Mode, the argument list must not contain \n\r the independent variable, which is currently set to '%c' \n";
     else if (arc == std::string::npos || list.find("arc", arc + 1) != std::string::npos)
         refusal = "\n In Arclength Mode, the argument list must contain \n\r one occurrence of the symbol \"arc\" \n";

@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "formula/chain.h"
+#include "formula/diagshow.h"
 #include "formula/parser.h"
+#include "objects/compositefu.h"
 #include "objects/context.h"
-#include "objects/diagshow.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
+#include "objects/slotcomp.h"
 #include "ui/boxframe.h"
 #include "ui/boxsettings.h"
 #include "ui/inputdialogs.h"
@@ -82,35 +84,49 @@ bool typeformula(fu1& object)
     return object.setformula(text.data(), letters);
 }
 
+// The framed window of an object's input: 5 rows from the top.
+std::unique_ptr<boxframe> inputwindow(const std::string& caption)
+{
+    setboxcolors(3, 4, 15, 0, 0);
+    setboxtitle(caption.c_str());
+    return std::unique_ptr<boxframe>(
+        new (std::nothrow) boxframe(1, windowtop, int16_t(screencols()), int16_t(screenrows())));
+}
+
+// After the implementation: the closing line of the input and a key.
+void endinput(bool implemented)
+{
+    cputs(implemented ? "\n\rThe object has been installed. Press any key..."
+                      : "\n\rInput is terminating. Press <enter> and then <e> \n\rto edit and fix any errors ! \n");
+    getkey();
+}
+
 // The 1-formula input in its framed window: object itself, a constant or
 // vector made from it (the caller deletes object then), or null.
 fu1* onefinput(fu1& object)
 {
-    setboxcolors(3, 4, 15, 0, 0);
-    setboxtitle(" Input of a 1-formula function ");
-    boxframe box(1, windowtop, int16_t(screencols()), int16_t(screenrows()));
+    auto box = inputwindow(" Input of a 1-formula function ");
     bool noarglist = false;
     if (!askname(object, &noarglist) || !typeformula(object))
         return nullptr;
     object.countvalues();
     bool ok = object.implement(1, 0);
-    showdiagnosis(object);
+    readdiagnostics(&object, true);
     fu1* result = &object;
     if (!ok) {
-        cputs("\n\rInput is terminating. Press <enter> and then <e> \n\rto edit and fix any errors ! \n");
-        getkey();
+        endinput(false);
         return result;
     }
     short type = object.myparser ? object.myparser->type : 0;
     if (object.nargs == 0 && (type == 1 || type == 5 || noarglist)) {
+        // Enter keeps the formula, any other answer makes the constant.
         int answer = noarglist ? '1' : askconstant(object);
         if (answer == key::esc)
             return nullptr;
-        if (answer == '1' && !(result = makeconstant(object)))
+        if (answer != key::enter && !(result = makeconstant(object)))
             return nullptr;
     }
-    cputs("\n\rThe object has been installed. Press any key...");
-    getkey();
+    endinput(true);
     return result;
 }
 
@@ -166,6 +182,46 @@ bool askname(fu1& object, bool* noarglist)
     }
 }
 
+bool inputcomponent(slotcomp* component, const char* caption, const char* def)
+{
+    if (!component)
+        return false;
+    for (;;) {
+        int ink = gettextcolor(), paper = getbkcolor();
+        textcolor(paper);
+        textbackground(ink);
+        cputs(component->owner ? component->owner->signature().c_str() : "");
+        textcolor(ink);
+        textbackground(paper);
+        cprintf("\n\r%s ?\n\r", component->description ? component->description : caption ? caption : component->caption());
+        std::vector<char> text(limits::installformulalength + 1, 0);
+        strncpy(text.data(), component->formula(), limits::installformulalength);
+        if (lineinput(text.data(), limits::installformulalength) == key::esc)
+            return false;
+        if (!text[0] && def)
+            strncpy(text.data(), def, limits::installformulalength);
+        if (text[0])
+            return component->settext(text.data());
+        tell("\n This component needs a nonempty formula. \n\r Input will be repeated... \n");
+    }
+}
+
+bool runcompositeinput(compositefu& object)
+{
+    auto box = inputwindow(std::string(" input ") + object.longname());
+    if (!askname(object, nullptr))
+        return false;
+    if (!object.makeslots())
+        return false;
+    object.countvalues();
+    bool ok = object.implement(1, 0);
+    readdiagnostics(&object, true);
+    endinput(ok);
+    box.reset();
+    checkidentity(object, 1);
+    return true;
+}
+
 fu1* installobject()
 {
     int k = msgbox("\n What type of object are you installing ? \n\n\r <f>    a simple formula / constant / vector \n\n\r"
@@ -173,7 +229,7 @@ fu1* installobject()
                    " <3>    a n-formula object \n\r <r>    a recursion object\n\r <R>    a Runge Kutta object\n");
     if (k == 'f')
         return installwith(std::unique_ptr<fu1>(new (std::nothrow) fu1));
-    if (k && strchr("is23rR", k))
+    if (k > 0 && k < 256 && strchr("is23rR", k))
         msgnotimplemented();
     return nullptr;
 }
@@ -210,4 +266,25 @@ void gotosaved()
 {
     cellpos p = editendpos();
     gotoxyabs(p.x, p.y);
+}
+
+const char* rkfunctionhelp()
+{
+    return "\n Runge-Kutta functions return the solution curve of an nth order \n\r differential equation, or system hereof."
+           " The curve is parametrized \n\r by an \"independent variable\", which must occur in the argument list. \n\r"
+           " After setting the order of the system and the number of equations \n\r (=\"Dimension\"), the equation"
+           " (-system) is expressed by a single \n\r formula. Together with the initial values, whose number depends \n\r"
+           " on \"Order\" and \"Dimension\", it determines the mathematical identity \n\r of the curve.\n\r"
+           " Create a single curve by specifying constant initial values. Or create \n\r a parameter dependent set of"
+           " curves by rendering them variable. \n\r In the latter case, you will use more than one argument and provide"
+           " \n\r a second formula to assign the extra arguments to the initial values. \n\r";
+}
+
+const char* rkmodehelp()
+{
+    return "\n You can have the object return either function values or a certain \n\r order of derivatives, or all orders"
+           " together. \n\r    When switching to Arclength Mode, don't change the formula. \n\r The object will be"
+           " automatically converted, putting 'arc' in \n\r place of the independent variable. The same solution curve will"
+           " \n\r then be parametrized by length of arc, with the starting point \n\r as set by the initial values. The"
+           " curve may then be followed around \n\r its vertical bends.\n";
 }

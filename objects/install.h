@@ -4,9 +4,11 @@
 // renaming and the argument-list editor.
 #pragma once
 
+class compositefu;
 class fu;
 class fu1;
 class linelist;
+class slotcomp;
 
 // The install menu; the new object (already in the local context) or null.
 fu1* installobject();
@@ -16,6 +18,14 @@ fu1* installfu1(const char* formula, const char* letters);
 // The name and argument input into the current window; noarglist (may be
 // null) tells whether no argument list was typed.  False on Esc.
 bool askname(fu1& object, bool* noarglist);
+
+// Asks for one component formula of a composite object, under its
+// owner's signature; an empty input takes def when given, else it is asked
+// again.  False on Esc or when the formula cannot be stored.
+bool inputcomponent(slotcomp* component, const char* caption, const char* def);
+// The input run of a composite kind: name, its components, implementation.
+// True when every component was given.
+bool runcompositeinput(compositefu& object);
 
 // Modes: 1 after installing, 2 after editing (counts changed), 3 renaming.
 // Without a clash 0; else the key that closed the box (13 for a collision
@@ -30,5 +40,8 @@ bool editarguments(fu1& object);
 const char* librarylabel(int n);
 // Signature, own statics, context and a blank line.
 void objectinfolines(const fu1& object, linelist& list);
+// The help texts on Runge-Kutta functions and on their modes.
+const char* rkfunctionhelp();
+const char* rkmodehelp();
 // The cursor back to where the last line input ended.
 void gotosaved();

@@ -48,14 +48,23 @@ libraryinput::libraryinput(const std::string& path)
     stream.str(stripcr(bytes));
 }
 
-// Skips the rest of a record that could not be read, up to its end line.
-static void skiprecord(std::istream& in, const fu1* object)
+// The lines of a record after its tag line, up to and including its end
+// line ("@@END " and the tag without "@@", blanks after it allowed), or to
+// the end of the stream.  A record read from these alone never reaches
+// into the next one, however its reader fails.
+static std::string recordlines(std::istream& in, const fu1* object)
 {
-    std::string end = std::string("@@END ") + (object->tag() + 2);
-    std::string line;
-    while (std::getline(in, line))
-        if (line == end)
-            return;
+    const std::string end = std::string("@@END ") + (object->tag() + 2);
+    std::string text, line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        text += line;
+        text += '\n';
+        if (line.compare(0, end.size(), end) == 0 && line.find_first_not_of(' ', end.size()) == std::string::npos)
+            break;
+    }
+    return text;
 }
 
 // Reads one record.  bad tells that a record was there but could not be
@@ -71,7 +80,10 @@ static fu1* readrecord(std::istream& in, bool& bad)
     fu1* object = makeobject(type);
     if (!object)
         return nullptr;
-    bool read = !object->failed && object->learn(in);
+    std::istringstream record(recordlines(in, object));
+    record.imbue(std::locale::classic());
+    // Lines left after the reader stopped were not understood.
+    bool read = !object->failed && object->learn(record) && (record >> std::ws).eof();
     // An object that would write nothing back loses its record at the
     // next save; it counts as not read.
     std::ostringstream probe;
@@ -80,8 +92,6 @@ static fu1* readrecord(std::istream& in, bool& bad)
         object->save(probe);
     }
     if (!read || probe.str().empty()) {
-        if (!read && in.good())
-            skiprecord(in, object);
         bad = true;
         delete object;
         return nullptr;
@@ -202,8 +212,13 @@ bool writelib(const std::string& path, chain& list, bool foreign, savemode mode,
         return false;
     }
     bool empty = list.count == 0 && (!rest || rest->unread.empty());
-    if (empty)
-        return !fileexists(path) || deletefile(path);
+    if (empty) {
+        bool done = !fileexists(path) || deletefile(path);
+        // The context's deletions are saved once its file is gone.
+        if (done && mode == savemode::context && !fileexists(path))
+            changerecclear();
+        return done;
+    }
 
     std::ostringstream out;
     out.imbue(std::locale::classic());

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <strings.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -49,7 +50,7 @@ uint64_t existsindir(const char* name, const char* directory)
     if (!name || !*name)
         return 0;
     std::string dir = directory ? directory : "";
-    if (directory && dir.front() != '/')
+    if (directory && (dir.empty() || dir.front() != '/'))
         dir = "/" + dir;
     int64_t size = filesize(resolvefile(dir, name));
     return size < 0 ? 0 : uint64_t(size) + 1;
@@ -94,7 +95,8 @@ char* newfilename(char* buffer, const char* oldname, const char* extension)
         case 1:
             return buffer;
         case 2:
-            if ((oldname && !strcmp(buffer, oldname)) || (oldname && !strcmp(oldname, "*2OK")))
+            // Names resolve ignoring letter case: so does the old name.
+            if (oldname && (!strcasecmp(buffer, oldname) || !strcmp(oldname, "*2OK")))
                 return buffer;
             msgstyle(1);
             msgbox(" This file already exists - \n repeating input: ");

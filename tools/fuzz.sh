@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Builds the formula fuzz target (libFuzzer with address and undefined
-# behaviour sanitizers, from the formula engine's sources and the few
-# services it calls, without the screen) and
+# behaviour sanitizers over the whole library, in build-fuzz/) and
 # runs it for FUZZ_SECONDS (default 45, at most 60) seeded from the
 # formula case table.
 set -euo pipefail
@@ -10,15 +9,10 @@ seconds=${FUZZ_SECONDS:-45}
 ((seconds > 60)) && seconds=60
 out=build/fuzz
 mkdir -p "$out/corpus" "$out/work"
-folders=(formula objects calculator numerics)
-existing=(ui/objcount.cpp ui/serial.cpp)
-for d in "${folders[@]}"; do
-  for f in "$d"/*.cpp; do [[ -f $f ]] && existing+=("$f"); done
-done
-if [[ ! -x $out/fuzzformula || -n $(find "${folders[@]}" ui/objcount.* ui/serial.* tools/fuzzformula.cpp -newer "$out/fuzzformula" 2>/dev/null | head -1) ]]; then
-  clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I. "${existing[@]}" tools/fuzzformula.cpp -o "$out/fuzzformula"
-fi
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_FUZZ=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula
+cp build-fuzz/bin/fuzzformula "$out/fuzzformula"
 # Seeds: the formulas of the case table, one file each.
 n=0
 grep -v '^#' tests/formula/formulacases.txt | sed -n 's/ => .*//p' | while IFS= read -r line; do

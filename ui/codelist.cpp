@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "formula/diagshow.h"
 #include "formula/parser.h"
 #include "objects/fu1.h"
 #include "ui/boxsettings.h"
@@ -103,8 +104,7 @@ bool showcode(parser& p)
 bool showobjectcode(fu* object)
 {
     if (!object || !object->isimplemented() || !object->myparser) {
-        msgstyle(1);
-        msgbox("\n The object is not implemented ! \n");
+        objnotimplemented();
         return false;
     }
     return showcode(*object->myparser);

@@ -132,6 +132,8 @@ void dabagoto(dabalist& list)
     if (!at)
         return;
     dabarec e = *at;
+    // Compilations in the visited context may sort by name.
+    sortmode keep = db.order();
     if (e.library != 0 && e.library == currentlibrary) {
         setboxtitle(" N O T I C E ");
         msgbox("\n Program will address the RESIDENT object instead ! \n", 1000);
@@ -140,7 +142,7 @@ void dabagoto(dabalist& list)
     db.setcurrent(list.index());
     if (e.library == 0) {
         showcontext(residentobject(e.name, e.arguments, e.values));
-        refresh(list);
+        refresh(list, keep);
         return;
     }
     int home = currentlibrary;
@@ -149,10 +151,13 @@ void dabagoto(dabalist& list)
     localobjects = context;
     db.residenttracking = false;
     if (opencontext(e.library) >= 0) {
-        fu1* object = residentobject(e.name, e.arguments, e.values);
-        do
+        // Later openings keep the list's own position: the object may be
+        // gone by then.
+        for (fu1* object = residentobject(e.name, e.arguments, e.values);; object = nullptr) {
             showcontext(object);
-        while (!leavecontext(" Back to Database Main List "));
+            if (leavecontext(" Back to Database Main List "))
+                break;
+        }
     } else {
         msgfailed();
     }
@@ -161,7 +166,7 @@ void dabagoto(dabalist& list)
     localobjects = kept;
     currentlibrary = home;
     db.residenttracking = true;
-    refresh(list);
+    refresh(list, keep);
 }
 
 void dabasort(dabalist& list)

@@ -39,7 +39,7 @@ cellpos fieldcell(int p)
     const linestate& e = edit();
     cellrect w = getwindow();
     int line = (p - 1) / e.width;
-    return {w.left + p - 1 - line * e.width, w.top + e.startrow - 1 + line};
+    return {w.left + p - 1 - line * e.width, w.top + e.startrow - 1 + line - e.topline};
 }
 
 namespace {
@@ -50,13 +50,14 @@ template <class Draw>
 void eachline(int from, int to, Draw draw)
 {
     const linestate& e = edit();
-    int bottom = getwindow().bottom;
+    cellrect w = getwindow();
     for (int p = from; p <= to;) {
         int last = std::min(to, ((p - 1) / e.width + 1) * e.width);
         cellpos c = fieldcell(p);
-        if (c.y > bottom)
+        if (c.y > w.bottom)
             return;
-        draw(p, last - p + 1, c);
+        if (c.y >= w.top)
+            draw(p, last - p + 1, c);
         p = last + 1;
     }
 }
@@ -86,9 +87,26 @@ void clearfield()
     blank(1, edit().maxlen);
 }
 
+bool followcursor()
+{
+    linestate& e = edit();
+    cellrect w = getwindow();
+    int shown = w.bottom - w.top + 2 - e.startrow;
+    if (shown < 1)
+        return false;
+    int line = (std::min(e.cursor, e.maxlen) - 1) / e.width;
+    int top = std::clamp(e.topline, line - shown + 1, line);
+    if (top == e.topline)
+        return false;
+    e.topline = top;
+    e.drawnlength = e.maxlen;   // blank what scrolled in
+    return true;
+}
+
 void redrawfield()
 {
     linestate& e = edit();
+    followcursor();
     if (e.length < e.drawnlength)
         blank(e.length + 1, e.drawnlength);
     drawtext(1, e.length, e.fresh ? 7 : e.colors[0], e.fresh ? 4 : e.colors[1]);
@@ -110,7 +128,8 @@ void redrawsoon()
 void placecursor()
 {
     cellpos c = fieldcell(edit().cursor);
-    if (c.y <= getwindow().bottom)
+    cellrect w = getwindow();
+    if (c.y >= w.top && c.y <= w.bottom)
         gotoxyabs(c.x, c.y);
 }
 

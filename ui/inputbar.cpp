@@ -23,11 +23,6 @@ struct barcolors {
     int text, back, clear, bartext, barback;
 };
 
-int orrole(int colour, int role)
-{
-    return colour ? colour : colorof(role);
-}
-
 barcolors withdefaults(int text, int back, int clear, int bartext, int barback)
 {
     return {orrole(text, 151), orrole(back, 152), orrole(clear, 153), orrole(bartext, 154), orrole(barback, 155)};

@@ -1,5 +1,6 @@
 #include "ui/inputeval.h"
 
+#include <cmath>
 #include <memory>
 
 #include "formula/compile.h"
@@ -54,4 +55,15 @@ int32_t evaluateinput(const char* text, double& value, bool showerrors)
     if (showerrors && d.state != diagstate::none)
         tellthem(&d);
     return inputstates::novalue;
+}
+
+long checkedwhole(double result, long old, long low, long high)
+{
+    if (inputstate != inputstates::taken)
+        return old;
+    if (!(result >= double(low) && result <= double(high))) {
+        inputstate = inputstates::range;
+        return old;
+    }
+    return long(std::trunc(result));
 }

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "ui/palette.h"
+
 // The input state of an edit that ended with lastinputkey on text: value
 // receives the result when the state is taken.  With showerrors, a text
 // that does not compile shows its diagnosis.
@@ -11,3 +13,9 @@ int32_t evaluateinput(const char* text, double& value, bool showerrors);
 // The result of the last numeric dialog as a whole number truncated toward
 // zero; outside [low, high] the state becomes range and old is kept.
 long checkedwhole(double result, long old, long low, long high);
+
+// A colour given by the caller, or the role's colour for 0.
+inline int orrole(int colour, int role)
+{
+    return colour ? colour : colorof(role);
+}

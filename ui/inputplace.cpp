@@ -1,20 +1,11 @@
 // The input dialogs that edit in place at the cursor.
-#include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "ui/inputdialogs.h"
 #include "ui/inputeval.h"
 #include "ui/mathedit.h"
 #include "ui/palette.h"
-
-namespace {
-
-int orrole(int colour, int role)
-{
-    return colour ? colour : colorof(role);
-}
-
-}  // namespace
 
 keycode inputbox(char* buffer, int16_t width, int16_t row, int text, int back, int clear, int)
 {
@@ -62,17 +53,6 @@ double numberbox(double value, const char* prompt)
     newline();
     inputstate = evaluateinput(text.data(), value, false);
     return value;
-}
-
-long checkedwhole(double result, long old, long low, long high)
-{
-    if (inputstate != inputstates::taken)
-        return old;
-    if (!(result >= double(low) && result <= double(high))) {
-        inputstate = inputstates::range;
-        return old;
-    }
-    return long(std::trunc(result));
 }
 
 int16_t readshortbox(int16_t value, const char* prompt)

@@ -182,6 +182,7 @@ bool lineeditor::begin(const char* buffer)
     if (!buffer || maxlen < 1 || n > size_t(maxlen) || !grow(maxlen + 1))
         return false;
     e.maxlen = maxlen;
+    e.topline = 0;
     fitfield();
     takecolors();
     clearfield();
@@ -264,7 +265,7 @@ keycode lineeditor::run(char* buffer)
         }
         bool plain = ismovement(k) && !shiftdown();
         editingkey(k);
-        if (plain)
+        if (plain && !followcursor())
             placecursor();
         else
             redrawsoon();

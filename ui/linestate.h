@@ -18,6 +18,7 @@ struct linestate {
     bool marking = false;
     bool fresh = false;             // the text is shown preselected
     int startrow = 1;               // window-relative
+    int topline = 0;                // field lines above the window (a field taller than it)
     int width = 80;                 // line width of the field
     int maxlen = 0;
     int drawnlength = 0;
@@ -42,6 +43,9 @@ void removeblock();
 cellpos fieldcell(int p);           // screen cell of text position p
 void clearfield();
 void redrawfield();
+// Scrolls a field taller than the window to the cursor's line; true when
+// it had to.
+bool followcursor();
 // Redraws unless keys are waiting and few keys went undrawn.
 void redrawsoon();
 void placecursor();

@@ -238,28 +238,30 @@ void list2way::scrollpage(bool down, int& delay)
 void list2way::gotoline()
 {
     double value = current;
-    if (!asknumber(" enter line number ", value))
+    if (!asknumber(" enter line number ", value) || std::isnan(value))
         return;
-    // Clamped as a double: NaN and huge values never reach the conversion.
-    double line = std::trunc(std::clamp(value, double(first), double(last)));
+    // Clamped as a double, so huge values never reach the conversion; a
+    // list without lines goes to first.
+    double line = std::trunc(std::max(std::min(value, double(last)), double(first)));
     showfrom(int32_t(line));
 }
 
-int32_t list2way::find(int32_t from, int32_t to)
+bool list2way::find(int32_t from, int32_t to, int32_t& line)
 {
     if (!search || !search[0])
-        return 0;
+        return false;
     int32_t keep = current, step = from <= to ? 1 : -1;
-    for (int32_t line = from; step > 0 ? line <= to : line >= to; line += step) {
-        textof(line);
+    bool found = false;
+    for (int32_t n = from; !found && (step > 0 ? n <= to : n >= to); n += step) {
+        textof(n);
         lowercase(linebuf.get());
         if (strstr(linebuf.get(), search.get())) {
-            current = keep;
-            return line;
+            line = n;
+            found = true;
         }
     }
     current = keep;
-    return 0;
+    return found;
 }
 
 void list2way::findtext()
@@ -274,7 +276,7 @@ void list2way::findtext()
         return;
     lowercase(text.get());
     strcpy(search.get(), text.get());
-    if (int32_t line = find(first, last)) {
+    if (int32_t line = 0; first <= last && find(first, last, line)) {
         showfrom(line);
     } else {
         msgstyle(1);
@@ -287,11 +289,9 @@ void list2way::findnext(bool forward)
     if (!search || !search[0])
         return;
     int32_t line = 0;
-    if (forward && current < last)
-        line = find(current + 1, last);
-    else if (!forward && current > first)
-        line = find(current - 1, first);
-    if (line) {
+    bool found = forward ? current < last && find(current + 1, last, line)
+                         : current > first && find(current - 1, first, line);
+    if (found) {
         showfrom(line);
         return;
     }

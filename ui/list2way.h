@@ -53,8 +53,8 @@ public:
     // Line n formatted and cut at width, in linebuf; current is left at n.
     const char* textof(int32_t n);
     // The first line from .. to (downward when to < from) that holds the
-    // search text; 0 when none.  current is unchanged.
-    int32_t find(int32_t from, int32_t to);
+    // search text, into line; false when none.  current is unchanged.
+    bool find(int32_t from, int32_t to, int32_t& line);
 
     listcolors colors;
     int32_t first, last;

@@ -182,12 +182,12 @@ int notepadedit::helpscreen()
         "   The notepad contents are not saved and cannot be printed. \n\r"
         " To assign results to global variables use the \"a=\" syntax. \n\n\r"
         " For an editor key reference press <F1> now. \n\r");
+    // The key that closes the key reference counts as the next answer.
     keycode k = getkey();
     while (k == key::f1) {
         setpopupwidth(0);
         setpopupheight(0);
-        mathedit::helpscreen();
-        k = getkey();
+        k = mathedit::helpscreen();
     }
     return k;
 }

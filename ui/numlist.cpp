@@ -1,5 +1,8 @@
 #include "ui/numlist.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "formula/evalstate.h"
 #include "formula/varman.h"
 #include "formula/parser.h"
@@ -9,9 +12,26 @@
 #include "ui/palette.h"
 #include "ui/screen.h"
 
+namespace {
+
+const char legend[] = " <e>           edit \n\r <s>+<key>     save to global variable\n\r <esc> <enter> quit";
+
+// 33 columns right of the left frame, more when a legend line needs them.
+int16_t leftedge()
+{
+    size_t widest = 0;
+    for (const char* p = legend; *p; p += strspn(p, "\n\r")) {
+        size_t n = strcspn(p, "\n\r");
+        widest = std::max(widest, n);
+        p += n;
+    }
+    return int16_t(screencols() - std::max<int>(33, int(widest) + 1));
+}
+
+}  // namespace
+
 numlist::numlist(double* values_, int32_t first, int32_t last)
-    : list2way(int16_t(screencols() - 33), 1, int16_t(screencols()), int16_t(screenrows()), first, last, 3,
-               " <e>           edit \n\r <s>+<key>     save to global variable\n\r <esc> <enter> quit",
+    : list2way(leftedge(), 1, int16_t(screencols()), int16_t(screenrows()), first, last, 3, legend,
                uint8_t(colorof(201)), uint8_t(colorof(202)), colorof(203), colorof(204), colorof(205),
                colorof(206)),
       values(values_)
@@ -27,6 +47,8 @@ void numlist::formatline()
 
 void numlist::otherkey(int& key)
 {
+    if (last < first)   // no values
+        return;
     if (key == ' ' || key == 'e')
         editvalues();
     else if (key == 's')

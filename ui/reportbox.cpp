@@ -7,14 +7,15 @@
 
 namespace {
 
-// In the colours of the domain error page; 27 when the list was left with
-// Esc, else 13.
-int showpage(const std::string& text, const char* caption)
+// In the colours of the domain error page, with the footer of the code
+// given; 27 when the list was left with Esc, else 13.
+int showpage(const std::string& text, const char* caption, int footer)
 {
     textpage page;
     page.addtext(text.c_str());
     if (caption)
         setboxtitle(caption);
+    setfootercode(footer);
     setboxcolors(15, 4, 14, 0, 0);
     setlistcolors(16, 15, 16, 11);
     page.show(1);
@@ -37,7 +38,7 @@ int reportbox::report(reportkind kind, const std::string& text, const char* capt
     case reportkind::message:
         break;
     case reportkind::page:
-        return showpage(text, caption);
+        return showpage(text, caption, footer);
     }
     if (caption)
         setboxtitle(caption);

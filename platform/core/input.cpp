@@ -32,19 +32,16 @@ void inputstate::poll() const
 
 pixpoint inputstate::position() const
 {
-    poll();
     return unpack(position_);
 }
 
 pixpoint inputstate::leftpress() const
 {
-    poll();
     return unpack(leftpress_);
 }
 
 pixpoint inputstate::rightpress() const
 {
-    poll();
     return unpack(rightpress_);
 }
 

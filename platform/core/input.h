@@ -21,8 +21,10 @@ public:
     void setrightpress(int x, int y) { rightpress_ = pack(x, y); }
     void setmodifiers(bool shift, bool ctrl, bool alt);
 
-    // Any thread; on the computing thread each read first lets the poll
-    // hook act (the scripted front delivers its next mouse item there).
+    // Any thread.  On the computing thread a read of a button first lets
+    // the poll hook act (the scripted front delivers its next mouse item
+    // there); reading a position takes nothing, so a pending press still
+    // reaches a key reader.
     pixpoint position() const;
     pixpoint leftpress() const;
     pixpoint rightpress() const;

@@ -296,7 +296,7 @@ void headlessfront::mouse(const scriptitem& item, mouseaction action)
         h->mouse(action, item.button, x, y);
 }
 
-// The computing thread reads the mouse state: the next mouse item acts.
+// The computing thread reads a mouse button: the next mouse item acts.
 void headlessfront::pollmouse()
 {
     callmain(

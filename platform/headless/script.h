@@ -4,7 +4,8 @@
 // <[S-][C-][A-]NAME>, <key N>, mouse items, <busy> ... </busy>,
 // <menu ID>, <close>, <dump NAME>, the answers to native boxes, and for the
 // newest open info window <info close> (its close button) or <info NAME>
-// (a named key typed into it).
+// (a named key typed into it).  A mouse item acts when the program waits
+// for a key or reads a mouse button; reading the position takes none.
 #pragma once
 
 #include "platform/core/front.h"

@@ -86,6 +86,22 @@ TEST_F(calling, MoreValuesThanTheWorkArraysAreRefused)
     EXPECT_EQ(args[0], &x);
 }
 
+TEST_F(calling, AnArgumentIndexBeyondTheArgumentsIsRefused)
+{
+    call("x*x", "x");
+    ASSERT_TRUE(c.setmode(1));
+    double x = 1, spare = 7;
+    double* args[2] = {&x, &spare};
+    for (uint16_t k : {0, 2}) {
+        shared.error = evalok;
+        c.selectedarg = k;
+        EXPECT_EQ(evalobject(&c, args), nullptr) << k;
+        EXPECT_EQ(shared.error, evalinternal) << k;
+        EXPECT_EQ(args[0], &x);
+        EXPECT_EQ(args[1], &spare);
+    }
+}
+
 TEST_F(calling, DifferentialOperatorReadsValueAndDerivatives)
 {
     call("x*x*x", "x");
@@ -111,13 +127,22 @@ TEST_F(calling, OperatorStopsWhenADerivativeFails)
     EXPECT_EQ(c.derivsready, 0);
 }
 
+bool reported(const char* part)
+{
+    for (const reportentry& r : recordedreports())
+        if (r.text.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
 TEST_F(calling, ModeChangesAndTheirRefusals)
 {
     call("x*y", "xy");
     c.setformula("d0", "x");
     uint32_t version = c.version;
-    EXPECT_FALSE(c.setmode(9));   // two arguments
+    EXPECT_FALSE(c.setmode(9));   // two arguments: the calculator says why
     EXPECT_EQ(c.mode, 0);
+    EXPECT_FALSE(reported("Mode 9 cannot be entered"));
     EXPECT_TRUE(c.setmode(0));
     EXPECT_EQ(c.version, version);   // the mode in force: nothing happens
     EXPECT_FALSE(c.setmode(5));
@@ -188,4 +213,20 @@ TEST_F(calling, ImplementNotesTheArgumentsTheFormulaNeverReads)
     EXPECT_TRUE(f.isstale());
     f.calcx(0.0);
     EXPECT_FALSE(f.isstale());
+}
+
+namespace {
+// Counts fewer values from the text than its code returns.
+struct miscounted : funm {
+    int countvalues() override { return nvalues = 2; }
+};
+}
+
+TEST_F(calling, TheParsersValueCountWinsOverTheTextsAndTheDifferenceIsShown)
+{
+    miscounted f;
+    f.setformula("x, 2*x, 3*x", "x");
+    ASSERT_TRUE(f.implement(1, 0));
+    EXPECT_EQ(f.nvalues, 3);
+    EXPECT_TRUE(reported("Mismatch between the parser's (3) and the calcnfv()-system's (2) \n\r number of return values."));
 }

@@ -5,7 +5,6 @@
 #include "formula/diagshow.h"
 #include "formula/evalstate.h"
 #include "objects/fu1.h"
-#include "objects/fuconst.h"
 
 TEST(readdiagnostics, PendingStaleAndIgnored)
 {
@@ -33,14 +32,6 @@ TEST(readdiagnostics, PendingStaleAndIgnored)
         EXPECT_EQ(readdiagnostics(&object, false, c.ignore), c.counts)
             << c.state << " " << c.code << " " << c.implemented;
     }
-}
-
-TEST(readdiagnostics, AConstantWithoutCollectorHasNothingToTell)
-{
-    fuconst c(1.0);
-    delete c.diag;
-    c.diag = nullptr;
-    EXPECT_FALSE(readdiagnostics(&c, true));
 }
 
 TEST(cleardiagif, ClearsOnlyTheListedCodes)

@@ -162,6 +162,28 @@ TEST_F(database, readerroroflibraryfailstheupdate)
     EXPECT_TRUE(db.library(3)->changed);
 }
 
+// A file cut off at its end loses only its last object; a cut inside the
+// identity is reported.
+TEST_F(database, truncatedlibraryscansuptoitsend)
+{
+    struct {
+        std::string tail;
+        bool reported;
+    } cases[] = {
+        {"@@FU1\nzz\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx", false},
+        {"@@FU1\nzz\n1\n", true},
+    };
+    for (const auto& c : cases) {
+        write("beta.lib", dabafiles::formularecord("q", 1, "x", "x") + c.tail);
+        clearrecordedreports();
+        fudaba db;
+        EXPECT_TRUE(db.update(sortmode::casesensitive, false)) << c.tail;
+        EXPECT_TRUE(db.exists("q", 1, 1, 3));
+        EXPECT_FALSE(db.exists("zz", 1, 1, 3));
+        EXPECT_EQ(!recordedreports().empty(), c.reported) << c.tail;
+    }
+}
+
 TEST_F(database, rememberedpositions)
 {
     fudaba db;

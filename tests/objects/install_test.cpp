@@ -2,19 +2,18 @@
 // fresh work directory.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "formula/chain.h"
 #include "objects/context.h"
+#include "objects/compositefu.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/install.h"
 #include "objects/namesyntax.h"
-#include "tests/ui/editrun.h"
+#include "objects/slotcomp.h"
+#include "tests/objects/contextrun.h"
 #include "tests/ui/plainrow.h"
-#include "ui/inputdialogs.h"
 
 namespace {
 
@@ -26,22 +25,6 @@ struct installed {
     double value = 0;
     int count = 0;     // objects in the context
 };
-
-// Runs body with a context opened on an empty work directory.
-hostrun incontext(const std::string& keys, std::function<void()> body)
-{
-    char pattern[] = "/tmp/vemoinstXXXXXX";
-    std::string dir = mkdtemp(pattern);
-    setworkdirectory(dir);
-    hostrun run = rundialogue(keys, [&] {
-        inputparser();   // the first parser opens the context
-        body();
-        freecontext();
-    });
-    setworkdirectory(".");
-    std::filesystem::remove_all(dir);
-    return run;
-}
 
 installed describe(fu1* object)
 {
@@ -143,6 +126,7 @@ TEST(installobject, oneformulakinds)
         // "()" asks first: 1 makes the constant, Enter keeps the formula.
         {"fcc()<Enter>2*3<Enter>1kk", typeids::fuconst, "cc", 0, 1, 6},
         {"fcc()<Enter>2*3<Enter><Enter>kk", typeids::fu1, "cc", 0, 1, 6},
+        {"fcc()<Enter>2*3<Enter>xkk", typeids::fuconst, "cc", 0, 1, 6},
         {"fvv<Enter>1,2,3<Enter>kk", typeids::fuvector, "vv", 0, 3, 1},
         // A one-letter name is refused and asked again.
         {"fa(x)<Enter>kbb(x)<Enter>x<Enter>kk", typeids::fu1, "bb", 1, 1, 0},
@@ -205,4 +189,53 @@ TEST(identity, collisionsandrenaming)
     EXPECT_EQ(predefined, 'k');
     EXPECT_NE(plainfile(run.out + "/changed.txt").find("This provoques a name collision"), std::string::npos);
     EXPECT_NE(plainfile(run.out + "/predefined.txt").find("\"sin\" with 1 arguments is a predefined"), std::string::npos);
+}
+
+namespace {
+
+// A composite kind of one component that implements without compiling.
+class onecomponent : public compositefu {
+public:
+    onecomponent() { part.owner = this; }
+    bool makeslots() override { return inputcomponent(&part, "Summand", nullptr); }
+    const char* longname() const override { return "test object"; }
+    bool complete() override { return true; }
+    int countvalues() override { return nvalues = 1; }
+    bool implement(uint8_t, uint16_t) override
+    {
+        setimplemented();
+        return true;
+    }
+    slotcomp part;
+};
+
+}  // namespace
+
+TEST(installobject, compositeinputandcomponents)
+{
+    std::string name, formula, defaulted, screen;
+    bool given = false, refused = true, empty = true;
+    hostrun run = incontext("ab(x)<Enter><dump component>x*2<Enter>k<Enter><Enter>k<Esc>", [&] {
+        onecomponent object;
+        given = runcompositeinput(object);
+        name = object.signature();
+        formula = object.part.formula();
+        slotcomp other;
+        other.owner = &object;
+        empty = inputcomponent(&other, "Term", "1");
+        defaulted = other.formula();
+        // Without a default an empty input is asked again; Esc gives up.
+        slotcomp third;
+        refused = inputcomponent(&third, "Term", nullptr);
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(given);
+    EXPECT_EQ(name, "ab(x)");
+    EXPECT_EQ(formula, "x*2");
+    EXPECT_TRUE(empty);
+    EXPECT_EQ(defaulted, "1");
+    EXPECT_FALSE(refused);
+    std::string dump = plainfile(run.out + "/component.txt");
+    EXPECT_NE(dump.find(" input test object"), std::string::npos);
+    EXPECT_NE(dump.find("Summand ?"), std::string::npos);
 }

@@ -8,6 +8,7 @@
 #include "calculator/funm.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/resolver.h"
 #include "objects/fu1.h"
 #include "tests/objects/libfixture.h"
 
@@ -92,6 +93,25 @@ TEST_F(libfile, formulasCallObjectsReadFromTheFile)
     EXPECT_EQ(findresident(*localobjects, "SQ", 1, 1), nullptr);
 }
 
+// The component search passes over a record it cannot read, in files
+// with either line end.
+TEST_F(libfile, searchPassesOverARecordItCannotRead)
+{
+    const std::string text = "@@FUCONST\n" + std::string(limits::namelength + 1, 'k') +
+                             "\n0\n1\n@DATA\n1\n@@END FUCONST\n@@FUCONST\nk\n0\n1\n@DATA\n2\n@@END FUCONST\n" +
+                             "@@FUCONST\nm\n0\n1\n@DATA\n3\n@@END FUCONST\n";
+    open();
+    for (const std::string& bytes : {text, withcrlf(text)}) {
+        put("B.LIB", bytes);
+        std::unique_ptr<std::istream> in = findinlib("k", 0, 1, at("B.LIB"), nullptr);
+        ASSERT_NE(in, nullptr);
+        std::unique_ptr<fu1> k(readanobject(*in));
+        ASSERT_NE(k, nullptr);
+        EXPECT_STREQ(k->name, "k");
+        EXPECT_DOUBLE_EQ(k->tcalc(nullptr), 2.0);
+    }
+}
+
 TEST_F(libfile, editorLimitsSurviveARoundTrip)
 {
     std::string formula(limits::formulalength - 1, '1');
@@ -143,17 +163,39 @@ TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
     }
 }
 
+// Records the fields cannot hold whole are reported, not taken altered,
+// and saved back as they stand; the next record still reads.
 TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
 {
-    const std::string bad = "@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@NOSUCHKEY\n@FORMULA\nx\n@@END FU1\n";
     const std::string good = "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n";
-    put("DESKTOP.LIB", bad + good);
-    open();
-    EXPECT_EQ(sink.count("Read error in fu1::learn"), 1);
-    EXPECT_EQ(sink.count("1 record(s) of"), 1);
-    ASSERT_EQ(context->count, 1);
-    ASSERT_TRUE(savecontext());
-    EXPECT_EQ(get("DESKTOP.LIB"), good + bad);
+    const struct {
+        std::string record, report;
+    } cases[] = {
+        {"@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@NOSUCHKEY\n@FORMULA\nx\n@@END FU1\n", "Read error in fu1::learn"},
+        {"@@FU1\n" + std::string(limits::namelength + 1, 'n') + "\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx\n@@END FU1\n",
+         "name too long"},
+        {"@@FUCONST\n" + std::string(limits::namelength + 1, 'n') + "\n0\n1\n@DATA\n1\n@@END FUCONST\n",
+         "name too long"},
+        {"@@FUVECTOR\nv\n0\n1\n@@COMMENT\n" + std::string(limits::commentlength + 1, 'c') +
+             "\n@@END COMMENT\n@DATA\n1\n@@END FUVECTOR\n",
+         "Read error in comment::learn"},
+        // Fewer elements than counted: the end line stops the record.
+        {"@@FUVECTOR\nv\n0\n3\n@DATA\n1\n2\n@@END FUVECTOR\n", "Read error in fuvector::learn"},
+        // Lines after an early end line belong to the record still.
+        {"@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@@END COMMENT\n@FORMULA\nx\n@@END FU1\n", "could not be read"},
+    };
+    for (const auto& c : cases) {
+        sink.seen.clear();
+        freecontext();
+        put("DESKTOP.LIB", c.record + good);
+        open();
+        EXPECT_EQ(sink.count(c.report), 1) << c.report;
+        EXPECT_EQ(sink.count("1 record(s) of"), 1);
+        ASSERT_EQ(context->count, 1);
+        ASSERT_TRUE(savecontext());
+        EXPECT_EQ(get("DESKTOP.LIB"), good + c.record);
+        first.reset();
+    }
 }
 
 TEST_F(libfile, aFileThatCannotBeReadIsReportedAndNeverOverwritten)
@@ -222,6 +264,7 @@ TEST_F(libfile, foreignCopiesAreWrittenOnlyToTheDesktop)
 TEST_F(libfile, anEmptyListAsksBeforeTheFileGoes)
 {
     put("x.lib", desktop);
+    put("DESKTOP.LIB", desktop);
     open();
     chain empty;
     sink.keys = {27};
@@ -234,6 +277,17 @@ TEST_F(libfile, anEmptyListAsksBeforeTheFileGoes)
     EXPECT_TRUE(writelib(at("x.lib"), empty, true));
     EXPECT_FALSE(fileexists(at("x.lib")));
     EXPECT_EQ(get("x.bak"), desktop);
+
+    // Saving the emptied context: the log goes only with the file.
+    context->clear();
+    logchange(logalldeleted, nullptr);
+    sink.keys = {27};
+    EXPECT_TRUE(savecontext());
+    EXPECT_EQ(changelevel(false), 2);
+    sink.keys = {'1'};
+    EXPECT_TRUE(savecontext());
+    EXPECT_FALSE(fileexists(at("DESKTOP.LIB")));
+    EXPECT_EQ(changelevel(false), 0);
 }
 
 TEST(libfilename, backupNameKeepsEightCharactersOfTheStem)

@@ -205,6 +205,21 @@ TEST_F(objects, vectorfromamultivaluedformula)
     EXPECT_TRUE(fuvector(nullptr).failed);
 }
 
+// A comment joins the constant's box when it is 10 characters narrower
+// than the box's widest line (" 0.333333333333333" and 17 blanks).
+TEST_F(objects, constantboxtakesacommentthatfits)
+{
+    for (int length : {24, 25}) {
+        clearrecordedreports();
+        fuconst c(1.0 / 3.0);
+        c.setname("c");
+        c.note = new comment(std::string(length, 'k').c_str());
+        c.show();
+        ASSERT_EQ(recordedreports().size(), 1u);
+        EXPECT_EQ(reportscontaining("kkkk") == 1, length == 24) << length;
+    }
+}
+
 TEST_F(objects, constantmcalcisanunexpectedcall)
 {
     fuconst c(1);

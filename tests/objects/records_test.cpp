@@ -143,10 +143,13 @@ TEST_F(records, headerrules)
     ASSERT_NE(c, nullptr);
     EXPECT_STREQ(c->note->text(), "first");
 
-    // A name longer than the field is cut to 30 characters.
-    std::unique_ptr<fu1> d = readone("@@FUCONST\n" + std::string(40, 'n') + "\n0\n1\n@DATA\n1\n@@END FUCONST\n");
+    // A name of 30 characters fits; a longer one is not cut but rejected.
+    const std::string fits = "@@FUCONST\n" + std::string(30, 'n') + "\n0\n1\n@DATA\n1\n@@END FUCONST\n";
+    std::unique_ptr<fu1> d = readone(fits);
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(std::string(d->name), std::string(30, 'n'));
+    EXPECT_EQ(written(*d), fits);
+    EXPECT_EQ(readone("@@FUCONST\n" + std::string(31, 'n') + "\n0\n1\n@DATA\n1\n@@END FUCONST\n"), nullptr);
+    EXPECT_TRUE(reported("name too long"));
 }
 
 TEST_F(records, headerfaults)

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "formula/parser.h"
 #include "formula/rpncode.h"
+#include "objects/context.h"
 #include "objects/fu1.h"
+#include "objects/fuinfinite.h"
+#include "objects/librarylist.h"
 #include "objects/slotcomp.h"
 #include "tests/ui/dumpfile.h"
 #include "ui/codelist.h"
 #include "ui/componentmenu.h"
+#include "platform/core/files.h"
 #include "ui/keys.h"
 
 namespace {
@@ -100,6 +106,56 @@ TEST(componentmenu, OneComponentOpensAtOnce)
     EXPECT_TRUE(contains(menu, "<b>   second")) << menu;
     EXPECT_FALSE(contains(menu, "beyond")) << menu;
     EXPECT_TRUE(contains(dumpfile(r, "second.txt"), "TIMES")) << dumpfile(r, "second.txt");
+}
+
+
+// Infinite sums list the components that hold code: "cosum" its summand
+// and its rotation (an argument), "halves" only its summand.
+const char sums[] =
+    "@@FUINFINITE\ncosum\n1\n1\n@DATA\n@ARGS\nr\n@SUMRECORD\n@MODE\nc\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+    "@SUMMAND\n1/k\n@STARTAT\n1\n@STEP\n1\n@ROT\nr\n@PHASE\n0\n@@END FUINFINITE\n"
+    "@@FUINFINITE\nhalves\n1\n1\n@DATA\n@ARGS\nx\n@SUMRECORD\n@MODE\n++\nNOACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+    "@SUMMAND\nx*2^-k\n@STARTAT\n0\n@STEP\n1\n@ROT\n1\n@PHASE\n0\n@@END FUINFINITE\n";
+
+void sumsloop()
+{
+    {
+        parser first;   // opens the context on the work directory's library
+        for (const char* name : {"cosum", "halves"})
+            for (int i = 1; i <= context->count; ++i) {
+                auto* f = dynamic_cast<fuinfinite*>(context->at(i));
+                if (f && std::strcmp(f->name, name) == 0)
+                    results.push_back(f->implement(0, 0) && f->listcode());
+            }
+        freecontext();
+    }
+    slotcomp::dropspare();
+    getkey();
+}
+
+TEST(componentmenu, InfiniteSumOffersItsCompiledComponents)
+{
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / "vemosums";
+    std::filesystem::create_directories(dir);
+    ASSERT_TRUE(savefile((dir / "DESKTOP.LIB").string(), sums));
+    setworkdirectory(dir.string());
+    results.clear();
+    hostrun r = runscript("<dump menu>r<dump rotation><Esc><Esc><dump single><Esc>x", sumsloop);
+    setworkdirectory(".");
+    std::filesystem::remove_all(dir);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(results, (std::vector<int>{1, 1}));
+    std::string menu = dumpfile(r, "menu.txt");
+    EXPECT_TRUE(contains(menu, "Choose a component:")) << menu;
+    EXPECT_TRUE(contains(menu, "cosum")) << menu;
+    EXPECT_TRUE(contains(menu, "<s>")) << menu;
+    EXPECT_TRUE(contains(menu, "<r>")) << menu;
+    for (const char* constant : {"<1>", "<+>", "<p>"})
+        EXPECT_FALSE(contains(menu, constant)) << constant;
+    EXPECT_TRUE(contains(dumpfile(r, "rotation.txt"), "FEED ARG 1")) << dumpfile(r, "rotation.txt");
+    std::string single = dumpfile(r, "single.txt");
+    EXPECT_TRUE(contains(single, "POWER")) << single;
+    EXPECT_FALSE(contains(single, "Choose a component:")) << single;
 }
 
 }  // namespace

@@ -69,6 +69,29 @@ TEST_F(listing, LinesShowOperands)
     EXPECT_EQ(l.callee(1), nullptr);
 }
 
+TEST(listinglines, LettersValuesAndNumbers)
+{
+    struct {
+        const char* formula;
+        const char* args;
+        int line;
+        const char* text;
+    } cases[] = {
+        {"#auto a; a = x; a", "x", 3, " 90  ASSIGN TO AUTO  a                                  1 "},
+        {"#static s; s + g", "", 1, "173    FEED #STATIC  s      0                           1 "},
+        {"#static s; s + g", "", 2, " 82    FEED #GLOBAL  g      0                           2 "},
+        {"assume##(1, 2); a.1#2", "", 5, " 86 FEED ASSUMEVALS    1..2                             2 "},
+        {"e + g", "abcdefg", 2, "  2    FEED ARG Nr.         7                           2 "},
+    };
+    for (const auto& c : cases) {
+        parser p;
+        ASSERT_NE(p.compile(c.formula, c.args, 3), 0) << c.formula;
+        codelisting l(p);
+        ASSERT_LT(c.line, l.lines.count) << c.formula;
+        EXPECT_STREQ(l.lines.text(c.line), c.text) << c.formula;
+    }
+}
+
 TEST(listingcalls, MultiValuedCallRaisesTheDepth)
 {
     // A 3-valued object called with 2 arguments.

@@ -128,6 +128,20 @@ TEST_F(mainlist, movingfromtheactivecontextmovestheresidentobject)
     EXPECT_EQ(residentsafter, 1);
 }
 
+// The copy lands under the cursor in chronologic order, also behind a
+// foreign copy that the database does not number.
+TEST_F(mainlist, copylandsonthecopyinchronologicorder)
+{
+    std::string foreign = formularecord("zz", 0, "", "1", nullptr, "ALPHA.LIB");
+    write("beta.lib", foreign + beta);
+    hostrun run = runscript("sC<Down>cbeta<Enter>v<dump view><Esc><Esc><Esc>", mainlistloop);
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(read("beta.lib"), foreign + beta + constant("e2", "7.38905609893065"));
+    std::string view = plainfile(run.out + "/view.txt");
+    EXPECT_NE(view.find("The constant \"e2\""), std::string::npos);
+    EXPECT_NE(view.find("from beta.lib"), std::string::npos);
+}
+
 // A target that cannot be written leaves both files as they were.
 TEST_F(mainlist, afailedwritemovesnothing)
 {

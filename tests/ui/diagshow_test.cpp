@@ -9,6 +9,7 @@
 #include "formula/diagnostics.h"
 #include "formula/diagshow.h"
 #include "objects/fu1.h"
+#include "objects/fuconst.h"
 #include "tests/objects/libfixture.h"
 #include "tests/ui/editrun.h"
 
@@ -66,4 +67,28 @@ TEST_F(showing, AFailureThreeObjectsDeepIsListedThenShownWhereItIs)
     EXPECT_TRUE(shows(run, "list", "press <enter> to view \"cc\"'s formula"));
     EXPECT_TRUE(shows(run, "formula", " Fatal compile Error "));
     EXPECT_TRUE(shows(run, "formula", "x+*3"));
+}
+
+TEST_F(showing, WithoutCollectorOnlyAnObjectWithoutParserMissesIt)
+{
+    // A constant has no parser of its own: only the missing collector is
+    // told.  A function without both hears of both.
+    bool counts[2] = {true, true};
+    hostrun run = rundialogue("<dump constant><Esc><dump parser><Esc><dump function><Esc>", [&] {
+        fuconst c(1.0);
+        fu1 f;
+        for (fu* object : {static_cast<fu*>(&c), static_cast<fu*>(&f)}) {
+            delete object->diag;
+            object->diag = nullptr;
+        }
+        counts[0] = readdiagnostics(&c, true);
+        counts[1] = readdiagnostics(&f, true);
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(counts[0]);
+    EXPECT_FALSE(counts[1]);
+    EXPECT_TRUE(shows(run, "constant", "readdiagnostics() finds no diagnostic-object!"));
+    EXPECT_FALSE(shows(run, "constant", "myparser"));
+    EXPECT_TRUE(shows(run, "parser", "object has no \"myparser\" !"));
+    EXPECT_TRUE(shows(run, "function", "readdiagnostics() finds no diagnostic-object!"));
 }

@@ -78,6 +78,18 @@ TEST(inputdialogs, typedformulasasnumbers)
     }
 }
 
+TEST(inputdialogs, longnumbertextscrollsitsfield)
+{
+    // 84 characters in a one-line field: the line with the cursor shows,
+    // and Home brings the first line back.
+    std::string text = std::string(78, '0') + "+12345";
+    answer a = askdouble(7.0, text + "<dump tail><Home><dump head><Enter>");
+    EXPECT_EQ(a.value, 12345.0);
+    EXPECT_EQ(a.state, inputstates::taken);
+    EXPECT_EQ(row(a.run, "tail", 3), "2345" + std::string(76, ' '));
+    EXPECT_EQ(row(a.run, "head", 3), text.substr(0, 80));
+}
+
 TEST(inputdialogs, entryboxeditsthecurrentvalue)
 {
     answer replaced = askentry(0.5, "<dump entry>3<Enter>");

@@ -105,6 +105,23 @@ TEST(lineeditor, messagesofrefusedkeys)
     EXPECT_NE(dumptext(e.run, "full").find(" Insufficient space for inserting 6 characters ! "), std::string::npos);
 }
 
+TEST(lineeditor, nexteditstartsinthemodelastused)
+{
+    std::string first, second;
+    hostrun run = rundialogue("<Ins><Enter>x<Enter>", [&] {
+        lineeditor ed(10);
+        char one[11] = "abc", two[11] = "abc";
+        ed.lineedit(one);
+        editmode(false);
+        ed.lineedit(two);
+        first = one;
+        second = two;
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(first, "abc");
+    EXPECT_EQ(second, "xbc");   // overstrike
+}
+
 TEST(lineeditor, extraclipboardonf10)
 {
     EXPECT_EQ(runedit("ab", 10, false, "<End><F10><Enter>", "XY").text, "abXY");

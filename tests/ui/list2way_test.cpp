@@ -16,20 +16,28 @@
 
 namespace {
 
-// Lines "line n"; every line 30 modulo 40 also holds xABCx.
+bool strayline = false;   // a line outside first .. last was formatted
+
+// Lines "line n" from firstline; line 0 and every line 30 modulo 40 also
+// hold xABCx.
 class numbered : public list2way {
 public:
-    explicit numbered(int32_t n) : list2way(1, 1, 40, 12, 1, n) {}
-    void formatline() override { linef(current % 40 == 30 ? "line %d xABCx" : "line %d", int(current)); }
+    numbered(int32_t first, int32_t n) : list2way(1, 1, 40, 12, first, n) {}
+    void formatline() override
+    {
+        strayline = strayline || current < first || current > last;
+        linef(current == 0 || current % 40 == 30 ? "line %d xABCx" : "line %d", int(current));
+    }
 };
 
+int32_t firstline = 1;
 int32_t listsize = 100;
 int32_t startline = 0;   // 0: showtop
 int32_t result = -1;
 
 void listloop()
 {
-    numbered list(listsize);
+    numbered list(firstline, listsize);
     if (startline)
         list.showfrom(startline);
     else
@@ -42,8 +50,10 @@ int32_t runlist(const std::string& script, int32_t size, int32_t start = 0, host
     listsize = size;
     startline = start;
     result = -1;
+    strayline = false;
     hostrun r = runscript(script, listloop);
     EXPECT_EQ(r.status, 0) << script;
+    EXPECT_FALSE(strayline) << script;
     if (out)
         *out = r;
     return result;
@@ -74,6 +84,7 @@ TEST(list2way, KeysMoveTheBarWithinTheLines)
         {"g-5<Enter><Enter>", 100, 0, 1},
         {"g55<Enter><Enter>", 100, 0, 55},
         {"g<Esc><Enter>", 100, 40, 40},
+        {"g3<Enter><Enter>", 0, 0, 1},   // no lines
         {"<Up><Down><PgUp><PgDn><Enter>", 1, 0, 1},
         {"<Home><Down><Down><Down><Down><Down><Down><Down><Enter>", 5, 0, 5},
         {"<Home><PgDn><Enter>", 5, 0, 5},
@@ -107,12 +118,19 @@ TEST(list2way, FindIgnoresCaseAndRepeatsBothWays)
     EXPECT_EQ(runlist("<A-f>abc<Enter>nN<Enter>", 100), 30);
     EXPECT_EQ(runlist("<A-f>zzz<Enter><Enter>", 100, 5), 5);
     EXPECT_EQ(runlist("nN<Enter>", 100, 5), 5);   // no search text: nothing
+    EXPECT_EQ(runlist("<A-f>line<Enter>x<Enter>", 0), 1);   // no lines to search
 
     hostrun r;
     EXPECT_EQ(runlist("<A-f>abc<Enter>nn<dump last>x<Enter>", 100, 0, &r), 70);
     EXPECT_NE(dump(r, "last").find("That was it."), std::string::npos);
     EXPECT_EQ(runlist("<A-f>abc<Enter>N<dump first>x<Enter>", 100, 0, &r), 30);
     EXPECT_NE(dump(r, "first").find("This was the first occurrence."), std::string::npos);
+
+    // A hit on line 0 is a hit.
+    firstline = 0;
+    EXPECT_EQ(runlist("<End><A-f>abc<Enter><Down><Enter>", 100), 1);
+    EXPECT_EQ(runlist("<A-f>abc<Enter>nN<Down><Enter>", 100), 1);
+    firstline = 1;
 }
 
 TEST(list2way, AltF1ShowsTheGeneralHelp)

@@ -66,6 +66,13 @@ TEST(mathedit, tabmovestothematchingbracket)
     }
 }
 
+TEST(mathedit, markedbracketspanscreen)
+{
+    edited e = runeditor<mathedit>("2*(a+[b)]*f(x)", "<Right><Right><S-Tab><dump bracketspan><Esc><Esc>");
+    EXPECT_EQ(e.key, key::esc);
+    checkgoldenfiles(e.run.out, "bracketspan");
+}
+
 TEST(mathedit, bracketreports)
 {
     struct reportcase {
@@ -110,7 +117,8 @@ TEST(notepadedit, enterandescfirstremoveablock)
 
 TEST(notepadedit, infoandrecognizer)
 {
-    edited e = runeditor<notepadedit>("", "<F1><dump notepadinfo><dump info><F1><dump keys>y<Esc><F3><dump recognizer>z<Enter>");
+    // The key that closes the key reference also closes the information.
+    edited e = runeditor<notepadedit>("", "<F1><dump notepadinfo><dump info><F1><dump keys>y<F3><dump recognizer>z<Enter>");
     EXPECT_TRUE(shows(e, "info", " This is the calculation notepad. "));
     EXPECT_TRUE(shows(e, "keys", " Key Reference - Math Editor "));
     EXPECT_TRUE(shows(e, "recognizer", "not available"));

@@ -44,6 +44,7 @@ TEST_F(newname, TheDialogueRepeatsUntilANameIsUsable)
     EXPECT_EQ(ask("taken<Enter><dump exists>xfree<Enter>", "other", "rkp", &r), "free.rkp");
     EXPECT_NE(plainfile(r.out + "/exists.txt").find("This file already exists"), std::string::npos);
     EXPECT_EQ(ask("taken<Enter>", "taken.rkp", "rkp"), "taken.rkp");
+    EXPECT_EQ(ask("Taken<Enter>", "taken.rkp", "rkp"), "Taken.rkp");   // the same file
     EXPECT_EQ(ask("taken.rkp<Enter>", "*2OK", nullptr), "taken.rkp");
     EXPECT_EQ(ask("abc<Esc>", "*2OK", nullptr), "");
     EXPECT_EQ(ask("1234567890123456<Enter>", nullptr, nullptr), "123456789012");

@@ -31,12 +31,26 @@ TEST(numlist, EditsStepWithUpAndDownAndSaveStoresAGlobal)
     ASSERT_EQ(r.status, 0);
     std::string shown = plainfile(r.out + "/shown.txt");
     EXPECT_NE(shown.find("|    5     7.5"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("save to global"), std::string::npos);
+    EXPECT_NE(shown.find("save to global variable"), std::string::npos);   // the legend fits
     EXPECT_EQ(values[3], 7);
     EXPECT_EQ(values[4], 8);
     EXPECT_EQ(left, 4);
     EXPECT_EQ(saved, 8);
     EXPECT_EQ(savedclass, classglobal);
+}
+
+void emptyloop()
+{
+    parser keep;
+    values[0] = 1;
+    left = shownumlist(values, 0, -1);
+}
+
+TEST(numlist, AListWithoutValuesEditsNothing)
+{
+    hostrun r = runscript("e5<Enter>", emptyloop);   // Enter closes the list
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(values[0], 1);
 }
 
 }  // namespace

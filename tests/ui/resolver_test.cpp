@@ -184,3 +184,24 @@ TEST_F(resolving, FromAnotherContextTheDesktopIsTheLastResort)
     EXPECT_TRUE(shows(run, "desktop", "Should the object from \"DESKTOP.LIB\" be used?"));
     EXPECT_EQ(v, 300);
 }
+
+TEST_F(resolving, InANormalPassTheLocalVersionOfACalleeIsAskedForAfterTheCallersContexts)
+{
+    // pp (B.LIB) calls kk: B.LIB has none, the local context has its own,
+    // A.LIB another.  Declining the local one leads on to A.LIB's.
+    put("DESKTOP.LIB", record("kk", "x", "x+1000"));
+    double v = NAN;
+    hostrun run = rundialogue("y<dump local>n<dump file>y", [&] {
+        open();
+        funm f;
+        f.setformula("pp(x)", "x");
+        if (f.implement(compilemode::normal, 0))
+            v = f.calcx(5);
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(v, 8);
+    EXPECT_TRUE(shows(run, "local", "seeking component for call level 1:"));
+    EXPECT_TRUE(shows(run, "local", "The contexts of all calling modules have been"));
+    EXPECT_TRUE(shows(run, "local", "Should the version from \"DESKTOP.LIB\" (the local context) be used?"));
+    EXPECT_TRUE(shows(run, "file", "Should the version from \"A.LIB\" be used?"));
+}

@@ -42,6 +42,7 @@ TEST_F(savequestion, QuittingWithChangesAsksAndSaves)
     std::string list = dumptext(run, "list");
     EXPECT_NE(list.find("Changes made to cst(0):"), std::string::npos);
     EXPECT_NE(list.find("- Mathematical properties edited"), std::string::npos);
+    EXPECT_NE(list.find(" Close with <esc> "), std::string::npos) << list;
     EXPECT_EQ(get("DESKTOP.bak"), desktop);
 }
 

@@ -174,3 +174,65 @@ TEST(varlist, TheValuePageListsLocalBeforeGlobalLetters)
 }
 
 }  // namespace
+
+namespace {
+
+struct editresult {
+    bool changed;
+    double value;
+    char cls;
+};
+editresult edits[5];
+
+editresult outcome(bool changed, const varman* store, char letter)
+{
+    return {changed, store->value(letter), store->classof(letter)};
+}
+
+// An object with #const c = 1 and #static s = 2, a global G = 3 and a
+// separate store with #static t = 4.
+void editloop()
+{
+    parser keep;
+    std::unique_ptr<fu1> f(new fu1);
+    f->ownvars = new varman;
+    varman* own = f->ownvars;
+    own->setvalue('c', 1);
+    own->record('c')->cls = classconst;
+    own->setvalue('s', 2);
+    own->record('s')->cls = classstatic;
+    shared.globals->setvalue('G', 3);
+    varman store;
+    store.setvalue('t', 4);
+    store.record('t')->cls = classstatic;
+    edits[0] = outcome(varedit('c', f.get()), own, 'c');
+    edits[1] = outcome(varedit('s', f.get()), own, 's');
+    edits[2] = outcome(varedit('G', f.get()), shared.globals, 'G');
+    edits[3] = outcome(vareditstore('t', &store), &store, 't');
+    edits[4] = outcome(vareditstore('t', &store), &store, 't');
+}
+
+TEST(varedit, LocalsKeepTheirClassGlobalsBecomeUndefined)
+{
+    hostrun r = runscript("<dump title>5<Enter><Del><Del><Enter><Del><Enter>6<Enter>7<Esc>", editloop);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(plainfile(r.out + "/title.txt").find(" local variable c  (#const) "), std::string::npos);
+    struct {
+        bool changed;
+        double value;
+        char cls;
+    } expected[] = {
+        {true, 5, classconst},    // a new value keeps #const
+        {true, 2, classstatic},   // an empty input keeps a local
+        {true, 3, classnone},     // and makes a global undefined
+        {true, 6, classstatic},   // a given store
+        {false, 6, classstatic},  // Esc changes nothing
+    };
+    for (int i = 0; i < 5; i++) {
+        EXPECT_EQ(edits[i].changed, expected[i].changed) << i;
+        EXPECT_EQ(edits[i].value, expected[i].value) << i;
+        EXPECT_EQ(edits[i].cls, expected[i].cls) << i;
+    }
+}
+
+}  // namespace
