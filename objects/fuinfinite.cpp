@@ -18,6 +18,7 @@
 #include "numerics/sumrun.h"
 #include "objects/slotcomp.h"
 #include "objects/usagewarnings.h"
+#include "ui/keys.h"
 
 namespace {
 constexpr unsigned char sumfailed = 3;   // error byte of a summation that failed
@@ -289,6 +290,7 @@ void fuinfinite::reportrun(int code)
 {
     bool breakrequested = shared.error == evalbreak;
     disablestop();
+    flushkeys();
     if (code != suminterrupted && shared.reportswitch > 0) {
         if (code == sumevalerror && !settings->acceleratedinfinite())
             reportf(reportkind::message,
