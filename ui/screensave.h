@@ -13,7 +13,7 @@ public:
     // In cells, a negative edge means the screen's edge; in pixels, the
     // cells that the rectangle touches.
     screensave(int left, int top, int right, int bottom, bool inpixels = false);
-    ~screensave();
+    virtual ~screensave();
     screensave(const screensave&) = delete;
     screensave& operator=(const screensave&) = delete;
 
