@@ -83,9 +83,12 @@ bool fu1::restoreedit(uint8_t withparser)
     return false;
 }
 
+// The kept version marks the object changed, so that it is saved (also a
+// foreign copy) and listed among the changes.
 bool fu1::commitedit()
 {
     dropkept();
+    setmark('e');
     endeditcheck(*this, 2);
     return true;
 }

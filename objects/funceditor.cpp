@@ -88,6 +88,8 @@ void editcomment(fu1& object, attrlines& lines)
         return;
     }
     if (object.note->editfor(&object) == key::enter) {
+        // Leaving the editor keeps the comment.
+        object.setmark('C');
         editstate.changed = true;
         lines.clear();
     }
