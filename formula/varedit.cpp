@@ -9,6 +9,7 @@
 #include "formula/report.h"
 #include "formula/varman.h"
 #include "objects/fu.h"
+#include "objects/fu1.h"
 #include "objects/saveable.h"
 #include "ui/inputdialogs.h"
 #include "ui/msgbox.h"
@@ -61,8 +62,12 @@ bool editin(char letter, varman* own, fu* object)
         return false;
     }
     nextserial();
-    if (own && object)
+    if (own && object) {
         object->serial = newserial();
+        // The object's own values changed: it is to be saved.
+        if (auto* changed = dynamic_cast<fu1*>(object))
+            changed->setmark('w');
+    }
     return true;
 }
 
