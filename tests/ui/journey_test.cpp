@@ -167,3 +167,65 @@ TEST_F(journey, VariableListEditsReachTheNextEvaluation)
     EXPECT_EQ(first, 5);
     EXPECT_EQ(second, 8);
 }
+
+// An own object read from the desktop: formula and comment edited, the
+// changes listed when quitting, saved on "y", and read back.
+TEST_F(journey, EditedObjectIsListedAndSavedOnQuit)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x") + constant("cc", "2.5"));
+    bool quit = false;
+    hostrun run = sitting("e<End>*2<Enter><End>ehello<Enter><Enter>1" "l<dump changes><Esc>y", [&] {
+        fu1* sq = findresident(*localobjects, "sq", 1, 1);
+        ASSERT_NE(sq, nullptr);
+        editfunction(*sq);
+        quit = quitprogram();
+    });
+    EXPECT_TRUE(quit);
+    EXPECT_TRUE(shows(run, "changes", "Changes made to sq(1):"));
+    EXPECT_TRUE(shows(run, "changes", "- Mathematical properties edited"));
+    EXPECT_TRUE(shows(run, "changes", "- Comment has been edited"));
+    EXPECT_EQ(get("DESKTOP.LIB"), formularecord("sq", 1, "x", "x*x*2", "hello") + constant("cc", "2.5"));
+    double v = NAN;
+    sitting("", [&] { v = value("sq(x)-cc", 3); });
+    EXPECT_EQ(v, 15.5);
+}
+
+// The database moves an own object to a new library; leaving saves the
+// desktop without it and the next session finds it in the new file.
+TEST_F(journey, MovedObjectLeavesTheDesktopAndIsFoundInItsNewLibrary)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x") + constant("cc", "2.5"));
+    bool quit = false;
+    hostrun run = sitting("<Down><Down><Down><dump before>m<dump which>1other<Enter><dump create>y<dump moved><Esc>" "<dump quit>y", [&] {
+        makedatabase();
+        databasemainlist();
+        dropdatabase();
+        quit = quitprogram();
+    });
+    EXPECT_TRUE(quit);
+    EXPECT_EQ(get("DESKTOP.LIB"), constant("cc", "2.5"));
+    EXPECT_EQ(get("OTHER.LIB"), formularecord("sq", 1, "x", "x*x"));
+    double v = NAN;
+    run = sitting("<dump ask>y", [&] { v = value("sq(x)+cc", 3); });
+    EXPECT_TRUE(shows(run, "ask", "Should the version from \"OTHER.LIB\" be used?"));
+    EXPECT_EQ(v, 11.5);
+}
+
+// A #static value set in the object's variable list is the object's own
+// change: quitting asks, and the value is saved with the object.
+TEST_F(journey, StaticSetInTheVariableListIsSaved)
+{
+    put("DESKTOP.LIB", formularecord("cnt", 0, "", "#static n; n = n + 1"));
+    std::string saved;
+    double v = NAN;
+    sitting("e41<Enter><Esc>" "<dump quit>y", [&] {
+        fu1* f = findresident(*localobjects, "cnt", 0, 1);
+        ASSERT_NE(f, nullptr);
+        showvariablesof(f);
+        quitprogram();
+    });
+    saved = get("DESKTOP.LIB");
+    EXPECT_NE(saved.find("@@VARMAN"), std::string::npos) << saved;
+    sitting("", [&] { v = value("cnt", 0); });
+    EXPECT_EQ(v, 42);
+}
