@@ -229,3 +229,41 @@ TEST_F(journey, StaticSetInTheVariableListIsSaved)
     sitting("", [&] { v = value("cnt", 0); });
     EXPECT_EQ(v, 42);
 }
+
+// A function edited while a calculator's formula and another object call
+// it: the next evaluation of the compiled formula uses the new version.
+TEST_F(journey, CallersSeeAnEditedCallee)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x") + formularecord("qq", 1, "x", "sq(x)+1"));
+    double before = NAN, after = NAN, fresh = NAN;
+    sitting("e<End>*2<Enter><Enter>1", [&] {
+        funm f;
+        f.setformula("qq(x)", "x");
+        ASSERT_TRUE(f.implement(1, 0));
+        before = f.calcx(3);
+        editfunction(*findresident(*localobjects, "sq", 1, 1));
+        after = f.recordfingerprint() ? f.calcx(3) : NAN;
+        fresh = value("qq(x)", 3);
+    });
+    EXPECT_EQ(before, 10);
+    EXPECT_EQ(after, 19);
+    EXPECT_EQ(fresh, 19);
+}
+
+// The code of a caller lists the call; from its line the callee's own
+// code and view open.
+TEST_F(journey, CodeOfACallerLeadsToTheCallee)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x", "squares") + formularecord("qq", 1, "x", "sq(x)+1"));
+    double v = NAN;
+    hostrun run = sitting("<dump code><Down>c<dump callee><Esc>v<dump view><Esc><Esc>", [&] {
+        v = value("qq(x)", 2);
+        showobjectcode(findresident(*localobjects, "qq", 1, 1));
+    });
+    EXPECT_EQ(v, 5);
+    EXPECT_TRUE(shows(run, "code", "CALL USER FUNC                              sq"));
+    EXPECT_TRUE(shows(run, "callee", " sq (local) "));
+    EXPECT_TRUE(shows(run, "callee", "TIMES"));
+    EXPECT_TRUE(shows(run, "view", "Function: sq(x)"));
+    EXPECT_TRUE(shows(run, "view", "squares"));
+}
