@@ -267,3 +267,25 @@ TEST_F(journey, CodeOfACallerLeadsToTheCallee)
     EXPECT_TRUE(shows(run, "view", "Function: sq(x)"));
     EXPECT_TRUE(shows(run, "view", "squares"));
 }
+
+// Quitting when the file cannot be written: the program stays, the
+// changes are still marked, and a later quit saves them.
+TEST_F(journey, QuitWhoseSaveFailsKeepsTheChanges)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x"));
+    bool first = true, second = false;
+    int level = 0;
+    hostrun run = sitting("e<End>*2<Enter><Enter>1" "y<dump failed><Enter>" "<dump again>y", [&] {
+        editfunction(*findresident(*localobjects, "sq", 1, 1));
+        simulatesavefailure(true);
+        first = quitprogram();
+        simulatesavefailure(false);
+        level = changelevel(false);
+        second = quitprogram();
+    });
+    EXPECT_FALSE(first);
+    EXPECT_EQ(level, 2);
+    EXPECT_TRUE(shows(run, "failed", "The old file is kept."));
+    EXPECT_TRUE(second);
+    EXPECT_EQ(get("DESKTOP.LIB"), formularecord("sq", 1, "x", "x*x*2"));
+}
