@@ -289,3 +289,54 @@ TEST_F(journey, QuitWhoseSaveFailsKeepsTheChanges)
     EXPECT_TRUE(second);
     EXPECT_EQ(get("DESKTOP.LIB"), formularecord("sq", 1, "x", "x*x*2"));
 }
+
+// A vector typed in, saved, and read back by the next session.
+TEST_F(journey, VectorInstalledSavedAndReadBack)
+{
+    std::string shown;
+    sitting("fvv<Enter>1,2,-3.25<Enter>kk", [&] {
+        ASSERT_NE(installobject(), nullptr);
+        EXPECT_TRUE(savecontext());
+    });
+    EXPECT_EQ(get("DESKTOP.LIB"), "@@FUVECTOR\nvv\n0\n3\n@DATA\n1\n2\n-3.25\n@@END FUVECTOR\n");
+    double v = NAN;
+    sitting("", [&] { v = value("vv#3", 0); });
+    EXPECT_EQ(v, 1);
+}
+
+// Erasing the file's line of a resident object erases the resident copy;
+// the desktop loses it at the next save.
+TEST_F(journey, ErasedInTheDatabase)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x") + constant("cc", "2.5"));
+    int residents = -1;
+    hostrun run = sitting("<Down><Down><Down><Del><dump ask>y<dump erased><Esc><dump quit>y", [&] {
+        makedatabase();
+        databasemainlist();
+        dropdatabase();
+        residents = context->count;
+        quitprogram();
+    });
+    EXPECT_TRUE(shows(run, "ask", "Program will delete the RESIDENT copy of \"sq\" !"));
+    EXPECT_TRUE(shows(run, "quit", "The contents of DESKTOP.LIB have changed."));
+    EXPECT_EQ(residents, 1);
+    EXPECT_EQ(get("DESKTOP.LIB"), constant("cc", "2.5"));
+}
+
+// An edited, unsaved object copied from the database: the resident line
+// copies the edited version, the file's line the saved one (the bar
+// stands on the new copy after a copy).
+TEST_F(journey, CopiesOfAnEditedObject)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x"));
+    sitting("e<End>*2<Enter><Enter>1" "cnew<Enter>y<Home><Down>cold<Enter>y<Esc>" "n", [&] {
+        editfunction(*findresident(*localobjects, "sq", 1, 1));
+        makedatabase();
+        databasemainlist();
+        dropdatabase();
+        quitprogram();
+    });
+    EXPECT_EQ(get("NEW.LIB"), formularecord("sq", 1, "x", "x*x*2"));
+    EXPECT_EQ(get("OLD.LIB"), formularecord("sq", 1, "x", "x*x"));
+    EXPECT_EQ(get("DESKTOP.LIB"), formularecord("sq", 1, "x", "x*x"));
+}
