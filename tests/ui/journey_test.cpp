@@ -112,7 +112,7 @@ TEST_F(journey, InstallEditSaveReopenCallListAndCopy)
 }
 
 // A sum from a library file: called (asked for once), edited in the
-// function editor, saved as the desktop's copy and read back.
+// function editor, saved on quitting as the desktop's copy and read back.
 TEST_F(journey, InfiniteSumFromALibraryEditedAndSaved)
 {
     const std::string basel = "@@FUINFINITE\nbasel\n1\n1\n@DATA\n@ARGS\na\n@SUMRECORD\n@MODE\n++\nACCEL\n"
@@ -123,7 +123,8 @@ TEST_F(journey, InfiniteSumFromALibraryEditedAndSaved)
     double before = NAN, after = NAN, again = NAN;
     bool kept = false, saved = false;
     int level = 0;
-    hostrun run = sitting("<dump ask>y" "<Down><Down><Down><Down><Down><Down><Down><Down>e<End>*2<Enter><Enter>1",
+    hostrun run = sitting("<dump ask>y" "<Down><Down><Down><Down><Down><Down><Down><Down>e<End>*2<Enter><Enter>1"
+                          "l<dump changes><Esc>y",
                           [&] {
                               before = value("basel(x)", 1);
                               auto* f = dynamic_cast<fuinfinite*>(findresident(*localobjects, "basel", 1, 1));
@@ -131,12 +132,14 @@ TEST_F(journey, InfiniteSumFromALibraryEditedAndSaved)
                               kept = f->edit();
                               level = changelevel(true);
                               after = value("basel(x)", 1);
-                              saved = savecontext();
+                              saved = quitprogram();
                           });
     EXPECT_TRUE(shows(run, "ask", "seeking component: \"basel\""));
     EXPECT_NEAR(before, zeta2, 1e-13);
     EXPECT_TRUE(kept);
     EXPECT_EQ(level, 1);   // only a foreign copy changed
+    EXPECT_TRUE(shows(run, "changes", "Changes made to copy of basel(1) :"));
+    EXPECT_TRUE(shows(run, "changes", "- Mathematical properties edited"));
     EXPECT_NEAR(after, 2 * zeta2, 1e-13);
     EXPECT_TRUE(saved);
     EXPECT_EQ(get("S.LIB"), basel);
@@ -339,4 +342,39 @@ TEST_F(journey, CopiesOfAnEditedObject)
     EXPECT_EQ(get("NEW.LIB"), formularecord("sq", 1, "x", "x*x*2"));
     EXPECT_EQ(get("OLD.LIB"), formularecord("sq", 1, "x", "x*x"));
     EXPECT_EQ(get("DESKTOP.LIB"), formularecord("sq", 1, "x", "x*x"));
+}
+
+// With the database open the only version of a name is taken without a
+// question.
+TEST_F(journey, TheDatabaseAnswersForTheOnlyVersion)
+{
+    put("A.LIB", formularecord("sq", 1, "x", "x*x"));
+    double v = NAN;
+    hostrun run = sitting("", [&] {
+        makedatabase();
+        v = value("sq(x)", 3);
+        dropdatabase();
+    });
+    EXPECT_EQ(v, 9);
+}
+
+// An object typed in that calls a version from a library file: asked for
+// while installing, saved without the foreign copy, asked for again in
+// the next session.
+TEST_F(journey, InstalledCallerOfALibraryObject)
+{
+    put("A.LIB", formularecord("sq", 1, "x", "x*x"));
+    double v = NAN, w = NAN;
+    hostrun run = sitting("fuu(x)<Enter>sq(x)+1<Enter><dump ask>y<dump after>kk", [&] {
+        fu1* uu = installobject();
+        ASSERT_NE(uu, nullptr);
+        v = value("uu(x)", 3);
+        EXPECT_TRUE(savecontext());
+    });
+    EXPECT_TRUE(shows(run, "ask", "Should the version from \"A.LIB\" be used?"));
+    EXPECT_EQ(v, 10);
+    EXPECT_EQ(get("DESKTOP.LIB"), formularecord("uu", 1, "x", "sq(x)+1"));
+    run = sitting("<dump again>y", [&] { w = value("uu(x)", 3); });
+    EXPECT_TRUE(shows(run, "again", "Should the version from \"A.LIB\" be used?"));
+    EXPECT_EQ(w, 10);
 }
