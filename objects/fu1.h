@@ -4,6 +4,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "objects/fu.h"
 #include "objects/viewable.h"
@@ -31,15 +32,17 @@ public:
     virtual void edittitle();                           // 16
     virtual bool edititems(attrlines& lines);           // 17
     // The edit transaction.  beginedit keeps the current version (text,
-    // letters, counts, parser and own store) in editstate and leaves the
+    // letters, counts, comment, parser and own store) in editstate and leaves the
     // object unimplemented; false without memory.  restoreedit brings the
-    // kept text and letters back: with withparser also the kept parser and
+    // kept text, letters and comment back: with withparser also the kept parser and
     // store (the edit ends), without them the object is implemented again
     // when next used (the edit goes on); false.  commitedit drops the kept
-    // version and runs the identity check; true.
+    // version, marks the object changed ('C' comment, 'e' the rest) and
+    // runs the identity check; true.
     virtual bool beginedit();                           // 18
     virtual bool restoreedit(uint8_t withparser);       // 19
     virtual bool commitedit();                          // 20
+    void restorenote();
     virtual const char* shortname() const { return " Function"; }  // 21
     virtual void xcommands();                           // 22
 
@@ -84,5 +87,8 @@ struct editsave {
     varman* keptvars = nullptr;
     char argletters[limits::arglistlength + 1] = {};
     bool wasimplemented = false;
+    // The comment before the edit.
+    bool hadnote = false;
+    std::string note;
 };
 extern editsave editstate;

@@ -6,6 +6,7 @@
 #include "formula/destroyparser.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
+#include "objects/comment.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
 
@@ -53,6 +54,8 @@ bool fu1::beginedit()
     ownvars = copy;
     std::memcpy(editstate.argletters, argletters, sizeof argletters);
     editstate.wasimplemented = isimplemented();
+    editstate.hadnote = note != nullptr;
+    editstate.note = note ? note->text() : "";
     stamp = 0;
     editstate.changed = false;
     return true;
@@ -76,6 +79,7 @@ bool fu1::restoreedit(uint8_t withparser)
     }
     nargs = editstate.nargs;
     nvalues = editstate.nvalues;
+    restorenote();
     stamp = 0;
     if (withparser && editstate.wasimplemented)
         setimplemented();
@@ -83,12 +87,30 @@ bool fu1::restoreedit(uint8_t withparser)
     return false;
 }
 
+void fu1::restorenote()
+{
+    if (!editstate.hadnote) {
+        delete note;
+        note = nullptr;
+    } else if (note) {
+        note->settext(editstate.note.c_str());
+    } else {
+        note = new (std::nothrow) comment(editstate.note.c_str());
+    }
+}
+
 // The kept version marks the object changed, so that it is saved (also a
 // foreign copy) and listed among the changes.
 bool fu1::commitedit()
 {
     dropkept();
-    setmark('e');
+    bool noted = editstate.hadnote != (note != nullptr) || editstate.note != (note ? note->text() : "");
+    bool edited = std::strcmp(editstate.text, text()) != 0 || nargs != editstate.nargs ||
+                  nvalues != editstate.nvalues || std::strcmp(editstate.argletters, argletters) != 0;
+    if (noted)
+        setmark('C');
+    if (edited || !noted)
+        setmark('e');
     endeditcheck(*this, 2);
     return true;
 }

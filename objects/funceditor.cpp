@@ -88,8 +88,6 @@ void editcomment(fu1& object, attrlines& lines)
         return;
     }
     if (object.note->editfor(&object) == key::enter) {
-        // Leaving the editor keeps the comment.
-        object.setmark('C');
         editstate.changed = true;
         lines.clear();
     }
