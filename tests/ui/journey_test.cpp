@@ -15,6 +15,7 @@
 #include "objects/fudaba.h"
 #include "objects/fuinfinite.h"
 #include "objects/install.h"
+#include "objects/comment.h"
 #include "objects/slotcomp.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/libfixture.h"
@@ -377,4 +378,36 @@ TEST_F(journey, InstalledCallerOfALibraryObject)
     run = sitting("<dump again>y", [&] { w = value("uu(x)", 3); });
     EXPECT_TRUE(shows(run, "again", "Should the version from \"A.LIB\" be used?"));
     EXPECT_EQ(w, 10);
+}
+
+// A comment edited in the function editor belongs to the edit: discarded
+// with it, undone with Backspace, and listed alone when only it was kept.
+TEST_F(journey, CommentFollowsTheEdit)
+{
+    struct commentcase {
+        const char* keys;
+        const char* note;
+        int level;
+    } cases[] = {
+        {"<End>ehello<Enter><Esc>1", "", 0},
+        {"<End>ehello<Enter><Backspace>1<Enter>", "", 0},
+        {"<End>ehello<Enter><Enter>1", "hello", 2},
+    };
+    for (const commentcase& c : cases) {
+        put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x"));
+        std::string note, listing;
+        int level = -1;
+        sitting(c.keys, [&] {
+            fu1* sq = findresident(*localobjects, "sq", 1, 1);
+            editfunction(*sq);
+            note = sq->hascomment() ? sq->note->text() : "";
+            bool foreign = false;
+            level = changelevel(false, &foreign);
+            listing = context->changelisting;
+        });
+        EXPECT_EQ(note, c.note) << c.keys;
+        EXPECT_EQ(level, c.level) << c.keys;
+        EXPECT_EQ(listing.find("Mathematical"), std::string::npos) << c.keys;
+        EXPECT_EQ(listing.find("Comment has been edited") != std::string::npos, c.level != 0) << c.keys;
+    }
 }
