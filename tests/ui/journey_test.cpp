@@ -215,23 +215,26 @@ TEST_F(journey, MovedObjectLeavesTheDesktopAndIsFoundInItsNewLibrary)
     EXPECT_EQ(v, 11.5);
 }
 
-// A #static value set in the object's variable list is the object's own
-// change: quitting asks, and the value is saved with the object.
+// A #static value set in the object's variable list: the next call counts
+// on from it, quitting asks, the value is saved with the object and the
+// next session counts on from the saved value.
 TEST_F(journey, StaticSetInTheVariableListIsSaved)
 {
     put("DESKTOP.LIB", formularecord("cnt", 0, "", "#static n; n = n + 1"));
-    double v = NAN;
+    double now = NAN, next = NAN;
     hostrun run = sitting("e41<Enter><Esc>" "<dump quit>y", [&] {
         fu1* f = findresident(*localobjects, "cnt", 0, 1);
         ASSERT_NE(f, nullptr);
         showvariablesof(f);
+        now = value("cnt", 0);
         quitprogram();
     });
+    EXPECT_EQ(now, 42);
     EXPECT_TRUE(shows(run, "quit", "The contents of DESKTOP.LIB have changed."));
     EXPECT_EQ(get("DESKTOP.LIB"), "@@FU1\ncnt\n0\n1\n@DATA\n@ARGS\n\n@FORMULA\n#static n; n = n + 1\n"
-                                  "@@VARMAN\nn= 41\n@@END VARMAN\n@@END FU1\n");
-    sitting("", [&] { v = value("cnt", 0); });
-    EXPECT_EQ(v, 42);
+                                  "@@VARMAN\nn= 42\n@@END VARMAN\n@@END FU1\n");
+    sitting("", [&] { next = value("cnt", 0); });
+    EXPECT_EQ(next, 43);
 }
 
 // A function edited while a calculator's formula and another object call
