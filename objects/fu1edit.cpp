@@ -4,6 +4,7 @@
 #include <new>
 
 #include "formula/destroyparser.h"
+#include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
 #include "objects/comment.h"
@@ -111,6 +112,9 @@ bool fu1::commitedit()
         setmark('C');
     if (edited || !noted)
         setmark('e');
+    // Callers of the former identity must look for it again.
+    if (nargs != editstate.nargs || nvalues != editstate.nvalues)
+        nextgeneration();
     endeditcheck(*this, 2);
     return true;
 }
