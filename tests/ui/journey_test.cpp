@@ -414,3 +414,26 @@ TEST_F(journey, CommentFollowsTheEdit)
         EXPECT_EQ(listing.find("Comment has been edited") != std::string::npos, c.level != 0) << c.keys;
     }
 }
+
+// sq edited into sq(x,y) = x*y while qq(x) = sq(x)+1 is implemented: the
+// one-argument call no longer finds its object, and neither the compiled
+// formula nor a fresh one computes with the stale call.
+TEST_F(journey, ChangedArgumentCountReachesTheCallers)
+{
+    put("DESKTOP.LIB", formularecord("sq", 1, "x", "x*x") + formularecord("qq", 1, "x", "sq(x)+1"));
+    double before = NAN, fresh = NAN;
+    bool ready = true;
+    hostrun run = sitting("e<End><Backspace>y<Enter>k<Home><Down>e<End><Left>,y<Enter><Enter>1<dump abort>k", [&] {
+        funm f;
+        f.setformula("qq(x)", "x");
+        ASSERT_TRUE(f.implement(1, 0));
+        before = f.calcx(3);
+        editfunction(*findresident(*localobjects, "sq", 1, 1));
+        ready = f.recordfingerprint();
+        fresh = value("qq(x)", 3);
+    });
+    EXPECT_EQ(before, 10);
+    EXPECT_FALSE(ready);
+    EXPECT_TRUE(std::isnan(fresh) || fresh == 0) << fresh;
+    EXPECT_TRUE(shows(run, "abort", "Call to function \"sq\" with invalid number of arguments:"));
+}
