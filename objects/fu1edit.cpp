@@ -112,9 +112,14 @@ bool fu1::commitedit()
         setmark('C');
     if (edited || !noted)
         setmark('e');
-    // Callers of the former identity must look for it again.
-    if (nargs != editstate.nargs || nvalues != editstate.nvalues)
+    // Callers of the former identity must look for it again; the object's
+    // own code was compiled for the new one by the editor's check.
+    if (nargs != editstate.nargs || nvalues != editstate.nvalues) {
+        bool ready = isimplemented();
         nextgeneration();
+        if (ready)
+            setimplemented();
+    }
     endeditcheck(*this, 2);
     return true;
 }
