@@ -32,17 +32,16 @@ public:
     virtual void edittitle();                           // 16
     virtual bool edititems(attrlines& lines);           // 17
     // The edit transaction.  beginedit keeps the current version (text,
-    // letters, counts, comment, parser and own store) in editstate and leaves the
-    // object unimplemented; false without memory.  restoreedit brings the
-    // kept text, letters and comment back: with withparser also the kept parser and
-    // store (the edit ends), without them the object is implemented again
-    // when next used (the edit goes on); false.  commitedit drops the kept
+    // letters, counts, comment, parser and own store) in editstate and
+    // leaves the object unimplemented; false without memory.  restoreedit
+    // brings the kept text, letters and comment back: with withparser also
+    // the kept parser and store (the edit ends), without them the object is
+    // implemented again when next used (the edit goes on); false.  commitedit drops the kept
     // version, marks the object changed ('C' comment, 'e' the rest) and
     // runs the identity check; true.
     virtual bool beginedit();                           // 18
     virtual bool restoreedit(uint8_t withparser);       // 19
     virtual bool commitedit();                          // 20
-    void restorenote();
     virtual const char* shortname() const { return " Function"; }  // 21
     virtual void xcommands();                           // 22
 

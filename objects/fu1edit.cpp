@@ -24,6 +24,19 @@ void dropkept()
     editstate.keptparser = nullptr;
     editstate.keptvars = nullptr;
 }
+
+// The comment as it was when the edit began.
+void restorenote(fu1& object)
+{
+    if (!editstate.hadnote) {
+        delete object.note;
+        object.note = nullptr;
+    } else if (object.note) {
+        object.note->settext(editstate.note.c_str());
+    } else {
+        object.note = new (std::nothrow) comment(editstate.note.c_str());
+    }
+}
 }
 
 void fu1::edittitle()
@@ -80,7 +93,7 @@ bool fu1::restoreedit(uint8_t withparser)
     }
     nargs = editstate.nargs;
     nvalues = editstate.nvalues;
-    restorenote();
+    restorenote(*this);
     stamp = 0;
     if (withparser && editstate.wasimplemented)
         setimplemented();
@@ -88,24 +101,12 @@ bool fu1::restoreedit(uint8_t withparser)
     return false;
 }
 
-void fu1::restorenote()
-{
-    if (!editstate.hadnote) {
-        delete note;
-        note = nullptr;
-    } else if (note) {
-        note->settext(editstate.note.c_str());
-    } else {
-        note = new (std::nothrow) comment(editstate.note.c_str());
-    }
-}
-
 // The kept version marks the object changed, so that it is saved (also a
 // foreign copy) and listed among the changes.
 bool fu1::commitedit()
 {
     dropkept();
-    bool noted = editstate.hadnote != (note != nullptr) || editstate.note != (note ? note->text() : "");
+    bool noted = editstate.note != (note ? note->text() : "");
     bool edited = std::strcmp(editstate.text, text()) != 0 || nargs != editstate.nargs ||
                   nvalues != editstate.nvalues || std::strcmp(editstate.argletters, argletters) != 0;
     if (noted)
