@@ -152,8 +152,8 @@ TEST_F(journey, InfiniteSumFromALibraryEditedAndSaved)
     EXPECT_NEAR(again, 2 * zeta2, 1e-13);
 }
 
-// A global set and changed in the variable list: the compiled formula
-// reads the new value at its next evaluation.
+// A global changed in the variable list before and after a formula is
+// compiled: each evaluation reads the value last typed.
 TEST_F(journey, VariableListEditsReachTheNextEvaluation)
 {
     double first = NAN, second = NAN;
@@ -354,7 +354,7 @@ TEST_F(journey, TheDatabaseAnswersForTheOnlyVersion)
 {
     put("A.LIB", formularecord("sq", 1, "x", "x*x"));
     double v = NAN;
-    hostrun run = sitting("", [&] {
+    sitting("", [&] {
         makedatabase();
         v = value("sq(x)", 3);
         dropdatabase();
