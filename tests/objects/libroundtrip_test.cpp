@@ -33,6 +33,9 @@ TEST_F(libroundtrip, secondSaveGivesTheBytesOfTheFirst)
         {"@@FUCONST\r\r\nc\r\n0\r\n1\r\n@DATA\r\nx\r\r\n@@END FUCONST\r\n" + good,
          "@@FUCONST\r\r\nc\r\n0\r\n1\r\n@DATA\r\nx\r\r\n@@END FUCONST\r\n"},
         {good + "@@FU1\nf\n1\n1\n@DATA\n@ARGS\nx\n@WHAT\r\n\r\n", "@@FU1\nf\n1\n1\n@DATA\n@ARGS\nx\n@WHAT\r\n\r\n"},
+        // A value line without a number.
+        {"@@FUVECTOR\nv\n0\n2\n@DATA\n1\nabc\n@@END FUVECTOR\n" + good,
+         "@@FUVECTOR\nv\n0\n2\n@DATA\n1\nabc\n@@END FUVECTOR\n"},
         // A NUL byte in a text field.
         {"@@FUCONST\nc\n0\n1\n@@COMMENT\nsum\r\0\0\n@@END COMMENT\n@DATA\n1\n@@END FUCONST\n"s + good,
          "@@FUCONST\nc\n0\n1\n@@COMMENT\nsum\r\0\0\n@@END COMMENT\n@DATA\n1\n@@END FUCONST\n"s},
