@@ -81,6 +81,45 @@ static std::string recordlines(std::istream& in, const fu1* object)
     return text;
 }
 
+// Reads the record lines after the tag line into object and gives what it
+// writes back; deletes it and gives null when they could not be read.
+static fu1* learnrecord(std::istream& in, fu1* object, std::string& written)
+{
+    const std::string lines = recordlines(in, object);
+    std::istringstream record(lines);
+    record.imbue(std::locale::classic());
+    // Lines left after the reader stopped were not understood; a NUL byte
+    // would cut a text field short.
+    bool read = lines.find('\0') == std::string::npos && !object->failed && object->learn(record) &&
+                (record >> std::ws).eof();
+    if (read) {
+        std::ostringstream probe;
+        probe.imbue(std::locale::classic());
+        object->save(probe);
+        written = probe.str();
+    }
+    // An object that would write nothing back loses its record at the
+    // next save; it counts as not read.
+    if (read && !written.empty())
+        return object;
+    delete object;
+    return nullptr;
+}
+
+// Whether a record as written reads back as itself; if not, the reading
+// took in less than the record holds, and the next save would change it.
+static bool holds(int type, const std::string& written)
+{
+    std::istringstream in(written);
+    in.imbue(std::locale::classic());
+    fu1* copy = readtypetag(in) == type ? makeobject(type) : nullptr;
+    std::string again;
+    copy = copy ? learnrecord(in, copy, again) : nullptr;
+    bool same = copy && again == written;
+    delete copy;
+    return same;
+}
+
 // Reads one record.  bad tells that a record was there but could not be
 // read into a usable object (its lines are consumed).
 static fu1* readrecord(std::istream& in, bool& bad)
@@ -94,23 +133,14 @@ static fu1* readrecord(std::istream& in, bool& bad)
     fu1* object = makeobject(type);
     if (!object)
         return nullptr;
-    const std::string lines = recordlines(in, object);
-    std::istringstream record(lines);
-    record.imbue(std::locale::classic());
-    // Lines left after the reader stopped were not understood; a NUL byte
-    // would cut a text field short.
-    bool read = lines.find('\0') == std::string::npos && !object->failed && object->learn(record) &&
-                (record >> std::ws).eof();
-    // An object that would write nothing back loses its record at the
-    // next save; it counts as not read.
-    std::ostringstream probe;
-    if (read) {
-        probe.imbue(std::locale::classic());
-        object->save(probe);
-    }
-    if (!read || probe.str().empty()) {
-        bad = true;
+    std::string written;
+    object = learnrecord(in, object, written);
+    if (object && !holds(type, written)) {
         delete object;
+        object = nullptr;
+    }
+    if (!object) {
+        bad = true;
         return nullptr;
     }
     if (object->origin == currentlibrary)

@@ -43,6 +43,10 @@ TEST_F(libroundtrip, secondSaveGivesTheBytesOfTheFirst)
          "@@FU1\nf\0g\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx\n@@END FU1\n"s},
         {"@@FU1\nf\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx+1\0*2\n@@END FU1\n"s,
          "@@FU1\nf\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx+1\0*2\n@@END FU1\n"s},
+        // Arguments counted in the header, but no argument line.
+        {"@@FUINFINITE\ns\n1\n1\n@DATA\n@SUMRECORD\n@MODE\n++\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+         "@SUMMAND\n1/k^2\n@STARTAT\n1\n@STEP\n1\n@ROT\n1\n@PHASE\n0\n@@END FUINFINITE\n",
+         "@@FUINFINITE\ns\n1\n1\n@DATA\n@SUMRECORD\n"},
     };
     open();
     for (const auto& c : cases) {
