@@ -3,7 +3,8 @@
 # sanitizers over the whole library, in build-fuzz/) and runs them for
 # FUZZ_SECONDS together (default 45, at most 60), split evenly: the
 # formula target seeded from the formula case table, the library target
-# from tests/objects/libcorpus.
+# from tests/objects/libcorpus with the record keys of
+# tools/fuzzlibrary.dict.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-45}
@@ -25,8 +26,11 @@ grep -v '^#' tests/formula/formulacases.txt | sed -n 's/ => .*//p' | while IFS= 
 done
 cp tests/objects/libcorpus/* "$out/libcorpus/"
 cd "$out/work"
-for target in fuzzformula:corpus fuzzlibrary:libcorpus; do
-  echo "== ${target%%:*}"
-  "../${target%%:*}" -max_total_time="$half" -timeout=5 -rss_limit_mb=2048 -max_len=4096 \
-    -print_final_stats=1 "../${target#*:}" 2>&1 | tail -n 25
-done
+# run TARGET CORPUS [OPTION...]
+run() {
+  echo "== $1"
+  "../$1" -max_total_time="$half" -timeout=5 -rss_limit_mb=2048 -max_len=4096 \
+    -print_final_stats=1 "${@:3}" "../$2" 2>&1 | tail -n 25
+}
+run fuzzformula corpus
+run fuzzlibrary libcorpus -dict=../../../tools/fuzzlibrary.dict
