@@ -2,10 +2,10 @@
 // finite objects read, writes them back and reads that file again.  The
 // second write must give the bytes of the first (a round-trip fault
 // otherwise).  Reports are answered with Esc at once.
-#include <sys/stat.h>
-
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "formula/chain.h"
@@ -23,7 +23,8 @@ struct escsink : reportsink {
     int report(reportkind, const std::string&, const char*, int) override { return 27; }
 };
 
-const std::string dir = "libwork";
+// The scratch directory, one for each process, removed at the exit.
+std::string dir;
 
 std::string at(const char* name)
 {
@@ -65,7 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static escsink sink;
     static parser* anchor = [] {
-        mkdir(dir.c_str(), 0700);
+        char pattern[] = "libworkXXXXXX";
+        dir = mkdtemp(pattern);
+        std::atexit([] { std::filesystem::remove_all(dir); });
         setworkdirectory(dir);
         setreportsink(&sink);
         return new parser;  // the shared state, the context on an empty directory
