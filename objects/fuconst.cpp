@@ -64,8 +64,7 @@ bool fuconst::learn(std::istream& in)
     if (!readheader(in))
         return false;
     nvalues = 1;
-    readvalueline(in, val);
-    if (!readendline(in, "fuconst::learn"))
+    if (!readvalueline(in, val, "fuconst::learn") || !readendline(in, "fuconst::learn"))
         return false;
     implement(0, 0);
     return true;

@@ -101,7 +101,8 @@ bool fuvector::learn(std::istream& in)
     if (!reserve(nvalues))
         return false;
     for (int i = 0; i < nvalues; ++i)
-        readvalueline(in, elements[i]);
+        if (!readvalueline(in, elements[i], "fuvector::learn"))
+            return false;
     if (!readendline(in, "fuvector::learn"))
         return false;
     implement(0, 0);

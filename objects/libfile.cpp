@@ -14,8 +14,9 @@
 #include "plots/filenames.h"
 
 // One trailing CR of every line goes, so files with CR LF ends read the
-// same as those written here.
-static std::string stripcr(const std::string& bytes)
+// same as those written here.  cuts gets the places in the text where one
+// went.
+static std::string stripcr(const std::string& bytes, std::vector<size_t>& cuts)
 {
     std::string text;
     text.reserve(bytes.size());
@@ -25,6 +26,8 @@ static std::string stripcr(const std::string& bytes)
         size_t stop = end == std::string::npos ? bytes.size() : end;
         size_t keep = stop > start && bytes[stop - 1] == '\r' ? stop - 1 : stop;
         text.append(bytes, start, keep - start);
+        if (keep != stop)
+            cuts.push_back(text.size());
         if (end == std::string::npos)
             break;
         text.push_back('\n');
@@ -40,12 +43,23 @@ libraryinput::libraryinput(const std::string& path)
         status = missing;
         return;
     }
-    std::string bytes;
     if (!loadfile(path, bytes)) {
         status = unreadable;
         return;
     }
-    stream.str(stripcr(bytes));
+    stream.str(stripcr(bytes, cuts));
+}
+
+// The place in the file of a place in the text: one more for every CR
+// that went before it.
+size_t libraryinput::where(size_t at) const
+{
+    return at + (std::lower_bound(cuts.begin(), cuts.end(), at) - cuts.begin());
+}
+
+std::string libraryinput::original(size_t from, size_t to) const
+{
+    return bytes.substr(where(from), where(to) - where(from));
 }
 
 // The lines of a record after its tag line, up to and including its end
@@ -67,6 +81,45 @@ static std::string recordlines(std::istream& in, const fu1* object)
     return text;
 }
 
+// Reads the record lines after the tag line into object and gives what it
+// writes back; deletes it and gives null when they could not be read.
+static fu1* learnrecord(std::istream& in, fu1* object, std::string& written)
+{
+    const std::string lines = recordlines(in, object);
+    std::istringstream record(lines);
+    record.imbue(std::locale::classic());
+    // Lines left after the reader stopped were not understood; a NUL byte
+    // would cut a text field short.
+    bool read = lines.find('\0') == std::string::npos && !object->failed && object->learn(record) &&
+                (record >> std::ws).eof();
+    if (read) {
+        std::ostringstream probe;
+        probe.imbue(std::locale::classic());
+        object->save(probe);
+        written = probe.str();
+    }
+    // An object that would write nothing back loses its record at the
+    // next save; it counts as not read.
+    if (read && !written.empty())
+        return object;
+    delete object;
+    return nullptr;
+}
+
+// Whether a record as written reads back as itself; if not, the reading
+// took in less than the record holds, and the next save would change it.
+static bool holds(int type, const std::string& written)
+{
+    std::istringstream in(written);
+    in.imbue(std::locale::classic());
+    fu1* copy = readtypetag(in) == type ? makeobject(type) : nullptr;
+    std::string again;
+    copy = copy ? learnrecord(in, copy, again) : nullptr;
+    bool same = copy && again == written;
+    delete copy;
+    return same;
+}
+
 // Reads one record.  bad tells that a record was there but could not be
 // read into a usable object (its lines are consumed).
 static fu1* readrecord(std::istream& in, bool& bad)
@@ -80,20 +133,14 @@ static fu1* readrecord(std::istream& in, bool& bad)
     fu1* object = makeobject(type);
     if (!object)
         return nullptr;
-    std::istringstream record(recordlines(in, object));
-    record.imbue(std::locale::classic());
-    // Lines left after the reader stopped were not understood.
-    bool read = !object->failed && object->learn(record) && (record >> std::ws).eof();
-    // An object that would write nothing back loses its record at the
-    // next save; it counts as not read.
-    std::ostringstream probe;
-    if (read) {
-        probe.imbue(std::locale::classic());
-        object->save(probe);
-    }
-    if (!read || probe.str().empty()) {
-        bad = true;
+    std::string written;
+    object = learnrecord(in, object, written);
+    if (object && !holds(type, written)) {
         delete object;
+        object = nullptr;
+    }
+    if (!object) {
+        bad = true;
         return nullptr;
     }
     if (object->origin == currentlibrary)
@@ -118,12 +165,13 @@ static size_t offset(std::istream& in, size_t size)
     return at < 0 ? size : size_t(at);
 }
 
-// Keeps text from..to (a record, or the rest after a fault) for the next
-// save; blank lines alone are not worth keeping.
-static void keep(libraryread* rest, const std::string& text, size_t from, size_t to)
+// Keeps the file's bytes of text from..to (a record, or the rest after a
+// fault) for the next save, line ends as they stand, so that the next
+// reading finds the same record; blank lines alone are not worth keeping.
+static void keep(libraryread* rest, const libraryinput& file, size_t from, size_t to)
 {
-    std::string part = text.substr(from, to - from);
-    if (!rest || part.find_first_not_of(" \t\n") == std::string::npos)
+    std::string part = file.original(from, to);
+    if (!rest || part.find_first_not_of(" \t\r\n") == std::string::npos)
         return;
     if (part.back() != '\n')
         part.push_back('\n');
@@ -156,10 +204,10 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
             ++count;
         } else if (bad) {
             ++kept;
-            keep(rest, text, start, offset(in, text.size()));
+            keep(rest, file, start, offset(in, text.size()));
         } else {
             report(reportkind::unexpected, " readanobject returns 0 but no EOF (readlib) ");
-            keep(rest, text, start, text.size());
+            keep(rest, file, start, text.size());
             fault = true;
             break;
         }

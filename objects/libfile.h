@@ -18,6 +18,16 @@ public:
 
     state status = ok;
     std::istringstream stream;
+
+    // The file's bytes from..to of the stream's text (positions in the
+    // text), as they stand in the file.
+    std::string original(size_t from, size_t to) const;
+
+private:
+    std::string bytes;
+    // Places in the text of the line ends that lost a CR, ascending.
+    std::vector<size_t> cuts;
+    size_t where(size_t at) const;
 };
 
 // The next object of the stream, or null (at the end, for a tag line that

@@ -97,12 +97,13 @@ bool readrecordline(std::istream& in, std::string& line, size_t limit, bool* cut
     return true;
 }
 
-bool readvalueline(std::istream& in, double& value)
+bool readvalueline(std::istream& in, double& value, const char* where)
 {
     std::string line;
-    if (!readrecordline(in, line, keylinelength))
-        return false;
-    return scannumber(line.c_str(), value);
+    if (readrecordline(in, line, keylinelength) && scannumber(line.c_str(), value))
+        return true;
+    libreaderror(line.c_str(), where);
+    return false;
 }
 
 bool readendline(std::istream& in, const char* where)

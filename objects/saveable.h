@@ -62,8 +62,9 @@ int16_t matchany(const char* text, ...);
 // False when nothing could be read (end of stream).
 bool readrecordline(std::istream& in, std::string& line, size_t limit, bool* cut = nullptr);
 // Reads a line and its leading number ("C" locale); the rest of the line
-// is ignored.  False when there is no line or no number.
-bool readvalueline(std::istream& in, double& value);
+// is ignored.  No line or no number is reported as a read error of where;
+// false then.
+bool readvalueline(std::istream& in, double& value, const char* where);
 // Reads the end line of a record; anything else is reported as a read
 // error of where.
 bool readendline(std::istream& in, const char* where);
