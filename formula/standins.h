@@ -1,6 +1,6 @@
 // Services that other parts of the program provide to the compiler: the
-// function database (objects/dabaservices.cpp), the busy scope, the status
-// line and the message box.
+// function database (objects/dabaservices.cpp), the busy scope and the
+// status line (hooks of ui/evalhooks.cpp) and the message box.
 #pragma once
 
 #include <string>
@@ -28,12 +28,32 @@ std::string fullname(const fu* object);
 int originlibrary(const fu* object);
 bool implementcomponent(fu* object, int passmode);
 
-// A busy scope of the menu state and a scoped status line.
+// A busy scope of the menu state (menus disabled, STOP enabled) and a
+// scoped status line of the status box; both do nothing until the host
+// installs its hooks.
+struct busyhooks {
+    void (*begin)() = nullptr;
+    void (*end)() = nullptr;
+    // open gives false when nothing was shown, and then close is not called.
+    bool (*open)(const char* text) = nullptr;
+    void (*close)() = nullptr;
+};
+void setbusyhooks(const busyhooks& hooks);
+
 struct busyscope {
-    busyscope() {}
+    busyscope();
+    ~busyscope();
+    busyscope(const busyscope&) = delete;
+    busyscope& operator=(const busyscope&) = delete;
 };
 struct statusscope {
-    explicit statusscope(const std::string& text) { (void)text; }
+    explicit statusscope(const std::string& text);
+    ~statusscope();
+    statusscope(const statusscope&) = delete;
+    statusscope& operator=(const statusscope&) = delete;
+
+private:
+    bool opened = false;
 };
 
 // A message box with a caption and a standard footer code.

@@ -2,9 +2,11 @@
 
 #include "formula/evalstate.h"
 #include "formula/random.h"
+#include "formula/standins.h"
 #include "formula/stophook.h"
 #include "ui/hoststate.h"
 #include "ui/menustate.h"
+#include "ui/statusbox.h"
 
 namespace {
 bool evaluationruns()
@@ -22,6 +24,31 @@ void disablemenustop()
 {
     menus().disablestop();
 }
+
+void busybegin()
+{
+    menus().busybegin();
+}
+
+void busyend()
+{
+    menus().busyend();
+}
+
+bool openstatus(const char* text)
+{
+    statusbox* box = programstatus();
+    if (!box)
+        return false;
+    box->printf("%s", text);
+    return true;
+}
+
+void closestatus()
+{
+    if (statusbox* box = programstatus())
+        box->close();
+}
 }
 
 void installevalhooks()
@@ -29,5 +56,6 @@ void installevalhooks()
     host().evaluating = evaluationruns;
     host().userbreak = breakevaluation;
     setdisablestophook(disablemenustop);
+    setbusyhooks({busybegin, busyend, openstatus, closestatus});
     seedrandom();
 }
