@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "ui/boxsettings.h"
-#include "ui/codelist.h"
 #include "ui/numlist.h"
 #include "ui/textlist.h"
 
@@ -21,9 +20,4 @@ int editnumbers(double* values, int n, const char* caption)
 {
     setboxtitle(caption);
     return shownumlist(values, 0, n - 1);
-}
-
-bool showrpncode(parser& p)
-{
-    return showcode(p);
 }

@@ -1,8 +1,7 @@
 // What the editors and list windows do for the objects: line input,
 // the function editor, the identity check after an edit, text pages,
-// numeric lists and the code listing.  The line input and the function
-// editor are in objects/funceditor.cpp; the code listing is a stand-in in
-// objects/edithooks.cpp until its own code replaces it.
+// numeric lists.  The line input and the function editor are in
+// objects/funceditor.cpp.
 #pragma once
 
 #include <functional>
@@ -30,6 +29,3 @@ bool additem(attrlines& lines, int code, const std::string& text);
 int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines);
 // The numeric list editor over values[0..n-1].
 int editnumbers(double* values, int n, const char* caption);
-// The RPN code listing of a parser (showcode of ui/codelist.h).
-class parser;
-bool showrpncode(parser& p);

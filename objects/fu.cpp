@@ -11,7 +11,7 @@
 #include "formula/parser.h"
 #include "formula/report.h"
 #include "formula/varman.h"
-#include "objects/edithooks.h"
+#include "ui/codelist.h"
 #include "ui/objcount.h"
 #include "ui/serial.h"
 
@@ -147,7 +147,7 @@ bool fu::listcode()
         report(reportkind::message, "The object is not implemented !");
         return false;
     }
-    return showrpncode(*myparser);
+    return showcode(*myparser);
 }
 
 void fu::setimplemented()
