@@ -8,6 +8,7 @@
 #include "platform/core/surface.h"
 #include "ui/screendump.h"
 #include "ui/graphics.h"
+#include "ui/host.h"
 #include "ui/screen.h"
 #include "ui/screenhost.h"
 #include "ui/screenstate.h"
@@ -119,6 +120,7 @@ void screeninit(const char* commandline)
 {
     desktopmetrics(scr.desktopw, scr.desktoph, scr.workarea);
     scr.curx = scr.cury = 1;
+    setautojump(true);
     scr.fg = 16;
     scr.bg = 15;
     bool wide = scr.desktopw >= 900;
