@@ -2,6 +2,7 @@
 #include "ui/calcmain.h"
 
 #include "objects/context.h"
+#include "objects/fudaba.h"
 #include "platform/core/requests.h"
 #include "ui/host.h"
 #include "ui/hoststate.h"
@@ -29,6 +30,20 @@ void readuntilquit()
 
 std::atomic<mainloopfn> mainloop{readuntilquit};
 
+bool compiledwithoutdatabase()
+{
+    return !databaseassistance;
+}
+
+// The Options menu's check marks follow what their commands switch (the
+// arguments' store of 40043 comes with the calculators' command reader).
+void installmenuchecks()
+{
+    menus().setchecksource(menuid::nodatabase, compiledwithoutdatabase);
+    menus().setchecksource(menuid::autojump, autojump);
+    menus().apply();
+}
+
 }  // namespace
 
 platform::readyevent& threadready()
@@ -47,6 +62,7 @@ void calcmain()
     threadready().set();
     installevalhooks();
     menus().clearflags();
+    installmenuchecks();
     setreportsink(&boxreports());
     makestatusbox();
     makeeditors();
