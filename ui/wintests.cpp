@@ -6,6 +6,7 @@
 #include "plots/plotlist.h"
 #include "ui/boxframe.h"
 #include "ui/boxsettings.h"
+#include "ui/fontreport.h"
 #include "ui/graphics.h"
 #include "ui/hoststate.h"
 #include "ui/keys.h"
@@ -117,7 +118,8 @@ bool windowtest(const char* keys)
                     {"oof", testdrawframe},
                     {"oom", testmouseframe},
                     {"ooc", testcontaminate},
-                    {"ook", testkeycodes}};
+                    {"ook", testkeycodes},
+                    {"ooF", fontreport}};
     for (const auto& c : commands)
         if (keys && std::strcmp(keys, c.keys) == 0) {
             c.run();
