@@ -69,6 +69,17 @@ keycode bardialog(lineeditor& ed, char* buffer, int16_t maxlen, int row, int lin
     return k;
 }
 
+// The shared editor in a bar dialog; 0 when it cannot be shown.
+keycode keyedbar(char* buffer, int16_t maxlen, int row, int lines, const char* title, const barcolors& c,
+                 int left = 1, int right = 0)
+{
+    lineeditor* ed = sharededitor(maxlen);
+    if (!ed)
+        return 0;
+    keycode k = bardialog(*ed, buffer, maxlen, row, lines, title, " <F1> explains keys", c, left, right);
+    return k < 0 ? 0 : k;
+}
+
 }  // namespace
 
 keycode keyedinput(char* buffer, int16_t width, int16_t row, const char* title, int text, int back,
@@ -76,13 +87,8 @@ keycode keyedinput(char* buffer, int16_t width, int16_t row, const char* title, 
 {
     if (width <= 0)
         width = int16_t(screencols());
-    lineeditor* ed = sharededitor(width);
-    if (!ed)
-        return 0;
     int lines = (width - 1) / screencols() + 1;
-    keycode k = bardialog(*ed, buffer, width, row, lines, title, " <F1> explains keys",
-                          withdefaults(text, back, clear, bartext, barback));
-    return k < 0 ? 0 : k;
+    return keyedbar(buffer, width, row, lines, title, withdefaults(text, back, clear, bartext, barback));
 }
 
 keycode keyedinputat(char* buffer, int16_t column, int16_t width, int16_t row, const char* title)
@@ -90,12 +96,7 @@ keycode keyedinputat(char* buffer, int16_t column, int16_t width, int16_t row, c
     int cols = screencols();
     width = int16_t(std::clamp<int>(width, 1, cols));
     column = int16_t(std::clamp<int>(column, 1, cols - width + 1));
-    lineeditor* ed = sharededitor(width);
-    if (!ed)
-        return 0;
-    keycode k = bardialog(*ed, buffer, width, row, 1, title, " <F1> explains keys", withdefaults(0, 0, 0, 0, 0),
-                          column, column + width - 1);
-    return k < 0 ? 0 : k;
+    return keyedbar(buffer, width, row, 1, title, withdefaults(0, 0, 0, 0, 0), column, column + width - 1);
 }
 
 keycode entrybox(double* value, int16_t width, int16_t row, const char* title, int text, int back,
