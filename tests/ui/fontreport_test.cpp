@@ -1,7 +1,11 @@
 // The font report, run as its key command on the headless front.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
@@ -42,6 +46,29 @@ TEST(fontreport, ShowsEachFontAsItWasMade)
         for (const std::string& line : c.lines)
             EXPECT_NE(text.find(line), std::string::npos) << c.dump << ": " << line;
     }
+}
+
+// Without any font no face can be named: each report says so in a
+// native box.  Fontconfig reads its configuration once, so a fresh process
+// runs the report with one that lists no font.
+TEST(fontreport, WithoutAnyFontTheFaceCannotBeNamed)
+{
+    char folder[] = "/tmp/vemofontsXXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    std::string conf = std::string(folder) + "/fonts.conf";
+    std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" << folder
+                        << "</cachedir></fontconfig>\n";
+    setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            hostrun r = runscript("<ok><ok><ok>", reportloop);
+            std::vector<std::string> said(3, "GetTextFace() failed");
+            std::_Exit(r.status == 0 && r.boxes == said ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    unsetenv("FONTCONFIG_FILE");
+    EXPECT_EQ(std::system(("rm -rf '" + std::string(folder) + "'").c_str()), 0);
 }
 
 }  // namespace
