@@ -141,6 +141,7 @@ namespace {
 class events : public hostevents {
 public:
     bool key(const keydown& k) override { return forwardkey(k, false); }
+    bool cantype(int ch) const override { return charcode(ch) >= 0; }
 
     void infopaint(int handle, const canvas& c) override { ::infopaint(handle, c); }
     bool infokey(int handle, const keydown& k) override { return ::infokey(handle, k); }
