@@ -448,9 +448,9 @@ TEST(valtable, RandomRunMatchesTheModelAndThePoolBalances)
     for (uint32_t d : dims) {
         auto t = std::make_unique<valtable>(d);
         t->startvector[0] = grid(rng) / 100.0;
-        t->threshold = 60;   // thinning many times over
         t->reset();
         ASSERT_TRUE(t->flush());
+        t->threshold = 60;   // thinning many times over (flush sets 1000)
         models.push_back({{}, t->threshold, t->startvector[0], t->startvector[0]});
         models.back().reset();
         tables.push_back(std::move(t));
@@ -484,6 +484,7 @@ TEST(valtable, RandomRunMatchesTheModelAndThePoolBalances)
             ASSERT_EQ(direction, dir) << step;
         } else {
             t.reset();
+            t.threshold = m.threshold;
             m.reset();
         }
         thinnings += t.spacing > spacing;
