@@ -319,3 +319,26 @@ void valtable::checkstamp(int mode, uint32_t position, uint16_t check)
         return;
     reset();
 }
+
+void addfingerprint(valtable* table, uint32_t from, uint32_t records)
+{
+    fingerprint* f = shared.print;
+    if (!table || !f || !f->recording)
+        return;
+    f->tablestested++;
+    f->tablesize += table->bytesize();
+    if (f->hasfree(records))
+        table->reset();
+    else
+        f->checksumfrom(table->stamp, from, records);
+}
+
+uint32_t tablebytes(const valtable* table)
+{
+    return table ? table->bytesize() : 0;
+}
+
+checksumcell tablestamp(const valtable* table)
+{
+    return table ? table->stamp : checksumcell{};
+}

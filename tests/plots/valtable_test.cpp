@@ -10,7 +10,10 @@
 #include <set>
 #include <vector>
 
+#include "formula/evalstate.h"
 #include "plots/valtable.h"
+#include "tests/ui/editrun.h"
+#include "tests/ui/plainrow.h"
 
 namespace {
 
@@ -244,6 +247,45 @@ TEST(valtable, StampMismatchForgetsThePoints)
     EXPECT_EQ(t->count(), 3u);
 }
 
+TEST(valtable, ChangedFingerprintForgetsThePointsAtTheNextLookup)
+{
+    fingerprint print;
+    shared.print = &print;
+    auto t = startedtable();
+    // Filled under formulas whose recording gives one checksum ...
+    print.reset();
+    print.addbyte(7);
+    print.addrecord(printvalue, 2.5);
+    addfingerprint(t.get(), 0, 0);
+    EXPECT_EQ(print.tablestested, 1u);
+    EXPECT_EQ(print.tablesize, t->bytesize());
+    t->reset();   // the fill stamp follows
+    add(*t, 1.0);
+    add(*t, 2.0);
+    const double* v = nullptr;
+    double direction = 0;
+    t->lookup(1.5, v, direction);
+    EXPECT_EQ(t->count(), 3u);
+    EXPECT_EQ(tablebytes(t.get()), 3 * (8 * 2 + 12u));
+    // ... the same recording keeps them, another one forgets them.
+    addfingerprint(t.get(), 0, 0);
+    t->lookup(1.5, v, direction);
+    EXPECT_EQ(t->count(), 3u);
+    print.addrecord(printvalue, 3.0);
+    addfingerprint(t.get(), 0, 0);
+    EXPECT_FALSE(print.matches(tablestamp(t.get()), t->fillstamp));
+    t->lookup(1.5, v, direction);
+    EXPECT_EQ(t->count(), 1u);
+    EXPECT_EQ(v[0], 0.0);
+    // A free record in the recording resets the table at once.
+    add(*t, 1.0);
+    print.addobject(printplaceholder);
+    addfingerprint(t.get(), 0, 0);
+    EXPECT_EQ(t->count(), 1u);
+    EXPECT_EQ(tablebytes(nullptr), 0u);
+    shared.print = nullptr;
+}
+
 TEST(valtable, ReplaceableStartTakesTheFirstPoint)
 {
     auto t = startedtable();
@@ -314,6 +356,26 @@ TEST(valtable, LastTableDeletesThePool)
     EXPECT_EQ(valtablecount, 0u);
     auto c = startedtable();
     EXPECT_NE(valbase, nullptr);
+}
+
+TEST(valtable, MiscountsAndLostEntriesAreReported)
+{
+    hostrun run = rundialogue("<dump miscount>x<dump loss>x", [] {
+        auto t = startedtable();
+        t->keptcount += 2;
+        t->releasechain(false);
+        EXPECT_EQ(t->count(), 0u);
+        t.reset();
+        Valbase* pool = new Valbase;
+        pool->alloc(3);
+        pool->alloc(3);
+        delete pool;
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(plainfile(run.out + "/miscount.txt").find(" Number of flushed entries 1 does not match size()=3 "),
+              std::string::npos);
+    EXPECT_NE(plainfile(run.out + "/loss.txt").find(" Valbase destructor finds 2 remaining entries "),
+              std::string::npos);
 }
 
 // ---- randomised run against a model ----
