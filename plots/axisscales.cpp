@@ -186,6 +186,9 @@ bool tickchoice(double a, double b, int n, tickplan& p)
     p.unit = unit;
     p.minors = minors;
     double s = p.step(), major = roundmultiple(a, unit, 1);
+    // A step that doubles cannot resolve at the range's ends gives no ticks.
+    if (!(s > 0) || a + s == a || b - s == b)
+        return false;
     // The first k with major - k s <= a, found arithmetically and settled
     // by a short walk.
     int k = int(std::fmax(0.0, std::fmin(std::floor((major - a) / s) - 1, maxticks)));

@@ -90,7 +90,7 @@ TEST(windowcmds, WindowBoxAsksTheBorders)
 
 TEST(windowcmds, AxisScalesOfAnEnteredWindow)
 {
-    bool ok = false, drawn = false;
+    bool ok = false, drawn = false, refused = false;
     hostrun run = rundialogue("0<Enter>10<Enter>-1<Enter>1<dump windowbox><Enter><dump axisscales>x", [&] {
         drect w{-1, 1, 1, -1};
         ok = inputwindow(w);
@@ -102,12 +102,14 @@ TEST(windowcmds, AxisScalesOfAnEnteredWindow)
         glineto(r.left, r.bottom);
         glineto(r.left, r.top);
         scalestyle style{6, 3, 12, 12, 4, 8, 1, 14, 4, 11};
+        refused = !drawaxisscales(zerowindow, r, style) && !drawaxisscales({1e17, 1, 1e17 + 32, 0}, r, style);
         drawn = drawaxisscales(w, r, style);
         flushcells();
         getkey();
     });
     EXPECT_TRUE(ok);
     EXPECT_TRUE(drawn);
+    EXPECT_TRUE(refused);   // no tick layout for an empty or unresolvable window: nothing drawn
     std::string box = plainfile(run.out + "/windowbox.txt");
     for (const char* text : {" input plot window coordinates: ", " Left border (abscissa) ? -1",
                              " Right border (abscissa) ? 1", " Lower border (ordinate) ? -1",

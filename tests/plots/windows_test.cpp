@@ -143,7 +143,8 @@ TEST(axisscales, TickChoiceForStatedRanges)
         EXPECT_LE(p.first - p.step(), c.a + 1e-12);
     }
     tickplan p;
-    const double bad[][2] = {{5, 5}, {5, 1}, {nan, 1}, {0, nan}, {0, inf}, {-inf, 0}, {-1e308, 1e308}};
+    const double bad[][2] = {{5, 5}, {5, 1}, {nan, 1}, {0, nan}, {0, inf}, {-inf, 0}, {-1e308, 1e308},
+                             {1e17, 1e17 + 32}};
     for (auto& b : bad)
         EXPECT_FALSE(tickchoice(b[0], b[1], 30, p)) << b[0] << " " << b[1];
     // A narrow window far from zero still ends.
