@@ -190,6 +190,11 @@ bool valtable::append(const double* v, uint8_t direction, uint8_t kept, double m
     if (thinnablecount >= threshold)
         thin();
     position(x);
+    // Integrations append in ascending order: the next search starts here.
+    if (lower.node) {
+        cachedpos = lower.handle();
+        cachedx = lower.values[0];
+    }
     const valcursor* nearer = &lower;
     double d;
     if (lower.sameas(upper)) {

@@ -152,7 +152,11 @@ TEST(valtable, ThinningHalvesThinnablePointsAndDoublesTheSpacing)
     ASSERT_TRUE(add(*t, next++));
     EXPECT_EQ(t->spacing, 80u);
     EXPECT_LT(t->thinnablecount, 600u);
-    EXPECT_EQ(t->cachedpos, t->head);
+    // The search start is a live entry of the chain, never a thinned one.
+    valcursor cached = valbase->cursor(t->cachedpos);
+    ASSERT_NE(cached.node, nullptr);
+    EXPECT_NE(cached.node->nextblock, 0u);
+    EXPECT_EQ(cached.values[0], t->cachedx);
 }
 
 TEST(valtable, LimitsBoundLookups)
