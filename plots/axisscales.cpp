@@ -1,5 +1,6 @@
 #include "plots/axisscales.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
