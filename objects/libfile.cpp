@@ -226,6 +226,22 @@ static void keep(libraryread* rest, const libraryinput& file, size_t from, size_
     rest->unread.push_back({part, rest->read.size()});
 }
 
+namespace {
+// Identities told apart by their occurrence, so that a file holding one
+// identity twice places the records kept behind the right one.
+class identities {
+public:
+    std::string next(const fu1* object)
+    {
+        std::string identity = object->fullnamecount();
+        return identity + "#" + std::to_string(++seen[identity]);
+    }
+
+private:
+    std::unordered_map<std::string, int> seen;
+};
+}
+
 // Whether path is the file of the context's library, whose objects are
 // its own even when they name it as their origin.
 static bool contextfile(const std::string& path)
@@ -252,6 +268,7 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
     int count = 0, kept = 0;
     bool fault = false;
     std::string notread;
+    identities names;
     while (in.good() && in.peek() != EOF) {
         size_t start = offset(in, text.size());
         bool bad;
@@ -262,7 +279,7 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
             object->written = 1;
             list.append(object);
             if (rest)
-                rest->read.push_back(object->fullnamecount());
+                rest->read.push_back(names.next(object));
             ++count;
         } else if (bad) {
             ++kept;
@@ -312,8 +329,9 @@ static std::vector<std::vector<const std::string*>> placekept(const std::vector<
     if (!rest)
         return behind;
     std::unordered_map<std::string, size_t> slot;
+    identities names;
     for (size_t i = 0; i < saved.size(); ++i)
-        slot.emplace(saved[i]->fullnamecount(), i + 1);
+        slot.emplace(names.next(saved[i]), i + 1);
     for (const libraryread::record& r : rest->unread) {
         size_t at = 0;
         for (size_t j = std::min(r.after, rest->read.size()); j > 0 && at == 0; --j) {

@@ -48,8 +48,9 @@ struct libraryread {
         size_t after = 0;
     };
     std::vector<record> unread;
-    // The identities (name, value and argument counts) of the objects
-    // read, in file order: they place the records kept.
+    // The identities (name, value and argument counts, and which
+    // occurrence) of the objects read, in file order: they place the
+    // records kept.
     std::vector<std::string> read;
 };
 

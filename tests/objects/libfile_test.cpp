@@ -216,6 +216,14 @@ TEST_F(libfile, recordsKeptUnreadStayInTheirPlace)
     object(1)->setname("n");
     ASSERT_TRUE(savecontext());
     EXPECT_EQ(get("DESKTOP.LIB"), b + d + c + constant("n", "4"));
+
+    // One identity twice: the record stays behind the second.
+    chain list;
+    libraryread rest;
+    put("TWICE.LIB", a + a + d + c);
+    ASSERT_EQ(readlib(at("TWICE.LIB"), list, &rest), 3);
+    ASSERT_TRUE(writelib(at("TWICE.LIB"), list, true, savemode::copy, &rest));
+    EXPECT_EQ(get("TWICE.LIB"), a + a + d + c);
 }
 
 TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
