@@ -309,7 +309,7 @@ int compiler::scanlongname(const char* name, int selector)
             return scanerror(50, pos, " There is no such function: \"%s##\" . \n\r", name);
         if (count == 0)
             return scanerror(50, pos,
-                             " Function \"%s##\" must not be called for %d arguments! \n\r For its description, see \"ref3.wri\". \n\r",
+                             " Function \"%s##\" must not be called for %d arguments! \n\r For its specification, see \"ref3.wri\". \n\r",
                              name, argc);
         item.cell.valc = int16_t(count);
     } else {

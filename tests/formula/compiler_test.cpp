@@ -285,7 +285,7 @@ TEST_F(compiled, messagesnamewhattheyfound)
         {"#auto x; #const x; 1", "", " Attempt to redeclare variable 'x' with a different type \n (first declaration was as #auto) "},
         {"#static x; 1", "x", " Attempt to redeclare an argument ('x') as a variable "},
         {"sin(1, 2)", "", "\n Call to function \"sin\" with invalid number of arguments: \n\n   1  arguments expected\n   2  arguments found\n"},
-        {"solve##(1, 2, 3)", "", " Function \"solve##\" must not be called for 3 arguments! \n For its description, see \"ref3.wri\". \n"},
+        {"solve##(1, 2, 3)", "", " Function \"solve##\" must not be called for 3 arguments! \n For its specification, see \"ref3.wri\". \n"},
         {"nosuch##(1)", "", " There is no such function: \"nosuch##\" . \n"},
         {"min(1)", "", " the predefined function \"min\" is called for 1 arguments. \n It must have at least two arguments!"},
         {"1@", "", " Found invalid character: @ \n"},
