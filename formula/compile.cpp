@@ -87,9 +87,7 @@ int16_t compiler::run()
         mode = compilemode::quiet;
     dia.compilertext = text;
     int16_t type = 0;
-    if (std::strlen(letters) > size_t(limits::arglistlength)) {
-        report(reportkind::unexpected, " parser::compile() called with argument list exceeding maximum length ");
-    } else if (declarearguments()) {
+    if (declarearguments()) {
         int marker = beginpass(p, mode);
         statusscope status(p.owner ? " Compiling:\n\r \"" + fullname(p.owner) + "\""
                                    : std::string("\n Compiling..."));
