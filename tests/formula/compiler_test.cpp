@@ -335,6 +335,8 @@ TEST_F(compiled, evalexpressionwantsonevalue)
     EXPECT_EQ(p.type, 0);
     ASSERT_EQ(recordedreports().size(), 1u);
     EXPECT_NE(recordedreports()[0].text.find("Expression must be single-valued"), std::string::npos);
+    EXPECT_EQ(recordedreports()[0].caption, " B A D    I N P U T ");
+    EXPECT_EQ(recordedreports()[0].footer, 0);
     EXPECT_EQ(evalexpression(p, "7, 2", true), 7.0);
 }
 
