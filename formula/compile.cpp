@@ -81,6 +81,9 @@ int beginpass(parser& p, int mode)
 
 int16_t compiler::run()
 {
+    // Implementations that this compilation starts belong to its pass.
+    unsigned char outer = shared.compiling;
+    shared.compiling = 1;
     p.type = 0;
     p.valuecount = 0;
     if (shared.resolution && shared.resolution != localobjects)
@@ -100,6 +103,7 @@ int16_t compiler::run()
     p.diag = nullptr;
     pass().current = nullptr;
     shared.resolution = nullptr;
+    shared.compiling = outer;
     return type;
 }
 
