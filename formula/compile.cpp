@@ -95,6 +95,7 @@ int16_t compiler::run()
         statusscope status(p.owner ? " Compiling:\n\r \"" + fullname(p.owner) + "\""
                                    : std::string("\n Compiling..."));
         text = copyformula(text);
+        paired = bracketpairs(text);
         if (declarations() && prologue() && parse())
             type = finish(marker);
     }

@@ -290,10 +290,10 @@ int compiler::countarguments(bool& brackets)
     brackets = isopenbracket(text[at]);
     if (!brackets)
         return 0;
-    int close = matchbracket(text, at);
-    if (close == 0)
+    int close = paired.partner(at);
+    if (close < 0)
         return -1;
-    return nfvitems(text, at + 1, close);
+    return nfvitems(paired, text, at + 1, close);
 }
 
 int compiler::scanlongname(const char* name, int selector)

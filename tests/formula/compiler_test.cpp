@@ -6,6 +6,7 @@
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
 #include "formula/report.h"
@@ -325,6 +326,25 @@ TEST_F(compiled, postcompilerefusesdeepnestingandreportsfailedcomponents)
     EXPECT_TRUE(s.callerlibs.empty());
     EXPECT_TRUE(postcompile(p, 1));  // nothing after the marker
     s.components.clear();
+}
+
+// Nesting beyond the compile stack is refused near the start of the text,
+// however deep it goes on.
+TEST_F(compiled, deepnestingisrefusedatthestacklimit)
+{
+    for (const char* open : {"sin(", "(", "max(1, "}) {
+        for (int levels : {100000, 1000000}) {
+            std::string text;
+            for (int i = 0; i < levels; ++i)
+                text += open;
+            text += "1" + std::string(size_t(levels), ')');
+            dia.clear();
+            EXPECT_EQ(compile(text.c_str()), 0) << open << levels;
+            EXPECT_EQ(dia.code, 13) << open << levels;
+            EXPECT_EQ(dia.state, diagstate::stack) << open << levels;
+            EXPECT_LT(dia.position, 10 * limits::compilestacksize) << open << levels;
+        }
+    }
 }
 
 TEST_F(compiled, evalexpressionwantsonevalue)
