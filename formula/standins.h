@@ -56,5 +56,3 @@ private:
     bool opened = false;
 };
 
-// A message box with a caption and a standard footer code.
-void messagebox(const char* caption, int footer, const char* text);
