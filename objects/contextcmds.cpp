@@ -384,6 +384,17 @@ const char contextinfo[] =
     " Find more on contexts in \"ref2.wri\". \n";
 }
 
+void savecontextcmd()
+{
+    if (context && context->SAVE())
+        okbox();
+}
+
+void listcontextcmd()
+{
+    showcontext(nullptr);
+}
+
 bool contextmenu()
 {
     for (;;) {
@@ -394,10 +405,7 @@ bool contextmenu()
         switch (key) {
         case key::f1: infohelp(contextinfo, 0, 0); continue;
         case 318: continue;  // F4: the box again
-        case 316:
-            if (context->SAVE())
-                okbox();
-            return true;
+        case 316: savecontextcmd(); return true;
         case 'S': newlibrary(); return true;
         case 'c': changecontext(); return false;
         case 'e': deleteforeign(); return true;

@@ -290,10 +290,7 @@ void contextlist::otherkey(int& key)
         refillat(*this, object);
         break;
     case '2': duplicate(*this, object); break;
-    case keyf2:
-        if (context->SAVE())
-            okbox();
-        break;
+    case keyf2: savecontextcmd(); break;
     case key::f1: contextkeyhelp(kind); break;
     }
 }

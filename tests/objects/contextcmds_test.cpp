@@ -116,6 +116,34 @@ TEST_F(contextcmds, incorporationStopsAtACollisionUntilOneCopyIsDeleted)
     EXPECT_EQ(get("DESKTOP.bak"), desktop);
 }
 
+TEST_F(contextcmds, removingFromTheIncorporationListKeepsTheForeignCopy)
+{
+    put("DESKTOP.LIB", ownc + foreigng + foreignh);
+    bool gaforeign = false, haown = false;
+    int count = 0;
+    // Sorted: c, ga, ha.  '+' on ha lists ga and ha; <Del> drops ga from
+    // the list only.
+    hostrun run = sitting("<End>+<Del><dump left><Esc>1<Esc>", [&] {
+        showcontext(nullptr);
+        gaforeign = object("ga", 1, librarynumber("A.LIB")) != nullptr;
+        haown = object("ha", 1, 0) != nullptr;
+        count = context->count;
+    });
+    EXPECT_TRUE(shows(run, "left", "   1                             ha       Function  1  *"));
+    EXPECT_TRUE(gaforeign);
+    EXPECT_TRUE(haown);
+    EXPECT_EQ(count, 3);
+}
+
+TEST_F(contextcmds, callingCalculatorsAreRefusedWhileTheDatabaseIsOpen)
+{
+    hostrun run = sitting("<Ins><dump refused><Enter><Esc>", [&] {
+        databaseisopen = true;
+        showcontext(nullptr);
+    });
+    EXPECT_TRUE(shows(run, "refused", "Command unavailable from here while the database is open !"));
+}
+
 TEST_F(contextcmds, aNewLibraryIsACopyThatLeavesTheContextsChangesToSave)
 {
     std::string marks, log, name, backup;
@@ -337,6 +365,31 @@ TEST_F(failedsave, aReadOnlyDirectory)
                 setfsuid(0);
         });
     kept(run, "could not open file");
+    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+}
+
+TEST_F(failedsave, aLibraryThatCannotBeReadIsNeverOverwritten)
+{
+    // The file is there but its bytes cannot be read (as nobody for root).
+    chmod(dir.c_str(), 0711);
+    chmod(at("DESKTOP.LIB").c_str(), 0);
+    bool root = geteuid() == 0;
+    int count = -1;
+    hostrun run = rundialogue("<dump unread><Enter><dump told><Enter>", [&] {
+        if (root)
+            setfsuid(65534);
+        open();
+        if (root)
+            setfsuid(0);
+        count = context->count;
+        saved = context->SAVE();
+        freecontext();
+        first.reset();
+    });
+    EXPECT_EQ(count, 0);
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(shows(run, "unread", "could not read the library file"));
+    EXPECT_TRUE(shows(run, "told", "it is not overwritten"));
     EXPECT_EQ(get("DESKTOP.LIB"), desktop);
 }
 

@@ -73,7 +73,7 @@ TEST_F(journey, InstallEditSaveReopenCallListAndCopy)
     // Install sq(x) = x*x and the constant cc, edit sq, save.
     std::string installed, edited;
     bool saved = false;
-    sitting("fsq(x)<Enter>x*x<Enter>kk" "fcc<Enter>2.5<Enter>kk"
+    sitting("fsq(x)<Enter>x*x<Enter>k<Esc>" "fcc<Enter>2.5<Enter>k<Esc>"
             "e<End>+1<Enter><Enter>1",
             [&] {
                 fu1* sq = installobject();
