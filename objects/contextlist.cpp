@@ -124,14 +124,13 @@ void contextlist::showobject(const fu1* object, int32_t line)
     showfrom(at != lines.end() ? int32_t(at - lines.begin()) + 1 : std::clamp(line, first, last));
 }
 
-complist::complist(componentlist& list, const char* title, const char* flags, void (*helpfn)())
+complist::complist(componentlist& list, const char* flags, void (*helpfn)())
     : contextlist(2, 17, 12, int16_t(screencols()), 191),
       components(list),
       candelete(std::strchr(flags, '/') != nullptr),
       canedit(std::strchr(flags, 'e') != nullptr),
       help(helpfn)
 {
-    (void)title;
     cancreatecalc = false;
     databaseisopen = false;
 }
@@ -199,7 +198,7 @@ void showcomponentlist(componentlist& list, const char* title, const char* flags
 {
     setfootercode(7);
     setlistbox(title, " <F1> explains keys ");
-    complist window(list, title, flags, help);
+    complist window(list, flags, help);
     if (!window.refill())
         return;
     window.showfrom(1);

@@ -52,8 +52,9 @@ protected:
 
 class complist : public contextlist {
 public:
-    // flags: '/' allows <del>, 'e' editing.
-    complist(componentlist& list, const char* title, const char* flags, void (*help)());
+    // flags: '/' allows <del>, 'e' editing; help is shown by a second F1.
+    // The caption is the pending box title.
+    complist(componentlist& list, const char* flags, void (*help)());
     void filterkey(int& key) override;
     void otherkey(int& key) override;
     bool refill() override;

@@ -180,6 +180,15 @@ TEST_F(contextcmds, aNewLibraryIsACopyThatLeavesTheContextsChangesToSave)
     EXPECT_FALSE(std::filesystem::exists(at("DESKTOP.bak")));
 }
 
+TEST_F(contextcmds, aNewLibraryNameTakenInAnotherLetterCaseIsAskedAgain)
+{
+    bool made = true;
+    hostrun run = sitting("1a<Enter><dump taken><Enter><Esc>", [&] { made = newlibrary(); });
+    EXPECT_TRUE(shows(run, "taken", "This file already exists"));
+    EXPECT_FALSE(made);
+    EXPECT_EQ(get("A.LIB"), alib);
+}
+
 TEST_F(contextcmds, deletingTheForeignObjectsThenQuittingSaves)
 {
     std::string log;
