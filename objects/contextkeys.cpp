@@ -67,6 +67,19 @@ bool implementshown(fu1* object, int mode)
     return done;
 }
 
+// i: an implemented object loses its implementation, another is
+// implemented (a diagnosis shown).
+void toggleimplemented(contextlist& list, fu1* object)
+{
+    if (object->isimplemented()) {
+        clearimplemented(object);
+        list.redraw();
+    } else {
+        implementshown(object, 1);
+        refillat(list, object);
+    }
+}
+
 void viewcomponents(contextlist& list, fu1* object)
 {
     int type = object->typenumber();
@@ -249,15 +262,7 @@ void contextlist::otherkey(int& key)
     switch (key) {
     case 'v': object->show(); break;
     case 'V': viewcomponents(*this, object); break;
-    case 'i':
-        if (object->isimplemented()) {
-            clearimplemented(object);
-            redraw();
-        } else {
-            implementshown(object, 1);
-            refillat(*this, object);
-        }
-        break;
+    case 'i': toggleimplemented(*this, object); break;
     case 'I':
         if (implementshown(object, 2))
             showcomponents(object);
@@ -329,15 +334,7 @@ void complist::otherkey(int& key)
         showvariablesof(object);
         redraw();
         return;
-    case 'i':
-        if (object->isimplemented()) {
-            clearimplemented(object);
-            redraw();
-        } else {
-            implementshown(object, 1);
-            refillat(*this, object);
-        }
-        return;
+    case 'i': toggleimplemented(*this, object); return;
     case ctrlw: ownvariables(object, "\n no variables defined so far \n\r"); return;
     case key::f1: componentkeyhelp(candelete, canedit, help); return;
     }

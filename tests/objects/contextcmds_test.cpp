@@ -17,10 +17,8 @@
 #include "objects/contextcmds.h"
 #include "objects/contextlist.h"
 #include "objects/fu1.h"
-#include "objects/slotcomp.h"
 #include "tests/objects/dabafixture.h"
-#include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/objects/sittings.h"
 
 namespace {
 
@@ -36,11 +34,11 @@ const std::string owng = formularecord("ga", 1, "x", "x+3");
 const std::string desktop = ownc + foreigng + foreignh + owng;
 const std::string alib = formularecord("ga", 1, "x", "x+1") + formularecord("ha", 1, "x", "ga(x)*2");
 
-struct contextcmds : libdir {
+struct contextcmds : sittings {
     std::filesystem::path home;
     void SetUp() override
     {
-        libdir::SetUp();
+        sittings::SetUp();
         // New file names are asked and tried in the current directory.
         home = std::filesystem::current_path();
         std::filesystem::current_path(dir);
@@ -49,23 +47,9 @@ struct contextcmds : libdir {
     }
     void TearDown() override
     {
-        slotcomp::dropspare();
         std::filesystem::current_path(home);
         chmod(dir.c_str(), 0700);
-        libdir::TearDown();
-    }
-    // One sitting on the files: the context opened, body run, dropped.
-    hostrun sitting(const std::string& keys, std::function<void()> body)
-    {
-        hostrun run = rundialogue(keys, [&] {
-            open();
-            body();
-            freecontext();
-            slotcomp::dropspare();
-            first.reset();
-        });
-        EXPECT_EQ(run.status, 0) << keys << " " << run.out;
-        return run;
+        sittings::TearDown();
     }
     static fu1* object(const char* name, int nargs, int origin)
     {

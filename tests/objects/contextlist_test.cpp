@@ -4,16 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "objects/context.h"
 #include "objects/contextlist.h"
 #include "objects/fu1.h"
-#include "objects/slotcomp.h"
 #include "tests/objects/dabafixture.h"
-#include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/objects/sittings.h"
 #include "tests/ui/goldenfiles.h"
 
 namespace {
@@ -30,29 +27,12 @@ const std::string desktop = formularecord(longest, 2, "xy", "x+y") +
                             constant("k", "2", oemnote) + formularecord("ga", 1, "x", "x+1", nullptr, "A.LIB") +
                             formularecord("top", 1, "x", "ga(x)*k+dif(x,1)");
 
-struct contextwindows : libdir {
+struct contextwindows : sittings {
     void SetUp() override
     {
-        libdir::SetUp();
+        sittings::SetUp();
         put("A.LIB", formularecord("ga", 1, "x", "x+1"));
         put("DESKTOP.LIB", desktop);
-    }
-    void TearDown() override
-    {
-        slotcomp::dropspare();
-        libdir::TearDown();
-    }
-    hostrun sitting(const std::string& keys, std::function<void()> body)
-    {
-        hostrun run = rundialogue(keys, [&] {
-            open();
-            body();
-            freecontext();
-            slotcomp::dropspare();
-            first.reset();
-        });
-        EXPECT_EQ(run.status, 0) << keys << " " << run.out;
-        return run;
     }
 };
 

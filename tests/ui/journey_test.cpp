@@ -21,6 +21,7 @@
 #include "objects/slotcomp.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/libfixture.h"
+#include "tests/objects/sittings.h"
 #include "tests/ui/editrun.h"
 #include "ui/codelist.h"
 #include "ui/dabalist.h"
@@ -30,27 +31,7 @@ namespace {
 using dabafiles::constant;
 using dabafiles::formularecord;
 
-struct journey : libdir {
-    void TearDown() override
-    {
-        slotcomp::dropspare();
-        libdir::TearDown();
-    }
-    // One sitting: the context opened on the files, body run, the context
-    // dropped again.
-    hostrun sitting(const std::string& keys, std::function<void()> body)
-    {
-        hostrun run = rundialogue(keys, [&] {
-            open();
-            body();
-            freecontext();
-            // The spare parser would keep the shared state to the next one.
-            slotcomp::dropspare();
-            first.reset();
-        });
-        EXPECT_EQ(run.status, 0) << keys << " " << run.out;
-        return run;
-    }
+struct journey : sittings {
     // The value of formula at x on a calculator's object; NAN when it does
     // not implement.
     static double value(const char* formula, double x)
