@@ -49,10 +49,9 @@ void contextkeyhelp(int kind)
 {
     setfootercode(12);
     setpopupy(1);
-    if (kind == 3)
-        setpopupx(1);
-    else
-        setpopupdefaults(1, 1, 0, 0);
+    setpopupx(1);
+    if (kind != 3)
+        setpopupwidth(0);   // the whole width of the screen
     setboxtitle(" Key Reference: Context List ");
     popup shown(contextkeys);
     while (getkey() == key::f1) {

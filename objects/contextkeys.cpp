@@ -21,10 +21,6 @@
 #include "ui/msgbox.h"
 #include "ui/uiutil.h"
 
-namespace contextstate {
-extern bool sorted;
-}
-
 namespace {
 
 constexpr int keyins = 338, keydel = 339, keyf2 = 316, ctrlw = 23;

@@ -25,8 +25,6 @@ bool (*createcalculator)(fu1* object) = nullptr;
 int revolvercalculator = 0;
 
 namespace contextstate {
-// Sorted by name (or in the context's own order); the line remembered for
-// an opening without an object to show.
 bool sorted = true;
 int32_t remembered = 1;
 }

@@ -88,6 +88,13 @@ void showcomponents(fu1* object);
 // The library list; the library chosen, 0 for Esc.
 int listlibraries();
 
+// Sorted by name (or in the context's own order); the line remembered for
+// an opening without an object to show.  Both live for the whole run.
+namespace contextstate {
+extern bool sorted;
+extern int32_t remembered;
+}
+
 // The next showcontext shows a library reached from the database (kind 3);
 // the database is open behind it (no calling calculators).
 extern bool showforeignlibrary, databaseisopen;

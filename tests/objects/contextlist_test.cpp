@@ -74,13 +74,14 @@ TEST_F(contextwindows, linesFollowTheirFormat)
 TEST_F(contextwindows, goldenScreensOfTheThreeLists)
 {
     int chosen = -1;
-    hostrun run = sitting("<End><dump contextlist>Vy<dump componentlist><Esc><Esc>" "<Down><dump librarylist><Enter>",
+    hostrun run = sitting("<End><dump contextlist><F1><dump contextkeys><Enter>Vy<dump componentlist><Esc><Esc>" "<Down><dump librarylist><Enter>",
                           [&] {
                               findresident(*context, "Ga", 0, 3)->implement(1, 0);
                               showcontext(nullptr);
                               chosen = listlibraries();
                           });
     checkgoldenfiles(run.out, "contextlist");
+    checkgoldenfiles(run.out, "contextkeys");
     checkgoldenfiles(run.out, "componentlist");
     checkgoldenfiles(run.out, "librarylist");
     EXPECT_EQ(chosen, 2);
