@@ -119,7 +119,7 @@ void countownforeign(const chain& list, long& own, long& foreign)
 {
     own = foreign = 0;
     for (listnode* node = list.head; node; node = node->next)
-        ++(isown(static_cast<fu*>(static_cast<fu1*>(node))) ? own : foreign);
+        ++(isown(static_cast<fu1*>(node)) ? own : foreign);
 }
 
 componentlist foreignobjects(const chain& list)
@@ -262,13 +262,8 @@ bool newlibrary()
     // The name resolves in the work directory ignoring letter case, as
     // every library file does; the file is made under the spelling typed.
     std::string path = resolvefile(workdirectory(), name);
-    long own, others;
-    countownforeign(*context, own, others);
-    bool written = own > 0 ? savewithcount(*context, path, false, true, savemode::copy)
-                           : tell("\n\r The library \"%s\" will contain %ld objects.\n\r (the %ld foreign objects will not be included) \n\n\r <enter>     OK\n\r <esc>       cancel\n",
-                                  name.c_str(), own, others) != key::esc &&
-                                 savefile(path, "");
-    if (!written)
+    // A context of foreign copies alone makes an empty library.
+    if (!savewithcount(*context, path, false, true, savemode::copy))
         return false;
     if (active) {
         int n = addlibrary(name);

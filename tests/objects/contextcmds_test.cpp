@@ -164,6 +164,19 @@ TEST_F(contextcmds, aNewLibraryIsACopyThatLeavesTheContextsChangesToSave)
     EXPECT_FALSE(std::filesystem::exists(at("DESKTOP.bak")));
 }
 
+TEST_F(contextcmds, foreignCopiesAloneMakeAnEmptyLibrary)
+{
+    put("DESKTOP.LIB", foreigng + foreignh);
+    int library = 0;
+    sitting("1none<Enter><Enter><Enter>", [&] {
+        EXPECT_TRUE(newlibrary());
+        library = librarynumber("none.lib");
+    });
+    EXPECT_TRUE(std::filesystem::is_regular_file(at("none.lib")));
+    EXPECT_EQ(get("none.lib"), "");
+    EXPECT_EQ(library, 3);
+}
+
 TEST_F(contextcmds, aNewLibraryNameTakenInAnotherLetterCaseIsAskedAgain)
 {
     bool made = true;
