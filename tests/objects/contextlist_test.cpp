@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "objects/context.h"
 #include "objects/contextlist.h"
@@ -85,6 +86,24 @@ TEST_F(contextwindows, goldenScreensOfTheThreeLists)
     checkgoldenfiles(run.out, "componentlist");
     checkgoldenfiles(run.out, "librarylist");
     EXPECT_EQ(chosen, 2);
+}
+
+TEST_F(contextwindows, componentsComeFromTheObjectsOwnImplementation)
+{
+    std::vector<std::string> names;
+    bool listed = false;
+    // top implemented first, Ga compiled last; the resident ga is taken.
+    sitting("y", [&] {
+        fu1* top = findresident(*context, "top", 1, 1);
+        top->implement(1, 0);
+        findresident(*context, "Ga", 0, 3)->implement(2, 0);
+        componentlist list;
+        listed = calledcomponents(top, list);
+        for (const fu1* object : list)
+            names.push_back(object->name);
+    });
+    EXPECT_TRUE(listed);
+    EXPECT_EQ(names, (std::vector<std::string>{"top", "ga", "dif"}));
 }
 
 TEST_F(contextwindows, sortedOrChronologicalAndDeletingTheLast)
