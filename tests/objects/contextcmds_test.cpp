@@ -299,6 +299,22 @@ TEST_F(contextcmds, savingAnotherLibraryCountsItsObjectsFirst)
     EXPECT_EQ(get("A.bak"), alib);
 }
 
+TEST_F(contextcmds, theContextSubmenuReachesTheCommands)
+{
+    bool proceed = true;
+    hostrun run = sitting("<dump menu>v<dump libraries><Esc>" "<F2>" "c<Esc><Enter>", [&] {
+        object("c", 0, 0)->setmark('e');
+        EXPECT_TRUE(contextmenu());
+        EXPECT_TRUE(contextmenu());
+        proceed = contextmenu();
+    });
+    EXPECT_TRUE(shows(run, "menu", "You are in \"DESKTOP.LIB\"."));
+    EXPECT_TRUE(shows(run, "libraries", " List of all Library Files "));
+    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.bak"), desktop);
+    EXPECT_FALSE(proceed);
+}
+
 TEST_F(contextcmds, quittingAsksTheQuestions)
 {
     bool first = true, second = false;
