@@ -4,8 +4,8 @@
 #include "platform/core/thread.h"
 #include "platform/gtk/gtkfront.h"
 #include "platform/headless/headless.h"
-#include "ui/host.h"
-#include "ui/options.h"
+#include "screen/host.h"
+#include "app/options.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "ui/options.h"
+#include "app/options.h"
 
 #include <cstdlib>
 #include <cstring>

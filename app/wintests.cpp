@@ -1,21 +1,21 @@
-#include "ui/wintests.h"
+#include "app/wintests.h"
 
 #include <cstring>
 
 #include "platform/core/input.h"
 #include "plots/plotlist.h"
-#include "ui/boxframe.h"
-#include "ui/boxsettings.h"
-#include "ui/graphics.h"
-#include "ui/hoststate.h"
-#include "ui/keys.h"
-#include "ui/maus.h"
-#include "ui/msgbox.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/services.h"
-#include "ui/tgwscreen.h"
-#include "ui/winbox.h"
+#include "screen/boxframe.h"
+#include "screen/boxsettings.h"
+#include "screen/graphics.h"
+#include "screen/hoststate.h"
+#include "screen/keys.h"
+#include "screen/maus.h"
+#include "screen/msgbox.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/services.h"
+#include "screen/tgwscreen.h"
+#include "screen/winbox.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "formula/chain.h"
+#include "base/chain.h"
 
 listnode* chain::findprev(listnode* e)
 {

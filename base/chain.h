@@ -1,7 +1,7 @@
 // Counted intrusive lists of listnode elements with a 1-based cursor.
 #pragma once
 
-#include "formula/listnode.h"
+#include "base/listnode.h"
 
 // Owns its elements: erase, erasecurrent, clear and the destructor delete
 // them.  Every search rewrites position (1-based, 0 when not found).

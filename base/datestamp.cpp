@@ -1,4 +1,4 @@
-#include "calculator/datestamp.h"
+#include "base/datestamp.h"
 
 #include <chrono>
 #include <ctime>

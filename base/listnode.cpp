@@ -1,4 +1,4 @@
-#include "formula/listnode.h"
+#include "base/listnode.h"
 
 void listinit(listheader& list)
 {

@@ -1,9 +1,9 @@
-#include "formula/report.h"
+#include "base/report.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 namespace {
 class recordingsink : public reportsink {

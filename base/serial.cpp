@@ -1,4 +1,4 @@
-#include "ui/serial.h"
+#include "base/serial.h"
 
 namespace {
 uint32_t serialcounter = 0;

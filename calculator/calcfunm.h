@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "calculator/funm.h"
-#include "formula/derivatives.h"
+#include "calculator/derivatives.h"
 
 // A plot's record of what a curve depends on; it shares its parser and
 // formula with the calling object it is attached to.

@@ -4,10 +4,10 @@
 
 #include "formula/compile.h"
 #include "formula/compiler.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/rkshape.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"

@@ -2,13 +2,13 @@
 // random numbers.
 #include <cmath>
 
-#include "formula/mathlib.h"
-#include "formula/random.h"
-#include "formula/smallfuncs.h"
+#include "math/mathlib.h"
+#include "math/random.h"
+#include "math/smallfuncs.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
-#include "numerics/sqrpart.h"
+#include "math/sqrpart.h"
 
 namespace {
 using namespace builtin;

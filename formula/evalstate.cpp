@@ -3,7 +3,7 @@
 #include <new>
 
 #include "formula/fingerprint.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/namesused.h"
 #include "formula/slist.h"

@@ -1,4 +1,4 @@
-#include "formula/funcerror.h"
+#include "math/funcerror.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -6,8 +6,8 @@
 
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
-#include "formula/limits.h"
-#include "formula/report.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/stophook.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Comparisons, truth values, and the minimum and maximum of lists.
-#include "formula/smallfuncs.h"
+#include "math/smallfuncs.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"

@@ -6,7 +6,7 @@
 #include "formula/letters.h"
 #include "formula/slist.h"
 #include "formula/varman.h"
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 markset::markset()
 {

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "formula/evalstate.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 
 namespace numderiv {
 

@@ -3,12 +3,12 @@
 
 #include "formula/destroyparser.h"
 #include "formula/evalstate.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/context.h"
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 constexpr int parserclass = 197;
 

@@ -7,7 +7,7 @@
 #include "formula/evalstate.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/stophook.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // evaluator leave at its next token.
 #pragma once
 
-#include "formula/mathlib.h"
+#include "math/mathlib.h"
 
 class parser;
 

@@ -1,19 +1,19 @@
 // Handlers of the special-function tokens: gamma and its relatives, zeta,
 // elliptic integrals, distributions, cached number sequences, polynomial
 // and trigonometric series, divisors and symmetric polynomials.
-#include "formula/combinatorics.h"
-#include "formula/elemspecial.h"
-#include "formula/elliptic.h"
-#include "formula/gamma.h"
-#include "formula/numtheory.h"
+#include "math/combinatorics.h"
+#include "math/elemspecial.h"
+#include "math/elliptic.h"
+#include "math/gamma.h"
+#include "math/numtheory.h"
 #include "formula/runtimeerror.h"
-#include "formula/seidel.h"
-#include "formula/series.h"
-#include "formula/smallfuncs.h"
+#include "math/seidel.h"
+#include "math/series.h"
+#include "math/smallfuncs.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
-#include "formula/zeta.h"
+#include "math/zeta.h"
 
 namespace {
 constexpr double eulergamma = 0.5772156649015329;

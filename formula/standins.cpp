@@ -1,6 +1,6 @@
 #include "formula/standins.h"
 
-#include "formula/report.h"
+#include "base/report.h"
 
 void messagebox(const char* caption, int footer, const char* text)
 {

@@ -1,4 +1,4 @@
-#include "formula/cnumber.h"
+#include "math/cnumber.h"
 
 #include <charconv>
 #include <cstdlib>

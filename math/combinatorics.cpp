@@ -1,14 +1,14 @@
-#include "formula/combinatorics.h"
+#include "math/combinatorics.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
 
-#include "formula/funcerror.h"
-#include "formula/gamma.h"
-#include "formula/limits.h"
-#include "formula/rounding.h"
+#include "math/funcerror.h"
+#include "math/gamma.h"
+#include "base/limits.h"
+#include "math/rounding.h"
 
 namespace {
 double lngamma(double x) { return polygamma(-1, x); }

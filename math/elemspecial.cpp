@@ -1,8 +1,8 @@
-#include "formula/elemspecial.h"
+#include "math/elemspecial.h"
 
 #include <cmath>
 
-#include "formula/funcerror.h"
+#include "math/funcerror.h"
 
 double phi0(double x)
 {

@@ -1,11 +1,11 @@
-#include "formula/elliptic.h"
+#include "math/elliptic.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "formula/funcerror.h"
-#include "formula/rounding.h"
+#include "math/funcerror.h"
+#include "math/rounding.h"
 
 namespace {
 using std::numbers::pi;

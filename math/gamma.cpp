@@ -1,11 +1,11 @@
-#include "formula/gamma.h"
+#include "math/gamma.h"
 
 #include <cmath>
 #include <limits>
 
-#include "formula/funcerror.h"
-#include "formula/limits.h"
-#include "formula/rounding.h"
+#include "math/funcerror.h"
+#include "base/limits.h"
+#include "math/rounding.h"
 
 const double bernoullitable[14][2] = {
     {1, 6}, {-1, 30}, {1, 42}, {-1, 30}, {5, 66}, {-691, 2730}, {7, 6},

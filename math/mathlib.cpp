@@ -1,5 +1,5 @@
-#include "formula/mathlib.h"
-#include "formula/smallpower.h"
+#include "math/mathlib.h"
+#include "math/smallpower.h"
 
 #include <cerrno>
 #include <cfloat>

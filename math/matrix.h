@@ -7,7 +7,7 @@
 // (i, k) counted from 0 of a matrix with r rows is at 1 + i + k * r.
 #pragma once
 
-#include "formula/complex.h"
+#include "math/complex.h"
 
 void matidentity(double* a, int n);
 // Reduces a to upper triangular form with partial pivoting, applying the

@@ -1,11 +1,11 @@
-#include "formula/numtheory.h"
+#include "math/numtheory.h"
 
 #include <cmath>
 #include <vector>
 
-#include "formula/funcerror.h"
-#include "formula/limits.h"
-#include "formula/rounding.h"
+#include "math/funcerror.h"
+#include "base/limits.h"
+#include "math/rounding.h"
 
 namespace {
 constexpr double wholemax = 1e15;

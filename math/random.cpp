@@ -1,9 +1,9 @@
-#include "formula/random.h"
+#include "math/random.h"
 
 #include <cmath>
 
-#include "calculator/datestamp.h"
-#include "formula/funcerror.h"
+#include "base/datestamp.h"
+#include "math/funcerror.h"
 
 namespace {
 unsigned seed = 1;

@@ -3,6 +3,6 @@
 
 #include <cmath>
 
-#include "formula/smallfuncs.h"
+#include "math/smallfuncs.h"
 
 inline bool iswhole(double x) { return std::floor(x) == x; }

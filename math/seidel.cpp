@@ -1,12 +1,12 @@
-#include "formula/seidel.h"
+#include "math/seidel.h"
 
 #include <cmath>
 #include <vector>
 
-#include "formula/funcerror.h"
-#include "formula/limits.h"
-#include "formula/rounding.h"
-#include "ui/objcount.h"
+#include "math/funcerror.h"
+#include "base/limits.h"
+#include "math/rounding.h"
+#include "base/objcount.h"
 
 namespace {
 class tangentcache {

@@ -1,13 +1,13 @@
-#include "numerics/seraccel.h"
+#include "math/seraccel.h"
 
 #include <cmath>
 #include <new>
 #include <numbers>
 
 #include "formula/evalstate.h"
-#include "formula/report.h"
-#include "formula/smallfuncs.h"
-#include "numerics/seriesterm.h"
+#include "base/report.h"
+#include "math/smallfuncs.h"
+#include "math/seriesterm.h"
 
 namespace {
 // Work arrays of each nesting level, kept from their first use until the

@@ -3,7 +3,7 @@
 // sub-series on blocks of doubling width.
 #pragma once
 
-#include "formula/complex.h"
+#include "math/complex.h"
 
 class seriesterm;
 

@@ -1,10 +1,10 @@
-#include "formula/series.h"
+#include "math/series.h"
 
 #include <cmath>
 
-#include "formula/funcerror.h"
-#include "formula/limits.h"
-#include "formula/rounding.h"
+#include "math/funcerror.h"
+#include "base/limits.h"
+#include "math/rounding.h"
 
 namespace {
 // The degree as a loop count; degrees beyond 16 bits are refused.

@@ -1,4 +1,4 @@
-#include "formula/smallfuncs.h"
+#include "math/smallfuncs.h"
 
 namespace builtin {
 double min(int n, const double* values)

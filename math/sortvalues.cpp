@@ -1,4 +1,4 @@
-#include "formula/sortvalues.h"
+#include "math/sortvalues.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "numerics/sqrpart.h"
+#include "math/sqrpart.h"
 
 #include <cmath>
 
-#include "formula/funcerror.h"
+#include "math/funcerror.h"
 
 namespace {
 constexpr double wholelimit = 9007199254740992.0;  // 2^53

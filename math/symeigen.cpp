@@ -1,12 +1,12 @@
-#include "numerics/symeigen.h"
+#include "math/symeigen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <numeric>
 
-#include "formula/limits.h"
-#include "numerics/vecnorm.h"
+#include "base/limits.h"
+#include "math/vecnorm.h"
 
 symeigen::symeigen(int size)
 {

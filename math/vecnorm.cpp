@@ -1,4 +1,4 @@
-#include "numerics/vecnorm.h"
+#include "math/vecnorm.h"
 
 #include <cmath>
 

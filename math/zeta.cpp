@@ -1,14 +1,14 @@
-#include "formula/zeta.h"
+#include "math/zeta.h"
 
 #include <cmath>
 #include <limits>
 #include <numbers>
 
 #include "formula/evalstate.h"
-#include "formula/funcerror.h"
-#include "formula/gamma.h"
-#include "formula/limits.h"
-#include "formula/report.h"
+#include "math/funcerror.h"
+#include "math/gamma.h"
+#include "base/limits.h"
+#include "base/report.h"
 
 namespace {
 constexpr double reflectionbound = -0.212314;

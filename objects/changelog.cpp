@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "formula/fingerprint.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "objects/context.h"
 #include "objects/fu1.h"
 

@@ -1,4 +1,4 @@
-#include "formula/checkcomponent.h"
+#include "objects/checkcomponent.h"
 
 #include <new>
 

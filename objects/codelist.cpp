@@ -1,19 +1,19 @@
-#include "ui/codelist.h"
+#include "objects/codelist.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "formula/diagshow.h"
+#include "objects/diagshow.h"
 #include "formula/parser.h"
 #include "objects/fu1.h"
-#include "ui/boxsettings.h"
-#include "ui/codelisting.h"
-#include "ui/keys.h"
-#include "ui/listbox.h"
-#include "ui/listrange.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/screen.h"
+#include "screen/boxsettings.h"
+#include "objects/codelisting.h"
+#include "screen/keys.h"
+#include "screen/listbox.h"
+#include "screen/listrange.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/textlist.h"
+#include "screen/textlist.h"
 
 class fu;
 class parser;

@@ -1,4 +1,4 @@
-#include "ui/codelisting.h"
+#include "objects/codelisting.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/context.h"
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ui/linelist.h"
+#include "screen/linelist.h"
 
 class fu;
 class parser;

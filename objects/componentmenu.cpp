@@ -1,14 +1,14 @@
-#include "ui/componentmenu.h"
+#include "objects/componentmenu.h"
 
 #include <new>
 
 #include "objects/slotcomp.h"
-#include "ui/boxsettings.h"
-#include "ui/codelist.h"
-#include "ui/keys.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
-#include "ui/objcount.h"
+#include "screen/boxsettings.h"
+#include "objects/codelist.h"
+#include "screen/keys.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
+#include "base/objcount.h"
 
 componentmenu::componentmenu(int16_t n) : capacity(n)
 {

@@ -1,4 +1,4 @@
-#include "ui/dabacommands.h"
+#include "objects/dabacommands.h"
 
 #include <cstdio>
 #include <cstring>
@@ -6,20 +6,20 @@
 #include <string>
 
 #include "formula/functable.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "objects/context.h"
 #include "objects/dabaops.h"
 #include "objects/excerpt.h"
 #include "objects/fu1.h"
 #include "objects/fudaba.h"
 #include "objects/idable.h"
-#include "ui/askinput.h"
-#include "ui/boxsettings.h"
-#include "ui/inputdialogs.h"
-#include "ui/keys.h"
-#include "ui/screen.h"
-#include "ui/dabalist.h"
-#include "ui/msgbox.h"
+#include "screen/askinput.h"
+#include "screen/boxsettings.h"
+#include "screen/inputdialogs.h"
+#include "screen/keys.h"
+#include "screen/screen.h"
+#include "objects/dabalist.h"
+#include "screen/msgbox.h"
 
 namespace {
 

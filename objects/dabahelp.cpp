@@ -1,12 +1,12 @@
 // Key references and information boxes of the database's list windows.
 #include "objects/fudaba.h"
-#include "ui/boxsettings.h"
-#include "ui/dabacommands.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
-#include "ui/popup.h"
+#include "screen/boxsettings.h"
+#include "objects/dabacommands.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
+#include "screen/popup.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/dabalist.h"
+#include "objects/dabalist.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,12 +6,12 @@
 #include "objects/context.h"
 #include "objects/excerpt.h"
 #include "objects/fudaba.h"
-#include "ui/boxsettings.h"
-#include "ui/dabacommands.h"
-#include "ui/keys.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/screen.h"
+#include "screen/boxsettings.h"
+#include "objects/dabacommands.h"
+#include "screen/keys.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
 
 void dabaline(char* buffer, size_t size, long index, const dabarec& e)
 {

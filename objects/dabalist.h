@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "objects/dabarec.h"
-#include "ui/list2way.h"
+#include "screen/list2way.h"
 
 class excerpt;
 class fudaba;

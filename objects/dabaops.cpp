@@ -4,15 +4,15 @@
 #include <cstring>
 
 #include "formula/evalstate.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/standins.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/fu1.h"
 #include "objects/fudaba.h"
 #include "objects/libfile.h"
-#include "ui/msgbox.h"
-#include "ui/statusbox.h"
+#include "screen/msgbox.h"
+#include "screen/statusbox.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "formula/recordio.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "objects/context.h"
 #include "objects/saveable.h"
 #include "platform/core/files.h"

@@ -1,13 +1,13 @@
-#include "formula/diagshow.h"
+#include "objects/diagshow.h"
 
 #include "formula/diagnostics.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/parser.h"
 #include "objects/fu.h"
-#include "ui/boxsettings.h"
-#include "ui/msgbox.h"
-#include "ui/tellthem.h"
-#include "ui/textlist.h"
+#include "screen/boxsettings.h"
+#include "screen/msgbox.h"
+#include "screen/tellthem.h"
+#include "screen/textlist.h"
 
 diagnostics* collectorof(const fu* object)
 {

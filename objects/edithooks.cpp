@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "ui/boxsettings.h"
-#include "ui/numlist.h"
-#include "ui/textlist.h"
+#include "screen/boxsettings.h"
+#include "screen/numlist.h"
+#include "screen/textlist.h"
 
 int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines)
 {

@@ -5,8 +5,8 @@
 #include "objects/fuconst.h"
 #include "objects/fuinfinite.h"
 #include "objects/fuvector.h"
-#include "formula/report.h"
-#include "ui/msgbox.h"
+#include "base/report.h"
+#include "screen/msgbox.h"
 
 namespace {
 fu1* stray(const char* text)

@@ -9,11 +9,11 @@
 #include "formula/evalstate.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/varman.h"
-#include "ui/codelist.h"
-#include "ui/objcount.h"
-#include "ui/serial.h"
+#include "objects/codelist.h"
+#include "base/objcount.h"
+#include "base/serial.h"
 
 namespace {
 constexpr int fuclass = 23;

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "formula/fingerprint.h"
-#include "formula/listnode.h"
+#include "base/listnode.h"
 #include "objects/idable.h"
 #include "objects/saveable.h"
 

@@ -15,8 +15,8 @@
 #include "formula/varman.h"
 #include "objects/edithooks.h"
 #include "objects/usagewarnings.h"
-#include "formula/report.h"
-#include "ui/msgbox.h"
+#include "base/report.h"
+#include "screen/msgbox.h"
 
 fu1::fu1() = default;
 

@@ -4,11 +4,11 @@
 #include <new>
 #include <ostream>
 
-#include "formula/cnumber.h"
+#include "math/cnumber.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/recordio.h"
-#include "formula/report.h"
+#include "base/report.h"
 
 namespace {
 constexpr int savedigits = 16;

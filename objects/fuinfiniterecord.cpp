@@ -6,11 +6,11 @@
 #include <ostream>
 #include <string>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/recordio.h"
 #include "formula/varman.h"
-#include "numerics/seraccel.h"
-#include "numerics/sumrecord.h"
+#include "math/seraccel.h"
+#include "objects/sumrecord.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
 

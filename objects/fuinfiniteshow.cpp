@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "numerics/sumrecord.h"
+#include "objects/sumrecord.h"
 #include "objects/comment.h"
 #include "objects/edithooks.h"
 #include "objects/fuinfinite.h"

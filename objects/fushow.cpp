@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "formula/cnumber.h"
-#include "formula/limits.h"
-#include "formula/report.h"
+#include "math/cnumber.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
-#include "ui/boxsettings.h"
-#include "ui/listbox.h"
-#include "ui/keys.h"
-#include "ui/palette.h"
+#include "screen/boxsettings.h"
+#include "screen/listbox.h"
+#include "screen/keys.h"
+#include "screen/palette.h"
 
 namespace {
 const char* fuhelp =

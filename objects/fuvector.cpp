@@ -7,7 +7,7 @@
 #include <new>
 #include <ostream>
 
-#include "formula/cnumber.h"
+#include "math/cnumber.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/parser.h"

@@ -11,7 +11,7 @@
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/saveable.h"
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 namespace {
 constexpr int headerlines = 9;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "formula/evalstate.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/slist.h"
 #include "platform/core/files.h"
 

@@ -3,13 +3,13 @@
 #include <sstream>
 #include <string>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "formula/compile.h"
 #include "formula/evalstate.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/namesused.h"
-#include "formula/report.h"
-#include "formula/resolver.h"
+#include "base/report.h"
+#include "objects/resolver.h"
 #include "formula/recordio.h"
 #include "formula/standins.h"
 #include "objects/context.h"
@@ -17,7 +17,7 @@
 #include "objects/libfile.h"
 #include "objects/saveable.h"
 #include "platform/core/files.h"
-#include "ui/statusbox.h"
+#include "screen/statusbox.h"
 
 namespace {
 // Shows "searching: <library>" on its own level of the status box.

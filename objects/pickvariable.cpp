@@ -1,10 +1,10 @@
-#include "calculator/pickvariable.h"
+#include "objects/pickvariable.h"
 
 #include "formula/parser.h"
-#include "formula/varedit.h"
+#include "objects/varedit.h"
 #include "formula/varman.h"
-#include "ui/inputdialogs.h"
-#include "ui/msgbox.h"
+#include "screen/inputdialogs.h"
+#include "screen/msgbox.h"
 
 void pickvariable()
 {

@@ -1,9 +1,9 @@
-#include "formula/resolver.h"
+#include "objects/resolver.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "formula/compile.h"
 #include "formula/evalstate.h"
 #include "formula/namesused.h"

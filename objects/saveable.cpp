@@ -5,7 +5,7 @@
 #include <istream>
 #include <ostream>
 
-#include "formula/cnumber.h"
+#include "math/cnumber.h"
 #include "formula/recordio.h"
 
 namespace {

@@ -4,13 +4,13 @@
 
 #include "formula/compile.h"
 #include "formula/evalstate.h"
-#include "formula/resolver.h"
+#include "objects/resolver.h"
 #include "objects/context.h"
 #include "objects/comment.h"
 #include "objects/fu1.h"
-#include "ui/boxsettings.h"
-#include "ui/keys.h"
-#include "ui/msgbuffer.h"
+#include "screen/boxsettings.h"
+#include "screen/keys.h"
+#include "screen/msgbuffer.h"
 
 namespace {
 constexpr int16_t questionsize = 1200;

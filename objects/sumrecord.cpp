@@ -1,4 +1,4 @@
-#include "numerics/sumrecord.h"
+#include "objects/sumrecord.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "formula/cnumber.h"
+#include "math/cnumber.h"
 #include "formula/recordio.h"
 #include "objects/fuinfinite.h"
 

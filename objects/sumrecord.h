@@ -4,7 +4,7 @@
 
 #include <iosfwd>
 
-#include "formula/complex.h"
+#include "math/complex.h"
 #include "objects/saveable.h"
 
 class fuinfinite;

@@ -1,14 +1,14 @@
-#include "numerics/sumrun.h"
+#include "objects/sumrun.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "formula/evalstate.h"
-#include "formula/smallfuncs.h"
+#include "math/smallfuncs.h"
 #include "formula/standins.h"
-#include "numerics/seraccel.h"
-#include "numerics/seriesterm.h"
-#include "numerics/sumrecord.h"
+#include "math/seraccel.h"
+#include "math/seriesterm.h"
+#include "objects/sumrecord.h"
 
 namespace {
 int accelerated(seriesterm* f, sumrecord& r, seraccel& a)

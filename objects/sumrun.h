@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "formula/complex.h"
+#include "math/complex.h"
 
 class seraccel;
 class seriesterm;

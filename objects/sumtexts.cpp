@@ -1,8 +1,8 @@
 #include <cstdio>
 
-#include "formula/report.h"
-#include "numerics/sumrecord.h"
-#include "numerics/sumrun.h"
+#include "base/report.h"
+#include "objects/sumrecord.h"
+#include "objects/sumrun.h"
 
 const char* sumformat(complex z, char type)
 {

@@ -1,4 +1,4 @@
-#include "formula/varedit.h"
+#include "objects/varedit.h"
 
 #include <string>
 
@@ -6,15 +6,15 @@
 #include "formula/fingerprint.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/varman.h"
 #include "objects/fu.h"
 #include "objects/fu1.h"
 #include "objects/saveable.h"
-#include "ui/inputdialogs.h"
-#include "ui/msgbox.h"
-#include "ui/screen.h"
-#include "ui/serial.h"
+#include "screen/inputdialogs.h"
+#include "screen/msgbox.h"
+#include "screen/screen.h"
+#include "base/serial.h"
 
 namespace {
 

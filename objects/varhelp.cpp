@@ -1,9 +1,9 @@
 // The F1 texts of the variable lists.
-#include "formula/varlist.h"
-#include "ui/boxsettings.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/popup.h"
+#include "objects/varlist.h"
+#include "screen/boxsettings.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/popup.h"
 
 namespace {
 

@@ -1,20 +1,20 @@
-#include "formula/varlist.h"
+#include "objects/varlist.h"
 
 #include <algorithm>
 #include <string>
 
-#include "calculator/pickvariable.h"
+#include "objects/pickvariable.h"
 #include "formula/evalstate.h"
 #include "formula/markset.h"
-#include "formula/varedit.h"
+#include "objects/varedit.h"
 #include "formula/varman.h"
 #include "objects/fu.h"
 #include "objects/viewable.h"
-#include "ui/boxsettings.h"
-#include "ui/lineeditor.h"
-#include "ui/msgbox.h"
-#include "ui/screen.h"
-#include "ui/textlist.h"
+#include "screen/boxsettings.h"
+#include "screen/lineeditor.h"
+#include "screen/msgbox.h"
+#include "screen/screen.h"
+#include "screen/textlist.h"
 
 namespace {
 

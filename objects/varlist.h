@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "formula/usagerefs.h"
-#include "ui/list2way.h"
+#include "screen/list2way.h"
 
 class fu;
 class markset;

@@ -2,7 +2,7 @@
 // square from -1 to 1, so that readers never meet an empty rectangle.
 #pragma once
 
-#include "plots/rects.h"
+#include "base/rects.h"
 
 worldrect plotworld();
 void setplotworld(const worldrect& r);

@@ -1,8 +1,8 @@
-#include "ui/askinput.h"
+#include "screen/askinput.h"
 
-#include "ui/inputdialogs.h"
-#include "ui/lineeditor.h"
-#include "ui/screen.h"
+#include "screen/inputdialogs.h"
+#include "screen/lineeditor.h"
+#include "screen/screen.h"
 
 namespace {
 

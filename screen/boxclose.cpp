@@ -1,6 +1,6 @@
-#include "ui/boxclose.h"
+#include "screen/boxclose.h"
 
-#include "ui/linelist.h"
+#include "screen/linelist.h"
 
 void closebox(std::optional<boxframe>& box)
 {

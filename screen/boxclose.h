@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "ui/boxframe.h"
+#include "screen/boxframe.h"
 
 class linelist;
 

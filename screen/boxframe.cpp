@@ -1,12 +1,12 @@
-#include "ui/boxframe.h"
+#include "screen/boxframe.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "formula/limits.h"
-#include "ui/palette.h"
+#include "base/limits.h"
+#include "screen/palette.h"
 
 namespace {
 

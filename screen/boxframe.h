@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "ui/boxsettings.h"
-#include "ui/screensave.h"
+#include "screen/boxsettings.h"
+#include "screen/screensave.h"
 
 class boxframe : public screensave {
 public:

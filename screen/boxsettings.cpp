@@ -1,8 +1,8 @@
-#include "ui/boxsettings.h"
+#include "screen/boxsettings.h"
 
 #include <cstring>
 
-#include "ui/palette.h"
+#include "screen/palette.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
-#include "ui/evalhooks.h"
-#include "ui/calcmain.h"
+#include "screen/evalhooks.h"
+#include "screen/calcmain.h"
 
 #include "objects/context.h"
 #include "platform/core/requests.h"
-#include "ui/host.h"
-#include "ui/hoststate.h"
-#include "ui/inputdialogs.h"
-#include "ui/keys.h"
-#include "ui/mathedit.h"
-#include "ui/menustate.h"
-#include "ui/reportbox.h"
-#include "ui/statusbox.h"
-#include "ui/screendemo.h"
+#include "screen/host.h"
+#include "screen/hoststate.h"
+#include "screen/inputdialogs.h"
+#include "screen/keys.h"
+#include "screen/mathedit.h"
+#include "screen/menustate.h"
+#include "screen/reportbox.h"
+#include "screen/statusbox.h"
+#include "screen/screendemo.h"
 
 #include <atomic>
 

@@ -1,9 +1,9 @@
-#include "ui/clipboard.h"
+#include "screen/clipboard.h"
 
 #include <cstring>
 #include <new>
 
-#include "ui/msgbuffer.h"
+#include "screen/msgbuffer.h"
 
 void clipboard::clipinit()
 {

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/linestate.h"
-#include "ui/keys.h"
+#include "screen/linestate.h"
+#include "screen/keys.h"
 
 linestate& edit()
 {

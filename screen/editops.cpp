@@ -1,11 +1,11 @@
-#include "ui/editops.h"
+#include "screen/editops.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "ui/clipboard.h"
-#include "ui/linestate.h"
-#include "ui/msgbox.h"
+#include "screen/clipboard.h"
+#include "screen/linestate.h"
+#include "screen/msgbox.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "ui/evalhooks.h"
+#include "screen/evalhooks.h"
 
 #include "formula/evalstate.h"
-#include "formula/random.h"
+#include "math/random.h"
 #include "formula/standins.h"
 #include "formula/stophook.h"
-#include "ui/hoststate.h"
-#include "ui/menustate.h"
-#include "ui/statusbox.h"
+#include "screen/hoststate.h"
+#include "screen/menustate.h"
+#include "screen/statusbox.h"
 
 namespace {
 bool evaluationruns()

@@ -1,4 +1,4 @@
-#include "plots/filenames.h"
+#include "screen/filenames.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,10 +6,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "platform/core/files.h"
-#include "ui/askinput.h"
-#include "ui/msgbox.h"
+#include "screen/askinput.h"
+#include "screen/msgbox.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "ui/graphics.h"
+#include "screen/graphics.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/core/fonts.h"
-#include "ui/palette.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/tgwscreen.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/tgwscreen.h"
 
 namespace {
 int drawcolour = 16;

@@ -4,9 +4,9 @@
 
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
-#include "ui/graphics.h"
-#include "ui/hoststate.h"
-#include "ui/screenhost.h"
+#include "screen/graphics.h"
+#include "screen/hoststate.h"
+#include "screen/screenhost.h"
 
 namespace {
 struct rubberband {

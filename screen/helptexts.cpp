@@ -1,5 +1,5 @@
 // The texts of the help topics.
-#include "ui/helptopics.h"
+#include "screen/helptopics.h"
 
 namespace {
 

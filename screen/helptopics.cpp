@@ -1,4 +1,4 @@
-#include "ui/helptopics.h"
+#include "screen/helptopics.h"
 
 void showhelp(infoholder& holder, const helptopic& topic)
 {

@@ -3,7 +3,7 @@
 // the previous window where the user left it.
 #pragma once
 
-#include "ui/infowin.h"
+#include "screen/infowin.h"
 
 struct helptopic {
     const char* title;

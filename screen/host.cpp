@@ -1,6 +1,6 @@
-#include "ui/host.h"
+#include "screen/host.h"
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "platform/core/clock.h"
 #include "platform/core/cmdline.h"
 #include "platform/core/input.h"
@@ -9,14 +9,14 @@
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
 #include "platform/core/thread.h"
-#include "ui/calcmain.h"
-#include "ui/hoststate.h"
-#include "ui/infowin.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
-#include "ui/screen.h"
-#include "ui/tgwscreen.h"
-#include "ui/winbox.h"
+#include "screen/calcmain.h"
+#include "screen/hoststate.h"
+#include "screen/infowin.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
+#include "screen/screen.h"
+#include "screen/tgwscreen.h"
+#include "screen/winbox.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "ui/hoststate.h"
+#include "screen/hoststate.h"
 
 hoststate& host()
 {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "ui/boxsettings.h"
-#include "ui/host.h"
-#include "ui/inputdialogs.h"
-#include "ui/inputeval.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/screensave.h"
+#include "screen/boxsettings.h"
+#include "screen/host.h"
+#include "screen/inputdialogs.h"
+#include "screen/inputeval.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/screensave.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "ui/lineeditor.h"
+#include "screen/lineeditor.h"
 
 class parser;
 

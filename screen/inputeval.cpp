@@ -1,4 +1,4 @@
-#include "ui/inputeval.h"
+#include "screen/inputeval.h"
 
 #include <cmath>
 #include <memory>
@@ -7,8 +7,8 @@
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "ui/inputdialogs.h"
-#include "ui/tellthem.h"
+#include "screen/inputdialogs.h"
+#include "screen/tellthem.h"
 
 int32_t inputstate = 0;
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/palette.h"
+#include "screen/palette.h"
 
 // The input state of an edit that ended with lastinputkey on text: value
 // receives the result when the state is taken.  With showerrors, a text

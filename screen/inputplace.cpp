@@ -2,10 +2,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "ui/inputdialogs.h"
-#include "ui/inputeval.h"
-#include "ui/mathedit.h"
-#include "ui/palette.h"
+#include "screen/inputdialogs.h"
+#include "screen/inputeval.h"
+#include "screen/mathedit.h"
+#include "screen/palette.h"
 
 keycode inputbox(char* buffer, int16_t width, int16_t row, int text, int back, int clear, int)
 {

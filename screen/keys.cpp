@@ -1,10 +1,10 @@
-#include "ui/keys.h"
+#include "screen/keys.h"
 
 #include "platform/core/cp1252.h"
 #include "platform/core/input.h"
 #include "platform/core/keyqueue.h"
 #include "platform/core/pausegate.h"
-#include "ui/hoststate.h"
+#include "screen/hoststate.h"
 
 namespace {
 

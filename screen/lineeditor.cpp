@@ -1,16 +1,16 @@
-#include "ui/lineeditor.h"
+#include "screen/lineeditor.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
-#include "ui/boxsettings.h"
-#include "ui/clipboard.h"
-#include "ui/editops.h"
-#include "ui/linestate.h"
-#include "ui/msgbox.h"
-#include "ui/objcount.h"
-#include "ui/palette.h"
+#include "screen/boxsettings.h"
+#include "screen/clipboard.h"
+#include "screen/editops.h"
+#include "screen/linestate.h"
+#include "screen/msgbox.h"
+#include "base/objcount.h"
+#include "screen/palette.h"
 
 keycode lastinputkey = 0;
 

@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "ui/keys.h"
-#include "ui/screen.h"
+#include "screen/keys.h"
+#include "screen/screen.h"
 
 struct clipboard;
 

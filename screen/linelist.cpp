@@ -1,13 +1,13 @@
-#include "ui/linelist.h"
+#include "screen/linelist.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
 
-#include "formula/limits.h"
-#include "ui/objcount.h"
-#include "ui/screen.h"
+#include "base/limits.h"
+#include "base/objcount.h"
+#include "screen/screen.h"
 
 namespace {
 constexpr int classnumber = 37;

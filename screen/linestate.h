@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 struct clipboard;
 class lineeditor;

@@ -1,4 +1,4 @@
-#include "ui/list2way.h"
+#include "screen/list2way.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,17 +7,17 @@
 #include <cstdio>
 #include <cstring>
 
-#include "formula/limits.h"
-#include "ui/askinput.h"
-#include "ui/boxsettings.h"
-#include "ui/keys.h"
-#include "ui/listrange.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/objcount.h"
-#include "ui/popup.h"
-#include "ui/screen.h"
-#include "ui/services.h"
+#include "base/limits.h"
+#include "screen/askinput.h"
+#include "screen/boxsettings.h"
+#include "screen/keys.h"
+#include "screen/listrange.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "base/objcount.h"
+#include "screen/popup.h"
+#include "screen/screen.h"
+#include "screen/services.h"
 
 int16_t listkey = 0;
 int32_t listline = 0;

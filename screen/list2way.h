@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/listbox.h"
+#include "screen/listbox.h"
 
 // The key that the list loop is dispatching (0 before the first) and the
 // current line at that moment; callers read them after run returns.

@@ -1,13 +1,13 @@
-#include "ui/listbox.h"
+#include "screen/listbox.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "formula/limits.h"
-#include "ui/boxsettings.h"
-#include "ui/palette.h"
-#include "ui/screen.h"
+#include "base/limits.h"
+#include "screen/boxsettings.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
 
 namespace {
 

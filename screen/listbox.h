@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/boxframe.h"
+#include "screen/boxframe.h"
 
 struct colorpair {
     uint8_t fg = 0, bg = 0;

@@ -1,19 +1,19 @@
-#include "ui/listrange.h"
+#include "screen/listrange.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "platform/core/files.h"
-#include "plots/filenames.h"
-#include "ui/askinput.h"
-#include "ui/boxsettings.h"
-#include "ui/list2way.h"
-#include "ui/msgbox.h"
-#include "ui/printjob.h"
-#include "ui/uiutil.h"
+#include "screen/filenames.h"
+#include "screen/askinput.h"
+#include "screen/boxsettings.h"
+#include "screen/list2way.h"
+#include "screen/msgbox.h"
+#include "screen/printjob.h"
+#include "screen/uiutil.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
-#include "ui/mathedit.h"
+#include "screen/mathedit.h"
 
 #include <cstring>
 #include <memory>
 #include <new>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/parser.h"
-#include "ui/boxsettings.h"
-#include "ui/clipboard.h"
-#include "ui/linestate.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
-#include "ui/inputdialogs.h"
-#include "ui/popup.h"
+#include "screen/boxsettings.h"
+#include "screen/clipboard.h"
+#include "screen/linestate.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
+#include "screen/inputdialogs.h"
+#include "screen/popup.h"
 
 namespace {
 

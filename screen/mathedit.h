@@ -3,7 +3,7 @@
 // editor (F3 runs the fraction recognizer on the latest value).
 #pragma once
 
-#include "ui/lineeditor.h"
+#include "screen/lineeditor.h"
 
 class mathedit : public lineeditor {
 public:

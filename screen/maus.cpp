@@ -1,19 +1,19 @@
-#include "ui/maus.h"
+#include "screen/maus.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
 #include "platform/core/requests.h"
-#include "ui/graphics.h"
-#include "ui/host.h"
-#include "ui/hoststate.h"
-#include "ui/infowin.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/tgwscreen.h"
+#include "screen/graphics.h"
+#include "screen/host.h"
+#include "screen/hoststate.h"
+#include "screen/infowin.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/tgwscreen.h"
 
 namespace {
 

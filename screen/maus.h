@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "plots/rects.h"
-#include "ui/screensave.h"
+#include "base/rects.h"
+#include "screen/screensave.h"
 
 class maus {
 public:

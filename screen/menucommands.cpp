@@ -1,11 +1,11 @@
 // The main window's menu commands.
 #include "platform/core/pausegate.h"
-#include "ui/host.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
-#include "ui/printjob.h"
-#include "ui/tgwscreen.h"
-#include "ui/winbox.h"
+#include "screen/host.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
+#include "screen/printjob.h"
+#include "screen/tgwscreen.h"
+#include "screen/winbox.h"
 
 namespace {
 

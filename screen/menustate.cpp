@@ -1,8 +1,8 @@
-#include "ui/menustate.h"
+#include "screen/menustate.h"
 
 #include "platform/core/requests.h"
-#include "ui/host.h"
-#include "ui/hoststate.h"
+#include "screen/host.h"
+#include "screen/hoststate.h"
 
 #include <mutex>
 

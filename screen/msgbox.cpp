@@ -1,14 +1,14 @@
-#include "ui/msgbox.h"
+#include "screen/msgbox.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "platform/core/clock.h"
-#include "ui/keys.h"
-#include "ui/msgbuffer.h"
-#include "ui/palette.h"
-#include "ui/popup.h"
+#include "screen/keys.h"
+#include "screen/msgbuffer.h"
+#include "screen/palette.h"
+#include "screen/popup.h"
 
 namespace {
 int32_t msgtime = 0;

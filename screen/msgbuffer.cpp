@@ -1,4 +1,4 @@
-#include "ui/msgbuffer.h"
+#include "screen/msgbuffer.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -6,11 +6,11 @@
 #include <new>
 #include <string>
 
-#include "ui/keys.h"
-#include "ui/msgbox.h"
-#include "ui/objcount.h"
-#include "ui/printjob.h"
-#include "ui/winbox.h"
+#include "screen/keys.h"
+#include "screen/msgbox.h"
+#include "base/objcount.h"
+#include "screen/printjob.h"
+#include "screen/winbox.h"
 
 namespace {
 constexpr int classnumber = 2;

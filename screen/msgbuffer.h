@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/popup.h"
+#include "screen/popup.h"
 
 class msgbuffer {
 public:

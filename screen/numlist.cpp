@@ -1,4 +1,4 @@
-#include "ui/numlist.h"
+#include "screen/numlist.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,11 +6,11 @@
 #include "formula/evalstate.h"
 #include "formula/varman.h"
 #include "formula/parser.h"
-#include "ui/askinput.h"
-#include "ui/inputdialogs.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/screen.h"
+#include "screen/askinput.h"
+#include "screen/inputdialogs.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/list2way.h"
+#include "screen/list2way.h"
 
 class numlist : public list2way {
 public:

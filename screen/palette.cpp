@@ -1,4 +1,4 @@
-#include "ui/palette.h"
+#include "screen/palette.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ui/pixxman.h"
+#include "screen/pixxman.h"
 
-#include "formula/report.h"
+#include "base/report.h"
 
 pixxman::pixxman(int slotwidth, int slotheight, int slotsperpage, int maxpages)
     : slotw(slotwidth), sloth(slotheight), perpage(slotsperpage), maxpages(maxpages)

@@ -1,12 +1,12 @@
-#include "ui/popup.h"
+#include "screen/popup.h"
 
 #include <algorithm>
 #include <new>
 
 #include "platform/core/thread.h"
-#include "ui/host.h"
-#include "ui/objcount.h"
-#include "ui/palette.h"
+#include "screen/host.h"
+#include "base/objcount.h"
+#include "screen/palette.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/boxframe.h"
+#include "screen/boxframe.h"
 
 struct textplace {
     int16_t lines, columns, column, row;

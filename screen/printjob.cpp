@@ -1,7 +1,7 @@
-#include "ui/printjob.h"
+#include "screen/printjob.h"
 
 #include "platform/core/requests.h"
-#include "ui/winbox.h"
+#include "screen/winbox.h"
 
 #include <memory>
 #include <string>

@@ -1,9 +1,9 @@
-#include "ui/reportbox.h"
+#include "screen/reportbox.h"
 
-#include "ui/boxsettings.h"
-#include "ui/listbox.h"
-#include "ui/msgbox.h"
-#include "ui/textlist.h"
+#include "screen/boxsettings.h"
+#include "screen/listbox.h"
+#include "screen/msgbox.h"
+#include "screen/textlist.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Shows the formula engine's reports in framed message boxes.
 #pragma once
 
-#include "formula/report.h"
+#include "base/report.h"
 
 class reportbox : public reportsink {
 public:

@@ -1,8 +1,8 @@
 // The caret: its state lives here, the window thread shows it on request
 // (3027 show, 3028 hide, 3029 move, 3030 recreate).
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/screenstate.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/screenstate.h"
 
 void caretoff()
 {

@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/palette.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/screenstate.h"
-#include "ui/tgwscreen.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/screenstate.h"
+#include "screen/tgwscreen.h"
 
 namespace {
 int fillcolour(int colour)

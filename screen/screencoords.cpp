@@ -1,9 +1,9 @@
 // Cell sizes and the conversions between cells and pixels.
 #include <algorithm>
 
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/screenstate.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/screenstate.h"
 
 int charwidth()
 {

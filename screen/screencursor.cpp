@@ -1,10 +1,10 @@
 // Cursor, text window, state stack and colours.
 #include <algorithm>
 
-#include "ui/palette.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/screenstate.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/screenstate.h"
 
 namespace {
 bool inwindow(int x, int y)

@@ -1,8 +1,8 @@
-#include "ui/screendemo.h"
+#include "screen/screendemo.h"
 
-#include "ui/graphics.h"
-#include "ui/screen.h"
-#include "ui/tgwscreen.h"
+#include "screen/graphics.h"
+#include "screen/screen.h"
+#include "screen/tgwscreen.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ui/screendump.h"
+#include "screen/screendump.h"
 
 #include "platform/core/glyphs.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/tgwscreen.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/tgwscreen.h"
 
 namespace {
 void appendutf8(std::string& s, char32_t c)

@@ -1,12 +1,12 @@
-#include "ui/screenhost.h"
+#include "screen/screenhost.h"
 
 #include <atomic>
 
 #include "platform/core/front.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
-#include "ui/hoststate.h"
-#include "ui/screen.h"
+#include "screen/hoststate.h"
+#include "screen/screen.h"
 
 namespace {
 thread_local int lockdepth = 0;

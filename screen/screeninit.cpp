@@ -4,13 +4,13 @@
 #include <cstring>
 #include <sys/resource.h>
 
-#include "formula/report.h"
+#include "base/report.h"
 #include "platform/core/surface.h"
-#include "ui/screendump.h"
-#include "ui/graphics.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/screenstate.h"
+#include "screen/screendump.h"
+#include "screen/graphics.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/screenstate.h"
 
 screenstate scr;
 

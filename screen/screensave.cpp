@@ -1,11 +1,11 @@
-#include "ui/screensave.h"
+#include "screen/screensave.h"
 
 #include <algorithm>
 #include <new>
 
-#include "ui/objcount.h"
-#include "ui/screenhost.h"
-#include "ui/tgwscreen.h"
+#include "base/objcount.h"
+#include "screen/screenhost.h"
+#include "screen/tgwscreen.h"
 
 namespace {
 constexpr int classnumber = 71;

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "ui/screen.h"
-#include "ui/screencell.h"
+#include "screen/screen.h"
+#include "screen/screencell.h"
 
 class screensave {
 public:

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "platform/core/fonts.h"
 
 struct screenstate {

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/palette.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/screenstate.h"
-#include "ui/tgwscreen.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
+#include "screen/screenstate.h"
+#include "screen/tgwscreen.h"
 
 void drawrun(int x, int y, const unsigned char* text, int n, int textcolour, int background)
 {

@@ -1,4 +1,4 @@
-#include "ui/services.h"
+#include "screen/services.h"
 
 #include "platform/core/clock.h"
 #include "platform/core/pausegate.h"

@@ -1,9 +1,9 @@
-#include "ui/statusbox.h"
+#include "screen/statusbox.h"
 
 #include <new>
 #include <utility>
 
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "formula/chain.h"
-#include "ui/boxframe.h"
-#include "ui/statusline.h"
+#include "base/chain.h"
+#include "screen/boxframe.h"
+#include "screen/statusline.h"
 
 class statusbox {
 public:

@@ -1,12 +1,12 @@
-#include "ui/statusline.h"
+#include "screen/statusline.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "formula/limits.h"
-#include "ui/objcount.h"
-#include "ui/screen.h"
-#include "ui/uiutil.h"
+#include "base/limits.h"
+#include "base/objcount.h"
+#include "screen/screen.h"
+#include "screen/uiutil.h"
 
 namespace {
 constexpr int classnumber = 17;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "formula/listnode.h"
+#include "base/listnode.h"
 
 class statusline : public listnode {
 public:

@@ -1,13 +1,13 @@
-#include "ui/tellthem.h"
+#include "screen/tellthem.h"
 
 #include <string>
 
 #include "formula/diagnostics.h"
-#include "ui/boxsettings.h"
-#include "ui/keys.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/popup.h"
+#include "screen/boxsettings.h"
+#include "screen/keys.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/popup.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ui/textlist.h"
+#include "screen/textlist.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 namespace {
 

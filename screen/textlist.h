@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "ui/linelist.h"
-#include "ui/list2way.h"
+#include "screen/linelist.h"
+#include "screen/list2way.h"
 
 // Global hooks of the next text lists.  The key hook translates every key
 // (default: unchanged); the help hook answers F1 (default: showlisthelp).

@@ -1,13 +1,13 @@
-#include "ui/tgwscreen.h"
+#include "screen/tgwscreen.h"
 
 #include <algorithm>
 
-#include "formula/limits.h"
-#include "formula/report.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "platform/core/fonts.h"
-#include "ui/palette.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
+#include "screen/screenhost.h"
 
 tgwscreen* vscreen = nullptr;
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/pixxman.h"
-#include "ui/screencell.h"
+#include "screen/pixxman.h"
+#include "screen/screencell.h"
 
 class tgwscreen {
 public:

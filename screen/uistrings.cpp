@@ -1,11 +1,11 @@
-#include "ui/uiutil.h"
+#include "screen/uiutil.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <new>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 char* strnew(const char* text)
 {

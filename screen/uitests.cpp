@@ -1,10 +1,10 @@
-#include "ui/uiutil.h"
+#include "screen/uiutil.h"
 
 #include <cctype>
 #include <cmath>
 #include <cstring>
 
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 bool isprintable(unsigned char c)
 {

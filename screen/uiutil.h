@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/serial.h"
+#include "base/serial.h"
 
 // Heap copies, freed with delete[]; null for a null text or no memory.
 char* strnew(const char* text);

@@ -2,10 +2,10 @@
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
 #include "platform/core/requests.h"
-#include "ui/host.h"
-#include "ui/hoststate.h"
-#include "ui/maus.h"
-#include "ui/screenhost.h"
+#include "screen/host.h"
+#include "screen/hoststate.h"
+#include "screen/maus.h"
+#include "screen/screenhost.h"
 
 #include <atomic>
 #include <thread>

@@ -1,8 +1,8 @@
-#include "ui/winbox.h"
+#include "screen/winbox.h"
 
 #include "platform/core/requests.h"
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "ui/winstring.h"
+#include "screen/winstring.h"
 
 #include "platform/core/front.h"
 #include "platform/core/requests.h"
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 #include <cerrno>
 #include <cstdlib>

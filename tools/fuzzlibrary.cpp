@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "formula/chain.h"
-#include "formula/limits.h"
+#include "base/chain.h"
+#include "base/limits.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "objects/fu1.h"
 #include "objects/libfile.h"
 #include "objects/librarylist.h"

@@ -10,7 +10,7 @@
 #include "calculator/calcfunm.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 
 namespace {
 

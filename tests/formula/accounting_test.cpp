@@ -6,7 +6,7 @@
 #include "formula/markset.h"
 #include "formula/namesused.h"
 #include "formula/varman.h"
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 TEST(accounting, ContainersBalanceTheInstanceCount)
 {

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "evalfixture.h"
-#include "formula/mathlib.h"
+#include "math/mathlib.h"
 #include "formula/tokenhandler.h"
 #include "formula/varman.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "formula/checkcomponent.h"
+#include "objects/checkcomponent.h"
 #include "formula/diagnostics.h"
 #include "objects/fu1.h"
 #include "objects/slotcomp.h"

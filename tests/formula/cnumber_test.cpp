@@ -5,7 +5,7 @@
 #include <cstring>
 #include <random>
 
-#include "formula/cnumber.h"
+#include "math/cnumber.h"
 
 // The C library's "%.16g" (the process runs in the "C" locale here) is the
 // reference for the text of every double.

@@ -8,7 +8,7 @@
 #include "formula/evalstate.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/rkshape.h"
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"

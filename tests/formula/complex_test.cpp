@@ -1,4 +1,4 @@
-#include "formula/complex.h"
+#include "math/complex.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/diagnostics.h"
-#include "formula/diagshow.h"
+#include "objects/diagshow.h"
 #include "formula/evalstate.h"
 #include "objects/fu1.h"
 

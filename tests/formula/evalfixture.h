@@ -9,7 +9,7 @@
 #include "formula/evalstate.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/tokens.h"
 
 // A parser that holds the given code and counts as implemented.

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-#include "formula/mathlib.h"
+#include "math/mathlib.h"
 
 namespace {
 // Squares and cubes take a shortcut; where the library's pow succeeds they

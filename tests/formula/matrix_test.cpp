@@ -1,4 +1,4 @@
-#include "formula/matrix.h"
+#include "math/matrix.h"
 
 #include <gtest/gtest.h>
 

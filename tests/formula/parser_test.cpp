@@ -2,7 +2,7 @@
 
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/parser.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "formula/evalstate.h"
-#include "formula/random.h"
-#include "formula/report.h"
+#include "math/random.h"
+#include "base/report.h"
 
 namespace {
 // Pearson's statistic of counts against equal expectations.

@@ -1,8 +1,8 @@
 #include <cmath>
 
 #include "evalfixture.h"
-#include "formula/funcerror.h"
-#include "formula/mathlib.h"
+#include "math/funcerror.h"
+#include "math/mathlib.h"
 #include "formula/runtimeerror.h"
 #include "formula/stophook.h"
 

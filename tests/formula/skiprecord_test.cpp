@@ -4,8 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "formula/report.h"
-#include "formula/resolver.h"
+#include "base/report.h"
+#include "objects/resolver.h"
 
 TEST(skiprestofobject, NestedRecordsAndTheEndOfTheFile)
 {

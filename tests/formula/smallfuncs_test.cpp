@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "formula/smallfuncs.h"
+#include "math/smallfuncs.h"
 
 namespace {
 using namespace builtin;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "formula/sortvalues.h"
+#include "math/sortvalues.h"
 
 namespace {
 TEST(Sort, SortsTheGivenRangeOnly)

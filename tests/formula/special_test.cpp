@@ -7,16 +7,16 @@
 #include <numbers>
 #include <string>
 
-#include "formula/combinatorics.h"
-#include "formula/elemspecial.h"
-#include "formula/elliptic.h"
+#include "math/combinatorics.h"
+#include "math/elemspecial.h"
+#include "math/elliptic.h"
 #include "formula/evalstate.h"
-#include "formula/gamma.h"
-#include "formula/numtheory.h"
-#include "formula/report.h"
-#include "formula/seidel.h"
-#include "formula/series.h"
-#include "formula/zeta.h"
+#include "math/gamma.h"
+#include "math/numtheory.h"
+#include "base/report.h"
+#include "math/seidel.h"
+#include "math/series.h"
+#include "math/zeta.h"
 
 namespace {
 using std::numbers::pi;

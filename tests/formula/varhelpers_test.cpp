@@ -3,7 +3,7 @@
 
 #include "formula/markset.h"
 #include "formula/nestguard.h"
-#include "formula/varlist.h"
+#include "objects/varlist.h"
 #include "formula/varman.h"
 
 TEST(unusedarguments, LettersDeclaredAsArgumentsAndNeverRead)

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "formula/markset.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/varman.h"
 
 namespace {

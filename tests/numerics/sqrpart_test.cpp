@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "formula/evalstate.h"
-#include "formula/report.h"
-#include "numerics/sqrpart.h"
+#include "base/report.h"
+#include "math/sqrpart.h"
 
 namespace {
 // The largest s with s*s dividing x, by trial.

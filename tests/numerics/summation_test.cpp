@@ -4,9 +4,9 @@
 #include <numbers>
 
 #include "formula/evalstate.h"
-#include "numerics/seraccel.h"
-#include "numerics/sumrecord.h"
-#include "numerics/sumrun.h"
+#include "math/seraccel.h"
+#include "objects/sumrecord.h"
+#include "objects/sumrun.h"
 #include "tests/numerics/refdata/series.h"
 
 namespace {

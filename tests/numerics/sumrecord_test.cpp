@@ -3,8 +3,8 @@
 #include <sstream>
 #include <string>
 
-#include "formula/report.h"
-#include "numerics/sumrecord.h"
+#include "base/report.h"
+#include "objects/sumrecord.h"
 
 namespace {
 // The record is written only for an owner; any owner will do here.

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "formula/evalstate.h"
-#include "formula/report.h"
-#include "numerics/seraccel.h"
-#include "numerics/seriesterm.h"
-#include "numerics/sumrecord.h"
-#include "numerics/sumrun.h"
+#include "base/report.h"
+#include "math/seraccel.h"
+#include "math/seriesterm.h"
+#include "objects/sumrecord.h"
+#include "objects/sumrun.h"
 
 namespace {
 // Records the indices it is called with; fails at one of them.

@@ -1,4 +1,4 @@
-#include "numerics/symeigen.h"
+#include "math/symeigen.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "numerics/vecnorm.h"
+#include "math/vecnorm.h"
 
 namespace {
 // Largest of ||A v_i - l_i v_i|| and of |v_i . v_j - delta_ij|, relative to

@@ -3,7 +3,7 @@
 #include "formula/evalstate.h"
 #include "objects/fu1.h"
 #include "tests/objects/libfixture.h"
-#include "ui/hoststate.h"
+#include "screen/hoststate.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "objects/context.h"
 
 namespace dabafiles {

@@ -10,7 +10,7 @@
 
 #include "objects/context.h"
 #include "tests/objects/contextrun.h"
-#include "ui/inputdialogs.h"
+#include "screen/inputdialogs.h"
 
 hostrun incontext(const std::string& keys, std::function<void()> body)
 {

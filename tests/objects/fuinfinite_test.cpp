@@ -14,7 +14,7 @@
 #include "formula/compile.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "numerics/sumrecord.h"
+#include "objects/sumrecord.h"
 #include "objects/context.h"
 #include "platform/core/keyqueue.h"
 #include "objects/fuinfinite.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "objects/attrlines.h"
 #include "objects/comment.h"
 #include "objects/context.h"

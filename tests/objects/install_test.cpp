@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "objects/context.h"
 #include "objects/compositefu.h"
 #include "objects/fuconst.h"

@@ -8,7 +8,7 @@
 #include "calculator/funm.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
-#include "formula/resolver.h"
+#include "objects/resolver.h"
 #include "objects/fu1.h"
 #include "tests/objects/libfixture.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "objects/context.h"
 #include "platform/core/files.h"
 

@@ -6,13 +6,13 @@
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/comment.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 namespace {
 

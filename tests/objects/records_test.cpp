@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "base/report.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/factory.h"

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
-#include "formula/limits.h"
-#include "plots/filenames.h"
+#include "base/limits.h"
+#include "screen/filenames.h"
 #include "tests/ui/workfolder.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include "plainrow.h"
 #include "screenfixture.h"
-#include "ui/boxframe.h"
-#include "ui/palette.h"
+#include "screen/boxframe.h"
+#include "screen/palette.h"
 
 class boxtest : public screenfixture {
 protected:

@@ -13,10 +13,10 @@
 #include "objects/librarylist.h"
 #include "objects/slotcomp.h"
 #include "tests/ui/dumpfile.h"
-#include "ui/codelist.h"
-#include "ui/componentmenu.h"
+#include "objects/codelist.h"
+#include "objects/componentmenu.h"
 #include "platform/core/files.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 
 namespace {
 

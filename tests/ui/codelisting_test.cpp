@@ -9,8 +9,8 @@
 #include "formula/rpncode.h"
 #include "formula/tokens.h"
 #include "objects/fu1.h"
-#include "ui/codelisting.h"
-#include "ui/objcount.h"
+#include "objects/codelisting.h"
+#include "base/objcount.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "tests/objects/dabafixture.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
-#include "ui/dabalist.h"
+#include "objects/dabalist.h"
 
 namespace {
 

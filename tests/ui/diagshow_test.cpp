@@ -7,7 +7,7 @@
 #include "calculator/funm.h"
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
-#include "formula/diagshow.h"
+#include "objects/diagshow.h"
 #include "objects/fu1.h"
 #include "objects/fuconst.h"
 #include "tests/objects/libfixture.h"

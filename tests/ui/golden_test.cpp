@@ -9,13 +9,13 @@
 #include "platform/core/surface.h"
 #include "screenfixture.h"
 #include "tests/ui/goldenfiles.h"
-#include "ui/boxframe.h"
-#include "ui/graphics.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/popup.h"
-#include "ui/screensave.h"
-#include "ui/statusbox.h"
+#include "screen/boxframe.h"
+#include "screen/graphics.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/popup.h"
+#include "screen/screensave.h"
+#include "screen/statusbox.h"
 
 namespace fs = std::filesystem;
 

@@ -3,8 +3,8 @@
 
 #include "platform/core/input.h"
 #include "screenfixture.h"
-#include "ui/graphics.h"
-#include "ui/palette.h"
+#include "screen/graphics.h"
+#include "screen/palette.h"
 
 using graphics = screenfixture;
 

@@ -5,10 +5,10 @@
 
 #include "platform/core/requests.h"
 #include "tests/ui/hostrun.h"
-#include "ui/helptopics.h"
-#include "ui/keys.h"
-#include "ui/objcount.h"
-#include "ui/palette.h"
+#include "screen/helptopics.h"
+#include "screen/keys.h"
+#include "base/objcount.h"
+#include "screen/palette.h"
 
 namespace {
 

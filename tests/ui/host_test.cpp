@@ -7,10 +7,10 @@
 #include "platform/core/pausegate.h"
 #include "platform/core/thread.h"
 #include "tests/ui/hostrun.h"
-#include "ui/host.h"
-#include "ui/hoststate.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
+#include "screen/host.h"
+#include "screen/hoststate.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 
 #include "platform/core/keyqueue.h"
 #include "platform/core/thread.h"
-#include "ui/hoststate.h"
-#include "ui/keys.h"
-#include "ui/host.h"
+#include "screen/hoststate.h"
+#include "screen/keys.h"
+#include "screen/host.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/headless/headless.h"
-#include "ui/calcmain.h"
+#include "screen/calcmain.h"
 
 #include <string>
 #include <vector>

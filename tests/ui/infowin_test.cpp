@@ -1,12 +1,12 @@
 // Info windows: layout, placement, painting, closing from either side,
 // hiding and showing, and keys forwarded to the computing thread.
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "platform/core/requests.h"
 #include "tests/ui/hostrun.h"
-#include "ui/hoststate.h"
-#include "ui/infowin.h"
-#include "ui/keys.h"
-#include "ui/objcount.h"
+#include "screen/hoststate.h"
+#include "screen/infowin.h"
+#include "screen/keys.h"
+#include "base/objcount.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "tests/ui/editrun.h"
 #include "tests/ui/goldenfiles.h"
 #include "tests/ui/plainrow.h"
-#include "ui/inputdialogs.h"
+#include "screen/inputdialogs.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "calculator/funm.h"
 #include "formula/evalstate.h"
-#include "formula/varlist.h"
+#include "objects/varlist.h"
 #include "formula/varman.h"
 #include "objects/comment.h"
 #include "objects/context.h"
@@ -22,8 +22,8 @@
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/libfixture.h"
 #include "tests/ui/editrun.h"
-#include "ui/codelist.h"
-#include "ui/dabalist.h"
+#include "objects/codelist.h"
+#include "objects/dabalist.h"
 
 namespace {
 

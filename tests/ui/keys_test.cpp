@@ -1,7 +1,7 @@
 // Key presses to key codes, and the key reader's stop rule.
 #include "platform/core/keyqueue.h"
-#include "ui/hoststate.h"
-#include "ui/keys.h"
+#include "screen/hoststate.h"
+#include "screen/keys.h"
 
 #include <gtest/gtest.h>
 

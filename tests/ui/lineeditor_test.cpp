@@ -8,8 +8,8 @@
 
 #include "tests/ui/editrun.h"
 #include "tests/ui/goldenfiles.h"
-#include "ui/clipboard.h"
-#include "ui/lineeditor.h"
+#include "screen/clipboard.h"
+#include "screen/lineeditor.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/linelist.h"
+#include "screen/linelist.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
 #include "tests/ui/workfolder.h"
-#include "ui/list2way.h"
+#include "screen/list2way.h"
 
 namespace {
 

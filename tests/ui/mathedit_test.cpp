@@ -8,9 +8,9 @@
 
 #include "tests/ui/editrun.h"
 #include "tests/ui/goldenfiles.h"
-#include "formula/limits.h"
-#include "ui/inputdialogs.h"
-#include "ui/mathedit.h"
+#include "base/limits.h"
+#include "screen/inputdialogs.h"
+#include "screen/mathedit.h"
 
 namespace {
 

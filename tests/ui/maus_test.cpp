@@ -4,13 +4,13 @@
 #include <limits>
 #include <string>
 
-#include "plots/rects.h"
+#include "base/rects.h"
 #include "screenfixture.h"
 #include "tests/ui/dumpfile.h"
-#include "ui/keys.h"
-#include "ui/maus.h"
-#include "ui/screen.h"
-#include "ui/wintests.h"
+#include "screen/keys.h"
+#include "screen/maus.h"
+#include "screen/screen.h"
+#include "app/wintests.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The menu and busy state as the front sees it, and the debug menu.
 #include "tests/ui/hostrun.h"
-#include "ui/host.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
+#include "screen/host.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "screenfixture.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
-#include "ui/palette.h"
-#include "ui/popup.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
+#include "screen/palette.h"
+#include "screen/popup.h"
 
 using messages = screenfixture;
 

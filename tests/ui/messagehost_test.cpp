@@ -6,8 +6,8 @@
 
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <string>
 
-#include "formula/limits.h"
-#include "plots/filenames.h"
+#include "base/limits.h"
+#include "screen/filenames.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
 #include "tests/ui/workfolder.h"

@@ -6,7 +6,7 @@
 #include "formula/varman.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
-#include "ui/numlist.h"
+#include "screen/numlist.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "formula/report.h"
-#include "ui/pixxman.h"
+#include "base/report.h"
+#include "screen/pixxman.h"
 
 TEST(pixxman, handlesfromthetopofthefirstpage)
 {

@@ -3,9 +3,9 @@
 #include "platform/core/clock.h"
 #include "platform/headless/pdfprinter.h"
 #include "tests/ui/hostrun.h"
-#include "ui/keys.h"
-#include "ui/printjob.h"
-#include "ui/services.h"
+#include "screen/keys.h"
+#include "screen/printjob.h"
+#include "screen/services.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "tests/formula/evalfixture.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "platform/core/fonts.h"
 #include "screenfixture.h"
-#include "ui/palette.h"
-#include "ui/screencell.h"
+#include "screen/palette.h"
+#include "screen/screencell.h"
 
 using screen = screenfixture;
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "formula/report.h"
-#include "ui/screen.h"
-#include "ui/screendump.h"
-#include "ui/screenhost.h"
-#include "ui/tgwscreen.h"
+#include "base/report.h"
+#include "screen/screen.h"
+#include "screen/screendump.h"
+#include "screen/screenhost.h"
+#include "screen/tgwscreen.h"
 
 class screenfixture : public ::testing::Test {
 protected:

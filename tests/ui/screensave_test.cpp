@@ -1,8 +1,8 @@
 #include "screenfixture.h"
-#include "ui/graphics.h"
-#include "ui/objcount.h"
-#include "ui/palette.h"
-#include "ui/screensave.h"
+#include "screen/graphics.h"
+#include "base/objcount.h"
+#include "screen/palette.h"
+#include "screen/screensave.h"
 
 using screensavetest = screenfixture;
 

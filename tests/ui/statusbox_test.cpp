@@ -2,8 +2,8 @@
 
 #include "plainrow.h"
 #include "screenfixture.h"
-#include "ui/objcount.h"
-#include "ui/statusbox.h"
+#include "base/objcount.h"
+#include "screen/statusbox.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
 #include "tests/ui/screenfixture.h"
-#include "ui/textlist.h"
+#include "screen/textlist.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/uiutil.h"
+#include "screen/uiutil.h"
 
 TEST(uiutil, stringedits)
 {

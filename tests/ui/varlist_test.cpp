@@ -8,14 +8,14 @@
 
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "formula/varedit.h"
-#include "formula/varlist.h"
+#include "objects/varedit.h"
+#include "objects/varlist.h"
 #include "formula/varman.h"
 #include "objects/fu1.h"
 #include "tests/ui/hostrun.h"
 #include "tests/ui/plainrow.h"
-#include "ui/keys.h"
-#include "ui/palette.h"
+#include "screen/keys.h"
+#include "screen/palette.h"
 
 namespace {
 

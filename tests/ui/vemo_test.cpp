@@ -1,5 +1,5 @@
 // The program as started from a shell: options, fronts, exit statuses.
-#include "ui/options.h"
+#include "app/options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The one-line dialog and the native boxes, answered from the script.
 #include "tests/ui/hostrun.h"
-#include "ui/keys.h"
-#include "ui/winbox.h"
-#include "ui/winstring.h"
+#include "screen/keys.h"
+#include "screen/winbox.h"
+#include "screen/winstring.h"
 
 #include <gtest/gtest.h>
 

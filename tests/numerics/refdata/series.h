@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "numerics/seriesterm.h"
+#include "math/seriesterm.h"
 
 namespace testseries {
 

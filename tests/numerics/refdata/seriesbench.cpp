@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "numerics/seraccel.h"
-#include "numerics/sumrecord.h"
-#include "numerics/sumrun.h"
+#include "math/seraccel.h"
+#include "objects/sumrecord.h"
+#include "objects/sumrun.h"
 #include "series.h"
 
 namespace {
