@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/rects.h"
-#include "screenfixture.h"
-#include "tests/ui/dumpfile.h"
+#include "tests/screen/screenfixture.h"
+#include "tests/screen/dumpfile.h"
 #include "screen/keys.h"
 #include "screen/maus.h"
 #include "screen/screen.h"

@@ -79,7 +79,7 @@ TEST(vemo, GtkWindowTakesKeysAndClosesWithAltF4)
 {
     if (status("command -v xvfb-run") != 0)
         GTEST_SKIP() << "xvfb-run is missing";
-    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/ui/scripts/gtksmoke.sh";
+    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/screen/scripts/gtksmoke.sh";
     int rc = std::system(("xvfb-run -a bash " + script + " " + vemo).c_str());
     EXPECT_TRUE(WIFEXITED(rc));
     EXPECT_EQ(WEXITSTATUS(rc), 0);

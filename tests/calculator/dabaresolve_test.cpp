@@ -12,7 +12,7 @@
 #include "objects/fudaba.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "objects/fu1.h"
 #include "objects/fuconst.h"
 #include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 using showing = libdir;

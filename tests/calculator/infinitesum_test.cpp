@@ -14,7 +14,7 @@
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
 #include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "objects/slotcomp.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 #include "objects/codelist.h"
 #include "objects/dabalist.h"
 

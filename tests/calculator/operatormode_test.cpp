@@ -7,7 +7,7 @@
 
 #include "calculator/calcfunm.h"
 #include "formula/parser.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 TEST(operatormode, AnOperatorThatDoesNotCompileKeepsTheModeAndSaysSo)
 {

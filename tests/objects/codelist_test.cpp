@@ -12,7 +12,7 @@
 #include "objects/fuinfinite.h"
 #include "objects/librarylist.h"
 #include "objects/slotcomp.h"
-#include "tests/ui/dumpfile.h"
+#include "tests/screen/dumpfile.h"
 #include "objects/codelist.h"
 #include "objects/componentmenu.h"
 #include "platform/core/files.h"

@@ -9,8 +9,8 @@
 #include "objects/fudaba.h"
 #include "platform/core/files.h"
 #include "tests/objects/dabafixture.h"
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
 #include "objects/dabalist.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
 #include "tests/objects/contextrun.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/plainrow.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "objects/comment.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "objects/context.h"
 #include "objects/fu1.h"
 #include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "math/seraccel.h"
 #include "objects/sumrecord.h"
 #include "objects/sumrun.h"
-#include "tests/numerics/refdata/series.h"
+#include "tests/objects/refdata/series.h"
 
 namespace {
 using testseries::counted;
@@ -25,7 +25,7 @@ sumrecord settings(const testseries::series& s)
 
 TEST(Summation, AcceleratedLimitsMatchReferences)
 {
-    auto refs = testseries::references(VEMO_SOURCE_DIR "/tests/numerics/refdata/series.txt");
+    auto refs = testseries::references(VEMO_SOURCE_DIR "/tests/objects/refdata/series.txt");
     ASSERT_EQ(refs.size(), std::size(testseries::all));
     for (const testseries::series& s : testseries::all) {
         sumrecord r = settings(s);

@@ -12,8 +12,8 @@
 #include "objects/varlist.h"
 #include "formula/varman.h"
 #include "objects/fu1.h"
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
 #include "screen/keys.h"
 #include "screen/palette.h"
 

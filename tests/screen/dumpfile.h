@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 
 inline std::string dumpfile(const hostrun& run, const std::string& name)
 {

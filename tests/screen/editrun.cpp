@@ -1,4 +1,4 @@
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 #include <fstream>
 #include <sstream>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 
 hostrun rundialogue(const std::string& script, std::function<void()> body);
 // The text dump NAME.txt of a run.

@@ -11,7 +11,7 @@
 
 #include "base/limits.h"
 #include "screen/filenames.h"
-#include "tests/ui/workfolder.h"
+#include "tests/screen/workfolder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/core/glyphs.h"
 #include "platform/core/surface.h"
 #include "screenfixture.h"
-#include "tests/ui/goldenfiles.h"
+#include "tests/screen/goldenfiles.h"
 #include "screen/boxframe.h"
 #include "screen/graphics.h"
 #include "screen/msgbox.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/goldenfiles.h"
+#include "tests/screen/goldenfiles.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ std::vector<uint32_t> pngpixels(const fs::path& p, int& w, int& h)
 
 void checkgoldenfiles(const fs::path& folder, const std::string& name)
 {
-    fs::path golden = fs::path(VEMO_SOURCE_DIR) / "tests/ui/golden";
+    fs::path golden = fs::path(VEMO_SOURCE_DIR) / "tests/screen/golden";
     if (std::getenv("VEMO_UPDATE_GOLDEN")) {
         fs::copy_file(folder / (name + ".txt"), golden / (name + ".txt"), fs::copy_options::overwrite_existing);
         fs::copy_file(folder / (name + ".png"), golden / (name + ".png"), fs::copy_options::overwrite_existing);

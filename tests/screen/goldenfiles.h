@@ -1,5 +1,5 @@
 // Golden screens: a dump (NAME.txt, the cell grid, and NAME.png, the
-// pixels) compared with the committed files in tests/ui/golden.
+// pixels) compared with the committed files in tests/screen/golden.
 // VEMO_UPDATE_GOLDEN=1 copies the dump there first.
 #pragma once
 

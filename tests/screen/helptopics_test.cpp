@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/core/requests.h"
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 #include "screen/helptopics.h"
 #include "screen/keys.h"
 #include "base/objcount.h"

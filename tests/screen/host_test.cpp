@@ -6,7 +6,7 @@
 #include "platform/core/surface.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/thread.h"
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 #include "screen/host.h"
 #include "screen/hoststate.h"
 #include "screen/keys.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 
 #include "platform/core/keyqueue.h"
 #include "platform/core/thread.h"

@@ -2,7 +2,7 @@
 // hiding and showing, and keys forwarded to the computing thread.
 #include "base/limits.h"
 #include "platform/core/requests.h"
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 #include "screen/hoststate.h"
 #include "screen/infowin.h"
 #include "screen/keys.h"

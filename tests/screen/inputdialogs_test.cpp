@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "tests/ui/editrun.h"
-#include "tests/ui/goldenfiles.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
+#include "tests/screen/plainrow.h"
 #include "screen/inputdialogs.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/editrun.h"
-#include "tests/ui/goldenfiles.h"
+#include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
 #include "screen/clipboard.h"
 #include "screen/lineeditor.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "platform/core/files.h"
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
-#include "tests/ui/workfolder.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
+#include "tests/screen/workfolder.h"
 #include "screen/list2way.h"
 
 namespace {

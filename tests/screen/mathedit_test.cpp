@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/editrun.h"
-#include "tests/ui/goldenfiles.h"
+#include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
 #include "base/limits.h"
 #include "screen/inputdialogs.h"
 #include "screen/mathedit.h"

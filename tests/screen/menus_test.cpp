@@ -1,5 +1,5 @@
 // The menu and busy state as the front sees it, and the debug menu.
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 #include "screen/host.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"

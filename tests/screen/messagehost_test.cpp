@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
 #include "screen/msgbox.h"
 #include "screen/msgbuffer.h"
 

@@ -6,9 +6,9 @@
 
 #include "base/limits.h"
 #include "screen/filenames.h"
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
-#include "tests/ui/workfolder.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
+#include "tests/screen/workfolder.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
 #include "screen/numlist.h"
 
 namespace {

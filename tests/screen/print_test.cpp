@@ -2,7 +2,7 @@
 // pdftotext; ticks and the range test.
 #include "platform/core/clock.h"
 #include "platform/headless/pdfprinter.h"
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 #include "screen/keys.h"
 #include "screen/printjob.h"
 #include "screen/services.h"

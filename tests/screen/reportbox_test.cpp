@@ -4,8 +4,8 @@
 
 
 #include "tests/formula/evalfixture.h"
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
 #include "screen/keys.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "tests/ui/hostrun.h"
-#include "tests/ui/plainrow.h"
-#include "tests/ui/screenfixture.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
+#include "tests/screen/screenfixture.h"
 #include "screen/textlist.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The one-line dialog and the native boxes, answered from the script.
-#include "tests/ui/hostrun.h"
+#include "tests/screen/hostrun.h"
 #include "screen/keys.h"
 #include "screen/winbox.h"
 #include "screen/winstring.h"
