@@ -6,6 +6,7 @@
 #include "platform/headless/headless.h"
 #include "screen/host.h"
 #include "app/options.h"
+#include "app/start.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
         return 0;
     }
     platform::setcommandline(o.words);
+    startvemo();
     int status = o.headless ? runheadless(o) : runwindow();
     // A computing thread that still runs may use what static destructors
     // would free: leave without running them.

@@ -6,9 +6,12 @@
 #include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "formula/tokens.h"
+#include "formula/hooks.h"
 
 namespace {
 using namespace tk;
+
+const bool started = (startformula(), true);
 
 struct program : parser {
     int ntokens;

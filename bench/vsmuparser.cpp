@@ -8,6 +8,7 @@
 #include <muParser.h>
 
 #include "formula/evalstate.h"
+#include "formula/hooks.h"
 #include "formula/parser.h"
 
 namespace {
@@ -112,6 +113,7 @@ const int registered = registerall();
 
 int main(int argc, char** argv)
 {
+    startformula();
     if (!agree()) {
         std::fprintf(stderr, "vsmuparser: the evaluators disagree with C++\n");
         return 1;

@@ -4,6 +4,7 @@
 
 #include "formula/compile.h"
 #include "formula/compiler.h"
+#include "formula/hooks.h"
 #include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
@@ -13,7 +14,6 @@
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"
 #include "formula/varman.h"
-#include "objects/context.h"
 
 namespace {
 markset* installed = nullptr;
@@ -83,7 +83,7 @@ int16_t compiler::run()
 {
     p.type = 0;
     p.valuecount = 0;
-    if (shared.resolution && shared.resolution != localobjects)
+    if (shared.resolution && shared.resolution != residentobjects())
         mode = compilemode::quiet;
     dia.compilertext = text;
     int16_t type = 0;

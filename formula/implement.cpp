@@ -2,11 +2,11 @@
 
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
+#include "formula/hooks.h"
 #include "formula/parser.h"
 #include "formula/slist.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
-#include "objects/context.h"
 
 static bool listed(const reflist& list, const void* object)
 {
@@ -34,7 +34,7 @@ static bool readycallee(fu* callee)
         return true;
     shared.called->append(callee);
     shared.implementing = 1;
-    return readycomponent(callee);
+    return readyobject(callee);
 }
 
 static void lowbyte(fingerprint& print, long value)

@@ -3,11 +3,11 @@
 
 #include "formula/destroyparser.h"
 #include "formula/evalstate.h"
+#include "formula/hooks.h"
 #include "base/report.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
-#include "objects/context.h"
 #include "base/objcount.h"
 
 constexpr int parserclass = 197;
@@ -28,7 +28,7 @@ parser::parser()
         ++shared.parsercount;
         counted = true;
         if (first)
-            loaddesktop();
+            openlocalcontext();
     }
     constructing = 0;
 }
@@ -39,7 +39,7 @@ parser::~parser()
     delete vars;
     // Parsers of objects deleted with the context no longer count.
     if (counted && shared.parsercount > 0 && --shared.parsercount == 0) {
-        freecontext();
+        freelocalcontext();
         freeshared();
     }
 }
@@ -56,7 +56,7 @@ void parser::reset()
     vars = nullptr;
     *emptystream() = tk::ABORT;
     stamp = 0;
-    shared.resolution = localobjects;
+    shared.resolution = residentobjects();
     answer = memory = 0.0;
     type = 0;
     clearrkshape();

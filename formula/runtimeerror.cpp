@@ -26,7 +26,7 @@ const char* mathtext(int type)
 }
 }
 
-int matherr(mathexception* e)
+int reportmatherr(mathexception* e)
 {
     if (e->type == mathunderflow) {
         e->retval = 0.0;

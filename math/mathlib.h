@@ -22,7 +22,8 @@ enum mathexceptiontype {
     mathpartialloss = 6,
 };
 
-// The handler (runtimeerror.cpp); returns 1 (handled).
+// The handler that the evaluator installs (math/hooks.h); returns 1
+// (handled), 0 without one.
 int matherr(mathexception* e);
 
 namespace mathlib {

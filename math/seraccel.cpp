@@ -4,8 +4,8 @@
 #include <new>
 #include <numbers>
 
-#include "formula/evalstate.h"
 #include "base/report.h"
+#include "math/hooks.h"
 #include "math/smallfuncs.h"
 #include "math/seriesterm.h"
 
@@ -129,7 +129,7 @@ bool seraccel::addterms(seriesterm* f, complex& sum, complex& factor, complex ro
     for (double k = 0; k < count; k++) {
         curindex = x;
         sum.caddto(cscale(f->calcx(x), factor));
-        if (shared.error) {
+        if (evaluationfailed()) {
             failure();
             return false;
         }
@@ -142,7 +142,7 @@ bool seraccel::addterms(seriesterm* f, complex& sum, complex& factor, complex ro
 
 void seraccel::failure()
 {
-    status = shared.error == evalbreak ? userbreak : evalfailed;
+    status = evaluationbroken() ? userbreak : evalfailed;
 }
 
 complex seraccel::blocksum(seriesterm* f, double x0, double step, double a, double b, int n)

@@ -4,11 +4,11 @@
 #include <limits>
 #include <numbers>
 
-#include "formula/evalstate.h"
 #include "math/funcerror.h"
 #include "math/gamma.h"
 #include "base/limits.h"
 #include "base/report.h"
+#include "math/hooks.h"
 
 namespace {
 constexpr double reflectionbound = -0.212314;
@@ -53,7 +53,7 @@ double zsumalt(double s)
         case zaverager::converged: return value;
         case zaverager::failed:
             report(reportkind::unexpected, "zsumalt in zetam1: zmittel reports no convergence");
-            shared.error = evalinternal;
+            internalerror();
             return 0.0;
         default: break;
         }

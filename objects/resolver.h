@@ -12,13 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "formula/hooks.h"
+
 class chain;
 class fu;
 class namesused;
 class reflist;
 
 // The lookup of one name: the candidates and the libraries tried so far.
-class componentsearch {
+class componentsearch : public componentlookup {
 public:
     // Collects the candidates; `called` is the formula's called-component
     // list (null for none).
@@ -26,10 +28,10 @@ public:
 
     // An object this formula calls already, or the caller's library's own
     // version; no question.
-    fu* own();
+    fu* own() override;
     // The search after the predefined functions; null when nothing was
     // found or the user declined every version.
-    fu* others();
+    fu* others() override;
 
     // A candidate of that library, or (library 2 and up) the object read
     // from its file; situation 0 asks nothing.

@@ -1,9 +1,9 @@
 #include "screen/evalhooks.h"
 #include "screen/calcmain.h"
 
-#include "objects/context.h"
 #include "platform/core/requests.h"
 #include "screen/host.h"
+#include "screen/hooks.h"
 #include "screen/hoststate.h"
 #include "screen/inputdialogs.h"
 #include "screen/keys.h"
@@ -21,7 +21,7 @@ void readuntilquit()
 {
     for (;;) {
         keycode k = getkey();
-        if ((k == key::altx || (k == key::esc && host().stop)) && quitprogram())
+        if ((k == key::altx || (k == key::esc && host().stop)) && mayquit())
             return;
         screenecho(k);
     }

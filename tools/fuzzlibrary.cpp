@@ -13,6 +13,7 @@
 #include "formula/parser.h"
 #include "base/report.h"
 #include "objects/fu1.h"
+#include "objects/hooks.h"
 #include "objects/libfile.h"
 #include "objects/librarylist.h"
 #include "platform/core/files.h"
@@ -61,6 +62,12 @@ std::string roundtrip(const std::string& in, chain& list, const std::string& out
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    startobjects();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

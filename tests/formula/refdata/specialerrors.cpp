@@ -16,6 +16,7 @@
 #include "math/seidel.h"
 #include "math/series.h"
 #include "math/zeta.h"
+#include "formula/hooks.h"
 #include "refdata/reftable.h"
 
 namespace {
@@ -104,6 +105,7 @@ void column(const std::vector<refcase>& cases, double floor, const fn& f)
 
 int main()
 {
+    startformula();
     gsl_set_error_handler_off();
     std::printf("%-9s %6s %22s %22s %22s\n", "function", "cases", "ours", "glibc", "GSL");
     for (const row& r : rows) {

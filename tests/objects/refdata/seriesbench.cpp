@@ -9,6 +9,7 @@
 
 #include "math/seraccel.h"
 #include "objects/sumrecord.h"
+#include "objects/hooks.h"
 #include "objects/sumrun.h"
 #include "series.h"
 
@@ -42,8 +43,9 @@ levin bylevin(const testseries::series& s, double ref)
 
 int main()
 {
+    startobjects();
     gsl_set_error_handler_off();
-    auto refs = testseries::references(VEMO_SOURCE_DIR "/tests/numerics/refdata/series.txt");
+    auto refs = testseries::references(VEMO_SOURCE_DIR "/tests/objects/refdata/series.txt");
     std::printf("%-10s %-5s | %-22s %6s %7s | %6s %7s | %6s %7s\n", "series", "type", "sumrun", "digits", "terms",
                 "levin", "terms", "nsum", "terms");
     for (const testseries::series& s : testseries::all) {
