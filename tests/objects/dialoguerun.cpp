@@ -1,10 +1,5 @@
-// The headless dialogue runner and golden screen comparison of the
-// interface tests, shared with this test program, and the runs in a
-// fresh context.
-#include "tests/ui/editrun.cpp"
-#include "tests/ui/goldenfiles.cpp"
-#include "tests/ui/hostrun.cpp"
-
+// Dialogue runs in a fresh context (the runner and the golden screens are
+// the screen tests' fixtures).
 #include <cstdlib>
 #include <filesystem>
 
