@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
 """The layer check: every include of the program's own headers points down.
 
-    tools/layers.py            fails (status 1) on an include of a higher layer
-    tools/layers.py --cycles   also prints the largest include cycle
+    tools/layers.py              fails (status 1) on an include of a higher layer
+    tools/layers.py --cycles     also prints the largest include cycle
+    tools/layers.py --libs DIR   also fails when a layer's library in the build
+                                 folder DIR uses a symbol that only a higher
+                                 layer's library defines (a call up that
+                                 bypasses the hooks without an include)
 
 The layers, lowest first, are the folders of LAYERS; a file may include
 headers of its own layer and of the layers below.  The two fronts sit on
@@ -13,6 +17,7 @@ the lower layer (<layer>/hooks.h), which the layer above fills at start-up.
 """
 import os
 import re
+import subprocess
 import sys
 from collections import defaultdict
 
@@ -130,9 +135,37 @@ def largestcycle(files):
     return sorted(best)
 
 
+def symbols(library):
+    """The external symbols a static library defines and those it uses."""
+    out = subprocess.run(["nm", "--defined-only", "--extern-only", "-j", library],
+                         capture_output=True, text=True, check=True).stdout
+    defined = {line for line in out.split() if line and not line.endswith(":")}
+    out = subprocess.run(["nm", "--undefined-only", "-j", library],
+                         capture_output=True, text=True, check=True).stdout
+    used = {line for line in out.split() if line and not line.endswith(":")}
+    return defined, used
+
+
+def checklibraries(build):
+    names = ["vemo" + l if "/" not in l else "platform/lib" + l.replace("/", "") for l in LAYERS]
+    paths = [os.path.join(build, n if "/" in n else "lib" + n) + ".a" for n in names]
+    present = [(l, p) for l, p in zip(LAYERS, paths) if os.path.exists(p)]
+    tables = [(l, p) + symbols(p) for l, p in present]
+    bad = 0
+    for i, (layer, path, _, used) in enumerate(tables):
+        below = set().union(*(d for _, _, d, _ in tables[:i + 1]))
+        for upper, _, defined, _ in tables[i + 1:]:
+            for name in sorted((used & defined) - below):
+                print(f"{path}: uses {name}, defined only in {upper}", file=sys.stderr)
+                bad += 1
+    return bad
+
+
 def main():
     files = list(sources())
     bad = check(files)
+    if "--libs" in sys.argv:
+        bad += checklibraries(sys.argv[sys.argv.index("--libs") + 1])
     if "--cycles" in sys.argv:
         cycle = largestcycle(files)
         folders = sorted({os.path.dirname(m) for m in cycle})
@@ -140,7 +173,7 @@ def main():
         for m in cycle:
             print("  " + m)
     if bad:
-        print(f"layer check: {bad} include(s) of a higher layer", file=sys.stderr)
+        print(f"layer check: {bad} use(s) of a higher layer", file=sys.stderr)
         return 1
     print("layer check: every include points down")
     return 0

@@ -14,6 +14,8 @@ bash tools/setup.sh
 # Every include points down the layers (README: layout).
 step python3 tools/layers.py
 step bash tools/build.sh
+# No library uses what only a higher layer's library defines.
+python3 tools/layers.py --libs build
 step ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 # Every test again with the address and undefined behaviour sanitizers.
 step bash tools/asan.sh
