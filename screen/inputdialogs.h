@@ -2,7 +2,7 @@
 // dialog over whole screen lines (title bar, field, key bar).  A number is
 // typed as a formula and evaluated by the input parser, so any single-valued
 // expression is an answer.  Each dialog leaves how it ended in lastinputkey
-// (ui/lineeditor.h) and inputstate.
+// (screen/lineeditor.h) and inputstate.
 #pragma once
 
 #include <cstdint>

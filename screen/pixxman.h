@@ -1,7 +1,7 @@
 // The pixel store: cell-sized slots on pages of offscreen pixels, which keep
 // the pixels of cells that graphics were drawn over.  A handle names one
 // slot: page * slots per page + slot, pages and slots from 1; 0 is none.
-// Callers hold the screen lock (ui/screenhost.h).
+// Callers hold the screen lock (screen/screenhost.h).
 #pragma once
 
 #include <cstdint>

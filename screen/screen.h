@@ -1,8 +1,8 @@
 // The 80 by 30 text screen: metrics and fonts, cursor and text window,
 // colours, caret, clearing, scrolling and text output.  Positions are
 // 1-based cells (column, row), pixel positions 0-based; colours are palette
-// indices (ui/palette.h).  Every call runs on the computing thread, except
-// the repaint (ui/tgwscreen.h).
+// indices (screen/palette.h).  Every call runs on the computing thread, except
+// the repaint (screen/tgwscreen.h).
 #pragma once
 
 #include <cstdarg>
