@@ -16,6 +16,7 @@
 #include "screen/services.h"
 #include "screen/tgwscreen.h"
 #include "screen/winbox.h"
+#include "screen/fontreport.h"
 
 namespace {
 
@@ -117,7 +118,8 @@ bool windowtest(const char* keys)
                     {"oof", testdrawframe},
                     {"oom", testmouseframe},
                     {"ooc", testcontaminate},
-                    {"ook", testkeycodes}};
+                    {"ook", testkeycodes},
+                    {"ooF", fontreport}};
     for (const auto& c : commands)
         if (keys && std::strcmp(keys, c.keys) == 0) {
             c.run();

@@ -13,6 +13,6 @@ void testcontaminate();
 // Prints the code of each key read until Esc.
 void testkeycodes();
 
-// Runs the test command typed as keys ("og", "oof", ...); false when the
-// keys name none.
+// Runs the test command typed as keys ("og", "oof", ..., and "ooF", the
+// font report); false when the keys name none.
 bool windowtest(const char* keys);

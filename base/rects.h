@@ -1,5 +1,4 @@
-// Rectangles of the plots: a pixel rectangle of four 16-bit edges and a
-// world rectangle of four doubles.
+// The pixel rectangle of the plots: four 16-bit edges, y growing downward.
 #pragma once
 
 #include <cstdint>
@@ -10,16 +9,4 @@ struct rect {
     int height() const { return bottom - top; }
 };
 
-struct worldrect {
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-};
-
-inline double rectwidth(const worldrect& r)
-{
-    return r.x1 - r.x0;
-}
-
-inline double rectheight(const worldrect& r)
-{
-    return r.y1 - r.y0;
-}
+using screenrect = rect;

@@ -12,6 +12,8 @@ enum class reportkind {
     bug,            // "Unexpected Error in \"%s\"!"
     libread,        // a library record that could not be read
     message,        // any other message box text
+    error,          // a message box in the colours of errors and refusals
+    fault,          // a message box in the colours of unexpected errors
     page,           // a text that the user scrolls through: a text page
 };
 
@@ -30,6 +32,9 @@ public:
     // standard footer code of the box (0 none).
     virtual int report(reportkind kind, const std::string& text, const char* caption, int footer) = 0;
 };
+
+// The footer code of the reports that wait for any key.
+constexpr int anykeyfooter = 10;
 
 // The sink in use; null restores the recording default.
 void setreportsink(reportsink* sink);

@@ -14,7 +14,7 @@ int argorder(char a, char b)
 
 void sortargs(char* letters)
 {
-    if (!letters)
+    if (!letters || !*letters)
         return;
     for (int i = 1; letters[i]; ++i) {
         char c = letters[i];

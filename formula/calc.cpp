@@ -56,7 +56,7 @@ int pick(double k, int n)
 
 void endmismatch()
 {
-    report(reportkind::message, "\n ERROR in parser::calc#0 \n\r PA_END exit reached with avalptr != top \n");
+    report(reportkind::fault, "\n ERROR in parser::calc#0 \n\r PA_END exit reached with avalptr != top \n");
 }
 }
 

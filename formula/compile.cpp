@@ -81,19 +81,21 @@ int beginpass(parser& p, int mode)
 
 int16_t compiler::run()
 {
+    // Implementations that this compilation starts belong to its pass.
+    unsigned char outer = shared.compiling;
+    shared.compiling = 1;
     p.type = 0;
     p.valuecount = 0;
     if (shared.resolution && shared.resolution != residentobjects())
         mode = compilemode::quiet;
     dia.compilertext = text;
     int16_t type = 0;
-    if (std::strlen(letters) > size_t(limits::arglistlength)) {
-        report(reportkind::unexpected, " parser::compile() called with argument list exceeding maximum length ");
-    } else if (declarearguments()) {
+    if (declarearguments()) {
         int marker = beginpass(p, mode);
         statusscope status(p.owner ? " Compiling:\n\r \"" + fullname(p.owner) + "\""
                                    : std::string("\n Compiling..."));
         text = copyformula(text);
+        paired = bracketpairs(text);
         if (declarations() && prologue() && parse())
             type = finish(marker);
     }
@@ -102,6 +104,7 @@ int16_t compiler::run()
     p.diag = nullptr;
     pass().current = nullptr;
     shared.resolution = nullptr;
+    shared.compiling = outer;
     return type;
 }
 

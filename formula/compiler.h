@@ -8,6 +8,7 @@
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/namesused.h"
+#include "formula/nfv.h"
 #include "formula/rpncode.h"
 
 class parser;
@@ -98,6 +99,7 @@ private:
     int mode;
 
     const char* text = nullptr;   // the compiler's copy
+    bracketpairs paired;          // the brackets of the copy
     int pos = 0;                  // scan position
     int tokenstart = 0;
     int kind = 0;                 // kind of the lookahead token

@@ -4,8 +4,10 @@
 
 #include "formula/compiler.h"
 #include "formula/letters.h"
+#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
+#include "base/report.h"
 #include "formula/rkshape.h"
 #include "formula/varman.h"
 
@@ -16,6 +18,13 @@ struct keyword {
 };
 const keyword keywords[] = {
     {"auto", classauto}, {"static", classstatic}, {"global", classglobal}, {"const", classconst}};
+
+// A letter given twice, or a character that is no letter: false.
+bool repeatedletters(diagnostics& dia)
+{
+    dia.set(16, diagstate::arguments, -1, "No repetitions allowed in an argument list\n\r");
+    return false;
+}
 }
 
 bool compiler::declarations()
@@ -79,6 +88,11 @@ bool compiler::declaregroup(char cls)
 
 bool compiler::declarearguments()
 {
+    // A list longer than the letters allow cannot be free of repetitions.
+    if (std::strlen(letters) > size_t(limits::arglistlength)) {
+        report(reportkind::unexpected, " parser::compile() called with argument list exceeding maximum length ");
+        return repeatedletters(dia);
+    }
     for (const char* a = letters; *a; ++a) {
         int cls = marks.classof(*a);
         if (cls >= 0 && cls != classargument && cls != classundeclared) {
@@ -91,9 +105,7 @@ bool compiler::declarearguments()
     const rkshape& shape = installedrkshape();
     marks.cleararguments();
     marks.declarearguments(letters, shape.order != 0, shape.independent);
-    if (!shape.installed() && marks.countclass(classargument) != int(std::strlen(letters))) {
-        dia.set(16, diagstate::arguments, -1, "No repetitions allowed in an argument list\n\r");
-        return false;
-    }
+    if (!shape.installed() && marks.countclass(classargument) != int(std::strlen(letters)))
+        return repeatedletters(dia);
     return true;
 }

@@ -12,7 +12,6 @@
 
 namespace {
 constexpr int esc = 27;
-constexpr int anykeyfooter = 10;  // " Press any Key " under the box
 // Arguments an error box shows; a warning shows two fewer for its key help.
 constexpr int errorrows = limits::screenrows - 7;
 constexpr int warningrows = limits::screenrows - 9;

@@ -1,11 +1,14 @@
 #include <cstdint>
 
+#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/hooks.h"
 #include "formula/parser.h"
 #include "formula/slist.h"
+#include "formula/standins.h"
 #include "formula/tokens.h"
+#include "formula/usagerefs.h"
 #include "formula/varman.h"
 
 static bool listed(const reflist& list, const void* object)
@@ -16,8 +19,8 @@ static bool listed(const reflist& list, const void* object)
     return false;
 }
 
-// A top-level implementation starts a new pass: the called components of
-// the last pass are forgotten.
+// A top-level implementation starts a new pass: the called components and
+// the variable references of the last pass are forgotten.
 static void startpass(fu* owner)
 {
     if (shared.compiling || shared.implementing || shared.passmode == 0)
@@ -25,6 +28,7 @@ static void startpass(fu* owner)
     shared.called->clear();
     if (owner)
         shared.called->append(owner);
+    usagerefs().clear();
     --shared.passmode;
 }
 
@@ -42,6 +46,23 @@ static void lowbyte(fingerprint& print, long value)
     print.addbyte(static_cast<uint8_t>(value & 0xff));
 }
 
+// The storage class of the variable that a FEED or ASSIGN token names.
+static char variableclass(int token)
+{
+    switch (token) {
+    case tk::FEED_GLOBAL:
+    case tk::ASSIGN_GLOBAL: return classglobal;
+    case tk::FEED_CONST: return classconst;
+    default: return classstatic;
+    }
+}
+
+static void notready(diagnostics& dia, fu* callee)
+{
+    dia.set(31, diagstate::component, 0, "    component \"%s\" not ready \n\r", fullname(callee).c_str());
+    dia.object = callee;
+}
+
 bool parser::implement()
 {
     if (!isimplemented())
@@ -49,6 +70,7 @@ bool parser::implement()
     startpass(owner);
     if (shared.passmode != 0)
         shared.passmode = 2;
+    diagnostics& dia = diag ? *diag : globaldiagnostics();
     fingerprint& print = *shared.print;
     rpncursor at(code);
     for (;;) {
@@ -61,16 +83,20 @@ bool parser::implement()
             diag = nullptr;
             return token != tk::ABORT;
         case tk::FEED_GLOBAL:
-            print.addrecord(printglobal, at.take().variable->value);
-            break;
         case tk::FEED_STATIC:
-        case tk::FEED_CONST:
-            print.addrecord(printvalue, at.take().variable->value);
+        case tk::FEED_CONST: {
+            const operand& cell = at.take();
+            usagerefs().addref(cell.letter, true, false, variableclass(token), owner);
+            print.addrecord(token == tk::FEED_GLOBAL ? printglobal : printvalue, cell.variable->value);
             break;
+        }
         case tk::ASSIGN_STATIC:
-        case tk::ASSIGN_GLOBAL:
-            print.addbyte(static_cast<uint8_t>(at.take().letter));
+        case tk::ASSIGN_GLOBAL: {
+            const operand& cell = at.take();
+            usagerefs().addref(cell.letter, false, true, variableclass(token), owner);
+            print.addbyte(static_cast<uint8_t>(cell.letter));
             break;
+        }
         case tk::FEED_CONSTANT:
             print.addrecord(printvalue, at.take().constant);
             break;
@@ -84,6 +110,7 @@ bool parser::implement()
         case tk::CALL_MULTIFUNC: {
             fu* callee = at.take().object;
             if (!readycallee(callee)) {
+                notready(dia, callee);
                 shared.implementing = 0;
                 diag = nullptr;
                 return false;

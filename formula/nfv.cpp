@@ -76,37 +76,24 @@ bool isnfvnamechar(char c)
     return isnamechar(c) || c == '.' || c == '\'';
 }
 
-// Counts over one range of the text.  The partner of every bracket is
-// found once, so that nested calls skip whole bracket groups and a count
-// stays linear in the length of the range.
+// Counts over one range of the text.  Nested calls skip whole bracket
+// groups, so a count stays linear in the length of the range.  A bracket
+// paired outside the range counts as unpaired.
 class counter {
 public:
-    counter(const char* text, int from, int to) : text(text), base(from), partner(size_t(to - from), -1)
-    {
-        std::vector<int> open;
-        for (int i = from; i < to; ++i) {
-            if (isopenbracket(text[i])) {
-                open.push_back(i);
-            } else if (isclosebracket(text[i]) && !open.empty()) {
-                partner[size_t(i - base)] = open.back();
-                partner[size_t(open.back() - base)] = i;
-                open.pop_back();
-            }
-        }
-    }
+    counter(const bracketpairs& brackets, const char* text) : brackets(brackets), text(text) {}
 
     int items(int from, int to);
 
 private:
     // Bracket depths of unpaired brackets count as in a plain depth walk.
-    int pair(int i) const { return partner[size_t(i - base)]; }
+    int pair(int i) const { return brackets.partner(i); }
     int nextcomma(int from, int to) const;
     int item(int from, int to);
     int expression(int from, int to);
 
+    const bracketpairs& brackets;
     const char* text;
-    int base;
-    std::vector<int> partner;
     int nesting = 0;
 };
 
@@ -244,12 +231,37 @@ int matchbracket(const char* text, int from, int to)
     return 0;
 }
 
+bracketpairs::bracketpairs(const char* text, int from, int to) : base(from)
+{
+    std::vector<int> open;
+    for (int i = from; (to < 0 || i < to) && text[i]; ++i) {
+        pairs.push_back(-1);
+        if (isopenbracket(text[i])) {
+            open.push_back(i);
+        } else if (isclosebracket(text[i]) && !open.empty()) {
+            pairs[size_t(i - base)] = open.back();
+            pairs[size_t(open.back() - base)] = i;
+            open.pop_back();
+        }
+    }
+}
+
+int bracketpairs::partner(int at) const
+{
+    return at >= base && at - base < int(pairs.size()) ? pairs[size_t(at - base)] : -1;
+}
+
 int16_t nfvitems(const char* text, int from, int to)
 {
-    int end = from;
-    while (end < to && text[end])
-        ++end;
-    return int16_t(counter(text, from, end).items(from, end));
+    if (to <= from)
+        return 0;
+    bracketpairs brackets(text, from, to);
+    return nfvitems(brackets, text, from, brackets.end());
+}
+
+int16_t nfvitems(const bracketpairs& brackets, const char* text, int from, int to)
+{
+    return int16_t(counter(brackets, text).items(from, to));
 }
 
 int16_t nfvformula(const char* text)

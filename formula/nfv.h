@@ -4,14 +4,35 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "formula/letters.h"
+
+// The partner of every bracket in [from, to) of a text (to -1: the end),
+// found in one pass; all three kinds nest alike.  The compiler keeps one
+// for its formula, so that counting the arguments behind a name never walks
+// to the closing bracket again and nested calls compile in linear time.
+class bracketpairs {
+public:
+    explicit bracketpairs(const char* text = "", int from = 0, int to = -1);
+    // The closing bracket of an opening one and the reverse; -1 for an
+    // unpaired bracket, any other character and positions outside.
+    int partner(int at) const;
+    // Behind the last position looked at: the end of the range or the text.
+    int end() const { return base + int(pairs.size()); }
+
+private:
+    int base = 0;
+    std::vector<int> pairs;
+};
 
 // Number of values of the statements after the last ";"; 0 when it cannot
 // be told.
 int16_t nfvformula(const char* text);
 // Sum of the value counts of the top-level comma items in [from, to).
 int16_t nfvitems(const char* text, int from, int to);
+// The same with the brackets of the text already paired.
+int16_t nfvitems(const bracketpairs& brackets, const char* text, int from, int to);
 // Value count of the multi-valued predefined function whose name stands at
 // `at` followed by "#", for n arguments; 0 when n does not fit it, -1 when
 // the name is none of them.

@@ -2,6 +2,7 @@
 #include "formula/rkshape.h"
 
 #include "formula/destroyparser.h"
+#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/hooks.h"
 #include "base/report.h"
@@ -57,6 +58,8 @@ void parser::reset()
     *emptystream() = tk::ABORT;
     stamp = 0;
     shared.resolution = residentobjects();
+    if (diag)
+        diag->clear();
     answer = memory = 0.0;
     type = 0;
     clearrkshape();
@@ -66,6 +69,8 @@ void parser::clearflags()
 {
     type = 0;
     stamp = 0;
+    if (diag)
+        diag->clear();
 }
 
 // Relaxed stores: the window thread needs the flags only eventually, and a

@@ -18,9 +18,10 @@ public:
     parser& operator=(const parser&) = delete;
 
     // Makes the parser unimplemented and forgets its owner, variable store,
-    // answer and memory; the streams stay allocated for the next compile.
+    // diagnosis, answer and memory; the streams stay allocated for the next
+    // compile.
     void reset();
-    // Unimplemented with formula type 0; the code stays.
+    // Unimplemented with formula type 0 and no diagnosis; the code stays.
     void clearflags();
     bool isimplemented() const;
 
@@ -29,9 +30,10 @@ public:
     // 3 depends on variables or objects, 4 uses d0..d3, 5 several constants.
     short compile(const char* text, const char* args, int mode);
 
-    // Makes the callees of the code ready and records the code in the global
-    // fingerprint; false when the parser is not implemented or a callee
-    // cannot be made ready.
+    // Makes the callees of the code ready, records the code in the global
+    // fingerprint and its variables in the usage list (emptied first by a
+    // top-level implementation); false when the parser is not implemented
+    // or a callee cannot be made ready (diagnosis 31 names the callee).
     bool implement();
 
     // The evaluator: runs the code on the shared value stack with the

@@ -7,6 +7,7 @@
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/parser.h"
+#include "base/report.h"
 #include "formula/standins.h"
 
 implpass& pass()
@@ -69,7 +70,7 @@ double evalexpression(parser& p, const char* text, bool allowseveral)
         return p.calc0();
     }
     if (type != 0 && !allowseveral && p.valuecount != 1) {
-        messagebox(" B A D    I N P U T ", 10, "\n Expression must be single-valued ! \n");
+        report(reportkind::message, "\n Expression must be single-valued ! \n", " B A D    I N P U T ");
         p.type = 0;
     }
     return 0.0;

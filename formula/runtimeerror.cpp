@@ -71,7 +71,7 @@ void reportbadargs(const parser& p, const double* args)
     if (shared.reportswitch == 0)
         return;
     if (!p.owner) {
-        report(reportkind::message, "\n User defined formula called with invalid arguments ! \n");
+        report(reportkind::error, "\n User defined formula called with invalid arguments ! \n");
         return;
     }
     std::string page;
@@ -91,16 +91,17 @@ void reportstackspace(const char* name)
     std::string box;
     appendf(box, "\n \"%s\" runs out of computation stackspace \n\r                    (computation aborted)\n",
             name);
-    report(reportkind::message, box);
+    report(reportkind::message, box, " E R R O R ", anykeyfooter);
 }
 
 void reportsingular()
 {
     if (shared.reportswitch <= 0)
         return;
-    report(reportkind::message,
+    report(reportkind::error,
            "\n \"inv##\" or \"solve##\" called for a singular matrix \n\r                  "
-           "(Computation aborted)\n");
+           "(Computation aborted)\n",
+           " E R R O R ", anykeyfooter);
 }
 
 void reportcalllevel(int limit, const char* name)
@@ -112,7 +113,7 @@ void reportcalllevel(int limit, const char* name)
             "\n Call level rises above the limit %d \n\r (happened during execution of %s). \n\r "
             "Computation aborted to avoid stack overflow \n",
             limit, name);
-    report(reportkind::message, box);
+    report(reportkind::message, box, nullptr, anykeyfooter);
 }
 
 void reportcalltrace(const parser& p, const double* args)
@@ -126,6 +127,6 @@ void reportcalltrace(const parser& p, const double* args)
     for (int i = 0, n = objectcall().argcount(p.owner); i < n; i++)
         appendf(box, "%20.15g\n\r", args[i]);
     box += "\n <esc> will skip all further messages\n";
-    if (report(reportkind::message, box) == esc)
+    if (report(reportkind::message, box, nullptr, anykeyfooter) == esc)
         shared.reportswitch = 0;
 }

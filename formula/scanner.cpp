@@ -290,10 +290,10 @@ int compiler::countarguments(bool& brackets)
     brackets = isopenbracket(text[at]);
     if (!brackets)
         return 0;
-    int close = matchbracket(text, at);
-    if (close == 0)
+    int close = paired.partner(at);
+    if (close < 0)
         return -1;
-    return nfvitems(text, at + 1, close);
+    return nfvitems(paired, text, at + 1, close);
 }
 
 int compiler::scanlongname(const char* name, int selector)
@@ -309,7 +309,7 @@ int compiler::scanlongname(const char* name, int selector)
             return scanerror(50, pos, " There is no such function: \"%s##\" . \n\r", name);
         if (count == 0)
             return scanerror(50, pos,
-                             " Function \"%s##\" must not be called for %d arguments! \n\r For its description, see \"ref3.wri\". \n\r",
+                             " Function \"%s##\" must not be called for %d arguments! \n\r For its specification, see \"ref3.wri\". \n\r",
                              name, argc);
         item.cell.valc = int16_t(count);
     } else {

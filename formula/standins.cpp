@@ -1,12 +1,5 @@
 #include "formula/standins.h"
 
-#include "base/report.h"
-
-void messagebox(const char* caption, int footer, const char* text)
-{
-    report(reportkind::message, text, caption, footer);
-}
-
 namespace {
 busyhooks hooks;
 }

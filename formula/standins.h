@@ -1,7 +1,6 @@
 // Services that other parts of the program provide to the compiler,
 // through the hooks of formula/hooks.h: the function database, the object
-// family, the busy scope and the status line (screen/evalhooks.cpp), and
-// the message box.
+// family, the busy scope and the status line (screen/evalhooks.cpp).
 #pragma once
 
 #include <string>
@@ -57,5 +56,3 @@ private:
     bool opened = false;
 };
 
-// A message box with a caption and a standard footer code.
-void messagebox(const char* caption, int footer, const char* text);

@@ -5,6 +5,7 @@
 
 #include "formula/evalstate.h"
 #include "base/limits.h"
+#include "base/report.h"
 #include "formula/standins.h"
 #include "objects/comment.h"
 #include "objects/context.h"
@@ -45,22 +46,12 @@ struct scratchlist {
     }
 };
 
-bool validname(const std::string& name)
-{
-    if (name.empty() || name[0] == '.')
-        return false;
-    for (unsigned char c : name)
-        if (c <= ' ' || std::strchr("/\\*?\"<>|:", c))
-            return false;
-    return true;
-}
-
 }  // namespace
 
 std::string libraryfilename(const std::string& answer)
 {
     std::string stem = answer.substr(0, answer.find('.')).substr(0, limits::shortnamelength);
-    if (!validname(stem))
+    if (!validlibraryname(stem))
         return "";
     std::string name = stem + ".LIB";
     for (char& c : name)
@@ -86,9 +77,15 @@ fu1* obtain(const char* name, int arguments, int values, int library)
     }
     statusbox::scope status(programstatus(), "\n loading object... ");
     scratchlist file(library);
-    fu1* object = file.read ? file.find(name, arguments, values) : nullptr;
-    if (!object)
+    if (!file.read)
         return nullptr;
+    // The database listed the object; a file that no longer holds it (or
+    // holds it unreadable) is worth a word.
+    fu1* object = file.find(name, arguments, values);
+    if (!object) {
+        report(reportkind::unexpected, " obtain() ");
+        return nullptr;
+    }
     file.objects.remove(object);
     object->origin = 0;
     return object;

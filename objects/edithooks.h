@@ -4,6 +4,7 @@
 // objects/funceditor.cpp.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,5 +28,12 @@ void seteditcaption(const char* caption);
 bool additem(attrlines& lines, int code, const std::string& text);
 // A text page over lines; the key that closed it.
 int showtextpage(const char* caption, const char* footer, const std::vector<std::string>& lines);
+// A text page from column left, row top to the screen's corner, with the
+// standard footer footercode.
+int showtextpage(const char* caption, int footercode, const std::vector<std::string>& lines, int16_t left,
+                 int16_t top);
+// The next page's box colours from the colour roles role .. role + 4, its
+// list colours from role + 5 .. role + 8.
+void pagecolors(int role);
 // The numeric list editor over values[0..n-1].
 int editnumbers(double* values, int n, const char* caption);

@@ -25,12 +25,12 @@ void fu1::save(std::ostream& out)
 }
 
 // The value count follows the formula text; where the text alone cannot
-// tell it, the header's count stays.  A header that cannot be read
-// (reported) rejects the record.
+// tell it, the header's count stays.  A header error (reported) does not
+// stop the reading: the body's own errors are reported too.  The library
+// reader passes over a record read so, as it does not write back whole.
 bool fu1::learn(std::istream& in)
 {
-    if (!readheader(in))
-        return false;
+    readheader(in);
     const int16_t headervalues = nvalues;
     std::string line;
     bool cut = false;

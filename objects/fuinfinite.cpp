@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "objects/checkcomponent.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
@@ -166,9 +167,7 @@ bool fuinfinite::compileall(markset& marks, int mode)
         if (!compiled)
             return false;
         if (slot[which]->nvalues != 1) {
-            diag->set(0, diagstate::valuecount, -1,
-                      "\n The component \"%s\" returns %d values, \n\r where one value is expected! \n",
-                      sumslots[which].label, int(slot[which]->nvalues));
+            checkcomponent(slot[which], 34);
             return false;
         }
     }
@@ -291,7 +290,9 @@ void fuinfinite::reportrun(int code)
     bool breakrequested = shared.error == evalbreak;
     disablestop();
     flushkeys();
-    if (code != suminterrupted && shared.reportswitch > 0) {
+    if (code != suminterrupted && shared.reportswitch != 0) {
+        // A finite sum is always added up directly, accelerated or not, so
+        // its runtime error is that of the direct summation.
         if (code == sumevalerror && !settings->acceleratedinfinite())
             reportf(reportkind::message,
                     "\n Runtime error during infinite summation in step %-11.0f \n\r Computation aborted \n",

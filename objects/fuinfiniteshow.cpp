@@ -50,5 +50,6 @@ int fuinfinite::show()
     lines.push_back(slottext(slot[summand]));
     if (hascomment())
         lines.push_back(std::string("\n\r") + note->text());
-    return showtextpage(longname(), nullptr, lines);
+    pagecolors(171);
+    return showtextpage(longname(), 11, lines, 20, 7);
 }

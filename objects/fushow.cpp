@@ -14,9 +14,7 @@
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "screen/boxsettings.h"
-#include "screen/listbox.h"
 #include "screen/keys.h"
-#include "screen/palette.h"
 
 namespace {
 const char* fuhelp =
@@ -115,7 +113,6 @@ int fuvector::show()
     }
     if (hascomment())
         lines.push_back("\n\n\r" + std::string(note->text()));
-    setboxcolors(colorof(171), colorof(172), colorof(173), colorof(174), colorof(175));
-    setlistcolors(colorof(176), colorof(177), colorof(178), colorof(179));
+    pagecolors(171);
     return showtextpage(" constant vector ", " <enter> ", lines);
 }

@@ -2,6 +2,7 @@
 
 #include "formula/hooks.h"
 #include "objects/context.h"
+#include "objects/fudaba.h"
 #include "objects/resolver.h"
 #include "screen/hooks.h"
 
@@ -27,4 +28,5 @@ void startobjects()
     f.databasecollect = objectservices::databasecollect;
     f.databasevalues = objectservices::databasevalues;
     screenhook().quitprogram = quitprogram;
+    screenhook().withoutdatabase = [] { return !databaseassistance; };
 }

@@ -12,7 +12,7 @@ class namesused;
 // the hooks of the formula engine (formula/hooks.h: the local context, the
 // component resolver, the object family, the function database, the
 // evaluator's calls of user objects) and of the screen (screen/hooks.h:
-// quitting asks to save the context).  Programs call it before anything
+// quitting asks to save the context; the database's check mark).  Programs call it before anything
 // else runs.
 void startobjects();
 

@@ -77,7 +77,7 @@ bool idable::readheader(std::istream& in)
             if (!readrecordline(in, line, skippedlength))
                 return false;
             line.resize(std::min(line.size(), size_t(librarynamelength)));
-            origin = uint16_t(librarynumber(line.c_str()));
+            origin = uint16_t(originlibrary(line));
             break;
         case 3:
             if (!note && !(note = new (std::nothrow) comment))

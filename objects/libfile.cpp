@@ -1,15 +1,20 @@
 #include "objects/libfile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <locale>
+#include <unordered_map>
 
 #include "base/chain.h"
 #include "base/limits.h"
 #include "base/report.h"
+#include "math/cnumber.h"
 #include "objects/context.h"
 #include "objects/factory.h"
 #include "objects/fu1.h"
+#include "objects/librarylist.h"
+#include "objects/saveable.h"
 #include "platform/core/files.h"
 #include "screen/filenames.h"
 
@@ -81,11 +86,10 @@ static std::string recordlines(std::istream& in, const fu1* object)
     return text;
 }
 
-// Reads the record lines after the tag line into object and gives what it
+// Reads a record's lines after the tag line into object and gives what it
 // writes back; deletes it and gives null when they could not be read.
-static fu1* learnrecord(std::istream& in, fu1* object, std::string& written)
+static fu1* learnrecord(const std::string& lines, fu1* object, std::string& written)
 {
-    const std::string lines = recordlines(in, object);
     std::istringstream record(lines);
     record.imbue(std::locale::classic());
     // Lines left after the reader stopped were not understood; a NUL byte
@@ -112,39 +116,81 @@ static bool holds(int type, const std::string& written)
 {
     std::istringstream in(written);
     in.imbue(std::locale::classic());
-    fu1* copy = readtypetag(in) == type ? makeobject(type) : nullptr;
+    std::string tagline;
+    std::getline(in, tagline);
+    fu1* copy = tagtotype(tagline.c_str()) == type ? makeobject(type) : nullptr;
     std::string again;
-    copy = copy ? learnrecord(in, copy, again) : nullptr;
+    copy = copy ? learnrecord(recordlines(in, copy), copy, again) : nullptr;
     bool same = copy && again == written;
     delete copy;
     return same;
 }
 
+static std::string trimmed(const std::string& line)
+{
+    size_t end = line.find_last_not_of(" \t\r");
+    return line.substr(0, end == std::string::npos ? 0 : end + 1);
+}
+
+// Lines that say the same: equal but for blanks and CRs at their ends, or
+// the same number spelled another way.
+static bool sameline(const std::string& a, const std::string& b)
+{
+    std::string x = trimmed(a), y = trimmed(b);
+    if (x == y)
+        return true;
+    double u, v;
+    const char *endu, *endv;
+    return scannumber(x.c_str(), u, &endu) && !*endu && scannumber(y.c_str(), v, &endv) && !*endv &&
+           (u == v || (std::isnan(u) && std::isnan(v)));
+}
+
+// The first line of the record as it stands that the record as written
+// does not say again; empty when the reader took it all.
+static std::string firstnottaken(const std::string& original, const std::string& written)
+{
+    std::istringstream a(original), b(written);
+    std::string x, y;
+    for (;;) {
+        bool more = bool(std::getline(a, x)), again = bool(std::getline(b, y));
+        if (!more)
+            return again ? "(end of record)" : "";
+        if (!again || !sameline(x, y))
+            return x.empty() ? "(blank line)" : x;
+    }
+}
+
 // Reads one record.  bad tells that a record was there but could not be
-// read into a usable object (its lines are consumed).
-static fu1* readrecord(std::istream& in, bool& bad)
+// read into a usable object, or not whole (notread names the first line
+// that was not taken); its lines are consumed.
+static fu1* readrecord(std::istream& in, bool& bad, std::string* notread = nullptr)
 {
     bad = false;
     if (!in.good() || in.peek() == EOF)
         return nullptr;
-    int type = readtypetag(in);
+    std::string tagline;
+    std::getline(in, tagline);
+    int type = tagtotype(tagline.c_str());
     if (type == 0 || !in.good())
         return nullptr;
     fu1* object = makeobject(type);
     if (!object)
         return nullptr;
+    const std::string lines = recordlines(in, object);
     std::string written;
-    object = learnrecord(in, object, written);
+    object = learnrecord(lines, object, written);
     if (object && !holds(type, written)) {
         delete object;
         object = nullptr;
     }
-    if (!object) {
-        bad = true;
-        return nullptr;
+    std::string lost = object ? firstnottaken(tagline + "\n" + lines, written) : std::string();
+    if (object && !lost.empty()) {
+        delete object;
+        object = nullptr;
+        if (notread)
+            *notread = lost;
     }
-    if (object->origin == currentlibrary)
-        object->origin = 0;
+    bad = !object;
     return object;
 }
 
@@ -152,6 +198,8 @@ fu1* readanobject(std::istream& in, bool* skipped)
 {
     bool bad;
     fu1* object = readrecord(in, bad);
+    if (object && object->origin == currentlibrary)
+        object->origin = 0;
     if (skipped)
         *skipped = bad;
     return object;
@@ -175,7 +223,31 @@ static void keep(libraryread* rest, const libraryinput& file, size_t from, size_
         return;
     if (part.back() != '\n')
         part.push_back('\n');
-    rest->unread.push_back(part);
+    rest->unread.push_back({part, rest->read.size()});
+}
+
+namespace {
+// Identities told apart by their occurrence, so that a file holding one
+// identity twice places the records kept behind the right one.
+class identities {
+public:
+    std::string next(const fu1* object)
+    {
+        std::string identity = object->fullnamecount();
+        return identity + "#" + std::to_string(++seen[identity]);
+    }
+
+private:
+    std::unordered_map<std::string, int> seen;
+};
+}
+
+// Whether path is the file of the context's library, whose objects are
+// its own even when they name it as their origin.
+static bool contextfile(const std::string& path)
+{
+    std::string own = currentlibrary != 0 ? librarypath(currentlibrary) : std::string();
+    return !own.empty() && resolvepath(own) == resolvepath(path);
 }
 
 int readlib(const std::string& path, chain& list, libraryread* rest)
@@ -192,15 +264,22 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
     }
     std::istream& in = file.stream;
     const std::string text = file.stream.str();
+    const bool own = contextfile(path);
     int count = 0, kept = 0;
     bool fault = false;
+    std::string notread;
+    identities names;
     while (in.good() && in.peek() != EOF) {
         size_t start = offset(in, text.size());
         bool bad;
-        fu1* object = readrecord(in, bad);
+        fu1* object = readrecord(in, bad, notread.empty() ? &notread : nullptr);
         if (object) {
+            if (own && object->origin == currentlibrary)
+                object->origin = 0;
             object->written = 1;
             list.append(object);
+            if (rest)
+                rest->read.push_back(names.next(object));
             ++count;
         } else if (bad) {
             ++kept;
@@ -214,8 +293,9 @@ int readlib(const std::string& path, chain& list, libraryread* rest)
     }
     if (kept > 0)
         reportf(reportkind::message,
-                "\n %d record(s) of \"%s\" could not be read. \n\r They are kept as they stand and saved unchanged. \n",
-                kept, path.c_str());
+                "\n %d record(s) of \"%s\" could not be read. \n\r They are kept as they stand and saved unchanged. \n%s",
+                kept, path.c_str(),
+                notread.empty() ? "" : (" Not taken as written: \"" + notread.substr(0, 60) + "\" \n").c_str());
     return fault ? -1 : count;
 }
 
@@ -236,6 +316,32 @@ static bool iswritten(const fu1* object, bool foreign)
     if (foreign)
         return object->origin == 0 || object->written || object->marks[0];
     return object->origin == 0 || object->origin == currentlibrary;
+}
+
+// The records kept unread go back where they stood: behind the last
+// object read before them that is written again, known by its identity
+// (slot i + 1 is behind saved[i], slot 0 before all).  Objects gone since
+// the reading are passed over.
+static std::vector<std::vector<const std::string*>> placekept(const std::vector<fu1*>& saved,
+                                                              const libraryread* rest)
+{
+    std::vector<std::vector<const std::string*>> behind(saved.size() + 1);
+    if (!rest)
+        return behind;
+    std::unordered_map<std::string, size_t> slot;
+    identities names;
+    for (size_t i = 0; i < saved.size(); ++i)
+        slot.emplace(names.next(saved[i]), i + 1);
+    for (const libraryread::record& r : rest->unread) {
+        size_t at = 0;
+        for (size_t j = std::min(r.after, rest->read.size()); j > 0 && at == 0; --j) {
+            auto found = slot.find(rest->read[j - 1]);
+            if (found != slot.end())
+                at = found->second;
+        }
+        behind[at].push_back(&r.text);
+    }
+    return behind;
 }
 
 static bool deletefile(const std::string& path)
@@ -268,19 +374,21 @@ bool writelib(const std::string& path, chain& list, bool foreign, savemode mode,
         return done;
     }
 
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
     std::vector<fu1*> saved;
     for (listnode* node = list.head; node; node = node->next) {
         fu1* object = static_cast<fu1*>(node);
-        if (iswritten(object, foreign)) {
-            object->save(out);
+        if (iswritten(object, foreign))
             saved.push_back(object);
-        }
     }
-    if (rest)
-        for (const std::string& record : rest->unread)
-            out << record;
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    std::vector<std::vector<const std::string*>> behind = placekept(saved, rest);
+    for (size_t i = 0; i <= saved.size(); ++i) {
+        if (i > 0)
+            saved[i - 1]->save(out);
+        for (const std::string* record : behind[i])
+            out << *record;
+    }
 
     atomicsave file(path, backupname(resolvepath(path)));
     if (!file.stream()) {

@@ -36,18 +36,30 @@ private:
 // go on.  The caller owns the object.
 fu1* readanobject(std::istream& in, bool* skipped = nullptr);
 
-// What readlib could not turn into objects.
+// What readlib could not turn into objects, and where it stood.
 struct libraryread {
     // The file exists but could not be read.
     bool unreadable = false;
-    // Records that could not be read, then the rest of the file after a
-    // fault, as they stand in the file.
-    std::vector<std::string> unread;
+    // A record that could not be read, or not whole, or the rest of the
+    // file after a fault, as it stands in the file; after: the number of
+    // objects read before it.
+    struct record {
+        std::string text;
+        size_t after = 0;
+    };
+    std::vector<record> unread;
+    // The identities (name, value and argument counts, and which
+    // occurrence) of the objects read, in file order: they place the
+    // records kept.
+    std::vector<std::string> read;
 };
 
 // Appends the objects of the file to list, each with its written flag set.
-// The count read; 0 for a missing file; -1 when the file cannot be read or
-// reading ended before its end (reported; objects read before stay).
+// A record is read only when it writes back as it stands (but for blanks
+// and CRs at line ends and numbers spelled otherwise); others are kept in
+// rest and reported once for the file.  The count read; 0 for a missing
+// file; -1 when the file cannot be read or reading ended before its end
+// (reported; objects read before stay).
 int readlib(const std::string& path, chain& list, libraryread* rest = nullptr);
 
 // How writelib treats the objects written.
@@ -59,8 +71,9 @@ enum class savemode {
 // Writes the list as the file path; the old file becomes the backup (the
 // name up to its first '.', at most 8 characters, and ".bak").  With
 // foreign, foreign copies that were read or changed are written too;
-// without, only own objects.  The records that rest kept unread follow
-// the objects; a file that could not be read is not overwritten.  The old
+// without, only own objects.  The records that rest kept unread go back
+// behind the objects read before them; a file that could not be read is
+// not overwritten.  The old
 // file stays whole when the write fails; false then (reported).  An empty
 // list over an existing file asks first.
 bool writelib(const std::string& path, chain& list, bool foreign, savemode mode = savemode::copy,

@@ -103,6 +103,24 @@ int librarynumber(const char* name)
     return shared.strings && name ? shared.strings->find(name) : 0;
 }
 
+bool validlibraryname(const std::string& name)
+{
+    if (name.empty() || name[0] == '.')
+        return false;
+    for (unsigned char c : name)
+        if (c <= ' ' || std::strchr("/\\*?\"<>|:", c))
+            return false;
+    return true;
+}
+
+int originlibrary(const std::string& name)
+{
+    int n = librarynumber(name.c_str());
+    if (n == 0 && validlibraryname(name))
+        n = addlibrary(name);
+    return n;
+}
+
 int librarycount()
 {
     return shared.strings ? shared.strings->lastnumber : 0;

@@ -37,5 +37,12 @@ const char* libraryname(int n);
 std::string librarypath(int n);
 // 0 when not registered; letter case is ignored.
 int librarynumber(const char* name);
+// Whether name can be a library file of the work directory: not empty, no
+// leading dot, no blanks, control characters, path separators or wildcards.
+bool validlibraryname(const std::string& name);
+// The number of the library that a record names as its origin; a library
+// that is not there (any more) is registered, so that the record keeps
+// its origin.  0 for a name that cannot be a library file.
+int originlibrary(const std::string& name);
 // The highest library number.
 int librarycount();

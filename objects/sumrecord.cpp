@@ -104,10 +104,10 @@ void sumrecord::save(std::ostream& out)
 namespace {
 constexpr int keylength = 80;
 
-// The next line that is not blank, cut to keylength characters.
+// The next line, cut to keylength characters.  A blank line is a line
+// like any other (and no key).
 bool readkey(std::istream& in, std::string& line)
 {
-    in >> std::ws;
     if (!std::getline(in, line))
         return false;
     if (!line.empty() && line.back() == '\r')
@@ -175,13 +175,17 @@ bool sumrecord::learn(std::istream& in)
         } else if (startswith(line, "@LASTINDEX")) {
             infinite = false;
             ok = readdouble(in, last);
-        } else if (startswith(line, "@VORLAUF"))
+            skipline(in);
+        } else if (startswith(line, "@VORLAUF")) {
             ok = readshort(in, leadin);
-        else if (startswith(line, "@KRITCONV"))
+            skipline(in);
+        } else if (startswith(line, "@KRITCONV")) {
             ok = readshort(in, kritconv);
-        else if (startswith(line, "@ROTSTATE") || startswith(line, "@PHASESTATE"))
+            skipline(in);
+        } else if (startswith(line, "@ROTSTATE") || startswith(line, "@PHASESTATE")) {
             ok = readshort(in, state) && readdouble(in, unused);
-        else
+            skipline(in);
+        } else
             ok = false;
         if (!ok)
             break;

@@ -1,15 +1,15 @@
 #include "plots/plotlist.h"
 
 namespace {
-worldrect current{-1.0, -1.0, 1.0, 1.0};
+drect current{-1.0, 1.0, 1.0, -1.0};
 }
 
-worldrect plotworld()
+drect plotworld()
 {
     return current;
 }
 
-void setplotworld(const worldrect& r)
+void setplotworld(const drect& r)
 {
     current = r;
 }

@@ -1,8 +1,8 @@
-// The plots' current world rectangle.  Until plots exist it is a fixed
-// square from -1 to 1, so that readers never meet an empty rectangle.
+// The plots' current world window.  Until plots exist it is a fixed
+// square from -1 to 1, so that readers never meet an empty window.
 #pragma once
 
-#include "base/rects.h"
+#include "math/drect.h"
 
-worldrect plotworld();
-void setplotworld(const worldrect& r);
+drect plotworld();
+void setplotworld(const drect& r);

@@ -29,6 +29,20 @@ void readuntilquit()
 
 std::atomic<mainloopfn> mainloop{readuntilquit};
 
+bool compiledwithoutdatabase()
+{
+    return screenhook().withoutdatabase && screenhook().withoutdatabase();
+}
+
+// The Options menu's check marks follow what their commands switch (the
+// arguments' store of 40043 comes with the calculators' command reader).
+void installmenuchecks()
+{
+    menus().setchecksource(menuid::nodatabase, compiledwithoutdatabase);
+    menus().setchecksource(menuid::autojump, autojump);
+    menus().apply();
+}
+
 }  // namespace
 
 platform::readyevent& threadready()
@@ -47,6 +61,7 @@ void calcmain()
     threadready().set();
     installevalhooks();
     menus().clearflags();
+    installmenuchecks();
     setreportsink(&boxreports());
     makestatusbox();
     makeeditors();

@@ -8,10 +8,14 @@
 
 #include "base/limits.h"
 #include "platform/core/files.h"
-#include "screen/askinput.h"
 #include "screen/msgbox.h"
+#include "screen/inputdialogs.h"
+#include "screen/keys.h"
+#include "screen/screen.h"
 
 namespace {
+
+constexpr int16_t namecolumn = 12;
 
 // Names stay in the work directory: no separator, no hidden file, no
 // control character.
@@ -86,7 +90,12 @@ char* shortname(char* name, const char* extension)
 char* newfilename(char* buffer, const char* oldname, const char* extension)
 {
     for (;;) {
-        if (!asktext(" Name of the new file? ", buffer, limits::newnamelength) || !buffer[0]) {
+        // The field starts with the buffer's text (the rejected name when
+        // asking again), cut to what it holds.
+        buffer[limits::newnamelength] = 0;
+        keycode k = keyedinputat(buffer, namecolumn, limits::newnamelength, int16_t(screenrows() - 2),
+                                 " Name of the new file? ");
+        if (k == key::esc || k == 0) {   // 0: no field could be shown
             buffer[0] = 0;
             return buffer;
         }

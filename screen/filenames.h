@@ -20,8 +20,9 @@ uint8_t isfilename(const char* name);
 // returns where the extension starts.  Without an extension name is
 // unchanged.  name must hold 8 + 1 + the extension + 1 bytes.
 char* shortname(char* name, const char* extension);
-// Asks for the name of a new file (at most 12 characters) into buffer; an
-// empty buffer on Esc or an empty input.  An existing file is taken when it is oldname, or
-// any existing file when oldname is "*2OK".  buffer holds limits::pathlength
-// bytes.
+// Asks for the name of a new file (at most 12 characters) in a field at
+// column 12 that starts with the buffer's text; asks again after a name
+// that cannot be used, an empty one too.  An existing file is taken when
+// it is oldname, or any existing file when oldname is "*2OK".  Esc leaves
+// the buffer empty.  buffer holds limits::pathlength bytes.
 char* newfilename(char* buffer, const char* oldname, const char* extension);

@@ -10,6 +10,9 @@ struct screenhooks {
     // Alt-X in the command loop: whether the program may end (the context
     // asks to save its changes).
     bool (*quitprogram)() = nullptr;
+    // The Options menu's check mark of 40056: compilations do without the
+    // function database's assistance.
+    bool (*withoutdatabase)() = nullptr;
 };
 
 screenhooks& screenhook();

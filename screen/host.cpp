@@ -141,6 +141,7 @@ namespace {
 class events : public hostevents {
 public:
     bool key(const keydown& k) override { return forwardkey(k, false); }
+    bool cantype(int ch) const override { return charcode(ch) >= 0; }
 
     void infopaint(int handle, const canvas& c) override { ::infopaint(handle, c); }
     bool infokey(int handle, const keydown& k) override { return ::infokey(handle, k); }
@@ -316,6 +317,8 @@ int placeaxis(int framepos, int offset, int start, int end, int workend)
 void makevisible(int left, int top, int right, int bottom, bool incells)
 {
     hoststate& h = host();
+    if (!h.autojump)
+        return;
     if (incells) {
         screensurface& s = mainsurface();
         int cw = s.width() / limits::screencolumns, ch = s.height() / limits::screenrows;
@@ -331,6 +334,16 @@ void makevisible(int left, int top, int right, int bottom, bool incells)
     int y = placeaxis(fy, cy - fy, top, bottom, h.workbottom - 1);
     sendtomain(msg::movewindow, x, y);
     sleepms(200);
+}
+
+void setautojump(bool on)
+{
+    host().autojump = on;
+}
+
+bool autojump()
+{
+    return host().autojump;
 }
 
 void tofront()

@@ -44,8 +44,12 @@ void menucommand(int id);
 int vemohost(platform::front& f);
 
 // Computing thread: moves the main window so that the rectangle (client
-// pixels, or cells when incells) lies on the desktop's work area.
+// pixels, or cells when incells) lies on the desktop's work area; only
+// while auto-jump is on.
 void makevisible(int left, int top, int right, int bottom, bool incells);
+// Auto-jump, switched by the user; on from the screen's start.
+void setautojump(bool on);
+bool autojump();
 // Restores the main window and makes it the foreground window.
 void tofront();
 

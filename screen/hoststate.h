@@ -14,6 +14,7 @@ struct hoststate {
     std::atomic<bool> focus{false};           // the main window has the keyboard focus
     std::atomic<bool> paintingenabled{true};
     std::atomic<bool> oemkeys{true};          // the text font is an OEM font
+    std::atomic<bool> autojump{true};         // makevisible moves the window
 
     // Where the window is (screen pixels): client area, frame corner, and
     // the desktop's work area (right and bottom exclusive).

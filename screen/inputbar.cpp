@@ -49,9 +49,10 @@ void drawbars(int r, int lines, const char* title, const char* hint, const barco
     fillcells(1, r + 1, cols, r + lines, c.clear);
 }
 
-// Runs the edit in the field; -1 when the rows cannot be saved.
+// Runs the edit in the field, which spans the columns left to right (0:
+// the screen's last); -1 when the rows cannot be saved.
 keycode bardialog(lineeditor& ed, char* buffer, int16_t maxlen, int row, int lines, const char* title,
-                  const char* hint, const barcolors& c)
+                  const char* hint, const barcolors& c, int left = 1, int right = 0)
 {
     int r = barrow(row, lines), cols = screencols();
     screensave save(1, r, cols, r + lines + 1);
@@ -59,13 +60,24 @@ keycode bardialog(lineeditor& ed, char* buffer, int16_t maxlen, int row, int lin
         return -1;
     makevisible(1, r, cols, r + lines + 1, true);
     drawbars(r, lines, title, hint, c);
-    window(1, r + 1, cols, r + lines);
+    window(left, r + 1, right > 0 ? right : cols, r + lines);
     int16_t old = ed.setmaxlen(maxlen);
     editorslot slot(&ed);
     editcolors(c.text, c.back, c.clear, 0, 0);
     keycode k = ed.lineedit(buffer);
     ed.setmaxlen(old);
     return k;
+}
+
+// The shared editor in a bar dialog; 0 when it cannot be shown.
+keycode keyedbar(char* buffer, int16_t maxlen, int row, int lines, const char* title, const barcolors& c,
+                 int left = 1, int right = 0)
+{
+    lineeditor* ed = sharededitor(maxlen);
+    if (!ed)
+        return 0;
+    keycode k = bardialog(*ed, buffer, maxlen, row, lines, title, " <F1> explains keys", c, left, right);
+    return k < 0 ? 0 : k;
 }
 
 }  // namespace
@@ -75,13 +87,16 @@ keycode keyedinput(char* buffer, int16_t width, int16_t row, const char* title, 
 {
     if (width <= 0)
         width = int16_t(screencols());
-    lineeditor* ed = sharededitor(width);
-    if (!ed)
-        return 0;
     int lines = (width - 1) / screencols() + 1;
-    keycode k = bardialog(*ed, buffer, width, row, lines, title, " <F1> explains keys",
-                          withdefaults(text, back, clear, bartext, barback));
-    return k < 0 ? 0 : k;
+    return keyedbar(buffer, width, row, lines, title, withdefaults(text, back, clear, bartext, barback));
+}
+
+keycode keyedinputat(char* buffer, int16_t column, int16_t width, int16_t row, const char* title)
+{
+    int cols = screencols();
+    width = int16_t(std::clamp<int>(width, 1, cols));
+    column = int16_t(std::clamp<int>(column, 1, cols - width + 1));
+    return keyedbar(buffer, width, row, 1, title, withdefaults(0, 0, 0, 0, 0), column, column + width - 1);
 }
 
 keycode entrybox(double* value, int16_t width, int16_t row, const char* title, int text, int back,

@@ -37,6 +37,9 @@ keycode lineinput(char* buffer, int16_t width = 0, int16_t row = 0, int text = 0
                   int clear = 0, int unused = 0);
 keycode keyedinput(char* buffer, int16_t width, int16_t row, const char* title, int text = 0,
                    int back = 0, int clear = 0, int bartext = 0, int barback = 0, int unused = 0);
+// keyedinput with a one-line field of width characters from the column
+// on, in the default colours.
+keycode keyedinputat(char* buffer, int16_t column, int16_t width, int16_t row, const char* title);
 // Edits *value written with 16 significant digits; state 2 shows the
 // compile diagnostics.
 keycode entrybox(double* value, int16_t width, int16_t row, const char* title, int text = 0,

@@ -1,6 +1,6 @@
 #include "screen/keys.h"
 
-#include "platform/core/cp1252.h"
+#include "platform/core/codepage.h"
 #include "platform/core/input.h"
 #include "platform/core/keyqueue.h"
 #include "platform/core/pausegate.h"
@@ -22,25 +22,11 @@ constexpr navrow navigation[] = {
     {vk::del, 339, 403, 419},
 };
 
-// Characters that the OEM text font shows at other bytes.
-struct oemrow {
-    int ansi, oem;
-};
-constexpr oemrow oemmap[] = {
-    {176, 248}, {196, 142}, {214, 153}, {220, 154}, {223, 225}, {228, 132}, {246, 148}, {252, 129},
-};
-
 }  // namespace
 
 int charcode(int ch)
 {
-    int byte = tocp1252(ch);
-    if (byte < 0 || !host().oemkeys)
-        return byte;
-    for (const oemrow& r : oemmap)
-        if (r.ansi == byte)
-            return r.oem;
-    return byte;
+    return codepagebyte(ch, host().oemkeys);
 }
 
 bool translatekey(const keydown& k, keycode& code)

@@ -17,8 +17,9 @@ constexpr keycode leftdown = 701, leftup = 702, rightdown = 703, rightup = 704;
 // Window thread.  False when the key is not the program's (Alt-F4); else
 // the code, 0 when the key is swallowed.
 bool translatekey(const platform::keydown& k, keycode& code);
-// The code of a typed character: its cp1252 byte, mapped to the OEM code
-// page while the text font is OEM; -1 when cp1252 has no such character.
+// The code of a typed character: its byte in the text font's code page
+// (cp437 for an OEM font, cp1252 for ANSI); -1 when the font cannot show
+// it, and the key is swallowed.
 int charcode(int ch);
 
 // Computing thread.

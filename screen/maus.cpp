@@ -53,7 +53,7 @@ maus::~maus()
         shape->forget();
 }
 
-bool maus::drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const worldrect& world)
+bool maus::drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const drect& world)
 {
     double r1 = ratio(pixels.height(), pixels.width());
     double r3 = rectwidth(world) > 0 ? ratio(rectheight(world), rectwidth(world)) : r1;

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "base/rects.h"
 #include "screen/screensave.h"
+#include "math/drect.h"
 
 class maus {
 public:
@@ -21,7 +21,7 @@ public:
     // Drags the frame; its corners are clamped to the screen.  The pixel
     // and world rectangles give the aspect ratios.  True when the frame
     // has a positive width and height.
-    bool drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const worldrect& world);
+    bool drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const drect& world);
     // Draws the stored frame in color (0: the tracker's colour), saving
     // the cells under each side first.
     void drawstored(uint8_t c);

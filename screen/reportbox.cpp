@@ -33,7 +33,11 @@ int reportbox::report(reportkind kind, const std::string& text, const char* capt
         msgstyle(2);
         return tell("\n Unexpected Error in \"%s\"! \n", text.c_str());
     case reportkind::libread:
+    case reportkind::error:
         msgstyle(1);
+        break;
+    case reportkind::fault:
+        msgstyle(2);
         break;
     case reportkind::message:
         break;

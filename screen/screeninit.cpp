@@ -11,6 +11,7 @@
 #include "screen/screen.h"
 #include "screen/screenhost.h"
 #include "screen/screenstate.h"
+#include "screen/host.h"
 
 screenstate scr;
 
@@ -119,6 +120,7 @@ void screeninit(const char* commandline)
 {
     desktopmetrics(scr.desktopw, scr.desktoph, scr.workarea);
     scr.curx = scr.cury = 1;
+    setautojump(true);
     scr.fg = 16;
     scr.bg = 15;
     bool wide = scr.desktopw >= 900;

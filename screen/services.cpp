@@ -11,7 +11,7 @@ long ticks()
     return long(double(platform::msecs()) / 54.925);
 }
 
-bool minmaxok(int16_t lo, int16_t x, int16_t hi)
+bool minmaxok(long lo, long x, long hi)
 {
     return lo <= x && x <= hi;
 }

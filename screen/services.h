@@ -5,7 +5,8 @@
 
 // Clock ticks of 54.925 ms (about 18.2 a second) since the process started.
 long ticks();
-bool minmaxok(int16_t lo, int16_t x, int16_t hi);
+// lo <= x <= hi, compared wide: pixel positions are never narrowed first.
+bool minmaxok(long lo, long x, long hi);
 constexpr long bignumber() { return 10000000; }
 void beep();
 void sleepms(int ms);

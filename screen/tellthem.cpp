@@ -46,7 +46,6 @@ void tellthem(const diagnostics* d)
     setpopupcolors(uint8_t(colorof(131)), uint8_t(colorof(132)), uint8_t(colorof(133)),
                    uint8_t(colorof(134)), 0, 0, 0);
     setboxtitle(d->state == diagstate::warning ? " W A R N I N G " : " Fatal compile Error ");
-    setfootercode(10);
     std::string text = boxtext(*d);
     popup box(text.c_str());
     if (box.box() && !d->shown.empty())

@@ -205,8 +205,8 @@ void tgwscreen::statusscreen()
             screencell c = *cellat(x, y);
             static const int kindcolour[] = {8, 0, 12, 2};
             if (c.kind != cellchar) {
-                c.kind = cellfill;
                 c.content = uint32_t(kindcolour[c.kind]);
+                c.kind = cellfill;
             }
             drawcell(c, x, y);
         }

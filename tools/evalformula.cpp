@@ -70,6 +70,7 @@ void run(const request& r)
     resetglobals();
     diagnostics& dia = globaldiagnostics();
     dia.clear();
+    shared.errorcode = 0;  // evaluations set it on errors only
     shared.reportswitch = 0;
     int type = p.compile(r.formula.c_str(), r.letters.c_str(), 3);
     int error = -1;

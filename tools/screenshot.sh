@@ -7,10 +7,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 vemo=${1:-$root/build}/bin/vemo
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 
-printf '<F2>Hello, screen!<Enter>typed<dump shot><A-x>' >"$work/script"
+# Typed characters show in the font's code page (cp437: e acute is 0x82).
+printf '<F2>Hello, screen!<Enter>typed \xc3\xa9\xc2\xb1\xc2\xb2\xc2\xb5<dump shot><A-x>' >"$work/script"
 "$vemo" --headless --script "$work/script" --out "$work" >/dev/null
+grep -q '^typed é±²µ ' "$work/shot.txt" || { echo "screenshot: typed characters not shown"; exit 1; }
 
 display=:$((90 + RANDOM % 500))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -30,7 +32,8 @@ sleep 0.5
 xdotool key F2
 xdotool type --delay 20 'Hello, screen!'
 xdotool key Return
-xdotool type --delay 20 'typed'
+xdotool type --delay 20 'typed '
+xdotool key --delay 20 eacute plusminus twosuperior mu
 # On a loaded machine the window may show the last keys a little later:
 # compare again for up to 10 seconds.
 status=1

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <mutex>
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -140,10 +142,23 @@ bool removefile(const std::string& path)
     return unlink(real.c_str()) == 0 || fail("cannot remove", real);
 }
 
+// Only regular files are renamed or replaced: a directory that took a
+// file's name is not the file, and moving it aside would lose it.
+static bool regularorabsent(const std::string& path, const char* what)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
+        return true;
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return fail(what, path);
+}
+
 bool renamefile(const std::string& from, const std::string& to, bool replace)
 {
     std::string source = resolvepath(from);
     std::string target = resolvepath(to);
+    if (!regularorabsent(source, "cannot rename") || !regularorabsent(target, "cannot rename to"))
+        return false;
     if (replace)
         return rename(source.c_str(), target.c_str()) == 0 || fail("cannot rename to", target);
     // A hard link refuses an existing target; then the old name goes.
@@ -167,9 +182,18 @@ void simulatesavefailure(bool on)
     savefault = on;
 }
 
+// A file-size limit would kill the process with SIGXFSZ in the middle
+// of a save; ignored, the write fails with EFBIG and the save reports it.
+static void ignorefilesizesignal()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
 atomicsave::atomicsave(const std::string& file, const std::string& backupfile)
     : path(resolvepath(file)), backup(backupfile.empty() ? backupfile : resolvepath(backupfile))
 {
+    ignorefilesizesignal();
     std::string pattern = path + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back(0);
@@ -203,8 +227,10 @@ bool atomicsave::write(const std::string& bytes)
 {
     if (!out)
         return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size())
+    if (!failed && std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) {
         failed = true;
+        fail("cannot write", path);
+    }
     return !failed;
 }
 
@@ -213,6 +239,8 @@ static bool keepbackup(const std::string& path, const std::string& backup)
     struct stat st;
     if (backup.empty() || backup == path || stat(path.c_str(), &st) != 0)
         return true;
+    if (!regularorabsent(backup, "cannot replace"))
+        return false;
     if (unlink(backup.c_str()) != 0 && errno != ENOENT)
         return fail("cannot remove", backup);
     // A link keeps the old file in place until the new one replaces it;
@@ -248,7 +276,7 @@ bool atomicsave::commit()
     out = nullptr;
     if (!ok || closed != 0)
         return fail("cannot write", path);
-    if (!keepbackup(path, backup))
+    if (!regularorabsent(path, "cannot replace") || !keepbackup(path, backup))
         return false;
     if (rename(temp.c_str(), path.c_str()) != 0)
         return fail("cannot replace", path);

@@ -29,7 +29,7 @@ bool fileexists(const std::string& path);
 int64_t filesize(const std::string& path);
 bool removefile(const std::string& path);
 // Renames from to to.  Without replace an existing to is kept and the
-// rename fails.
+// rename fails.  Neither may be a directory or other non-regular file.
 bool renamefile(const std::string& from, const std::string& to, bool replace);
 
 // The text of the last failure of these functions (errno's text and the
@@ -40,7 +40,9 @@ const std::string& fileerror();
 // to a temporary file beside the target, are flushed and synced, and only
 // then replace the target.  With a backup path the old file becomes the
 // backup (an older backup is dropped).  Destroying an uncommitted save
-// removes the temporary file and leaves the target as it was.
+// removes the temporary file and leaves the target as it was.  A target
+// or backup that is not a regular file (a directory) fails the save, and
+// so does a file-size limit (SIGXFSZ is ignored from the first save on).
 class atomicsave {
 public:
     explicit atomicsave(const std::string& path, const std::string& backup = std::string());

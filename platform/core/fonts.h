@@ -8,6 +8,14 @@
 
 #include "platform/core/glyphs.h"
 
+// The face of every screen font.
+constexpr char screenface[] = "DejaVu Sans Mono";
+// Weights from this on draw with the bold face.
+constexpr bool boldface(int weight)
+{
+    return weight >= 600;
+}
+
 struct fontspec {
     int height = 18;
     int width = 10;

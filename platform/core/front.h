@@ -121,6 +121,9 @@ public:
     // False: the key is not the program's; the front does its default
     // (Alt-F4 runs close()).
     virtual bool key(const keydown& k) = 0;
+    // False when the text font cannot show the typed character ch (its key
+    // is swallowed).
+    virtual bool cantype(int ch) const = 0;
     virtual void mouse(mouseaction action, mousebutton button, int x, int y) = 0;
     virtual void close() = 0;            // the close button, Alt-F4, the script
     virtual void command(int id) = 0;    // a menu item

@@ -7,12 +7,10 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
+#include "platform/core/fontinfo.h"
 #include "platform/core/fonts.h"
 
 namespace {
-
-// Fontconfig and pango are not safe to set up from two threads at once.
-std::mutex rendermutex;
 
 cairo_font_options_t* fixedoptions()
 {
@@ -26,7 +24,7 @@ cairo_font_options_t* fixedoptions()
 
 PangoWeight pangoweight(int weight)
 {
-    return weight >= 600 ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL;
+    return boldface(weight) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL;
 }
 
 // Renders the glyphs one by one into a cell-sized A8 surface, the face
@@ -41,7 +39,7 @@ public:
         cairo_font_options_t* o = fixedoptions();
         pango_cairo_context_set_font_options(pango_layout_get_context(layout), o);
         cairo_font_options_destroy(o);
-        PangoFontDescription* d = pango_font_description_from_string("DejaVu Sans Mono");
+        PangoFontDescription* d = pango_font_description_from_string(screenface);
         pango_font_description_set_weight(d, pangoweight(spec.weight));
         pango_font_description_set_absolute_size(d, reference * PANGO_SCALE);
         pango_layout_set_font_description(layout, d);
@@ -93,7 +91,7 @@ private:
 
 glyphatlas::glyphatlas(const fontspec& spec) : w(spec.width), h(spec.height), masks(256 * w * h, 0)
 {
-    std::lock_guard<std::mutex> guard(rendermutex);
+    std::lock_guard<std::mutex> guard(pangomutex());
     renderer r(spec);
     for (int b = 0; b < 256; b++) {
         uint8_t* m = &masks[b * w * h];

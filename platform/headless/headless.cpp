@@ -22,7 +22,6 @@ namespace platform {
 namespace {
 
 constexpr int desktopwidth = 1280, desktopheight = 1024;
-constexpr int cellcolumns = 80, cellrows = 30;
 
 std::atomic<headlessfront*> active{nullptr};
 
@@ -36,8 +35,10 @@ bool busyhold()
 
 bool headlessfront::load(const headlessoptions& options, std::string& error)
 {
+    // A folder opens as a stream that reads nothing: refuse it.
+    struct stat st;
     std::ifstream in(options.script, std::ios::binary);
-    if (!in) {
+    if (!in || stat(options.script.c_str(), &st) || S_ISDIR(st.st_mode)) {
         error = "cannot read the script " + options.script;
         return false;
     }
@@ -46,7 +47,6 @@ bool headlessfront::load(const headlessoptions& options, std::string& error)
     if (!parsescript(text.str(), items_, error))
         return false;
     mkdir(options.out.c_str(), 0777);
-    struct stat st;
     if (stat(options.out.c_str(), &st) || !S_ISDIR(st.st_mode)) {
         error = "cannot use the output folder " + options.out;
         return false;
@@ -165,6 +165,13 @@ void headlessfront::error(const std::string& text)
     done_ = true;
 }
 
+void headlessfront::fail()
+{
+    if (status_ == exitstatus::normal)
+        status_ = exitstatus::failed;
+    done_ = true;
+}
+
 void headlessfront::step()
 {
     if (!atend() && items_[next_].kind == itemkind::busy) {
@@ -245,6 +252,10 @@ bool headlessfront::deliver(const scriptitem& item)
         return false;
     switch (item.kind) {
     case itemkind::key:
+        if (item.key.ch && !item.key.alt && !h->cantype(item.key.ch)) {
+            error("the text font cannot show " + item.source);
+            return false;
+        }
         input().setmodifiers(item.key.shift, item.key.ctrl, item.key.alt);
         if (!h->key(item.key) && item.key.alt && item.key.vk == vk::f4)
             h->close();
@@ -266,8 +277,9 @@ bool headlessfront::deliver(const scriptitem& item)
         h->close();
         return true;
     case itemkind::dump:
-        dump(item.text);
-        return true;
+        if (!dump(item.text))
+            fail();
+        return !done_;
     case itemkind::info:
         deliverinfo(item);
         return true;
@@ -316,13 +328,16 @@ void headlessfront::pollmouse()
         active.load());
 }
 
-void headlessfront::dump(const std::string& name)
+bool headlessfront::dump(const std::string& name)
 {
     std::string base = out_ + "/" + name;
     std::ofstream text(base + ".txt", std::ios::binary);
     text << celltext();
-    if (!text || !mainsurface().writepng(base + ".png"))
-        std::fprintf(stderr, "vemo: cannot write the dump %s\n", base.c_str());
+    text.close();
+    const char* failed = !text ? ".txt" : !mainsurface().writepng(base + ".png") ? ".png" : nullptr;
+    if (failed)
+        std::fprintf(stderr, "vemo: cannot write the dump %s%s\n", base.c_str(), failed);
+    return !failed;
 }
 
 int headlessfront::rundialog(dialogtemplate& dialog)
@@ -346,7 +361,9 @@ int headlessfront::rundialog(dialogtemplate& dialog)
         std::istringstream words(item->text);
         for (std::string w; words >> w;) {
             size_t eq = w.find('=');
-            dialogcontrol* c = eq == std::string::npos ? nullptr : dialog.control(std::atoi(w.c_str()));
+            int id = 0;
+            dialogcontrol* c = eq != std::string::npos && scriptnumber(w.substr(0, eq), 1, 65535, id)
+                                   ? dialog.control(id) : nullptr;
             if (c)
                 c->value = w.substr(eq + 1);
             else if (w == "ok" || w == "cancel")
@@ -481,8 +498,9 @@ bool headlessfront::fontdialog(fontchoice& font, bool printer)
     if (!item || item->answer == answerkind::cancel)
         return false;
     size_t blank = item->text.rfind(' ');
-    int size = blank == std::string::npos ? 0 : std::atoi(item->text.c_str() + blank + 1);
-    if (item->answer != answerkind::font || size <= 0) {
+    int size = 0;
+    if (item->answer != answerkind::font || blank == std::string::npos
+        || !scriptnumber(item->text.substr(blank + 1), 1, 999, size)) {
         error(item->source + " does not answer the font dialog");
         return false;
     }

@@ -110,11 +110,14 @@ private:
     void busyblock();
     bool deliver(const scriptitem& item);
     void mouse(const scriptitem& item, mouseaction action);
-    void dump(const std::string& name);
+    // False, with a message, when a file cannot be written.
+    bool dump(const std::string& name);
     // The script's answer to a box or dialog, or none (an error) when the
     // next item is not one.
     const scriptitem* answer(const std::string& what);
     void error(const std::string& text);
+    // Ends the run as a failure of the program (status 4).
+    void fail();
     bool atend() const { return next_ >= items_.size(); }
     void progress();
     static void signal();

@@ -1,7 +1,9 @@
 #include "platform/headless/script.h"
 
-#include "platform/core/cp1252.h"
+#include "platform/core/codepage.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -35,13 +37,14 @@ constexpr answerword answers[] = {
     {"font", answerkind::font}, {"dialog", answerkind::dialog},
 };
 
-// Decodes one UTF-8 character at text[i]; -1 for a malformed sequence.
+// Decodes one UTF-8 character at text[i]; -1 for a malformed sequence
+// (also an overlong one, which could hide a control code).
 int decode(const std::string& text, size_t& i)
 {
     unsigned char c = text[i++];
     if (c < 0x80)
         return c;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
+    int extra = c >= 0xF8 ? -1 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
     if (extra < 0)
         return -1;
     int cp = c & (0x3F >> extra);
@@ -50,7 +53,8 @@ int decode(const std::string& text, size_t& i)
             return -1;
         cp = cp << 6 | (text[i++] & 0x3F);
     }
-    return cp;
+    constexpr int shortest[] = {0, 0x80, 0x800, 0x10000};
+    return cp < shortest[extra] ? -1 : cp;
 }
 
 // The virtual key of a typed character, where it has one.
@@ -105,12 +109,11 @@ bool keyname(const std::string& word, scriptitem& item)
             k.ch = n.ch;
             found = true;
         }
-    if (!found && (name[0] == 'F' || name[0] == 'f') && name.size() <= 3) {
-        int n = std::atoi(name.c_str() + 1);
-        if (n >= 1 && n <= 12 && name.find_first_not_of("0123456789", 1) == std::string::npos) {
-            k.vk = vk::f1 + n - 1;
-            found = true;
-        }
+    int n;
+    if (!found && (name[0] == 'F' || name[0] == 'f') && name.size() <= 3
+        && scriptnumber(name.substr(1), 1, 12, n)) {
+        k.vk = vk::f1 + n - 1;
+        found = true;
     }
     if (!found && name.size() == 1 && vkofchar(name[0]) && name[0] != ' ') {
         k.vk = vkofchar(name[0]);
@@ -125,15 +128,17 @@ bool keyname(const std::string& word, scriptitem& item)
     return true;
 }
 
-bool number(const std::string& word, int& value)
+// A decimal number within [low, high]; else problem says what is wrong.
+bool number(const std::string& word, long low, long high, int& value, std::string& problem)
 {
-    if (word.empty() || word.find_first_not_of("-0123456789") != std::string::npos)
+    if (!scriptnumber(word, low, high, value)) {
+        problem = word + " is not a number from " + std::to_string(low) + " to " + std::to_string(high);
         return false;
-    value = std::atoi(word.c_str());
+    }
     return true;
 }
 
-bool mouseitem(std::vector<std::string>& words, scriptitem& item)
+bool mouseitem(std::vector<std::string>& words, scriptitem& item, std::string& problem)
 {
     std::string verb = modifiers(words[0], item.key);
     if (verb == "click" || verb == "press")
@@ -146,7 +151,7 @@ bool mouseitem(std::vector<std::string>& words, scriptitem& item)
         return false;
     item.kind = itemkind::mouse;
     item.click = verb == "click";
-    if (words.size() < 3 || !number(words[1], item.x) || !number(words[2], item.y))
+    if (words.size() < 3)
         return false;
     for (size_t i = 3; i < words.size(); ++i) {
         if (words[i] == "right")
@@ -156,10 +161,15 @@ bool mouseitem(std::vector<std::string>& words, scriptitem& item)
         else
             return false;
     }
-    return true;
+    // Cells lie on the screen; client pixels are 16-bit, as the mouse
+    // position is kept, and may lie outside while the mouse is captured.
+    if (item.pixels)
+        return number(words[1], SHRT_MIN, SHRT_MAX, item.x, problem)
+               && number(words[2], SHRT_MIN, SHRT_MAX, item.y, problem);
+    return number(words[1], 1, cellcolumns, item.x, problem) && number(words[2], 1, cellrows, item.y, problem);
 }
 
-bool parseitem(const std::string& body, scriptitem& item)
+bool parseitem(const std::string& body, scriptitem& item, std::string& problem)
 {
     std::istringstream in(body);
     std::vector<std::string> words;
@@ -176,7 +186,7 @@ bool parseitem(const std::string& body, scriptitem& item)
     }
     if (head == "key" || head == "menu") {
         item.kind = head == "key" ? itemkind::code : itemkind::menu;
-        return words.size() == 2 && number(words[1], item.number);
+        return words.size() == 2 && number(words[1], 1, 65535, item.number, problem);
     }
     if (head == "info" && words.size() == 2) {
         item.kind = itemkind::info;
@@ -190,7 +200,9 @@ bool parseitem(const std::string& body, scriptitem& item)
     if (head == "dump") {
         item.kind = itemkind::dump;
         item.text = rest;
-        return words.size() == 2 && rest.find('/') == std::string::npos;
+        if (rest.size() > NAME_MAX - 4)  // room for ".txt"
+            problem = "the name is too long";
+        return words.size() == 2 && rest.find('/') == std::string::npos && problem.empty();
     }
     for (const answerword& a : answers)
         if (head == a.word) {
@@ -200,16 +212,33 @@ bool parseitem(const std::string& body, scriptitem& item)
             return a.kind >= answerkind::text || words.size() == 1;
         }
     if (words.size() > 1)
-        return mouseitem(words, item);
+        return mouseitem(words, item, problem);
     return keyname(head, item);
 }
 
 }  // namespace
 
+bool scriptnumber(const std::string& word, long low, long high, int& value)
+{
+    size_t sign = !word.empty() && word[0] == '-';
+    if (word.size() == sign || word.find_first_not_of("0123456789", sign) != std::string::npos)
+        return false;
+    errno = 0;
+    long v = std::strtol(word.c_str(), nullptr, 10);
+    if (errno == ERANGE || v < low || v > high)
+        return false;
+    value = int(v);
+    return true;
+}
+
 bool parsescript(const std::string& text, std::vector<scriptitem>& items, std::string& error)
 {
     items.clear();
     int line = 1;
+    auto fail = [&](const std::string& what) {
+        error = "line " + std::to_string(line) + ": " + what;
+        return false;
+    };
     for (size_t i = 0; i < text.size();) {
         char c = text[i];
         if (c == '\n' || c == '\r') {
@@ -218,27 +247,24 @@ bool parsescript(const std::string& text, std::vector<scriptitem>& items, std::s
             continue;
         }
         scriptitem item;
-        if (c == '<' && i + 1 < text.size() && text[i + 1] != '<') {
+        if (c == '<' && (i + 1 == text.size() || text[i + 1] != '<')) {
             size_t close = text.find('>', i);
             size_t nl = text.find('\n', i);
-            if (close == std::string::npos || close > nl) {
-                error = "line " + std::to_string(line) + ": unclosed item";
-                return false;
-            }
+            if (close == std::string::npos || close > nl)
+                return fail("unclosed item");
             item.source = text.substr(i, close + 1 - i);
-            if (!parseitem(text.substr(i + 1, close - i - 1), item)) {
-                error = "line " + std::to_string(line) + ": unknown item " + item.source;
-                return false;
-            }
+            std::string problem;
+            if (!parseitem(text.substr(i + 1, close - i - 1), item, problem))
+                return fail((problem.empty() ? "unknown item " : problem + " in ") + item.source);
             i = close + 1;
         } else {
             size_t start = i;
             int ch = c == '<' ? (i += 2, '<') : decode(text, i);
             item.source = text.substr(start, i - start);
-            if (ch < 0 || tocp1252(ch) < 0) {
-                error = "line " + std::to_string(line) + ": character " + item.source + " cannot be typed";
-                return false;
-            }
+            // The font's code page is known only when the key is typed;
+            // here a character that no text font shows is refused.
+            if (ch <= 0 || (codepagebyte(ch, true) < 0 && codepagebyte(ch, false) < 0))
+                return fail("character " + item.source + " cannot be typed");
             item.key.ch = ch;
             item.key.vk = vkofchar(ch);
         }

@@ -1,11 +1,20 @@
 // The script of the headless front: UTF-8 text, one item after another.
 // Line breaks are ignored; "<<" is a literal "<"; other text is typed one
-// character per key.  Items in angle brackets: named keys
-// <[S-][C-][A-]NAME>, <key N>, mouse items, <busy> ... </busy>,
-// <menu ID>, <close>, <dump NAME>, the answers to native boxes, and for the
-// newest open info window <info close> (its close button) or <info NAME>
-// (a named key typed into it).  A mouse item acts when the program waits
-// for a key or reads a mouse button; reading the position takes none.
+// character per key, as the byte of the text font's code page that shows
+// it (cp437 for an OEM font, cp1252 for ANSI).  Items in angle brackets:
+// named keys <[S-][C-][A-]NAME>, <key N> (a key code, 1 to 65535), mouse
+// items (X, Y a cell of the 80 by 30 grid, 1-based, or with "px" client
+// pixels from -32768 to 32767), <busy> ... </busy>, <menu ID> (1 to 65535),
+// <close>, <dump NAME>, the answers to native boxes, and for the newest
+// open info window <info close> (its close button) or <info NAME> (a named
+// key typed into it).  A mouse item acts when the program waits for a key
+// or reads a mouse button; reading the position takes none.
+//
+// Script errors (exit status 3): an item that is not one of these, a
+// number out of its range, a "<" that opens no item, a character that no
+// text font shows (found when the script is read) or that the font in use
+// cannot show (found when it is typed).  A dump that cannot be written
+// ends the run with status 4, as a failure of the program.
 #pragma once
 
 #include "platform/core/front.h"
@@ -37,7 +46,13 @@ struct scriptitem {
     std::string text;
 };
 
-// False with a message naming the faulty item.
+// The text screen's grid: <click X Y> and the like name a cell on it.
+constexpr int cellcolumns = 80, cellrows = 30;
+
+// False with a message naming the line and the faulty item.
 bool parsescript(const std::string& text, std::vector<scriptitem>& items, std::string& error);
+
+// A decimal number (digits, an optional leading "-") from low to high.
+bool scriptnumber(const std::string& word, long low, long high, int& value);
 
 }  // namespace platform

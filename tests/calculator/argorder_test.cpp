@@ -26,3 +26,10 @@ TEST(sortargs, SortsInPlace)
     }
     sortargs(nullptr);
 }
+
+TEST(sortargs, EmptyStringLeavesTheBytesAfterItsEnd)
+{
+    char letters[] = {'\0', 'b', 'a', '\0'};
+    sortargs(letters);
+    EXPECT_EQ(std::string(letters, sizeof letters), std::string("\0ba\0", 4));
+}

@@ -41,6 +41,7 @@ TEST_F(showing, AWarningKeepsTheCodeUsable)
     EXPECT_EQ(v, 8);
     EXPECT_FALSE(counts);
     EXPECT_TRUE(shows(run, "warning", " W A R N I N G "));
+    EXPECT_FALSE(shows(run, "warning", "Press any Key"));
     EXPECT_TRUE(shows(run, "warning", "\"y\", which is declared as an argument, is never used !"));
 }
 

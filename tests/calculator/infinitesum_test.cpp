@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <numbers>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "calculator/funm.h"
 #include "formula/diagnostics.h"
@@ -15,6 +17,8 @@
 #include "objects/slotcomp.h"
 #include "tests/objects/libfixture.h"
 #include "tests/screen/editrun.h"
+#include "tests/screen/dumpfile.h"
+#include "screen/palette.h"
 
 namespace {
 
@@ -78,6 +82,8 @@ TEST_F(infinitefront, FailedSummationIsReported)
     EXPECT_TRUE(shows(run, "failed", "Accelerator error: inner loop fails to converge"));
 }
 
+// The page stands in the area from column 20, row 7 to the corner, in
+// the colours of its roles, with the help footer.
 TEST_F(infinitefront, ViewPage)
 {
     put("DESKTOP.LIB", sums);
@@ -91,6 +97,19 @@ TEST_F(infinitefront, ViewPage)
     EXPECT_TRUE(shows(run, "page", "Summation Index: 'n'"));
     EXPECT_TRUE(shows(run, "page", "Rotation angle:"));
     EXPECT_TRUE(shows(run, "page", "1/n"));
+    // 22 lines centred in rows 7 to 30: the frame from row 8 to 29.
+    std::istringstream rows(dumptext(run, "page"));
+    std::vector<std::string> row(1);
+    for (std::string line; std::getline(rows, line);)
+        row.push_back(line);
+    ASSERT_GE(row.size(), 30u);
+    EXPECT_NE(row[8].find("\u2554\u2550\u2550"), std::string::npos) << row[8];
+    EXPECT_NE(row[8].find(" Infinite Sum "), std::string::npos) << row[8];
+    EXPECT_NE(row[29].find(" Press <F1> for help "), std::string::npos) << row[29];
+    const std::string png = run.out + "/page.png";
+    EXPECT_EQ(cellcolor(png, 21, 12), colorrgb(colorof(172)));   // frame on the box background
+    EXPECT_EQ(cellcolor(png, 55, 9), colorrgb(colorof(179)));    // the bar
+    EXPECT_EQ(cellcolor(png, 55, 12), colorrgb(colorof(177)));   // the page
 }
 
 // The summation type and the summand changed in the function editor and

@@ -10,6 +10,7 @@
 #include "formula/evalstate.h"
 #include "objects/resolver.h"
 #include "objects/fu1.h"
+#include "objects/fuconst.h"
 #include "tests/objects/libfixture.h"
 
 namespace {
@@ -129,15 +130,100 @@ TEST_F(libfile, editorLimitsSurviveARoundTrip)
     EXPECT_EQ(get("copy.lib"), text);
 }
 
-TEST_F(libfile, originOfTheLibraryReadOrOfNoneBecomesOwn)
+// Only the context's own file makes its name as an origin mean "own"; a
+// copy from the context's library read from another file keeps its
+// origin, and so does a copy from a library that is not there.
+TEST_F(libfile, originOfTheLibraryReadBecomesOwn)
 {
-    put("B.LIB", "@@FUCONST\nk\n0\n1\n@HERKUNFT\nB.LIB\n@DATA\n1\n@@END FUCONST\n"
-                 "@@FUCONST\nm\n0\n1\n@HERKUNFT\nNOWHERE.LIB\n@DATA\n2\n@@END FUCONST\n");
+    const std::string fromb = "@@FUCONST\nk\n0\n1\n@HERKUNFT\nB.LIB\n@DATA\n1\n@@END FUCONST\n";
+    const std::string fromnowhere = "@@FUCONST\nm\n0\n1\n@HERKUNFT\nNOWHERE.LIB\n@DATA\n2\n@@END FUCONST\n";
+    put("B.LIB", fromb);
+    put("C.LIB", fromb + fromnowhere);
     open();
     opencontext(librarynumber("B.LIB"));
-    ASSERT_EQ(context->count, 2);
+    ASSERT_EQ(context->count, 1);
     EXPECT_EQ(object(0)->origin, 0);
-    EXPECT_EQ(object(1)->origin, 0);
+    chain list;
+    libraryread rest;
+    ASSERT_EQ(readlib(at("C.LIB"), list, &rest), 2);
+    EXPECT_EQ(static_cast<fu1*>(list.at(1))->origin, librarynumber("B.LIB"));
+    EXPECT_STREQ(libraryname(static_cast<fu1*>(list.at(2))->origin), "NOWHERE.LIB");
+    EXPECT_TRUE(sink.seen.empty());
+    ASSERT_TRUE(writelib(at("C.LIB"), list, true, savemode::copy, &rest));
+    EXPECT_EQ(get("C.LIB"), fromb + fromnowhere);
+}
+
+// What the reader would not take whole is never dropped at the next save:
+// the record is kept as it stands and the file's report names the first
+// line not taken.  Numbers spelled otherwise and blanks at line ends are
+// no loss.
+TEST_F(libfile, recordsNotReadWholeAreKeptAsTheyStand)
+{
+    const std::string good = "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n";
+    const struct {
+        std::string record, nottaken;
+    } cases[] = {
+        {"@@FUCONST\nd\n0\n1\n@@COMMENT\nfirst\nsecond\n@@END COMMENT\n@DATA\n1\n@@END FUCONST\n", "second"},
+        {"@@FUCONST\nd\n0\n1\n@DATA\n1.5x7\n@@END FUCONST\n", "1.5x7"},
+        {"@@FUVECTOR\nv\n0\n2\n@DATA\n1\n2,5\n@@END FUVECTOR\n", "2,5"},
+        {"@@FU1\nf\n1\n3\n@DATA\n@ARGS\nx\n@FORMULA\nx+1\n@@END FU1\n", "3"},
+        {"@@FUCONST\nm\n0\n1\n@HERKUNFT\n../x.lib\n@DATA\n2\n@@END FUCONST\n", "@HERKUNFT"},
+        {"@@FUINFINITE\ns\n1\n1\n@DATA\n@ARGS\na\n@SUMRECORD\n@MODE\n++\n\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+         "@SUMMAND\na/k^2\n@STARTAT\n1\n@STEP\n1\n@ROT\n0\n@PHASE\n0\n@@END FUINFINITE\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        sink.seen.clear();
+        freecontext();
+        first.reset();
+        put("DESKTOP.LIB", c.record + good);
+        open();
+        EXPECT_EQ(sink.count("1 record(s) of"), 1) << c.record;
+        EXPECT_EQ(sink.count("Not taken as written: \"" + c.nottaken + "\""), !c.nottaken.empty()) << c.record;
+        ASSERT_EQ(context->count, 1) << c.record;
+        static_cast<fu1*>(context->head)->setmark('e');
+        ASSERT_TRUE(savecontext());
+        EXPECT_EQ(get("DESKTOP.LIB"), c.record + good);
+    }
+
+    sink.seen.clear();
+    freecontext();
+    first.reset();
+    put("DESKTOP.LIB", "@@FUCONST\nd\n00\n1\n@DATA\n1.50\n@@END FUCONST  \n" + good);
+    open();
+    EXPECT_TRUE(sink.seen.empty());
+    EXPECT_EQ(context->count, 2);
+}
+
+// Records kept unread go back to their places, also when objects before
+// them are gone or new ones came.
+TEST_F(libfile, recordsKeptUnreadStayInTheirPlace)
+{
+    auto constant = [](const char* name, const char* value) {
+        return std::string("@@FUCONST\n") + name + "\n0\n1\n@DATA\n" + value + "\n@@END FUCONST\n";
+    };
+    const std::string a = constant("a", "1"), b = constant("b", "x"), c = constant("c", "3"),
+                      d = constant("d", "y");
+    put("DESKTOP.LIB", b + a + d + c);
+    open();
+    ASSERT_EQ(context->count, 2);
+    object(0)->setmark('e');
+    ASSERT_TRUE(savecontext());
+    EXPECT_EQ(get("DESKTOP.LIB"), b + a + d + c);
+
+    context->erase(object(0));
+    context->append(new fuconst(4.0));
+    object(1)->setname("n");
+    ASSERT_TRUE(savecontext());
+    EXPECT_EQ(get("DESKTOP.LIB"), b + d + c + constant("n", "4"));
+
+    // One identity twice: the record stays behind the second.
+    chain list;
+    libraryread rest;
+    put("TWICE.LIB", a + a + d + c);
+    ASSERT_EQ(readlib(at("TWICE.LIB"), list, &rest), 3);
+    ASSERT_TRUE(writelib(at("TWICE.LIB"), list, true, savemode::copy, &rest));
+    EXPECT_EQ(get("TWICE.LIB"), a + a + d + c);
 }
 
 TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
@@ -164,7 +250,7 @@ TEST_F(libfile, faultsEndTheReadingButNothingIsLostAtTheNextSave)
 }
 
 // Records the fields cannot hold whole are reported, not taken altered,
-// and saved back as they stand; the next record still reads.
+// and saved back as they stand in their place; the next record still reads.
 TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
 {
     const std::string good = "@@FUCONST\nc\n0\n1\n@DATA\n1\n@@END FUCONST\n";
@@ -193,7 +279,7 @@ TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
         EXPECT_EQ(sink.count("1 record(s) of"), 1);
         ASSERT_EQ(context->count, 1);
         ASSERT_TRUE(savecontext());
-        EXPECT_EQ(get("DESKTOP.LIB"), good + c.record);
+        EXPECT_EQ(get("DESKTOP.LIB"), c.record + good);
         first.reset();
     }
 }
@@ -206,6 +292,22 @@ TEST_F(libfile, aFileThatCannotBeReadIsReportedAndNeverOverwritten)
     EXPECT_TRUE(context->kept.unreadable);
     EXPECT_FALSE(savecontext());
     EXPECT_TRUE(std::filesystem::is_directory(at("DESKTOP.LIB")));
+}
+
+// A directory that took the library's name after the reading is neither
+// moved to the backup nor replaced; the save fails and says so.
+TEST_F(libfile, aDirectoryInPlaceOfTheLibraryIsNotSavedOver)
+{
+    put("DESKTOP.LIB", desktop);
+    open();
+    std::filesystem::remove(at("DESKTOP.LIB"));
+    std::filesystem::create_directory(at("DESKTOP.LIB"));
+    object(1)->setmark('e');
+    EXPECT_FALSE(savecontext());
+    EXPECT_EQ(sink.count("DESKTOP.LIB"), 1);
+    EXPECT_TRUE(std::filesystem::is_directory(at("DESKTOP.LIB")));
+    EXPECT_FALSE(std::filesystem::exists(at("DESKTOP.bak")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
 }
 
 TEST_F(libfile, aFailedWriteKeepsTheOldFileAndTheChangeMarks)

@@ -366,6 +366,7 @@ TEST_F(evaluator, InternalFaultsAreReported)
     program leftover({FEED_CONSTANT, FEED_CONSTANT, END}, {cst(1), cst(2)});
     EXPECT_EQ(leftover.calc0(), 2.0);
     EXPECT_EQ(reportscontaining("PA_END exit reached with avalptr != top"), 1);
+    EXPECT_EQ(recordedreports().back().kind, reportkind::fault);
 
     program unimplemented({FEED_CONSTANT, END}, {cst(1)});
     unimplemented.stamp = 0;

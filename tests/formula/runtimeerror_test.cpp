@@ -144,6 +144,37 @@ TEST_F(runtimeerror, LongArgumentListsAreCut)
     EXPECT_EQ(recordedreports()[2].text.find(" and more. "), std::string::npos);
 }
 
+// Caption, footer and colours (the kind) of the boxes; the call level
+// report goes with the call trace, which waits for any key.
+TEST_F(runtimeerror, BoxesOfTheReports)
+{
+    parser keeper;
+    struct row {
+        const char* what;
+        void (*show)(const parser&);
+        reportkind kind;
+        const char* caption;
+        int footer;
+    } rows[] = {
+        {"stack space", [](const parser&) { reportstackspace("solve##"); }, reportkind::message, " E R R O R ", 10},
+        {"singular", [](const parser&) { reportsingular(); }, reportkind::error, " E R R O R ", 10},
+        {"call level", [](const parser&) { reportcalllevel(100, "f"); }, reportkind::message, "", 10},
+        {"bad arguments", [](const parser& p) { reportbadargs(p, nullptr); }, reportkind::error, "", 0},
+        {"function error", [](const parser&) { reportfuncerror(funcdomain, "lg", nullptr, 1, -1.0); },
+         reportkind::message, " E R R O R ", 10},
+    };
+    for (const row& r : rows) {
+        clearrecordedreports();
+        shared.reportswitch = 1;
+        r.show(keeper);
+        ASSERT_EQ(recordedreports().size(), 1u) << r.what;
+        const reportentry& e = recordedreports()[0];
+        EXPECT_EQ(e.kind, r.kind) << r.what;
+        EXPECT_EQ(e.caption, r.caption) << r.what;
+        EXPECT_EQ(e.footer, r.footer) << r.what;
+    }
+}
+
 TEST_F(runtimeerror, ReportsThatOnlyTestTheBudget)
 {
     parser keeper;

@@ -4,8 +4,12 @@
 
 #include <vector>
 
+#include "formula/compile.h"
+#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/objectcalls.h"
 #include "formula/parser.h"
+#include "formula/usagerefs.h"
 #include "tests/objects/libfixture.h"
 
 namespace {
@@ -35,6 +39,44 @@ struct calls : libdir {
         return std::vector<double>(shared.result, shared.result + p.valuecount);
     }
 };
+
+// The variables of a called object reach the usage list whether the call
+// compiles it or finds it implemented; one that cannot be made ready is
+// named in the diagnosis.
+using implementing = libdir;
+
+TEST_F(implementing, liststhecalleesvariablesandnamesafailure)
+{
+    put("DESKTOP.LIB",
+        "@@FU1\ngf\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\n#global G, H; H = G * x\n@@END FU1\n"
+        "@@FU1\nbad\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx+*3\n@@END FU1\n");
+    open();
+    auto listed = [] {
+        std::string seen;
+        for (int i = 0; i < usagerefs().count(); ++i) {
+            const varref& r = usagerefs().at(i);
+            seen += r.object ? objectcall().name(r.object) : "";
+            seen += std::string(":") + r.letter + (r.referenced ? "r" : "") + (r.defined ? "d" : "") + " ";
+        }
+        return seen;
+    };
+    parser p;
+    for (const char* pass : {"compiled", "implemented"}) {
+        evalexpression(p, "gf(2)", false);
+        EXPECT_EQ(listed(), "gf:Gr gf:Hd ") << pass;
+    }
+    // Implementing the callee inside a compilation adds to its list.
+    ASSERT_NE(p.compile("#global K; K + gf(1)", nullptr, compilemode::fingerprint), 0);
+    EXPECT_EQ(listed(), ":Kr gf:Gr gf:Hd ");
+    diagnostics& dia = globaldiagnostics();
+    EXPECT_EQ(evalexpression(p, "bad(1)", false), 0.0);
+    EXPECT_EQ(dia.code, 31);
+    EXPECT_EQ(dia.state, diagstate::component);
+    EXPECT_EQ(dia.position, 0);
+    ASSERT_NE(dia.object, nullptr);
+    EXPECT_STREQ(objectcall().name(dia.object), "bad");
+    EXPECT_EQ(dia.message(), "    component \"bad\" not ready \n");
+}
 
 TEST_F(calls, formulascallobjectsbyname)
 {

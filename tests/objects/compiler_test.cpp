@@ -6,6 +6,7 @@
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
 #include "base/report.h"
@@ -285,7 +286,7 @@ TEST_F(compiled, messagesnamewhattheyfound)
         {"#auto x; #const x; 1", "", " Attempt to redeclare variable 'x' with a different type \n (first declaration was as #auto) "},
         {"#static x; 1", "x", " Attempt to redeclare an argument ('x') as a variable "},
         {"sin(1, 2)", "", "\n Call to function \"sin\" with invalid number of arguments: \n\n   1  arguments expected\n   2  arguments found\n"},
-        {"solve##(1, 2, 3)", "", " Function \"solve##\" must not be called for 3 arguments! \n For its description, see \"ref3.wri\". \n"},
+        {"solve##(1, 2, 3)", "", " Function \"solve##\" must not be called for 3 arguments! \n For its specification, see \"ref3.wri\". \n"},
         {"nosuch##(1)", "", " There is no such function: \"nosuch##\" . \n"},
         {"min(1)", "", " the predefined function \"min\" is called for 1 arguments. \n It must have at least two arguments!"},
         {"1@", "", " Found invalid character: @ \n"},
@@ -327,6 +328,25 @@ TEST_F(compiled, postcompilerefusesdeepnestingandreportsfailedcomponents)
     s.components.clear();
 }
 
+// Nesting beyond the compile stack is refused near the start of the text,
+// however deep it goes on.
+TEST_F(compiled, deepnestingisrefusedatthestacklimit)
+{
+    for (const char* open : {"sin(", "(", "max(1, "}) {
+        for (int levels : {100000, 1000000}) {
+            std::string text;
+            for (int i = 0; i < levels; ++i)
+                text += open;
+            text += "1" + std::string(size_t(levels), ')');
+            dia.clear();
+            EXPECT_EQ(compile(text.c_str()), 0) << open << levels;
+            EXPECT_EQ(dia.code, 13) << open << levels;
+            EXPECT_EQ(dia.state, diagstate::stack) << open << levels;
+            EXPECT_LT(dia.position, 10 * limits::compilestacksize) << open << levels;
+        }
+    }
+}
+
 TEST_F(compiled, evalexpressionwantsonevalue)
 {
     EXPECT_EQ(evalexpression(p, "1 + 2", false), 3.0);
@@ -335,6 +355,8 @@ TEST_F(compiled, evalexpressionwantsonevalue)
     EXPECT_EQ(p.type, 0);
     ASSERT_EQ(recordedreports().size(), 1u);
     EXPECT_NE(recordedreports()[0].text.find("Expression must be single-valued"), std::string::npos);
+    EXPECT_EQ(recordedreports()[0].caption, " B A D    I N P U T ");
+    EXPECT_EQ(recordedreports()[0].footer, 0);
     EXPECT_EQ(evalexpression(p, "7, 2", true), 7.0);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "objects/dabafind.h"
 #include "objects/dabaops.h"
 #include "objects/excerpt.h"
+#include "objects/fu1.h"
 #include "objects/fudaba.h"
 #include "tests/objects/dabafixture.h"
 
@@ -149,6 +151,21 @@ TEST_F(database, crlflinesreadlikelf)
     db.markexcerptstale();
     e.refresh();
     EXPECT_EQ(listing(e.matches), "Cspeed/0@2");
+}
+
+// An object that the library no longer holds is an unexpected error; one
+// it holds is obtained as an own object.
+TEST_F(database, obtainreportsanobjectthefilenolongerholds)
+{
+    std::unique_ptr<fu1> ga(obtain("ga", 1, 1, 2));
+    ASSERT_NE(ga, nullptr);
+    EXPECT_EQ(ga->origin, 0);
+    clearrecordedreports();
+    write("ALPHA.LIB", dabafiles::constant("e2", "7.38905609893065"));
+    EXPECT_EQ(obtain("ga", 1, 1, 2), nullptr);
+    ASSERT_EQ(recordedreports().size(), 1u);
+    EXPECT_EQ(recordedreports().back().kind, reportkind::unexpected);
+    EXPECT_EQ(recordedreports().back().text, " obtain() ");
 }
 
 TEST_F(database, readerroroflibraryfailstheupdate)

@@ -171,6 +171,93 @@ TEST_F(infinitesums, RecordWithoutFirstIndexIsIncomplete)
     EXPECT_EQ(out.str(), "");
 }
 
+// A summand, first index or step with several values fails the
+// implementation with the single-value diagnostic naming the component.
+TEST_F(infinitesums, ComponentWithSeveralValuesGetsTheSingleValueDiagnostic)
+{
+    struct row {
+        const char *summand, *first, *component;
+    } rows[] = {
+        {"k^-s,1", "1", "Expression defining the sequence element"},
+        {"k^-s", "1,2", "Index of first summand"},
+    };
+    for (const row& w : rows) {
+        // Such an object counts 0 values.
+        put("DESKTOP.LIB", infinite("multi", "s", 0, "++\nACCEL\n", 'k', w.summand, w.first));
+        open();
+        fuinfinite* f = find("multi");
+        ASSERT_TRUE(f) << w.summand;
+        EXPECT_FALSE(f->implement(2, 0)) << w.summand;
+        EXPECT_EQ(f->diag->code, 34) << w.summand;
+        EXPECT_EQ(f->diag->state, diagstate::valuecount);
+        std::string text = f->diag->message();
+        EXPECT_NE(text.find(std::string("Component \"") + w.component + "\" must return a single value."),
+                  std::string::npos) << text;
+        EXPECT_NE(text.find("But its current formula has 2 return values !"), std::string::npos) << text;
+        slotcomp::dropspare();
+        freecontext();
+        first.reset();
+    }
+}
+
+// Failed summations are reported while reports are allowed: an unlimited
+// budget (-1) counts as allowed, 0 silences them.  A finite sum is added
+// up directly even when acceleration is on, so its runtime error is the
+// direct summation's, with the step where it failed.
+TEST_F(infinitesums, FailedSummationReportsFollowTheBudget)
+{
+    put("DESKTOP.LIB", infinite("grow", "x", 1, "+-\nACCEL\n", 'k', "x^k", "0") +
+                           infinite("finite", "x", 1, "++\nACCEL\n@LASTINDEX\n10\n", 'k', "ln(x-k)", "0"));
+    open();
+    guarded g{{3}};
+    struct row {
+        const char* name;
+        short budget;
+        const char* text;
+        int seen;
+    } rows[] = {
+        {"grow", -1, "Accelerator error: inner loop fails to converge", 1},
+        {"grow", 0, "Accelerator error", 0},
+        {"finite", -1, "Runtime error during infinite summation in step 3 ", 1},
+    };
+    for (const row& w : rows) {
+        sink.seen.clear();
+        jitreportsleft = w.budget;
+        find(w.name)->tcalc(g.args);
+        EXPECT_NE(shared.error, 0) << w.name;
+        shared.error = 0;
+        EXPECT_EQ(sink.count(w.text), w.seen) << w.name << " " << w.budget;
+    }
+}
+
+// Every line of the settings block is a key: a blank line is a read
+// error, reported, and fails the block.
+TEST_F(infinitesums, BlankLineInTheSettingsBlockIsAReadError)
+{
+    open();
+    struct row {
+        const char* block;
+        bool read;
+    } rows[] = {
+        {"@MODE\n+-\nACCEL\n@VORLAUF\n12\n@END SUMRECORD\n", true},
+        {"@MODE\n+-\n\nACCEL\n@END SUMRECORD\n", false},
+        {"\n@MODE\n+-\n@END SUMRECORD\n", false},
+        {"@MODE\n+-\n@VORLAUF\n12\n\n@END SUMRECORD\n", false},
+    };
+    for (const row& w : rows) {
+        sink.seen.clear();
+        fuinfinite owner;
+        sumrecord settings;
+        settings.ownerfu = &owner;
+        std::istringstream in(w.block);
+        EXPECT_EQ(settings.learn(in), w.read) << w.block;
+        EXPECT_EQ(sink.count("Read error in sumrecord::learn"), w.read ? 0 : 1) << w.block;
+        if (w.read) {
+            EXPECT_EQ(settings.leadin, 12);
+        }
+    }
+}
+
 // The accelerator's failure comes back as a summation failure (error
 // byte 3), an evaluation error of the summand as that error.
 TEST_F(infinitesums, FailedSummationSetsTheErrorByte)

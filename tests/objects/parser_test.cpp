@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "base/limits.h"
 #include "formula/parser.h"
 #include "formula/tokens.h"
+#include "formula/usagerefs.h"
 #include "formula/varman.h"
 #include "objects/context.h"
 
@@ -79,6 +81,21 @@ TEST(parserstate, resetkeepsthestreamsbutmakesitunimplemented)
     EXPECT_EQ(p.answer, 0.0);
     EXPECT_EQ(p.memory, 0.0);
     EXPECT_EQ(p.type, 0);
+}
+
+TEST(parserstate, resetandclearflagsdropthediagnosis)
+{
+    for (void (*forget)(parser&) : {+[](parser& p) { p.reset(); }, +[](parser& p) { p.clearflags(); }}) {
+        coded p({tk::END});
+        diagnostics d;
+        d.set(16, diagstate::arguments, -1, "No repetitions allowed in an argument list\n\r");
+        p.diag = &d;
+        forget(p);
+        EXPECT_FALSE(p.isimplemented());
+        EXPECT_EQ(d.code, 0);
+        EXPECT_EQ(d.state, diagstate::none);
+        EXPECT_TRUE(d.lines.empty());
+    }
 }
 
 TEST(parserstate, nextgenerationmakesparsersstale)
@@ -176,7 +193,14 @@ TEST(implement, recordsthecodeinthefingerprint)
              operand::ofindex(0x1234), operand::ofvariable(shared.globals->record('h'), 'h')});
     fingerprint& print = *shared.print;
     print.reset();
+    usagerefs().addref('q', true, false, 'g', nullptr);  // of an earlier pass
     ASSERT_TRUE(p.implement());
+    ASSERT_EQ(usagerefs().count(), 2);
+    EXPECT_EQ(usagerefs().at(0).letter, 'g');
+    EXPECT_TRUE(usagerefs().at(0).referenced);
+    EXPECT_EQ(usagerefs().at(1).letter, 'h');
+    EXPECT_TRUE(usagerefs().at(1).defined);
+    EXPECT_EQ(usagerefs().at(1).varclass, 'g');
     ASSERT_EQ(print.nrecords(), 2u);
     EXPECT_EQ(print.records.at(0).kind, printvalue);
     EXPECT_EQ(print.records.at(0).value, 2.5);

@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "base/limits.h"
 #include "formula/parser.h"
 #include "base/report.h"
 #include "objects/comment.h"
@@ -128,15 +129,22 @@ TEST_F(records, crlflinesreadasthesame)
 
 TEST_F(records, headerrules)
 {
-    // The origin name is cut to 12 characters before the lookup; an
-    // unregistered name gives origin 0.
+    // The origin name is cut to 12 characters before the lookup; a name
+    // not registered is registered, one that cannot be a library file
+    // gives origin 0.
     std::unique_ptr<fu1> a = readone("@@FUCONST\nc\n0\n1\n@HERKUNFT\nTWELVECH.LIBxyz\n@DATA\n1\n@@END FUCONST\n");
     ASSERT_NE(a, nullptr);
     EXPECT_NE(a->origin, 0);
     EXPECT_EQ(a->origin, librarynumber("TWELVECH.LIB"));
     std::unique_ptr<fu1> b = readone("@@FUCONST\nc\n0\n1\n@HERKUNFT\nNONE.LIB\n@DATA\n1\n@@END FUCONST\n");
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->origin, 0);
+    EXPECT_STREQ(libraryname(b->origin), "NONE.LIB");
+    for (const char* name : {"../NONE.LIB", "", "a b.lib", ".lib"}) {
+        std::unique_ptr<fu1> e = readone(std::string("@@FUCONST\nc\n0\n1\n@HERKUNFT\n") + name +
+                                         "\n@DATA\n1\n@@END FUCONST\n");
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->origin, 0) << name;
+    }
 
     // A comment of several lines keeps its first line.
     std::unique_ptr<fu1> c = readone("@@FUCONST\nc\n0\n1\n@@COMMENT\nfirst\nsecond\n@@END COMMENT\n@DATA\n1\n@@END FUCONST\n");
@@ -193,6 +201,24 @@ TEST_F(records, fu1bodies)
     fu1 empty;
     empty.setname("e");
     EXPECT_EQ(written(empty), "");
+}
+
+// A header error is reported and the body is read on: its own errors are
+// reported too, and a good body is taken (the library reader then keeps
+// the record as it stands, since it does not write back whole).
+TEST_F(records, fu1readsOnAfterAHeaderError)
+{
+    const std::string longname(limits::namelength + 1, 'n');
+    clearrecordedreports();
+    std::unique_ptr<fu1> f = readone("@@FU1\n" + longname + "\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx+1\n@@END FU1\n");
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(reported("name too long"));
+    EXPECT_STREQ(f->text(), "x+1");
+
+    clearrecordedreports();
+    EXPECT_EQ(readone("@@FU1\n" + longname + "\n1\n1\n@DATA\n@WHAT\n@@END FU1\n"), nullptr);
+    EXPECT_TRUE(reported("name too long"));
+    EXPECT_TRUE(reported("Read error in fu1::learn"));
 }
 
 // The longest formula that the editor accepts survives; a longer line in a

@@ -1,8 +1,6 @@
 // Variable lists and the variable editor on the headless front.
 #include <gtest/gtest.h>
 
-#include <cairo.h>
-
 #include <memory>
 #include <string>
 
@@ -16,6 +14,7 @@
 #include "tests/screen/plainrow.h"
 #include "screen/keys.h"
 #include "screen/palette.h"
+#include "tests/screen/dumpfile.h"
 
 namespace {
 
@@ -86,21 +85,6 @@ TEST(varlist, WEditsAnyGlobalVariable)
     runglobals("wZ4<Enter><Esc>q");
     EXPECT_EQ(after->value('Z'), 4);
     EXPECT_EQ(after->classof('Z'), classglobal);
-}
-
-// Colour of the pixel in the middle of cell (x, y) of a dump.
-uint32_t cellcolor(const std::string& png, int x, int y)
-{
-    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-    uint32_t c = 0;
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
-        int cw = cairo_image_surface_get_width(s) / 80, ch = cairo_image_surface_get_height(s) / 30;
-        int stride = cairo_image_surface_get_stride(s) / 4;
-        auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-        c = data[((y - 1) * ch + ch / 2) * stride + (x - 1) * cw + cw / 2] & 0xFFFFFF;
-    }
-    cairo_surface_destroy(s);
-    return c;
 }
 
 double staticafter = 0;

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -115,6 +119,44 @@ TEST_F(filesdir, atomicSaveKeepsOldFileOnFailure)
     }
     EXPECT_EQ(get("x.lib"), "newer");
     EXPECT_FALSE(savefile(at("nodir/y"), "z"));
+}
+
+// A directory that took the file's name is neither moved to the backup
+// nor replaced, and renaming refuses it.
+TEST_F(filesdir, directoryInPlaceOfTheFileIsRefused)
+{
+    fs::create_directory(at("x.lib"));
+    EXPECT_FALSE(savefile(at("x.lib"), "new", at("x.bak")));
+    EXPECT_NE(fileerror().find("x.lib"), std::string::npos) << fileerror();
+    EXPECT_TRUE(fs::is_directory(at("x.lib")));
+    EXPECT_FALSE(fs::exists(at("x.bak")));
+    EXPECT_FALSE(renamefile(at("x.lib"), at("y.lib"), true));
+    EXPECT_FALSE(renamefile(at("x.lib"), at("y.lib"), false));
+    EXPECT_TRUE(fs::is_directory(at("x.lib")));
+    put("z", "1");
+    EXPECT_FALSE(renamefile(at("z"), at("x.lib"), true));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
+// Under a file-size limit the save fails as a write error: the process
+// lives on, the old file stays and no temporary file is left.
+TEST_F(filesdir, fileSizeLimitFailsTheSave)
+{
+    put("x.lib", "old");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        bool saved = savefile(at("x.lib"), std::string(4096, 'n'), at("x.bak"));
+        _exit(!saved && fileerror().find("x.lib") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_FALSE(WIFSIGNALED(status)) << strsignal(WTERMSIG(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(get("x.lib"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(filesdir, lineReaderStripsOneCrAndCutsLongLines)

@@ -86,3 +86,59 @@ TEST(script, ErrorsNameTheLine)
         EXPECT_EQ(error.rfind("line ", 0), 0u) << text;
     }
 }
+
+TEST(script, MalformedScriptsAreRefusedWithTheReason)
+{
+    struct {
+        std::string text, reason;
+    } cases[] = {
+        {"<click 2147483647 1>", "2147483647 is not a number from 1 to 80 in <click 2147483647 1>"},
+        {"<click 81 1>", "81 is not a number from 1 to 80"},
+        {"<move 1 0>", "0 is not a number from 1 to 30"},
+        {"<release 1 31 right>", "31 is not a number from 1 to 30"},
+        {"<press 32768 1 px>", "32768 is not a number from -32768 to 32767"},
+        {"<press 1 -99999999999999999999 px>", "is not a number from -32768 to 32767"},
+        {"<key -1>", "-1 is not a number from 1 to 65535"},
+        {"<key 99999999999>", "99999999999 is not a number from 1 to 65535"},
+        {"<key 0>", "0 is not a number from 1 to 65535"},
+        {"<key 65536>", "65536 is not a number"},
+        {"<key ->", "- is not a number"},
+        {"<key 1-2>", "1-2 is not a number"},
+        {"<key +5>", "+5 is not a number"},
+        {"<menu 4294967297>", "4294967297 is not a number from 1 to 65535"},
+        {"<F0>", "unknown item <F0>"},
+        {"<F-1>", "unknown item <F-1>"},
+        {"<dump " + std::string(252, 'd') + ">", "the name is too long"},
+        {"<", "unclosed item"},
+        {"ab\n<", "line 2: unclosed item"},
+        {"a<<<", "unclosed item"},
+        {"<\n>", "unclosed item"},
+        {std::string("a\0b", 3), "cannot be typed"},
+        {"\xc0\x80", "cannot be typed"},          // overlong NUL
+        {"\xe0\x80\xbc", "cannot be typed"},      // overlong "<"
+        {"\xf8\x88\x80\x80\x80", "cannot be typed"},
+        {"\xc3", "cannot be typed"},              // cut short at the end
+        {"\xe2\x98\xba", "cannot be typed"},      // a symbol no font shows as a typed byte
+    };
+    for (auto& c : cases) {
+        std::vector<scriptitem> items;
+        std::string error;
+        EXPECT_FALSE(parsescript(c.text, items, error)) << c.text;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << c.text << ": " << error;
+        EXPECT_EQ(error.rfind("line ", 0), 0u) << c.text;
+    }
+}
+
+TEST(script, NumbersAtTheEdgesOfTheirRanges)
+{
+    auto items = parse("<click 80 30><press -32768 32767 px><key 1><key 65535><menu 65535><F1><F12>"
+                       "<dump " + std::string(251, 'd') + ">");
+    ASSERT_EQ(items.size(), 8u);
+    EXPECT_EQ(items[0].x, 80);
+    EXPECT_EQ(items[0].y, 30);
+    EXPECT_EQ(items[1].x, -32768);
+    EXPECT_EQ(items[1].y, 32767);
+    EXPECT_EQ(items[3].number, 65535);
+    EXPECT_EQ(items[5].key.vk, vk::f1);
+    EXPECT_EQ(items[6].key.vk, vk::f12);
+}

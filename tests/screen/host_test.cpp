@@ -261,6 +261,22 @@ TEST_F(hosttest, MakevisibleMovesTheWindowOntoTheWorkArea)
     EXPECT_EQ(run.moves, (std::vector<std::pair<int, int>>{{475, 454}, {0, -20}}));
 }
 
+void quietloop()
+{
+    setautojump(false);
+    visibleloop();
+}
+
+TEST_F(hosttest, MakevisibleActsOnlyWhileAutoJumpIsOn)
+{
+    hostrun quiet = runscript("", quietloop);
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_TRUE(quiet.moves.empty());
+    // The next start turns it on again.
+    hostrun next = runscript("", visibleloop);
+    EXPECT_EQ(next.moves.size(), 2u);
+}
+
 TEST_F(hosttest, CleanupWaitsForAThreadThatIsStillRunning)
 {
     hostrun run = runscript("<ok>", lateloop);

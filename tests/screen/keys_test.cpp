@@ -46,8 +46,6 @@ TEST(translatekey, CodesOfTheKeyTable)
         {press(vk::tab, 0, "S"), 271},
         {press('A', 1, "C"), 1},              // Ctrl-A as the layout gives it
         {press(vk::enter, 13), 13},
-        {press(0, 0x20AC), 128},              // the euro sign is cp1252 byte 128
-        {press(0, 0x3B1), 0},                 // no cp1252 byte: swallowed
         {press('Q', '@', "C"), '@'},          // AltGr is not Alt
     };
     for (auto& c : cases) {
@@ -64,20 +62,30 @@ TEST(translatekey, AltF4IsLeftToTheSystem)
     EXPECT_EQ(code, 0);
 }
 
-TEST(translatekey, OemFontMapsTheUpperHalf)
+TEST(translatekey, TypedCharactersTakeTheBytesOfTheFontsCodePage)
 {
-    // The OEM bytes are those of cp437.
-    const char* text = "°ÄÖÜßäöü";
-    const int oem[] = {248, 142, 153, 154, 225, 132, 148, 129};
-    const int ansi[] = {176, 196, 214, 220, 223, 228, 246, 252};
-    for (int i = 0; i < 8; ++i) {
+    // cp437 for an OEM font, cp1252 for ANSI; 0: the font cannot show it,
+    // the key is swallowed.
+    struct {
+        const char* text;
+        int ch, oem, ansi;
+    } cases[] = {
+        {"e acute", 0xE9, 0x82, 0xE9},  {"plus-minus", 0xB1, 0xF1, 0xB1}, {"superscript two", 0xB2, 0xFD, 0xB2},
+        {"micro", 0xB5, 0xE6, 0xB5},    {"degree", 0xB0, 0xF8, 0xB0},     {"A diaeresis", 0xC4, 0x8E, 0xC4},
+        {"O diaeresis", 0xD6, 0x99, 0xD6}, {"U diaeresis", 0xDC, 0x9A, 0xDC}, {"sharp s", 0xDF, 0xE1, 0xDF},
+        {"a diaeresis", 0xE4, 0x84, 0xE4}, {"o diaeresis", 0xF6, 0x94, 0xF6}, {"u diaeresis", 0xFC, 0x81, 0xFC},
+        {"euro", 0x20AC, 0, 0x80},      {"alpha", 0x3B1, 0xE0, 0},        {"acute accent", 0xB4, 0, 0xB4},
+        {"pilcrow", 0xB6, 0, 0xB6},     // cp437 shows it at byte 20, a control code
+        {"smiley", 0x263A, 0, 0},       {"house", 0x2302, 0, 0},          {"CJK", 0x4E00, 0, 0},
+        {"no-break space", 0xA0, 0xFF, 0xA0}, {"tilde", '~', '~', '~'},  {"Ctrl-Backspace", 127, 127, 127},
+    };
+    for (auto& c : cases)
         for (bool isoem : {true, false}) {
             host().oemkeys = isoem;
-            keycode code;
-            translatekey(press(0, ansi[i]), code);
-            EXPECT_EQ(code, isoem ? oem[i] : ansi[i]) << text;
+            keycode code = -1;
+            EXPECT_TRUE(translatekey(press(0, c.ch), code));
+            EXPECT_EQ(code, isoem ? c.oem : c.ansi) << c.text << (isoem ? " OEM" : " ANSI");
         }
-    }
     host().oemkeys = true;
 }
 

@@ -4,12 +4,12 @@
 #include <limits>
 #include <string>
 
-#include "base/rects.h"
 #include "tests/screen/screenfixture.h"
 #include "tests/screen/dumpfile.h"
 #include "screen/keys.h"
 #include "screen/maus.h"
 #include "screen/screen.h"
+#include "math/drect.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ struct dragresult {
 };
 dragresult dragged;
 rect dragpixels;
-worldrect dragworld;
+drect dragworld;
 
 void dragloop()
 {
@@ -79,7 +79,7 @@ void dragloop()
     getkey();
 }
 
-dragresult drag(const std::string& script, rect pixels, worldrect world)
+dragresult drag(const std::string& script, rect pixels, drect world)
 {
     dragpixels = pixels;
     dragworld = world;
@@ -91,11 +91,11 @@ dragresult drag(const std::string& script, rect pixels, worldrect world)
 TEST(mausdrag, FramesFollowTheScriptedMouse)
 {
     const rect wide{0, 0, 200, 100};
-    const worldrect square{-1, -1, 1, 1};
+    const drect square{-1, 1, 1, -1};
     struct {
         const char* script;
         rect pixels;
-        worldrect world;
+        drect world;
         bool ok;
         int l, t, r, b;
     } cases[] = {
@@ -110,10 +110,10 @@ TEST(mausdrag, FramesFollowTheScriptedMouse)
         // Clamped to the screen.
         {"<press 700 500 px><release 2000 700 px>", wide, square, true, 700, 500, 799, 539},
         // Empty and degenerate rectangles never hang and drag freely.
-        {"<C-press 100 80 px><C-release 200 90 px>", rect{}, worldrect{0, 0, 1, 0}, true, 100, 80, 200, 90},
-        {"<A-press 100 80 px><A-release 200 90 px>", wide, worldrect{0, 1, 1, 0}, true, 100, 80, 200, 90},
-        {"<S-press 100 80 px><S-release 200 90 px>", rect{}, worldrect{0, 0, 0, 0}, true, 100, 80, 200, 90},
-        {"<A-press 100 80 px><A-release 200 90 px>", rect{}, worldrect{0, 0, nan, inf}, true, 100, 80, 200, 90},
+        {"<C-press 100 80 px><C-release 200 90 px>", rect{}, drect{0, 0, 1, 0}, true, 100, 80, 200, 90},
+        {"<A-press 100 80 px><A-release 200 90 px>", wide, drect{0, 0, 1, 1}, true, 100, 80, 200, 90},
+        {"<S-press 100 80 px><S-release 200 90 px>", rect{}, drect{0, 0, 0, 0}, true, 100, 80, 200, 90},
+        {"<A-press 100 80 px><A-release 200 90 px>", rect{}, drect{0, inf, nan, 0}, true, 100, 80, 200, 90},
     };
     for (const auto& c : cases) {
         dragresult d = drag(c.script, c.pixels, c.world);

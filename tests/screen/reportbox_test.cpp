@@ -47,6 +47,7 @@ TEST(reportbox, runtimeerrorshowsaboxandescsilencesthenext)
     EXPECT_NE(domain.find("| in call to user function g() on level 1. |"), std::string::npos) << domain;
     std::string trace = plainfile(run.out + "/trace.txt");
     EXPECT_NE(trace.find(" ...called by function \"g\" on level 1 "), std::string::npos) << trace;
+    EXPECT_NE(trace.find("= Press any Key ="), std::string::npos) << trace;
     EXPECT_EQ(trace.find("Domain Error"), std::string::npos);
     std::string quiet = plainfile(run.out + "/quiet.txt");
     EXPECT_EQ(quiet.find_first_not_of(" \n"), std::string::npos) << quiet;

@@ -298,3 +298,25 @@ TEST_F(screen, pixelcellconversions)
     EXPECT_EQ(in.right, 3);
     EXPECT_EQ(in.bottom, 3);
 }
+
+TEST_F(screen, statusscreenpaintseachcellkindinitscolour)
+{
+    struct {
+        cellkind kind;
+        int colour;
+    } cases[] = {{cellempty, 8}, {cellpixels, 12}, {cellfill, 2}};
+    for (int i = 0; i < 3; i++)
+        vscreen->cellat(i + 1, 1)->kind = cases[i].kind;
+    gotoxy(4, 1);
+    cputs("x");
+    statusscreen();
+    std::vector<uint32_t> shown = pixels();
+    int width = 80 * charwidth();
+    for (int i = 0; i < 3; i++) {
+        pixelpoint p = celltopixel(i + 1, 1);
+        EXPECT_EQ(shown[size_t(p.y + charheight() / 2) * width + p.x + charwidth() / 2], colorrgb(cases[i].colour))
+            << "cell kind " << int(cases[i].kind);
+    }
+    EXPECT_EQ(row(1).substr(0, 4), "   x");  // the grid itself is unchanged
+    EXPECT_EQ(vscreen->cellat(1, 1)->kind, cellempty);
+}

@@ -57,6 +57,18 @@ TEST(winstring, NumbersAndTheirStates)
     EXPECT_EQ(readings[4].value, -4);
 }
 
+TEST(winstring, DialogAnswersWithIdsOutOfRangeAreScriptErrors)
+{
+    // 4294968296 is 2^32 + 1000: read as an int it would become 1000.
+    for (const char* script : {"n<dialog 4294968296=-4 ok><A-x>", "n<dialog -1000=-4 ok><A-x>"}) {
+        readings.clear();
+        hostrun r = runscript(script, dialogloop);
+        EXPECT_EQ(r.status, 3) << script;
+        ASSERT_EQ(readings.size(), 1u) << script;
+        EXPECT_EQ(readings[0].state, readstate::cancelled) << script;
+    }
+}
+
 TEST(winstring, LinesAreCutToTheBufferAndCancelKeepsIt)
 {
     lines.clear();

@@ -3,6 +3,7 @@
 #include "screen/host.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"
+#include "objects/fudaba.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +93,49 @@ TEST(menus, DebugMenuIsAskedForAndLeftAgain)
     EXPECT_EQ(left.menu.bar, "STOPMENU");
     EXPECT_FALSE(left.menu.enabled.at(menuid::stop));
     EXPECT_TRUE(left.menu.top.at(1));
-    for (int id : {menuid::argsvars, menuid::nodatabase, menuid::autojump})
-        EXPECT_TRUE(left.menu.checked.at(id)) << id;
+    EXPECT_TRUE(left.menu.checked.at(menuid::argsvars));
+    EXPECT_FALSE(left.menu.checked.at(menuid::nodatabase));
+    EXPECT_TRUE(left.menu.checked.at(menuid::autojump));
+}
+
+// "j" switches auto-jump, "d" the database's assistance; the menu is
+// applied after each.
+void switchloop()
+{
+    for (keycode k; (k = getkey()) != key::altx;) {
+        if (k == 'j')
+            setautojump(!autojump());
+        else if (k == 'd')
+            databaseassistance = !databaseassistance;
+        menus().apply();
+    }
+}
+
+// The check mark the bar shows: the three option items come checked.
+bool checkshown(const hostrun& r, int id)
+{
+    auto it = r.menu.checked.find(id);
+    return it == r.menu.checked.end() || it->second;
+}
+
+TEST(menus, ChecksFollowWhatTheySwitch)
+{
+    struct {
+        const char* script;
+        bool nodatabase, autojump;
+    } cases[] = {
+        {"<A-x>", false, true},   // as the program starts
+        {"j<A-x>", false, false},
+        {"d<A-x>", true, true},
+        {"jdjd<A-x>", false, true},
+    };
+    for (const auto& c : cases) {
+        hostrun r = runscript(c.script, switchloop);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(checkshown(r, menuid::nodatabase), c.nodatabase) << c.script;
+        EXPECT_EQ(checkshown(r, menuid::autojump), c.autojump) << c.script;
+        databaseassistance = true;
+    }
 }
 
 }  // namespace
