@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdarg>
 
+#include "base/checksumcell.h"
 #include "base/limits.h"
 #include "math/funcerror.h"
 #include "math/mathlib.h"
@@ -50,4 +51,9 @@ void internalerror()
 {
     if (mathhook().internalerror)
         mathhook().internalerror();
+}
+
+bool stampsmatch(const checksumcell& stamp, const checksumcell& fill)
+{
+    return mathhook().stampsmatch ? mathhook().stampsmatch(stamp, fill) : samecell(stamp, fill);
 }

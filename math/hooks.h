@@ -1,9 +1,11 @@
 // The math layer's calls up to the formula engine, in one place.  The
 // engine fills the table when it starts (startformula in formula/hooks.h).
 // An empty hook does nothing: a failed call keeps the library's result,
-// a bad argument is not reported, and a series is not stopped early.
+// a bad argument is not reported, a series is not stopped early, and a
+// value table's stamps compare as plain cells.
 #pragma once
 
+struct checksumcell;
 struct mathexception;
 
 struct mathhooks {
@@ -17,6 +19,9 @@ struct mathhooks {
     bool (*evaluationbroken)() = nullptr;
     // A routine failed inside: the evaluation ends with an internal error.
     void (*internalerror)() = nullptr;
+    // Whether a value table's stamp still matches the cell it was filled
+    // under, by the formulas' current fingerprint.
+    bool (*stampsmatch)(const checksumcell& stamp, const checksumcell& fill) = nullptr;
 };
 
 mathhooks& mathhook();
@@ -25,3 +30,5 @@ mathhooks& mathhook();
 bool evaluationfailed();
 bool evaluationbroken();
 void internalerror();
+// Without a hook the cells are compared field by field.
+bool stampsmatch(const checksumcell& stamp, const checksumcell& fill);

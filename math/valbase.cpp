@@ -1,9 +1,9 @@
-#include "plots/valbase.h"
+#include "math/valbase.h"
 
 #include <cstddef>
 #include <new>
 
-#include "screen/msgbox.h"
+#include "base/report.h"
 
 Valbase* valbase = nullptr;
 uint32_t valtablecount = 0;
@@ -23,8 +23,8 @@ Valbase::~Valbase()
     for (uint32_t i = 1; i <= records; i++)
         remaining += long(blocks[i].capacity) - long(blocks[i].freecount);
     if (remaining != 0) {
-        msgstyle(2);
-        tell("\n Unexpected memory loss: \n\r Valbase destructor finds %ld remaining entries \n", remaining);
+        reportf(reportkind::fault, "\n Unexpected memory loss: \n\r Valbase destructor finds %ld remaining entries \n",
+                remaining);
     }
     for (uint32_t i = 1; i <= records; i++)
         freearrays(blocks[i]);

@@ -1,11 +1,11 @@
-#include "plots/valtable.h"
+#include "math/valtable.h"
 
 #include <algorithm>
 #include <cmath>
 #include <new>
 
-#include "formula/evalstate.h"
-#include "screen/msgbox.h"
+#include "base/report.h"
+#include "math/hooks.h"
 
 valtable::valtable(uint32_t d)
 {
@@ -141,10 +141,10 @@ void valtable::releasechain(bool dropempty)
 {
     uint32_t freed = valbase ? valbase->freechain(head, dropempty) : 0;
     if (freed != count()) {
-        msgstyle(2);
-        tell("\n Unexpected error \n\n\r Number of flushed entries %ld does not match size()=%ld \n\r Upon "
-             "release of valtable !\n",
-             long(freed), long(count()));
+        reportf(reportkind::fault,
+                "\n Unexpected error \n\n\r Number of flushed entries %ld does not match size()=%ld \n\r Upon "
+                "release of valtable !\n",
+                long(freed), long(count()));
     }
     // The handles go too: a second release must not walk freed entries.
     forgetchain();
@@ -268,9 +268,7 @@ uint32_t valtable::thin()
 
 bool valtable::stampmatches() const
 {
-    if (const fingerprint* f = shared.print)
-        return f->matches(stamp, fillstamp);
-    return stamp.low == fillstamp.low && stamp.high == fillstamp.high && stamp.check == fillstamp.check;
+    return stampsmatch(stamp, fillstamp);
 }
 
 bool valtable::lookup(double x, const double*& vector, double& direction)
@@ -323,19 +321,6 @@ void valtable::checkstamp(int mode, uint32_t position, uint16_t check)
     if (flushed && stampmatches())
         return;
     reset();
-}
-
-void addfingerprint(valtable* table, uint32_t from, uint32_t records)
-{
-    fingerprint* f = shared.print;
-    if (!table || !f || !f->recording)
-        return;
-    f->tablestested++;
-    f->tablesize += table->bytesize();
-    if (f->hasfree(records))
-        table->reset();
-    else
-        f->checksumfrom(table->stamp, from, records);
 }
 
 uint32_t tablebytes(const valtable* table)

@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
-#include "formula/fingerprint.h"
-#include "plots/valbase.h"
+#include "base/checksumcell.h"
+#include "math/valbase.h"
 
 class valtable {
 public:
@@ -99,12 +99,8 @@ private:
 };
 
 // The fingerprint hooks of an object that owns a table (the Runge-Kutta
-// function objects' slots call these).  While the global fingerprint
-// records: counts the table and its bytes, then takes the checksum from
-// byte index from and record index records on as the table's stamp, or
-// resets the table when a free record follows.
-void addfingerprint(valtable* table, uint32_t from, uint32_t records);
-// The table's bytes, 0 without a table.
+// function objects' slots call these, and addfingerprint of
+// formula/valprint.h).  The table's bytes, 0 without a table.
 uint32_t tablebytes(const valtable* table);
 // A copy of the table's stamp cell, a cleared cell without a table.
 checksumcell tablestamp(const valtable* table);

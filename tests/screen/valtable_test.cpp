@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "formula/evalstate.h"
-#include "plots/valtable.h"
+#include "formula/fingerprint.h"
+#include "formula/valprint.h"
+#include "math/valtable.h"
 #include "tests/screen/editrun.h"
 #include "tests/screen/plainrow.h"
 
