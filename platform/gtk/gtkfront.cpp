@@ -88,6 +88,7 @@ bool gtkfront::createwindow(const std::string& title)
     window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     if (!window_)
         return false;
+    name_ = title;
     // Connected before the menu bar is added, so the program sees F10, Tab,
     // the arrows and Alt with a letter before GTK would take them.
     g_signal_connect(window_, "key-press-event", G_CALLBACK(keypress), this);
@@ -177,10 +178,11 @@ void gtkfront::attachmenu(const std::string& name)
     gtk_widget_show_all(bar_);
 }
 
+// The program pads its title with blanks; a title bar shows them.
 void gtkfront::settitle(const std::string& title)
 {
     if (window_)
-        gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
+        gtk_window_set_title(GTK_WINDOW(window_), title.substr(0, title.find_last_not_of(' ') + 1).c_str());
 }
 
 void gtkfront::destroywindow()
@@ -448,15 +450,16 @@ int gtkfront::runmodal(GtkWidget* dialog)
         GMainLoop* loop;
         int response;
     } w{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
-    g_signal_connect(dialog, "response", G_CALLBACK(+[](GtkDialog*, int response, gpointer p) {
-                         auto* w = static_cast<waiting*>(p);
-                         w->response = response;
-                         g_main_loop_quit(w->loop);
-                     }),
-                     &w);
+    auto answer = +[](GtkDialog*, int response, gpointer p) {
+        auto* w = static_cast<waiting*>(p);
+        w->response = response;
+        g_main_loop_quit(w->loop);
+    };
+    gulong answered = g_signal_connect(dialog, "response", G_CALLBACK(answer), &w);
     ++boxes_;
     gtk_widget_show_all(dialog);
     g_main_loop_run(w.loop);
+    g_signal_handler_disconnect(dialog, answered);   // w ends with this call
     --boxes_;
     g_main_loop_unref(w.loop);
     return w.response;
@@ -474,8 +477,9 @@ boxanswer gtkfront::messagebox(const std::string& text, const std::string& capti
                                             "%s", boxtext(text).c_str());
     if (buttons == boxbuttons::yesnocancel)
         gtk_dialog_add_button(GTK_DIALOG(box), "_Cancel", GTK_RESPONSE_CANCEL);
-    gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
+    gtk_window_set_title(GTK_WINDOW(box), caption.empty() ? name_.c_str() : caption.c_str());
     int response = runmodal(box);
+    gtk_widget_destroy(box);
     switch (response) {
     case GTK_RESPONSE_YES: return boxanswer::yes;
     case GTK_RESPONSE_NO: return boxanswer::no;

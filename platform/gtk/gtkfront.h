@@ -78,6 +78,7 @@ private:
     int runmodal(GtkWidget* dialog);
     GtkWidget* infowindow(int handle) const;
 
+    std::string name_;   // the program's name: the title of boxes without one
     GtkWidget* window_ = nullptr;
     GtkWidget* area_ = nullptr;
     GtkWidget* bar_ = nullptr;
