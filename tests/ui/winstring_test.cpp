@@ -1,4 +1,5 @@
 // The one-line dialog and the native boxes, answered from the script.
+#include "platform/core/cmdline.h"
 #include "tests/ui/hostrun.h"
 #include "ui/keys.h"
 #include "ui/winbox.h"
@@ -19,9 +20,10 @@ struct reading {
 std::vector<reading> readings;
 std::vector<std::string> lines;
 std::vector<int> answers;
+const char* boxbytes = "";
 
 // "n": a number (default 7); "s": a line into a 6-byte buffer that holds
-// "old"; "b": a yes/no box; "m": msgboxf.
+// "old"; "b": a yes/no box; "m": msgboxf; "u": a box of boxbytes.
 void dialogloop()
 {
     for (keycode k; (k = getkey()) != key::altx;) {
@@ -36,6 +38,8 @@ void dialogloop()
             answers.push_back(int(nativebox("Go on?", "", platform::boxbuttons::yesno, platform::boxicon::stop)));
         } else if (k == 'm') {
             answers.push_back(msgboxf("%d %s", 42, "x"));
+        } else if (k == 'u') {
+            winmsgbox(boxbytes, boxbytes);
         }
     }
 }
@@ -88,6 +92,28 @@ TEST(nativeboxes, AnsweredFromTheScript)
 
     hostrun wrong = runscript("b<ok><A-x>", dialogloop);
     EXPECT_EQ(wrong.status, 3);   // <ok> does not answer a yes/no box
+}
+
+// Texts reach the box as the characters the screen's code page gives
+// their bytes; line breaks stay.
+TEST(nativeboxes, ShowTheScreensCharacters)
+{
+    struct {
+        std::vector<std::string> switches;
+        const char* bytes;
+    } cases[] = {
+        {{}, "\x84\x94\x81\xE1\n\r\xE6\xF1"},                                // OEM (cp437), the default
+        {{"-F", "ANSI", "18", "10", "400"}, "\xE4\xF6\xFC\xDF\n\r\xB5\xB1"},   // ANSI (cp1252)
+    };
+    std::vector<std::string> before = platform::commandline();
+    for (auto& c : cases) {
+        platform::setcommandline(c.switches);
+        boxbytes = c.bytes;
+        hostrun r = runscript("u<ok><A-x>", dialogloop);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.boxes, std::vector<std::string>{"äöüß\n\rµ±"}) << c.bytes;
+    }
+    platform::setcommandline(before);
 }
 
 }  // namespace
