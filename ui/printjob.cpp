@@ -10,7 +10,8 @@
 
 namespace {
 
-const platform::fontchoice defaultfont{"monospace", 14, 8, 400};
+// The face the screen uses, so that a list prints alike on every machine.
+const platform::fontchoice defaultfont{"DejaVu Sans Mono", 14, 8, 400};
 
 struct printstate {
     std::unique_ptr<platform::printjob> job;

@@ -140,8 +140,8 @@ TEST(print, PagesHoldTheLinesThatThePrinterSizeAllows)
     EXPECT_NEAR(pages[2][0].y, pages[0][0].y, 0.01);
 }
 
-// The screen's code page.
-TEST(print, ListsPrintTheScreensCharacters)
+// The screen's face and code page, whatever the machine's "monospace" is.
+TEST(print, ListsPrintTheScreensCharactersInItsFace)
 {
     struct {
         std::vector<std::string> switches;
@@ -160,6 +160,8 @@ TEST(print, ListsPrintTheScreensCharacters)
         ASSERT_EQ(pages.size(), 1u);
         ASSERT_EQ(pages[0].size(), 1u);
         EXPECT_EQ(pages[0][0].text, "äöüß µ±") << c.bytes;
+        std::string fonts = run("pdffonts '" + r.out + "/chars.pdf'");
+        EXPECT_NE(fonts.find("DejaVuSansMono"), std::string::npos) << fonts;
     }
     platform::setcommandline(before);
 }
