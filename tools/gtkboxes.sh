@@ -6,14 +6,21 @@
 # closes, boxes carry the program's name as title, the window's title has
 # no padding, and afterwards the window takes keys: typed text shows as in
 # the headless front and Alt-X ends the program.
-# Needs xdotool and xwd.  Usage: tools/gtkboxes.sh [BUILD_DIR]
+# Needs xdotool and xwd.  WM names a window manager to start first.
+# Usage: [WM=openbox] tools/gtkboxes.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 vemo=${1:-$root/build}/bin/vemo
 work=$(mktemp -d)
 vemopid=
-trap '[[ -n $vemopid ]] && kill $vemopid 2>/dev/null; rm -rf "$work"' EXIT
+wmpid=
+trap 'for p in $vemopid $wmpid; do kill $p 2>/dev/null; done; rm -rf "$work"' EXIT
 cd "$work"
+if [[ -n ${WM:-} ]]; then
+    $WM >/dev/null 2>&1 &
+    wmpid=$!
+    sleep 1
+fi
 
 fail() { echo "gtkboxes: $*"; exit 1; }
 
@@ -42,9 +49,8 @@ waitclosed() {
 # Opens the first menu of the bar that has items: clicks along the bar
 # until a menu pops up.
 openmenu() {
-    eval "$(xdotool getwindowgeometry --shell "$main")"
     for x in $(seq 4 6 240); do
-        xdotool mousemove $((X + x)) $((Y + 10)) click 1
+        xdotool mousemove --window "$main" "$x" 10 click 1
         sleep 0.15
         [[ -n $(others) ]] && return
     done
@@ -57,7 +63,7 @@ answer() {
     local box=$1 key=$2
     [[ $(xdotool getwindowname "$box") == VEMO ]] || fail "the box's title is \"$(xdotool getwindowname "$box")\""
     eval "$(xdotool getwindowgeometry --shell "$box")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT / 2))
     sleep 0.2
     xdotool key "$key"
     waitclosed "$box" "$key"
@@ -92,7 +98,7 @@ xdotool key --delay 50 Right Down Return
 answer "$(waitopen "the number of handles")" Return
 
 eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT / 2))
 sleep 0.2
 xdotool type --delay 20 typed
 status=1
