@@ -3,6 +3,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/cmdline.h"
 #include "platform/headless/pdfprinter.h"
+#include "tests/ui/codepages.h"
 #include "tests/ui/hostrun.h"
 #include "ui/keys.h"
 #include "ui/printjob.h"
@@ -143,15 +144,8 @@ TEST(print, PagesHoldTheLinesThatThePrinterSizeAllows)
 // The screen's face and code page, whatever the machine's "monospace" is.
 TEST(print, ListsPrintTheScreensCharactersInItsFace)
 {
-    struct {
-        std::vector<std::string> switches;
-        const char* bytes;
-    } cases[] = {
-        {{}, "\x84\x94\x81\xE1 \xE6\xF1"},                                // OEM (cp437), the default
-        {{"-F", "ANSI", "18", "10", "400"}, "\xE4\xF6\xFC\xDF \xB5\xB1"},   // ANSI (cp1252)
-    };
     std::vector<std::string> before = platform::commandline();
-    for (auto& c : cases) {
+    for (const codepagecase& c : codepagecases) {
         platform::setcommandline(c.switches);
         linestoprint = {c.bytes};
         hostrun r = runscript("p<file chars.pdf><A-x>", printloop);
@@ -159,7 +153,7 @@ TEST(print, ListsPrintTheScreensCharactersInItsFace)
         auto pages = pdfpages(r.out + "/chars.pdf");
         ASSERT_EQ(pages.size(), 1u);
         ASSERT_EQ(pages[0].size(), 1u);
-        EXPECT_EQ(pages[0][0].text, "äöüß µ±") << c.bytes;
+        EXPECT_EQ(pages[0][0].text, codepagetext) << c.bytes;
         std::string fonts = run("pdffonts '" + r.out + "/chars.pdf'");
         EXPECT_NE(fonts.find("DejaVuSansMono"), std::string::npos) << fonts;
     }

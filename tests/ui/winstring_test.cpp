@@ -1,5 +1,6 @@
 // The one-line dialog and the native boxes, answered from the script.
 #include "platform/core/cmdline.h"
+#include "tests/ui/codepages.h"
 #include "tests/ui/hostrun.h"
 #include "ui/keys.h"
 #include "ui/winbox.h"
@@ -20,7 +21,7 @@ struct reading {
 std::vector<reading> readings;
 std::vector<std::string> lines;
 std::vector<int> answers;
-const char* boxbytes = "";
+std::string boxbytes;
 
 // "n": a number (default 7); "s": a line into a 6-byte buffer that holds
 // "old"; "b": a yes/no box; "m": msgboxf; "u": a box of boxbytes.
@@ -39,7 +40,7 @@ void dialogloop()
         } else if (k == 'm') {
             answers.push_back(msgboxf("%d %s", 42, "x"));
         } else if (k == 'u') {
-            winmsgbox(boxbytes, boxbytes);
+            winmsgbox(boxbytes.c_str(), boxbytes.c_str());
         }
     }
 }
@@ -98,20 +99,13 @@ TEST(nativeboxes, AnsweredFromTheScript)
 // their bytes; line breaks stay.
 TEST(nativeboxes, ShowTheScreensCharacters)
 {
-    struct {
-        std::vector<std::string> switches;
-        const char* bytes;
-    } cases[] = {
-        {{}, "\x84\x94\x81\xE1\n\r\xE6\xF1"},                                // OEM (cp437), the default
-        {{"-F", "ANSI", "18", "10", "400"}, "\xE4\xF6\xFC\xDF\n\r\xB5\xB1"},   // ANSI (cp1252)
-    };
     std::vector<std::string> before = platform::commandline();
-    for (auto& c : cases) {
+    for (const codepagecase& c : codepagecases) {
         platform::setcommandline(c.switches);
-        boxbytes = c.bytes;
+        boxbytes = c.bytes + "\n\r" + c.bytes;
         hostrun r = runscript("u<ok><A-x>", dialogloop);
         EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.boxes, std::vector<std::string>{"äöüß\n\rµ±"}) << c.bytes;
+        EXPECT_EQ(r.boxes, std::vector<std::string>{codepagetext + "\n\r" + codepagetext}) << c.bytes;
     }
     platform::setcommandline(before);
 }
