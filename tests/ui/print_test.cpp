@@ -12,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -69,42 +71,42 @@ struct printedline {
     std::string text;   // the words, one blank apart
 };
 
+double number(const std::ssub_match& m)
+{
+    double x = 0;
+    std::from_chars(&*m.first, &*m.second, x);
+    return x;
+}
+
 // Lines with text on each page of the PDF, from the positions of its words
 // (pdftotext -bbox): words at one height form a line, left to right.
 std::vector<std::vector<printedline>> pdfpages(const std::string& path)
 {
-    std::string xhtml = run("pdftotext -bbox '" + path + "' -");
-    std::vector<std::vector<printedline>> pages;
-    std::regex item(R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
-    std::vector<std::pair<double, double>> at;   // y, x of each word on the page
-    std::vector<std::string> words;
-    auto endpage = [&] {
-        std::vector<size_t> order(words.size());
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return at[a] < at[b]; });
-        for (size_t i : order) {
-            auto& page = pages.back();
-            if (page.empty() || at[i].first - page.back().y > 0.5)
-                page.push_back({at[i].first, words[i]});
-            else
-                page.back().text += " " + words[i];
-        }
-        at.clear();
-        words.clear();
+    struct word {
+        double y, x;
+        std::string text;
+        bool operator<(const word& o) const { return std::tie(y, x) < std::tie(o.y, o.x); }
     };
+    std::vector<std::vector<word>> words;   // by page
+    std::string xhtml = run("pdftotext -bbox '" + path + "' -");
+    std::regex item(R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
     for (std::sregex_iterator m(xhtml.begin(), xhtml.end(), item), end; m != end; ++m) {
-        if (!(*m)[1].matched) {
-            if (!pages.empty())
-                endpage();
-            pages.emplace_back();
-        } else {
-            at.push_back({std::stod((*m)[2]), std::stod((*m)[1])});
-            words.push_back((*m)[3]);
+        if (!(*m)[1].matched)
+            words.emplace_back();
+        else if (!words.empty())
+            words.back().push_back({number((*m)[2]), number((*m)[1]), (*m)[3]});
+    }
+    std::vector<std::vector<printedline>> pages;
+    for (auto& page : words) {
+        std::sort(page.begin(), page.end());
+        auto& lines = pages.emplace_back();
+        for (const word& w : page) {
+            if (lines.empty() || w.y - lines.back().y > 0.5)
+                lines.push_back({w.y, w.text});
+            else
+                lines.back().text += " " + w.text;
         }
     }
-    if (!pages.empty())
-        endpage();
     return pages;
 }
 
