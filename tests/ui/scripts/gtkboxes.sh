@@ -47,12 +47,14 @@ waitclosed() {
 }
 
 # Opens the first menu of the bar that has items: clicks along the bar
-# until a menu pops up.
+# until a menu pops up (given half a second to appear).
 openmenu() {
     for x in $(seq 4 6 240); do
         xdotool mousemove --window "$main" "$x" 10 click 1
-        sleep 0.15
-        [[ -n $(others) ]] && return
+        for _ in 1 2 3 4 5; do
+            sleep 0.1
+            [[ -n $(others) ]] && return
+        done
     done
     fail "no menu opens on the menu bar"
 }
@@ -81,7 +83,7 @@ printf 'typed<dump shot><A-x>' >"$work/script"
 "$vemo" >"$work/out" 2>"$work/err" &
 vemopid=$!
 for _ in $(seq 50); do
-    main=$(xdotool search --onlyvisible --pid "$vemopid" --name '^VEMO' 2>/dev/null | head -1 || true)
+    main=$(xdotool search --all --onlyvisible --pid "$vemopid" --name '^VEMO' 2>/dev/null | head -1 || true)
     [[ -n $main ]] && break
     sleep 0.2
 done
