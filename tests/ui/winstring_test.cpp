@@ -1,4 +1,6 @@
 // The one-line dialog and the native boxes, answered from the script.
+#include "platform/core/cmdline.h"
+#include "tests/ui/codepages.h"
 #include "tests/ui/hostrun.h"
 #include "ui/keys.h"
 #include "ui/winbox.h"
@@ -19,9 +21,10 @@ struct reading {
 std::vector<reading> readings;
 std::vector<std::string> lines;
 std::vector<int> answers;
+std::string boxbytes;
 
 // "n": a number (default 7); "s": a line into a 6-byte buffer that holds
-// "old"; "b": a yes/no box; "m": msgboxf.
+// "old"; "b": a yes/no box; "m": msgboxf; "u": a box of boxbytes.
 void dialogloop()
 {
     for (keycode k; (k = getkey()) != key::altx;) {
@@ -36,6 +39,8 @@ void dialogloop()
             answers.push_back(int(nativebox("Go on?", "", platform::boxbuttons::yesno, platform::boxicon::stop)));
         } else if (k == 'm') {
             answers.push_back(msgboxf("%d %s", 42, "x"));
+        } else if (k == 'u') {
+            winmsgbox(boxbytes.c_str(), boxbytes.c_str());
         }
     }
 }
@@ -100,6 +105,21 @@ TEST(nativeboxes, AnsweredFromTheScript)
 
     hostrun wrong = runscript("b<ok><A-x>", dialogloop);
     EXPECT_EQ(wrong.status, 3);   // <ok> does not answer a yes/no box
+}
+
+// Texts reach the box as the characters the screen's code page gives
+// their bytes; line breaks stay.
+TEST(nativeboxes, ShowTheScreensCharacters)
+{
+    std::vector<std::string> before = platform::commandline();
+    for (const codepagecase& c : codepagecases) {
+        platform::setcommandline(c.switches);
+        boxbytes = c.bytes + "\n\r" + c.bytes;
+        hostrun r = runscript("u<ok><A-x>", dialogloop);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.boxes, std::vector<std::string>{codepagetext + "\n\r" + codepagetext}) << c.bytes;
+    }
+    platform::setcommandline(before);
 }
 
 }  // namespace
