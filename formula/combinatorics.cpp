@@ -13,6 +13,24 @@
 namespace {
 double lngamma(double x) { return polygamma(-1, x); }
 
+constexpr double huge = 1e300;
+constexpr double wholeproductmax = 100000;  // steps of the ncr product
+
+// ln|Gamma(x)| and the sign of Gamma(x), x not a pole; left of 0 by the
+// reflection Gamma(x) = pi / (sin(pi x) Gamma(1 - x)).
+double lnabsgamma(double x, double& sign)
+{
+    sign = 1;
+    if (x > 0)
+        return lngamma(x);
+    double whole = std::nearbyint(x);
+    double s = std::sin(std::numbers::pi * (x - whole));
+    if (std::fmod(whole, 2) != 0)
+        s = -s;
+    sign = s < 0 ? -1 : 1;
+    return std::log(std::numbers::pi / std::fabs(s)) - lngamma(1 - x);
+}
+
 // ln Gamma(k + 1) less its Stirling approximation (k + 1/2) ln k - k +
 // ln sqrt(2 pi), for whole k >= 1: small for large k and free of the
 // cancellation that differences of ln Gamma suffer.  Values up to 15 from
@@ -98,14 +116,34 @@ double ncr(double n, double k)
     double d = n - k;
     if (isnegwhole(d) || isnegwhole(k))
         return 0.0;
+    // A whole lower index m (k or n - k): the product of (n - m + i) / i,
+    // i = 1..m, kept to twice the double's precision, where the logarithms
+    // of large n would lose digits.  Above about 1100 (or earlier) it
+    // overflows.
+    double m = std::min(iswhole(k) ? k : huge, iswhole(d) ? d : huge);
+    if (m <= wholeproductmax) {
+        exactproduct q;
+        double base = n - m, e = sumerror(n, -m, base);
+        for (double i = 1; i <= m && std::isfinite(q.hi); i++) {
+            double t = base + i;
+            q.over(i);  // first, so that no step goes beyond the result
+            q.times(t, e + sumerror(base, i, t));
+        }
+        if (!std::isfinite(q.hi)) {
+            reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
+            return 0.0;
+        }
+        return q.hi + q.lo;
+    }
     double result;
     if (n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167) {
-        double l = lngamma(n + 1) - lngamma(k + 1) - lngamma(d + 1);
+        double sn, sk, sd;
+        double l = lnabsgamma(n + 1, sn) - lnabsgamma(k + 1, sk) - lnabsgamma(d + 1, sd);
         if (l >= 690.775528) {
             reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
             return 0.0;
         }
-        result = std::exp(l);
+        result = sn * sk * sd * std::exp(l);
     } else {
         result = gammafn(n + 1) / (gammafn(d + 1) * gammafn(k + 1));
     }
