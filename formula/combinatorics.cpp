@@ -77,6 +77,15 @@ double lnbinomterm(double x, double n, double p, double q)
            + 0.5 * std::log(n / (2 * std::numbers::pi * x * (n - x)));
 }
 
+// The change of ln Gamma(x + 1) over the rounding of x + 1 and the error
+// ex of x itself: Gamma is steep next to its poles, where these errors
+// would otherwise show in full.
+double plus1slope(double x, double ex)
+{
+    double a = x + 1, e = ex + sumerror(x, 1, a);
+    return e == 0 ? 0 : e * polygamma(0, a);
+}
+
 bool isnegwhole(double x) { return x < 0 && iswhole(x); }
 
 // Arguments above 2^53 (or not numbers) would make the summing loops
@@ -135,10 +144,12 @@ double ncr(double n, double k)
         }
         return q.hi + q.lo;
     }
+    double ed = sumerror(n, -k, d);
     double result;
     if (n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167) {
         double sn, sk, sd;
-        double l = lnabsgamma(n + 1, sn) - lnabsgamma(k + 1, sk) - lnabsgamma(d + 1, sd);
+        double l = lnabsgamma(n + 1, sn) - lnabsgamma(k + 1, sk) - lnabsgamma(d + 1, sd)
+                   + plus1slope(n, 0) - plus1slope(k, 0) - plus1slope(d, ed);
         if (l >= 690.775528) {
             reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
             return 0.0;
@@ -146,6 +157,7 @@ double ncr(double n, double k)
         result = sn * sk * sd * std::exp(l);
     } else {
         result = gammafn(n + 1) / (gammafn(d + 1) * gammafn(k + 1));
+        result *= 1 + plus1slope(n, 0) - plus1slope(k, 0) - plus1slope(d, ed);
     }
     return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
 }

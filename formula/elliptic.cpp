@@ -88,8 +88,18 @@ double ellF(double k, double phi)
         s = -s;
         c = -c;
     }
-    double f = ellcore(std::fabs(k), s, c);
-    return n == 0 ? f : 2 * n * ellK(k) + f;
+    k = std::fabs(k);
+    double kc = std::sqrt((1 - k) * (1 + k));
+    if (std::fabs(s) * std::sqrt(kc) <= c) {
+        double f = ellcore(k, s, c);
+        return n == 0 ? f : 2 * n * ellK(k) + f;
+    }
+    // Next to pi/2, F(theta) = K - F(psi) with tan theta tan psi = 1 / k':
+    // F(psi) is the smaller, and K is summed without cancellation.
+    double d = std::hypot(c, kc * s);
+    double f = ellcore(k, c / d, kc * std::fabs(s) / d);
+    double sign = s < 0 ? -1 : 1;
+    return (2 * n + sign) * ellK(k) - sign * f;
 }
 
 // K(k) = pi / (2 agm(1, sqrt(1 - k^2))).

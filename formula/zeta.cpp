@@ -99,20 +99,12 @@ double sinpi(double x)
     return std::fmod(m, 2) == 0 ? v : -v;
 }
 
-// ln of zeta(r) Gamma(r/2) Gamma(r/2 + 1/2) / pi^(r + 1/2), for its slope.
+// ln of zeta(r) Gamma(r) / (2 pi)^r, for its slope.
 double lnreflected(double r)
 {
-    return std::log(zetam1(r) + 1) + polygamma(-1, r / 2) + polygamma(-1, (r + 1) / 2)
-           - (r + 0.5) * std::log(std::numbers::pi);
+    return std::log(zetam1(r) + 1) + polygamma(-1, r) - r * std::log(2 * std::numbers::pi);
 }
 
-// Gamma(h) / pi^h, pi's representation error corrected to first order.
-double gammaoverpi(double h)
-{
-    constexpr double pilo = 1.2246467991473532e-16;  // pi less its double
-    using std::numbers::pi;
-    return gammafn(h) / std::pow(pi, h) * (1 - h * pilo / pi);
-}
 }
 
 double zeta(double s)
@@ -128,21 +120,29 @@ double zeta(double s)
     if (s > reflectionbound)
         return zetam1(s) + 1;
     // The reflection zeta(s) = 2^s pi^(s-1) sin(pi s / 2) Gamma(1 - s)
-    // zeta(1 - s); by the duplication formula Gamma(r) = Gamma(r/2)
-    // Gamma(r/2 + 1/2) 2^(r-1) / sqrt(pi), r = 1 - s, this is
-    // sin(pi s/2) zeta(r) Gamma(r/2) Gamma(r/2 + 1/2) / pi^(r + 1/2): no
-    // factor leaves the double range before the result does, and the sine
-    // is exactly 0 at the trivial zeros.
+    // zeta(1 - s); the sine is exactly 0 at the trivial zeros.
     double sine = sinpi(s / 2);
     if (sine == 0)
         return 0.0;
     double r = 1 - s;
-    if (r / 2 > 167.9) {
+    if (r > 300) {  // |zeta| > 1e308 from about r = 262 on
         reportfuncerror(funcoverflow, "zeta", nullptr, 1, s);
         return 0.0;
     }
-    double v = sine * (zetam1(r) + 1) * gammaoverpi(r / 2);
-    v *= gammaoverpi((r + 1) / 2);
+    // 2 sin(pi s/2) zeta(r) Gamma(r) / (2 pi)^r, with Gamma(r) =
+    // Gamma(r0) (r - 1) ... (r0) stepped down into its range; the steps,
+    // divided by 2 pi one at a time, are kept to twice the precision, so
+    // that no factor leaves the double range before the result does.
+    constexpr double twopi = 2 * std::numbers::pi, twopilo = 2.4492935982947064e-16;
+    double m = r <= 160 ? 0 : std::ceil(r - 160);
+    double r0 = r - m;  // exact: the magnitude only decreases
+    exactproduct q;
+    q.hi = 2 * sine * (zetam1(r) + 1) * (gammafn(r0) / std::pow(twopi, r0));
+    for (double x = r0; x < r && std::isfinite(q.hi); x++) {
+        q.over(twopi);
+        q.times(x);
+    }
+    double v = (q.hi + q.lo) * (1 - r * twopilo / twopi);
     // 1 - s may round; the factor is steep near the pole of zeta(r) and
     // for large r, so it is corrected by its slope.
     double e = sumerror(1, -s, r);
