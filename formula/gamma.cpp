@@ -83,6 +83,58 @@ double harmonicseries(double t)
     return t * s;
 }
 
+// A sum kept to twice the double's precision.
+struct exactsum {
+    double hi = 0, lo = 0;
+    void add(double x, double e = 0)
+    {
+        double s = hi + x;
+        double b = s - hi;
+        lo += (hi - (s - b)) + (x - b) + e;
+        hi = s;
+    }
+    // Adds a / b with the rounding of the quotient.
+    void addquotient(double a, double b)
+    {
+        double q = a / b;
+        add(q, std::fma(-q, b, a) / b);
+    }
+};
+
+// psi(x) for x < 2, not whole: with u = x - floor(x) in [0, 1),
+// psi(x) = -gamma + u / (1 + u) + Z(u) - sum 1/(x + j), j = 0 .. -floor(x)
+// (the last term is 1/u),
+// where psi(1 + u) + gamma = u / (1 + u) + Z(u), Z(u) = sum (-1)^k
+// (zeta(k) - 1) u^(k-1).  The terms cancel next to the zeros of psi, so
+// they are summed in double length.  Every x + j is exact but u itself
+// for -1 < x < 0, whose rounding is corrected by the slope.
+double psiunit(double x)
+{
+    double f = std::floor(x), u = x - f, eu = sumerror(x, -f, u);
+    exactsum sum;
+    sum.add(-eulergamma, 4.942915152430645e-18);  // -gamma: its double and the rest
+    double w = 1 + u;
+    double q = u / w;
+    sum.add(q, (std::fma(-q, w, u) - q * sumerror(1, u, w)) / w);
+    double z = 0, dz = 0;
+    for (int k = 58; k >= 3; k--) {
+        double c = (k % 2 ? -1 : 1) * zetaminus1[k - 2];
+        dz = z + u * dz;
+        z = c + u * z;
+    }
+    double p = zetaminus1[0] * u;
+    sum.add(p, std::fma(zetaminus1[0], u, -p));
+    sum.add(u * u * z);
+    for (double j = 0; j < -f; j++)
+        sum.addquotient(-1, x + j);
+    if (f <= 0) {
+        sum.addquotient(-1, u);
+        if (eu != 0)
+            sum.add(eu * (1 / (w * w) + 1 / (u * u) + zetaminus1[0] + u * (2 * z + u * dz)));
+    }
+    return sum.hi + sum.lo;
+}
+
 // psi(x) about its positive zero x0 = x0hi + x0lo: the Taylor coefficients
 // psi^(k)(x0) / k!, k = 1, 2, ... (mpmath).
 constexpr double x0hi = 1.4616321449683622, x0lo = 9.549995429965697e-17;
@@ -227,6 +279,8 @@ double polygamma(int k, double x)
     }
     if (k == 0 && std::fabs(x - x0hi) < 0.2)
         return psinearroot(x);
+    if (k == 0 && x < 2)
+        return psiunit(x);
     double s = 0;
     for (; x <= 11; x += 1)
         s += lnderivative(k + 1, x);
