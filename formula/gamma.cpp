@@ -135,6 +135,37 @@ double psiunit(double x)
     return sum.hi + sum.lo;
 }
 
+// sum += c / (t + et)^3, the cube kept to twice the precision.
+void addcube(exactsum& sum, double c, double t, double et)
+{
+    double r = 1 / t;
+    double e = (std::fma(-r, t, 1) - r * et) / t;
+    exactproduct q;
+    for (int i = 0; i < 3; i++)
+        q.times(r, e);
+    sum.add(c * q.hi, c * q.lo);
+}
+
+// psi''(x) for x < 2, not whole, as psiunit: with v = x - round(x),
+// psi''(1 + v) = -2 / (1 + v)^3 - 2 sum (m+2)(m+1)/2 (zeta(m+3) - 1) (-v)^m,
+// stepped to x by psi''(y + 1) = psi''(y) + 2 / y^3, in double length.
+double psi2unit(double x)
+{
+    double r = std::nearbyint(x), v = x - r;  // exact
+    exactsum sum;
+    double z = 0;
+    for (int m = 55; m >= 0; m--)
+        z = (m + 2) * (m + 1) / 2.0 * zetaminus1[m + 1] - v * z;
+    sum.add(-2 * z);
+    double w = 1 + v, ew = sumerror(1, v, w);
+    addcube(sum, -2, w, ew);
+    if (r == 2)
+        addcube(sum, 2, w, ew);
+    for (double j = 0; j < 1 - r; j++)
+        addcube(sum, -2, x + j, 0);
+    return sum.hi + sum.lo;
+}
+
 // psi(x) about its positive zero x0 = x0hi + x0lo: the Taylor coefficients
 // psi^(k)(x0) / k!, k = 1, 2, ... (mpmath).
 constexpr double x0hi = 1.4616321449683622, x0lo = 9.549995429965697e-17;
@@ -281,6 +312,8 @@ double polygamma(int k, double x)
         return psinearroot(x);
     if (k == 0 && x < 2)
         return psiunit(x);
+    if (k == 2 && x < 2)
+        return psi2unit(x);
     double s = 0;
     for (; x <= 11; x += 1)
         s += lnderivative(k + 1, x);
