@@ -125,24 +125,21 @@ double ncr(double n, double k)
     double d = n - k;
     if (isnegwhole(d) || isnegwhole(k))
         return 0.0;
-    // A whole lower index m (k or n - k): the product of (n - m + i) / i,
+    // A whole lower index m (k or n - k): the product of (n - i + 1) / i,
     // i = 1..m, kept to twice the double's precision, where the logarithms
-    // of large n would lose digits.  Above about 1100 (or earlier) it
-    // overflows.
+    // of large n would lose digits.  Its partial products C(n, i) grow
+    // toward the result but for non-whole n with m above n/2; when they
+    // leave the range, the logarithms decide.
     double m = std::min(iswhole(k) ? k : huge, iswhole(d) ? d : huge);
     if (m <= wholeproductmax) {
         exactproduct q;
-        double base = n - m, e = sumerror(n, -m, base);
         for (double i = 1; i <= m && std::isfinite(q.hi); i++) {
-            double t = base + i;
-            q.over(i);  // first, so that no step goes beyond the result
-            q.times(t, e + sumerror(base, i, t));
+            double t = n - (i - 1);
+            q.over(i);
+            q.times(t, sumerror(n, 1 - i, t));
         }
-        if (!std::isfinite(q.hi)) {
-            reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
-            return 0.0;
-        }
-        return q.hi + q.lo;
+        if (std::isfinite(q.hi))
+            return q.hi + q.lo;
     }
     double ed = sumerror(n, -k, d);
     double result;

@@ -261,15 +261,17 @@ double gammafn(double x)
     exactproduct q;
     double result;
     if (x < 4.5) {
+        // Two partial products: near -170 the whole one leaves the range.
         double n = std::ceil(4.5 - x);
+        exactproduct q2;
         for (double i = 0; i < n; i++) {
             double f = x + i;
-            q.times(f, sumerror(x, i, f));
+            (i < n / 2 ? q : q2).times(f, sumerror(x, i, f));
         }
         double xn = x + n;
         double c = core(xn) * (1 + sumerror(x, n, xn) * std::log(xn - 0.5));
-        result = c / q.hi;
-        result -= result * (q.lo / q.hi);
+        result = c / q2.hi / q.hi;  // q holds x, which may be tiny
+        result -= result * (q.lo / q.hi + q2.lo / q2.hi);
     } else {
         double xn = x;
         for (; xn > 5.5; q.times(xn))

@@ -53,12 +53,12 @@ def normal(v):
 
 
 # Bounds beyond 4 units: where the method keeps only an absolute accuracy
-# (psi left of -1e5, the products and sums of gam1, gam2, gam3), where a result is the exponential of a large
-# logarithm (ncrfrac) or a ratio of three Gamma values (ncr), where the
-# reflection multiplies several rounded factors (zeta, zm1 left of 0), the
-# library's Bessel functions, and three-term recurrences run over thousands
-# of steps.
-bounds = {"psi": 16, "gam1": 6, "gam2": 8, "gam3": 8, "ncr": 6, "ncrfrac": 32768,
+# (psi left of -1e5; gam1, gam2, gam3 as products and sums of rounded
+# factors), where a result is the exponential of a large logarithm
+# (ncrfrac), where the reflection multiplies several rounded factors (zeta,
+# zm1 left of 0), the library's Bessel functions, and three-term
+# recurrences run over thousands of steps.
+bounds = {"psi": 16, "gam1": 6, "gam2": 8, "gam3": 8, "ncrfrac": 32768,
           "zeta": 5, "zm1": 5, "Bj1": 6, "By1": 8, "Bjn": 64, "Byn": 512,
           "Tsch": 128, "Legendre": 256}
 
