@@ -11,24 +11,39 @@
 #include "formula/rounding.h"
 
 namespace {
-double lngamma(double x) { return polygamma(-1, x); }
-
 constexpr double huge = 1e300;
 constexpr double wholeproductmax = 100000;  // steps of the ncr product
 
-// ln|Gamma(x)| and the sign of Gamma(x), x not a pole; left of 0 by the
-// reflection Gamma(x) = pi / (sin(pi x) Gamma(1 - x)).
-double lnabsgamma(double x, double& sign)
+// Gamma(a) as q 2^e (1/2 <= |q| < 1 but on the left), a not a pole:
+// stepped down to a - m <= 160 and multiplied back in double length,
+// rescaled as it goes; left of -160 by the reflection
+// Gamma(a) = pi / (sin(pi a) Gamma(1 - a)).
+double biggamma(double a, int& e)
 {
-    sign = 1;
-    if (x > 0)
-        return lngamma(x);
-    double whole = std::nearbyint(x);
-    double s = std::sin(std::numbers::pi * (x - whole));
-    if (std::fmod(whole, 2) != 0)
-        s = -s;
-    sign = s < 0 ? -1 : 1;
-    return std::log(std::numbers::pi / std::fabs(s)) - lngamma(1 - x);
+    e = 0;
+    if (std::fabs(a) <= 160)
+        return std::frexp(gammafn(a), &e);
+    if (a < 0) {
+        double b = 1 - a, whole = std::nearbyint(a);
+        double s = std::sin(std::numbers::pi * (a - whole));
+        if (std::fmod(whole, 2) != 0)
+            s = -s;
+        double g = biggamma(b, e);
+        e = -e;
+        return std::numbers::pi / (s * g) / (1 + sumerror(1, -a, b) * polygamma(0, b));
+    }
+    double m = std::ceil(a - 160), a0 = a - m;  // every a0 + j is exact
+    exactproduct q;
+    q.hi = std::frexp(gammafn(a0), &e);
+    for (double j = 0; j < m; j++) {
+        q.times(a0 + j);
+        int x;
+        std::frexp(q.hi, &x);
+        q.hi = std::ldexp(q.hi, -x);
+        q.lo = std::ldexp(q.lo, -x);
+        e += x;
+    }
+    return q.hi + q.lo;
 }
 
 // ln Gamma(k + 1) less its Stirling approximation (k + 1/2) ln k - k +
@@ -144,18 +159,19 @@ double ncr(double n, double k)
     double ed = sumerror(n, -k, d);
     double result;
     if (n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167) {
-        double sn, sk, sd;
-        double l = lnabsgamma(n + 1, sn) - lnabsgamma(k + 1, sk) - lnabsgamma(d + 1, sd)
-                   + plus1slope(n, 0) - plus1slope(k, 0) - plus1slope(d, ed);
-        if (l >= 690.775528) {
+        int en, ek, edd;
+        double g = biggamma(n + 1, en) / biggamma(k + 1, ek) / biggamma(d + 1, edd);
+        int e = en - ek - edd, ge;
+        std::frexp(g, &ge);
+        if (!std::isfinite(g) || e + ge > 1024) {
             reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
             return 0.0;
         }
-        result = sn * sk * sd * std::exp(l);
+        result = std::ldexp(g, std::max(e, -2200));
     } else {
         result = gammafn(n + 1) / (gammafn(d + 1) * gammafn(k + 1));
-        result *= 1 + plus1slope(n, 0) - plus1slope(k, 0) - plus1slope(d, ed);
     }
+    result *= 1 + plus1slope(n, 0) - plus1slope(k, 0) - plus1slope(d, ed);
     return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
 }
 

@@ -53,12 +53,11 @@ def normal(v):
 
 
 # Bounds beyond 4 units: where the method keeps only an absolute accuracy
-# (psi left of -1e5; gam1, gam2, gam3 as products and sums of rounded
-# factors), where a result is the exponential of a large logarithm
-# (ncrfrac), where the reflection multiplies several rounded factors (zeta,
-# zm1 left of 0), the library's Bessel functions, and three-term
-# recurrences run over thousands of steps.
-bounds = {"psi": 16, "gam1": 6, "gam2": 8, "gam3": 8, "ncrfrac": 32768,
+# (psi left of -1e5), where several rounded values are multiplied or summed
+# (gam1, gam2, gam3; ncr beyond Gamma's range as a ratio of three Gamma
+# values; zeta and zm1 left of 0 through the reflection), the library's
+# Bessel functions, and three-term recurrences run over thousands of steps.
+bounds = {"psi": 16, "gam1": 6, "gam2": 8, "gam3": 8, "ncrfrac": 6,
           "zeta": 5, "zm1": 5, "Bj1": 6, "By1": 8, "Bjn": 64, "Byn": 512,
           "Tsch": 128, "Legendre": 256}
 
@@ -182,8 +181,7 @@ def ncr_args():
 
 
 sweep("ncr", "nk|ncr(n,k)", 4, 1000, ncr_args, mp.binomial)
-# Neither k nor n - k whole, beyond the range of Gamma: ncr is the
-# exponential of a difference of ln Gamma values there.
+# Neither k nor n - k whole, beyond the range of Gamma.
 sweep("ncrfrac", "nk|ncr(n,k)", 4, 400, lambda: (u(167, 1000), u(-20, 500)), mp.binomial)
 
 # Zeta family.
