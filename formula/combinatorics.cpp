@@ -101,6 +101,17 @@ double plus1slope(double x, double ex)
     return e == 0 ? 0 : e * polygamma(0, a);
 }
 
+// Beyond the range of Gamma, results from 1e300 on are refused as an
+// overflow.
+bool beyondlimit(double n, double k, double d, double result)
+{
+    bool large = n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167;
+    if (!(large && std::fabs(result) >= 1e300))
+        return false;
+    reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
+    return true;
+}
+
 bool isnegwhole(double x) { return x < 0 && iswhole(x); }
 
 // Arguments above 2^53 (or not numbers) would make the summing loops
@@ -154,20 +165,17 @@ double ncr(double n, double k)
             q.times(t, sumerror(n, 1 - i, t));
         }
         if (std::isfinite(q.hi))
-            return q.hi + q.lo;
+            return beyondlimit(n, k, d, q.hi) ? 0.0 : q.hi + q.lo;
     }
     double ed = sumerror(n, -k, d);
     double result;
     if (n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167) {
         int en, ek, edd;
         double g = biggamma(n + 1, en) / biggamma(k + 1, ek) / biggamma(d + 1, edd);
-        int e = en - ek - edd, ge;
-        std::frexp(g, &ge);
-        if (!std::isfinite(g) || e + ge > 1024) {
-            reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
+        int e = std::clamp(en - ek - edd, -2200, 2200);
+        result = std::isfinite(g) ? std::ldexp(g, e) : g;
+        if (beyondlimit(n, k, d, result))
             return 0.0;
-        }
-        result = std::ldexp(g, std::max(e, -2200));
     } else {
         result = gammafn(n + 1) / (gammafn(d + 1) * gammafn(k + 1));
     }
