@@ -24,13 +24,9 @@ double biggamma(double a, int& e)
     if (std::fabs(a) <= 160)
         return std::frexp(gammafn(a), &e);
     if (a < 0) {
-        double b = 1 - a, whole = std::nearbyint(a);
-        double s = std::sin(std::numbers::pi * (a - whole));
-        if (std::fmod(whole, 2) != 0)
-            s = -s;
-        double g = biggamma(b, e);
+        double b = 1 - a, g = biggamma(b, e);
         e = -e;
-        return std::numbers::pi / (s * g) / (1 + sumerror(1, -a, b) * polygamma(0, b));
+        return std::numbers::pi / (sinpi(a) * g) / (1 + sumerror(1, -a, b) * polygamma(0, b));
     }
     double m = std::ceil(a - 160), a0 = a - m;  // every a0 + j is exact
     exactproduct q;

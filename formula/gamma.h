@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <numbers>
 
 double gammafn(double x);
 // k = -1: ln Gamma(x); k = 0..3: the k-th derivative of psi.
@@ -33,6 +34,14 @@ struct exactproduct {
         lo = l - (hi - q);
     }
 };
+
+// sin(pi x), reduced exactly to |x| <= 1/2: 0 at whole x.
+inline double sinpi(double x)
+{
+    double m = std::nearbyint(x);
+    double v = std::sin(std::numbers::pi * (x - m));
+    return std::fmod(m, 2) == 0 ? v : -v;
+}
 
 // The rounding error of the sum s = x + i.
 inline double sumerror(double x, double i, double s)

@@ -90,15 +90,6 @@ double zetam1(double s)
 }
 
 namespace {
-// sin(pi x), reduced exactly to |x| <= 1/2: 0 at whole x.
-double sinpi(double x)
-{
-    double m = std::nearbyint(x);
-    double f = x - m;
-    double v = std::sin(std::numbers::pi * f);
-    return std::fmod(m, 2) == 0 ? v : -v;
-}
-
 // ln of zeta(r) Gamma(r) / (2 pi)^r, for its slope.
 double lnreflected(double r)
 {
