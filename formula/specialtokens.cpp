@@ -16,13 +16,10 @@
 #include "math/zeta.h"
 
 namespace {
-constexpr double eulergamma = 0.5772156649015329;
-
 double factorial(double x) { return gammafn(x + 1); }
 template <int order> double gammad(double x) { return gammaderivative(order, x); }
 template <int k> double psi(double x) { return polygamma(k, x); }
 double lnfactorial(double x) { return polygamma(-1, x + 1); }
-double harmonic(double x) { return polygamma(0, x + 1) + eulergamma; }
 
 // Four or five operands, one result.
 template <double (*fn)(double, double, double, double)> void quadhandler(calcframe&)
@@ -85,7 +82,7 @@ const handlerrow rows[] = {
     {tk::PSI3, unaryhandler<psi<3>>},
     {tk::LNGAMMA, unaryhandler<psi<-1>>},
     {tk::LNFACTORIAL, unaryhandler<lnfactorial>},
-    {tk::HARMONIC_SUM, unaryhandler<harmonic>},
+    {tk::HARMONIC_SUM, unaryhandler<harmonicsum>},
     {tk::ERROR_INTEGRAL, unaryhandler<phi0>},
     {tk::ZETA, unaryhandler<zeta>},
     {tk::ZETAM1, unaryhandler<zetam1>},

@@ -11,7 +11,36 @@
 #include "math/rounding.h"
 
 namespace {
-double lngamma(double x) { return polygamma(-1, x); }
+constexpr double huge = 1e300;
+constexpr double wholeproductmax = 100000;  // steps of the ncr product
+
+// Gamma(a) as q 2^e (1/2 <= |q| < 1 but on the left), a not a pole:
+// stepped down to a - m <= 160 and multiplied back in double length,
+// rescaled as it goes; left of -160 by the reflection
+// Gamma(a) = pi / (sin(pi a) Gamma(1 - a)).
+double biggamma(double a, int& e)
+{
+    e = 0;
+    if (std::fabs(a) <= 160)
+        return std::frexp(gammafn(a), &e);
+    if (a < 0) {
+        double b = 1 - a, g = biggamma(b, e);
+        e = -e;
+        return std::numbers::pi / (sinpi(a) * g) / (1 + sumerror(1, -a, b) * polygamma(0, b));
+    }
+    double m = std::ceil(a - 160), a0 = a - m;  // every a0 + j is exact
+    exactproduct q;
+    q.hi = std::frexp(gammafn(a0), &e);
+    for (double j = 0; j < m; j++) {
+        q.times(a0 + j);
+        int x;
+        std::frexp(q.hi, &x);
+        q.hi = std::ldexp(q.hi, -x);
+        q.lo = std::ldexp(q.lo, -x);
+        e += x;
+    }
+    return q.hi + q.lo;
+}
 
 // ln Gamma(k + 1) less its Stirling approximation (k + 1/2) ln k - k +
 // ln sqrt(2 pi), for whole k >= 1: small for large k and free of the
@@ -59,6 +88,26 @@ double lnbinomterm(double x, double n, double p, double q)
            + 0.5 * std::log(n / (2 * std::numbers::pi * x * (n - x)));
 }
 
+// The change of ln Gamma(x + 1) over the rounding of x + 1 and the error
+// ex of x itself: Gamma is steep next to its poles, where these errors
+// would otherwise show in full.
+double plus1slope(double x, double ex)
+{
+    double a = x + 1, e = ex + sumerror(x, 1, a);
+    return e == 0 ? 0 : e * polygamma(0, a);
+}
+
+// Beyond the range of Gamma, results from 1e300 on are refused as an
+// overflow.
+bool beyondlimit(double n, double k, double d, double result)
+{
+    bool large = n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167;
+    if (!(large && std::fabs(result) >= 1e300))
+        return false;
+    reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
+    return true;
+}
+
 bool isnegwhole(double x) { return x < 0 && iswhole(x); }
 
 // Arguments above 2^53 (or not numbers) would make the summing loops
@@ -98,17 +147,35 @@ double ncr(double n, double k)
     double d = n - k;
     if (isnegwhole(d) || isnegwhole(k))
         return 0.0;
+    // A whole lower index m (k or n - k): the product of (n - i + 1) / i,
+    // i = 1..m, kept to twice the double's precision, where the logarithms
+    // of large n would lose digits.  Its partial products C(n, i) grow
+    // toward the result but for non-whole n with m above n/2; when they
+    // leave the range, the logarithms decide.
+    double m = std::min(iswhole(k) ? k : huge, iswhole(d) ? d : huge);
+    if (m <= wholeproductmax) {
+        exactproduct q;
+        for (double i = 1; i <= m && std::isfinite(q.hi); i++) {
+            double t = n - (i - 1);
+            q.over(i);
+            q.times(t, sumerror(n, 1 - i, t));
+        }
+        if (std::isfinite(q.hi))
+            return beyondlimit(n, k, d, q.hi) ? 0.0 : q.hi + q.lo;
+    }
+    double ed = sumerror(n, -k, d);
     double result;
     if (n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167) {
-        double l = lngamma(n + 1) - lngamma(k + 1) - lngamma(d + 1);
-        if (l >= 690.775528) {
-            reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
+        int en, ek, edd;
+        double g = biggamma(n + 1, en) / biggamma(k + 1, ek) / biggamma(d + 1, edd);
+        int e = std::clamp(en - ek - edd, -2200, 2200);
+        result = std::isfinite(g) ? std::ldexp(g, e) : g;
+        if (beyondlimit(n, k, d, result))
             return 0.0;
-        }
-        result = std::exp(l);
     } else {
         result = gammafn(n + 1) / (gammafn(d + 1) * gammafn(k + 1));
     }
+    result *= 1 + plus1slope(n, 0) - plus1slope(k, 0) - plus1slope(d, ed);
     return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
 }
 

@@ -48,7 +48,9 @@ int failure(double result)
 {
     int err = errno;
     unsigned flags = readflags();
-    if (err == EDOM || (flags & invalid))
+    // A NaN argument passes through quietly, without errno or flag: it is
+    // reported as a domain error like any other call that gives no number.
+    if (err == EDOM || (flags & invalid) || std::isnan(result))
         return mathdomain;
     if (flags & divbyzero)
         return mathsingular;
@@ -142,6 +144,7 @@ double sqrtfn(double x) { return std::sqrt(x); }
 double expfn(double x) { return std::exp(x); }
 double logfn(double x) { return std::log(x); }
 double log10fn(double x) { return std::log10(x); }
+double cbrtfn(double x) { return std::cbrt(x); }
 double powfn(double x, double y) { return std::pow(x, y); }
 double sinfn(double x) { return std::sin(x); }
 double cosfn(double x) { return std::cos(x); }
@@ -166,6 +169,7 @@ double sqrt(double x) { return call1<sqrtfn>("sqrt", x); }
 double exp(double x) { return call1<expfn>("exp", x); }
 double log(double x) { return call1<logfn>("log", x); }
 double log10(double x) { return call1<log10fn>("log10", x); }
+double cbrt(double x) { return call1<cbrtfn>("cbrt", x); }
 double powguarded(double x, double y)
 {
     return call2<powfn>("pow", x, y);

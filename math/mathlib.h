@@ -31,6 +31,7 @@ double sqrt(double x);
 double exp(double x);
 double log(double x);
 double log10(double x);
+double cbrt(double x);
 double pow(double x, double y);
 // pow without the exact square and cube path, for callers that tried it.
 double powguarded(double x, double y);

@@ -34,6 +34,10 @@ template <class Next> double threeterm(double x, double n, const char* name, Nex
         prev = cur;
         cur = t;
     }
+    if (!std::isfinite(cur)) {
+        reportfuncerror(std::isnan(x) ? funcdomain : funcoverflow, name, nullptr, 2, x, n);
+        return 0.0;
+    }
     return cur;
 }
 

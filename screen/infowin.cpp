@@ -2,6 +2,7 @@
 
 #include "base/limits.h"
 #include "platform/core/fonts.h"
+#include "platform/core/glyphs.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "screen/host.h"
@@ -200,7 +201,8 @@ infowin::infowin(const char* t, int column, int row, const char* tg) : text(t ? 
     int width = std::min<int>(columns, limits::screencolumns) * charwidth;
     int x = std::max(0, std::min(p.x + h.clientx, h.workright - width));
     int y = std::max(0, std::min(p.y + h.clienty, h.workbottom - 10 * scr.cellh));
-    createcall call{pendingtitle, x, y, columns * charwidth, lines * lineheight};
+    // The title shows the characters that the screen's code page gives the bytes.
+    createcall call{codepageutf8(pendingtitle, !fontisansi()), x, y, columns * charwidth, lines * lineheight};
     pendingtitle = "Info";
     window = int(platform::callmain(createwindow, &call));
     {

@@ -1,14 +1,17 @@
 #include "screen/printjob.h"
 
+#include "platform/core/glyphs.h"
 #include "platform/core/requests.h"
 #include "screen/winbox.h"
+#include "screen/screen.h"
 
 #include <memory>
 #include <string>
 
 namespace {
 
-const platform::fontchoice defaultfont{"monospace", 14, 8, 400};
+// The face the screen uses, so that a list prints alike on every machine.
+const platform::fontchoice defaultfont{"DejaVu Sans Mono", 14, 8, 400};
 
 struct printstate {
     std::unique_ptr<platform::printjob> job;
@@ -68,19 +71,31 @@ bool selectfont(cairo_t* cr, const platform::fontchoice& font)
     return cairo_status(cr) == CAIRO_STATUS_SUCCESS;
 }
 
-// List lines are single-byte text; cairo wants UTF-8.
-std::string utf8(const char* text)
+// The job is the front's: it may hold toolkit objects, so it is finished
+// and destroyed on the window thread.
+struct jobend {
+    std::unique_ptr<platform::printjob> job;
+    bool finish;
+    bool ok = false;
+};
+
+long endjob(void* arg)
 {
-    std::string out;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        if (*p < 0x80) {
-            out += char(*p);
-        } else {
-            out += char(0xC0 | *p >> 6);
-            out += char(0x80 | (*p & 0x3F));
-        }
-    }
-    return out;
+    auto* e = static_cast<jobend*>(arg);
+    e->ok = e->finish && e->job->finish();
+    e->job.reset();
+    return 1;
+}
+
+// Finishes the document when asked to, and ends the job; true when the
+// document was completed.
+bool closejob(std::unique_ptr<platform::printjob> job, bool finish)
+{
+    jobend e{std::move(job), finish};
+    platform::callmain(endjob, &e);
+    if (e.job)
+        (void)e.job.release();   // the window is gone; its objects cannot be freed from this thread
+    return e.ok;
 }
 
 }  // namespace
@@ -116,17 +131,19 @@ bool begindoc()
         return false;
     if (s.choice) {
         if (!choosefont(true))
-            return false;
+            return closejob(std::move(job), false);
     } else {
         s.font = defaultfont;
     }
-    if (!selectfont(job->context(), s.font))
+    if (!selectfont(job->context(), s.font)) {
+        closejob(std::move(job), false);
         return winbugbox("begindoc()");
+    }
     s.metrics.lineheight = s.font.height * 3;   // no external leading
     s.metrics.charsperline = job->width() / (s.font.width * 3);
     s.metrics.linesperpage = job->height() / s.metrics.lineheight;
     if (s.metrics.linesperpage < 1)
-        return false;
+        return closejob(std::move(job), false);
     s.page = 1;
     s.line = 0;
     s.job = std::move(job);
@@ -154,7 +171,7 @@ bool printline(const char* text)
         cairo_font_extents_t fe;
         cairo_font_extents(cr, &fe);
         cairo_move_to(cr, 0, (s.line - 1) * s.metrics.lineheight + fe.ascent);
-        cairo_show_text(cr, utf8(text).c_str());
+        cairo_show_text(cr, codepageutf8(text, !fontisansi()).c_str());
     }
     ++s.line;
     return true;
@@ -166,9 +183,7 @@ bool enddoc()
     if (!s.job)
         return false;
     bool ok = s.line == 0 || s.job->endpage();
-    ok = s.job->finish() && ok;
-    s.job.reset();
-    return ok;
+    return closejob(std::move(s.job), true) && ok;
 }
 
 printmetrics printlayout()

@@ -5,22 +5,6 @@
 #include "screen/screenhost.h"
 #include "screen/tgwscreen.h"
 
-namespace {
-void appendutf8(std::string& s, char32_t c)
-{
-    if (c < 0x80) {
-        s += char(c);
-    } else if (c < 0x800) {
-        s += char(0xC0 | c >> 6);
-        s += char(0x80 | (c & 0x3F));
-    } else {
-        s += char(0xE0 | c >> 12);
-        s += char(0x80 | (c >> 6 & 0x3F));
-        s += char(0x80 | (c & 0x3F));
-    }
-}
-}
-
 std::string screendump()
 {
     std::string out;

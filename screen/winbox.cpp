@@ -1,6 +1,8 @@
 #include "screen/winbox.h"
 
+#include "platform/core/glyphs.h"
 #include "platform/core/requests.h"
+#include "screen/screen.h"
 
 #include "base/limits.h"
 
@@ -11,8 +13,8 @@
 namespace {
 
 struct boxcall {
-    const char* text;
-    const char* caption;
+    std::string text;
+    std::string caption;
     platform::boxbuttons buttons;
     platform::boxicon icon;
 };
@@ -31,7 +33,9 @@ long showbox(void* arg)
 platform::boxanswer nativebox(const char* text, const char* caption, platform::boxbuttons buttons,
                               platform::boxicon icon)
 {
-    boxcall call{text, caption, buttons, icon};
+    // The box shows the characters that the screen's code page gives the bytes.
+    bool oem = !fontisansi();
+    boxcall call{codepageutf8(text, oem), codepageutf8(caption, oem), buttons, icon};
     return platform::boxanswer(platform::callmain(showbox, &call));
 }
 

@@ -1,6 +1,8 @@
 #include "screen/winstring.h"
 
+#include "platform/core/codepage.h"
 #include "platform/core/front.h"
+#include "platform/core/glyphs.h"
 #include "platform/core/requests.h"
 #include "screen/screen.h"
 
@@ -24,14 +26,17 @@ long showdialog(void* arg)
 
 }  // namespace
 
+// The dialog shows the characters that the screen's code page gives the
+// bytes, and its answer comes back in that code page.
 platform::dialogtemplate stringdialog(const char* prompt, const char* text, int limit)
 {
     using platform::controlkind;
+    bool oem = !fontisansi();
     return {"WINSTRINGDIALOG",
             "",
             "Fixedsys",
-            {{promptid, controlkind::text, prompt ? prompt : ""},
-             {editid, controlkind::edit, "", text, limit, true},
+            {{promptid, controlkind::text, codepageutf8(prompt ? prompt : "", oem)},
+             {editid, controlkind::edit, "", codepageutf8(text ? text : "", oem), limit, true},
              {okid, controlkind::button, "OK"},
              {2, controlkind::button, "Abbrechen"}}};
 }
@@ -46,7 +51,7 @@ char* winstring(char* buffer, int size, const char* prompt)
     repaintmain();
     if (result != okid)
         return nullptr;
-    std::string line = d.control(editid)->value.substr(0, size - 1);
+    std::string line = platform::utf8codepage(d.control(editid)->value, !fontisansi()).substr(0, size - 1);
     std::memcpy(buffer, line.c_str(), line.size() + 1);
     return buffer;
 }

@@ -147,3 +147,21 @@ TEST(vemo, GtkWindowTakesKeysAndClosesWithAltF4)
     EXPECT_TRUE(WIFEXITED(rc));
     EXPECT_EQ(WEXITSTATUS(rc), 0);
 }
+
+// Native boxes close when answered and give the keys back to the window,
+// without and with a window manager (tools/setup.sh installs openbox).
+TEST(vemo, GtkBoxesCloseWhenAnswered)
+{
+    if (status("command -v xvfb-run") != 0)
+        GTEST_SKIP() << "xvfb-run is missing";
+    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/screen/scripts/gtkboxes.sh";
+    for (std::string wm : {"", "openbox"}) {
+        if (!wm.empty() && status("command -v " + wm) != 0) {
+            ADD_FAILURE() << wm << " is missing (tools/setup.sh)";
+            continue;
+        }
+        int rc = std::system(("WM=" + wm + " xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' bash " + script
+                              + " " + vemo).c_str());
+        EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << "window manager: " << (wm.empty() ? "none" : wm);
+    }
+}

@@ -14,9 +14,9 @@ void expectlibrarypow(double x, int& mismatches)
 {
     for (double y : {2.0, 3.0}) {
         double want = std::pow(x, y), got = mathlib::pow(x, y);
-        bool failing = std::isfinite(x) && x != 0.0 && !std::isnormal(want);
+        bool failing = (std::isfinite(x) && x != 0.0 && !std::isnormal(want)) || std::isnan(x);
         if (failing)
-            continue;  // overflow and underflow go to the error handler
+            continue;  // overflow, underflow and NaN go to the error handler
         if (std::bit_cast<std::uint64_t>(want) != std::bit_cast<std::uint64_t>(got) && mismatches++ < 5)
             ADD_FAILURE() << std::hexfloat << x << "^" << y << ": " << got << " instead of " << want;
     }

@@ -13,12 +13,17 @@
 
 hostrun runscript(const std::string& script, mainloopfn loop, int timeout)
 {
+    platform::headlessfront front;
+    return runscript(front, script, loop, timeout);
+}
+
+hostrun runscript(platform::headlessfront& front, const std::string& script, mainloopfn loop, int timeout)
+{
     hostrun run;
     char folder[] = "/tmp/vemohostXXXXXX";
     run.out = mkdtemp(folder);
     std::string file = run.out + "/script.txt";
     std::ofstream(file) << script;
-    platform::headlessfront front;
     std::string error;
     EXPECT_TRUE(front.load({file, run.out, timeout}, error)) << error;
     setmainloop(loop);

@@ -19,3 +19,5 @@ struct hostrun {
 
 // The script is written to a file in a fresh folder; dumps go there too.
 hostrun runscript(const std::string& script, mainloopfn loop, int timeout = 10);
+// The same with a front of the test's own.
+hostrun runscript(platform::headlessfront& front, const std::string& script, mainloopfn loop, int timeout = 10);

@@ -3,6 +3,8 @@
 #include "screen/keys.h"
 #include "screen/winbox.h"
 #include "screen/winstring.h"
+#include "platform/core/cmdline.h"
+#include "tests/screen/codepages.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +21,11 @@ struct reading {
 std::vector<reading> readings;
 std::vector<std::string> lines;
 std::vector<int> answers;
+std::string boxbytes;
 
 // "n": a number (default 7); "s": a line into a 6-byte buffer that holds
-// "old"; "b": a yes/no box; "m": msgboxf.
+// "old"; "b": a yes/no box; "m": msgboxf; "u": a box of boxbytes; "t": the
+// prompt and text of a dialog made of boxbytes.
 void dialogloop()
 {
     for (keycode k; (k = getkey()) != key::altx;) {
@@ -36,6 +40,12 @@ void dialogloop()
             answers.push_back(int(nativebox("Go on?", "", platform::boxbuttons::yesno, platform::boxicon::stop)));
         } else if (k == 'm') {
             answers.push_back(msgboxf("%d %s", 42, "x"));
+        } else if (k == 'u') {
+            winmsgbox(boxbytes.c_str(), boxbytes.c_str());
+        } else if (k == 't') {
+            platform::dialogtemplate d = stringdialog(boxbytes.c_str(), boxbytes.c_str(), 20);
+            lines.push_back(d.control(1001)->label);
+            lines.push_back(d.control(1000)->value);
         }
     }
 }
@@ -100,6 +110,42 @@ TEST(nativeboxes, AnsweredFromTheScript)
 
     hostrun wrong = runscript("b<ok><A-x>", dialogloop);
     EXPECT_EQ(wrong.status, 3);   // <ok> does not answer a yes/no box
+}
+
+// The dialog shows its bytes as the screen's characters and gives back
+// what was typed in the screen's code page; what the code page cannot show
+// is left out.
+TEST(winstring, TextsTakeTheScreensCodePage)
+{
+    std::vector<std::string> before = platform::commandline();
+    for (const codepagecase& c : codepagecases) {
+        platform::setcommandline(c.switches);
+        boxbytes = c.bytes;
+        lines.clear();
+        hostrun r = runscript("ts<text ä€>s<text µ±ß><A-x>", dialogloop);
+        EXPECT_EQ(r.status, 0);
+        bool oem = c.switches.empty();   // cp437 has no euro sign, cp1252 has it at 0x80
+        EXPECT_EQ(lines, (std::vector<std::string>{codepagetext, codepagetext,
+                                                   c.bytes.substr(0, 1) + (oem ? "" : "\x80"),
+                                                   c.bytes.substr(5, 2) + c.bytes.substr(3, 1)}))
+            << c.bytes;
+    }
+    platform::setcommandline(before);
+}
+
+// Texts reach the box as the characters the screen's code page gives
+// their bytes; line breaks stay.
+TEST(nativeboxes, ShowTheScreensCharacters)
+{
+    std::vector<std::string> before = platform::commandline();
+    for (const codepagecase& c : codepagecases) {
+        platform::setcommandline(c.switches);
+        boxbytes = c.bytes + "\n\r" + c.bytes;
+        hostrun r = runscript("u<ok><A-x>", dialogloop);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.boxes, std::vector<std::string>{codepagetext + "\n\r" + codepagetext}) << c.bytes;
+    }
+    platform::setcommandline(before);
 }
 
 }  // namespace
