@@ -1,12 +1,12 @@
 // VEMO's program entry: reads the options, picks the front and runs the
 // host on it.
+#include "app/options.h"
+#include "app/start.h"
 #include "platform/core/cmdline.h"
 #include "platform/core/thread.h"
 #include "platform/gtk/gtkfront.h"
 #include "platform/headless/headless.h"
 #include "screen/host.h"
-#include "app/options.h"
-#include "app/start.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -6,6 +6,7 @@
 #include "plots/plotlist.h"
 #include "screen/boxframe.h"
 #include "screen/boxsettings.h"
+#include "screen/fontreport.h"
 #include "screen/graphics.h"
 #include "screen/hoststate.h"
 #include "screen/keys.h"
@@ -16,7 +17,6 @@
 #include "screen/services.h"
 #include "screen/tgwscreen.h"
 #include "screen/winbox.h"
-#include "screen/fontreport.h"
 
 namespace {
 

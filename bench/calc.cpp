@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "formula/evalstate.h"
+#include "formula/hooks.h"
 #include "formula/parser.h"
 #include "formula/tokens.h"
-#include "formula/hooks.h"
 
 namespace {
 using namespace tk;

@@ -1,10 +1,10 @@
 #include "calculator/derivatives.h"
 
+#include "base/report.h"
 #include "calculator/funm.h"
 #include "formula/evalstate.h"
 #include "formula/numderiv.h"
 #include "formula/parser.h"
-#include "base/report.h"
 
 namespace {
 auto slot3(fu* object)

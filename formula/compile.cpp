@@ -2,13 +2,13 @@
 #include <cstring>
 #include <string>
 
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/compile.h"
 #include "formula/compiler.h"
 #include "formula/hooks.h"
-#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "formula/rkshape.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"

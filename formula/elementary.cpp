@@ -2,13 +2,13 @@
 // random numbers.
 #include <cmath>
 
-#include "math/mathlib.h"
-#include "math/random.h"
-#include "math/smallfuncs.h"
-#include "math/funcerror.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
+#include "math/funcerror.h"
+#include "math/mathlib.h"
+#include "math/random.h"
+#include "math/smallfuncs.h"
 #include "math/sqrpart.h"
 
 namespace {

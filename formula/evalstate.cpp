@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "formula/fingerprint.h"
 #include "base/limits.h"
+#include "formula/fingerprint.h"
 #include "formula/markset.h"
 #include "formula/namesused.h"
 #include "formula/slist.h"

@@ -1,8 +1,8 @@
 #include "formula/formulaholder.h"
 
-#include "formula/destroyparser.h"
 #include "base/objcount.h"
 #include "base/serial.h"
+#include "formula/destroyparser.h"
 
 formulaholder::formulaholder() : serial(newserial())
 {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <string>
 
-#include "formula/appendf.h"
-#include "formula/evalstate.h"
 #include "base/limits.h"
 #include "base/report.h"
+#include "formula/appendf.h"
+#include "formula/evalstate.h"
 #include "formula/stophook.h"
 
 namespace {

@@ -5,15 +5,15 @@
 #include <cstring>
 #include <vector>
 
+#include "formula/runtimeerror.h"
+#include "formula/tokengroups.h"
+#include "formula/tokenhandler.h"
+#include "formula/tokens.h"
 #include "math/complex.h"
 #include "math/funcerror.h"
 #include "math/matrix.h"
 #include "math/numtheory.h"
-#include "formula/runtimeerror.h"
 #include "math/smallfuncs.h"
-#include "formula/tokengroups.h"
-#include "formula/tokenhandler.h"
-#include "formula/tokens.h"
 #include "math/symeigen.h"
 
 namespace {

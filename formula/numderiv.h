@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "formula/evalstate.h"
 #include "base/limits.h"
+#include "formula/evalstate.h"
 
 namespace numderiv {
 

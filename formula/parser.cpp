@@ -1,15 +1,15 @@
 #include "formula/parser.h"
 #include "formula/rkshape.h"
 
+#include "base/objcount.h"
+#include "base/report.h"
 #include "formula/destroyparser.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/hooks.h"
-#include "base/report.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
-#include "base/objcount.h"
 
 constexpr int parserclass = 197;
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "base/report.h"
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "formula/stophook.h"
 
 namespace {

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "base/limits.h"
 #include "formula/compile.h"
 #include "formula/compiler.h"
 #include "formula/functable.h"
 #include "formula/hooks.h"
-#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/nfv.h"
 #include "formula/objectcalls.h"
-#include "formula/slist.h"
 #include "formula/rkshape.h"
+#include "formula/slist.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"
 

@@ -1,18 +1,18 @@
 // Handlers of the special-function tokens: gamma and its relatives, zeta,
 // elliptic integrals, distributions, cached number sequences, polynomial
 // and trigonometric series, divisors and symmetric polynomials.
+#include "formula/runtimeerror.h"
+#include "formula/tokengroups.h"
+#include "formula/tokenhandler.h"
+#include "formula/tokens.h"
 #include "math/combinatorics.h"
 #include "math/elemspecial.h"
 #include "math/elliptic.h"
 #include "math/gamma.h"
 #include "math/numtheory.h"
-#include "formula/runtimeerror.h"
 #include "math/seidel.h"
 #include "math/series.h"
 #include "math/smallfuncs.h"
-#include "formula/tokengroups.h"
-#include "formula/tokenhandler.h"
-#include "formula/tokens.h"
 #include "math/zeta.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <numbers>
 #include <utility>
 
+#include "base/limits.h"
 #include "math/funcerror.h"
 #include "math/gamma.h"
-#include "base/limits.h"
 #include "math/rounding.h"
 
 namespace {

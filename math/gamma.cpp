@@ -4,8 +4,8 @@
 #include <limits>
 #include <numbers>
 
-#include "math/funcerror.h"
 #include "base/limits.h"
+#include "math/funcerror.h"
 #include "math/rounding.h"
 
 const double bernoullitable[14][2] = {

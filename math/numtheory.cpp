@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "math/funcerror.h"
 #include "base/limits.h"
+#include "math/funcerror.h"
 #include "math/rounding.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "math/funcerror.h"
 #include "base/limits.h"
-#include "math/rounding.h"
 #include "base/objcount.h"
+#include "math/funcerror.h"
+#include "math/rounding.h"
 
 namespace {
 class tangentcache {

@@ -6,8 +6,8 @@
 
 #include "base/report.h"
 #include "math/hooks.h"
-#include "math/smallfuncs.h"
 #include "math/seriesterm.h"
+#include "math/smallfuncs.h"
 
 namespace {
 // Work arrays of each nesting level, kept from their first use until the

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "math/funcerror.h"
 #include "base/limits.h"
+#include "math/funcerror.h"
 #include "math/rounding.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <limits>
 #include <numbers>
 
-#include "math/funcerror.h"
-#include "math/gamma.h"
 #include "base/limits.h"
 #include "base/report.h"
+#include "math/funcerror.h"
+#include "math/gamma.h"
 #include "math/hooks.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "objects/diagshow.h"
 #include "formula/parser.h"
+#include "objects/codelisting.h"
+#include "objects/diagshow.h"
 #include "objects/fu1.h"
 #include "screen/boxsettings.h"
-#include "objects/codelisting.h"
 #include "screen/keys.h"
 #include "screen/listbox.h"
 #include "screen/listrange.h"

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <string>
 
+#include "base/objcount.h"
 #include "formula/parser.h"
 #include "formula/rpncode.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/context.h"
-#include "base/objcount.h"
 
 namespace {
 

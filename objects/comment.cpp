@@ -6,11 +6,11 @@
 #include <ostream>
 
 #include "base/limits.h"
-#include "formula/recordio.h"
+#include "base/objcount.h"
 #include "base/report.h"
+#include "formula/recordio.h"
 #include "objects/edithooks.h"
 #include "objects/idable.h"
-#include "base/objcount.h"
 
 namespace {
 constexpr int commentclass = 11;

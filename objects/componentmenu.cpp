@@ -2,13 +2,13 @@
 
 #include <new>
 
+#include "base/objcount.h"
+#include "objects/codelist.h"
 #include "objects/slotcomp.h"
 #include "screen/boxsettings.h"
-#include "objects/codelist.h"
 #include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/msgbuffer.h"
-#include "base/objcount.h"
 
 componentmenu::componentmenu(int16_t n) : capacity(n)
 {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "formula/evalstate.h"
 #include "base/report.h"
+#include "formula/evalstate.h"
 #include "objects/fu1.h"
 #include "screen/hoststate.h"
 #include "screen/keys.h"

@@ -5,9 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "formula/functable.h"
 #include "base/limits.h"
+#include "formula/functable.h"
 #include "objects/context.h"
+#include "objects/dabalist.h"
 #include "objects/dabaops.h"
 #include "objects/excerpt.h"
 #include "objects/fu1.h"
@@ -17,9 +18,8 @@
 #include "screen/boxsettings.h"
 #include "screen/inputdialogs.h"
 #include "screen/keys.h"
-#include "screen/screen.h"
-#include "objects/dabalist.h"
 #include "screen/msgbox.h"
+#include "screen/screen.h"
 
 namespace {
 

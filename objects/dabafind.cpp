@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "base/limits.h"
-#include "formula/nfv.h"
 #include "base/report.h"
+#include "formula/nfv.h"
 #include "objects/dabascan.h"
 #include "platform/core/files.h"
 

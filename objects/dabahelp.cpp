@@ -1,7 +1,7 @@
 // Key references and information boxes of the database's list windows.
+#include "objects/dabacommands.h"
 #include "objects/fudaba.h"
 #include "screen/boxsettings.h"
-#include "objects/dabacommands.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"
 #include "screen/msgbox.h"

@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "objects/context.h"
+#include "objects/dabacommands.h"
 #include "objects/excerpt.h"
 #include "objects/fudaba.h"
 #include "screen/boxsettings.h"
-#include "objects/dabacommands.h"
 #include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/palette.h"

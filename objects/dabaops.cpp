@@ -3,9 +3,9 @@
 #include <cctype>
 #include <cstring>
 
-#include "formula/evalstate.h"
 #include "base/limits.h"
 #include "base/report.h"
+#include "formula/evalstate.h"
 #include "formula/standins.h"
 #include "objects/comment.h"
 #include "objects/context.h"

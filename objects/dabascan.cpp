@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstdlib>
 
-#include "formula/recordio.h"
 #include "base/report.h"
+#include "formula/recordio.h"
 #include "objects/context.h"
 #include "objects/saveable.h"
 #include "platform/core/files.h"

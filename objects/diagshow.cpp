@@ -1,7 +1,7 @@
 #include "objects/diagshow.h"
 
-#include "formula/diagnostics.h"
 #include "base/limits.h"
+#include "formula/diagnostics.h"
 #include "formula/parser.h"
 #include "objects/fu.h"
 #include "screen/boxsettings.h"

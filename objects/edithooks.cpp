@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "screen/boxsettings.h"
-#include "screen/numlist.h"
-#include "screen/textlist.h"
 #include "screen/listbox.h"
+#include "screen/numlist.h"
 #include "screen/palette.h"
+#include "screen/textlist.h"
 
 namespace {
 int showpage(textpage& page, const char* caption, const std::vector<std::string>& lines)

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "formula/recordio.h"
 #include "base/report.h"
+#include "formula/recordio.h"
 #include "objects/context.h"
 #include "objects/dabafind.h"
 #include "objects/dabascan.h"

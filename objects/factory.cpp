@@ -2,10 +2,10 @@
 
 #include <new>
 
+#include "base/report.h"
 #include "objects/fuconst.h"
 #include "objects/fuinfinite.h"
 #include "objects/fuvector.h"
-#include "base/report.h"
 #include "screen/msgbox.h"
 
 namespace {

@@ -4,16 +4,16 @@
 #include <cstring>
 #include <new>
 
+#include "base/objcount.h"
+#include "base/report.h"
+#include "base/serial.h"
 #include "formula/destroyparser.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "formula/varman.h"
 #include "objects/codelist.h"
-#include "base/objcount.h"
-#include "base/serial.h"
 
 namespace {
 constexpr int fuclass = 23;

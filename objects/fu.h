@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
-#include "formula/fingerprint.h"
 #include "base/listnode.h"
+#include "formula/fingerprint.h"
 #include "objects/idable.h"
 #include "objects/saveable.h"
 

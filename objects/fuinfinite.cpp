@@ -4,20 +4,20 @@
 #include <cstring>
 #include <new>
 
-#include "objects/checkcomponent.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "formula/stophook.h"
 #include "formula/varman.h"
 #include "math/seraccel.h"
+#include "objects/checkcomponent.h"
+#include "objects/slotcomp.h"
 #include "objects/sumrecord.h"
 #include "objects/sumrun.h"
-#include "objects/slotcomp.h"
 #include "objects/usagewarnings.h"
 #include "screen/keys.h"
 

@@ -6,11 +6,11 @@
 #include <new>
 
 #include "math/seraccel.h"
-#include "objects/sumrecord.h"
 #include "objects/edithooks.h"
 #include "objects/fuinfinite.h"
 #include "objects/funceditor.h"
 #include "objects/slotcomp.h"
+#include "objects/sumrecord.h"
 #include "screen/boxsettings.h"
 #include "screen/msgbox.h"
 #include "screen/winstring.h"

@@ -10,9 +10,9 @@
 #include "formula/recordio.h"
 #include "formula/varman.h"
 #include "math/seraccel.h"
-#include "objects/sumrecord.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
+#include "objects/sumrecord.h"
 
 namespace {
 constexpr size_t keylinelength = 80;

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <new>
 
-#include "objects/sumrecord.h"
+#include "objects/componentmenu.h"
 #include "objects/context.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
-#include "objects/componentmenu.h"
+#include "objects/sumrecord.h"
 #include "screen/msgbox.h"
 
 bool fuinfinite::makeslots()

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "formula/diagnostics.h"
-#include "objects/diagshow.h"
 #include "objects/comment.h"
 #include "objects/context.h"
+#include "objects/diagshow.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
 #include "objects/install.h"

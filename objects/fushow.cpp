@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "math/cnumber.h"
 #include "base/limits.h"
 #include "base/report.h"
+#include "math/cnumber.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"

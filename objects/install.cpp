@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "base/chain.h"
-#include "objects/diagshow.h"
 #include "formula/parser.h"
 #include "objects/compositefu.h"
 #include "objects/context.h"
+#include "objects/diagshow.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"

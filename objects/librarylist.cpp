@@ -4,8 +4,8 @@
 #include <set>
 #include <vector>
 
-#include "formula/evalstate.h"
 #include "base/report.h"
+#include "formula/evalstate.h"
 #include "formula/slist.h"
 #include "platform/core/files.h"
 

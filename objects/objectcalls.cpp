@@ -5,8 +5,8 @@
 #include <string>
 
 #include "formula/evalstate.h"
-#include "objects/hooks.h"
 #include "objects/fu1.h"
+#include "objects/hooks.h"
 
 namespace {
 fu1* asfu1(fu* object)

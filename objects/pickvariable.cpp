@@ -1,8 +1,8 @@
 #include "objects/pickvariable.h"
 
 #include "formula/parser.h"
-#include "objects/varedit.h"
 #include "formula/varman.h"
+#include "objects/varedit.h"
 #include "screen/inputdialogs.h"
 #include "screen/msgbox.h"
 

@@ -4,10 +4,10 @@
 
 #include "formula/compile.h"
 #include "formula/evalstate.h"
-#include "objects/resolver.h"
-#include "objects/context.h"
 #include "objects/comment.h"
+#include "objects/context.h"
 #include "objects/fu1.h"
+#include "objects/resolver.h"
 #include "screen/boxsettings.h"
 #include "screen/keys.h"
 #include "screen/msgbuffer.h"

@@ -7,20 +7,20 @@
 #include <ostream>
 #include <string>
 
+#include "base/limits.h"
+#include "base/objcount.h"
+#include "base/report.h"
 #include "formula/compile.h"
 #include "formula/destroyparser.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "base/limits.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "objects/edithooks.h"
 #include "objects/fu.h"
 #include "screen/boxframe.h"
 #include "screen/linelist.h"
 #include "screen/msgbox.h"
-#include "base/objcount.h"
 #include "screen/screen.h"
 
 namespace {

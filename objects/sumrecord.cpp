@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
-#include "math/cnumber.h"
 #include "formula/recordio.h"
+#include "math/cnumber.h"
 #include "objects/fuinfinite.h"
 
 sumrecord::sumrecord() : rot(std::numbers::pi / 2)

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "formula/evalstate.h"
-#include "math/smallfuncs.h"
 #include "formula/standins.h"
 #include "math/seraccel.h"
 #include "math/seriesterm.h"
+#include "math/smallfuncs.h"
 #include "objects/sumrecord.h"
 
 namespace {

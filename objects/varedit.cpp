@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include "base/report.h"
+#include "base/serial.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "formula/varman.h"
 #include "objects/fu.h"
 #include "objects/fu1.h"
@@ -14,7 +15,6 @@
 #include "screen/inputdialogs.h"
 #include "screen/msgbox.h"
 #include "screen/screen.h"
-#include "base/serial.h"
 
 namespace {
 

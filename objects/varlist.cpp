@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "objects/pickvariable.h"
 #include "formula/evalstate.h"
 #include "formula/markset.h"
-#include "objects/varedit.h"
 #include "formula/varman.h"
 #include "objects/fu.h"
+#include "objects/pickvariable.h"
+#include "objects/varedit.h"
 #include "objects/viewable.h"
 #include "screen/boxsettings.h"
 #include "screen/lineeditor.h"

@@ -1,7 +1,7 @@
 #include "plots/plotservices.h"
 
-#include "screen/menustate.h"
 #include "base/objcount.h"
+#include "screen/menustate.h"
 #include "screen/statusbox.h"
 
 bool breakrequested()

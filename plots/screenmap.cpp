@@ -1,7 +1,7 @@
 #include "plots/screenmap.h"
 
-#include "math/smallfuncs.h"
 #include "base/objcount.h"
+#include "math/smallfuncs.h"
 #include "screen/services.h"
 
 int pixelwithin(double p, int lo, int hi)

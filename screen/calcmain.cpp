@@ -1,17 +1,17 @@
-#include "screen/evalhooks.h"
 #include "screen/calcmain.h"
+#include "screen/evalhooks.h"
 
 #include "platform/core/requests.h"
-#include "screen/host.h"
 #include "screen/hooks.h"
+#include "screen/host.h"
 #include "screen/hoststate.h"
 #include "screen/inputdialogs.h"
 #include "screen/keys.h"
 #include "screen/mathedit.h"
 #include "screen/menustate.h"
 #include "screen/reportbox.h"
-#include "screen/statusbox.h"
 #include "screen/screendemo.h"
+#include "screen/statusbox.h"
 
 #include <atomic>
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <string>
 
-#include "screen/linestate.h"
 #include "screen/keys.h"
+#include "screen/linestate.h"
 
 linestate& edit()
 {

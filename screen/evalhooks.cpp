@@ -1,9 +1,9 @@
 #include "screen/evalhooks.h"
 
 #include "formula/evalstate.h"
-#include "math/random.h"
 #include "formula/standins.h"
 #include "formula/stophook.h"
+#include "math/random.h"
 #include "screen/hoststate.h"
 #include "screen/menustate.h"
 #include "screen/statusbox.h"

@@ -8,9 +8,9 @@
 
 #include "base/limits.h"
 #include "platform/core/files.h"
-#include "screen/msgbox.h"
 #include "screen/inputdialogs.h"
 #include "screen/keys.h"
+#include "screen/msgbox.h"
 #include "screen/screen.h"
 
 namespace {

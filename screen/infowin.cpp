@@ -1,6 +1,7 @@
 #include "screen/infowin.h"
 
 #include "base/limits.h"
+#include "base/objcount.h"
 #include "platform/core/fonts.h"
 #include "platform/core/glyphs.h"
 #include "platform/core/pausegate.h"
@@ -9,7 +10,6 @@
 #include "screen/hoststate.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"
-#include "base/objcount.h"
 #include "screen/palette.h"
 #include "screen/screen.h"
 #include "screen/screenstate.h"

@@ -4,12 +4,12 @@
 #include <cstring>
 #include <new>
 
+#include "base/objcount.h"
 #include "screen/boxsettings.h"
 #include "screen/clipboard.h"
 #include "screen/editops.h"
 #include "screen/linestate.h"
 #include "screen/msgbox.h"
-#include "base/objcount.h"
 #include "screen/palette.h"
 
 keycode lastinputkey = 0;

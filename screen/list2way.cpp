@@ -8,13 +8,13 @@
 #include <cstring>
 
 #include "base/limits.h"
+#include "base/objcount.h"
 #include "screen/askinput.h"
 #include "screen/boxsettings.h"
 #include "screen/keys.h"
 #include "screen/listrange.h"
 #include "screen/menustate.h"
 #include "screen/msgbox.h"
-#include "base/objcount.h"
 #include "screen/popup.h"
 #include "screen/screen.h"
 #include "screen/services.h"

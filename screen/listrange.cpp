@@ -7,9 +7,9 @@
 
 #include "base/limits.h"
 #include "platform/core/files.h"
-#include "screen/filenames.h"
 #include "screen/askinput.h"
 #include "screen/boxsettings.h"
+#include "screen/filenames.h"
 #include "screen/list2way.h"
 #include "screen/msgbox.h"
 #include "screen/printjob.h"

@@ -8,11 +8,11 @@
 #include "formula/parser.h"
 #include "screen/boxsettings.h"
 #include "screen/clipboard.h"
+#include "screen/inputdialogs.h"
 #include "screen/linestate.h"
 #include "screen/menustate.h"
 #include "screen/msgbox.h"
 #include "screen/msgbuffer.h"
-#include "screen/inputdialogs.h"
 #include "screen/popup.h"
 
 namespace {

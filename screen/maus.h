@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "screen/screensave.h"
 #include "math/drect.h"
+#include "screen/screensave.h"
 
 class maus {
 public:

@@ -6,9 +6,9 @@
 #include <new>
 #include <string>
 
+#include "base/objcount.h"
 #include "screen/keys.h"
 #include "screen/msgbox.h"
-#include "base/objcount.h"
 #include "screen/printjob.h"
 #include "screen/winbox.h"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "formula/evalstate.h"
-#include "formula/varman.h"
 #include "formula/parser.h"
+#include "formula/varman.h"
 #include "screen/askinput.h"
 #include "screen/inputdialogs.h"
 #include "screen/msgbox.h"

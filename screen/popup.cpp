@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <new>
 
+#include "base/objcount.h"
 #include "platform/core/thread.h"
 #include "screen/host.h"
-#include "base/objcount.h"
 #include "screen/palette.h"
 
 namespace {

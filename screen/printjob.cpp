@@ -2,8 +2,8 @@
 
 #include "platform/core/glyphs.h"
 #include "platform/core/requests.h"
-#include "screen/winbox.h"
 #include "screen/screen.h"
+#include "screen/winbox.h"
 
 #include <memory>
 #include <string>

@@ -6,12 +6,12 @@
 
 #include "base/report.h"
 #include "platform/core/surface.h"
-#include "screen/screendump.h"
 #include "screen/graphics.h"
+#include "screen/host.h"
 #include "screen/screen.h"
+#include "screen/screendump.h"
 #include "screen/screenhost.h"
 #include "screen/screenstate.h"
-#include "screen/host.h"
 
 screenstate scr;
 

@@ -15,8 +15,8 @@
 
 #include "base/chain.h"
 #include "base/limits.h"
-#include "formula/parser.h"
 #include "base/report.h"
+#include "formula/parser.h"
 #include "objects/fu1.h"
 #include "objects/hooks.h"
 #include "objects/libfile.h"

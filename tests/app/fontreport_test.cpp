@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/wintests.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/plainrow.h"
-#include "app/wintests.h"
 
 namespace {
 

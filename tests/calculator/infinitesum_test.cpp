@@ -15,10 +15,10 @@
 #include "objects/context.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
-#include "tests/objects/libfixture.h"
-#include "tests/screen/editrun.h"
-#include "tests/screen/dumpfile.h"
 #include "screen/palette.h"
+#include "tests/objects/libfixture.h"
+#include "tests/screen/dumpfile.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 

@@ -9,21 +9,21 @@
 
 #include "calculator/funm.h"
 #include "formula/evalstate.h"
-#include "objects/varlist.h"
 #include "formula/varman.h"
+#include "objects/codelist.h"
 #include "objects/comment.h"
 #include "objects/context.h"
+#include "objects/dabalist.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
 #include "objects/fudaba.h"
 #include "objects/fuinfinite.h"
 #include "objects/install.h"
 #include "objects/slotcomp.h"
+#include "objects/varlist.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/libfixture.h"
 #include "tests/screen/editrun.h"
-#include "objects/codelist.h"
-#include "objects/dabalist.h"
 
 namespace {
 

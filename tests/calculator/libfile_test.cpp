@@ -8,9 +8,9 @@
 #include "calculator/funm.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
-#include "objects/resolver.h"
 #include "objects/fu1.h"
 #include "objects/fuconst.h"
+#include "objects/resolver.h"
 #include "tests/objects/libfixture.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <limits>
 #include <vector>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "formula/tokens.h"
 
 namespace {

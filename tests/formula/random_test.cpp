@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
 #include "math/random.h"
-#include "base/report.h"
 
 namespace {
 // Pearson's statistic of counts against equal expectations.

@@ -1,10 +1,10 @@
 #include <cmath>
 
 #include "evalfixture.h"
-#include "math/funcerror.h"
-#include "math/mathlib.h"
 #include "formula/runtimeerror.h"
 #include "formula/stophook.h"
+#include "math/funcerror.h"
+#include "math/mathlib.h"
 
 namespace {
 struct runtimeerror : ::testing::Test {

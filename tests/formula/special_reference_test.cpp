@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <functional>
 
+#include "formula/evalstate.h"
 #include "math/combinatorics.h"
 #include "math/elemspecial.h"
 #include "math/elliptic.h"
-#include "formula/evalstate.h"
 #include "math/gamma.h"
 #include "math/seidel.h"
 #include "math/series.h"

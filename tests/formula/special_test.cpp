@@ -7,13 +7,13 @@
 #include <numbers>
 #include <string>
 
+#include "base/report.h"
+#include "formula/evalstate.h"
 #include "math/combinatorics.h"
 #include "math/elemspecial.h"
 #include "math/elliptic.h"
-#include "formula/evalstate.h"
 #include "math/gamma.h"
 #include "math/numtheory.h"
-#include "base/report.h"
 #include "math/seidel.h"
 #include "math/series.h"
 #include "math/zeta.h"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "formula/evalstate.h"
 #include "base/report.h"
+#include "formula/evalstate.h"
 #include "math/sqrpart.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <limits>
 #include <sstream>
 
-#include "formula/markset.h"
 #include "base/report.h"
+#include "formula/markset.h"
 #include "formula/varman.h"
 
 namespace {

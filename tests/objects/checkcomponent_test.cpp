@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "objects/checkcomponent.h"
 #include "formula/diagnostics.h"
+#include "objects/checkcomponent.h"
 #include "objects/fu1.h"
 #include "objects/slotcomp.h"
 

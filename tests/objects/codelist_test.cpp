@@ -7,16 +7,16 @@
 
 #include "formula/parser.h"
 #include "formula/rpncode.h"
+#include "objects/codelist.h"
+#include "objects/componentmenu.h"
 #include "objects/context.h"
 #include "objects/fu1.h"
 #include "objects/fuinfinite.h"
 #include "objects/librarylist.h"
 #include "objects/slotcomp.h"
-#include "tests/screen/dumpfile.h"
-#include "objects/codelist.h"
-#include "objects/componentmenu.h"
 #include "platform/core/files.h"
 #include "screen/keys.h"
+#include "tests/screen/dumpfile.h"
 
 namespace {
 

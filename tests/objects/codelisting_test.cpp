@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "base/objcount.h"
 #include "formula/diagnostics.h"
 #include "formula/parser.h"
 #include "formula/rpncode.h"
 #include "formula/tokens.h"
-#include "objects/fu1.h"
 #include "objects/codelisting.h"
-#include "base/objcount.h"
+#include "objects/fu1.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
-#include "base/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "base/report.h"
 #include "formula/rkshape.h"
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"

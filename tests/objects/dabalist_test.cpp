@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "objects/context.h"
+#include "objects/dabalist.h"
 #include "objects/fudaba.h"
 #include "platform/core/files.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/plainrow.h"
-#include "objects/dabalist.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "formula/diagnostics.h"
-#include "objects/diagshow.h"
 #include "formula/evalstate.h"
+#include "objects/diagshow.h"
 #include "objects/fu1.h"
 
 TEST(readdiagnostics, PendingStaleAndIgnored)

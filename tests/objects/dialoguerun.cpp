@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "objects/context.h"
-#include "tests/objects/contextrun.h"
 #include "screen/inputdialogs.h"
+#include "tests/objects/contextrun.h"
 
 hostrun incontext(const std::string& keys, std::function<void()> body)
 {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/chain.h"
-#include "objects/context.h"
 #include "objects/compositefu.h"
+#include "objects/context.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/install.h"

@@ -1,9 +1,9 @@
 // The menu and busy state as the front sees it, and the debug menu.
-#include "tests/screen/hostrun.h"
+#include "objects/fudaba.h"
 #include "screen/host.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"
-#include "objects/fudaba.h"
+#include "tests/screen/hostrun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "base/limits.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "base/limits.h"
 #include "formula/parser.h"
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"

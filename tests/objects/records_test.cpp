@@ -9,8 +9,8 @@
 #include <unistd.h>
 
 #include "base/limits.h"
-#include "formula/parser.h"
 #include "base/report.h"
+#include "formula/parser.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/factory.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "formula/evalstate.h"
 #include "base/report.h"
+#include "formula/evalstate.h"
 #include "math/seraccel.h"
 #include "math/seriesterm.h"
 #include "objects/sumrecord.h"

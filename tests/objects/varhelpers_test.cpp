@@ -3,8 +3,8 @@
 
 #include "formula/markset.h"
 #include "formula/nestguard.h"
-#include "objects/varlist.h"
 #include "formula/varman.h"
+#include "objects/varlist.h"
 
 TEST(unusedarguments, LettersDeclaredAsArgumentsAndNeverRead)
 {

@@ -6,15 +6,15 @@
 
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "objects/varedit.h"
-#include "objects/varlist.h"
 #include "formula/varman.h"
 #include "objects/fu1.h"
-#include "tests/screen/hostrun.h"
-#include "tests/screen/plainrow.h"
+#include "objects/varedit.h"
+#include "objects/varlist.h"
 #include "screen/keys.h"
 #include "screen/palette.h"
 #include "tests/screen/dumpfile.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "base/objcount.h"
 #include "plots/plotservices.h"
 #include "screen/menustate.h"
-#include "base/objcount.h"
 
 namespace {
 

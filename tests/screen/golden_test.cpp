@@ -8,7 +8,6 @@
 #include "platform/core/glyphs.h"
 #include "platform/core/surface.h"
 #include "screenfixture.h"
-#include "tests/screen/goldenfiles.h"
 #include "screen/boxframe.h"
 #include "screen/graphics.h"
 #include "screen/msgbox.h"
@@ -16,6 +15,7 @@
 #include "screen/popup.h"
 #include "screen/screensave.h"
 #include "screen/statusbox.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace fs = std::filesystem;
 

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/objcount.h"
 #include "platform/core/requests.h"
-#include "tests/screen/hostrun.h"
 #include "screen/helptopics.h"
 #include "screen/keys.h"
-#include "base/objcount.h"
 #include "screen/palette.h"
+#include "tests/screen/hostrun.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 // question, mouse buttons, closing, the script's end.
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
+#include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
-#include "platform/core/pausegate.h"
 #include "platform/core/thread.h"
-#include "tests/screen/hostrun.h"
 #include "screen/host.h"
 #include "screen/hoststate.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"
+#include "tests/screen/hostrun.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

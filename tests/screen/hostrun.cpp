@@ -2,9 +2,9 @@
 
 #include "platform/core/keyqueue.h"
 #include "platform/core/thread.h"
+#include "screen/host.h"
 #include "screen/hoststate.h"
 #include "screen/keys.h"
-#include "screen/host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Info windows: layout, placement, painting, closing from either side,
 // hiding and showing, and keys forwarded to the computing thread.
 #include "base/limits.h"
+#include "base/objcount.h"
 #include "platform/core/requests.h"
-#include "tests/screen/hostrun.h"
 #include "screen/hoststate.h"
 #include "screen/infowin.h"
 #include "screen/keys.h"
-#include "base/objcount.h"
+#include "tests/screen/hostrun.h"
 
 #include <gtest/gtest.h>
 

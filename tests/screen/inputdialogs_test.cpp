@@ -5,10 +5,10 @@
 #include <cmath>
 #include <string>
 
+#include "screen/inputdialogs.h"
 #include "tests/screen/editrun.h"
 #include "tests/screen/goldenfiles.h"
 #include "tests/screen/plainrow.h"
-#include "screen/inputdialogs.h"
 
 namespace {
 

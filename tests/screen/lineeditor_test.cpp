@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/screen/editrun.h"
-#include "tests/screen/goldenfiles.h"
 #include "screen/clipboard.h"
 #include "screen/lineeditor.h"
+#include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 

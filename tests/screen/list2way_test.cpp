@@ -9,10 +9,10 @@
 #include <string>
 
 #include "platform/core/files.h"
+#include "screen/list2way.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/plainrow.h"
 #include "tests/screen/workfolder.h"
-#include "screen/list2way.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/screen/editrun.h"
-#include "tests/screen/goldenfiles.h"
 #include "base/limits.h"
 #include "screen/inputdialogs.h"
 #include "screen/mathedit.h"
+#include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <limits>
 #include <string>
 
-#include "tests/screen/screenfixture.h"
-#include "tests/screen/dumpfile.h"
+#include "math/drect.h"
 #include "screen/keys.h"
 #include "screen/maus.h"
 #include "screen/screen.h"
-#include "math/drect.h"
+#include "tests/screen/dumpfile.h"
+#include "tests/screen/screenfixture.h"
 
 namespace {
 

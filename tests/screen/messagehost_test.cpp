@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/screen/hostrun.h"
-#include "tests/screen/plainrow.h"
 #include "screen/msgbox.h"
 #include "screen/msgbuffer.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/plainrow.h"
 
 namespace {
 

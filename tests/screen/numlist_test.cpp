@@ -4,9 +4,9 @@
 #include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
+#include "screen/numlist.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/plainrow.h"
-#include "screen/numlist.h"
 
 namespace {
 

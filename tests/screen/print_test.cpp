@@ -3,11 +3,11 @@
 #include "platform/core/clock.h"
 #include "platform/core/cmdline.h"
 #include "platform/headless/pdfprinter.h"
-#include "tests/screen/hostrun.h"
 #include "screen/keys.h"
 #include "screen/printjob.h"
 #include "screen/services.h"
 #include "tests/screen/codepages.h"
+#include "tests/screen/hostrun.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 
+#include "screen/keys.h"
 #include "tests/formula/evalfixture.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/plainrow.h"
-#include "screen/keys.h"
 
 namespace {
 

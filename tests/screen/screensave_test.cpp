@@ -1,6 +1,6 @@
 #include "screenfixture.h"
-#include "screen/graphics.h"
 #include "base/objcount.h"
+#include "screen/graphics.h"
 #include "screen/palette.h"
 #include "screen/screensave.h"
 

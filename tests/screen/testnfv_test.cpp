@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tests/screen/editrun.h"
 #include "screen/testnfv.h"
+#include "tests/screen/editrun.h"
 
 TEST(testnfv, tellsthecountofeachformulauntilesc)
 {

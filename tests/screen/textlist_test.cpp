@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "screen/textlist.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/plainrow.h"
 #include "tests/screen/screenfixture.h"
-#include "screen/textlist.h"
 
 namespace {
 

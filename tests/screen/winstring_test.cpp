@@ -1,10 +1,10 @@
 // The one-line dialog and the native boxes, answered from the script.
-#include "tests/screen/hostrun.h"
+#include "platform/core/cmdline.h"
 #include "screen/keys.h"
 #include "screen/winbox.h"
 #include "screen/winstring.h"
-#include "platform/core/cmdline.h"
 #include "tests/screen/codepages.h"
+#include "tests/screen/hostrun.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,10 @@
 #include <cstdio>
 #include <functional>
 
+#include "formula/diagnostics.h"
+#include "formula/evalstate.h"
+#include "formula/hooks.h"
+#include "formula/parser.h"
 #include "math/combinatorics.h"
 #include "math/elemspecial.h"
 #include "math/elliptic.h"
@@ -17,10 +21,6 @@
 #include "math/seidel.h"
 #include "math/series.h"
 #include "math/zeta.h"
-#include "formula/hooks.h"
-#include "formula/diagnostics.h"
-#include "formula/evalstate.h"
-#include "formula/parser.h"
 #include "refdata/reftable.h"
 
 namespace {

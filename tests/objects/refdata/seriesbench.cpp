@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "math/seraccel.h"
-#include "objects/sumrecord.h"
 #include "objects/hooks.h"
+#include "objects/sumrecord.h"
 #include "objects/sumrun.h"
 #include "series.h"
 
