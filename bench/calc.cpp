@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "formula/evalstate.h"
-#include "formula/hooks.h"
 #include "formula/parser.h"
+#include "formula/start.h"
 #include "formula/tokens.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <muParser.h>
 
 #include "formula/evalstate.h"
-#include "formula/hooks.h"
 #include "formula/parser.h"
+#include "formula/start.h"
 
 namespace {
 struct formulacase {

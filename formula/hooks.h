@@ -72,8 +72,3 @@ bool readyobject(fu* callee);
 std::unique_ptr<componentlookup> lookupcomponent(const char* name, int argc, int valuecount, namesused& names,
                                                  reflist* called);
 fu* calledobject(const reflist& list, const char* name, int argc, int valuecount);
-
-// The engine's start: fills the math layer's hooks (math/hooks.h) with
-// the evaluator's error reports and error byte.  Programs call it (or the
-// start of a higher layer) before they evaluate anything.
-void startformula();

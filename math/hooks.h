@@ -1,5 +1,5 @@
 // The math layer's calls up to the formula engine, in one place.  The
-// engine fills the table when it starts (startformula in formula/hooks.h).
+// engine fills the table when it starts (startformula in formula/start.h).
 // An empty hook does nothing: a failed call keeps the library's result,
 // a bad argument is not reported, a series is not stopped early, and a
 // value table's stamps compare as plain cells.

@@ -1,6 +1,7 @@
 #include "objects/hooks.h"
 
 #include "formula/hooks.h"
+#include "formula/start.h"
 #include "objects/context.h"
 #include "objects/fudaba.h"
 #include "objects/resolver.h"

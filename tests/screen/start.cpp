@@ -1,5 +1,5 @@
 // This test program starts the formula engine as the program does.
-#include "formula/hooks.h"
+#include "formula/start.h"
 
 namespace {
 const bool started = (startformula(), true);

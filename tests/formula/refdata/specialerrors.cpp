@@ -12,8 +12,8 @@
 
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
-#include "formula/hooks.h"
 #include "formula/parser.h"
+#include "formula/start.h"
 #include "math/combinatorics.h"
 #include "math/elemspecial.h"
 #include "math/elliptic.h"
