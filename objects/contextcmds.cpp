@@ -4,20 +4,20 @@
 #include <cstring>
 
 #include "formula/compile.h"
-#include "formula/diagshow.h"
 #include "formula/evalstate.h"
 #include "objects/context.h"
 #include "objects/contextlist.h"
+#include "objects/diagshow.h"
 #include "objects/fu1.h"
 #include "objects/fudaba.h"
 #include "objects/librarylist.h"
 #include "platform/core/files.h"
-#include "plots/filenames.h"
-#include "ui/boxsettings.h"
-#include "ui/keys.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/uiutil.h"
+#include "screen/boxsettings.h"
+#include "screen/filenames.h"
+#include "screen/keys.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/uiutil.h"
 
 bool collisionmode = false;
 

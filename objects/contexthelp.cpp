@@ -1,12 +1,12 @@
 #include "objects/contexthelp.h"
 
 #include "objects/contextlist.h"
-#include "ui/boxsettings.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
-#include "ui/popup.h"
+#include "screen/boxsettings.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
+#include "screen/popup.h"
 
 namespace {
 

@@ -3,23 +3,23 @@
 #include <memory>
 #include <string>
 
-#include "formula/diagshow.h"
 #include "formula/evalstate.h"
-#include "formula/varedit.h"
-#include "formula/varlist.h"
 #include "formula/varman.h"
+#include "objects/codelist.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/contexthelp.h"
 #include "objects/contextlist.h"
+#include "objects/diagshow.h"
 #include "objects/fu1.h"
 #include "objects/install.h"
 #include "objects/librarylist.h"
-#include "ui/boxsettings.h"
-#include "ui/codelist.h"
-#include "ui/keys.h"
-#include "ui/msgbox.h"
-#include "ui/uiutil.h"
+#include "objects/varedit.h"
+#include "objects/varlist.h"
+#include "screen/boxsettings.h"
+#include "screen/keys.h"
+#include "screen/msgbox.h"
+#include "screen/uiutil.h"
 
 namespace {
 

@@ -5,20 +5,20 @@
 #include <cstring>
 #include <strings.h>
 
-#include "formula/diagshow.h"
 #include "formula/evalstate.h"
 #include "formula/slist.h"
 #include "objects/context.h"
 #include "objects/contexthelp.h"
+#include "objects/diagshow.h"
 #include "objects/fu1.h"
 #include "objects/librarylist.h"
-#include "ui/boxsettings.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/palette.h"
-#include "ui/popup.h"
-#include "ui/screen.h"
+#include "screen/boxsettings.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/palette.h"
+#include "screen/popup.h"
+#include "screen/screen.h"
 
 bool showforeignlibrary = false, databaseisopen = false;
 bool (*createcalculator)(fu1* object) = nullptr;

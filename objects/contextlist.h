@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "objects/contextcmds.h"
-#include "ui/list2way.h"
+#include "screen/list2way.h"
 
 class comment;
 class fu;

@@ -12,7 +12,7 @@
 #include "objects/fu1.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/sittings.h"
-#include "tests/ui/goldenfiles.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 

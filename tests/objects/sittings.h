@@ -8,7 +8,7 @@
 
 #include "objects/slotcomp.h"
 #include "tests/objects/libfixture.h"
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 struct sittings : libdir {
     void TearDown() override
