@@ -3,10 +3,12 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
+#include "formula/execform.h"
 #include "formula/fingerprint.h"
 #include "formula/funcerror.h"
 #include "formula/mathlib.h"
@@ -99,6 +101,26 @@ bool parser::isimplemented() const
     return stamp != 0 && stamp == shared.implstamp;
 }
 
+namespace {
+// A plain value: what the library returns when nothing went wrong.
+inline bool plain(double r)
+{
+    double a = std::fabs(r);
+    return a >= 0x1p-1022 && a <= 0x1.fffffffffffffp1023;
+}
+
+// The code's translation, made on its first run; null when memory fails.
+execform* formof(parser& p)
+{
+    if (!p.code.form) {
+        p.code.form = new (std::nothrow) execform;
+        if (p.code.form)
+            translate(*p.code.form, p);
+    }
+    return p.code.form;
+}
+}
+
 // Locals: top mirrors shared.top, which is written back before a handler
 // or a call runs and read again after.
 double parser::calc(double* args)
@@ -107,6 +129,10 @@ double parser::calc(double* args)
         return notimplemented(this);
     double* top = shared.top;
     double* const last = shared.valuestack + shared.valuecapacity - 1;
+    // The execution form when it covers the code and the stack has the
+    // room it needs; the loop below otherwise.
+    if (execform* form = formof(*this); form && form->usable && form->room <= last - top)
+        return runform(*form, args);
     calcframe f{this, args, top, top, top + 1, rpncursor(code)};
     rpncursor cur = f.cur;
 
@@ -334,5 +360,149 @@ failed:
     shared.top = top;
     reportcalltrace(*this, args);
     shared.result = f.statement;
+    return 0.0;
+}
+
+// The execution form: the top value in acc, the values below it on the
+// shared stack up to t, the slot of the top value.  The error is tested
+// after the same source tokens as in the loop above.
+double parser::runform(execform& form, double* args)
+{
+    static const void* const labels[] = {
+        &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
+        &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
+        &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
+        &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
+        &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
+        &&HANDLER, &&POLL, &&END,
+    };
+    static_assert(std::size(labels) == xo::count);
+    if (!form.threaded) {
+        for (xop& o : form.ops)
+            o.jump = labels[o.code];
+        form.threaded = true;
+    }
+    double* const entry = shared.top;
+    double* t = entry;
+    double acc = 0.0;
+    const xop* op = form.ops.data();
+
+#define DISPATCH goto* op->jump
+#define NEXT     \
+    do {         \
+        ++op;    \
+        DISPATCH; \
+    } while (0)
+#define CHECKNEXT                                         \
+    do {                                                  \
+        if (shared.error.load(std::memory_order_relaxed)) \
+            goto failed;                                  \
+        NEXT;                                             \
+    } while (0)
+#define DIVIDED(a, b) ((b) == 0.0 ? divisionbyzero : (a) / (b))
+#define POWERED(a, b)                             \
+    do {                                          \
+        double r;                                 \
+        if (smallpower(a, b, r)) {                \
+            acc = r;                              \
+            NEXT;                                 \
+        }                                         \
+        acc = mathlib::powguarded(a, b);          \
+        CHECKNEXT;                                \
+    } while (0)
+// The library function straight, its guarded call where the value is not
+// plain: that call computes the same value again and handles the error.
+#define LIBRARY(fn)                  \
+    do {                             \
+        double r = std::fn(acc);     \
+        acc = plain(r) ? r : mathlib::fn(acc); \
+        CHECKNEXT;                   \
+    } while (0)
+
+    if (shared.error.load(std::memory_order_relaxed))
+        goto failed;
+    DISPATCH;
+
+LOADA: t = entry + 1; acc = args[op->n]; NEXT;
+LOADK: t = entry + 1; acc = op->k; NEXT;
+LOADP: t = entry + 1; acc = *op->p; NEXT;
+PUSHA: *t++ = acc; acc = args[op->n]; NEXT;
+PUSHK: *t++ = acc; acc = op->k; NEXT;
+PUSHP: *t++ = acc; acc = *op->p; NEXT;
+
+ADD: acc = *--t + acc; NEXT;
+SUB: acc = *--t + -acc; NEXT;
+MUL: acc = *--t * acc; NEXT;
+DIV: --t; acc = DIVIDED(*t, acc); NEXT;
+POW: { double a = *--t, b = acc; POWERED(a, b); }
+
+ADDA: acc = acc + args[op->n]; NEXT;
+SUBA: acc = acc + -args[op->n]; NEXT;
+MULA: acc = acc * args[op->n]; NEXT;
+DIVA: acc = DIVIDED(acc, args[op->n]); NEXT;
+ADDK: acc = acc + op->k; NEXT;
+SUBK: acc = acc + -op->k; NEXT;
+MULK: acc = acc * op->k; NEXT;
+DIVK: acc = DIVIDED(acc, op->k); NEXT;
+ADDP: acc = acc + *op->p; NEXT;
+SUBP: acc = acc + -*op->p; NEXT;
+MULP: acc = acc * *op->p; NEXT;
+DIVP: acc = DIVIDED(acc, *op->p); NEXT;
+MULAADDK: acc = acc * args[op->n]; acc = acc + op->k2; NEXT;
+MULASUBK: acc = acc * args[op->n]; acc = acc + -op->k2; NEXT;
+ADDRUNA: {
+    double x = args[op->n];
+    for (int i = int(op->k2); i > 0; --i)
+        acc = acc + x;
+    NEXT;
+}
+POW2: POWERED(acc, 2.0);
+POW3: POWERED(acc, 3.0);
+POWK: POWERED(acc, op->k);
+
+NEG: acc = -acc; NEXT;
+SQUARE: acc = acc * acc; NEXT;
+ABS: acc = std::fabs(acc); NEXT;
+SQRT: LIBRARY(sqrt);
+EXP: LIBRARY(exp);
+LN: LIBRARY(log);
+LOG: LIBRARY(log10);
+SIN: LIBRARY(sin);
+COS: LIBRARY(cos);
+TAN: LIBRARY(tan);
+ATAN: LIBRARY(atan);
+TANH: LIBRARY(tanh);
+
+HANDLER: {
+    *t = acc;
+    shared.top = t;
+    calcframe f{this, args, entry, entry, entry + 1, form.cursors[op->n]};
+    gettokenhandler(*f.cur.token)(f);
+    t = shared.top;
+    acc = *t;
+    CHECKNEXT;
+}
+POLL: CHECKNEXT;
+END:
+    if (shared.error.load(std::memory_order_relaxed))
+        goto failed;
+    *t = acc;
+    shared.result = t;
+    answer = acc;
+    shared.top = t - 1;
+    return acc;
+#undef DISPATCH
+#undef NEXT
+#undef CHECKNEXT
+#undef DIVIDED
+#undef POWERED
+#undef LIBRARY
+
+failed:
+    if (t > entry)
+        *t = acc;
+    shared.top = t;
+    reportcalltrace(*this, args);
+    shared.result = entry + 1;
     return 0.0;
 }

@@ -7,6 +7,7 @@
 #include "formula/rpncode.h"
 
 class diagnostics;
+struct execform;
 class fu;
 class varman;
 
@@ -69,6 +70,7 @@ public:
 
 private:
     void startcalc();
+    double runform(execform& form, double* args);
     template <class Value>
     double* calclist(short n, Value value);
 
