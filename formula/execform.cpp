@@ -151,7 +151,11 @@ struct builder {
         if (form.ops.size() < 2)
             return;
         xop& before = last(2);
-        if ((top.code == xo::ADDK || top.code == xo::SUBK) && before.code == xo::MULA) {
+        if (top.code == xo::MULA && (before.code == xo::LOADK || before.code == xo::PUSHK)) {
+            before.code = before.code == xo::LOADK ? xo::LOADKMULA : xo::PUSHKMULA;
+            before.n = top.n;
+            form.ops.pop_back();
+        } else if ((top.code == xo::ADDK || top.code == xo::SUBK) && before.code == xo::MULA) {
             before.code = top.code == xo::ADDK ? xo::MULAADDK : xo::MULASUBK;
             before.k2 = top.k;
             form.ops.pop_back();

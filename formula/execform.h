@@ -22,6 +22,7 @@ enum code : unsigned short {
     ADDA, SUBA, MULA, DIVA,   // the top value and the operand
     ADDK, SUBK, MULK, DIVK,
     ADDP, SUBP, MULP, DIVP,
+    LOADKMULA, PUSHKMULA,     // constant * argument
     MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
     ADDRUNA,                  // the same argument added n times
     POW2, POW3, POWK,
