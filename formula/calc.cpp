@@ -155,6 +155,16 @@ execform* formof(parser& p)
 }
 }
 
+// Both loops go on with NEXT after a token that cannot fail; after the
+// others they test the error first, which also sees a break from the
+// window thread.
+#define CHECKNEXT                                         \
+    do {                                                  \
+        if (shared.error.load(std::memory_order_relaxed)) \
+            goto failed;                                  \
+        NEXT;                                             \
+    } while (0)
+
 // Locals: top mirrors shared.top, which is written back before a handler
 // or a call runs and read again after.
 double parser::calc(double* args)
@@ -193,12 +203,6 @@ double parser::calc(double* args)
     };
     static const std::array<const void*, 256> jumps = spread(labels);
 #define NEXT goto* jumps[cur.next()]
-#define CHECKNEXT                                       \
-    do {                                                \
-        if (shared.error.load(std::memory_order_relaxed)) \
-            goto failed;                                \
-        NEXT;                                           \
-    } while (0)
 
     if (shared.error.load(std::memory_order_relaxed))
         goto failed;
@@ -384,7 +388,6 @@ double parser::calc(double* args)
         CHECKNEXT;
 #undef PUSH
 #undef NEXT
-#undef CHECKNEXT
 #undef INLINETOKENS
 #undef ROOM
 
@@ -426,12 +429,6 @@ double parser::runform(execform& form, double* args)
     do {         \
         ++op;    \
         DISPATCH; \
-    } while (0)
-#define CHECKNEXT                                         \
-    do {                                                  \
-        if (shared.error.load(std::memory_order_relaxed)) \
-            goto failed;                                  \
-        NEXT;                                             \
     } while (0)
 #define DIVIDED(a, b) ((b) == 0.0 ? divisionbyzero : (a) / (b))
 #define POWERED(a, b)                             \
@@ -529,7 +526,6 @@ END:
     return acc;
 #undef DISPATCH
 #undef NEXT
-#undef CHECKNEXT
 #undef DIVIDED
 #undef POWERED
 #undef LIBRARY
@@ -542,3 +538,4 @@ failed:
     shared.result = entry + 1;
     return 0.0;
 }
+#undef CHECKNEXT

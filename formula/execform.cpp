@@ -82,7 +82,8 @@ double arithmetic(int token, double a, double b)
 }
 
 // The form under construction; depth counts the values above the entry
-// slot as the source code leaves them.
+// slot as the source code leaves them.  A token the form does not cover
+// throws false: the whole code then runs in the general loop.
 struct builder {
     execform& form;
     int depth = 0;
