@@ -6,6 +6,7 @@
 // nanoseconds per token of the compiled code (the best of the repetitions).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -193,7 +194,7 @@ public:
         std::printf("\n%-12s %7s %7s %7s %7s %7s %7s %6s %8s\n", "formula", "vemo", "mu", "mu-opt0", "native",
                     "vemo/mu", "/opt0", "tokens", "ns/token");
         double logs = 0, logsfast = 0, logsunopt = 0;
-        int n = 0;
+        int n = 0, nfast = 0;
         for (const formulacase& c : cases) {
             double v = best["vemo/" + std::string(c.name)], m = best["muparser/" + std::string(c.name)];
             double u = best["unoptimized/" + std::string(c.name)], f = best["native/" + std::string(c.name)];
@@ -204,12 +205,15 @@ public:
                         t ? v / t : 0.0);
             logs += std::log(v / m);
             logsunopt += std::log(v / u);
-            logsfast += std::string(c.name) == "sum50" ? 0 : std::log(v / m);
+            if (std::string(c.name) != "sum50") {
+                logsfast += std::log(v / m);
+                ++nfast;
+            }
             ++n;
         }
         if (n)
             std::printf("geometric mean vemo/muparser %.2f (without sum50 %.2f), vemo/unoptimized %.2f\n",
-                        std::exp(logs / n), std::exp(logsfast / (n - 1)), std::exp(logsunopt / n));
+                        std::exp(logs / n), std::exp(logsfast / std::max(nfast, 1)), std::exp(logsunopt / n));
     }
 
 private:

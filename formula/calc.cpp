@@ -165,18 +165,13 @@ execform* formof(parser& p)
         NEXT;                                             \
     } while (0)
 
+// The general loop, for code that the execution form does not cover.
 // Locals: top mirrors shared.top, which is written back before a handler
 // or a call runs and read again after.
-double parser::calc(double* args)
+double parser::calcloop(double* args)
 {
-    if (!isimplemented())
-        return notimplemented(this);
     double* top = shared.top;
     double* const last = shared.valuestack + shared.valuecapacity - 1;
-    // The execution form when it covers the code and the stack has the
-    // room it needs; the loop below otherwise.
-    if (execform* form = formof(*this); form && form->usable && form->room <= last - top)
-        return runform(*form, args);
     calcframe f{this, args, top, top, top + 1, rpncursor(code)};
     rpncursor cur = f.cur;
 
@@ -400,11 +395,19 @@ failed:
     return 0.0;
 }
 
-// The execution form: the top value in acc, the values below it on the
-// shared stack up to t, the slot of the top value.  The error is tested
-// after the same source tokens as in the loop above.
-double parser::runform(execform& form, double* args)
+// Runs the code's execution form when it covers the code and the stack
+// has the room it needs, else the general loop.  In the form the top value
+// is in acc, the values below it on the shared stack up to t, the slot of
+// the top value.  The error is tested after the same source tokens as in
+// the general loop.
+double parser::calc(double* args)
 {
+    if (!isimplemented())
+        return notimplemented(this);
+    execform* fp = formof(*this);
+    if (!fp || !fp->usable || fp->room > shared.valuestack + shared.valuecapacity - 1 - shared.top)
+        return calcloop(args);
+    execform& form = *fp;
     static const void* const labels[] = {
         &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
         &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
@@ -491,7 +494,11 @@ ADDRUNA: {
 }
 POW2: POWERED(acc, 2.0);
 POW3: POWERED(acc, 3.0);
-POWK: POWERED(acc, op->k);
+POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library
+    double r = std::pow(acc, op->k);
+    acc = plain(r) ? r : mathlib::powguarded(acc, op->k);
+    CHECKNEXT;
+}
 
 NEG: acc = -acc; NEXT;
 SQUARE: acc = acc * acc; NEXT;

@@ -25,7 +25,7 @@ enum code : unsigned short {
     LOADKMULA, PUSHKMULA,     // constant * argument
     MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
     ADDRUNA,                  // the same argument added n times
-    POW2, POW3, POWK,
+    POW2, POW3, POWK,         // by a constant; POWK: neither 2 nor 3
     NEG, SQUARE, ABS,
     SQRT, EXP, LN, LOG, SIN, COS, TAN, ATAN, TANH,
     HANDLER,  // a token of the handler table; n: its cursor

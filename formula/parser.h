@@ -7,7 +7,6 @@
 #include "formula/rpncode.h"
 
 class diagnostics;
-struct execform;
 class fu;
 class varman;
 
@@ -70,7 +69,7 @@ public:
 
 private:
     void startcalc();
-    double runform(execform& form, double* args);
+    double calcloop(double* args);  // calc without the execution form
     template <class Value>
     double* calclist(short n, Value value);
 
