@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "formula/evalstate.h"
+#include "formula/execform.h"
 #include "formula/parser.h"
 #include "formula/random.h"
 #include "formula/report.h"
@@ -180,5 +181,27 @@ TEST(differential, stackend)
         std::vector<double> values(shared.valuecapacity - 4 - free, 1.5);
         compare("x", sum, values);
     }
+}
+}
+
+namespace {
+// The common formulas run in the execution form, not in the general loop,
+// constants folded: a fault here costs speed, not results.
+TEST(differential, formcoverscommonformulas)
+{
+    for (const char* text : {"2*x+sin(y)^2-min(x,y,1)", "((((2*x+3)*x-4)*x+5)*x-6)*x+7", "LE(x,y)*x^3+x^15"}) {
+        parser p;
+        ASSERT_NE(p.compile(text, "xy", 3), 0) << text;
+        double args[] = {0.5, 0.75};
+        p.calcarray(args, 2);
+        ASSERT_NE(p.code.form, nullptr) << text;
+        EXPECT_TRUE(p.code.form->usable) << text;
+    }
+    parser p;
+    ASSERT_NE(p.compile("exp(-x*x/2)/sqr(2*pi)", "x", 3), 0);
+    p.calc1(1.0);
+    ASSERT_NE(p.code.form, nullptr);
+    // x, neg, *x, /2, exp, sqr(2*pi) folded and its error test, /, end
+    EXPECT_EQ(p.code.form->ops.size(), 9u);
 }
 }
