@@ -102,13 +102,6 @@ bool parser::isimplemented() const
 }
 
 namespace {
-// A plain value: what the library returns when nothing went wrong.
-inline bool plain(double r)
-{
-    double a = std::fabs(r);
-    return a >= 0x1p-1022 && a <= 0x1.fffffffffffffp1023;
-}
-
 #if defined(__x86_64__)
 // The exact products by the processor's fused multiply-add: the same
 // products as Dekker's, sooner.
@@ -449,7 +442,7 @@ double parser::calc(double* args)
 #define LIBRARY(fn)                  \
     do {                             \
         double r = std::fn(acc);     \
-        acc = plain(r) ? r : mathlib::fn(acc); \
+        acc = mathlib::plain(r) ? r : mathlib::fn(acc); \
         CHECKNEXT;                   \
     } while (0)
 
@@ -496,7 +489,7 @@ POW2: POWERED(acc, 2.0);
 POW3: POWERED(acc, 3.0);
 POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library
     double r = std::pow(acc, op->k);
-    acc = plain(r) ? r : mathlib::powguarded(acc, op->k);
+    acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);
     CHECKNEXT;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "formula/mathlib.h"
 #include "formula/parser.h"
 #include "formula/smallpower.h"
 #include "formula/tokens.h"
@@ -204,8 +205,7 @@ struct builder {
     {
         if (constantat(1)) {
             double r = functionof(op)(last().k);
-            double a = std::fabs(r);
-            if (a >= 0x1p-1022 && a <= 0x1.fffffffffffffp1023) {
+            if (mathlib::plain(r)) {
                 last().k = r;
                 emit(xo::POLL);
                 return;
