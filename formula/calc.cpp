@@ -102,6 +102,15 @@ bool parser::isimplemented() const
 }
 
 namespace {
+using powerroutine = bool (*)(double, double, double&);
+
+// x^n by smallpower, n 2 or 3 when the token's exponent is that constant,
+// 0 when the exponent is the value y.
+template <int n> bool powerdekker(double x, double y, double& r)
+{
+    return smallpower(x, n ? n : y, r);
+}
+
 #if defined(__x86_64__)
 // The exact products by the processor's fused multiply-add: the same
 // products as Dekker's, sooner.
@@ -119,22 +128,25 @@ struct fusedproduct {
     }
 };
 
-[[gnu::target("fma")]] bool smallpowerfma(double x, double y, double& r)
+template <int n> [[gnu::target("fma")]] bool powerfma(double x, double y, double& r)
 {
-    return smallpowerby<fusedproduct>(x, y, r);
+    return smallpowerby<fusedproduct>(x, n ? n : y, r);
 }
 
-bool (*choosesmallpower())(double, double, double&)
+template <int n> powerroutine choosepower()
 {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("fma"))
-        return smallpowerfma;
-    return smallpower;
+    return __builtin_cpu_supports("fma") ? powerfma<n> : powerdekker<n>;
 }
-bool (*const fastsmallpower)(double, double, double&) = choosesmallpower();
 #else
-bool (*const fastsmallpower)(double, double, double&) = smallpower;
+template <int n> powerroutine choosepower()
+{
+    return powerdekker<n>;
+}
 #endif
+const powerroutine fastsmallpower = choosepower<0>();
+const powerroutine fastsquare = choosepower<2>();
+const powerroutine fastcube = choosepower<3>();
 
 // The code's translation, made on its first run; null when memory fails.
 execform* formof(parser& p)
@@ -427,10 +439,10 @@ double parser::calc(double* args)
         DISPATCH; \
     } while (0)
 #define DIVIDED(a, b) ((b) == 0.0 ? divisionbyzero : (a) / (b))
-#define POWERED(a, b)                             \
+#define POWERED(a, b, routine)                    \
     do {                                          \
         double r;                                 \
-        if (fastsmallpower(a, b, r)) {            \
+        if (routine(a, b, r)) {                   \
             acc = r;                              \
             NEXT;                                 \
         }                                         \
@@ -461,7 +473,7 @@ ADD: acc = *--t + acc; NEXT;
 SUB: acc = *--t + -acc; NEXT;
 MUL: acc = *--t * acc; NEXT;
 DIV: --t; acc = DIVIDED(*t, acc); NEXT;
-POW: { double a = *--t, b = acc; POWERED(a, b); }
+POW: { double a = *--t, b = acc; POWERED(a, b, fastsmallpower); }
 
 ADDA: acc = acc + args[op->n]; NEXT;
 SUBA: acc = acc + -args[op->n]; NEXT;
@@ -485,8 +497,8 @@ ADDRUNA: {
         acc = acc + x;
     NEXT;
 }
-POW2: POWERED(acc, 2.0);
-POW3: POWERED(acc, 3.0);
+POW2: POWERED(acc, 2.0, fastsquare);
+POW3: POWERED(acc, 3.0, fastcube);
 POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library
     double r = std::pow(acc, op->k);
     acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);
