@@ -16,6 +16,7 @@
 
 #include "formula/evalstate.h"
 #include "formula/parser.h"
+#include "formula/start.h"
 #include "formula/tokens.h"
 
 namespace {
@@ -239,6 +240,7 @@ const int registered = registerall();
 
 int main(int argc, char** argv)
 {
+    startformula();
     if (!agree()) {
         std::fprintf(stderr, "vsmuparser: the evaluators disagree with C++\n");
         return 1;

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "formula/mathlib.h"
 #include "formula/parser.h"
-#include "formula/smallpower.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
+#include "math/mathlib.h"
+#include "math/smallpower.h"
 
 namespace {
 constexpr double divisionbyzero = 1e300;

@@ -13,11 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "formula/chain.h"
-#include "formula/limits.h"
+#include "base/chain.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "objects/fu1.h"
+#include "objects/hooks.h"
 #include "objects/libfile.h"
 #include "objects/librarylist.h"
 #include "platform/core/files.h"
@@ -115,6 +116,12 @@ std::string roundtrip(const std::string& in, chain& list, const std::string& out
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    startobjects();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
 #include "formula/execform.h"
 #include "formula/parser.h"
-#include "formula/random.h"
-#include "formula/report.h"
+#include "math/random.h"
 #include "referencecalc.h"
 
 namespace {
