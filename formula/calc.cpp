@@ -3,11 +3,13 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "base/report.h"
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
+#include "formula/execform.h"
 #include "formula/fingerprint.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
@@ -99,12 +101,80 @@ bool parser::isimplemented() const
     return stamp != 0 && stamp == shared.implstamp;
 }
 
+namespace {
+using powerroutine = bool (*)(double, double, double&);
+
+// x^n by smallpower, n 2 or 3 when the token's exponent is that constant,
+// 0 when the exponent is the value y.
+template <int n> bool powerdekker(double x, double y, double& r)
+{
+    return smallpower(x, n ? n : y, r);
+}
+
+#if defined(__x86_64__)
+// The exact products by the processor's fused multiply-add: the same
+// products as Dekker's, sooner.
+struct fusedproduct {
+    [[gnu::target("fma")]] static double product(double a, double b, double& e)
+    {
+        double p = a * b;
+        e = __builtin_fma(a, b, -p);
+        return p;
+    }
+    static double rounded(double v)
+    {
+        asm("" : "+x"(v));  // keeps the compiler from fusing it with a sum
+        return v;
+    }
+};
+
+template <int n> [[gnu::target("fma")]] bool powerfma(double x, double y, double& r)
+{
+    return smallpowerby<fusedproduct>(x, n ? n : y, r);
+}
+
+template <int n> powerroutine choosepower()
+{
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("fma") ? powerfma<n> : powerdekker<n>;
+}
+#else
+template <int n> powerroutine choosepower()
+{
+    return powerdekker<n>;
+}
+#endif
+const powerroutine fastsmallpower = choosepower<0>();
+const powerroutine fastsquare = choosepower<2>();
+const powerroutine fastcube = choosepower<3>();
+
+// The code's translation, made on its first run; null when memory fails.
+execform* formof(parser& p)
+{
+    if (!p.code.form) {
+        p.code.form = new (std::nothrow) execform;
+        if (p.code.form)
+            translate(*p.code.form, p);
+    }
+    return p.code.form;
+}
+}
+
+// Both loops go on with NEXT after a token that cannot fail; after the
+// others they test the error first, which also sees a break from the
+// window thread.
+#define CHECKNEXT                                         \
+    do {                                                  \
+        if (shared.error.load(std::memory_order_relaxed)) \
+            goto failed;                                  \
+        NEXT;                                             \
+    } while (0)
+
+// The general loop, for code that the execution form does not cover.
 // Locals: top mirrors shared.top, which is written back before a handler
 // or a call runs and read again after.
-double parser::calc(double* args)
+double parser::calcloop(double* args)
 {
-    if (!isimplemented())
-        return notimplemented(this);
     double* top = shared.top;
     double* const last = shared.valuestack + shared.valuecapacity - 1;
     calcframe f{this, args, top, top, top + 1, rpncursor(code)};
@@ -133,12 +203,6 @@ double parser::calc(double* args)
     };
     static const std::array<const void*, 256> jumps = spread(labels);
 #define NEXT goto* jumps[cur.next()]
-#define CHECKNEXT                                       \
-    do {                                                \
-        if (shared.error.load(std::memory_order_relaxed)) \
-            goto failed;                                \
-        NEXT;                                           \
-    } while (0)
 
     if (shared.error.load(std::memory_order_relaxed))
         goto failed;
@@ -324,7 +388,6 @@ double parser::calc(double* args)
         CHECKNEXT;
 #undef PUSH
 #undef NEXT
-#undef CHECKNEXT
 #undef INLINETOKENS
 #undef ROOM
 
@@ -336,3 +399,155 @@ failed:
     shared.result = f.statement;
     return 0.0;
 }
+
+// Runs the code's execution form when it covers the code and the stack
+// has the room it needs, else the general loop.  In the form the top value
+// is in acc, the values below it on the shared stack up to t, the slot of
+// the top value.  The error is tested after the same source tokens as in
+// the general loop.
+double parser::calc(double* args)
+{
+    if (!isimplemented())
+        return notimplemented(this);
+    execform* fp = formof(*this);
+    if (!fp || !fp->usable || fp->room > shared.valuestack + shared.valuecapacity - 1 - shared.top)
+        return calcloop(args);
+    execform& form = *fp;
+    static const void* const labels[] = {
+        &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
+        &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
+        &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
+        &&LOADKMULA, &&PUSHKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
+        &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
+        &&HANDLER, &&POLL, &&END,
+    };
+    static_assert(std::size(labels) == xo::count);
+    if (!form.threaded) {
+        for (xop& o : form.ops)
+            o.jump = labels[o.code];
+        form.threaded = true;
+    }
+    double* const entry = shared.top;
+    double* t = entry;
+    double acc = 0.0;
+    const xop* op = form.ops.data();
+
+#define DISPATCH goto* op->jump
+#define NEXT     \
+    do {         \
+        ++op;    \
+        DISPATCH; \
+    } while (0)
+#define DIVIDED(a, b) ((b) == 0.0 ? divisionbyzero : (a) / (b))
+#define POWERED(a, b, routine)                    \
+    do {                                          \
+        double r;                                 \
+        if (routine(a, b, r)) {                   \
+            acc = r;                              \
+            NEXT;                                 \
+        }                                         \
+        acc = mathlib::powguarded(a, b);          \
+        CHECKNEXT;                                \
+    } while (0)
+// The library function straight, its guarded call where the value is not
+// plain: that call computes the same value again and handles the error.
+#define LIBRARY(fn)                  \
+    do {                             \
+        double r = std::fn(acc);     \
+        acc = mathlib::plain(r) ? r : mathlib::fn(acc); \
+        CHECKNEXT;                   \
+    } while (0)
+
+    if (shared.error.load(std::memory_order_relaxed))
+        goto failed;
+    DISPATCH;
+
+LOADA: t = entry + 1; acc = args[op->n]; NEXT;
+LOADK: t = entry + 1; acc = op->k; NEXT;
+LOADP: t = entry + 1; acc = *op->p; NEXT;
+PUSHA: *t++ = acc; acc = args[op->n]; NEXT;
+PUSHK: *t++ = acc; acc = op->k; NEXT;
+PUSHP: *t++ = acc; acc = *op->p; NEXT;
+
+ADD: acc = *--t + acc; NEXT;
+SUB: acc = *--t + -acc; NEXT;
+MUL: acc = *--t * acc; NEXT;
+DIV: --t; acc = DIVIDED(*t, acc); NEXT;
+POW: { double a = *--t, b = acc; POWERED(a, b, fastsmallpower); }
+
+ADDA: acc = acc + args[op->n]; NEXT;
+SUBA: acc = acc + -args[op->n]; NEXT;
+MULA: acc = acc * args[op->n]; NEXT;
+DIVA: acc = DIVIDED(acc, args[op->n]); NEXT;
+ADDK: acc = acc + op->k; NEXT;
+SUBK: acc = acc + -op->k; NEXT;
+MULK: acc = acc * op->k; NEXT;
+DIVK: acc = DIVIDED(acc, op->k); NEXT;
+ADDP: acc = acc + *op->p; NEXT;
+SUBP: acc = acc + -*op->p; NEXT;
+MULP: acc = acc * *op->p; NEXT;
+DIVP: acc = DIVIDED(acc, *op->p); NEXT;
+LOADKMULA: t = entry + 1; acc = op->k * args[op->n]; NEXT;
+PUSHKMULA: *t++ = acc; acc = op->k * args[op->n]; NEXT;
+MULAADDK: acc = acc * args[op->n]; acc = acc + op->k2; NEXT;
+MULASUBK: acc = acc * args[op->n]; acc = acc + -op->k2; NEXT;
+ADDRUNA: {
+    double x = args[op->n];
+    for (int i = int(op->k2); i > 0; --i)
+        acc = acc + x;
+    NEXT;
+}
+POW2: POWERED(acc, 2.0, fastsquare);
+POW3: POWERED(acc, 3.0, fastcube);
+POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library
+    double r = std::pow(acc, op->k);
+    acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);
+    CHECKNEXT;
+}
+
+NEG: acc = -acc; NEXT;
+SQUARE: acc = acc * acc; NEXT;
+ABS: acc = std::fabs(acc); NEXT;
+SQRT: LIBRARY(sqrt);
+EXP: LIBRARY(exp);
+LN: LIBRARY(log);
+LOG: LIBRARY(log10);
+SIN: LIBRARY(sin);
+COS: LIBRARY(cos);
+TAN: LIBRARY(tan);
+ATAN: LIBRARY(atan);
+TANH: LIBRARY(tanh);
+
+HANDLER: {
+    *t = acc;
+    shared.top = t;
+    calcframe f{this, args, entry, entry, entry + 1, form.cursors[op->n]};
+    gettokenhandler(*f.cur.token)(f);
+    t = shared.top;
+    acc = *t;
+    CHECKNEXT;
+}
+POLL: CHECKNEXT;
+END:
+    if (shared.error.load(std::memory_order_relaxed))
+        goto failed;
+    *t = acc;
+    shared.result = t;
+    answer = acc;
+    shared.top = t - 1;
+    return acc;
+#undef DISPATCH
+#undef NEXT
+#undef DIVIDED
+#undef POWERED
+#undef LIBRARY
+
+failed:
+    if (t > entry)
+        *t = acc;
+    shared.top = t;
+    reportcalltrace(*this, args);
+    shared.result = entry + 1;
+    return 0.0;
+}
+#undef CHECKNEXT

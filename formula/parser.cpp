@@ -87,7 +87,8 @@ void parser::startcalc()
 // entry slot and the evaluation's first value.
 static bool room(int n)
 {
-    if (n + 1 <= stackleft())
+    // n + 1 <= stackleft(), in slots
+    if (shared.top + n + 2 <= shared.valuestack + shared.valuecapacity)
         return true;
     shared.error = evalruntime;
     shared.result = shared.top;

@@ -69,6 +69,7 @@ public:
 
 private:
     void startcalc();
+    double calcloop(double* args);  // calc without the execution form
     template <class Value>
     double* calclist(short n, Value value);
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "formula/execform.h"
 #include "formula/tokens.h"
 
 operand operand::ofconstant(double value)
@@ -71,12 +72,19 @@ rpncode::~rpncode()
 
 void rpncode::clear()
 {
+    dropform();
     if (!isempty())
         delete[] tokens;
     delete[] operands;
     tokens = emptystream();
     operands = nullptr;
     tokencap = operandcap = 0;
+}
+
+void rpncode::dropform()
+{
+    delete form;
+    form = nullptr;
 }
 
 bool rpncode::store(const unsigned char* tok, int ntok, const operand* ops, int nops)
@@ -104,6 +112,7 @@ bool rpncode::store(const unsigned char* tok, int ntok, const operand* ops, int 
             return false;
         }
     }
+    dropform();
     std::memcpy(tokens, tok, ntok);
     if (nops)
         std::memcpy(operands, ops, nops * sizeof(operand));

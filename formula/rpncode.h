@@ -5,6 +5,7 @@
 #pragma once
 
 class fu;
+struct execform;
 struct varrecord;
 
 // One operand cell.  Which fields a token uses follows from cellof(token):
@@ -43,6 +44,9 @@ struct rpncode {
     unsigned short tokencap;
     unsigned short operandcap;
     unsigned short compilerword;  // kept for the compiler's own use
+    // The evaluator's translation (execform.h), made on the first run and
+    // dropped whenever the code changes; owned.
+    execform* form = nullptr;
 
     rpncode();
     ~rpncode();
@@ -56,6 +60,9 @@ struct rpncode {
     bool store(const unsigned char* tok, int ntok, const operand* ops, int nops);
     // Frees the streams; the code is empty afterwards.
     void clear();
+
+private:
+    void dropform();
 };
 
 // Reads code the way every reader does: next() advances and reads a token,

@@ -75,15 +75,6 @@ template <class T> inline void fence(T& v)
     asm volatile("" : "+m"(v));
 }
 
-// A finite result of normal size: nothing can have gone wrong, as the
-// library reports every failure with a NaN, an infinity, a zero or a
-// subnormal result.
-inline bool plain(double r)
-{
-    double a = std::fabs(r);
-    return a >= DBL_MIN && a <= DBL_MAX;
-}
-
 // Anything but a plain result is rare: the call is made again with clean
 // errno and flags (the functions are pure) to find out what went wrong.
 template <class Call> [[gnu::noinline]] double checked(const char* name, double x, double y, Call call)
@@ -104,7 +95,7 @@ template <class Call> [[gnu::noinline]] double checked(const char* name, double 
 template <class Call> inline double guarded(const char* name, double x, double y, Call call)
 {
     double r = call(x, y);
-    if (plain(r)) [[likely]]
+    if (mathlib::plain(r)) [[likely]]
         return r;
     return checked(name, x, y, call);
 }
@@ -115,7 +106,7 @@ template <class Call> double guardederrno(const char* name, double x, double y, 
 {
     errno = 0;
     double r = call(x, y);
-    if (errno == 0 && (r == 0.0 || plain(r)))
+    if (errno == 0 && (r == 0.0 || mathlib::plain(r)))
         return r;
     return checked(name, x, y, call);
 }

@@ -4,6 +4,8 @@
 // Callers use mathlib::sqrt(x) where they would write std::sqrt(x).
 #pragma once
 
+#include <cmath>
+
 // The record that matherr receives.
 struct mathexception {
     int type;          // mathdomain ... mathpartialloss
@@ -27,6 +29,16 @@ enum mathexceptiontype {
 int matherr(mathexception* e);
 
 namespace mathlib {
+// A finite result of normal size: nothing can have gone wrong, as the
+// library reports every failure with a NaN, an infinity, a zero or a
+// subnormal result.  The guarded calls below return such a result as the
+// library gave it.
+inline bool plain(double r)
+{
+    double a = std::fabs(r);
+    return a >= 0x1p-1022 && a <= 0x1.fffffffffffffp1023;
+}
+
 double sqrt(double x);
 double exp(double x);
 double log(double x);

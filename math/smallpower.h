@@ -18,21 +18,29 @@ inline double exactproduct(double a, double b, double& e)
     return p;
 }
 
+// The exact products of smallpowerby: Dekker's, everywhere.
+struct dekkerproduct {
+    static double product(double a, double b, double& e) { return exactproduct(a, b, e); }
+    // A product that must be rounded on its own, not fused into a sum.
+    static double rounded(double v) { return v; }
+};
+
 // x^2 and x^3 from exact products, for x of moderate size.  The result is
 // the double nearest the exact power, taken only when the power lies within
 // 0.45 ulp of it: the library's pow, whose error stays below 0.54 ulp, cannot
-// return another double then.
-inline bool smallpower(double x, double y, double& r)
+// return another double then.  Exact gives the products; any exact
+// products give the same result.
+template <class Exact> inline bool smallpowerby(double x, double y, double& r)
 {
     double a = std::fabs(x);
     if (!(a >= 0x1p-300 && a <= 0x1p300) || (y != 2.0 && y != 3.0))
         return false;
     double e;
-    double p = exactproduct(x, x, e);  // x^2 = p + e
+    double p = Exact::product(x, x, e);  // x^2 = p + e
     if (y == 3.0) {
         double f;
-        double q = exactproduct(p, x, f);
-        double t = f + e * x;  // x^3 - q, nearly exact
+        double q = Exact::product(p, x, f);
+        double t = f + Exact::rounded(e * x);  // x^3 - q, nearly exact
         p = q + t;
         e = (q - p) + t;
     }
@@ -45,4 +53,9 @@ inline bool smallpower(double x, double y, double& r)
         return false;
     r = p;
     return true;
+}
+
+inline bool smallpower(double x, double y, double& r)
+{
+    return smallpowerby<dekkerproduct>(x, y, r);
 }

@@ -1,0 +1,58 @@
+// The execution form of compiled code: what parser::calc runs.  The RPN
+// code stays as the compiler wrote it; the evaluator translates it once into
+// a list of operations on a stack whose top value lives in a register:
+// constants folded, a push fused with the operation that takes it, squares
+// and cubes by constant exponents apart, the stack room the code needs
+// computed once.  Code the form does not cover (frames, calls, assignments,
+// multi-valued results) runs in the general loop.
+#pragma once
+
+#include <vector>
+
+#include "formula/rpncode.h"
+
+class parser;
+
+namespace xo {
+// Suffixes: A an argument, K a constant, P a double read through a pointer.
+enum code : unsigned short {
+    LOADA, LOADK, LOADP,  // the first value: nothing below it yet
+    PUSHA, PUSHK, PUSHP,
+    ADD, SUB, MUL, DIV, POW,  // the two top values
+    ADDA, SUBA, MULA, DIVA,   // the top value and the operand
+    ADDK, SUBK, MULK, DIVK,
+    ADDP, SUBP, MULP, DIVP,
+    LOADKMULA, PUSHKMULA,     // constant * argument
+    MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
+    ADDRUNA,                  // the same argument added n times
+    POW2, POW3, POWK,         // by a constant; POWK: neither 2 nor 3
+    NEG, SQUARE, ABS,
+    SQRT, EXP, LN, LOG, SIN, COS, TAN, ATAN, TANH,
+    HANDLER,  // a token of the handler table; n: its cursor
+    POLL,     // the error test of a folded token that tests it
+    END,
+    count
+};
+}
+
+struct xop {
+    const void* jump;  // set by the evaluator on its first run
+    union {
+        double k;
+        const double* p;
+    };
+    double k2;         // second constant of the fused pairs
+    int n;             // argument index, repetitions or cursor
+    unsigned short code;
+};
+
+struct execform {
+    bool usable = false;   // false: the general loop runs the code
+    bool threaded = false; // jumps set
+    int room = 0;          // slots above the entry slot the code may fill
+    std::vector<xop> ops;
+    std::vector<rpncursor> cursors;  // where each HANDLER reads its token
+};
+
+// Translates p's code.  The form refers to p's cells and variables.
+void translate(execform& form, const parser& p);
