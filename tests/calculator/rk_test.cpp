@@ -1,0 +1,203 @@
+// The Runge-Kutta solver against closed-form solutions, its error control
+// and step rules, the step trace, and the value-table cache.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "calculator/rktrace.h"
+#include "formula/diagnostics.h"
+#include "formula/evalstate.h"
+#include "formula/parser.h"
+#include "formula/report.h"
+#include "tests/calculator/rkfixture.h"
+
+namespace {
+constexpr double pi = std::numbers::pi;
+
+struct rktest : ::testing::Test {
+    parser first;  // the shared state
+    void SetUp() override { clearrecordedreports(); }
+};
+}
+
+TEST_F(rktest, ExponentialGrowth)
+{
+    rksystem s(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    for (double t : {1.0, 0.3, 2.5, -1.0, -3.0}) {
+        rksystem fresh(1, 1, 't', false, "f.1", {0.0, 1.0});
+        ASSERT_TRUE(fresh.compile());
+        const double* y = fresh.at(t);
+        EXPECT_EQ(y[0], t);
+        EXPECT_NEAR(y[1] / std::exp(t), 1.0, 1e-12) << t;
+    }
+}
+
+TEST_F(rktest, SecondOrderSystemKeplerCircle)
+{
+    // x'' = -x/r^3, y'' = -y/r^3 on the unit circle: period 2 pi.
+    rksystem s(2, 2, 't', false, "-f.1/(f.1^2+f.2^2)^1.5, -f.2/(f.1^2+f.2^2)^1.5", {0, 1, 0, 0, 1});
+    ASSERT_TRUE(s.compile()) << s.rk.diag->message();
+    for (double t : {pi / 2, 2 * pi, 10.0}) {
+        const double* y = s.at(t);
+        EXPECT_NEAR(y[1], std::cos(t), 1e-10) << t;
+        EXPECT_NEAR(y[2], std::sin(t), 1e-10) << t;
+        EXPECT_NEAR(y[3], -std::sin(t), 1e-10) << t;
+        EXPECT_NEAR(y[4], std::cos(t), 1e-10) << t;
+    }
+}
+
+TEST_F(rktest, HarmonicOscillatorKeepsItsEnergyOver100Periods)
+{
+    rksystem s(2, 1, 't', false, "-f.1", {0.0, 0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    const double* y = s.at(10.0);
+    EXPECT_NEAR(y[1], std::sin(10.0), 1e-11);
+    EXPECT_NEAR(y[2], std::cos(10.0), 1e-11);
+    y = s.at(200 * pi);
+    double drift = y[1] * y[1] + y[2] * y[2] - 1.0;
+    EXPECT_LT(std::fabs(drift), 1e-10);
+    EXPECT_NEAR(y[1], 0.0, 1e-9);
+    EXPECT_NEAR(y[2], 1.0, 1e-9);
+    std::printf("[ measure  ] energy drift over 100 periods %.3g, %llu evaluations\n", drift,
+                (unsigned long long)s.rk.evaluations);
+}
+
+TEST_F(rktest, StiffRelaxation)
+{
+    // y' = -50 (y - cos t), y(0) = 0.
+    rksystem s(1, 1, 't', false, "-50*(f.1-cos(t))", {0.0, 0.0});
+    ASSERT_TRUE(s.compile());
+    double t = 2.0;
+    double exact = 2500.0 / 2501 * std::cos(t) + 50.0 / 2501 * std::sin(t) - 2500.0 / 2501 * std::exp(-50 * t);
+    EXPECT_NEAR(s.at(t)[1], exact, 1e-12);
+}
+
+TEST_F(rktest, FurtherArgumentsFollowTheState)
+{
+    // y' = a y with a further argument a.
+    rksystem s(1, 1, 't', false, "a*f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.rk.compile(compilemode::normal, nullptr, nullptr, "ta"));
+    int independent = -1;
+    double args[2] = {0.0, -2.0};
+    ASSERT_TRUE(s.rk.copyargstoyy(args, independent, "ta"));
+    EXPECT_EQ(independent, 0);
+    EXPECT_NEAR(s.at(1.0)[1], std::exp(-2.0), 1e-12);
+    // A changed further argument forgets the points of the old one.
+    args[1] = 0.5;
+    s.rk.copyargstoyy(args, independent, "ta");
+    EXPECT_NEAR(s.at(1.0)[1], std::exp(0.5), 1e-12);
+}
+
+TEST_F(rktest, ArclengthCircleReturnsToItsStart)
+{
+    // Slope -x/y: the unit circle, passing two vertical tangents.
+    rksystem s(1, 1, 'x', true, "-x/f.1", {0.0, 0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    const double* y = s.at(pi);
+    EXPECT_NEAR(y[1], 0.0, 1e-9);
+    EXPECT_NEAR(y[2], -1.0, 1e-9);
+    y = s.at(2 * pi);
+    EXPECT_NEAR(y[1], 0.0, 1e-9);
+    EXPECT_NEAR(y[2], 1.0, 1e-9);
+    y = s.at(pi / 2);
+    EXPECT_NEAR(y[1], 1.0, 1e-9);
+    EXPECT_NEAR(y[2], 0.0, 1e-9);
+}
+
+TEST_F(rktest, WrongValueCountNamesBothNumbers)
+{
+    rksystem s(1, 1, 't', false, "f.1, 2*f.1", {0.0, 1.0});
+    EXPECT_FALSE(s.compile());
+    EXPECT_FALSE(s.rk.isimplemented());
+    ASSERT_NE(s.rk.diag, nullptr);
+    std::string text = s.rk.diag->message();
+    EXPECT_NE(text.find("returns 2 values"), std::string::npos) << text;
+    EXPECT_NE(text.find("which is 1"), std::string::npos) << text;
+    // f.2 is no component of a one-value system.
+    rksystem t(1, 1, 't', false, "f.2", {0.0, 1.0});
+    EXPECT_FALSE(t.compile());
+}
+
+TEST_F(rktest, FormulaErrorStopsWithStatus5)
+{
+    // ln of a negative number once y turns negative.
+    rksystem s(1, 1, 't', false, "-1+0*ln(f.1)", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    const double* y = s.rk.integrate(3.0, 0.0);
+    EXPECT_EQ(s.rk.status, RK::formulaerror);
+    EXPECT_GT(y[0], 0.5);
+    EXPECT_LT(y[0], 1.0 + 1e-9);
+}
+
+TEST_F(rktest, TargetWithinToleranceTakesNoStep)
+{
+    rksystem s(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    s.rk.integrate(1e-4, 1e-3);
+    EXPECT_EQ(s.rk.evaluations, 0u);
+    EXPECT_EQ(s.rk.yy[0], 0.0);
+    EXPECT_EQ(rktrace().count, 0u);
+}
+
+TEST_F(rktest, ShortFirstDistanceHalvesTheStep)
+{
+    rksystem s(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    s.rk.integrate(1e-3, 0.0);
+    // 1/64 halves to 1/1024 <= 1e-3 before the first step; the rest is
+    // the last step.
+    ASSERT_EQ(rktrace().count, 2u);
+    EXPECT_EQ(rktrace().newest(1).parameter, 1.0 / 1024);
+    EXPECT_NEAR(s.rk.yy[1], std::exp(1e-3), 1e-15);
+}
+
+TEST_F(rktest, StepTraceRecordsTheAcceptedSteps)
+{
+    rksystem s(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    s.at(1.0);
+    rktracering& ring = rktrace();
+    // 1 is a multiple of the step: the run ends with the step that lands
+    // on it, without a step of length zero.
+    ASSERT_GT(ring.count, 1u);
+    EXPECT_EQ(ring.count, s.rk.stepcount);
+    EXPECT_EQ(ring.newest(0).serial, ring.count);
+    EXPECT_EQ(ring.newest(0).parameter, 1.0);
+    EXPECT_EQ(ring.newest(0).first, s.rk.yy[1]);
+    for (uint32_t i = 1; i < ring.held(); ++i) {
+        EXPECT_EQ(ring.newest(i).serial + 1, ring.newest(i - 1).serial);
+        EXPECT_LT(ring.newest(i).parameter, ring.newest(i - 1).parameter);
+        EXPECT_NEAR(ring.newest(i).first, std::exp(ring.newest(i).parameter), 1e-12);
+    }
+    // A new run starts the trace again.
+    s.at(0.5);
+    EXPECT_EQ(ring.newest(0).serial, ring.count);
+}
+
+TEST_F(rktest, CachedStatesAgreeWithFreshIntegrationAndCostLess)
+{
+    const char* formula = "-f.1";
+    rksystem cached(2, 1, 't', false, formula, {0.0, 0.0, 1.0});
+    ASSERT_TRUE(cached.compile());
+    cached.at(60.0);
+    EXPECT_GT(cached.table->count(), 2u);
+    uint64_t firstpass = cached.rk.evaluations;
+    uint64_t fresh = 0;
+    cached.rk.evaluations = 0;
+    for (double t : {7.3, 59.0, 22.25, -4.0, 41.0, 0.5}) {
+        rksystem other(2, 1, 't', false, formula, {0.0, 0.0, 1.0});
+        ASSERT_TRUE(other.compile());
+        const double* want = other.at(t);
+        fresh += other.rk.evaluations;
+        const double* got = cached.at(t);
+        EXPECT_NEAR(got[1], want[1], 1e-10) << t;
+        EXPECT_NEAR(got[2], want[2], 1e-10) << t;
+        EXPECT_NEAR(got[1], std::sin(t), 1e-10) << t;
+    }
+    std::printf("[ measure  ] first pass %llu evaluations; six targets: cached %llu, fresh %llu\n",
+                (unsigned long long)firstpass, (unsigned long long)cached.rk.evaluations,
+                (unsigned long long)fresh);
+    EXPECT_LT(cached.rk.evaluations * 5, fresh);
+}
