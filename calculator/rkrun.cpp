@@ -35,7 +35,8 @@ void RK::userbreak(double target)
     bool restricted = direction < 0 ? table->loweron : table->upperon;
     if (!isidle() && (stepcount < 500 || restricted))
         return;
-    menus().disablestop();
+    if (menus().stopallowed())
+        menus().disablestop();
     int key = reportf(reportkind::message,
                       "\n Runge-Kutta procedure interrupted during step %d (%s) \n\r at parameter = %.15g \n\r while "
                       "trying to reach %.15g.\n\n\r Execution is aborted. Should the domain be restricted \n\r for "

@@ -11,6 +11,7 @@
 #include "formula/parser.h"
 #include "formula/report.h"
 #include "tests/calculator/rkfixture.h"
+#include "ui/menustate.h"
 
 namespace {
 constexpr double pi = std::numbers::pi;
@@ -200,4 +201,93 @@ TEST_F(rktest, CachedStatesAgreeWithFreshIntegrationAndCostLess)
                 (unsigned long long)firstpass, (unsigned long long)cached.rk.evaluations,
                 (unsigned long long)fresh);
     EXPECT_LT(cached.rk.evaluations * 5, fresh);
+}
+
+namespace {
+// Allows the states whose first component is at most the bound.
+struct boundclipper : rkclipper {
+    double bound;
+    int asked = 0;
+    bool forward = false;
+    explicit boundclipper(double b) : bound(b) {}
+    double maskvalue(const double* state, bool fw) override
+    {
+        ++asked;
+        forward = fw;
+        return bound - state[1];
+    }
+};
+}
+
+TEST_F(rktest, AdvanceApproachesTheClipperBoundaryByHalving)
+{
+    rksystem s(1, 1, 't', false, "1", {0.0, 0.0});
+    ASSERT_TRUE(s.compile());
+    // Without a clipper it returns at once with the start parameter.
+    EXPECT_EQ(s.rk.advance(0.25, 1.0, 1e-9)[0], 0.25);
+    EXPECT_EQ(s.rk.evaluations, 0u);
+    boundclipper clip(0.3);
+    s.rk.clipper = &clip;
+    const double* y = s.rk.advance(0.0, 1.0, 1e-9);
+    EXPECT_EQ(s.rk.status, RK::reached);
+    EXPECT_TRUE(clip.forward);
+    EXPECT_LE(y[1], 0.3);
+    EXPECT_GT(y[1], 0.3 - 4e-9);
+    EXPECT_NEAR(y[0], y[1], 1e-15);
+    // Descending, towards a boundary below the start.
+    clip.bound = 1.0;
+    s.rk.clipper = &clip;
+    struct : rkclipper {
+        double maskvalue(const double* state, bool) override { return state[1] + 0.7; }
+    } below;
+    s.rk.clipper = &below;
+    y = s.rk.advance(0.0, -2.0, 1e-9);
+    EXPECT_GE(y[1], -0.7);
+    EXPECT_LT(y[1], -0.7 + 4e-9);
+}
+
+TEST_F(rktest, Integrate2WalksByHalvesOfTheRest)
+{
+    rksystem s(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    const double* y = s.rk.integrate2(1.0, 0.01, 1e-9);
+    EXPECT_EQ(s.rk.status, RK::reached);
+    EXPECT_LE(y[0], 1.01);
+    EXPECT_GT(y[0], 1.01 - 4e-9);
+    EXPECT_NEAR(y[1] / std::exp(y[0]), 1.0, 1e-12);
+}
+
+TEST_F(rktest, BlowUpFailsWithStatus8AndRestrictsTheDirection)
+{
+    // y' = y^2, y(0) = 1: y = 1/(1-t), singular at t = 1.
+    rksystem s(1, 1, 't', false, "f.1^2", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    const double* y = s.rk.integrate(2.0, 0.0);
+    EXPECT_EQ(s.rk.status, RK::failed);
+    EXPECT_GT(y[0], 0.99);
+    EXPECT_LT(y[0], 1.0);
+    EXPECT_TRUE(s.table->upperon);
+    EXPECT_EQ(s.table->upperlimit, y[0]);
+    // Later runs beyond the restriction fail at once; below it they work.
+    s.rk.evaluations = 0;
+    s.rk.integrate(1.5, 0.0);
+    EXPECT_EQ(s.rk.status, RK::failed);
+    EXPECT_EQ(s.rk.evaluations, 0u);
+    EXPECT_NEAR(s.at(0.5)[1], 2.0, 1e-12);
+}
+
+TEST_F(rktest, StopRequestEndsTheRunAsAUserBreak)
+{
+    rksystem s(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    menus().abortflag = true;
+    s.rk.integrate(1.0, 0.0);
+    menus().abortflag = false;
+    EXPECT_EQ(s.rk.status, RK::reached);
+    EXPECT_EQ(shared.error, evalbreak);
+    EXPECT_EQ(s.rk.evaluations, 0u);
+    ASSERT_FALSE(recordedreports().empty());
+    EXPECT_NE(recordedreports().back().text.find("interrupted during step 1 (ascending)"), std::string::npos);
+    // The answer was no: the direction stays free.
+    EXPECT_FALSE(s.table->upperon);
 }
