@@ -291,3 +291,25 @@ TEST_F(rktest, StopRequestEndsTheRunAsAUserBreak)
     // The answer was no: the direction stays free.
     EXPECT_FALSE(s.table->upperon);
 }
+
+TEST_F(rktest, CopyAndAssignTakeTheSystem)
+{
+    rksystem s(2, 1, 't', false, "-f.1", {0.0, 1.0, 0.0});
+    ASSERT_TRUE(s.compile());
+    RK copy(s.rk);
+    EXPECT_EQ(copy.table, s.table.get());
+    EXPECT_EQ(copy.owner, nullptr);
+    EXPECT_FALSE(copy.isimplemented());
+    EXPECT_NE(copy.version, s.rk.version);
+    ASSERT_TRUE(copy.compile(compilemode::normal, nullptr, nullptr, nullptr));
+    EXPECT_NEAR(copy.integrate(2.0, 0.0)[1], std::cos(2.0), 1e-12);
+
+    rksystem other(1, 1, 'u', false, "f.1", {5.0, 6.0});
+    ASSERT_TRUE(other.rk.assign(s.rk));
+    EXPECT_EQ(other.rk.shape.order, 2);
+    EXPECT_STREQ(other.rk.formula, "-f.1");
+    ASSERT_EQ(other.table->dimension, 3u);
+    EXPECT_EQ(other.table->startvector[1], 1.0);
+    ASSERT_TRUE(other.compile());
+    EXPECT_NEAR(other.at(1.0)[1], std::cos(1.0), 1e-12);
+}
