@@ -38,18 +38,6 @@ namespace {
 constexpr size_t keylength = 79;
 constexpr size_t formulalength = 1040;
 
-// The next line without its LF and one CR, cut to limit characters.
-bool readline(std::istream& in, std::string& line, size_t limit)
-{
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    if (line.size() > limit)
-        line.resize(limit);
-    return true;
-}
-
 bool startswith(const std::string& line, const char* key)
 {
     return line.compare(0, std::strlen(key), key) == 0;

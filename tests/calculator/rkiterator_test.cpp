@@ -13,6 +13,7 @@
 #include "formula/parser.h"
 #include "formula/report.h"
 #include "plots/valtable.h"
+#include "tests/calculator/rkfixture.h"
 
 namespace {
 
@@ -51,22 +52,6 @@ std::string roundtrip(RK& rk)
     return once;
 }
 
-struct solver {
-    RK rk;
-    std::unique_ptr<valtable> table;
-    solver(rkshape shape, const char* formula, std::initializer_list<double> start)
-    {
-        rk.shape = shape;
-        if (formula)
-            rk.setformula(formula);
-        table = std::make_unique<valtable>(uint32_t(rk.statelength()));
-        int i = 0;
-        for (double v : start)
-            table->startvector[i++] = v;
-        rk.table = table.get();
-    }
-};
-
 size_t libreaderrors()
 {
     size_t n = 0;
@@ -79,7 +64,7 @@ size_t libreaderrors()
 
 TEST_F(rkrecord, SecondOrderRecordHasThreeStartValues)
 {
-    solver s({2, 1, 'x', false}, "-f.1+sin(x)", {0.1, 1.0 / 3, -2.5e-300});
+    rksystem s(2, 1, 'x', false, "-f.1+sin(x)", {0.1, 1.0 / 3, -2.5e-300});
     EXPECT_EQ(roundtrip(s.rk), "@RKITERATOR\n@ORDER\n2\n@DIM\n1\n@IV\nx\n@FORMULA\n-f.1+sin(x)\n@INIVALSCONST\n"
                                "0.1\n0.3333333333333333\n-2.5e-300\n@END RKITERATOR\n");
     EXPECT_EQ(written(s.rk, false), "@RKITERATOR\n@ORDER\n2\n@DIM\n1\n@IV\nx\n@FORMULA\n-f.1+sin(x)\n@END RKITERATOR\n");
@@ -88,7 +73,7 @@ TEST_F(rkrecord, SecondOrderRecordHasThreeStartValues)
 TEST_F(rkrecord, ArclengthRecordAndSpecialValues)
 {
     const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
-    solver s({1, 1, 't', true}, "-t/f.1", {0.0, nan, -inf});
+    rksystem s(1, 1, 't', true, "-t/f.1", {0.0, nan, -inf});
     std::string text = roundtrip(s.rk);
     EXPECT_EQ(text, "@RKITERATOR\n@ORDER\n1\n@DIM\n1\nARCLENGTH\n@IV\nt\n@FORMULA\n-t/f.1\n@INIVALSCONST\n"
                     "0\nnan\n-inf\n@END RKITERATOR\n");
@@ -102,7 +87,7 @@ TEST_F(rkrecord, ArclengthRecordAndSpecialValues)
 
 TEST_F(rkrecord, SolverWithoutFormulaWritesOneBlank)
 {
-    solver s({3, 2, 'u', false}, nullptr, {1, 2, 3, 4, 5, 6, 7});
+    rksystem s(3, 2, 'u', false, nullptr, {1, 2, 3, 4, 5, 6, 7});
     std::string text = roundtrip(s.rk);
     EXPECT_NE(text.find("@FORMULA\n \n"), std::string::npos);
     RK back;
