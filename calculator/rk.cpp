@@ -15,6 +15,7 @@
 #include "formula/parser.h"
 #include "formula/report.h"
 #include "formula/varman.h"
+#include "objects/usagewarnings.h"
 #include "plots/valtable.h"
 #include "ui/objcount.h"
 #include "ui/serial.h"
@@ -206,6 +207,8 @@ bool RK::compile(int flag, chain* context, markset* marks, const char* args)
     }
     if (!layout())
         return false;
+    if (!lendstores())
+        systemwarnings(marks ? *marks : own, *diag, formula, shape.independent);
     incrementtolerance = 1e-12;
     statetolerance = 1e-15;
     if (table)

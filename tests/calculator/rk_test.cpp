@@ -313,3 +313,15 @@ TEST_F(rktest, CopyAndAssignTakeTheSystem)
     ASSERT_TRUE(other.compile());
     EXPECT_NEAR(other.at(1.0)[1], std::cos(1.0), 1e-12);
 }
+
+TEST_F(rktest, CompileWarnsOfUnusedArgumentsButNotOfTheIndependentVariable)
+{
+    rksystem s(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(s.compile());
+    EXPECT_FALSE(s.rk.diag->iswarning()) << s.rk.diag->message();
+    rksystem a(1, 1, 't', false, "f.1", {0.0, 1.0});
+    ASSERT_TRUE(a.rk.compile(compilemode::normal, nullptr, nullptr, "ta"));
+    EXPECT_EQ(a.rk.diag->code, 57);
+    EXPECT_NE(a.rk.diag->message().find("\"a\", which is declared as an argument"), std::string::npos);
+    EXPECT_EQ(a.rk.diag->shown, "f.1");
+}
