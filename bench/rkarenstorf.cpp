@@ -1,7 +1,8 @@
 // The Runge-Kutta solver on the Arenstorf orbit (one period of a
 // restricted three-body orbit, which closes on itself) at several
 // tolerances beside GSL's rk4 with its standard step control: derivative
-// evaluations and the end point's distance from the start.  What the
+// evaluations and the end point's distance from the start.  Then states
+// along the orbit with and without the value table's points.  What the
 // solver costs beyond the evaluator shows in a profile of vemo/12 (perf
 // record): the share of RK's own functions beside parser::calc and pow.
 // GSL is linked here only.
@@ -80,6 +81,24 @@ void vemo(benchmark::State& state)
         benchmark::Counter(evaluations * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(vemo)->DenseRange(6, 12, 2)->Unit(benchmark::kMillisecond);
+
+// 32 states along the orbit, from a table that holds the points of an
+// earlier run (cached) or from the start each time (fresh).
+void targets(benchmark::State& state, bool cached)
+{
+    arenstorf a(1e-10);
+    a.run();
+    uint64_t before = a.rk.evaluations;
+    for (auto _ : state)
+        for (int i = 0; i < 32; ++i) {
+            if (!cached)
+                a.table.reset();
+            benchmark::DoNotOptimize(a.rk.integrate(period * ((i * 13) % 32 + 0.5) / 32, 0.0));
+        }
+    state.counters["evals"] = double(a.rk.evaluations - before) / double(state.iterations());
+}
+BENCHMARK_CAPTURE(targets, cached, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(targets, fresh, false)->Unit(benchmark::kMillisecond);
 
 long gslevaluations = 0;
 
