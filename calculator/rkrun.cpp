@@ -150,7 +150,7 @@ double* RK::walk(double from, double distance, double tolerance, bool clipped)
     roughcount = 0;
     bool moved = false;
     double remaining = distance, trial = remaining / 2;
-    std::vector<double> candidate(clipped ? size_t(n) : 0);
+    double* candidate = onestep;  // free once a controlled step has returned
     for (int pass = 0; pass < 100 && std::fabs(trial) > tolerance; ++pass) {
         if (clipped && roughcount > roughlimit)
             break;
@@ -166,8 +166,8 @@ double* RK::walk(double from, double distance, double tolerance, bool clipped)
             candidate[0] = yy[0] + taken;
             for (int i = 1; i < n; ++i)
                 candidate[i] = yy[i] + increment[i];
-            if (clipper->maskvalue(candidate.data(), distance > 0) >= 0) {
-                std::copy(candidate.begin(), candidate.end(), yy);
+            if (clipper->maskvalue(candidate, distance > 0) >= 0) {
+                std::copy(candidate, candidate + n, yy);
                 moved = true;
                 callback(*this, increment);
             }
