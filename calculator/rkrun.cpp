@@ -144,7 +144,7 @@ double* RK::integrate(double target, double tolerance)
 double* RK::walk(double from, double distance, double tolerance, bool clipped)
 {
     integrate(from, 0.0);
-    if (status != reached || shared.error)
+    if (status != reached || breakflag())
         return yy;
     const int n = int(statelength());
     roughcount = 0;
