@@ -5,10 +5,13 @@
 
 #include "formula/evalstate.h"
 #include "formula/parser.h"
+#include "formula/start.h"
 #include "formula/tokens.h"
 
 namespace {
 using namespace tk;
+
+const bool started = (startformula(), true);
 
 struct program : parser {
     int ntokens;

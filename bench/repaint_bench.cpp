@@ -2,8 +2,8 @@
 // character in its own pair of colours.
 #include <benchmark/benchmark.h>
 
-#include "ui/screen.h"
-#include "ui/tgwscreen.h"
+#include "screen/screen.h"
+#include "screen/tgwscreen.h"
 
 static void fullrepaint(benchmark::State& state)
 {

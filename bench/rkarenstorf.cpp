@@ -18,7 +18,7 @@
 #include "formula/compile.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "plots/valtable.h"
+#include "math/valtable.h"
 
 namespace {
 

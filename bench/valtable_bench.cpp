@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "plots/valtable.h"
+#include "math/valtable.h"
 
 namespace {
 

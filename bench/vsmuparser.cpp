@@ -9,6 +9,7 @@
 
 #include "formula/evalstate.h"
 #include "formula/parser.h"
+#include "formula/start.h"
 
 namespace {
 struct formulacase {
@@ -112,6 +113,7 @@ const int registered = registerall();
 
 int main(int argc, char** argv)
 {
+    startformula();
     if (!agree()) {
         std::fprintf(stderr, "vsmuparser: the evaluators disagree with C++\n");
         return 1;

@@ -4,15 +4,15 @@
 #include <cstring>
 #include <new>
 
+#include "base/report.h"
+#include "base/serial.h"
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
-#include "formula/diagshow.h"
 #include "formula/evalstate.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
-#include "formula/report.h"
-#include "ui/msgbox.h"
-#include "ui/serial.h"
+#include "objects/diagshow.h"
+#include "screen/msgbox.h"
 
 namespace {
 constexpr uint8_t valuemode = 0, operatormode = 9, lastderivative = 4;

@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
+#include "calculator/derivatives.h"
 #include "calculator/funm.h"
-#include "formula/derivatives.h"
 
 // A plot's record of what a curve depends on; it shares its parser and
 // formula with the calling object it is attached to.

@@ -6,6 +6,9 @@
 #include <cstring>
 #include <new>
 
+#include "base/objcount.h"
+#include "base/report.h"
+#include "base/serial.h"
 #include "calculator/rktrace.h"
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
@@ -13,12 +16,9 @@
 #include "formula/letters.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/varman.h"
+#include "math/valtable.h"
 #include "objects/usagewarnings.h"
-#include "plots/valtable.h"
-#include "ui/objcount.h"
-#include "ui/serial.h"
 
 namespace {
 constexpr int rkclass = 61;

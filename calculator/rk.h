@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "formula/listnode.h"
+#include "base/listnode.h"
 #include "formula/rkshape.h"
 
 class chain;

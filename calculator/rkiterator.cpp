@@ -9,10 +9,10 @@
 #include <string>
 
 #include "calculator/rk.h"
-#include "formula/cnumber.h"
 #include "formula/letters.h"
 #include "formula/recordio.h"
-#include "plots/valtable.h"
+#include "math/cnumber.h"
+#include "math/valtable.h"
 
 void RKiterator::save(std::ostream& out, bool startvalues) const
 {

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/report.h"
 #include "calculator/rk.h"
 #include "calculator/rktrace.h"
 #include "formula/evalstate.h"
 #include "formula/standins.h"
-#include "formula/report.h"
-#include "plots/valtable.h"
-#include "ui/menustate.h"
-#include "ui/uiutil.h"
+#include "math/valtable.h"
+#include "screen/menustate.h"
+#include "screen/uiutil.h"
 
 bool RK::breakflag() const
 {

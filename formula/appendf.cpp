@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 void appendf(std::string& out, const char* format, ...)
 {

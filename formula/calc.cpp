@@ -5,20 +5,20 @@
 #include <cstring>
 #include <string>
 
+#include "base/report.h"
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "formula/funcerror.h"
-#include "formula/mathlib.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/runtimeerror.h"
-#include "formula/smallfuncs.h"
-#include "formula/smallpower.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
+#include "math/funcerror.h"
+#include "math/mathlib.h"
+#include "math/smallfuncs.h"
+#include "math/smallpower.h"
 
 namespace {
 constexpr double divisionbyzero = 1e300;

@@ -2,10 +2,10 @@
 // buffers.
 #include <cstdarg>
 
+#include "base/report.h"
 #include "formula/compiler.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/rkshape.h"
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"

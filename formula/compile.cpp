@@ -2,18 +2,18 @@
 #include <cstring>
 #include <string>
 
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/compile.h"
 #include "formula/compiler.h"
-#include "formula/limits.h"
+#include "formula/hooks.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/rkshape.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"
 #include "formula/varman.h"
-#include "objects/context.h"
 
 namespace {
 markset* installed = nullptr;
@@ -86,7 +86,7 @@ int16_t compiler::run()
     shared.compiling = 1;
     p.type = 0;
     p.valuecount = 0;
-    if (shared.resolution && shared.resolution != localobjects)
+    if (shared.resolution && shared.resolution != residentobjects())
         mode = compilemode::quiet;
     dia.compilertext = text;
     int16_t type = 0;

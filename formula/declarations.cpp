@@ -2,12 +2,12 @@
 // "#const" groups) and the argument list.
 #include <cstring>
 
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/compiler.h"
 #include "formula/letters.h"
-#include "formula/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/rkshape.h"
 #include "formula/varman.h"
 

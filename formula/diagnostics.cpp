@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 namespace {
 // Stand-in for the line list: one line per "\n", carriage returns dropped.

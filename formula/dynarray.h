@@ -10,7 +10,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 template <class T>
 class dynarray {

@@ -2,13 +2,14 @@
 // random numbers.
 #include <cmath>
 
-#include "formula/mathlib.h"
-#include "formula/random.h"
-#include "formula/smallfuncs.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
-#include "numerics/sqrpart.h"
+#include "math/funcerror.h"
+#include "math/mathlib.h"
+#include "math/random.h"
+#include "math/smallfuncs.h"
+#include "math/sqrpart.h"
 
 namespace {
 using namespace builtin;
@@ -19,28 +20,44 @@ constexpr double ln2 = 0.6931471805599453;
 
 double cuberoot(double x)
 {
-    return sign(x) * mathlib::pow(std::fabs(x), 0.3333333333333333);
+    if (x == 0)
+        return 0.0;
+    return mathlib::cbrt(x);
 }
 
+// The logarithmic forms lose the digits of small results (ln of a number
+// near 1): these use ln(1 + t) of the small part t instead.  Arguments
+// outside the domain take the plain form, whose library calls report them.
 double acsh(double x)
 {
+    if (!(x >= 1))
+        return mathlib::log(x + mathlib::sqrt(x * x - 1));
     if (x > hugearg)
         return mathlib::log(x) + ln2;
-    return mathlib::log(x + mathlib::sqrt(x * x - 1));
+    double t = x - 1;
+    return std::log1p(t + std::sqrt(t * (2 + t)));
 }
 
 double asnh(double x)
 {
     double s = x > 0 ? 1.0 : -1.0;
     double a = std::fabs(x);
-    if (a > hugearg)
+    if (!(a <= hugearg))
         return s * (mathlib::log(a) + ln2);
-    return s * mathlib::log(a + mathlib::sqrt(a * a + 1));
+    return s * std::log1p(a + a * a / (1 + std::sqrt(1 + a * a)));
 }
 
 double atnh(double x)
 {
-    return 0.5 * mathlib::log((1 + x) / (1 - x));
+    double a = std::fabs(x);
+    if (a == 1)
+        return -0.5 * mathlib::log(0.0);  // the pole, reported as ln 0
+    if (!(a < 1))
+        return 0.5 * mathlib::log((1 + x) / (1 - x));
+    double s = x > 0 ? 0.5 : -0.5;
+    if (a < 0.5)
+        return s * std::log1p(2 * a + 2 * a * a / (1 - a));
+    return s * std::log1p(2 * a / (1 - a));
 }
 
 double absolute(double x) { return std::fabs(x); }
@@ -49,8 +66,30 @@ double roundup(double x) { return std::ceil(x); }
 
 // ATAN2 takes x first: the angle of the point (a, b).
 double angle(double a, double b) { return mathlib::atan2(b, a); }
-double besseljn(double a, double b) { return mathlib::jn(toint(roundnear(a), -32768, 32767), b); }
-double besselyn(double a, double b) { return mathlib::yn(toint(roundnear(a), -32768, 32767), b); }
+// The library's recurrences take time in proportion to the order: orders
+// beyond 16 bits are refused with a report.
+bool besselorder(double a, double b, const char* name, int& n)
+{
+    double r = roundnear(a);
+    if (!(std::fabs(r) <= 32767)) {
+        reportfuncerror(std::isnan(r) ? funcdomain : funccapacity, name, nullptr, 2, a, b);
+        return false;
+    }
+    n = int(r);
+    return true;
+}
+
+double besseljn(double a, double b)
+{
+    int n;
+    return besselorder(a, b, "Bjn", n) ? mathlib::jn(n, b) : 0.0;
+}
+
+double besselyn(double a, double b)
+{
+    int n;
+    return besselorder(a, b, "Byn", n) ? mathlib::yn(n, b) : 0.0;
+}
 
 const handlerrow rows[] = {
     {tk::ABSOLUTE_VALUE, unaryhandler<absolute>},

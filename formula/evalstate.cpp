@@ -2,8 +2,8 @@
 
 #include <new>
 
+#include "base/limits.h"
 #include "formula/fingerprint.h"
-#include "formula/limits.h"
 #include "formula/markset.h"
 #include "formula/namesused.h"
 #include "formula/slist.h"

@@ -5,13 +5,6 @@
 #include "formula/evalstate.h"
 #include "formula/letters.h"
 
-void setcell(checksumcell& cell, uint32_t word, uint16_t check)
-{
-    cell.low = uint16_t(word & 0xffff);
-    cell.high = uint16_t(word >> 16);
-    cell.check = check;
-}
-
 void fletcheradd(fletcherpair& pair, uint8_t b)
 {
     pair.s1 = uint8_t(pair.s1 + b);

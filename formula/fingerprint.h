@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/checksumcell.h"
 #include "formula/dynarray.h"
 
 // Record kinds.
@@ -18,16 +19,6 @@ struct printrecord {
     int32_t kind;
     double value;
 };
-
-// {low half, high half} of the record sums (kind 2 low, kind 3 high) and
-// the check word of the byte sums (first sum low byte, second high byte).
-struct checksumcell {
-    uint16_t low;
-    uint16_t high;
-    uint16_t check;
-};
-
-void setcell(checksumcell& cell, uint32_t word, uint16_t check);
 
 // Fletcher sums modulo 256.
 struct fletcherpair {

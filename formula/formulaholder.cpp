@@ -1,8 +1,8 @@
 #include "formula/formulaholder.h"
 
+#include "base/objcount.h"
+#include "base/serial.h"
 #include "formula/destroyparser.h"
-#include "ui/objcount.h"
-#include "ui/serial.h"
 
 formulaholder::formulaholder() : serial(newserial())
 {

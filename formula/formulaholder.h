@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "formula/listnode.h"
+#include "base/listnode.h"
 
 class parser;
 

@@ -1,13 +1,13 @@
-#include "formula/funcerror.h"
+#include "math/funcerror.h"
+#include "formula/runtimeerror.h"
 
 #include <algorithm>
-#include <cstdarg>
 #include <string>
 
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
-#include "formula/limits.h"
-#include "formula/report.h"
 #include "formula/stophook.h"
 
 namespace {
@@ -54,7 +54,7 @@ std::string funcbox(int kind, const char* name, const char* text, int n, const d
 }
 }
 
-void reportfuncerrorlist(int kind, const char* name, const char* text, int n, const double* args)
+void reportfuncerrorbox(int kind, const char* name, const char* text, int n, const double* args)
 {
     int key = 0;
     if (shared.reportswitch != 0) {
@@ -65,15 +65,4 @@ void reportfuncerrorlist(int kind, const char* name, const char* text, int n, co
     }
     if (!iswarning(kind) || key == esc)
         shared.error = evalruntime;
-}
-
-void reportfuncerror(int kind, const char* name, const char* text, int n, ...)
-{
-    double args[errorrows];
-    va_list list;
-    va_start(list, n);
-    for (int i = 0; i < std::min(n, errorrows); i++)
-        args[i] = va_arg(list, double);
-    va_end(list);
-    reportfuncerrorlist(kind, name, text, n, args);
 }

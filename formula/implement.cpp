@@ -3,13 +3,13 @@
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
+#include "formula/hooks.h"
 #include "formula/parser.h"
 #include "formula/slist.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"
 #include "formula/varman.h"
-#include "objects/context.h"
 
 static bool listed(const reflist& list, const void* object)
 {
@@ -38,7 +38,7 @@ static bool readycallee(fu* callee)
         return true;
     shared.called->append(callee);
     shared.implementing = 1;
-    return readycomponent(callee);
+    return readyobject(callee);
 }
 
 static void lowbyte(fingerprint& print, long value)

@@ -1,8 +1,8 @@
 // Comparisons, truth values, and the minimum and maximum of lists.
-#include "formula/smallfuncs.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
+#include "math/smallfuncs.h"
 
 namespace {
 double truth(bool b) { return b ? 1.0 : 0.0; }

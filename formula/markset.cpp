@@ -3,10 +3,10 @@
 #include <cstring>
 #include <new>
 
+#include "base/objcount.h"
 #include "formula/letters.h"
 #include "formula/slist.h"
 #include "formula/varman.h"
-#include "ui/objcount.h"
 
 markset::markset()
 {

@@ -5,16 +5,16 @@
 #include <cstring>
 #include <vector>
 
-#include "formula/complex.h"
-#include "formula/funcerror.h"
-#include "formula/matrix.h"
-#include "formula/numtheory.h"
 #include "formula/runtimeerror.h"
-#include "formula/smallfuncs.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
-#include "numerics/symeigen.h"
+#include "math/complex.h"
+#include "math/funcerror.h"
+#include "math/matrix.h"
+#include "math/numtheory.h"
+#include "math/smallfuncs.h"
+#include "math/symeigen.h"
 
 namespace {
 // The side of a square matrix of count entries.

@@ -1,6 +1,6 @@
 #include "formula/namesused.h"
 
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 namesused::namesused()
 {

@@ -1,6 +1,6 @@
 #include "formula/nestguard.h"
 
-#include "ui/objcount.h"
+#include "base/objcount.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 namespace {
 struct multirule {

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
+#include "base/limits.h"
 #include "formula/evalstate.h"
-#include "formula/limits.h"
 
 namespace numderiv {
 

@@ -1,7 +1,7 @@
 // What the evaluator and its reports need of a user object (class fu of the
 // object family), reached through hooks so that formula/ does not depend on
-// objects/.  The object family installs them at start-up:
-//   setobjectcalls({[](fu* f, double* a) { return f->tcalc(a); }, ...});
+// objects/.  The object family installs them at start-up (startobjects,
+// formula/hooks.h); until then there are no objects to call.
 #pragma once
 
 class fu;

@@ -1,15 +1,15 @@
 #include "formula/parser.h"
 #include "formula/rkshape.h"
 
+#include "base/objcount.h"
+#include "base/report.h"
 #include "formula/destroyparser.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
-#include "formula/report.h"
+#include "formula/hooks.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
-#include "objects/context.h"
-#include "ui/objcount.h"
 
 constexpr int parserclass = 197;
 
@@ -29,7 +29,7 @@ parser::parser()
         ++shared.parsercount;
         counted = true;
         if (first)
-            loaddesktop();
+            openlocalcontext();
     }
     constructing = 0;
 }
@@ -40,7 +40,7 @@ parser::~parser()
     delete vars;
     // Parsers of objects deleted with the context no longer count.
     if (counted && shared.parsercount > 0 && --shared.parsercount == 0) {
-        freecontext();
+        freelocalcontext();
         freeshared();
     }
 }
@@ -57,7 +57,7 @@ void parser::reset()
     vars = nullptr;
     *emptystream() = tk::ABORT;
     stamp = 0;
-    shared.resolution = localobjects;
+    shared.resolution = residentobjects();
     if (diag)
         diag->clear();
     answer = memory = 0.0;

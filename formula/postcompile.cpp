@@ -2,12 +2,12 @@
 // expression typed by the user.
 #include <string>
 
+#include "base/report.h"
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/standins.h"
 
 implpass& pass()

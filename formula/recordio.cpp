@@ -2,7 +2,7 @@
 
 #include <istream>
 
-#include "formula/report.h"
+#include "base/report.h"
 
 namespace {
 bool separates(int c)

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "base/report.h"
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/stophook.h"
 
 namespace {
@@ -26,7 +26,7 @@ const char* mathtext(int type)
 }
 }
 
-int matherr(mathexception* e)
+int reportmatherr(mathexception* e)
 {
     if (e->type == mathunderflow) {
         e->retval = 0.0;

@@ -5,14 +5,18 @@
 // evaluator leave at its next token.
 #pragma once
 
-#include "formula/mathlib.h"
+#include "math/mathlib.h"
 
 class parser;
 
-// The math-error handler of mathlib.h: an underflow becomes 0.0 silently;
-// any other error sets error byte 1 and the error code to its type, shows
-// one report while the budget lasts and returns +infinity.
-// (int matherr(mathexception*) is declared in mathlib.h.)
+// The math-error handler (mathlib.h's matherr, through the math layer's
+// hooks): an underflow becomes 0.0 silently; any other error sets error
+// byte 1 and the error code to its type, shows one report while the budget
+// lasts and returns +infinity.
+int reportmatherr(mathexception* e);
+// The bad-argument report of the predefined functions (funcerror.h's
+// reportfuncerrorlist, through the math layer's hooks).
+void reportfuncerrorbox(int kind, const char* name, const char* text, int n, const double* args);
 
 // ASSERT failed with the top value.
 void reportassert(const parser& p, double value);

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "base/limits.h"
 #include "formula/compile.h"
 #include "formula/compiler.h"
 #include "formula/functable.h"
-#include "formula/limits.h"
+#include "formula/hooks.h"
 #include "formula/markset.h"
 #include "formula/nfv.h"
 #include "formula/objectcalls.h"
-#include "formula/resolver.h"
-#include "formula/slist.h"
 #include "formula/rkshape.h"
+#include "formula/slist.h"
 #include "formula/standins.h"
 #include "formula/tokens.h"
 
@@ -316,15 +316,15 @@ int compiler::scanlongname(const char* name, int selector)
         item.cell.valc = int16_t(selector);
     }
     int valuecount = item.cell.valc;
-    componentsearch search(name, argc, valuecount, names, marks.components);
+    std::unique_ptr<componentlookup> search = lookupcomponent(name, argc, valuecount, names, marks.components);
     fu* target = nullptr;
     if (selector != selectormulti)
-        target = search.own();
+        target = search->own();
     if (!target) {
         int found = predefined(name, argc, selector, brackets);
         if (found >= 0 || stop)
             return stop ? kind::error : found;
-        target = search.others();
+        target = search->others();
     }
     if (!target)
         return notfound(name, argc, valuecount);
@@ -344,7 +344,7 @@ int compiler::scanlongname(const char* name, int selector)
 // A found object is implemented by postcompile unless the caller does it.
 void compiler::calltarget(fu* target)
 {
-    if (marks.components && !findcalled(*marks.components, ::objectcall().name(target), -1, -1))
+    if (marks.components && !calledobject(*marks.components, ::objectcall().name(target), -1, -1))
         marks.components->append(target);
     std::vector<fu*>& queue = pass().components;
     if (mode != compilemode::noqueue && std::find(queue.begin(), queue.end(), target) == queue.end())

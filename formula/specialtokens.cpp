@@ -1,28 +1,25 @@
 // Handlers of the special-function tokens: gamma and its relatives, zeta,
 // elliptic integrals, distributions, cached number sequences, polynomial
 // and trigonometric series, divisors and symmetric polynomials.
-#include "formula/combinatorics.h"
-#include "formula/elemspecial.h"
-#include "formula/elliptic.h"
-#include "formula/gamma.h"
-#include "formula/numtheory.h"
 #include "formula/runtimeerror.h"
-#include "formula/seidel.h"
-#include "formula/series.h"
-#include "formula/smallfuncs.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
-#include "formula/zeta.h"
+#include "math/combinatorics.h"
+#include "math/elemspecial.h"
+#include "math/elliptic.h"
+#include "math/gamma.h"
+#include "math/numtheory.h"
+#include "math/seidel.h"
+#include "math/series.h"
+#include "math/smallfuncs.h"
+#include "math/zeta.h"
 
 namespace {
-constexpr double eulergamma = 0.5772156649015329;
-
 double factorial(double x) { return gammafn(x + 1); }
 template <int order> double gammad(double x) { return gammaderivative(order, x); }
 template <int k> double psi(double x) { return polygamma(k, x); }
 double lnfactorial(double x) { return polygamma(-1, x + 1); }
-double harmonic(double x) { return polygamma(0, x + 1) + eulergamma; }
 
 // Four or five operands, one result.
 template <double (*fn)(double, double, double, double)> void quadhandler(calcframe&)
@@ -85,7 +82,7 @@ const handlerrow rows[] = {
     {tk::PSI3, unaryhandler<psi<3>>},
     {tk::LNGAMMA, unaryhandler<psi<-1>>},
     {tk::LNFACTORIAL, unaryhandler<lnfactorial>},
-    {tk::HARMONIC_SUM, unaryhandler<harmonic>},
+    {tk::HARMONIC_SUM, unaryhandler<harmonicsum>},
     {tk::ERROR_INTEGRAL, unaryhandler<phi0>},
     {tk::ZETA, unaryhandler<zeta>},
     {tk::ZETAM1, unaryhandler<zetam1>},

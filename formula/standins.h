@@ -1,6 +1,6 @@
-// Services that other parts of the program provide to the compiler: the
-// function database (objects/dabaservices.cpp), the busy scope and the
-// status line (hooks of ui/evalhooks.cpp) and the message box.
+// Services that other parts of the program provide to the compiler,
+// through the hooks of formula/hooks.h: the function database, the object
+// family, the busy scope and the status line (screen/evalhooks.cpp).
 #pragma once
 
 #include <string>
@@ -21,7 +21,7 @@ bool databaselists(int library, const char* name, int argc, int valuecount);
 int databasecollect(const char* name, int valuecount, namesused& names);
 int databasevalues(const char* name);
 
-// Object family (objects/fucalls.cpp): the display name, the origin
+// Object family: the display name, the origin
 // library, and the implementation (pass mode 4: the fingerprint operation
 // instead).
 std::string fullname(const fu* object);

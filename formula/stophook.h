@@ -1,5 +1,5 @@
-// The menu's STOP state belongs to ui/; formula/ reaches it through this
-// hook, which ui installs.
+// The menu's STOP state belongs to the screen; the formula engine reaches
+// it through this hook, which the screen installs (formula/hooks.h).
 #pragma once
 
 void setdisablestophook(void (*hook)());

@@ -1,7 +1,7 @@
 #include "formula/tokengroups.h"
 
+#include "base/report.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/tokenhandler.h"
 
 namespace {

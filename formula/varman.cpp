@@ -4,11 +4,11 @@
 #include <ostream>
 #include <string>
 
-#include "formula/cnumber.h"
+#include "base/objcount.h"
 #include "formula/letters.h"
 #include "formula/markset.h"
 #include "formula/recordio.h"
-#include "ui/objcount.h"
+#include "math/cnumber.h"
 
 varman::varman() : records{}
 {

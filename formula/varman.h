@@ -5,7 +5,7 @@
 
 #include <iosfwd>
 
-#include "formula/listnode.h"
+#include "base/listnode.h"
 
 class markset;
 

@@ -2,13 +2,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "formula/funcerror.h"
-#include "formula/mathlib.h"
-#include "formula/smallfuncs.h"
-#include "formula/sortvalues.h"
 #include "formula/tokengroups.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
+#include "math/funcerror.h"
+#include "math/mathlib.h"
+#include "math/smallfuncs.h"
+#include "math/sortvalues.h"
 
 namespace {
 double innerprod(int n, const double* v)

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/textlist.h"
+#include "screen/textlist.h"
 
 class attrlines : public textpage {
 public:

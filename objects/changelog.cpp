@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/limits.h"
 #include "formula/fingerprint.h"
-#include "formula/limits.h"
 #include "objects/context.h"
 #include "objects/fu1.h"
 

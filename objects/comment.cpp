@@ -5,12 +5,12 @@
 #include <new>
 #include <ostream>
 
-#include "formula/limits.h"
+#include "base/limits.h"
+#include "base/objcount.h"
+#include "base/report.h"
 #include "formula/recordio.h"
-#include "formula/report.h"
 #include "objects/edithooks.h"
 #include "objects/idable.h"
-#include "ui/objcount.h"
 
 namespace {
 constexpr int commentclass = 11;

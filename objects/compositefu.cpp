@@ -1,6 +1,6 @@
 #include "objects/compositefu.h"
 
-#include "formula/report.h"
+#include "base/report.h"
 
 double* compositefu::mcalc(double*)
 {

@@ -2,13 +2,13 @@
 
 #include <cstring>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
-#include "formula/report.h"
 #include "objects/fu1.h"
-#include "ui/hoststate.h"
-#include "ui/keys.h"
-#include "ui/msgbox.h"
-#include "ui/statusbox.h"
+#include "screen/hoststate.h"
+#include "screen/keys.h"
+#include "screen/msgbox.h"
+#include "screen/statusbox.h"
 
 pcontext* context = nullptr;
 chain* localobjects = nullptr;

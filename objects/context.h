@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "objects/libfile.h"
 #include "objects/librarylist.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "formula/limits.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/nfv.h"
-#include "formula/report.h"
 #include "objects/dabascan.h"
 #include "platform/core/files.h"
 

@@ -3,17 +3,17 @@
 #include <cctype>
 #include <cstring>
 
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/evalstate.h"
-#include "formula/limits.h"
-#include "formula/report.h"
 #include "formula/standins.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/fu1.h"
 #include "objects/fudaba.h"
 #include "objects/libfile.h"
-#include "ui/msgbox.h"
-#include "ui/statusbox.h"
+#include "screen/msgbox.h"
+#include "screen/statusbox.h"
 
 namespace {
 

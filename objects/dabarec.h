@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "formula/limits.h"
-#include "formula/listnode.h"
+#include "base/limits.h"
+#include "base/listnode.h"
 
 class dabarec : public listnode {
 public:

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "base/report.h"
 #include "formula/recordio.h"
-#include "formula/report.h"
 #include "objects/context.h"
 #include "objects/saveable.h"
 #include "platform/core/files.h"

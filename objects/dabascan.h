@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "objects/dabarec.h"
 
 class linereader;

@@ -3,9 +3,11 @@
 #include "formula/standins.h"
 #include "objects/context.h"
 #include "objects/fudaba.h"
+#include "objects/hooks.h"
 
 bool databaseassistance = true;
 
+namespace objectservices {
 bool databaseinuse()
 {
     return database && databaseassistance;
@@ -30,6 +32,7 @@ int databasevalues(const char* name)
 {
     return databaseinuse() ? database->nvaluesof(name) : 0;
 }
+}  // namespace objectservices
 
 const char* switchassistance()
 {

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "ui/boxsettings.h"
-#include "ui/listbox.h"
-#include "ui/numlist.h"
-#include "ui/palette.h"
-#include "ui/textlist.h"
+#include "screen/boxsettings.h"
+#include "screen/listbox.h"
+#include "screen/numlist.h"
+#include "screen/palette.h"
+#include "screen/textlist.h"
 
 namespace {
 int showpage(textpage& page, const char* caption, const std::vector<std::string>& lines)

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/report.h"
 #include "formula/recordio.h"
-#include "formula/report.h"
 #include "objects/context.h"
 #include "objects/dabafind.h"
 #include "objects/dabascan.h"
@@ -11,7 +11,7 @@
 #include "objects/idable.h"
 #include "objects/saveable.h"
 #include "platform/core/files.h"
-#include "ui/statusbox.h"
+#include "screen/statusbox.h"
 
 bool excerpt::callsearchfor()
 {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "objects/dabarec.h"
 
 class fudaba;

@@ -1,8 +1,8 @@
 #include "objects/slotcomp.h"
-#include "ui/boxsettings.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
+#include "screen/boxsettings.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
 
 int exitchoice(int mode)
 {

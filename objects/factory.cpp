@@ -2,11 +2,11 @@
 
 #include <new>
 
+#include "base/report.h"
 #include "objects/fuconst.h"
 #include "objects/fuinfinite.h"
 #include "objects/fuvector.h"
-#include "formula/report.h"
-#include "ui/msgbox.h"
+#include "screen/msgbox.h"
 
 namespace {
 fu1* stray(const char* text)

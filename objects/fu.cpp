@@ -4,16 +4,16 @@
 #include <cstring>
 #include <new>
 
+#include "base/objcount.h"
+#include "base/report.h"
+#include "base/serial.h"
 #include "formula/destroyparser.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/varman.h"
-#include "ui/codelist.h"
-#include "ui/objcount.h"
-#include "ui/serial.h"
+#include "objects/codelist.h"
 
 namespace {
 constexpr int fuclass = 23;

@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
+#include "base/listnode.h"
 #include "formula/fingerprint.h"
-#include "formula/listnode.h"
 #include "objects/idable.h"
 #include "objects/saveable.h"
 

@@ -5,6 +5,7 @@
 #include <new>
 #include <ostream>
 
+#include "base/report.h"
 #include "formula/compile.h"
 #include "formula/destroyparser.h"
 #include "formula/diagnostics.h"
@@ -15,8 +16,7 @@
 #include "formula/varman.h"
 #include "objects/edithooks.h"
 #include "objects/usagewarnings.h"
-#include "formula/report.h"
-#include "ui/msgbox.h"
+#include "screen/msgbox.h"
 
 fu1::fu1() = default;
 

@@ -3,7 +3,7 @@
 #include <new>
 #include <ostream>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/recordio.h"
 #include "formula/varman.h"
 #include "objects/fu1.h"

@@ -2,6 +2,9 @@
 #include "formula/compile.h"
 #include "formula/standins.h"
 #include "objects/fu.h"
+#include "objects/hooks.h"
+
+namespace objectservices {
 
 std::string fullname(const fu* object)
 {
@@ -19,3 +22,4 @@ bool implementcomponent(fu* object, int passmode)
         return object->recordfingerprint();
     return object->implement(uint8_t(passmode), 0);
 }
+}  // namespace objectservices

@@ -4,11 +4,11 @@
 #include <new>
 #include <ostream>
 
-#include "formula/cnumber.h"
+#include "base/report.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/recordio.h"
-#include "formula/report.h"
+#include "math/cnumber.h"
 
 namespace {
 constexpr int savedigits = 16;

@@ -7,7 +7,7 @@
 #include "objects/dabascan.h"
 #include "objects/excerpt.h"
 #include "platform/core/files.h"
-#include "ui/statusbox.h"
+#include "screen/statusbox.h"
 
 fudaba* database = nullptr;
 std::string targetlibrary;

@@ -2,7 +2,7 @@
 #include "objects/edithooks.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
-#include "ui/inputdialogs.h"
+#include "screen/inputdialogs.h"
 
 int fuconst::edit()
 {

@@ -4,22 +4,22 @@
 #include <cstring>
 #include <new>
 
-#include "formula/checkcomponent.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "formula/limits.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/stophook.h"
 #include "formula/varman.h"
-#include "numerics/seraccel.h"
-#include "numerics/sumrecord.h"
-#include "numerics/sumrun.h"
+#include "math/seraccel.h"
+#include "objects/checkcomponent.h"
 #include "objects/slotcomp.h"
+#include "objects/sumrecord.h"
+#include "objects/sumrun.h"
 #include "objects/usagewarnings.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 
 namespace {
 constexpr unsigned char sumfailed = 3;   // error byte of a summation that failed

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "numerics/seriesterm.h"
+#include "math/seriesterm.h"
 #include "objects/compositefu.h"
 
 class seraccel;

@@ -5,15 +5,15 @@
 #include <cstring>
 #include <new>
 
-#include "numerics/seraccel.h"
-#include "numerics/sumrecord.h"
+#include "math/seraccel.h"
 #include "objects/edithooks.h"
 #include "objects/fuinfinite.h"
 #include "objects/funceditor.h"
 #include "objects/slotcomp.h"
-#include "ui/boxsettings.h"
-#include "ui/msgbox.h"
-#include "ui/winstring.h"
+#include "objects/sumrecord.h"
+#include "screen/boxsettings.h"
+#include "screen/msgbox.h"
+#include "screen/winstring.h"
 
 void fuinfinite::edittitle()
 {

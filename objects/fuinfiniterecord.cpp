@@ -6,13 +6,13 @@
 #include <ostream>
 #include <string>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 #include "formula/recordio.h"
 #include "formula/varman.h"
-#include "numerics/seraccel.h"
-#include "numerics/sumrecord.h"
+#include "math/seraccel.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
+#include "objects/sumrecord.h"
 
 namespace {
 constexpr size_t keylinelength = 80;

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "numerics/sumrecord.h"
 #include "objects/comment.h"
 #include "objects/edithooks.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
+#include "objects/sumrecord.h"
 
 std::string fuinfinite::typeline() const
 {

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <new>
 
-#include "numerics/sumrecord.h"
+#include "objects/componentmenu.h"
 #include "objects/context.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
-#include "ui/componentmenu.h"
-#include "ui/msgbox.h"
+#include "objects/sumrecord.h"
+#include "screen/msgbox.h"
 
 bool fuinfinite::makeslots()
 {

@@ -6,21 +6,21 @@
 #include <vector>
 
 #include "formula/diagnostics.h"
-#include "formula/diagshow.h"
 #include "objects/comment.h"
 #include "objects/context.h"
+#include "objects/diagshow.h"
 #include "objects/edithooks.h"
 #include "objects/fu1.h"
 #include "objects/install.h"
 #include "objects/namesyntax.h"
-#include "ui/boxframe.h"
-#include "ui/boxsettings.h"
-#include "ui/hoststate.h"
-#include "ui/inputdialogs.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
-#include "ui/palette.h"
+#include "screen/boxframe.h"
+#include "screen/boxsettings.h"
+#include "screen/hoststate.h"
+#include "screen/inputdialogs.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
+#include "screen/palette.h"
 
 namespace {
 

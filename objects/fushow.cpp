@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "formula/cnumber.h"
-#include "formula/limits.h"
-#include "formula/report.h"
+#include "base/limits.h"
+#include "base/report.h"
+#include "math/cnumber.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
-#include "ui/boxsettings.h"
-#include "ui/keys.h"
+#include "screen/boxsettings.h"
+#include "screen/keys.h"
 
 namespace {
 const char* fuhelp =

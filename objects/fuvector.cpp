@@ -7,10 +7,10 @@
 #include <new>
 #include <ostream>
 
-#include "formula/cnumber.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/parser.h"
+#include "math/cnumber.h"
 
 namespace {
 constexpr int savedigits = 16;

@@ -7,11 +7,11 @@
 #include <new>
 #include <ostream>
 
+#include "base/objcount.h"
 #include "formula/recordio.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/saveable.h"
-#include "ui/objcount.h"
 
 namespace {
 constexpr int headerlines = 9;

@@ -10,7 +10,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 class comment;
 

@@ -8,12 +8,12 @@
 #include "objects/fu1.h"
 #include "objects/install.h"
 #include "objects/namesyntax.h"
-#include "ui/boxframe.h"
-#include "ui/boxsettings.h"
-#include "ui/inputdialogs.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
-#include "ui/uiutil.h"
+#include "screen/boxframe.h"
+#include "screen/boxsettings.h"
+#include "screen/inputdialogs.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
+#include "screen/uiutil.h"
 
 namespace {
 

@@ -6,21 +6,21 @@
 #include <string>
 #include <vector>
 
-#include "formula/chain.h"
-#include "formula/diagshow.h"
+#include "base/chain.h"
 #include "formula/parser.h"
 #include "objects/compositefu.h"
 #include "objects/context.h"
+#include "objects/diagshow.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
-#include "ui/boxframe.h"
-#include "ui/boxsettings.h"
-#include "ui/inputdialogs.h"
-#include "ui/linelist.h"
-#include "ui/msgbox.h"
-#include "ui/msgbuffer.h"
+#include "screen/boxframe.h"
+#include "screen/boxsettings.h"
+#include "screen/inputdialogs.h"
+#include "screen/linelist.h"
+#include "screen/msgbox.h"
+#include "screen/msgbuffer.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <locale>
 #include <unordered_map>
 
-#include "formula/chain.h"
-#include "formula/cnumber.h"
-#include "formula/limits.h"
-#include "formula/report.h"
+#include "base/chain.h"
+#include "base/limits.h"
+#include "base/report.h"
+#include "math/cnumber.h"
 #include "objects/context.h"
 #include "objects/factory.h"
 #include "objects/fu1.h"
 #include "objects/librarylist.h"
 #include "objects/saveable.h"
 #include "platform/core/files.h"
-#include "plots/filenames.h"
+#include "screen/filenames.h"
 
 // One trailing CR of every line goes, so files with CR LF ends read the
 // same as those written here.  cuts gets the places in the text where one

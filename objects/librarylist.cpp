@@ -4,8 +4,8 @@
 #include <set>
 #include <vector>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
-#include "formula/report.h"
 #include "formula/slist.h"
 #include "platform/core/files.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "objects/idable.h"
-#include "ui/uiutil.h"
+#include "screen/uiutil.h"
 
 nameparse parsedname;
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 class idable;
 

@@ -6,6 +6,7 @@
 
 #include "formula/evalstate.h"
 #include "objects/fu1.h"
+#include "objects/hooks.h"
 
 namespace {
 fu1* asfu1(fu* object)
@@ -47,20 +48,9 @@ short callargcount(const fu* object)
     return object->nargs;
 }
 
-objectcalls calls{calltcalc, callmcalc, callfullname, callname, callargcount};
 }
 
-void setobjectcalls(const objectcalls& c)
+void installobjectcalls()
 {
-    calls = c;
-}
-
-const objectcalls& objectcall()
-{
-    return calls;
-}
-
-const char* fullnameof(const fu* object, const char* none)
-{
-    return object ? calls.fullname(object) : none;
+    setobjectcalls({calltcalc, callmcalc, callfullname, callname, callargcount});
 }

@@ -5,8 +5,8 @@
 #include <istream>
 #include <ostream>
 
-#include "formula/cnumber.h"
 #include "formula/recordio.h"
+#include "math/cnumber.h"
 
 namespace {
 constexpr size_t keylinelength = 79;

@@ -4,7 +4,7 @@
 // A record is: the tag line, the identity header (idable.h), the kind's
 // keyed body lines and the end line "@@END " + the tag without its "@@".
 // Lines are written with "\n" only; readers strip one trailing "\r".
-// Numbers go through the "C" locale (formula/cnumber.h).
+// Numbers go through the "C" locale (math/cnumber.h).
 #pragma once
 
 #include <cstdint>

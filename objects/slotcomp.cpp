@@ -7,21 +7,21 @@
 #include <ostream>
 #include <string>
 
+#include "base/limits.h"
+#include "base/objcount.h"
+#include "base/report.h"
 #include "formula/compile.h"
 #include "formula/destroyparser.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "formula/limits.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "objects/edithooks.h"
 #include "objects/fu.h"
-#include "ui/boxframe.h"
-#include "ui/linelist.h"
-#include "ui/msgbox.h"
-#include "ui/objcount.h"
-#include "ui/screen.h"
+#include "screen/boxframe.h"
+#include "screen/linelist.h"
+#include "screen/msgbox.h"
+#include "screen/screen.h"
 
 namespace {
 constexpr int slotclass = 73;

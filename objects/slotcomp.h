@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <iosfwd>
 
-#include "formula/limits.h"
-#include "formula/listnode.h"
+#include "base/limits.h"
+#include "base/listnode.h"
 #include "objects/saveable.h"
 #include "objects/viewable.h"
 

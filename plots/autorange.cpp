@@ -6,8 +6,8 @@
 #include <new>
 #include <utility>
 
-#include "formula/sortvalues.h"
-#include "ui/uiutil.h"
+#include "math/sortvalues.h"
+#include "screen/uiutil.h"
 
 namespace {
 

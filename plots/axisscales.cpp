@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "plots/screenmap.h"
-#include "ui/graphics.h"
-#include "ui/screen.h"
+#include "screen/graphics.h"
+#include "screen/screen.h"
 
 namespace {
 

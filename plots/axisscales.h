@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "plots/drect.h"
+#include "math/drect.h"
 
 // Mode 1: the smallest multiple of u strictly above a; otherwise the
 // largest multiple strictly below a.

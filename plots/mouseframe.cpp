@@ -1,6 +1,6 @@
 #include "plots/mouseframe.h"
 
-#include "ui/keys.h"
+#include "screen/keys.h"
 
 mouseframerecord zoomrecord;
 

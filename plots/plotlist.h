@@ -2,7 +2,7 @@
 // square from -1 to 1, so that readers never meet an empty window.
 #pragma once
 
-#include "plots/drect.h"
+#include "math/drect.h"
 
 drect plotworld();
 void setplotworld(const drect& r);

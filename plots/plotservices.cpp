@@ -1,8 +1,8 @@
 #include "plots/plotservices.h"
 
-#include "ui/menustate.h"
-#include "ui/objcount.h"
-#include "ui/statusbox.h"
+#include "base/objcount.h"
+#include "screen/menustate.h"
+#include "screen/statusbox.h"
 
 bool breakrequested()
 {

@@ -1,8 +1,8 @@
 #include "plots/screenmap.h"
 
-#include "formula/smallfuncs.h"
-#include "ui/objcount.h"
-#include "ui/services.h"
+#include "base/objcount.h"
+#include "math/smallfuncs.h"
+#include "screen/services.h"
 
 int pixelwithin(double p, int lo, int hi)
 {

@@ -3,7 +3,7 @@
 // callers treat 0 as "not visible".
 #pragma once
 
-#include "plots/drect.h"
+#include "math/drect.h"
 
 class screenmap {
 public:

@@ -4,11 +4,11 @@
 
 #include "plots/mouseframe.h"
 #include "plots/plotservices.h"
-#include "ui/boxframe.h"
-#include "ui/inputdialogs.h"
-#include "ui/menustate.h"
-#include "ui/msgbox.h"
-#include "ui/screen.h"
+#include "screen/boxframe.h"
+#include "screen/inputdialogs.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/screen.h"
 
 uint16_t keyboardhintcount = 3;
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plots/drect.h"
+#include "math/drect.h"
 
 // The new window for a mouse frame drawn over the view of w, as the mouse
 // frame dialog decides (magnify, compress or push); the zero window when

@@ -16,6 +16,7 @@
 #include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
+#include "objects/hooks.h"
 
 namespace {
 struct request {
@@ -136,6 +137,7 @@ int readlines()
 
 int main()
 {
+    startobjects();
     std::setlocale(LC_ALL, "C");
     std::string directory = enterworkdirectory();
     int status = readlines();

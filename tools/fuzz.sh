@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (libFuzzer with address and undefined behaviour
-# sanitizers over the whole library, in build-fuzz/) and runs them for
-# FUZZ_SECONDS together (default 45, at most 60), split evenly: the
-# formula target seeded from the formula case table, the library target
-# from tests/objects/libcorpus with the record keys of
-# tools/fuzzlibrary.dict.
+# sanitizers over the layers they link, up to the user objects, in
+# build-fuzz/) and runs them for FUZZ_SECONDS together (default 45, at
+# most 60), split evenly: the formula target seeded from the formula case
+# table, the library target from tests/objects/libcorpus with the record
+# keys of tools/fuzzlibrary.dict.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-45}

@@ -10,6 +10,13 @@
 #include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
+#include "objects/hooks.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    startobjects();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

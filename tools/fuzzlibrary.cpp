@@ -16,17 +16,18 @@
 #include <string>
 #include <vector>
 
+#include "base/chain.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "calculator/rk.h"
 #include "calculator/rkiterator.h"
-#include "formula/chain.h"
-#include "formula/limits.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "math/valtable.h"
 #include "objects/fu1.h"
+#include "objects/hooks.h"
 #include "objects/libfile.h"
 #include "objects/librarylist.h"
 #include "platform/core/files.h"
-#include "plots/valtable.h"
 
 namespace {
 
@@ -148,6 +149,12 @@ void rkrecordroundtrip(const std::string& input)
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    startobjects();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,7 +2,9 @@
 # Types the same keys into VEMO's GTK window under Xvfb and into the
 # headless front, and checks that the window's drawing area shows exactly
 # the headless screen (the caret is off).  Needs xvfb, xdotool and xwd.
-# Usage: tools/screenshot.sh [BUILD_DIR]
+# SCREEN sets the display's size (default 1280x1024x24); with GDK_SCALE the
+# window must still show the surface pixel for pixel, all of it on screen.
+# Usage: [SCREEN=WxHxD] [GDK_SCALE=N] tools/screenshot.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 vemo=${1:-$root/build}/bin/vemo
@@ -15,14 +17,14 @@ printf '<F2>Hello, screen!<Enter>typed \xc3\xa9\xc2\xb1\xc2\xb2\xc2\xb5<dump sho
 grep -q '^typed é±²µ ' "$work/shot.txt" || { echo "screenshot: typed characters not shown"; exit 1; }
 
 display=:$((90 + RANDOM % 500))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 export DISPLAY=$display
 "$vemo" >/dev/null 2>&1 &
 vemopid=$!
 for _ in $(seq 50); do
-    window=$(xdotool search --name '^VEMO' 2>/dev/null | head -1 || true)
+    window=$(xdotool search --onlyvisible --name '^VEMO' 2>/dev/null | head -1 || true)
     [[ -n $window ]] && break
     sleep 0.2
 done

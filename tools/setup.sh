@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgtk-3-dev libcairo2-dev libpango1.0-dev
   xvfb xauth xdotool x11-apps fonts-dejavu-core
+  openbox                     # a window manager for the GTK window's tests
   python3-mpmath libgsl-dev
   poppler-utils               # pdftotext reads printed lists back in tests
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)

@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test, then the sanitizer runs: address and
-# undefined behaviour over every test, the formula fuzz target, and
-# ThreadSanitizer over the threads' tests.
+# Sets up, checks the layers, builds and runs every test, then the
+# sanitizer runs: address and undefined behaviour over every test, the fuzz
+# targets, and ThreadSanitizer over the layers with threads.  Each build
+# builds only what its run needs; each step says how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+step() {
+  local start=$SECONDS
+  "$@"
+  echo "test.sh: $* took $((SECONDS - start)) s"
+}
 bash tools/setup.sh
-bash tools/build.sh
-ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+# Every include points down the layers (README: layout).
+step python3 tools/layers.py
+step bash tools/build.sh
+# No library uses what only a higher layer's library defines.
+python3 tools/layers.py --libs build
+step ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 # Every test again with the address and undefined behaviour sanitizers.
-bash tools/asan.sh
-# The formula fuzz target, at most 60 seconds.
-bash tools/fuzz.sh
-# Thread sanitizer run of the platform and host tests.
-bash tools/tsan.sh
-
+step bash tools/asan.sh
+# The fuzz targets, at most 60 seconds.
+step bash tools/fuzz.sh
+# Thread sanitizer run of the platform and the host.
+step bash tools/tsan.sh

@@ -11,9 +11,9 @@
 #include "platform/core/surface.h"
 #include "platform/gtk/gtkfront.h"
 #include "platform/headless/headless.h"
-#include "ui/calcmain.h"
-#include "ui/host.h"
-#include "ui/keys.h"
+#include "screen/calcmain.h"
+#include "screen/host.h"
+#include "screen/keys.h"
 
 #include <gtk/gtk.h>
 

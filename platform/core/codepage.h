@@ -2,6 +2,9 @@
 // OEM font, cp1252 for an ANSI font, by the tables the glyphs are drawn from.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace platform {
 
 // The byte that shows Unicode character ch, or -1 when the code page has
@@ -9,5 +12,14 @@ namespace platform {
 // the OEM symbols of bytes 1 to 31 and 127 cannot be typed, since those
 // bytes are the control codes.
 int codepagebyte(int ch, bool oem);
+
+// Decodes one UTF-8 character at text[i] and moves i past it; -1 for a
+// malformed sequence (also an overlong one, which could hide a control code).
+int decodeutf8(std::string_view text, size_t& i);
+
+// UTF-8 text from the toolkit or a script as bytes of the code page;
+// characters that the code page cannot show, and malformed sequences, are
+// left out.
+std::string utf8codepage(std::string_view text, bool oem);
 
 }  // namespace platform

@@ -78,8 +78,9 @@ public:
     virtual void desktop(int& width, int& height) = 0;
     virtual void workarea(int& left, int& top, int& right, int& bottom) = 0;
 
-    // Modal native box; owned by the main window when owned is set.  Lines
-    // are separated by "\n" ("\n\r" is read as one line break).
+    // Modal native box; owned by the main window when owned is set.  Text
+    // and caption are UTF-8; lines are separated by "\n" ("\n\r" is read
+    // as one line break); without a caption the box shows the program's name.
     virtual boxanswer messagebox(const std::string& text, const std::string& caption,
                                  boxbuttons buttons, boxicon icon, bool owned) = 0;
 

@@ -80,3 +80,25 @@ char32_t glyphunicode(unsigned char byte, bool oem)
 {
     return oem ? oemtable[byte] : ansitable[byte];
 }
+
+void appendutf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | c >> 6);
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | c >> 12);
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+std::string codepageutf8(std::string_view text, bool oem)
+{
+    std::string out;
+    for (unsigned char b : text)
+        appendutf8(out, b < 0x20 ? char32_t(b) : glyphunicode(b, oem));
+    return out;
+}

@@ -1,6 +1,6 @@
 #include "platform/core/surface.h"
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 #include <algorithm>
 

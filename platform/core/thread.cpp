@@ -1,6 +1,6 @@
 #include "platform/core/thread.h"
 
-#include "formula/limits.h"
+#include "base/limits.h"
 
 #include <pthread.h>
 

@@ -14,13 +14,13 @@ namespace {
 
 struct infodata {
     int handle;
-    cairo_surface_t* image = nullptr;
+    int scale;   // device pixels per GTK unit
 };
 
 gboolean infodraw(GtkWidget* area, cairo_t* cr, gpointer p)
 {
     auto* d = static_cast<infodata*>(p);
-    int w = gtk_widget_get_allocated_width(area), h = gtk_widget_get_allocated_height(area);
+    int w = gtk_widget_get_allocated_width(area) * d->scale, h = gtk_widget_get_allocated_height(area) * d->scale;
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
     cairo_surface_flush(image);
     canvas c{reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(image)),
@@ -28,6 +28,7 @@ gboolean infodraw(GtkWidget* area, cairo_t* cr, gpointer p)
     if (hostevents* host = currenthost())
         host->infopaint(d->handle, c);
     cairo_surface_mark_dirty(image);
+    cairo_scale(cr, 1.0 / d->scale, 1.0 / d->scale);
     cairo_set_source_surface(cr, image, 0, 0);
     cairo_paint(cr);
     cairo_surface_destroy(image);
@@ -131,7 +132,7 @@ int gtkfront::infocreate(const std::string& title, int x, int y, int width, int 
 {
     GtkWidget* w = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     int handle = ++lastinfo_;
-    auto* data = new infodata{handle};
+    auto* data = new infodata{handle, scale_};
     g_object_set_data_full(G_OBJECT(w), "info", data, [](gpointer p) { delete static_cast<infodata*>(p); });
     gtk_window_set_title(GTK_WINDOW(w), title.c_str());
     if (window_) {
@@ -139,9 +140,9 @@ int gtkfront::infocreate(const std::string& title, int x, int y, int width, int 
         gtk_window_set_destroy_with_parent(GTK_WINDOW(w), TRUE);
     }
     gtk_window_set_resizable(GTK_WINDOW(w), FALSE);
-    gtk_window_move(GTK_WINDOW(w), x, y);
+    gtk_window_move(GTK_WINDOW(w), x / scale_, y / scale_);
     GtkWidget* area = gtk_drawing_area_new();
-    gtk_widget_set_size_request(area, width, height);
+    gtk_widget_set_size_request(area, tological(width), tological(height));
     gtk_container_add(GTK_CONTAINER(w), area);
     g_signal_connect(area, "draw", G_CALLBACK(infodraw), data);
     g_signal_connect(w, "key-press-event", G_CALLBACK(infokeypress), data);
@@ -193,6 +194,8 @@ bool gtkfront::infoposition(int handle, int& x, int& y)
     if (!g)
         return false;
     gdk_window_get_origin(g, &x, &y);
+    x *= scale_;
+    y *= scale_;
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <span>
@@ -45,6 +46,14 @@ gboolean deletewindow(GtkWidget*, GdkEvent*, gpointer)
     return TRUE;
 }
 
+// The monitor the program's desktop is: the primary one, else the first.
+GdkMonitor* mainmonitor()
+{
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* m = gdk_display_get_primary_monitor(display);
+    return m ? m : gdk_display_get_monitor(display, 0);
+}
+
 void setmodifiers(unsigned state)
 {
     input().setmodifiers(state & GDK_SHIFT_MASK, state & GDK_CONTROL_MASK, state & GDK_MOD1_MASK);
@@ -77,7 +86,22 @@ bool gtkfront::open(std::string& error)
         error = "cannot open a display (use --headless to run a script)";
         return false;
     }
+    if (GdkMonitor* m = mainmonitor())
+        scale_ = std::max(1, gdk_monitor_get_scale_factor(m));
     return true;
+}
+
+int gtkfront::tological(int pixels) const
+{
+    return (pixels + scale_ - 1) / scale_;
+}
+
+void gtkfront::queuearea(int left, int top, int right, int bottom)
+{
+    if (!area_)
+        return;
+    int l = left / scale_, t = top / scale_;
+    gtk_widget_queue_draw_area(area_, l, t, tological(right) - l, tological(bottom) - t);
 }
 
 bool gtkfront::createwindow(const std::string& title)
@@ -88,6 +112,7 @@ bool gtkfront::createwindow(const std::string& title)
     window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     if (!window_)
         return false;
+    name_ = title;
     // Connected before the menu bar is added, so the program sees F10, Tab,
     // the arrows and Alt with a letter before GTK would take them.
     g_signal_connect(window_, "key-press-event", G_CALLBACK(keypress), this);
@@ -103,7 +128,7 @@ bool gtkfront::createwindow(const std::string& title)
     bar_ = gtk_menu_bar_new();
     attachmenu("STOPMENU");
     area_ = gtk_drawing_area_new();
-    gtk_widget_set_size_request(area_, s.width(), s.height());
+    gtk_widget_set_size_request(area_, tological(s.width()), tological(s.height()));
     gtk_widget_set_can_focus(area_, TRUE);
     gtk_widget_add_events(area_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
     g_signal_connect(area_, "draw", G_CALLBACK(draw), this);
@@ -177,10 +202,11 @@ void gtkfront::attachmenu(const std::string& name)
     gtk_widget_show_all(bar_);
 }
 
+// The program pads its title with blanks; a title bar shows them.
 void gtkfront::settitle(const std::string& title)
 {
     if (window_)
-        gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
+        gtk_window_set_title(GTK_WINDOW(window_), title.substr(0, title.find_last_not_of(' ') + 1).c_str());
 }
 
 void gtkfront::destroywindow()
@@ -237,14 +263,16 @@ void gtkfront::oninvalidate()
 {
     drawpending_ = false;
     pixrect r;
-    if (area_ && mainsurface().takedirty(r))
-        gtk_widget_queue_draw_area(area_, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    if (mainsurface().takedirty(r))
+        queuearea(r.left, r.top, r.right, r.bottom);
 }
 
 bool gtkfront::ondraw(void* p)
 {
     auto* cr = static_cast<cairo_t*>(p);
     screensurface& s = mainsurface();
+    // The surface's pixels are the device's: one to one at any scale.
+    cairo_scale(cr, 1.0 / scale_, 1.0 / scale_);
     {
         std::lock_guard guard(s.lock());
         if (s.image()) {
@@ -293,7 +321,7 @@ bool gtkfront::onbutton(void* event, bool press)
         gtk_widget_grab_focus(area_);
     if (hostevents* h = currenthost())
         h->mouse(press ? mouseaction::press : mouseaction::release,
-                 e->button == 1 ? mousebutton::left : mousebutton::right, int(e->x), int(e->y));
+                 e->button == 1 ? mousebutton::left : mousebutton::right, int(e->x * scale_), int(e->y * scale_));
     return TRUE;
 }
 
@@ -302,7 +330,7 @@ bool gtkfront::onmotion(void* event)
     auto* e = static_cast<GdkEventMotion*>(event);
     setmodifiers(e->state);
     if (hostevents* h = currenthost())
-        h->mouse(mouseaction::move, mousebutton::none, int(e->x), int(e->y));
+        h->mouse(mouseaction::move, mousebutton::none, int(e->x * scale_), int(e->y * scale_));
     return TRUE;
 }
 
@@ -325,7 +353,7 @@ void gtkfront::onconfigure()
     gdk_window_get_origin(client, &cx, &cy);
     gdk_window_get_frame_extents(top, &frame);
     if (hostevents* h = currenthost())
-        h->moved(cx, cy, frame.x, frame.y);
+        h->moved(cx * scale_, cy * scale_, frame.x * scale_, frame.y * scale_);
 }
 
 void gtkfront::onmenu(GtkWidget* item)
@@ -344,8 +372,8 @@ void gtkfront::onmenu(GtkWidget* item)
 
 void gtkfront::caretarea()
 {
-    if (area_ && caretexists_)
-        gtk_widget_queue_draw_area(area_, caretx_, carety_, caretw_, careth_);
+    if (caretexists_)
+        queuearea(caretx_, carety_, caretx_ + caretw_, carety_ + careth_);
 }
 
 void gtkfront::onblink()
@@ -407,7 +435,7 @@ void gtkfront::capture(bool on)
 void gtkfront::movewindow(int x, int y)
 {
     if (window_)
-        gtk_window_move(GTK_WINDOW(window_), x, y);
+        gtk_window_move(GTK_WINDOW(window_), x / scale_, y / scale_);
 }
 
 void gtkfront::tofront()
@@ -422,24 +450,25 @@ void gtkfront::focusmain()
         gtk_widget_grab_focus(area_);
 }
 
+// The program measures the screen in device pixels.
 void gtkfront::desktop(int& width, int& height)
 {
-    GdkRectangle r{0, 0, 1280, 1024};
-    if (GdkMonitor* m = gdk_display_get_primary_monitor(gdk_display_get_default()))
+    GdkRectangle r{0, 0, 1280 / scale_, 1024 / scale_};
+    if (GdkMonitor* m = mainmonitor())
         gdk_monitor_get_geometry(m, &r);
-    width = r.width;
-    height = r.height;
+    width = r.width * scale_;
+    height = r.height * scale_;
 }
 
 void gtkfront::workarea(int& left, int& top, int& right, int& bottom)
 {
-    GdkRectangle r{0, 0, 1280, 1024};
-    if (GdkMonitor* m = gdk_display_get_primary_monitor(gdk_display_get_default()))
+    GdkRectangle r{0, 0, 1280 / scale_, 1024 / scale_};
+    if (GdkMonitor* m = mainmonitor())
         gdk_monitor_get_workarea(m, &r);
-    left = r.x;
-    top = r.y;
-    right = r.x + r.width;
-    bottom = r.y + r.height;
+    left = r.x * scale_;
+    top = r.y * scale_;
+    right = (r.x + r.width) * scale_;
+    bottom = (r.y + r.height) * scale_;
 }
 
 int gtkfront::runmodal(GtkWidget* dialog)
@@ -448,15 +477,16 @@ int gtkfront::runmodal(GtkWidget* dialog)
         GMainLoop* loop;
         int response;
     } w{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
-    g_signal_connect(dialog, "response", G_CALLBACK(+[](GtkDialog*, int response, gpointer p) {
-                         auto* w = static_cast<waiting*>(p);
-                         w->response = response;
-                         g_main_loop_quit(w->loop);
-                     }),
-                     &w);
+    auto answer = +[](GtkDialog*, int response, gpointer p) {
+        auto* w = static_cast<waiting*>(p);
+        w->response = response;
+        g_main_loop_quit(w->loop);
+    };
+    gulong answered = g_signal_connect(dialog, "response", G_CALLBACK(answer), &w);
     ++boxes_;
     gtk_widget_show_all(dialog);
     g_main_loop_run(w.loop);
+    g_signal_handler_disconnect(dialog, answered);   // w ends with this call
     --boxes_;
     g_main_loop_unref(w.loop);
     return w.response;
@@ -474,8 +504,9 @@ boxanswer gtkfront::messagebox(const std::string& text, const std::string& capti
                                             "%s", boxtext(text).c_str());
     if (buttons == boxbuttons::yesnocancel)
         gtk_dialog_add_button(GTK_DIALOG(box), "_Cancel", GTK_RESPONSE_CANCEL);
-    gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
+    gtk_window_set_title(GTK_WINDOW(box), caption.empty() ? name_.c_str() : caption.c_str());
     int response = runmodal(box);
+    gtk_widget_destroy(box);
     switch (response) {
     case GTK_RESPONSE_YES: return boxanswer::yes;
     case GTK_RESPONSE_NO: return boxanswer::no;

@@ -76,8 +76,16 @@ private:
     void caretarea();
     // Runs a dialog until it answers; the response.  The caller destroys it.
     int runmodal(GtkWidget* dialog);
+    // Window sizes in GTK's units for device pixels, rounded up.
+    int tological(int pixels) const;
+    // Redraws a rectangle of the surface (device pixels).
+    void queuearea(int left, int top, int right, int bottom);
     GtkWidget* infowindow(int handle) const;
 
+    // The surface and the program's positions are in device pixels; GTK
+    // counts in units of scale_ of them.
+    int scale_ = 1;
+    std::string name_;   // the program's name: the title of boxes without one
     GtkWidget* window_ = nullptr;
     GtkWidget* area_ = nullptr;
     GtkWidget* bar_ = nullptr;

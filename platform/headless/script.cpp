@@ -37,26 +37,6 @@ constexpr answerword answers[] = {
     {"font", answerkind::font}, {"dialog", answerkind::dialog},
 };
 
-// Decodes one UTF-8 character at text[i]; -1 for a malformed sequence
-// (also an overlong one, which could hide a control code).
-int decode(const std::string& text, size_t& i)
-{
-    unsigned char c = text[i++];
-    if (c < 0x80)
-        return c;
-    int extra = c >= 0xF8 ? -1 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (extra < 0)
-        return -1;
-    int cp = c & (0x3F >> extra);
-    for (int n = 0; n < extra; ++n) {
-        if (i >= text.size() || (text[i] & 0xC0) != 0x80)
-            return -1;
-        cp = cp << 6 | (text[i++] & 0x3F);
-    }
-    constexpr int shortest[] = {0, 0x80, 0x800, 0x10000};
-    return cp < shortest[extra] ? -1 : cp;
-}
-
 // The virtual key of a typed character, where it has one.
 int vkofchar(int ch)
 {
@@ -259,7 +239,7 @@ bool parsescript(const std::string& text, std::vector<scriptitem>& items, std::s
             i = close + 1;
         } else {
             size_t start = i;
-            int ch = c == '<' ? (i += 2, '<') : decode(text, i);
+            int ch = c == '<' ? (i += 2, '<') : decodeutf8(text, i);
             item.source = text.substr(start, i - start);
             // The font's code page is known only when the key is typed;
             // here a character that no text font shows is refused.

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
+#include "base/report.h"
 #include "calculator/calcfunm.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 
 namespace {
 

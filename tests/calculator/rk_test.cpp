@@ -5,13 +5,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/report.h"
 #include "calculator/rktrace.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "formula/report.h"
+#include "screen/menustate.h"
 #include "tests/calculator/rkfixture.h"
-#include "ui/menustate.h"
 
 namespace {
 constexpr double pi = std::numbers::pi;

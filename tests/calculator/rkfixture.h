@@ -9,7 +9,7 @@
 
 #include "calculator/rk.h"
 #include "formula/compile.h"
-#include "plots/valtable.h"
+#include "math/valtable.h"
 
 struct rksystem {
     RK rk;

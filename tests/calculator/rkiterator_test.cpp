@@ -8,11 +8,11 @@
 #include <sstream>
 #include <string>
 
+#include "base/report.h"
 #include "calculator/rk.h"
 #include "calculator/rkiterator.h"
 #include "formula/parser.h"
-#include "formula/report.h"
-#include "plots/valtable.h"
+#include "math/valtable.h"
 #include "tests/calculator/rkfixture.h"
 
 namespace {

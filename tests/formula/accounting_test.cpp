@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "base/objcount.h"
 #include "formula/dynarray.h"
 #include "formula/fingerprint.h"
 #include "formula/formulaholder.h"
 #include "formula/markset.h"
 #include "formula/namesused.h"
 #include "formula/varman.h"
-#include "ui/objcount.h"
 
 TEST(accounting, ContainersBalanceTheInstanceCount)
 {

@@ -4,9 +4,9 @@
 #include <numbers>
 
 #include "evalfixture.h"
-#include "formula/mathlib.h"
 #include "formula/tokenhandler.h"
 #include "formula/varman.h"
+#include "math/mathlib.h"
 
 namespace {
 using namespace tk;

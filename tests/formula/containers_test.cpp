@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "formula/dynarray.h"
 #include "formula/ownptr.h"
 #include "formula/slist.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/tokens.h"
 
 // A parser that holds the given code and counts as implemented.

@@ -6,9 +6,9 @@
 #include <limits>
 #include <vector>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/tokens.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "base/report.h"
 #include "formula/evalstate.h"
-#include "formula/random.h"
-#include "formula/report.h"
+#include "math/random.h"
 
 namespace {
 // Pearson's statistic of counts against equal expectations.

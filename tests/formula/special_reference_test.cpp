@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <functional>
 
-#include "formula/combinatorics.h"
-#include "formula/elemspecial.h"
-#include "formula/elliptic.h"
 #include "formula/evalstate.h"
-#include "formula/gamma.h"
-#include "formula/seidel.h"
-#include "formula/series.h"
-#include "formula/zeta.h"
+#include "math/combinatorics.h"
+#include "math/elemspecial.h"
+#include "math/elliptic.h"
+#include "math/gamma.h"
+#include "math/seidel.h"
+#include "math/series.h"
+#include "math/zeta.h"
 #include "refdata/reftable.h"
 
 namespace {

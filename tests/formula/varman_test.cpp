@@ -7,8 +7,8 @@
 #include <limits>
 #include <sstream>
 
+#include "base/report.h"
 #include "formula/markset.h"
-#include "formula/report.h"
 #include "formula/varman.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "objects/context.h"

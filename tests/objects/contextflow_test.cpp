@@ -2,8 +2,8 @@
 
 #include "formula/evalstate.h"
 #include "objects/fu1.h"
+#include "screen/hoststate.h"
 #include "tests/objects/libfixture.h"
-#include "ui/hoststate.h"
 
 namespace {
 

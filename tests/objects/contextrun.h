@@ -2,6 +2,6 @@
 // on a fresh, empty work directory; the context is freed at the end.
 #pragma once
 
-#include "tests/ui/editrun.h"
+#include "tests/screen/editrun.h"
 
 hostrun incontext(const std::string& keys, std::function<void()> body);

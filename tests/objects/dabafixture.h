@@ -10,8 +10,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "base/report.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "objects/context.h"
 
 namespace dabafiles {

@@ -1,16 +1,11 @@
-// The headless dialogue runner and golden screen comparison of the
-// interface tests, shared with this test program, and the runs in a
-// fresh context.
-#include "tests/ui/editrun.cpp"
-#include "tests/ui/goldenfiles.cpp"
-#include "tests/ui/hostrun.cpp"
-
+// Dialogue runs in a fresh context (the runner and the golden screens are
+// the screen tests' fixtures).
 #include <cstdlib>
 #include <filesystem>
 
 #include "objects/context.h"
+#include "screen/inputdialogs.h"
 #include "tests/objects/contextrun.h"
-#include "ui/inputdialogs.h"
 
 hostrun incontext(const std::string& keys, std::function<void()> body)
 {

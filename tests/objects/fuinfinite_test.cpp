@@ -8,18 +8,18 @@
 #include <thread>
 #include <vector>
 
+#include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
-#include "formula/compile.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
-#include "numerics/sumrecord.h"
 #include "objects/context.h"
-#include "platform/core/keyqueue.h"
 #include "objects/fuinfinite.h"
 #include "objects/libfile.h"
 #include "objects/slotcomp.h"
+#include "objects/sumrecord.h"
+#include "platform/core/keyqueue.h"
 #include "tests/objects/libfixture.h"
 
 namespace {

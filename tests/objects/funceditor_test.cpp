@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "objects/attrlines.h"
 #include "objects/comment.h"
 #include "objects/context.h"
@@ -11,8 +11,8 @@
 #include "objects/fu1.h"
 #include "objects/install.h"
 #include "tests/objects/contextrun.h"
-#include "tests/ui/goldenfiles.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/goldenfiles.h"
+#include "tests/screen/plainrow.h"
 
 namespace {
 

@@ -4,16 +4,16 @@
 
 #include <string>
 
-#include "formula/chain.h"
-#include "objects/context.h"
+#include "base/chain.h"
 #include "objects/compositefu.h"
+#include "objects/context.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
 #include "objects/install.h"
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
 #include "tests/objects/contextrun.h"
-#include "tests/ui/plainrow.h"
+#include "tests/screen/plainrow.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "base/report.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "objects/context.h"
 #include "platform/core/files.h"
 

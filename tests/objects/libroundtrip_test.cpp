@@ -3,7 +3,7 @@
 // cannot be read stay in it byte for byte.
 #include <gtest/gtest.h>
 
-#include "formula/chain.h"
+#include "base/chain.h"
 #include "objects/libfile.h"
 #include "tests/objects/libfixture.h"
 

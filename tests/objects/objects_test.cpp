@@ -3,16 +3,16 @@
 #include <memory>
 #include <sstream>
 
+#include "base/objcount.h"
+#include "base/report.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/comment.h"
 #include "objects/fuconst.h"
 #include "objects/fuvector.h"
-#include "ui/objcount.h"
 
 namespace {
 

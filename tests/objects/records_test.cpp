@@ -8,9 +8,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "formula/limits.h"
+#include "base/limits.h"
+#include "base/report.h"
 #include "formula/parser.h"
-#include "formula/report.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/factory.h"

@@ -46,6 +46,25 @@ TEST(glyphs, codepagesfollowthestandardtables)
     }
 }
 
+// Python: bytes(b).decode('cp437' or 'cp1252').encode('utf-8'); the control
+// bytes below 32 stay, and OEM 127 is the console's house (U+2302), as the
+// screen shows it.
+TEST(glyphs, codepagetextbecomesutf8)
+{
+    struct {
+        const char* bytes;
+        bool oem;
+        const char* utf8;
+    } cases[] = {
+        {"a\n\rb\t", true, "a\n\rb\t"},
+        {"\x84\xE6", true, "\xC3\xA4\xC2\xB5"},                   // ä µ
+        {"\xC9\xCD\x7F", true, "\xE2\x95\x94\xE2\x95\x90\xE2\x8C\x82"},   // ╔ ═ ⌂
+        {"\x80\xE4", false, "\xE2\x82\xAC\xC3\xA4"},             // € ä
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(codepageutf8(c.bytes, c.oem), c.utf8) << c.bytes;
+}
+
 // Every box-drawing character meets its neighbours: an arm's edge pattern
 // is one of two (single, double) on every side, and the patterns leaving
 // through one side are the ones entering through the opposite side.

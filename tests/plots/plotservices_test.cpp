@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "base/objcount.h"
 #include "plots/plotservices.h"
-#include "ui/menustate.h"
-#include "ui/objcount.h"
+#include "screen/menustate.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 
 #include "plots/axisscales.h"
 #include "plots/windowcmds.h"
-#include "tests/ui/editrun.h"
-#include "tests/ui/goldenfiles.h"
-#include "tests/ui/plainrow.h"
-#include "ui/graphics.h"
-#include "ui/keys.h"
-#include "ui/menustate.h"
-#include "ui/screen.h"
-#include "ui/tgwscreen.h"
+#include "screen/graphics.h"
+#include "screen/keys.h"
+#include "screen/menustate.h"
+#include "screen/screen.h"
+#include "screen/tgwscreen.h"
+#include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
+#include "tests/screen/plainrow.h"
 
 namespace {
 

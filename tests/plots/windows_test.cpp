@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "math/drect.h"
 #include "plots/axisscales.h"
-#include "plots/drect.h"
 #include "plots/screenmap.h"
 
 namespace {

@@ -1,0 +1,8 @@
+#include "app/start.h"
+
+#include "objects/hooks.h"
+
+void startvemo()
+{
+    startobjects();
+}

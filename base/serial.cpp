@@ -1,0 +1,10 @@
+#include "base/serial.h"
+
+namespace {
+uint32_t serialcounter = 0;
+}
+
+uint32_t newserial()
+{
+    return ++serialcounter;
+}

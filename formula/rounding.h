@@ -1,8 +1,0 @@
-// Rounding helpers of the special functions.
-#pragma once
-
-#include <cmath>
-
-#include "formula/smallfuncs.h"
-
-inline bool iswhole(double x) { return std::floor(x) == x; }

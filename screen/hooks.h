@@ -1,0 +1,21 @@
+// The screen's calls up to the layers above it, in one place.
+//  - The user objects fill the table below when they start (startobjects
+//    in objects/hooks.h).
+//  - The program gives the computing thread its command loop (setmainloop,
+//    calcmain.h) and installs the handlers of the request codes 3033 to
+//    3050 that later parts serve (setrequest, host.h).
+#pragma once
+
+struct screenhooks {
+    // Alt-X in the command loop: whether the program may end (the context
+    // asks to save its changes).
+    bool (*quitprogram)() = nullptr;
+    // The Options menu's check mark of 40056: compilations do without the
+    // function database's assistance.
+    bool (*withoutdatabase)() = nullptr;
+};
+
+screenhooks& screenhook();
+
+// The call through the table: true (the program may end) without a hook.
+bool mayquit();

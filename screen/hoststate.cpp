@@ -1,0 +1,7 @@
+#include "screen/hoststate.h"
+
+hoststate& host()
+{
+    static hoststate state;
+    return state;
+}

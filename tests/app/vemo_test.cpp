@@ -1,0 +1,167 @@
+// The program as started from a shell: options, fronts, exit statuses.
+#include "app/options.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string vemo = std::string(VEMO_BIN_DIR) + "/vemo";
+
+int status(const std::string& command)
+{
+    int rc = std::system((command + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+std::string freshfolder()
+{
+    char folder[] = "/tmp/vemorunXXXXXX";
+    return mkdtemp(folder);
+}
+
+// Runs vemo headless on a script in folder dir (dumps go to dir/out);
+// extra goes before the command, switches after it.
+int scriptedin(const std::string& dir, const std::string& script, const std::string& extra = "",
+               const std::string& switches = "")
+{
+    std::ofstream(dir + "/s.txt") << script;
+    return status(extra + " " + vemo + " " + switches + " --headless --script " + dir + "/s.txt --out " + dir
+                  + "/out --timeout 10");
+}
+
+int scripted(const std::string& script, const std::string& extra = "")
+{
+    return scriptedin(freshfolder(), script, extra);
+}
+
+std::string readfile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+TEST(vemo, ExitStatuses)
+{
+    struct {
+        std::string args;
+        int status;
+    } cases[] = {
+        {"--version", 0},
+        {"--help", 0},
+        {"--headless", 2},
+        {"--frobnicate", 2},
+        {"--script x --out y", 2},
+        {"--headless --script /nonexistent/s.txt --out /tmp", 2},
+        {"--headless --timeout 0 --script s --out o", 2},
+        {"--headless --script /tmp --out /tmp", 2},  // the script is a folder
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(status(vemo + " " + c.args), c.status) << c.args;
+}
+
+TEST(vemo, HeadlessRuns)
+{
+    EXPECT_EQ(scripted("abc<A-x>"), 0);
+    EXPECT_EQ(scripted("abc<close>"), 0);
+    EXPECT_EQ(scripted("abc"), 0);  // the end of the script closes the window
+    EXPECT_EQ(scripted("<A-x>abc"), 3);
+    EXPECT_EQ(scripted("<nonsense item>"), 3);
+    EXPECT_EQ(scripted("\xe4\xb8\x80"), 3);  // a character that no text font shows
+}
+
+TEST(vemo, MalformedScriptsEndWithStatus3)
+{
+    for (const char* script : {"<click 2147483647 1>", "<click 1 -2147483648>", "<key -1>", "<key 99999999999>",
+                               "<menu 99999999999>", "ab<"})
+        EXPECT_EQ(scripted(script), 3) << script;
+}
+
+TEST(vemo, ADumpThatCannotBeWrittenEndsWithStatus4)
+{
+    std::string dir = freshfolder();
+    std::filesystem::create_directories(dir + "/out/shot.txt");  // a folder where the file goes
+    EXPECT_EQ(scriptedin(dir, "a<dump shot>b<A-x>"), 4);
+    EXPECT_EQ(scriptedin(dir, "a<dump other><A-x>"), 0);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(vemo, TypedCharactersShowInTheFontsCodePage)
+{
+    // OEM fonts show cp437, ANSI fonts cp1252; a character the font cannot
+    // show is a script error, never another glyph.
+    const std::string oem, ansi = "-F ANSI 18 10 400";
+    struct {
+        std::string switches, typed;
+        int status;
+    } cases[] = {
+        {oem, "\u00e9\u00b1\u00b2\u00b5\u00e4\u00f6\u00fc\u00df\u00b0\u03b1\u03a3", 0},
+        {ansi, "\u00e9\u00b1\u00b2\u00b5\u00e4\u00f6\u00fc\u00df\u00b0\u20ac\u00be", 0},
+        {oem, "\u20ac", 3},
+        {oem, "\u00be", 3},
+        {ansi, "\u03b1", 3},
+    };
+    for (auto& c : cases) {
+        std::string dir = freshfolder();
+        int rc = scriptedin(dir, "<F2>" + c.typed + "<Enter><dump shot><A-x>", "", c.switches);
+        EXPECT_EQ(rc, c.status) << c.switches << " " << c.typed;
+        if (c.status == 0) {
+            EXPECT_NE(readfile(dir + "/out/shot.txt").find("\n" + c.typed + " "), std::string::npos) << c.typed;
+        }
+        std::filesystem::remove_all(dir);
+    }
+}
+
+TEST(vemo, WithoutDisplayNeedsHeadless)
+{
+    EXPECT_EQ(status("env -u DISPLAY -u WAYLAND_DISPLAY " + vemo), 2);
+}
+
+TEST(vemo, SwitchesStayForTheProgram)
+{
+    const char* argv[] = {"vemo", "-F", "OEM", "18", "10", "400", "--headless", "/p", "h",
+                          "--script", "/tmp/a b", "--out", "o", "/home/x"};
+    programoptions o;
+    std::string error;
+    ASSERT_TRUE(parseoptions(14, argv, o, error)) << error;
+    EXPECT_TRUE(o.headless);
+    EXPECT_EQ(o.script, "/tmp/a b");
+    EXPECT_EQ(o.words, (std::vector<std::string>{"-F", "OEM", "18", "10", "400", "/p", "h", "/home/x"}));
+}
+
+TEST(vemo, GtkWindowTakesKeysAndClosesWithAltF4)
+{
+    if (status("command -v xvfb-run") != 0)
+        GTEST_SKIP() << "xvfb-run is missing";
+    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/screen/scripts/gtksmoke.sh";
+    int rc = std::system(("xvfb-run -a bash " + script + " " + vemo).c_str());
+    EXPECT_TRUE(WIFEXITED(rc));
+    EXPECT_EQ(WEXITSTATUS(rc), 0);
+}
+
+// Native boxes close when answered and give the keys back to the window,
+// without and with a window manager (tools/setup.sh installs openbox).
+TEST(vemo, GtkBoxesCloseWhenAnswered)
+{
+    if (status("command -v xvfb-run") != 0)
+        GTEST_SKIP() << "xvfb-run is missing";
+    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/screen/scripts/gtkboxes.sh";
+    for (std::string wm : {"", "openbox"}) {
+        if (!wm.empty() && status("command -v " + wm) != 0) {
+            ADD_FAILURE() << wm << " is missing (tools/setup.sh)";
+            continue;
+        }
+        int rc = std::system(("WM=" + wm + " xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' bash " + script
+                              + " " + vemo).c_str());
+        EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << "window manager: " << (wm.empty() ? "none" : wm);
+    }
+}

@@ -1,0 +1,6 @@
+// This test program starts the formula engine as the program does.
+#include "formula/start.h"
+
+namespace {
+const bool started = (startformula(), true);
+}

@@ -1,0 +1,9 @@
+// Golden screens: a dump (NAME.txt, the cell grid, and NAME.png, the
+// pixels) compared with the committed files in tests/screen/golden.
+// VEMO_UPDATE_GOLDEN=1 copies the dump there first.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+void checkgoldenfiles(const std::filesystem::path& folder, const std::string& name);

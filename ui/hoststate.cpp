@@ -1,7 +1,0 @@
-#include "ui/hoststate.h"
-
-hoststate& host()
-{
-    static hoststate state;
-    return state;
-}
