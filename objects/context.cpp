@@ -4,6 +4,7 @@
 
 #include "base/report.h"
 #include "formula/evalstate.h"
+#include "objects/contextlist.h"
 #include "objects/fu1.h"
 #include "screen/hoststate.h"
 #include "screen/keys.h"
@@ -85,6 +86,7 @@ void loaddesktop()
     context = new pcontext;
     localobjects = context;
     buildlibrarylist();
+    showforeignlibrary = false;
     opencontext(librarynumber(desktoplibrary));
 }
 
@@ -200,14 +202,10 @@ bool quitprogram()
         return false;
     if (!leavecontext(" Terminating "))
         return false;
+    droptransfercomment();
     context->clear();
     context->quitdone = true;
     return true;
-}
-
-void showcontext(fu* object)
-{
-    report(reportkind::message, "\n The context list is not available yet. \n");
 }
 
 bool readycomponent(fu* callee)

@@ -24,9 +24,11 @@ public:
     libraryread kept;
     // quitprogram has run.
     bool quitdone = false;
-    // The context list shows a library reached from the database, and the
-    // database is open behind it.
-    bool foreignlibrary = false, databaseopen = false;
+
+    // Saves the context to the current library's file (the own and foreign
+    // counts asked first where foreign copies are left out); the change
+    // log goes only when it was written.
+    bool SAVE();
 };
 
 extern pcontext* context;
@@ -85,8 +87,8 @@ bool leavecontext(const char* caption);
 // True when the program may end (at once when no context was made).
 bool quitprogram();
 
-// The context list window.
-void showcontext(fu* object);
+// The context list window; the line at which it was left.
+int showcontext(fu* object);
 
 // Makes a called object ready for the current implementation stamp and
 // records it in the global fingerprint; false when it cannot be made ready.

@@ -8,6 +8,7 @@
 #include "base/limits.h"
 #include "formula/functable.h"
 #include "objects/context.h"
+#include "objects/contextlist.h"
 #include "objects/dabalist.h"
 #include "objects/dabaops.h"
 #include "objects/excerpt.h"
@@ -141,6 +142,7 @@ void dabagoto(dabalist& list)
     }
     db.setcurrent(list.index());
     if (e.library == 0) {
+        databaseisopen = true;
         showcontext(residentobject(e.name, e.arguments, e.values));
         refresh(list, keep);
         return;
@@ -154,6 +156,8 @@ void dabagoto(dabalist& list)
         // Later openings keep the list's own position: the object may be
         // gone by then.
         for (fu1* object = residentobject(e.name, e.arguments, e.values);; object = nullptr) {
+            showforeignlibrary = true;
+            databaseisopen = true;
             showcontext(object);
             if (leavecontext(" Back to Database Main List "))
                 break;

@@ -23,6 +23,7 @@
 #include "objects/varlist.h"
 #include "tests/objects/dabafixture.h"
 #include "tests/objects/libfixture.h"
+#include "tests/objects/sittings.h"
 #include "tests/screen/editrun.h"
 
 namespace {
@@ -30,27 +31,7 @@ namespace {
 using dabafiles::constant;
 using dabafiles::formularecord;
 
-struct journey : libdir {
-    void TearDown() override
-    {
-        slotcomp::dropspare();
-        libdir::TearDown();
-    }
-    // One sitting: the context opened on the files, body run, the context
-    // dropped again.
-    hostrun sitting(const std::string& keys, std::function<void()> body)
-    {
-        hostrun run = rundialogue(keys, [&] {
-            open();
-            body();
-            freecontext();
-            // The spare parser would keep the shared state to the next one.
-            slotcomp::dropspare();
-            first.reset();
-        });
-        EXPECT_EQ(run.status, 0) << keys << " " << run.out;
-        return run;
-    }
+struct journey : sittings {
     // The value of formula at x on a calculator's object; NAN when it does
     // not implement.
     static double value(const char* formula, double x)
@@ -73,7 +54,7 @@ TEST_F(journey, InstallEditSaveReopenCallListAndCopy)
     // Install sq(x) = x*x and the constant cc, edit sq, save.
     std::string installed, edited;
     bool saved = false;
-    sitting("fsq(x)<Enter>x*x<Enter>kk" "fcc<Enter>2.5<Enter>kk"
+    sitting("fsq(x)<Enter>x*x<Enter>k<Esc>" "fcc<Enter>2.5<Enter>k<Esc>"
             "e<End>+1<Enter><Enter>1",
             [&] {
                 fu1* sq = installobject();

@@ -167,7 +167,7 @@ TEST(identity, collisionsandrenaming)
 {
     std::string second, renamed;
     int collision = -1, predefined = -1;
-    hostrun run = incontext("fab(x)<Enter>x<Enter>kkfab(y)<Enter>y<Enter>k<dump twin>kk"
+    hostrun run = incontext("fab(x)<Enter>x<Enter>k<Esc>fab(y)<Enter>y<Enter>k<dump twin>k<Esc>"
                             "<dump changed>k<dump predefined>k"
                             "ab<Enter><dump taken>xef<Enter>",
                             [&] {
