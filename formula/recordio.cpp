@@ -26,6 +26,17 @@ bool readword(std::istream& in, std::string& word)
     return !word.empty();
 }
 
+bool readline(std::istream& in, std::string& line, size_t limit)
+{
+    if (!std::getline(in, line))
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.size() > limit)
+        line.resize(limit);
+    return true;
+}
+
 void skipline(std::istream& in)
 {
     int c = in.get();

@@ -108,13 +108,7 @@ constexpr int keylength = 80;
 // like any other (and no key).
 bool readkey(std::istream& in, std::string& line)
 {
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    if (line.size() > keylength)
-        line.resize(keylength);
-    return true;
+    return readline(in, line, keylength);
 }
 
 bool startswith(const std::string& line, const char* key)

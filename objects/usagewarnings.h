@@ -4,6 +4,7 @@
 // none); the letter found, 0 when none.
 #pragma once
 
+class diagnostics;
 class fu;
 class markset;
 
@@ -14,3 +15,8 @@ char warnunusedtyped(const markset& marks, fu* object);       // 60
 
 // The four in that order, stopping at the first hit; true on a hit.
 bool usagewarnings(const markset& marks, fu* object);
+
+// A differential equation's warnings into dia, showing formula: the
+// static, unreferenced and typed-variable warnings, then, with the
+// independent letter counted as used, the never-used argument.
+bool systemwarnings(markset& marks, diagnostics& dia, const char* formula, char independent);
