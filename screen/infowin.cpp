@@ -2,8 +2,8 @@
 
 #include "base/limits.h"
 #include "base/objcount.h"
+#include "platform/core/codepage.h"
 #include "platform/core/fonts.h"
-#include "platform/core/glyphs.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "screen/host.h"
@@ -202,7 +202,7 @@ infowin::infowin(const char* t, int column, int row, const char* tg) : text(t ? 
     int x = std::max(0, std::min(p.x + h.clientx, h.workright - width));
     int y = std::max(0, std::min(p.y + h.clienty, h.workbottom - 10 * scr.cellh));
     // The title shows the characters that the screen's code page gives the bytes.
-    createcall call{codepageutf8(pendingtitle, !fontisansi()), x, y, columns * charwidth, lines * lineheight};
+    createcall call{platform::codepageutf8(pendingtitle, !fontisansi()), x, y, columns * charwidth, lines * lineheight};
     pendingtitle = "Info";
     window = int(platform::callmain(createwindow, &call));
     {

@@ -1,6 +1,6 @@
 #include "screen/printjob.h"
 
-#include "platform/core/glyphs.h"
+#include "platform/core/codepage.h"
 #include "platform/core/requests.h"
 #include "screen/screen.h"
 #include "screen/winbox.h"
@@ -171,7 +171,7 @@ bool printline(const char* text)
         cairo_font_extents_t fe;
         cairo_font_extents(cr, &fe);
         cairo_move_to(cr, 0, (s.line - 1) * s.metrics.lineheight + fe.ascent);
-        cairo_show_text(cr, codepageutf8(text, !fontisansi()).c_str());
+        cairo_show_text(cr, platform::codepageutf8(text, !fontisansi()).c_str());
     }
     ++s.line;
     return true;

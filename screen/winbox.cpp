@@ -1,6 +1,6 @@
 #include "screen/winbox.h"
 
-#include "platform/core/glyphs.h"
+#include "platform/core/codepage.h"
 #include "platform/core/requests.h"
 #include "screen/screen.h"
 
@@ -35,7 +35,7 @@ platform::boxanswer nativebox(const char* text, const char* caption, platform::b
 {
     // The box shows the characters that the screen's code page gives the bytes.
     bool oem = !fontisansi();
-    boxcall call{codepageutf8(text, oem), codepageutf8(caption, oem), buttons, icon};
+    boxcall call{platform::codepageutf8(text, oem), platform::codepageutf8(caption, oem), buttons, icon};
     return platform::boxanswer(platform::callmain(showbox, &call));
 }
 

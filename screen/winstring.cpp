@@ -2,7 +2,6 @@
 
 #include "platform/core/codepage.h"
 #include "platform/core/front.h"
-#include "platform/core/glyphs.h"
 #include "platform/core/requests.h"
 #include "screen/screen.h"
 
@@ -35,8 +34,8 @@ platform::dialogtemplate stringdialog(const char* prompt, const char* text, int 
     return {"WINSTRINGDIALOG",
             "",
             "Fixedsys",
-            {{promptid, controlkind::text, codepageutf8(prompt ? prompt : "", oem)},
-             {editid, controlkind::edit, "", codepageutf8(text ? text : "", oem), limit, true},
+            {{promptid, controlkind::text, platform::codepageutf8(prompt ? prompt : "", oem)},
+             {editid, controlkind::edit, "", platform::codepageutf8(text ? text : "", oem), limit, true},
              {okid, controlkind::button, "OK"},
              {2, controlkind::button, "Abbrechen"}}};
 }

@@ -34,6 +34,14 @@ int decodeutf8(std::string_view text, size_t& i)
     return cp < shortest[extra] ? -1 : cp;
 }
 
+std::string codepageutf8(std::string_view text, bool oem)
+{
+    std::string out;
+    for (unsigned char b : text)
+        appendutf8(out, b < 0x20 ? char32_t(b) : glyphunicode(b, oem));
+    return out;
+}
+
 std::string utf8codepage(std::string_view text, bool oem)
 {
     std::string out;

@@ -17,6 +17,11 @@ int codepagebyte(int ch, bool oem);
 // malformed sequence (also an overlong one, which could hide a control code).
 int decodeutf8(std::string_view text, size_t& i);
 
+// The program's text (bytes of a code page) as UTF-8 for the toolkit and
+// the printer: each byte as the screen shows it, except the control bytes
+// below 32, which stay (the line breaks and tabs of messages).
+std::string codepageutf8(std::string_view text, bool oem);
+
 // UTF-8 text from the toolkit or a script as bytes of the code page;
 // characters that the code page cannot show, and malformed sequences, are
 // left out.

@@ -33,10 +33,6 @@ char32_t glyphunicode(unsigned char byte, bool oem);
 
 // Appends c to out as UTF-8.
 void appendutf8(std::string& out, char32_t c);
-// The program's text (bytes of a code page) as UTF-8 for the toolkit and
-// the printer: each byte as the screen shows it, except the control bytes
-// below 32, which stay (the line breaks and tabs of messages).
-std::string codepageutf8(std::string_view text, bool oem);
 
 // Draws a box-drawing, block or shade character into a w by h mask (which
 // the caller cleared); false when c is none of them.

@@ -94,11 +94,3 @@ void appendutf8(std::string& out, char32_t c)
         out += char(0x80 | (c & 0x3F));
     }
 }
-
-std::string codepageutf8(std::string_view text, bool oem)
-{
-    std::string out;
-    for (unsigned char b : text)
-        appendutf8(out, b < 0x20 ? char32_t(b) : glyphunicode(b, oem));
-    return out;
-}

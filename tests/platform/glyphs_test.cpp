@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/codepage.h"
 #include "platform/core/fonts.h"
 #include "platform/core/glyphs.h"
 
@@ -62,7 +63,7 @@ TEST(glyphs, codepagetextbecomesutf8)
         {"\x80\xE4", false, "\xE2\x82\xAC\xC3\xA4"},             // € ä
     };
     for (auto& c : cases)
-        EXPECT_EQ(codepageutf8(c.bytes, c.oem), c.utf8) << c.bytes;
+        EXPECT_EQ(platform::codepageutf8(c.bytes, c.oem), c.utf8) << c.bytes;
 }
 
 // Every box-drawing character meets its neighbours: an arm's edge pattern
