@@ -137,6 +137,15 @@ public:
     // Runge-Kutta mode (calcrk.cpp): a complete set-up record becomes the
     // solver.
     bool makemyrk();
+    // "dd": into a Runge-Kutta mode (the kept solver, else a new one set up
+    // in the initialisation dialogue) or back to Direct.
+    void switchmode();
+    // The information window ("e" in a Runge-Kutta mode); true on a change.
+    bool rkinfo();
+    // "x" in a Runge-Kutta mode; true when the letter changed.
+    bool chooseindependent();
+    // A window of width 10 ending at the current argument value.
+    void argwindow(double& low, double& high) const;
 
     calcowner* owner;
     int32_t mode = calcmode::direct;
@@ -178,10 +187,19 @@ private:
     bool implementrk();
     bool implementdirect();
     void rkfingerprint();
+    void enterrk();
+    bool setrkcount(bool order);
+    bool togglearclength();
+    bool editrkformula();
     void afterimplement(bool ok);
     void takevalues(double* result);
     void dropoperator();
 };
+
+// "fp": the calculator's formula or system into the transfer record.
+bool pickupformula(const calculator& c, rksetup*& transfer);
+// "fd": the transfer record into an empty calculator (status 6).
+bool dropformula(calculator& c, const rksetup* transfer);
 
 // The selected argument in the Runge-Kutta modes (only the independent
 // variable exists there).
