@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculator/calcfunm.h"
+#include "platform/core/pausegate.h"
 #include "calculator/calculator.h"
 #include "calculator/calcvars.h"
 #include "calculator/rk.h"
@@ -14,6 +15,7 @@
 #include "screen/inputdialogs.h"
 #include "screen/keys.h"
 #include "screen/lineeditor.h"
+#include "screen/menustate.h"
 #include "screen/msgbox.h"
 #include "screen/palette.h"
 #include "screen/screen.h"
@@ -168,7 +170,11 @@ int32_t calculator::rechnen()
     // can reach a computation from its first output on.
     busyscope busy;
     msgcomputing();
-    if (onevalue && isdirectmode()) {
+    platform::checkpoint();   // a pause or a STOP request may come in here
+    if (isdirectmode() && menus().aborted()) {
+        // Stopped before the evaluator ran, which would not see it.
+        shared.error = evalbreak;
+    } else if (onevalue && isdirectmode()) {
         latest = calling->calcx(firstargvalue());
         values = &latest;
     } else {
@@ -185,6 +191,12 @@ int32_t calculator::rechnen()
                 ++result;   // the values leave out the independent variable
             if (solver->status == RK::failed)
                 shared.error = evalruntime;
+        }
+        if (!result && shared.error == evalbreak) {
+            closestatus();
+            setstatus(calcstatus::userbreak);
+            flushkeys();
+            return status;
         }
         if (!result) {
             closestatus();

@@ -38,6 +38,7 @@ TEST_F(calcsitting, EveryStatusShowsItsLine)
         {"x*x", 2, "<Backspace>3<Enter>", 1, " :               f.1     =                      9"},
         {"x, x*x, -x", 2, "<Backspace>3<Enter>", 1, " :               f.1     =                      3"},
         {"ln(x)", 2, "<Backspace>-1<Enter><Esc>", 2, " Runtime error. Change argument(s) and retry"},
+        {"x, x*x", 2, "<Backspace>2<Enter><busy><menu 40042><yes></busy>", 4, " User break.    Press <enter> to restart"},
         {"x*g", 1, "", 5, " Undefined #global Dependencies. Press <Enter> to edit"},
         {"bad(x)", 1, "<Esc><Esc>", 7, " Component error.   Press <v> for more info"},
         {"x+(", 1, "<Esc>", 8, " Implementation failed. Fix problem and retry"},

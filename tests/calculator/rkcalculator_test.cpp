@@ -100,3 +100,22 @@ TEST_F(calcsitting, RungeKuttaDialogueRefusesAndCancels)
         }
     }
 }
+
+// A STOP request confirmed while the system is integrated: status 4, and
+// Enter computes again.
+TEST_F(calcsitting, StopRequestDuringIntegrationGivesUserBreak)
+{
+    std::vector<int32_t> statuses;
+    hostrun run = withcalc(std::string(setupkeys) + "<Backspace>3<Enter><busy><menu 40042><yes></busy><dump s4>x<Enter>",
+                           [&](calculator& c) {
+                               c.switchmode();
+                               c.proceed(true);
+                               c.proceed(true);
+                               statuses.push_back(c.status);
+                               show(c);
+                               c.proceed(true);   // the same argument again
+                               statuses.push_back(c.status);
+                           });
+    EXPECT_EQ(statuses, (std::vector<int32_t>{4, 1}));
+    EXPECT_EQ(rowof(run, "s4", 7), " User break.    Press <enter> to restart");
+}
