@@ -122,8 +122,7 @@ void calculator::drawmodeline()
         writeat(line, 1, 2, role(18), role(15));
         calcf1hook = showdependencyhelp;
     } else {
-        if (isdirectmode())
-            fillrow(2, 1, right, role(15));
+        fillrow(2, 1, right, role(15));
         calcf1hook = nullptr;
     }
 }
@@ -264,6 +263,8 @@ void calculator::drawvaluebox()
         return;
     if (status == calcstatus::valid && valuecount() >= 2) {
         box->calc = this;
+        box->moveto(valueindex() - 1, box->topline);
+        valueboxtop = uint16_t(box->topline + 1);
         box->highlighted = !focus;
         box->editline();
     } else {

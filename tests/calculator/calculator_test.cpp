@@ -8,6 +8,7 @@
 #include "formula/evalstate.h"
 #include "formula/varman.h"
 #include "tests/calculator/calcfixture.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 
@@ -121,4 +122,24 @@ TEST_F(calcsitting, BadArgumentInputLeavesTheCalculatorAsItWas)
         EXPECT_EQ(got.x, k.expected.x) << k.keys;
         EXPECT_EQ(got.latest, k.expected.latest) << k.keys;
     }
+}
+
+// The screens of a computed calculator with three values (the value box
+// under the status row, its bar on the selected value) and of the same
+// calculator with the second value selected.
+TEST_F(calcsitting, GoldenScreensOfValues)
+{
+    hostrun run = withcalc("<Backspace>3<Enter><dump calcvalues>x<dump calcvalue2>x", [&](calculator& c) {
+        c.setformula("x, x*x, -x", "x");
+        c.reimplement();
+        c.proceed(true);
+        c.proceed(true);
+        show(c);
+        c.valueindex() = 2;
+        c.latest = c.values[1];
+        show(c);
+    });
+    EXPECT_EQ(statusrow(run, "calcvalue2"), " :               f.2     =                      9");
+    checkgoldenfiles(run.out, "calcvalues");
+    checkgoldenfiles(run.out, "calcvalue2");
 }

@@ -11,6 +11,7 @@
 #include "calculator/rksetup.h"
 #include "math/valtable.h"
 #include "tests/calculator/calcfixture.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 std::string rowof(const hostrun& run, const std::string& dump, int n)
@@ -56,6 +57,7 @@ TEST_F(calcsitting, RungeKuttaCalculatorSetUpComputedAndSwitched)
     EXPECT_EQ(rowof(run, "direct", 3), "f.1");
     EXPECT_EQ(rowof(run, "direct", 7), " press <enter> to implement");
     EXPECT_EQ(rowof(run, "back", 1).substr(15, 10), "(RK-mode) ");
+    checkgoldenfiles(run.out, "rk1");
 }
 
 // Esc at the first question leaves the calculator empty in Direct mode;
