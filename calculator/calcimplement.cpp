@@ -52,6 +52,8 @@ bool calculator::setformula(const char* formula, const char* args)
     }
     called->serial = newserial();
     calling->stamp = 0;
+    if (owner && owner->diffop)
+        calling->linkoperator(owner->diffop);
     return true;
 }
 
