@@ -182,6 +182,7 @@ public:
     char* globals = nullptr;             // owned; #global letters the formula depends on
     uint32_t plotstamp = 0;
     checksumcell print{};
+    mutable char independent[2] = {};    // argstring in the Runge-Kutta modes
 
 private:
     bool implementrk();
