@@ -3,6 +3,7 @@
 // information window and the calculation notepad.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -201,4 +202,31 @@ TEST_F(calcsitting, SharedDifferentialOperator)
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_NEAR(seen[0], 8, 1e-7);
     EXPECT_NEAR(seen[1], 12, 1e-7);
+}
+
+// A system taken from a solver (as from a Runge-Kutta function object):
+// computed like one set up by hand; an incomplete one leaves the
+// calculator empty.
+TEST_F(calcsitting, SystemTakenFromASolver)
+{
+    double value = 0;
+    bool incomplete = true;
+    hostrun run = withcalc("<Backspace>2<Enter>", [&](calculator& c) {
+        RK source;
+        source.shape = {2, 1, 't', false};
+        source.setformula("-f.1");
+        const double start[] = {0, 0, 1, 99};   // sin: y(0) = 0, y'(0) = 1; one too many
+        ASSERT_TRUE(c.takesystem(source, start, 4));
+        EXPECT_EQ(c.mode, calcmode::rungekutta);
+        EXPECT_EQ(c.status, calcstatus::mustimplement);
+        c.proceed(true);
+        c.proceed(true);   // t = 2
+        value = c.values[0];
+        calculator other(c.owner);
+        RK empty;
+        empty.shape = {1, 1, 't', false};
+        incomplete = !other.takesystem(empty, nullptr, 0) && other.isempty() && !other.setup;
+    });
+    EXPECT_NEAR(value, std::sin(2.0), 1e-11);
+    EXPECT_TRUE(incomplete);
 }
