@@ -367,10 +367,14 @@ int compositeslots::showslots(std::vector<std::string> lines)
         return 0;
     linelist head;
     viewheader(*this, head);
-    char* joined = head.join();
-    if (joined)
-        lines.insert(lines.begin(), joined);
-    delete[] joined;
+    std::vector<std::string> all;
+    for (int i = 1; i < head.count; i++) {
+        std::string line = head.text(i);
+        if (line.empty() || line.back() != '\r')
+            line += "\n\r";
+        all.push_back(line);
+    }
+    lines.insert(lines.begin(), all.begin(), all.end());
     if (hascomment())
         lines.push_back(std::string("\n\r") + note->text());
     pagecolors(171);

@@ -279,7 +279,8 @@ void objectinfolines(const fu1& object, linelist& list)
         list.addlinef("Context: local (%s)        \n\r", librarylabel(currentlibrary));
     else
         list.addlinef("Context: %-13s                 \n\r", librarylabel(object.origin));
-    if (object.formula)
+    // A copy keeps an empty text buffer: no formula text.
+    if (object.formula && *object.formula)
         list.addlinef("\n\rWARNING: POINTER \"formula\" SHOULD BE VACANT BUT ISN'T\n");
     list.addline("");
 }

@@ -243,4 +243,23 @@ TEST_F(compositekinds, RecordsNotReadWholeAreKept)
     }
 }
 
+// Objects that call themselves: a recursion that ends gives its value;
+// one deeper than the call levels allow gives the evaluator's error.
+TEST_F(compositekinds, RecursionEndsOrHitsTheCallLevelLimit)
+{
+    put("DESKTOP.LIB", conditional("fact", "n", "n", "n*fact(n-1)", "1") + finitsum("self", "n", 'k', "1", "2", "1", "self(n+k)") +
+                           conditional("deep", "n", "n", "deep(n-1)+1", "0"));
+    freecontext();
+    first.reset();
+    open();
+    EXPECT_EQ(value("fact(10)"), 3628800);
+    EXPECT_EQ(shared.error, 0);
+    EXPECT_EQ(value("deep(90)"), 90);
+    for (const char* text : {"deep(500)", "self(1)"}) {
+        value(text);
+        EXPECT_EQ(shared.error, evalruntime) << text;
+        EXPECT_EQ(shared.errorcode, errcalllevel) << text;
+    }
+}
+
 }  // namespace
