@@ -20,6 +20,13 @@
 #include "screen/screen.h"
 #include "screen/statusbox.h"
 
+void resumeafterbreak()
+{
+    menus().resetbusy();
+    if (shared.error == evalbreak)
+        shared.error = evalok;
+}
+
 namespace {
 // Hides the program's status box while a dialogue of the run lasts.
 struct statusaway {
@@ -34,14 +41,6 @@ struct statusaway {
             box->show();
     }
 };
-
-// A STOP the user took back: the run goes on.
-void goon()
-{
-    menus().resetbusy();
-    if (shared.error == evalbreak)
-        shared.error = evalok;
-}
 }
 
 bool canproceed()
@@ -201,7 +200,7 @@ bool romberg::interruptquery(uint32_t step, uint32_t length)
                    long(step), long(length));
     if (key == 'y' || key == 'Y')
         return false;
-    goon();
+    resumeafterbreak();
     return true;
 }
 

@@ -14,6 +14,9 @@ class fu;
 // each evaluation.  A checkpoint of the computing thread (the scripted
 // front types into running computations there).
 bool canproceed();
+// The user took a STOP back: the menus' busy state again, the abort flag
+// and a user break of the error byte cleared; the run goes on.
+void resumeafterbreak();
 
 // The largest L with 2^L <= n (n limited to 2^31); 0 for n <= 1.
 int16_t floorlog2(uint32_t n);
