@@ -11,6 +11,7 @@
 #include "formula/markset.h"
 #include "formula/stophook.h"
 #include "objects/compositenames.h"
+#include "objects/romberg.h"
 #include "screen/menustate.h"
 
 namespace {
@@ -34,12 +35,6 @@ const letterinfo sumindex = {
     56,
     "\n You need to change the summation index \"%c\", too, \n\r since it's now colliding with one of the new arguments! \n\r",
 };
-
-// Neither a STOP request nor an evaluation error.
-bool goon()
-{
-    return shared.error == evalok && !menus().aborted();
-}
 }
 
 fufinitsum::fufinitsum() : compositeslots(slots, sumslots, &sumindex, summand, "0123", "0132") {}
@@ -87,17 +82,17 @@ double fufinitsum::tcalc(double* args)
     std::memcpy(own, args, sizeof(double) * std::min<int>(nargs, limits::arglistlength));
     double sum = 0.0;
     double i = slot[start]->value(own), s = 0.0, d = 0.0;
-    if (goon())
+    if (canproceed())
         s = slot[stop]->value(own);
-    if (goon())
+    if (canproceed())
         d = slot[step]->value(own);
-    if (goon() && (d == 0.0 || !std::isfinite(d))) {
+    if (canproceed() && (d == 0.0 || !std::isfinite(d))) {
         shared.error = evalruntime;
         reportstep(d);
         return 0.0;
     }
     double at = i;
-    while (goon() && (s - i) * d >= 0.0) {
+    while (canproceed() && (s - i) * d >= 0.0) {
         at = i;
         own[nargs] = i;
         sum += slot[summand]->value(own);

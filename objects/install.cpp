@@ -14,6 +14,7 @@
 #include "objects/fuconditional.h"
 #include "objects/fuconst.h"
 #include "objects/fufinitsum.h"
+#include "objects/fuparin.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
@@ -247,6 +248,8 @@ fu1* installobject()
                    " <3>    a n-formula object \n\r <r>    a recursion object\n\r <R>    a Runge Kutta object\n");
     if (k == 'f')
         return installwith(std::unique_ptr<fu1>(new (std::nothrow) fu1));
+    if (k == 'i')
+        return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fuparin));
     if (k == 's')
         return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fufinitsum));
     if (k == '2')

@@ -204,3 +204,37 @@ TEST(compositeinstall, twoformulaobjectthroughitsdialogue)
     EXPECT_EQ(install("2cc(x)<Enter>x<Enter><Esc>", {0}).count, 0);
     EXPECT_EQ(install("sfs(n)<Enter>k<Enter><Esc>", {0}).count, 0);
 }
+
+TEST(compositeinstall, parameterintegralthroughitsdialogue)
+{
+    installed d = install("iar(a)<Enter><dump integrand>a*x^2<Enter><dump parameter>x0<Enter>1<Enter>12<Enter>"
+                          "1000<Enter>k<Esc>",
+                          {3});
+    EXPECT_EQ(d.count, 1);
+    EXPECT_NEAR(d.value, 1, 1e-15);
+    EXPECT_EQ(d.record, parin("ar", "a", 'x', "0", "1", "a*x^2"));
+    EXPECT_TRUE(shows(d.run, "integrand", "expression that is being integrated ?"));
+    EXPECT_TRUE(shows(d.run, "parameter", "Which character will be used as the integration parameter ?"));
+    // A letter that is an argument: another one instead, or Esc.
+    installed other = install("iar(a)<Enter>a*x^2<Enter>a<dump clash>x0<Enter>1<Enter>12<Enter>1000<Enter>k<Esc>", {3});
+    EXPECT_EQ(other.record, d.record);
+    EXPECT_TRUE(shows(other.run, "clash", "\"a\" has been declared as an argument."));
+    EXPECT_EQ(install("iar(a)<Enter>a*x^2<Enter>a<Esc>", {3}).count, 0);
+}
+
+TEST(compositeedit, parameterintegrallimitsandparameter)
+{
+    const std::string ar = parin("ar", "a", 'x', "0", "1", "a*x^2");
+    const std::string up7 = "<End><Up><Up><Up><Up><Up><Up><Up>";
+    edited right = edit(ar, up7 + "e<End>*2<Enter><Enter>1", 3);
+    EXPECT_TRUE(right.kept);
+    EXPECT_EQ(right.record, with(ar, "@RIGHT", "1*2"));
+    EXPECT_NEAR(right.value, 8, 1e-14);
+    // The parameter changed, the integrand not: implemented with the
+    // warning, the integrand a constant of the parameter.
+    edited param = edit(ar, "<Home><Down><Down><Down><Down><Down><Down><Down>et<Enter><dump warning>k<dump ok>1", 3);
+    EXPECT_TRUE(param.kept);
+    EXPECT_TRUE(shows(param.run, "warning", "The integration parameter \"t\" is not mentioned"));
+    EXPECT_TRUE(shows(param.run, "ok", " The new version is OK. "));
+    EXPECT_NEAR(param.value, 0, 1e-15);   // x is no argument: an undefined variable is 0
+}

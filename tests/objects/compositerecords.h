@@ -32,9 +32,10 @@ inline std::string conditional(const char* name, const char* args, const char* c
 }
 
 inline std::string parin(const char* name, const char* args, char param, const char* left, const char* right,
-                         const char* integrand, const char* precision = "12", const char* maxiter = "1000")
+                         const char* integrand, const char* precision = "12", const char* maxiter = "1000",
+                         int nvalues = 1)
 {
-    return head("@@FUPARIN", name, args, 1) + "@INTEGVAR\n" + param + "\n@LEFT\n" + left + "\n@RIGHT\n" + right +
+    return head("@@FUPARIN", name, args, nvalues) + "@INTEGVAR\n" + param + "\n@LEFT\n" + left + "\n@RIGHT\n" + right +
            "\n@INTEGRAND\n" + integrand + "\n@PRECISION\n" + precision + "\n@MAXITER\n" + maxiter +
            "\n@@END FUPARIN\n";
 }

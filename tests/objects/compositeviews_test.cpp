@@ -27,7 +27,8 @@ protected:
         for (const char* name : {"ALPHA.LIB", "alpha.lib", "beta.lib", "gamma.lib", "averyverylongname.lib"})
             std::filesystem::remove(dir / name);
         write("DESKTOP.LIB", finitsum("fs", "n", 'k', "1", "n", "1", "k^2") +
-                                 conditional("cc", "x", "x", "10+x", "20+x"));
+                                 conditional("cc", "x", "x", "10+x", "20+x") +
+                                 parin("pa", "a", 'x', "0", "1", "a*x"));
     }
 };
 
@@ -44,13 +45,15 @@ void listloop()
 
 TEST_F(compositedaba, listedandviewed)
 {
-    hostrun run = runscript("<dump list><Home>v<dump first><Esc><End>v<dump second><Esc><Esc>", listloop);
+    hostrun run = runscript("<dump list><Home>v<dump first><Esc><End>v<dump third><Esc><Up><Up>v<dump second><Esc><Esc>", listloop);
     ASSERT_EQ(run.status, 0);
     std::string list = plainfile(run.out + "/list.txt");
     EXPECT_NE(list.find("fs      (   1)  DESKTOP.LIB"), std::string::npos) << list;
     EXPECT_NE(list.find("cc      (   1)  DESKTOP.LIB"), std::string::npos) << list;
-    std::string pages = plainfile(run.out + "/first.txt") + plainfile(run.out + "/second.txt");
+    std::string pages =
+        plainfile(run.out + "/first.txt") + plainfile(run.out + "/second.txt") + plainfile(run.out + "/third.txt");
     for (const char* text : {" Finite sum ", "Function: fs(n)", "Summation term:", "Summation index: \"k\"",
-                             "Index runs to:", " 2-formula-object ", "Function: cc(x)", "Condition:", "Formula 2:"})
+                             "Index runs to:", " 2-formula-object ", "Function: cc(x)", "Condition:", "Formula 2:",
+                             " parameter integral ", "Integration parameter: \"x\"", "Maximum iterations:"})
         EXPECT_NE(pages.find(text), std::string::npos) << text << "\n" << pages;
 }
