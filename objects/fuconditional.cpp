@@ -83,11 +83,8 @@ bool fuconditional::implement(uint8_t force, uint16_t)
 
 slotcomp* fuconditional::chosen(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        reportjitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return nullptr;
-    }
     double c = slot[condition]->value(args);
     if (shared.error != evalok)
         return nullptr;

@@ -71,11 +71,8 @@ bool fufinitsum::implement(uint8_t force, uint16_t)
 
 double fufinitsum::tcalc(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        reportjitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return 0.0;
-    }
     // The index goes behind the arguments in a copy of them: the caller's
     // array may end at its last argument.
     double own[limits::arglistlength + 1];

@@ -119,18 +119,16 @@ double fuparin::calcx(double x)
 
 double fuparin::integrate(double* args, double& digits, double& reached)
 {
-    double a = slot[left]->value(args);
-    if (!canproceed())
-        return 0.0;
-    double b = slot[right]->value(args);
-    if (!canproceed())
-        return 0.0;
-    double p = slot[precision]->value(args);
-    if (!canproceed())
-        return 0.0;
-    double n = slot[maxiter]->value(args);
-    if (!canproceed())
-        return 0.0;
+    // Limits, precision and iterations, each only while the one before
+    // succeeded.
+    double settings[4];
+    const int order[4] = {left, right, precision, maxiter};
+    for (int i = 0; i < 4; i++) {
+        settings[i] = slot[order[i]]->value(args);
+        if (!canproceed())
+            return 0.0;
+    }
+    auto [a, b, p, n] = settings;
     // An integrand that calls this object again integrates with an
     // integrator of its own: the table of the outer run is in use.
     std::unique_ptr<romberg> inner;
@@ -156,11 +154,8 @@ double fuparin::integrate(double* args, double& digits, double& reached)
 
 double fuparin::tcalc(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        reportjitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return 0.0;
-    }
     // The parameter goes behind the arguments in a copy of them: the
     // caller's array may end at its last argument.
     double own[limits::arglistlength + 1] = {};

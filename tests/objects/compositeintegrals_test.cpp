@@ -61,29 +61,13 @@ std::vector<reference> references()
     return all;
 }
 
-struct integrals : libdir {
+struct integrals : compositelibrary {
     void SetUp() override
     {
-        libdir::SetUp();
-        jitreportsleft = -1;
-        shared.reportswitch = 0;
-        put("DESKTOP.LIB", library);
-        open();
+        compositelibrary::SetUp();
+        start(library);
     }
-    void TearDown() override
-    {
-        slotcomp::dropspare();
-        libdir::TearDown();
-    }
-    fuparin* find(const char* name)
-    {
-        for (int i = 1; i <= context->count; ++i) {
-            auto* f = dynamic_cast<fuparin*>(context->at(i));
-            if (f && std::strcmp(f->name, name) == 0)
-                return f;
-        }
-        return nullptr;
-    }
+    fuparin* find(const char* name) { return compositelibrary::find<fuparin>(name); }
 };
 
 TEST_F(integrals, ValuesAgainstMpmath)

@@ -6,6 +6,12 @@
 #include <sstream>
 #include <string>
 
+#include "formula/evalstate.h"
+#include "objects/context.h"
+#include "objects/fu.h"
+#include "objects/slotcomp.h"
+#include "tests/objects/libfixture.h"
+
 namespace compositerecords {
 
 inline std::string head(const char* tag, const char* name, const char* args, int nvalues)
@@ -41,3 +47,30 @@ inline std::string parin(const char* name, const char* args, char param, const c
 }
 
 }  // namespace compositerecords
+
+// The context opened on a library of composite objects, reports off.
+struct compositelibrary : libdir {
+    void start(const std::string& library)
+    {
+        jitreportsleft = -1;
+        shared.reportswitch = 0;
+        put("DESKTOP.LIB", library);
+        open();
+    }
+    void TearDown() override
+    {
+        slotcomp::dropspare();
+        libdir::TearDown();
+    }
+    // The object of the kind with the name.
+    template <class kind>
+    kind* find(const char* name)
+    {
+        for (int i = 1; i <= context->count; ++i) {
+            auto* f = dynamic_cast<kind*>(context->at(i));
+            if (f && std::strcmp(f->name, name) == 0)
+                return f;
+        }
+        return nullptr;
+    }
+};

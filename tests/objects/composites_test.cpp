@@ -33,29 +33,11 @@ const std::string library =
     conditional("pick", "x", "x", "10+x", "20+x") + conditional("pair", "x", "x-1", "x, 2*x", "-x, 0") +
     conditional("bytwo", "x", "x", "tri(x)", "geo(2,x)");
 
-struct compositekinds : libdir {
+struct compositekinds : compositelibrary {
     void SetUp() override
     {
-        libdir::SetUp();
-        jitreportsleft = -1;
-        shared.reportswitch = 0;
-        put("DESKTOP.LIB", library);
-        open();
-    }
-    void TearDown() override
-    {
-        slotcomp::dropspare();
-        libdir::TearDown();
-    }
-    template <class kind>
-    kind* find(const char* name)
-    {
-        for (int i = 1; i <= context->count; ++i) {
-            auto* f = dynamic_cast<kind*>(context->at(i));
-            if (f && std::strcmp(f->name, name) == 0)
-                return f;
-        }
-        return nullptr;
+        compositelibrary::SetUp();
+        start(library);
     }
     double value(const char* text)
     {
