@@ -27,10 +27,12 @@
 #include "screen/msgbox.h"
 #include "screen/palette.h"
 #include "screen/screen.h"
+#include "screen/textlist.h"
 
 namespace {
 constexpr size_t keylinelength = 80;
 constexpr size_t skiplength = 100;
+constexpr int altf1 = 360;
 }
 
 compositeslots::compositeslots(int n, const slotinfo* slots, const letterinfo* added, int main,
@@ -361,6 +363,27 @@ void compositeslots::endimplement(markset& marks, bool warn)
     }
 }
 
+namespace {
+// The view page's keys: v leaves it as Enter does.
+int viewkeys(int key)
+{
+    return key == 'v' ? key::enter : key;
+}
+
+// F1 on the view page; Alt-F1 there shows the list help.
+void viewhelp()
+{
+    for (;;) {
+        msgstyle(3);
+        setboxtitle(" Help on <v>iew ");
+        int key = msgbox("\n You are executing the <v>iew command for a user \n\r defined function. \n\r There is no editing option here. \n\n\r Use the vertical arrow keys for scrolling the list. \n\r Press <alt>+<F1> to find out on printing options. \n\r Read \"ref2.wri\" for all about editing functions. \n\r Learn all about composite functions like this one \n\r from \"composit.wri\". \n\r Find all about user defined functions in \"lib2.wri\", \n\r or on language details in \"syntax.wri\". \n\r");
+        if (key != altf1)
+            return;
+        showlisthelp();
+    }
+}
+}
+
 int compositeslots::showslots(std::vector<std::string> lines)
 {
     if (!complete())
@@ -378,7 +401,11 @@ int compositeslots::showslots(std::vector<std::string> lines)
     if (hascomment())
         lines.push_back(std::string("\n\r") + note->text());
     pagecolors(171);
-    return showtextpage(longname(), 11, lines, 20, 7);
+    textlistkeyhook = viewkeys;
+    textlisthelphook = viewhelp;
+    int key = showtextpage(longname(), 11, lines, 20, 7);
+    resettextlisthooks();
+    return key;
 }
 
 void compositeslots::save(std::ostream& out)

@@ -45,7 +45,8 @@ void listloop()
 
 TEST_F(compositedaba, listedandviewed)
 {
-    hostrun run = runscript("<dump list><Home>v<dump first><Esc><End>v<dump third><Esc><Up><Up>v<dump second><Esc><Esc>", listloop);
+    hostrun run = runscript("<dump list><Home>v<dump first><F1><dump help><A-F1><dump listhelp><Esc>kv<End>v<dump third><Esc>"
+                            "<Up><Up>v<dump second>v<Esc>", listloop);
     ASSERT_EQ(run.status, 0);
     std::string list = plainfile(run.out + "/list.txt");
     EXPECT_NE(list.find("fs      (   1)  DESKTOP.LIB"), std::string::npos) << list;
@@ -56,4 +57,7 @@ TEST_F(compositedaba, listedandviewed)
                              "Index runs to:", " 2-formula-object ", "Function: cc(x)", "Condition:", "Formula 2:",
                              " parameter integral ", "Integration parameter: \"x\"", "Maximum iterations:"})
         EXPECT_NE(pages.find(text), std::string::npos) << text << "\n" << pages;
+    EXPECT_NE(plainfile(run.out + "/help.txt").find("Learn all about composite functions like this one"),
+              std::string::npos);
+    EXPECT_NE(plainfile(run.out + "/listhelp.txt").find(" General List Commands "), std::string::npos);
 }
