@@ -1,5 +1,6 @@
 #include "objects/compositeslots.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -134,6 +135,17 @@ bool compositeslots::listcode()
     return menu.run() != 0;
 }
 
+bool compositeslots::isargument(char c) const
+{
+    return c && std::strchr(argletters, c);
+}
+
+void compositeslots::copyargs(double* own, const double* args) const
+{
+    if (args && nargs > 0)
+        std::memcpy(own, args, sizeof(double) * std::min<int>(nargs, limits::arglistlength));
+}
+
 std::string compositeslots::letterline(const char* format) const
 {
     char text[80];
@@ -217,7 +229,7 @@ int compositeslots::edit()
 bool compositeslots::editcommand(int code)
 {
     if (code == itemcode::argsedited) {
-        if (letter && std::strchr(argletters, param)) {
+        if (letter && isargument(param)) {
             msgstyle(2);
             setboxtitle(" W A R N I N G ");
             tell(letter->newargs, param);
@@ -241,7 +253,7 @@ char compositeslots::askletter()
         if (key == key::esc || key <= 0)
             return 0;
     } while (!isletter(key));
-    while (std::strchr(argletters, key)) {
+    while (isargument(char(key))) {
         cprintf("\n\r You can't use a character that is assigned to another task. \n\r \"%c\" has been declared as an argument. Please select:\n\n\r <1>               use it anyway \n\r <esc>             cancel \n\r <new character>   use instead \n",
                 key);
         int answer = getkey();
@@ -293,7 +305,7 @@ bool compositeslots::askslots(const std::vector<int>& order)
 
 bool compositeslots::lettercollides()
 {
-    if (!letter || !std::strchr(argletters, param))
+    if (!letter || !isargument(param))
         return false;
     diag->set(letter->collisioncode, diagstate::arguments, -1, letter->collision, param);
     return true;

@@ -96,6 +96,11 @@ protected:
     // The view page: its heading lines, then lines, then the comment.
     int showslots(std::vector<std::string> lines);
     std::string letterline(const char* format) const;
+    // Whether c is one of the argument letters.
+    bool isargument(char c) const;
+    // The arguments into own, whose place behind them takes the letter:
+    // the caller's array may end at its last argument.
+    void copyargs(double* own, const double* args) const;
 
     int nslots;
     const slotinfo* info;

@@ -1,9 +1,7 @@
 #include "objects/fufinitsum.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <new>
 
 #include "base/report.h"
@@ -73,10 +71,8 @@ double fufinitsum::tcalc(double* args)
 {
     if (!ready())
         return 0.0;
-    // The index goes behind the arguments in a copy of them: the caller's
-    // array may end at its last argument.
-    double own[limits::arglistlength + 1];
-    std::memcpy(own, args, sizeof(double) * std::min<int>(nargs, limits::arglistlength));
+    double own[limits::arglistlength + 1] = {};
+    copyargs(own, args);
     double sum = 0.0;
     double i = slot[start]->value(own), s = 0.0, d = 0.0;
     if (canproceed())

@@ -1,9 +1,7 @@
 #include "objects/fuparin.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <new>
 
@@ -156,10 +154,8 @@ double fuparin::tcalc(double* args)
 {
     if (!ready())
         return 0.0;
-    // The parameter goes behind the arguments in a copy of them: the
-    // caller's array may end at its last argument.
     double own[limits::arglistlength + 1] = {};
-    std::memcpy(own, args, sizeof(double) * std::min<int>(nargs, limits::arglistlength));
+    copyargs(own, args);
     double digits = 0.0, reached = 0.0;
     double result = integrate(own, digits, reached);
     if (shared.error != evalok || reached >= digits)
