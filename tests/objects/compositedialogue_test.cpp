@@ -238,3 +238,23 @@ TEST(compositeedit, parameterintegrallimitsandparameter)
     EXPECT_TRUE(shows(param.run, "ok", " The new version is OK. "));
     EXPECT_NEAR(param.value, 0, 1e-15);   // x is no argument: an undefined variable is 0
 }
+
+// The code menu offers the components compiled to code, by their keys.
+TEST(compositecode, menuofthecomponentswithcode)
+{
+    std::string unimplemented;
+    hostrun run = incontext("<dump none>k<dump menu>s<dump code><Esc><Esc>", [&] {
+        std::istringstream in(finitsum("fs", "n", 'k', "1", "n", "1", "k^2").substr(13));
+        fufinitsum f;
+        ASSERT_TRUE(f.learn(in));
+        EXPECT_FALSE(f.listcode());
+        f.implement(1, 0);
+        f.listcode();
+        slotcomp::dropspare();
+    });
+    ASSERT_EQ(run.status, 0);
+    EXPECT_TRUE(shows(run, "none", "The object is not implemented !"));
+    EXPECT_TRUE(shows(run, "menu", " <b>   last summation index "));
+    EXPECT_TRUE(shows(run, "menu", " <s>   term of summation "));
+    EXPECT_FALSE(shows(run, "menu", " <v>   "));   // a folded constant has no code
+}
