@@ -140,8 +140,8 @@ double fuparin::integrate(double* args, double& digits, double& reached)
         r = inner.get();
     }
     digits = r->setdigits(p);
-    // Saturating: NaN and what lies below 1 give the least, what lies
-    // beyond the table leaves the limit as it is.
+    // Saturating, never wrapping: NaN and what lies below 1 give one
+    // block, what lies beyond the 32-bit integers the largest of them.
     r->setmaxblock(uint32_t(builtin::toint(n, 0, INT_MAX)));
     double* outer = callargs;
     callargs = args;
