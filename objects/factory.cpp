@@ -6,8 +6,8 @@
 #include "objects/fuconditional.h"
 #include "objects/fuconst.h"
 #include "objects/fufinitsum.h"
-#include "objects/fuparin.h"
 #include "objects/fuinfinite.h"
+#include "objects/fuparin.h"
 #include "objects/fuvector.h"
 #include "screen/msgbox.h"
 
