@@ -43,7 +43,7 @@ compositeslots::compositeslots(int n, const slotinfo* slots, const letterinfo* a
 }
 
 compositeslots::compositeslots(const compositeslots& source)
-    : compositefu(source), param(source.param), nslots(source.nslots), info(source.info), letter(source.letter),
+    : compositefu(source), param(source.param), formulakey(source.formulakey), nslots(source.nslots), info(source.info), letter(source.letter),
       mainslot(source.mainslot), fporder(source.fporder), codeorder(source.codeorder)
 {
     if (failed)
@@ -432,7 +432,7 @@ void compositeslots::save(std::ostream& out)
     if (letter)
         out << letter->recordkey << '\n' << param << '\n';
     for (int i = 0; i < nslots; i++) {
-        out << info[i].recordkey << '\n';
+        out << (i == mainslot && formulakey ? "@FORMULA" : info[i].recordkey) << '\n';
         slot[i]->save(out);
     }
     writeend(out);
@@ -503,6 +503,8 @@ bool compositeslots::learn(std::istream& in)
             libreaderror(line.c_str(), where.c_str());
             return false;
         }
+        if (which == mainslot)
+            formulakey = startswith(line, "@FORMULA");
         delete slot[which];
         if (!(slot[which] = readslotcomponent(in, where.c_str())))
             return false;

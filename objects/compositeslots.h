@@ -79,6 +79,9 @@ public:
 
     slotcomp* slot[maxslots] = {};
     char param = 0;    // the letter behind the arguments
+    // The first component was read under "@FORMULA", its older key, and
+    // is written back under it.
+    bool formulakey = false;
 
 protected:
     // The start of an implementation; false when there is nothing to do

@@ -128,6 +128,24 @@ TEST_F(compositekinds, RecordsRoundTripByteForByte)
     EXPECT_EQ(twin->tcalc(args), find<fu1>("geo")->tcalc(args));
 }
 
+// "@FORMULA", the older key of a kind's first component, reads as that
+// component and is written back as it stood.
+TEST_F(compositekinds, OlderKeyOfTheFirstComponent)
+{
+    std::string older = conditional("old", "x", "x", "1", "2");
+    older.replace(older.find("@CONDITION"), 10, "@FORMULA");
+    std::string sum = finitsum("oldsum", "n", 'k', "1", "n", "1", "k");
+    sum.replace(sum.find("@SUMMAND"), 8, "@FORMULA");
+    put("OLD.LIB", older + sum);
+    chain list;
+    ASSERT_EQ(readlib(at("OLD.LIB"), list), 2);
+    double x = 0, n = 4;
+    EXPECT_EQ(static_cast<fu1*>(list.head)->tcalc(&x), 2);
+    EXPECT_EQ(static_cast<fu1*>(list.head->next)->tcalc(&n), 10);
+    ASSERT_TRUE(writelib(at("NEW.LIB"), list, true));
+    EXPECT_EQ(get("NEW.LIB"), older + sum);
+}
+
 // A term that fails ends the sum with the terms before it; a step that
 // would never reach the stop is an error at once.
 TEST_F(compositekinds, EvaluationErrorsOfFiniteSums)
