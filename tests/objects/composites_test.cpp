@@ -18,6 +18,7 @@
 #include "objects/fufinitsum.h"
 #include "objects/libfile.h"
 #include "objects/slotcomp.h"
+#include "screen/menustate.h"
 #include "tests/objects/compositerecords.h"
 #include "tests/objects/libfixture.h"
 
@@ -161,6 +162,13 @@ TEST_F(compositekinds, EvaluationErrorsOfFiniteSums)
     EXPECT_EQ(find<fufinitsum>("still")->tcalc(nullptr), 0.0);
     EXPECT_EQ(shared.error, evalruntime);
     EXPECT_EQ(sink.count("the step is 0:"), 1);
+    // A STOP request ends the sum silently.
+    shared.error = 0;
+    menus().abortflag = true;
+    double n = 100;
+    EXPECT_EQ(find<fufinitsum>("tri")->tcalc(&n), 0.0);
+    menus().abortflag = false;
+    EXPECT_EQ(sink.count("Runtime Error during finite Summation"), 2);
     // Without reports the error byte is all there is.
     shared.reportswitch = 0;
     shared.error = 0;
