@@ -20,6 +20,8 @@ int editline(std::string& text, int limit, const char* title);
 // changed; growable kinds have a variable number of components.
 using itemcommand = std::function<bool(int code)>;
 bool editfunction(fu1& object, const itemcommand& command = {}, bool growable = false);
+// The same for the composite kinds, whose ways out ask with exitchoice.
+bool editcomposite(fu1& object, const itemcommand& command, bool growable = false);
 // The identity check after an edit (mode 2: counts changed); true when the
 // object may keep its identity.
 bool endeditcheck(fu1& object, int mode);

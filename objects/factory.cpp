@@ -3,8 +3,11 @@
 #include <new>
 
 #include "base/report.h"
+#include "objects/fuconditional.h"
 #include "objects/fuconst.h"
+#include "objects/fufinitsum.h"
 #include "objects/fuinfinite.h"
+#include "objects/fuparin.h"
 #include "objects/fuvector.h"
 #include "screen/msgbox.h"
 
@@ -24,6 +27,9 @@ fu1* makeobject(int type)
     case typeids::fuconst: return new (std::nothrow) fuconst(0.0);
     case typeids::fuvector: return new (std::nothrow) fuvector;
     // The composite kinds add their constructors here.
+    case typeids::fuparin: return new (std::nothrow) fuparin;
+    case typeids::fufinitsum: return new (std::nothrow) fufinitsum;
+    case typeids::fuconditional: return new (std::nothrow) fuconditional;
     case typeids::fuinfinite: return new (std::nothrow) fuinfinite;
     case typeids::comment: return stray("readanobject finds COMMENT-object");
     case typeids::varman: return stray("readanobject finds naked VARMAN");

@@ -10,6 +10,7 @@
 #include "formula/recordio.h"
 #include "formula/varman.h"
 #include "math/seraccel.h"
+#include "objects/compositeslots.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
 #include "objects/sumrecord.h"
@@ -36,19 +37,6 @@ void fuinfinite::save(std::ostream& out)
             slot[i]->save(out);
         }
     writeend(out);
-}
-
-namespace {
-// A new component read from the next line; null (reported) without memory.
-slotcomp* readslotcomponent(std::istream& in)
-{
-    slotcomp* c = new (std::nothrow) slotcomp;
-    if (c && c->learn(in))
-        return c;
-    delete c;
-    libreaderror("OUT OF MEMORY: readslotcomponent", "fuinfinite::learn");
-    return nullptr;
-}
 }
 
 bool fuinfinite::learn(std::istream& in)
@@ -100,7 +88,7 @@ bool fuinfinite::learn(std::istream& in)
         case 6: case 7: case 8: case 9: case 10: {
             int which = key - 6;
             delete slot[which];
-            slot[which] = readslotcomponent(in);
+            slot[which] = readslotcomponent(in, "fuinfinite::learn");
             if (!slot[which])
                 return false;
             labelslots();

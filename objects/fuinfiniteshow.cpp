@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "objects/comment.h"
+#include "objects/compositenames.h"
 #include "objects/edithooks.h"
 #include "objects/fuinfinite.h"
 #include "objects/slotcomp.h"
@@ -31,7 +32,7 @@ std::string fuinfinite::accelline() const
 
 std::string slottext(const slotcomp* c)
 {
-    return std::string(c->label ? c->label : "") + ": \n\r " + c->formula() + "\n\n\r";
+    return componentlabel(c);
 }
 
 int fuinfinite::show()

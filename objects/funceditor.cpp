@@ -13,6 +13,7 @@
 #include "objects/fu1.h"
 #include "objects/install.h"
 #include "objects/namesyntax.h"
+#include "objects/slotcomp.h"
 #include "screen/boxframe.h"
 #include "screen/boxsettings.h"
 #include "screen/hoststate.h"
@@ -207,7 +208,34 @@ int edititemloop(fu1& object, attrlines& lines)
     }
 }
 
-bool editfunction(fu1& object, const itemcommand& command, bool growable)
+namespace {
+// The questions of a way out: the discard confirmation (caption, null for
+// the plain one) and, after changes, the choice on Enter.
+struct exitquestions {
+    int (*discard)(const char* caption);
+    int (*finish)(fu1& object);
+    // Whether the object has a formula of its own (item 'F'); a composite
+    // kind's items are all its own.
+    bool formulaitem;
+};
+
+// The composite kinds ask with the exit-editing choice.
+int compositediscard(const char*)
+{
+    return exitchoice(0);
+}
+
+int compositefinish(fu1& object)
+{
+    menus().abortflag = false;
+    if (!object.isimplemented()) {
+        object.implement(1, 0);
+        readdiagnostics(&object, true);
+    }
+    return exitchoice(object.isimplemented() ? 1 : 2);
+}
+
+bool editloop(fu1& object, const itemcommand& command, bool growable, const exitquestions& ask)
 {
     attrlines lines;
     lines.item = itemcode::formula;
@@ -227,11 +255,20 @@ bool editfunction(fu1& object, const itemcommand& command, bool growable)
             }
             break;
         case itemcode::formula:
-            if (editformula(object))
+            if (ask.formulaitem) {
+                if (editformula(object))
+                    lines.clear();
+                break;
+            }
+            [[fallthrough]];
+        default:
+            if (command && command(result)) {
+                editstate.changed = true;
                 lines.clear();
+            }
             break;
         case key::backspace:
-            if (exitquestion(nullptr) == '1') {
+            if (ask.discard(nullptr) == '1') {
                 object.restoreedit(0);
                 lines.clear();
             }
@@ -239,7 +276,7 @@ bool editfunction(fu1& object, const itemcommand& command, bool growable)
         case key::esc:
             // A closing window answers every key with Esc: nobody is left
             // to answer the question, the former version stays.
-            if (!editstate.changed || host().stop || exitquestion(" exit editor ") == '1') {
+            if (!editstate.changed || host().stop || ask.discard(" exit editor ") == '1') {
                 object.restoreedit(1);
                 return false;
             }
@@ -249,7 +286,7 @@ bool editfunction(fu1& object, const itemcommand& command, bool growable)
                 object.restoreedit(1);
                 return false;
             }
-            int choice = finishquestion(object);
+            int choice = ask.finish(object);
             if (choice == '1')
                 return object.commitedit();
             if (choice == '0') {
@@ -258,13 +295,19 @@ bool editfunction(fu1& object, const itemcommand& command, bool growable)
             }
             break;
         }
-        default:
-            if (command && command(result)) {
-                editstate.changed = true;
-                lines.clear();
-            }
         }
     }
+}
+}  // namespace
+
+bool editfunction(fu1& object, const itemcommand& command, bool growable)
+{
+    return editloop(object, command, growable, {exitquestion, finishquestion, true});
+}
+
+bool editcomposite(fu1& object, const itemcommand& command, bool growable)
+{
+    return editloop(object, command, growable, {compositediscard, compositefinish, false});
 }
 
 void seteditcaption(const char* caption)

@@ -11,7 +11,10 @@
 #include "objects/compositefu.h"
 #include "objects/context.h"
 #include "objects/diagshow.h"
+#include "objects/fuconditional.h"
 #include "objects/fuconst.h"
+#include "objects/fufinitsum.h"
+#include "objects/fuparin.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
@@ -130,6 +133,22 @@ fu1* onefinput(fu1& object)
     return result;
 }
 
+// A new object into the local context, marked new, checked (unless its
+// input did) and shown in the context list.
+fu1* enterobject(fu1* result, bool check)
+{
+    if (!localobjects)
+        loaddesktop();
+    localobjects->append(result);
+    result->setmark('n');
+    if (touchlibrary)
+        touchlibrary(0);
+    if (check)
+        checkidentity(*result, 1);
+    showcontext(result);
+    return result;
+}
+
 // Runs the 1-formula input on a new fu1 and enters the result.
 fu1* installwith(std::unique_ptr<fu1> made)
 {
@@ -140,15 +159,15 @@ fu1* installwith(std::unique_ptr<fu1> made)
         return nullptr;
     if (result == made.get())
         made.release();
-    if (!localobjects)
-        loaddesktop();
-    localobjects->append(result);
-    result->setmark('n');
-    if (touchlibrary)
-        touchlibrary(0);
-    checkidentity(*result, 1);
-    showcontext(result);
-    return result;
+    return enterobject(result, true);
+}
+
+// Runs a composite kind's input and enters the object.
+fu1* installcomposite(std::unique_ptr<compositefu> made)
+{
+    if (!made || made->failed || !runcompositeinput(*made))
+        return nullptr;
+    return enterobject(made.release(), false);
 }
 
 }  // namespace
@@ -229,6 +248,12 @@ fu1* installobject()
                    " <3>    a n-formula object \n\r <r>    a recursion object\n\r <R>    a Runge Kutta object\n");
     if (k == 'f')
         return installwith(std::unique_ptr<fu1>(new (std::nothrow) fu1));
+    if (k == 'i')
+        return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fuparin));
+    if (k == 's')
+        return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fufinitsum));
+    if (k == '2')
+        return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fuconditional));
     if (k > 0 && k < 256 && strchr("is23rR", k))
         msgnotimplemented();
     return nullptr;
@@ -257,7 +282,8 @@ void objectinfolines(const fu1& object, linelist& list)
         list.addlinef("Context: local (%s)        \n\r", librarylabel(currentlibrary));
     else
         list.addlinef("Context: %-13s                 \n\r", librarylabel(object.origin));
-    if (object.formula)
+    // A copy keeps an empty text buffer: no formula text.
+    if (object.formula && *object.formula)
         list.addlinef("\n\rWARNING: POINTER \"formula\" SHOULD BE VACANT BUT ISN'T\n");
     list.addline("");
 }

@@ -65,6 +65,7 @@ bool headlessfront::createwindow(const std::string& title)
     attachmenu("STOPMENU");
     menuenable(40042, false);
     active = this;
+    setvirtualclock(true);
     computekeys().setwaithook(signal);
     setparkhook(signal);
     input().setpollhook(pollmouse);
@@ -151,6 +152,7 @@ int headlessfront::run()
     setparkhook(nullptr);
     input().setpollhook(nullptr);
     release();
+    setvirtualclock(false);
     active = nullptr;
     return status_;
 }

@@ -1,5 +1,6 @@
 // The computing thread's machinery: its stack, the key queue, the pause
 // gate, requests to the window thread, the command line.
+#include "platform/core/clock.h"
 #include "platform/core/cmdline.h"
 #include "platform/core/front.h"
 #include "platform/core/keyqueue.h"
@@ -159,4 +160,27 @@ TEST(cmdline, SwitchesAreWholeWords)
     EXPECT_EQ(getoption('h', 1, words), -1);  // a path is no switch
     EXPECT_EQ(getoption('P', 1, words), -1);  // letters are case-sensitive
     setcommandline({});
+}
+
+// The virtual clock counts the computing thread's checkpoints and sleeps
+// only; the window thread's checkpoints leave it, and real time passes
+// it by.
+TEST(clock, VirtualClockCountsCheckpointsAndSleeps)
+{
+    setwindowthread();
+    setvirtualclock(true);
+    EXPECT_EQ(clockms(), 0);
+    checkpoint();   // on the window thread
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(clockms(), 0);
+    ASSERT_TRUE(thread2().start([] {
+        for (int i = 0; i < 250; ++i)
+            checkpoint();
+        sleepms(30);
+    }));
+    EXPECT_TRUE(thread2().join(5000));
+    EXPECT_EQ(clockms(), 250 + 1 + 30);   // the sleep's own checkpoint counts too
+    setvirtualclock(false);
+    long long real = msecs();
+    EXPECT_NEAR(double(clockms()), double(real), 5.0);
 }
