@@ -5,6 +5,8 @@
 #include "base/report.h"
 #include "objects/fuconst.h"
 #include "objects/fuinfinite.h"
+#include "objects/fumultibranch.h"
+#include "objects/furekur.h"
 #include "objects/fuvector.h"
 #include "screen/msgbox.h"
 
@@ -25,6 +27,8 @@ fu1* makeobject(int type)
     case typeids::fuvector: return new (std::nothrow) fuvector;
     // The composite kinds add their constructors here.
     case typeids::fuinfinite: return new (std::nothrow) fuinfinite;
+    case typeids::furekur: return new (std::nothrow) furekur;
+    case typeids::fumultibranch: return new (std::nothrow) fumultibranch;
     case typeids::comment: return stray("readanobject finds COMMENT-object");
     case typeids::varman: return stray("readanobject finds naked VARMAN");
     case typeids::sumrecord: return stray("readanobject finds naked SUMRECORD");

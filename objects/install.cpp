@@ -12,11 +12,14 @@
 #include "objects/context.h"
 #include "objects/diagshow.h"
 #include "objects/fuconst.h"
+#include "objects/fumultibranch.h"
+#include "objects/furekur.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
 #include "screen/boxframe.h"
 #include "screen/boxsettings.h"
+#include "screen/helptopics.h"
 #include "screen/inputdialogs.h"
 #include "screen/linelist.h"
 #include "screen/msgbox.h"
@@ -140,18 +143,37 @@ fu1* installwith(std::unique_ptr<fu1> made)
         return nullptr;
     if (result == made.get())
         made.release();
-    if (!localobjects)
-        loaddesktop();
-    localobjects->append(result);
-    result->setmark('n');
-    if (touchlibrary)
-        touchlibrary(0);
     checkidentity(*result, 1);
-    showcontext(result);
-    return result;
+    return enterobject(result);
+}
+
+// A composite kind's input run beside its help window, and its entry.
+fu1* installcomposite(compositefu* made, void (*help)(infoholder&))
+{
+    std::unique_ptr<compositefu> object(made);
+    if (!object || object->failed)
+        return nullptr;
+    infoholder window;
+    help(window);
+    if (!runcompositeinput(*object))
+        return nullptr;
+    window.close();
+    return enterobject(object.release());
 }
 
 }  // namespace
+
+fu1* enterobject(fu1* object)
+{
+    if (!localobjects)
+        loaddesktop();
+    localobjects->append(object);
+    object->setmark('n');
+    if (touchlibrary)
+        touchlibrary(0);
+    showcontext(object);
+    return object;
+}
 
 bool askname(fu1& object, bool* noarglist)
 {
@@ -229,7 +251,11 @@ fu1* installobject()
                    " <3>    a n-formula object \n\r <r>    a recursion object\n\r <R>    a Runge Kutta object\n");
     if (k == 'f')
         return installwith(std::unique_ptr<fu1>(new (std::nothrow) fu1));
-    if (k > 0 && k < 256 && strchr("is23rR", k))
+    if (k == 'r')
+        return installcomposite(new (std::nothrow) furekur, helprecursion);
+    if (k == '3')
+        return installcomposite(new (std::nothrow) fumultibranch, helpnformula);
+    if (k > 0 && k < 256 && strchr("is2R", k))
         msgnotimplemented();
     return nullptr;
 }
