@@ -43,8 +43,9 @@ std::string at(const char* name)
     return dir + "/" + name;
 }
 
-// Implements every object and evaluates all but the infinite sums (whose
-// running time the input controls).
+// Implements every object and evaluates all but the kinds whose running
+// time the input controls: infinite sums, recursions and Runge-Kutta
+// functions.
 void evaluate(chain& list)
 {
     double args[limits::arglistlength + 1];
@@ -52,7 +53,9 @@ void evaluate(chain& list)
         a = 0.75;
     for (listnode* node = list.head; node; node = node->next) {
         fu1* object = static_cast<fu1*>(node);
-        if (object->implement(1, 0) && object->typenumber() != typeids::fuinfinite)
+        int type = object->typenumber();
+        bool bounded = type != typeids::fuinfinite && type != typeids::furekur && type != typeids::furk;
+        if (object->implement(1, 0) && bounded)
             object->tcalc(args);
     }
 }
