@@ -7,6 +7,7 @@
 #include "objects/fuinfinite.h"
 #include "objects/fumultibranch.h"
 #include "objects/furekur.h"
+#include "objects/hooks.h"
 #include "objects/fuvector.h"
 #include "screen/msgbox.h"
 
@@ -29,6 +30,7 @@ fu1* makeobject(int type)
     case typeids::fuinfinite: return new (std::nothrow) fuinfinite;
     case typeids::furekur: return new (std::nothrow) furekur;
     case typeids::fumultibranch: return new (std::nothrow) fumultibranch;
+    case typeids::furk: return objectshook().makefurk ? objectshook().makefurk() : nullptr;
     case typeids::comment: return stray("readanobject finds COMMENT-object");
     case typeids::varman: return stray("readanobject finds naked VARMAN");
     case typeids::sumrecord: return stray("readanobject finds naked SUMRECORD");

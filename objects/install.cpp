@@ -14,6 +14,7 @@
 #include "objects/fuconst.h"
 #include "objects/fumultibranch.h"
 #include "objects/furekur.h"
+#include "objects/hooks.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
@@ -147,6 +148,13 @@ fu1* installwith(std::unique_ptr<fu1> made)
     return enterobject(result);
 }
 
+// The first Runge-Kutta help beside the input of a Runge-Kutta function.
+void rkfunctioninfo(infoholder& holder)
+{
+    static const helptopic topic{"On creating Runge-Kutta Functions", "whelpinstallslotfunc", true, rkfunctionhelp()};
+    showhelp(holder, topic);
+}
+
 // A composite kind's input run beside its help window, and its entry.
 fu1* installcomposite(compositefu* made, void (*help)(infoholder&))
 {
@@ -255,6 +263,8 @@ fu1* installobject()
         return installcomposite(new (std::nothrow) furekur, helprecursion);
     if (k == '3')
         return installcomposite(new (std::nothrow) fumultibranch, helpnformula);
+    if (k == 'R' && objectshook().makefurk)
+        return installcomposite(objectshook().makefurk(), rkfunctioninfo);
     if (k > 0 && k < 256 && strchr("is2R", k))
         msgnotimplemented();
     return nullptr;

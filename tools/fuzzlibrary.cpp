@@ -24,6 +24,7 @@
 #include "formula/parser.h"
 #include "math/valtable.h"
 #include "objects/fu1.h"
+#include "calculator/calcstart.h"
 #include "objects/hooks.h"
 #include "objects/libfile.h"
 #include "objects/librarylist.h"
@@ -155,7 +156,7 @@ void rkrecordroundtrip(const std::string& input)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    startobjects();
+    startcalculator();
     return 0;
 }
 
