@@ -14,6 +14,7 @@
 #include "objects/install.h"
 #include "objects/libfile.h"
 #include "objects/slotcomp.h"
+#include "tests/calculator/calcfixture.h"
 #include "tests/objects/libfixture.h"
 #include "base/chain.h"
 #include "tests/screen/editrun.h"
@@ -75,4 +76,36 @@ TEST_F(rkinstall, InstalledCalledEditedAndSaved)
     EXPECT_EQ(saved, "@@FURK\nosc\n1\n2\n@DATA\n@ARGS\nt\n@RKITERATOR\n@ORDER\n1\n@DIM\n2\n@IV\nt\n@FORMULA\n"
                      "f.2, -f.1\n@INIVALSCONST\n0\n0\n1\n@END RKITERATOR\n@@END FURK\n");
     EXPECT_EQ(again, saved);
+}
+
+namespace {
+// y' = y from y(0) = 1 in t, set up in a calculator's dialogue.
+const char setupkeys[] = "<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter><Enter>";
+}
+
+// A calculator's system becomes a function of its independent variable;
+// the argument list and extension typed with the name are ignored.
+TEST_F(calcsitting, RungeKuttaFunctionFromACalculator)
+{
+    double value = 0;
+    int nargs = 0;
+    std::string record;
+    hostrun run = withcalc(std::string(setupkeys) + "expo#2(q)<Enter><dump ignored>k<Esc>", [&](calculator& c) {
+        c.switchmode();
+        fu1* f = installrkfunction(c);
+        ASSERT_TRUE(f);
+        nargs = f->nargs;
+        double t = 1;
+        value = f->tcalc(&t);
+        std::ostringstream out;
+        f->save(out);
+        record = out.str();
+    });
+    EXPECT_EQ(nargs, 1);
+    EXPECT_NEAR(value, std::exp(1.0), 1e-12);
+    std::string notice = dumptext(run, "ignored");
+    EXPECT_NE(notice.find("Ignoring the extension \"#2\""), std::string::npos) << notice;
+    EXPECT_NE(notice.find("Ignoring the argument list \"(q)\""), std::string::npos) << notice;
+    EXPECT_EQ(record, "@@FURK\nexpo\n1\n1\n@DATA\n@ARGS\nt\n@RKITERATOR\n@ORDER\n1\n@DIM\n1\n@IV\nt\n@FORMULA\nf.1\n"
+                      "@INIVALSCONST\n0\n1\n@END RKITERATOR\n@@END FURK\n");
 }
