@@ -9,6 +9,7 @@
 #include "base/report.h"
 #include "calculator/furk.h"
 #include "calculator/rk.h"
+#include "calculator/rkdialog.h"
 #include "calculator/rknames.h"
 #include "formula/parser.h"
 #include "math/valtable.h"
@@ -28,8 +29,9 @@
 
 namespace {
 
-// A count from 1 to high asked until it fits; false on Esc.
-bool askcount(const char* prompt, int high, uint16_t& value)
+// A count from 1 to high asked in the input window until it fits; false
+// on Esc.
+bool askshapecount(const char* prompt, int high, uint16_t& value)
 {
     for (;;) {
         double v = numberbox(1, prompt);
@@ -44,17 +46,15 @@ bool askcount(const char* prompt, int high, uint16_t& value)
     }
 }
 
-// The settings of the equation, as the view page and the editor show them.
+// The editor's lines of the equation after order and values.
 std::string equationtext(const RK& solver)
 {
     const rkshape& s = solver.shape;
-    std::string primes(s.order, '\'');
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "Order     = %d\n\rDimension = %d\n\rArclength Mode: %s\n\rIndependent Variable: %c\n\r", s.order,
-                  s.dimension, s.arclength ? "on" : "off", s.independent);
-    return std::string(text) + "\n\rEquation: f" + primes + " = ...\n\r " + (solver.formula ? solver.formula : "") +
-           "\n\n\r";
+    char text[120];
+    std::snprintf(text, sizeof text, "Arclength Mode: %s\n\rIndependent Variable: %c\n\r", s.arclength ? "on" : "off",
+                  s.independent);
+    return std::string(text) + "\n\rEquation: f" + std::string(s.order, '\'') + " = ...\n\r " +
+           (solver.formula ? solver.formula : "") + "\n\n\r";
 }
 
 std::string startvaluetext(const RK& solver, const valtable& table)
@@ -80,7 +80,28 @@ std::string returnedtext(const furk& f)
 
 bool editstartvalues(furk& f)
 {
-    return editnumbers(f.table->startvector, int(f.solver->statelength()), " Edit the Initial Values ") != key::esc;
+    return editstartvalues(f.table->startvector, f.solver->shape);
+}
+
+// A new order or number of values for the equation; false when unchanged.
+bool editshape(furk& f, bool order)
+{
+    rkshape& s = f.solver->shape;
+    uint16_t& field = order ? s.order : s.dimension;
+    uint16_t v = field;
+    if (!askcount(order ? " Order of Differential Equation ? " : " Number of values of Differential Equation ? ",
+                  "\n Not accepted. Expecting a number between 1 and %d. \n",
+                  order ? rkshape::maxorder : rkshape::maxdimension, v) ||
+        v == field)
+        return false;
+    field = v;
+    if (v != 1)
+        s.arclength = false;
+    f.table->setsize(uint32_t(s.statelength()));
+    f.solver->invalidate();
+    if (f.returnorder > s.order)
+        f.returnorder = 0;
+    return true;
 }
 
 // The equation's formula in a line editor; false when unchanged.
@@ -103,8 +124,8 @@ bool furk::makeslots()
         return false;
     }
     rkshape shape;
-    if (!askcount("Order of Differential Equation ?", rkshape::maxorder, shape.order) ||
-        !askcount("Dimension (=number of equations) ?", rkshape::maxdimension, shape.dimension))
+    if (!askshapecount("Order of Differential Equation ?", rkshape::maxorder, shape.order) ||
+        !askshapecount("Dimension (=number of equations) ?", rkshape::maxdimension, shape.dimension))
         return false;
     shape.independent = argletters[0];
     if (nargs > 1) {
@@ -156,7 +177,11 @@ bool furk::edititems(attrlines& lines)
 {
     if (!complete())
         return false;
-    bool ok = additem(lines, 'F', equationtext(*solver)) && additem(lines, 'D', returnedtext(*this));
+    char order[40], values[40];
+    std::snprintf(order, sizeof order, "Order     = %d\n\r", solver->shape.order);
+    std::snprintf(values, sizeof values, "Dimension = %d\n\r", solver->shape.dimension);
+    bool ok = additem(lines, 'o', order) && additem(lines, 'd', values) && additem(lines, 'F', equationtext(*solver)) &&
+              additem(lines, 'D', returnedtext(*this));
     if (runtime)
         return ok && additem(lines, 'j', "\n - The initial values are computed at runtime - \n\n\r") &&
                additem(lines, 'I', std::string("by this formula: \n\r ") + initial->formula() + "\n\n\r");
@@ -257,6 +282,11 @@ bool furk::editcommand(int code)
         if (!editequation(*solver))
             return false;
         break;
+    case 'o':
+    case 'd':
+        if (!editshape(*this, code == 'o'))
+            return false;
+        break;
     case 'I':
         if (runtime ? !initial->edit() : !editstartvalues(*this))
             return false;
@@ -300,7 +330,7 @@ int furk::show()
     if (!complete())
         return key::esc;
     std::vector<std::string> lines;
-    lines.push_back(equationtext(*solver));
+    lines.push_back(rkdescription(solver->shape, solver->formula) + "\n\n\r");
     if (runtime)
         lines.push_back(std::string("Initial values by this formula: \n\r ") + initial->formula() + "\n\n\r");
     else
