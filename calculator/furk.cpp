@@ -14,6 +14,7 @@
 #include "formula/varman.h"
 #include "math/valtable.h"
 #include "objects/checkcomponent.h"
+#include "objects/compositeparts.h"
 #include "objects/hooks.h"
 #include "objects/slotcomp.h"
 #include "objects/usagewarnings.h"
@@ -127,15 +128,9 @@ int furk::valueoffset() const
 bool furk::implement(uint8_t force, uint16_t level)
 {
     (void)level;
-    if (!complete())
-        return false;
-    if (!diag && !(diag = new (std::nothrow) diagnostics))
-        return false;
-    if (isimplemented() && force == 1)
-        return true;
-    stamp = 0;
-    diag->clear();
-    countvalues();
+    int start = beginimplement(*this, force);
+    if (start != 0)
+        return start == 1;
     const char independent = solver->shape.independent;
     if (!std::strchr(argletters, independent) || !independent) {
         diag->set(independentmissing, diagstate::semantic, -1,
@@ -207,11 +202,8 @@ bool furk::recordfingerprint()
 
 double* furk::solve(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        jitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return nullptr;
-    }
     const size_t n = solver->statelength();
     if (runtime) {
         const double* start = initial->values(args);

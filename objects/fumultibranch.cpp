@@ -7,13 +7,12 @@
 #include <string>
 
 #include "base/report.h"
-#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
-#include "formula/fingerprint.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
 #include "objects/checkcomponent.h"
+#include "objects/compositeparts.h"
 #include "objects/slotcomp.h"
 #include "objects/usagewarnings.h"
 
@@ -184,15 +183,9 @@ int fumultibranch::countvalues()
 bool fumultibranch::implement(uint8_t force, uint16_t level)
 {
     (void)level;
-    if (!complete())
-        return false;
-    if (!diag && !(diag = new (std::nothrow) diagnostics))
-        return false;
-    if (isimplemented() && force == 1)
-        return true;
-    stamp = 0;
-    diag->clear();
-    countvalues();
+    int start = beginimplement(*this, force);
+    if (start != 0)
+        return start == 1;
     // Every condition sees the marks of the conditions before it, every
     // action those of the conditions up to its own, no other action's.
     markset conditions, actions, total;
@@ -232,31 +225,13 @@ bool fumultibranch::implement(uint8_t force, uint16_t level)
     nvalues = common;
     usagewarnings(total, this);
     setimplemented();
-    if (ownvars && ownvars->declarestatics(total) == 0) {
-        for (slotcomp* c : components)
-            if (c->code && c->code->vars == ownvars)
-                c->code->vars = nullptr;
-        delete ownvars;
-        ownvars = nullptr;
-    }
+    dropunusedstore(*this, total, components);
     return true;
 }
 
 bool fumultibranch::recordfingerprint()
 {
-    if (!shared.print)
-        return false;
-    if (!isimplemented()) {
-        shared.print->addobject(0);
-        return implement(4, 0);
-    }
-    uint32_t bytes = shared.print->nbytes();
-    uint32_t records = shared.print->nrecords();
-    for (slotcomp* c : components)
-        if (!c->implement())
-            return false;
-    fpregister(bytes, records);
-    return true;
+    return fingerprintcomponents(*this, components);
 }
 
 // The action of the first condition that holds (NaN does not), the
@@ -278,22 +253,16 @@ static slotcomp* choose(fumultibranch& object, double* args)
 
 double fumultibranch::tcalc(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        jitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return 0.0;
-    }
     slotcomp* action = choose(*this, args);
     return action ? action->value(args) : 0.0;
 }
 
 double* fumultibranch::mcalc(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        jitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return args;
-    }
     double* entry = shared.top;
     slotcomp* action = choose(*this, args);
     if (!action)

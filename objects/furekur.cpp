@@ -5,14 +5,13 @@
 #include <new>
 
 #include "base/report.h"
-#include "formula/diagnostics.h"
 #include "formula/evalstate.h"
-#include "formula/fingerprint.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
 #include "formula/stophook.h"
 #include "formula/varman.h"
 #include "objects/checkcomponent.h"
+#include "objects/compositeparts.h"
 #include "objects/slotcomp.h"
 #include "objects/usagewarnings.h"
 #include "screen/menustate.h"
@@ -116,46 +115,23 @@ bool furekur::compileall(markset& marks, int mode)
 bool furekur::implement(uint8_t force, uint16_t level)
 {
     (void)level;
-    if (!complete())
-        return false;
-    if (!diag && !(diag = new (std::nothrow) diagnostics))
-        return false;
-    if (isimplemented() && force == 1)
-        return true;
-    stamp = 0;
-    diag->clear();
-    countvalues();
+    int start = beginimplement(*this, force);
+    if (start != 0)
+        return start == 1;
     markset marks;
     if (!compileall(marks, force))
         return false;
     usagewarnings(marks, this);
     nvalues = slot[evalpart]->nvalues;
     setimplemented();
-    if (ownvars && ownvars->declarestatics(marks) == 0) {
-        for (slotcomp* c : slot)
-            if (c->code && c->code->vars == ownvars)
-                c->code->vars = nullptr;
-        delete ownvars;
-        ownvars = nullptr;
-    }
+    dropunusedstore(*this, marks, slot);
     return true;
 }
 
 bool furekur::recordfingerprint()
 {
-    if (!shared.print)
-        return false;
-    if (!isimplemented()) {
-        shared.print->addobject(0);
-        return implement(4, 0);
-    }
-    uint32_t bytes = shared.print->nbytes();
-    uint32_t records = shared.print->nrecords();
-    for (int i : {ini, whilepart, body, untilpart, evalpart, itermax})
-        if (!slot[i]->implement())
-            return false;
-    fpregister(bytes, records);
-    return true;
+    slotcomp* const order[] = {slot[ini], slot[whilepart], slot[body], slot[untilpart], slot[evalpart], slot[itermax]};
+    return fingerprintcomponents(*this, order);
 }
 
 uint32_t furekur::iterationlimit(double value)
@@ -220,11 +196,8 @@ bool furekur::runloop(double* args, bool strict)
 
 double furekur::tcalc(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        jitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return 0.0;
-    }
     if (!runloop(args, true))
         return 0.0;
     slotcomp* e = slot[evalpart];
@@ -238,11 +211,8 @@ double furekur::tcalc(double* args)
 
 double* furekur::mcalc(double* args)
 {
-    if (!isimplemented() && !implement(1, 0)) {
-        jitfailure(this);
-        shared.error = evalinternal;
+    if (!ready())
         return args;
-    }
     double* entry = shared.top;
     if (!runloop(args, false))
         return entry;

@@ -67,9 +67,15 @@ std::string texts(const fumultibranch& f)
     return all;
 }
 
+// The components' spare parser would keep the shared state to the next
+// test, which then opens no context of its own.
+struct compositeinstall : ::testing::Test {
+    void TearDown() override { slotcomp::dropspare(); }
+};
+
 }  // namespace
 
-TEST(compositeinstall, RecursionInstalledCalledEditedAndSaved)
+TEST_F(compositeinstall, RecursionInstalledCalledEditedAndSaved)
 {
     sitting s;
     // Newton's method; the while condition and the limit take their
@@ -106,7 +112,7 @@ TEST(compositeinstall, RecursionInstalledCalledEditedAndSaved)
 // Five branches and a default, then edited through both transfer
 // clipboards, a deletion, an insertion and a refused append.  Component
 // p of the editor starts on line 5 + 3 (p - 1).
-TEST(compositeinstall, NformulaInstalledAndEditedThroughTheClipboards)
+TEST_F(compositeinstall, NformulaInstalledAndEditedThroughTheClipboards)
 {
     sitting s;
     std::string down7 = "<Down><Down><Down><Down><Down><Down><Down>", down3 = "<Down><Down><Down>",
