@@ -246,8 +246,15 @@ bool furk::restoreedit(uint8_t withparser)
         initial->assign(keptinitial);
         solver->assign(*keptsolver);
     }
+    // The own store is replaced: no parser may keep the one it deletes.
+    if (solver->myparser)
+        solver->myparser->vars = nullptr;
+    if (initial->code)
+        initial->code->vars = nullptr;
     fu1::restoreedit(withparser);
     adopt(solver, table);
+    if (solver->myparser && withparser)
+        solver->myparser->vars = ownvars;
     if (!withparser)
         stamp = 0;
     return false;

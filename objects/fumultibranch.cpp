@@ -22,20 +22,26 @@ constexpr unsigned char nobranch = 6;   // error byte: all conditions false
 // The labels of branch k, shared by every n-formula object while one
 // lives: condition label and description, action label and description.
 using labelset = std::array<std::string, 4>;
-std::map<int, labelset> branchlabels;
 uint16_t liveobjects = 0;
+
+// Never destroyed: an object may outlive the program's statics.
+std::map<int, labelset>& branchlabels()
+{
+    static auto* labels = new std::map<int, labelset>;
+    return *labels;
+}
 
 const labelset& labelsof(int branch)
 {
-    auto found = branchlabels.find(branch);
-    if (found != branchlabels.end())
+    auto found = branchlabels().find(branch);
+    if (found != branchlabels().end())
         return found->second;
     auto format = [branch](const char* text) {
         char line[100];
         std::snprintf(line, sizeof line, text, branch);
         return std::string(line);
     };
-    labelset& made = branchlabels[branch];
+    labelset& made = branchlabels()[branch];
     made = {format("Condition %d"), format("Condition controlling action %d"), format("Action %d"),
             format("Formula executing if condition %d is the first to be true")};
     return made;
@@ -74,7 +80,7 @@ fumultibranch::~fumultibranch()
     for (slotcomp* c : kept)
         delete c;
     if (--liveobjects == 0)
-        branchlabels.clear();
+        branchlabels().clear();
 }
 
 fu1* fumultibranch::clone() const

@@ -224,3 +224,29 @@ TEST_F(rkfunctions, IndependentVariableMustBeAnArgument)
     EXPECT_EQ(f->tcalc(&t), 0.0);
     EXPECT_EQ(shared.error, evalinternal);
 }
+
+// Editing on copies, undone, discarded and kept, with a static variable of
+// the equation in the object's own store.
+TEST_F(rkfunctions, EditTransaction)
+{
+    put("DESKTOP.LIB", rkfunction("spin", "t", 2, 1, 2, "#static k; k = 1; f.2*k, -f.1*k", "0\n0\n1\n"));
+    open();
+    furk* f = find("spin");
+    ASSERT_TRUE(f);
+    double t = 1;
+    EXPECT_NEAR(f->tcalc(&t), std::sin(1.0), tolerance);
+    ASSERT_TRUE(f->ownvars);
+    ASSERT_TRUE(f->beginedit());
+    f->solver->setformula("#static k; k = 2; f.2*k, -f.1*k");
+    EXPECT_NEAR(f->tcalc(&t), std::sin(2.0), tolerance);
+    f->restoreedit(0);   // undo all, editing goes on
+    EXPECT_NEAR(f->tcalc(&t), std::sin(1.0), tolerance);
+    f->table->startvector[2] = 2;
+    f->restoreedit(1);   // discarded
+    EXPECT_NEAR(f->tcalc(&t), std::sin(1.0), tolerance);
+    ASSERT_TRUE(f->beginedit());
+    f->table->startvector[2] = 3;
+    f->table->reset();
+    ASSERT_TRUE(f->commitedit());
+    EXPECT_NEAR(f->tcalc(&t), 3 * std::sin(1.0), 3 * tolerance);
+}
