@@ -14,6 +14,7 @@
 #include "formula/parser.h"
 #include "math/valtable.h"
 #include "objects/comment.h"
+#include "objects/compositeparts.h"
 #include "objects/componentmenu.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"
@@ -343,10 +344,7 @@ int furk::show()
     else
         lines.push_back("Initial Values: \n\r" + startvaluetext(*solver, *table) + "\n\r");
     lines.push_back(returnedtext(*this));
-    if (hascomment())
-        lines.push_back(std::string("\n\r") + note->text());
-    pagecolors(171);
-    return showtextpage(longname(), 11, lines, 20, 7);
+    return showcomposite(*this, longname(), lines);
 }
 
 bool furk::listcode()

@@ -7,8 +7,13 @@
 #include "formula/fingerprint.h"
 #include "formula/parser.h"
 #include "formula/varman.h"
+#include "objects/comment.h"
 #include "objects/compositefu.h"
+#include "objects/edithooks.h"
+#include "objects/install.h"
 #include "objects/slotcomp.h"
+#include "screen/boxsettings.h"
+#include "screen/textlist.h"
 
 void dropunusedstore(fu& object, const markset& marks, std::span<slotcomp* const> components)
 {
@@ -50,4 +55,19 @@ int beginimplement(compositefu& object, uint8_t force)
     object.diag->clear();
     object.countvalues();
     return 0;
+}
+
+int showcomposite(fu1& object, const char* caption, const std::vector<std::string>& lines)
+{
+    textpage page;
+    page.setbounds(20, 7, 0, 0);
+    objectinfolines(object, page);
+    for (const std::string& line : lines)
+        page.addtext(line.c_str());
+    if (object.hascomment())
+        page.addtext((std::string("\n\r") + object.note->text()).c_str());
+    pagecolors(171);
+    setfootercode(11);
+    setboxtitle(caption);
+    return page.show();
 }

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include <cstdint>
 
 class compositefu;
 class fu;
+class fu1;
 class markset;
 class slotcomp;
 
@@ -24,3 +27,7 @@ bool fingerprintcomponents(fu& object, std::span<slotcomp* const> components);
 // implemented already and force is 1, -1 when it cannot (incomplete, no
 // diagnostics collector).
 int beginimplement(compositefu& object, uint8_t force);
+// The view page of a composite object from column 20, row 7: the heading
+// lines (signature, own store, context), lines, the comment; the key that
+// closed it.
+int showcomposite(fu1& object, const char* caption, const std::vector<std::string>& lines);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "objects/comment.h"
+#include "objects/compositeparts.h"
 #include "objects/componentmenu.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"
@@ -130,10 +131,7 @@ int fumultibranch::show()
     relabel();
     for (slotcomp* c : components)
         lines.push_back(slottext(c));
-    if (hascomment())
-        lines.push_back(std::string("\n\r") + note->text());
-    pagecolors(171);
-    return showtextpage(longname(), 11, lines, 20, 7);
+    return showcomposite(*this, longname(), lines);
 }
 
 bool fumultibranch::listcode()

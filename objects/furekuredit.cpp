@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "objects/comment.h"
+#include "objects/compositeparts.h"
 #include "objects/componentmenu.h"
 #include "objects/context.h"
 #include "objects/edithooks.h"
@@ -115,10 +116,7 @@ int furekur::show()
     std::vector<std::string> lines;
     for (int i : shown)
         lines.push_back(slottext(slot[i]));
-    if (hascomment())
-        lines.push_back(std::string("\n\r") + note->text());
-    pagecolors(171);
-    return showtextpage(longname(), 11, lines, 20, 7);
+    return showcomposite(*this, longname(), lines);
 }
 
 bool furekur::listcode()

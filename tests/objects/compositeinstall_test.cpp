@@ -18,6 +18,7 @@
 #include "objects/slotcomp.h"
 #include "platform/core/files.h"
 #include "tests/objects/contextrun.h"
+#include "tests/objects/sittings.h"
 #include "tests/screen/plainrow.h"
 
 namespace {
@@ -162,4 +163,29 @@ TEST_F(compositeinstall, NformulaInstalledAndEditedThroughTheClipboards)
     record += "@@END FUMULTIBRANCH\n";
     EXPECT_EQ(s.saved, record);
     EXPECT_EQ(s.again, s.saved);
+}
+
+namespace {
+struct compositeviews : sittings {};
+}
+
+// The view pages: heading lines, every component by its label, the comment.
+TEST_F(compositeviews, PagesShowEveryComponent)
+{
+    put("DESKTOP.LIB",
+        "@@FUREKUR\nroot\n1\n1\n@@COMMENT\nNewton's square root\n@@END COMMENT\n@DATA\n@ARGS\na\n@INI\n#static x; x = a\n"
+        "@WHILE\n1\n@BODY\nx = (x + a/x)/2\n@UNTIL\nLE(abs(x*x - a), 1e-15*a)\n@EVAL\nx\n@ITERMAX\n100\n@@END FUREKUR\n"
+        "@@FUMULTIBRANCH\nst\n1\n1\n@DATA\n@ARGS\nx\n@COMPONENT\nLT(x, 0)\n@COMPONENT\n-1\n@COMPONENT\n1\n"
+        "@@END FUMULTIBRANCH\n");
+    hostrun run = sitting("<dump recursion><End><dump end><Esc><dump nformula><Esc>", [&] {
+        for (int i = 1; i <= context->count; i++)
+            static_cast<fu1*>(context->at(i))->show();
+    });
+    std::string recursion = plainfile(run.out + "/recursion.txt"), nformula = plainfile(run.out + "/nformula.txt");
+    for (const char* text : {" Recursion object ", "Function: root(a)", "Initializing part:", "While-condition:",
+                             "Until-condition:", "Evaluation part:", "Max. iterations:"})
+        EXPECT_NE(recursion.find(text), std::string::npos) << text;
+    EXPECT_NE(plainfile(run.out + "/end.txt").find("Newton's square root"), std::string::npos);
+    for (const char* text : {"n-Formula Object", "Condition 1:", "Action 1:", "Default Action:"})
+        EXPECT_NE(nformula.find(text), std::string::npos) << text;
 }
