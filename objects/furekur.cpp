@@ -154,7 +154,7 @@ bool furekur::proceed(bool strict) const
     return !shared.error && !(strict && menus().aborted());
 }
 
-bool furekur::runloop(double* args, bool strict)
+bool furekur::runloop(double* args, bool strict, uint64_t& iterations)
 {
     iterations = 0;
     slot[ini]->value(args);
@@ -198,7 +198,8 @@ double furekur::tcalc(double* args)
 {
     if (!ready())
         return 0.0;
-    if (!runloop(args, true))
+    uint64_t iterations;
+    if (!runloop(args, true, iterations))
         return 0.0;
     slotcomp* e = slot[evalpart];
     if (e->mode == 1 && e->code)
@@ -214,7 +215,8 @@ double* furekur::mcalc(double* args)
     if (!ready())
         return args;
     double* entry = shared.top;
-    if (!runloop(args, false))
+    uint64_t iterations;
+    if (!runloop(args, false, iterations))
         return entry;
     slotcomp* e = slot[evalpart];
     if (e->mode == 1 && e->code)

@@ -65,11 +65,11 @@ public:
 private:
     void labelslots();
     bool compileall(markset& marks, int mode);
-    // Runs the initializing part and the loop; false after a failure that
-    // is reported.  strict: a pending stop ends the run too.
-    bool runloop(double* args, bool strict);
+    // Runs the initializing part and the loop, counting the iterations;
+    // false after a failure that is reported.  strict: a pending stop ends
+    // the run too.
+    bool runloop(double* args, bool strict, uint64_t& iterations);
     bool proceed(bool strict) const;
 
-    uint64_t iterations = 0;
     slotcomp* kept[slots] = {};
 };
