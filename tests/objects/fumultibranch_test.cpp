@@ -172,9 +172,16 @@ TEST_F(nformulas, RecordRoundTripsAndBadRecordsAreKept)
 
 TEST_F(nformulas, EditTransactionKeepsOrRestoresTheList)
 {
-    put("DESKTOP.LIB", steps);
+    // A static variable puts an own store beside the components.
+    std::string withstatic = steps;
+    withstatic.replace(withstatic.find("LT(x, 1)"), 8, "#static s; s = x; LT(s, 1)");
+    put("DESKTOP.LIB", withstatic);
     open();
     fumultibranch* f = find("steps");
+    ASSERT_TRUE(f);
+    double x0 = 2;
+    EXPECT_EQ(f->tcalc(&x0), 30);
+    ASSERT_TRUE(f->ownvars);
     ASSERT_TRUE(f->beginedit());
     delete f->components.back();
     f->components.pop_back();
