@@ -37,6 +37,7 @@ furekur::furekur(const furekur& source) : compositefu(source)
     if (failed)
         return;
     nvalues = source.nvalues;
+    formulakey = source.formulakey;
     for (int i = 0; i < slots; i++) {
         if (!source.slot[i])
             continue;

@@ -61,6 +61,8 @@ public:
         const char* recordkey;
     };
     static const slotinfo info[slots];
+    // The body was read under "@FORMULA" (older records) and is written so.
+    bool formulakey = false;
 
 private:
     void labelslots();

@@ -17,7 +17,7 @@ void furekur::save(std::ostream& out)
     writeheader(out);
     saveargsandstore(out, *this);
     for (int i : {ini, whilepart, body, untilpart, evalpart, itermax}) {
-        out << info[i].recordkey << '\n';
+        out << (i == body && formulakey ? "@FORMULA" : info[i].recordkey) << '\n';
         slot[i]->save(out);
     }
     writeend(out);
@@ -49,6 +49,8 @@ bool furekur::learn(std::istream& in)
             libreaderror(line.c_str(), "furekur::learn");
             return false;
         default: {
+            if (key == 6 || key == 10)
+                formulakey = key == 10;
             slotcomp*& c = slot[component[key - 1]];
             delete c;
             if (!(c = learncomponent(in, "furekur::learn")))

@@ -223,6 +223,20 @@ TEST_F(recursions, RecordRoundTripsAndCopiesAgree)
     EXPECT_EQ(twin->tcalc(&x), f->tcalc(&x));
 }
 
+// Older records name the body "@FORMULA"; they read and write back so.
+TEST_F(recursions, FormulaKeyGivesTheBody)
+{
+    std::string older = newton;
+    older.replace(older.find("@BODY"), 5, "@FORMULA");
+    furekur* f = load(older, "root");
+    ASSERT_TRUE(f);
+    EXPECT_STREQ(f->slot[furekur::body]->formula(), "x = (x + a/x)/2");
+    ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
+    EXPECT_EQ(get("copy.lib"), older);
+    double a = 9;
+    EXPECT_EQ(f->tcalc(&a), 3);
+}
+
 // A record missing a component is kept as it stands, reported, and
 // written back unchanged; a record with an unknown line likewise.
 TEST_F(recursions, BadAndIncompleteRecordsAreKept)
