@@ -78,6 +78,30 @@ TEST_F(rkinstall, InstalledCalledEditedAndSaved)
     EXPECT_EQ(again, saved);
 }
 
+// Constant initial values given in the start-value list: cos t from
+// y'' = -y with y(0) = 1.
+TEST_F(rkinstall, ConstantInitialValuesFromTheStartValueList)
+{
+    double value = 0;
+    std::string record;
+    hostrun run = rundialogue("Rcs(t)<Enter>2<Enter>1<Enter>-f.1<Enter>y<Down>e<Backspace>1<Enter><Enter>k<Esc>", [&] {
+        open();
+        fu1* f = installobject();
+        ASSERT_TRUE(f);
+        double t = 2;
+        value = f->tcalc(&t);
+        std::ostringstream out;
+        f->save(out);
+        record = out.str();
+        freecontext();
+        first.reset();
+    });
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_NEAR(value, std::cos(2.0), 1e-11);
+    EXPECT_EQ(record, "@@FURK\ncs\n1\n1\n@DATA\n@ARGS\nt\n@RKITERATOR\n@ORDER\n2\n@DIM\n1\n@IV\nt\n@FORMULA\n-f.1\n"
+                      "@INIVALSCONST\n0\n1\n0\n@END RKITERATOR\n@@END FURK\n");
+}
+
 namespace {
 // y' = y from y(0) = 1 in t, set up in a calculator's dialogue.
 const char setupkeys[] = "<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter><Enter>";
