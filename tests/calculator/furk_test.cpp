@@ -17,7 +17,7 @@
 #include "objects/context.h"
 #include "objects/libfile.h"
 #include "objects/slotcomp.h"
-#include "tests/objects/libfixture.h"
+#include "tests/objects/kindfixture.h"
 
 namespace {
 
@@ -49,28 +49,7 @@ const std::string pair = rkfunction("pair", "t", 2, 2, 2, "-f.1, -4*f.2", "0\n1\
 // a sin t and a cos t: the amplitude sets the initial values at each call.
 const std::string wave = rkfunction("wave", "ta", 2, 1, 2, "f.2, -f.1", nullptr, "0, 0, a");
 
-struct rkfunctions : libdir {
-    void SetUp() override
-    {
-        libdir::SetUp();
-        jitreportsleft = -1;
-    }
-    void TearDown() override
-    {
-        shared.error = 0;
-        slotcomp::dropspare();
-        freecontext();
-        libdir::TearDown();
-    }
-    furk* find(const char* name)
-    {
-        for (int i = 1; i <= context->count; ++i) {
-            auto* f = dynamic_cast<furk*>(context->at(i));
-            if (f && std::strcmp(f->name, name) == 0)
-                return f;
-        }
-        return nullptr;
-    }
+struct rkfunctions : kindfixture<furk> {
 };
 
 constexpr double tolerance = 1e-11;

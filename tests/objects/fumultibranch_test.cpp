@@ -13,7 +13,7 @@
 #include "objects/fumultibranch.h"
 #include "objects/libfile.h"
 #include "objects/slotcomp.h"
-#include "tests/objects/libfixture.h"
+#include "tests/objects/kindfixture.h"
 
 namespace {
 
@@ -32,28 +32,7 @@ std::string nformula(const char* name, const char* args, int nvalues, const std:
 const std::string steps = nformula("steps", "x", 1,
                                    {"LT(x, 1)", "10", "LT(x, 2)", "20", "LT(x, 3)", "30", "LT(x, 4)", "40", "LT(x, 5)", "50", "99"});
 
-struct nformulas : libdir {
-    void SetUp() override
-    {
-        libdir::SetUp();
-        jitreportsleft = -1;
-    }
-    void TearDown() override
-    {
-        shared.error = 0;
-        slotcomp::dropspare();
-        freecontext();
-        libdir::TearDown();
-    }
-    fumultibranch* find(const char* name)
-    {
-        for (int i = 1; i <= context->count; ++i) {
-            auto* f = dynamic_cast<fumultibranch*>(context->at(i));
-            if (f && std::strcmp(f->name, name) == 0)
-                return f;
-        }
-        return nullptr;
-    }
+struct nformulas : kindfixture<fumultibranch> {
 };
 
 }  // namespace

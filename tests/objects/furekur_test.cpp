@@ -15,7 +15,7 @@
 #include "objects/libfile.h"
 #include "objects/slotcomp.h"
 #include "screen/menustate.h"
-#include "tests/objects/libfixture.h"
+#include "tests/objects/kindfixture.h"
 
 namespace {
 
@@ -33,28 +33,7 @@ std::string recursion(const char* name, const char* args, int nvalues, const cha
 const std::string newton = recursion("root", "a", 1, "#static x; x = a", "1", "x = (x + a/x)/2",
                                      "LE(abs(x*x - a), 1e-15*a)", "x", "100");
 
-struct recursions : libdir {
-    void SetUp() override
-    {
-        libdir::SetUp();
-        jitreportsleft = -1;
-    }
-    void TearDown() override
-    {
-        shared.error = 0;
-        slotcomp::dropspare();
-        freecontext();
-        libdir::TearDown();
-    }
-    furekur* find(const char* name)
-    {
-        for (int i = 1; i <= context->count; ++i) {
-            auto* f = dynamic_cast<furekur*>(context->at(i));
-            if (f && std::strcmp(f->name, name) == 0)
-                return f;
-        }
-        return nullptr;
-    }
+struct recursions : kindfixture<furekur> {
     furekur* load(const std::string& records, const char* name)
     {
         put("DESKTOP.LIB", records);
