@@ -47,14 +47,10 @@ bool askshapecount(const char* prompt, int high, uint16_t& value)
     }
 }
 
-// The editor's lines of the equation after order and values.
+// The editor's lines of the equation after its shape.
 std::string equationtext(const RK& solver)
 {
-    const rkshape& s = solver.shape;
-    char text[120];
-    std::snprintf(text, sizeof text, "Arclength Mode: %s\n\rIndependent Variable: %c\n\r", s.arclength ? "on" : "off",
-                  s.independent);
-    return std::string(text) + "\n\rEquation: f" + std::string(s.order, '\'') + " = ...\n\r " +
+    return "\n\rEquation: f" + std::string(solver.shape.order, '\'') + " = ...\n\r " +
            (solver.formula ? solver.formula : "") + "\n\n\r";
 }
 
@@ -102,6 +98,40 @@ bool editshape(furk& f, bool order)
     f.solver->invalidate();
     if (f.returnorder > s.order)
         f.returnorder = 0;
+    return true;
+}
+
+// A new independent variable: outside arclength mode it takes the place
+// of the old one among the arguments unless it is an argument already; in
+// arclength mode it must not be one of the other arguments.  False when
+// unchanged or refused.
+bool editindependent(furk& f)
+{
+    rkshape& s = f.solver->shape;
+    std::string title = std::string(" Independent Variable (currently: \"") + s.independent + "\") ";
+    int k;
+    do {
+        setboxtitle(title.c_str());
+        msgstyle(3);
+        k = msgbox("\nWhich character should be used as independent variable ?\n\rPress the corresponding key please !\n\r");
+    } while (k > 0 && k != key::esc && !(k < 128 && std::isalpha(k)));
+    if (k <= 0 || k == key::esc || k == s.independent)
+        return false;
+    char* old = std::strchr(f.argletters, s.independent);
+    bool argument = std::strchr(f.argletters, k) != nullptr;
+    const char* refusal = nullptr;
+    if (s.arclength && argument)
+        refusal = "\n In Arclength Mode, the independent variable must not \n\r occur in the argument list ! \n\r";
+    else if (!s.arclength && !argument && !old)
+        refusal = "\n The independent variable must occur in the argument list. \n\r Change the argument list, first ! \n";
+    if (refusal) {
+        report(reportkind::error, refusal, " Not accepted ");
+        return false;
+    }
+    if (old && (s.arclength || !argument))
+        *old = char(k);
+    s.independent = char(k);
+    f.solver->invalidate();
     return true;
 }
 
@@ -178,10 +208,14 @@ bool furk::edititems(attrlines& lines)
 {
     if (!complete())
         return false;
-    char order[40], values[40];
-    std::snprintf(order, sizeof order, "Order     = %d\n\r", solver->shape.order);
-    std::snprintf(values, sizeof values, "Dimension = %d\n\r", solver->shape.dimension);
-    bool ok = additem(lines, 'o', order) && additem(lines, 'd', values) && additem(lines, 'F', equationtext(*solver)) &&
+    const rkshape& s = solver->shape;
+    char order[40], values[40], arclength[40], independent[40];
+    std::snprintf(order, sizeof order, "Order     = %d\n\r", s.order);
+    std::snprintf(values, sizeof values, "Dimension = %d\n\r", s.dimension);
+    std::snprintf(arclength, sizeof arclength, "Arclength Mode: %s\n\r", s.arclength ? "on" : "off");
+    std::snprintf(independent, sizeof independent, "Independent Variable: %c\n\r", s.independent);
+    bool ok = additem(lines, 'o', order) && additem(lines, 'd', values) && additem(lines, 'a', arclength) &&
+              additem(lines, 'X', independent) && additem(lines, 'F', equationtext(*solver)) &&
               additem(lines, 'D', returnedtext(*this));
     if (runtime)
         return ok && additem(lines, 'j', "\n - The initial values are computed at runtime - \n\n\r") &&
@@ -293,6 +327,10 @@ bool furk::editcommand(int code)
     case 'o':
     case 'd':
         if (!editshape(*this, code == 'o'))
+            return false;
+        break;
+    case 'X':
+        if (!editindependent(*this))
             return false;
         break;
     case 'I':

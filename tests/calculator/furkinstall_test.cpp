@@ -28,7 +28,7 @@ struct rkinstall : libdir {
 };
 
 // sin t and cos t from runtime initial values, switched to constant
-// ones in the editor.
+// ones in the editor; then the independent variable renamed.
 TEST_F(rkinstall, InstalledCalledEditedAndSaved)
 {
     std::vector<double> values;
@@ -37,7 +37,9 @@ TEST_F(rkinstall, InstalledCalledEditedAndSaved)
     for (int i = 0; i < 14; i++)
         down14 += "<Down>";
     hostrun run = rundialogue("Rosc(t)<Enter>1<Enter>2<Enter>f.2, -f.1<Enter>n0, 0, 1<Enter>k<Esc>"
-                              "<Home>" + down14 + "<dump editor>e<dump switched><Enter>1",
+                              "<Home>" + down14 + "<dump editor>e<dump switched><Enter>1"
+                              // The independent variable renamed from t to s.
+                              "<Home><Down><Down><Down><Down><Down><Down><Down>es<Enter>1",
                               [&] {
                                   open();
                                   auto* f = dynamic_cast<furk*>(installobject());
@@ -49,6 +51,8 @@ TEST_F(rkinstall, InstalledCalledEditedAndSaved)
                                   values = {shared.result[0], shared.result[1]};
                                   f->edit();
                                   EXPECT_EQ(f->runtime, 0);
+                                  f->edit();
+                                  EXPECT_STREQ(f->argletters, "s");
                                   x = 3;
                                   p.calc(&x);
                                   values.insert(values.end(), {shared.result[0], shared.result[1]});
@@ -73,7 +77,7 @@ TEST_F(rkinstall, InstalledCalledEditedAndSaved)
     EXPECT_NEAR(values[1], std::cos(2.0), 1e-11);
     EXPECT_NEAR(values[2], std::sin(3.0), 1e-11);
     EXPECT_NEAR(values[3], std::cos(3.0), 1e-11);
-    EXPECT_EQ(saved, "@@FURK\nosc\n1\n2\n@DATA\n@ARGS\nt\n@RKITERATOR\n@ORDER\n1\n@DIM\n2\n@IV\nt\n@FORMULA\n"
+    EXPECT_EQ(saved, "@@FURK\nosc\n1\n2\n@DATA\n@ARGS\ns\n@RKITERATOR\n@ORDER\n1\n@DIM\n2\n@IV\ns\n@FORMULA\n"
                      "f.2, -f.1\n@INIVALSCONST\n0\n0\n1\n@END RKITERATOR\n@@END FURK\n");
     EXPECT_EQ(again, saved);
 }
