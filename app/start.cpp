@@ -1,8 +1,8 @@
 #include "app/start.h"
 
-#include "objects/hooks.h"
+#include "calculator/calcstart.h"
 
 void startvemo()
 {
-    startobjects();
+    startcalculator();
 }

@@ -78,6 +78,7 @@ bool RKiterator::learn(std::istream& in)
     rkshape& s = solver.shape;
     s.arclength = false;
     solver.table = nullptr;
+    startvalues = false;
     std::string line;
     const char* failure = nullptr;
     while (!failure && readline(in, line, keylength)) {
@@ -124,6 +125,7 @@ bool RKiterator::learn(std::istream& in)
             if (!failure) {
                 delete solver.table;
                 solver.table = table.release();
+                startvalues = true;
             }
         } else {
             break;

@@ -24,4 +24,6 @@ public:
     bool learn(std::istream& in);
 
     RK& solver;
+    // Set by learn when the record brought start values.
+    bool startvalues = false;
 };

@@ -8,6 +8,9 @@
 #include "objects/fufinitsum.h"
 #include "objects/fuinfinite.h"
 #include "objects/fuparin.h"
+#include "objects/fumultibranch.h"
+#include "objects/furekur.h"
+#include "objects/hooks.h"
 #include "objects/fuvector.h"
 #include "screen/msgbox.h"
 
@@ -31,6 +34,9 @@ fu1* makeobject(int type)
     case typeids::fufinitsum: return new (std::nothrow) fufinitsum;
     case typeids::fuconditional: return new (std::nothrow) fuconditional;
     case typeids::fuinfinite: return new (std::nothrow) fuinfinite;
+    case typeids::furekur: return new (std::nothrow) furekur;
+    case typeids::fumultibranch: return new (std::nothrow) fumultibranch;
+    case typeids::furk: return objectshook().makefurk ? objectshook().makefurk() : nullptr;
     case typeids::comment: return stray("readanobject finds COMMENT-object");
     case typeids::varman: return stray("readanobject finds naked VARMAN");
     case typeids::sumrecord: return stray("readanobject finds naked SUMRECORD");

@@ -179,6 +179,15 @@ int buildeditlist(attrlines& lines)
     return result;
 }
 
+namespace {
+uint32_t itemunderbar = 0;
+}
+
+uint32_t editoritem()
+{
+    return itemunderbar;
+}
+
 int edititemloop(fu1& object, attrlines& lines)
 {
     for (;;) {
@@ -186,6 +195,7 @@ int edititemloop(fu1& object, attrlines& lines)
             return 0;
         object.edittitle();
         int result = buildeditlist(lines);
+        itemunderbar = lines.item;
         switch (result) {
         case 0:
             msgfailed();

@@ -22,3 +22,5 @@ int buildeditlist(attrlines& lines);
 // Runs the list until a result the kind has to handle; the editor's own
 // items (name, context, comment, test implementation) are done here.
 int edititemloop(fu1& object, attrlines& lines);
+// The item code of the line under the bar when the loop last returned.
+uint32_t editoritem();

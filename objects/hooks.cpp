@@ -7,6 +7,12 @@
 #include "objects/resolver.h"
 #include "screen/hooks.h"
 
+objecthooks& objectshook()
+{
+    static objecthooks hooks;
+    return hooks;
+}
+
 void startobjects()
 {
     startformula();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+class compositefu;
 class fu;
 class namesused;
 
@@ -15,6 +16,15 @@ class namesused;
 // quitting asks to save the context; the database's check mark).  Programs call it before anything
 // else runs.
 void startobjects();
+
+// What the layers above give the objects: the kinds that live there.
+// Empty until their start fills them; the factory and the install menu
+// then make nothing of that kind.
+struct objecthooks {
+    // A new, empty Runge-Kutta function (calculator/furk.h).
+    compositefu* (*makefurk)() = nullptr;
+};
+objecthooks& objectshook();
 
 // The evaluator's calls of user objects (objectcalls.cpp).
 void installobjectcalls();

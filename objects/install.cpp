@@ -15,11 +15,15 @@
 #include "objects/fuconst.h"
 #include "objects/fufinitsum.h"
 #include "objects/fuparin.h"
+#include "objects/fumultibranch.h"
+#include "objects/furekur.h"
+#include "objects/hooks.h"
 #include "objects/fuvector.h"
 #include "objects/namesyntax.h"
 #include "objects/slotcomp.h"
 #include "screen/boxframe.h"
 #include "screen/boxsettings.h"
+#include "screen/helptopics.h"
 #include "screen/inputdialogs.h"
 #include "screen/linelist.h"
 #include "screen/msgbox.h"
@@ -133,22 +137,6 @@ fu1* onefinput(fu1& object)
     return result;
 }
 
-// A new object into the local context, marked new, checked (unless its
-// input did) and shown in the context list.
-fu1* enterobject(fu1* result, bool check)
-{
-    if (!localobjects)
-        loaddesktop();
-    localobjects->append(result);
-    result->setmark('n');
-    if (touchlibrary)
-        touchlibrary(0);
-    if (check)
-        checkidentity(*result, 1);
-    showcontext(result);
-    return result;
-}
-
 // Runs the 1-formula input on a new fu1 and enters the result.
 fu1* installwith(std::unique_ptr<fu1> made)
 {
@@ -159,18 +147,46 @@ fu1* installwith(std::unique_ptr<fu1> made)
         return nullptr;
     if (result == made.get())
         made.release();
-    return enterobject(result, true);
+    checkidentity(*result, 1);
+    return enterobject(result);
 }
 
-// Runs a composite kind's input and enters the object.
-fu1* installcomposite(std::unique_ptr<compositefu> made)
+// The first Runge-Kutta help beside the input of a Runge-Kutta function.
+void rkfunctioninfo(infoholder& holder)
 {
-    if (!made || made->failed || !runcompositeinput(*made))
+    static const helptopic topic{"On creating Runge-Kutta Functions", "whelpinstallslotfunc", true, rkfunctionhelp()};
+    showhelp(holder, topic);
+}
+
+// A composite kind's input run beside its help window (if any), and its
+// entry.
+fu1* installcomposite(compositefu* made, void (*help)(infoholder&))
+{
+    std::unique_ptr<compositefu> object(made);
+    if (!object || object->failed)
         return nullptr;
-    return enterobject(made.release(), false);
+    infoholder window;
+    if (help)
+        help(window);
+    if (!runcompositeinput(*object))
+        return nullptr;
+    window.close();
+    return enterobject(object.release());
 }
 
 }  // namespace
+
+fu1* enterobject(fu1* object)
+{
+    if (!localobjects)
+        loaddesktop();
+    localobjects->append(object);
+    object->setmark('n');
+    if (touchlibrary)
+        touchlibrary(0);
+    showcontext(object);
+    return object;
+}
 
 bool askname(fu1& object, bool* noarglist)
 {
@@ -249,12 +265,18 @@ fu1* installobject()
     if (k == 'f')
         return installwith(std::unique_ptr<fu1>(new (std::nothrow) fu1));
     if (k == 'i')
-        return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fuparin));
+        return installcomposite(new (std::nothrow) fuparin, nullptr);
     if (k == 's')
-        return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fufinitsum));
+        return installcomposite(new (std::nothrow) fufinitsum, nullptr);
     if (k == '2')
-        return installcomposite(std::unique_ptr<compositefu>(new (std::nothrow) fuconditional));
-    if (k > 0 && k < 256 && strchr("is23rR", k))
+        return installcomposite(new (std::nothrow) fuconditional, nullptr);
+    if (k == 'r')
+        return installcomposite(new (std::nothrow) furekur, helprecursion);
+    if (k == '3')
+        return installcomposite(new (std::nothrow) fumultibranch, helpnformula);
+    if (k == 'R' && objectshook().makefurk)
+        return installcomposite(objectshook().makefurk(), rkfunctioninfo);
+    if (k == 'R')
         msgnotimplemented();
     return nullptr;
 }

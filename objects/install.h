@@ -12,6 +12,9 @@ class slotcomp;
 
 // The install menu; the new object (already in the local context) or null.
 fu1* installobject();
+// Enters a new object into the local context (marked new) and shows it
+// in the context list; the object.
+fu1* enterobject(fu1* object);
 // A fu1 from a calculator's formula and argument letters.
 fu1* installfu1(const char* formula, const char* letters);
 

@@ -24,6 +24,7 @@
 #include "formula/parser.h"
 #include "math/valtable.h"
 #include "objects/fu1.h"
+#include "calculator/calcstart.h"
 #include "objects/hooks.h"
 #include "objects/libfile.h"
 #include "objects/librarylist.h"
@@ -43,8 +44,9 @@ std::string at(const char* name)
     return dir + "/" + name;
 }
 
-// Implements every object and evaluates all but the sums and integrals
-// (whose running time the input controls).
+// Implements every object and evaluates all but the kinds whose running
+// time the input controls: sums, integrals, recursions and Runge-Kutta
+// functions.
 void evaluate(chain& list)
 {
     double args[limits::arglistlength + 1];
@@ -53,8 +55,10 @@ void evaluate(chain& list)
     for (listnode* node = list.head; node; node = node->next) {
         fu1* object = static_cast<fu1*>(node);
         int type = object->typenumber();
-        if (object->implement(1, 0) && type != typeids::fuinfinite && type != typeids::fufinitsum &&
-            type != typeids::fuparin)
+        bool bounded = type != typeids::fuinfinite && type != typeids::furekur &&
+                       type != typeids::furk && type != typeids::fufinitsum &&
+                       type != typeids::fuparin;
+        if (object->implement(1, 0) && bounded)
             object->tcalc(args);
     }
 }
@@ -154,7 +158,7 @@ void rkrecordroundtrip(const std::string& input)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    startobjects();
+    startcalculator();
     return 0;
 }
 

@@ -1,7 +1,7 @@
-// This test program starts the user objects (and the layers below) as the
+// This test program starts the calculators (and the layers below) as the
 // program does.
-#include "objects/hooks.h"
+#include "calculator/calcstart.h"
 
 namespace {
-const bool started = (startobjects(), true);
+const bool started = (startcalculator(), true);
 }
