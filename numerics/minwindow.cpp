@@ -135,7 +135,6 @@ void minoptions(NLminimizer& e)
 
 bool minmainwindow(NLminimizer& e, calculator& c)
 {
-    std::vector<double> blockstart(e.n + 1), current(e.n + 1);   // 1-based
     textcolor(1);
     cprintf(" Initial F(x) = %.15g\n\r", e.value());
     nlmainmenu();
@@ -143,51 +142,25 @@ bool minmainwindow(NLminimizer& e, calculator& c)
         int key = getkey();
         if (key < 256)
             key = std::tolower(key);
-        if (key == key::enter || key == 'n') {
-            int count = 0;
-            if (key == 'n') {
-                double v = 1;
-                if (!asknumber(" How many iterations ? ", v) || !(v >= 1))
-                    continue;
-                count = int(std::min(v, 2e9));
-            }
-            nlcopyposition(blockstart.data() + 1, e);
-            int first = e.counter;
-            double startvalue = e.value();
-            int code = minrunlog(e, count);
-            if (code == 0)
-                return false;
-            if (code == 3 && nltermreport(e) == key::enter) {
-                nladopt(e, c);
-                return true;
-            }
-            if (code == 2) {
-                textcolor(4);
-                cprintf(" Sequence terminated by user interrupt\n\r");
-            }
-            nlcopyposition(current.data() + 1, e);
-            nlblockline(e, first + 1, vecdist(blockstart.data(), current.data(), 1, e.n), startvalue);
-            nlmainmenu();
-        } else if (key == '1') {
-            if (e.singlestep() != nlrunning && nltermreport(e) == key::enter) {
-                nladopt(e, c);
-                return true;
-            }
-            nlstatusline(e, 2);
-            nlmainmenu();
-        } else if (key == 'a') {
+        nlend end = nlstay;
+        if (key == key::enter || key == 'n')
+            end = nlrunblock(e, c, key == 'n', nullptr);
+        else if (key == '1')
+            end = nlsinglestep(e, c);
+        else if (key == 'a')
             nladopt(e, c);
-        } else if (key == 'u') {
+        else if (key == 'u')
             msgnotimplemented();
-        } else if (key == 'v') {
+        else if (key == 'v')
             minviewoptions(e);
-        } else if (key == 'o') {
+        else if (key == 'o')
             minoptions(e);
-        } else if (key == key::f1) {
+        else if (key == key::f1)
             nlhelp(e.kind(), e.lastdisplay);
-        } else if (key == key::esc) {
+        else if (key == key::esc)
             return true;
-        }
+        if (end != nlstay)
+            return end == nladopted;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "numerics/nlwindow.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -319,4 +320,50 @@ int minrunlog(nliter& e, int count)
 int solrunlog(nliter& e, int count)
 {
     return runlog(e, count, " Iteration         Distance         increment            step ");
+}
+
+nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nliter& e, int key))
+{
+    int count = 0;
+    if (several) {
+        double v = 1;
+        if (!asknumber(" How many iterations ? ", v) || !(v >= 1))
+            return nlstay;
+        count = int(std::min(v, 2e9));
+    }
+    std::vector<double> blockstart(e.n + 1), current(e.n + 1);   // 1-based
+    nlcopyposition(blockstart.data() + 1, e);
+    int first = e.counter;
+    double startvalue = e.value();
+    int code = e.kind() == 13 ? minrunlog(e, count) : solrunlog(e, count);
+    if (code == 0)
+        return nlfailed;
+    if (code == 3) {
+        int key = nltermreport(e);
+        if (key == key::enter) {
+            nladopt(e, c);
+            return nladopted;
+        }
+        if (afterreport)
+            afterreport(e, key);
+    }
+    if (code == 2) {
+        textcolor(4);
+        cprintf(" Sequence terminated by user interrupt\n\r");
+    }
+    nlcopyposition(current.data() + 1, e);
+    nlblockline(e, first + 1, vecdist(blockstart.data(), current.data(), 1, e.n), startvalue);
+    nlmainmenu();
+    return nlstay;
+}
+
+nlend nlsinglestep(nliter& e, calculator& c)
+{
+    if (e.singlestep() != nlrunning && nltermreport(e) == key::enter) {
+        nladopt(e, c);
+        return nladopted;
+    }
+    nlstatusline(e, 2);
+    nlmainmenu();
+    return nlstay;
 }

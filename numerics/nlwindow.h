@@ -37,6 +37,16 @@ void msgnotyet();
 int minrunlog(nliter& e, int count);
 int solrunlog(nliter& e, int count);
 
+// How a main window's command ended: the window stays, the position was
+// adopted (the window closes), or the log window could not be opened.
+enum nlend { nlstay, nladopted, nlfailed };
+// Enter (several false: until termination) or 'n' (asks how many steps):
+// the run, the termination report when a state is set, the block lines.
+// afterreport sees the key that closed the report when it did not adopt.
+nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nliter& e, int key));
+// '1': one step, the report when it sets a state, the status lines.
+nlend nlsinglestep(nliter& e, calculator& c);
+
 // The minimizer's views and options (minwindow.cpp), the solver's
 // (solwindow.cpp).
 void minviewoptions(nliter& e);

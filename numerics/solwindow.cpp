@@ -224,84 +224,55 @@ bool userstep(formulasolver& e)
     return true;
 }
 
+// Esc on a little-progress report: a new waiting span, and progress is
+// measured afresh.
+void reassess(nliter& engine, int key)
+{
+    NLsolver& e = static_cast<NLsolver&>(engine);
+    if (key != key::esc || e.state != nllittleprogress)
+        return;
+    double v = e.littlelimit;
+    if (asknumber(" Reassess progress after how many steps (choose 0 to deactivate) ? ", v)) {
+        if (v >= 0) {
+            e.littlelimit = v >= 2e9 ? 2000000000 : int(v);
+            okbox();
+        } else {
+            msgbox("invalid input !");
+        }
+    }
+    e.markprogress();
+}
+
 bool solmainwindow(formulasolver& e, calculator& c)
 {
-    std::vector<double> blockstart(e.n + 1), current(e.n + 1);   // 1-based
     textcolor(1);
     cprintf(" Initial distance = %.15g\n\r", e.value());
     nlmainmenu();
-    auto single = [&]() {
-        if (e.singlestep() != nlrunning && nltermreport(e) == key::enter) {
-            nladopt(e, c);
-            return true;
-        }
-        nlstatusline(e, 2);
-        nlmainmenu();
-        return false;
-    };
     for (;;) {
         int key = getkey();
         if (key < 256)
             key = std::tolower(key);
+        nlend end = nlstay;
         if (key == key::enter || key == 'n') {
-            int count = 0;
-            if (key == 'n') {
-                double v = 1;
-                if (!asknumber(" How many iterations ? ", v) || !(v >= 1))
-                    continue;
-                count = int(std::min(v, 2e9));
-            }
-            nlcopyposition(blockstart.data() + 1, e);
-            int first = e.counter;
-            double startvalue = e.value();
-            int code = solrunlog(e, count);
-            if (code == 0)
-                return false;
-            if (code == 3) {
-                int answer = nltermreport(e);
-                if (answer == key::enter) {
-                    nladopt(e, c);
-                    return true;
-                }
-                if (answer == key::esc && e.state == nllittleprogress) {
-                    double v = e.littlelimit;
-                    if (asknumber(" Reassess progress after how many steps (choose 0 to deactivate) ? ", v)) {
-                        if (v >= 0) {
-                            e.littlelimit = v >= 2e9 ? 2000000000 : int(v);
-                            okbox();
-                        } else {
-                            msgbox("invalid input !");
-                        }
-                    }
-                    e.markprogress();
-                }
-            }
-            if (code == 2) {
-                textcolor(4);
-                cprintf(" Sequence terminated by user interrupt\n\r");
-            }
-            nlcopyposition(current.data() + 1, e);
-            nlblockline(e, first + 1, vecdist(blockstart.data(), current.data(), 1, e.n), startvalue);
-            nlmainmenu();
+            end = nlrunblock(e, c, key == 'n', reassess);
         } else if (key == '1') {
-            if (single())
-                return true;
+            end = nlsinglestep(e, c);
         } else if (key == 'u') {
-            if (userstep(e) && single())
-                return true;
+            if (userstep(e))
+                end = nlsinglestep(e, c);
         } else if (key == 'a') {
             nladopt(e, c);
         } else if (key == 'v') {
             solviewoptions(e);
         } else if (key == 'o') {
             soloptions(e);
-            if (e.counter < 0)
-                e.ini();
         } else if (key == key::f1) {
             nlhelp(14, e.lastdisplay);
         } else if (key == key::esc) {
             return true;
         }
+        if (end != nlstay)
+            return end == nladopted;
     }
 }
 
