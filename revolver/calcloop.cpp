@@ -1,0 +1,4 @@
+#include "revolver/calcloop.h"
+
+void calccommandloop(calculator&, revolver&) {}
+void redrawcalc(calculator&) {}
