@@ -187,6 +187,8 @@ private:
     bool implementrk();
     bool implementdirect();
     void rkfingerprint();
+    void checkonevalue();
+    void takeabsent();
     void enterrk();
     bool setrkcount(bool order);
     bool togglearclength();
