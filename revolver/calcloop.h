@@ -7,5 +7,8 @@ class calculator;
 class revolver;
 
 void calccommandloop(calculator& c, revolver& r);
-// Draws the calculator whole (title, formula, boxes, status).
-void redrawcalc(calculator& c);
+
+// Run mode 0 while a loop waits for a key (menu flags cleared), 2 while a
+// command runs.
+void commandwait();
+void commandrun();

@@ -1,5 +1,6 @@
 // The revolver's main loop: the current calculator's command loop first,
 // then the revolver's own commands; anything else beeps.
+#include "calculator/calculator.h"
 #include "revolver/calcloop.h"
 #include "revolver/commands.h"
 #include "revolver/revolver.h"
@@ -8,45 +9,30 @@
 #include "screen/msgbox.h"
 #include "screen/services.h"
 
-namespace {
-
-void waiting()
-{
-    menus().clearflags();
-    runmode = 0;
-    menus().setmode();
-}
-
-void running()
-{
-    runmode = 2;
-    menus().setmode();
-}
-
-}  // namespace
-
 void revolver::mainloop()
 {
     menus().disable(menuid::stop);
     menus().applyall();
+    current = currentcalc();
     if (current)
-        redrawcalc(*current);
+        current->redraw();
     quitting = false;
     while (!quitting) {
         reset();
-        waiting();
+        commandwait();
         redrawtitle = false;
         if (current)
             calccommandloop(*current, *this);
         else
             readonekey();
-        running();
+        commandrun();
         if (count() == 0) {
             current = currentcalc();
             continue;
         }
         if (const revcommand* c = findrevcommand(*this)) {
             c->run();
+            current = currentcalc();
         } else {
             beep();
             msgstyle(1);

@@ -1,11 +1,12 @@
 // The revolver: the ring of calculators that the arrow keys turn, a spare
-// that keeps the last deleted calculator, the value history, the
-// user-defined differential operator, the calculators' own variable store
-// and the transfer formula of "fp"/"fd".  Its state lives in "vemo.rev"
-// in the work directory: read at construction, written at destruction.
+// that keeps the last deleted calculator, the user-defined differential
+// operator, the calculators' own variable store and the transfer formula
+// of "fp"/"fd".  Its state lives in "vemo.rev" in the work directory: read
+// at construction, written at destruction.
 #pragma once
 
 #include "base/rects.h"
+#include "calculator/calcowner.h"
 #include "formula/formulaholder.h"
 #include "formula/varman.h"
 #include "math/drect.h"
@@ -16,25 +17,13 @@
 
 class calculator;
 class fu1;
-class rksetup;
+struct rksetup;
 
-// The latest two values computed, for the match indicator.
-struct valuepair {
-    double previous = 0, current = 0;
-    void clear() { previous = current = 0; }
-    void push(double v)
-    {
-        previous = current;
-        current = v;
-    }
-    // Decimal digits in which the two agree; 0 before anything to compare.
-    double match() const;
-};
-
-class revolver : public cmdreader {
+class revolver : public cmdreader, public calcowner {
 public:
-    explicit revolver(int n);
-    ~revolver();
+    // n calculators; the state file is read unless it is empty.
+    explicit revolver(int n, const std::string& statefile = "vemo.rev");
+    ~revolver() override;
     revolver(const revolver&) = delete;
     revolver& operator=(const revolver&) = delete;
 
@@ -47,12 +36,16 @@ public:
     // An empty calculator brought to the current index, or null.
     calculator* findempty();
     // A calling calculator for the object in an empty slot; true when one
-    // was made (the redraw of the rectangle, when given, is extra).
+    // was made (the redraw of the area, when given, is extra).
     bool createcalc(fu1* object, const rect* area);
+    bool calctitle(bool force) override;
 
     // The state file: the number of calculators read, -1 when the file
-    // cannot be opened or is of another format.
+    // cannot be opened or is of another format.  Faults are told and the
+    // file kept as its .bad before any write.
     int readrevolver(const std::string& name);
+    // Through an atomic save, the old file kept as the .bak; false (told)
+    // when it failed, the old file then stands.
     bool writerevolver(const std::string& name);
 
     // Until the user quits.
@@ -64,22 +57,23 @@ public:
     int16_t ncalcs = 0;                   // calculators in the ring
     int16_t index = 1;
     bool failed = false;
-    valuepair history;
-    formulaholder diffop;                 // "f9"
+    formulaholder operatorholder;         // "f9"
     varman own;
-    varman* active = nullptr;             // the calculators' arguments
     bool redrawtitle = false;
     rksetup* transfer = nullptr;          // owned
-    int16_t statusrow = 7;
     drect plotwindow{};
     rect fastplotrect;
     bool quitting = false;
-    // The state file read with faults: kept as vemo.bad before any write.
-    bool readfaults = false;
+    std::string statefile;
+    // Faults of the last read; its file was kept as the .bad, and the
+    // notice is told once when the screen stands.
+    int readfaults = 0;
+    std::string readnotice;
 };
 
 // The program's revolver while the main loop runs.
 extern revolver* rev1;
 
-// The work directory's state file and the names of its keepers.
-constexpr const char* revolverfile = "vemo.rev";
+// The name of a state file's keepers: up to the first dot (at most eight
+// characters), then ".bak" or ".bad".
+std::string keepername(const std::string& name, const char* extension);
