@@ -62,11 +62,18 @@ void remember(calculator& c)
         c.valueboxtop = uint16_t(box->topline + 1);
 }
 
-// An empty calculator draws no status line: the last one's goes.
+// An empty calculator draws no boxes and no status line: the last
+// calculator's go first (a box hidden later would put back what was
+// beneath it over the new drawing).
 void clearstatus()
 {
-    if (here()->isempty())
-        fillcells(1, ring().statusrow, screencols(), ring().statusrow, 7);
+    if (!here()->isempty())
+        return;
+    if (arcvaluebox* box = argumentbox())
+        box->hide();
+    if (namedvaluebox* box = valuedisplay())
+        box->hide();
+    fillcells(1, ring().statusrow, screencols(), ring().statusrow, 7);
 }
 
 void redrawhere()
