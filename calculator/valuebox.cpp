@@ -170,7 +170,7 @@ void valuebox::loadvalues()
 
 void namedvaluebox::formatline()
 {
-    rkshape s = calc && !calc->isempty() ? calc->shape() : rkshape{};
+    rkshape s = calc && !calc->isempty() ? calc->shape() : rkshape{0, uint16_t(linecount())};
     std::string name = rkcolname(current + 1, s, 4);
     linef(" %-8s=%23.15g ", name.c_str(), values[size_t(current)]);
 }
