@@ -101,9 +101,9 @@ bool runtargetwindow(std::vector<targetentry>& entries)
     targetwindow w(entries);
     if (w.bad)
         return false;
-    // Drawing the page formats every line through current: the edit
-    // starts on the first.
-    w.current = w.first;
+    // The page is drawn with the bar on its last line: the edit starts on
+    // the first.
+    w.showfrom(w.first);
     w.run('e');
     return listkey == key::enter;
 }

@@ -15,10 +15,6 @@ void summation(calculator&) { later(); }
 void integratecmd(calculator&) { later(); }
 void goldenmin(calculator&) { later(); }
 void goldenmax(calculator&) { later(); }
-void dsminimize(calculator&) { later(); }
-void dsmaximize(calculator&) { later(); }
-void solvezero(calculator&) { later(); }
-void solvetargets(calculator&) { later(); }
 void searchzero(calculator&) { later(); }
 void searchvalue(calculator&) { later(); }
 void montecarlocmd(calculator&) { later(); }
