@@ -7,7 +7,9 @@
 #include "math/vecfuncs.h"
 #include "numerics/nltargets.h"
 #include "objects/fu.h"
+#include "platform/core/pausegate.h"
 #include "screen/boxsettings.h"
+#include "screen/menustate.h"
 #include "screen/msgbox.h"
 
 formulapoint::formulapoint(fu* object, int n) : formula(object), buffer(n), pointers(n + 1, nullptr)
@@ -23,8 +25,13 @@ const double* formulapoint::values(const double* x, const std::vector<double>& s
         buffer[i - 1] = x[i] * scale[i];
     const double* v = callobject(formula, pointers.data());
     unsigned char error = shared.error;
-    if (error == evalbreak)
+    // A confirmed STOP ends the step as a user break, like a break inside
+    // the evaluation.
+    platform::checkpoint();
+    if (error == evalbreak || menus().aborted()) {
         *state = nluserbreak;
+        return nullptr;
+    }
     return error ? nullptr : v;
 }
 

@@ -248,7 +248,7 @@ bool NLminimizer::linesearch(bool extrapolation)
     lamda = 1.0;
     evaluationreports(false);
     bool accepted = false;
-    while (!accepted && lamda > 1e-15) {
+    while (!accepted && lamda > 1e-15 && state != nluserbreak) {
         veclincomb(1.0, x.data(), lamda, s.data(), 1, n, xnew.data());
         evalerror = false;
         fnew = f(xnew.data());

@@ -153,7 +153,7 @@ bool NLsolver::linesearch()
     lamda = 1.0;
     evaluationreports(false);
     bool accepted = false;
-    while (!accepted && lamda > 1e-15) {
+    while (!accepted && lamda > 1e-15 && state != nluserbreak) {
         veclincomb(1.0, x.data(), lamda, s.data(), 1, n, xnew.data());
         bool ok = evalresiduals(xnew.data(), rnew.data());
         IQnew = ok ? sumofsquares(rnew, mactive) : NAN;

@@ -5,6 +5,8 @@
 
 #include "calculator/calcfunm.h"
 #include "formula/varman.h"
+#include "screen/menustate.h"
+#include "numerics/formulanl.h"
 #include "numerics/nltargets.h"
 #include "numerics/nlwindow.h"
 #include "tests/calculator/calcfixture.h"
@@ -65,6 +67,25 @@ TEST_F(nlsitting, MaximizerStepsAndQuits)
     EXPECT_TRUE(contains(step, " Iteration 1 ")) << step;
     EXPECT_TRUE(contains(step, " Hesse matrix: was pos. def. ")) << step;
     EXPECT_TRUE(contains(step, "<a>dopt position")) << step;
+}
+
+// A confirmed STOP ends the step of either engine as a user break.
+TEST_F(nlsitting, StopEndsTheStepAsUserBreak)
+{
+    std::vector<int> states;
+    withcalc("", [&](calculator& c) {
+        setup(c, "x^2+y^2-1,x-y", 1, 1);
+        std::vector<double> start{1, 1};
+        formulaminimizer mi(c.calling->called, 2, 1, -1, start.data());
+        formulasolver so(c.calling->called, 2, nullptr);
+        so.setstart(start.data());
+        menus().abortflag = true;
+        states.push_back(mi.singlestep());
+        states.push_back(so.singlestep());
+        menus().abortflag = false;
+        states.push_back(mi.singlestep());
+    });
+    EXPECT_EQ(states, (std::vector<int>{nluserbreak, nluserbreak, nlrunning}));
 }
 
 TEST_F(nlsitting, MinimizerWantsTwoArguments)
