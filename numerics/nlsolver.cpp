@@ -162,6 +162,9 @@ bool NLsolver::linesearch()
         else
             lamda *= golden;
     }
+    // Reports back on, so that later evaluations outside the solver are
+    // not silenced.
+    evaluationreports(true);
     return accepted;
 }
 
