@@ -26,12 +26,7 @@ namespace {
 void minviewpositions(NLminimizer& e)
 {
     nlpage page(" Current position ");
-    page.addlinef(" Iteration %ld", long(e.counter));
-    page.addlinef(" Distance between current and initial position: %17.9g \n\r Latest step length: %17.9g\n\r",
-                  e.distancefromstart(false), e.laststeplength(false));
-    page.addlinef("\n                Current position          Initial position\n\n\r");
-    for (int i = 1; i <= e.n; i++)
-        page.addlinef(" %-5ld %25.15g %25.15g", long(i), e.x[i] * e.scale[i], e.x0[i] * e.scale[i]);
+    nlpositionlines(page, e);
     page.show();
 }
 

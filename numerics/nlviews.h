@@ -15,3 +15,5 @@ public:
 };
 
 void nlshowlog(nliter& e);
+// The iteration, the distances and the current and initial positions.
+void nlpositionlines(nlpage& page, nliter& e);
