@@ -7,6 +7,7 @@
 #include "formula/varman.h"
 #include "numerics/formulanl.h"
 #include "numerics/nltargets.h"
+#include "platform/core/codepage.h"
 #include "screen/askinput.h"
 #include "screen/boxsettings.h"
 #include "screen/inputdialogs.h"
@@ -47,14 +48,20 @@ public:
         else
             linef(" %-4ld  %15g", long(current), e.value);
     }
+    // F1 is the editor's own help, not the general list help.
+    void filterkey(int& key) override
+    {
+        if (key == key::f1) {
+            help();
+            key = nokey;
+        }
+    }
     void otherkey(int& key) override
     {
         if (key == ' ' || key == 'e')
             edit();
         else if (key == 's')
             save();
-        else if (key == key::f1)
-            help();
     }
     void edit()
     {
@@ -86,7 +93,8 @@ public:
     {
         msgstyle(3);
         setboxtitle(" Help on editing Targets ");
-        msgbox(helptext);
+        // The text is kept as UTF-8 here; the screen shows code-page bytes.
+        msgbox(platform::utf8codepage(helptext, !fontisansi()).c_str());
     }
 
     std::vector<targetentry>& entries;

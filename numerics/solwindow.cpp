@@ -114,7 +114,7 @@ void soloptions(formulasolver& e)
             " <d>   set the waiting span (number of iterations) before a \n\r"
             "       \"little progress\"-termination condition can trigger \n\r"
             " <e>   change epsilon used for numeric derivation \n\r");
-    cprintf(e.level ? " <l>   logfile writing off\n\r" : " <l>   logfile writing on\n\r");
+    cprintf(e.level ? " <l>   logfile writing on\n\r" : " <l>   logfile writing off\n\r");
     for (;;) {
         int key = getkey();
         switch (key) {

@@ -88,6 +88,24 @@ TEST_F(nlsitting, StopEndsTheStepAsUserBreak)
     EXPECT_EQ(states, (std::vector<int>{nluserbreak, nluserbreak, nlrunning}));
 }
 
+// Far from the origin the first step proposes a scaling; with it the
+// engine works on scaled coordinates and the user's optimum is found.
+TEST_F(nlsitting, ScalingIsProposedAndTaken)
+{
+    double x = 0;
+    hostrun run = withcalc("1<dump notice>y<Enter><Enter>", [&](calculator& c) {
+        setup(c, "((x-4000)/1000)^2+(y-1)^2", 5000, 1);
+        EXPECT_TRUE(runminimizer(c, -1));
+        x = c.argstore()->value('x');
+    });
+    EXPECT_NEAR(x, 4000, 1e-6);
+    std::string notice = dumptext(run, "notice");
+    EXPECT_TRUE(contains(notice, " N O T I C E ")) << notice;
+    EXPECT_TRUE(contains(notice, " x[ 1]=           5000  scal[ 1]=        5000  old scal[ 1]=           1"))
+        << notice;
+    EXPECT_TRUE(contains(notice, " <y>   use the proposed new scaling vector")) << notice;
+}
+
 TEST_F(nlsitting, MinimizerWantsTwoArguments)
 {
     bool result = true;

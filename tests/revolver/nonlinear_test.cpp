@@ -68,10 +68,10 @@ TEST(nonlinear, SolverWithTargetsFromTheEditor)
 {
     vemorun v;
     std::string script = formula("x+y,x-y") +
-                         "nn<Backspace>5<Enter><Down>e<Backspace>1<Enter><dump nn-targets><Enter>"
+                         "nn<Esc><F1><dump nn-help><Esc>e<Backspace>5<Enter><Down>e<Backspace>1<Enter><dump nn-targets><Enter>"
                          "<Enter><dump nn-report><Enter><dump nn-adopted><A-x>y";
     ASSERT_EQ(v.run(script), 0) << v.read("stderr.txt");
-    checkgolden(v, {"nn-targets", "nn-report", "nn-adopted"});
+    checkgolden(v, {"nn-help", "nn-targets", "nn-report", "nn-adopted"});
 }
 
 }  // namespace
