@@ -1,8 +1,8 @@
 #include "app/start.h"
 
-#include "calculator/calcstart.h"
+#include "revolver/program.h"
 
 void startvemo()
 {
-    startcalculator();
+    startrevolver();
 }
