@@ -3,6 +3,7 @@
 #include "formula/evalstate.h"
 #include "math/random.h"
 #include "base/datestamp.h"
+#include "calculator/calculator.h"
 #include "objects/contextcmds.h"
 #include "objects/dabalist.h"
 #include "objects/fudaba.h"
@@ -85,14 +86,24 @@ void windowtestcmd()
     windowtest(keys);
 }
 
+namespace {
+void redrawcurrent()
+{
+    if (rev1->current)
+        rev1->current->proceed(false);
+}
+}  // namespace
+
 void listcontextcmd2()
 {
     listcontextcmd();
+    redrawcurrent();
 }
 
 void installcmd2()
 {
     installobject();
+    redrawcurrent();
 }
 
 void databasecmd2()
@@ -103,6 +114,7 @@ void databasecmd2()
         return;
     }
     databasemainlist();
+    redrawcurrent();
 }
 
 void pickvariablecmd()
