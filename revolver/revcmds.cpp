@@ -3,6 +3,7 @@
 #include "formula/evalstate.h"
 #include "math/random.h"
 #include "base/datestamp.h"
+#include "calculator/calcdisplay.h"
 #include "calculator/calculator.h"
 #include "objects/contextcmds.h"
 #include "objects/dabalist.h"
@@ -22,8 +23,6 @@
 
 #include <string>
 
-void (*onetimehelp)() = nullptr;
-
 void quitcmd()
 {
     if (mayquit())
@@ -34,8 +33,8 @@ void nothingcmd() {}
 
 void helpcmd()
 {
-    if (void (*help)() = onetimehelp) {
-        onetimehelp = nullptr;
+    if (void (*help)() = calcf1hook) {   // set by the display for the moment
+        calcf1hook = nullptr;
         help();
         return;
     }

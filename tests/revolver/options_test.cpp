@@ -111,6 +111,16 @@ TEST_F(optionrun, ContextListInsMakesACallingCalculator)
     EXPECT_NE(computed.find("f.1     =                     16"), std::string::npos) << computed;
 }
 
+// While a formula's #global dependencies are shown (q, saved with "s"), F1
+// explains them once; then F1 is the Master Reference List again.
+TEST_F(optionrun, F1HelpsOnTheDependenciesShown)
+{
+    hostrun r = runscript("ex*x<Enter><Enter>3<Enter>sq<Right>eq<Enter><Enter><Enter><F1><dump deps><Esc><F1><dump list><Esc>", runprogram);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(dumpfile(r, "deps.txt").find("They are #global variables"), std::string::npos) << dumpfile(r, "deps.txt");
+    EXPECT_NE(dumpfile(r, "list.txt").find("Master Reference List"), std::string::npos);
+}
+
 // With "-a" the arguments are the global variables from the start.
 TEST(options, ArgumentsAsGlobalVariables)
 {
