@@ -326,3 +326,26 @@ bool dropformula(calculator& c, const rksetup* transfer)
     c.redraw();
     return ok;
 }
+
+bool calculator::takesystem(const RK& source, const double* start, size_t count)
+{
+    if (!isempty() || solver)
+        return false;
+    delete setup;
+    setup = new (std::nothrow) rksetup;
+    if (!setup)
+        return false;
+    setup->shape = source.shape;
+    setup->setformula(source.formula);
+    if (source.vars)
+        setup->variables = new (std::nothrow) varman(*source.vars);
+    if (setup->zerostart() && start)
+        std::copy(start, start + std::min(count, size_t(setup->startcount)), setup->start);
+    setup->setallgiven();
+    bool ok = setup->complete() && makemyrk();
+    delete setup;
+    setup = nullptr;
+    if (ok)
+        setstatus(calcstatus::mustimplement);
+    return ok;
+}

@@ -6,6 +6,7 @@
 // says what the user has to do next.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/checksumcell.h"
@@ -147,6 +148,11 @@ public:
     bool rkinfo();
     // "x" in a Runge-Kutta mode; true when the letter changed.
     bool chooseindependent();
+    // An empty calculator takes a copy of a system (the solver of a
+    // Runge-Kutta function object): shape, formula, variable store and at
+    // most the state length of start values; status 6.  False, the
+    // calculator left empty, when the system is incomplete.
+    bool takesystem(const RK& source, const double* start, size_t count);
     // A window of width 10 ending at the current argument value.
     void argwindow(double& low, double& high) const;
 
@@ -185,6 +191,7 @@ public:
     char* globals = nullptr;             // owned; #global letters the formula depends on
     uint32_t plotstamp = 0;
     checksumcell print{};
+    mutable char independent[2] = {};    // argstring in the Runge-Kutta modes
 
 private:
     bool implementrk();
