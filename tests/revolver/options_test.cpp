@@ -121,6 +121,20 @@ TEST_F(optionrun, F1HelpsOnTheDependenciesShown)
     EXPECT_NE(dumpfile(r, "list.txt").find("Master Reference List"), std::string::npos);
 }
 
+// "oa" switches the calculators' arguments to the global variables and
+// back; the Options menu's check mark 40043 follows.
+TEST_F(optionrun, ArgumentsModeAndItsCheckMark)
+{
+    hostrun r = runscript("oa<dump asked>y<dump told>x", runprogram);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(dumpfile(r, "asked.txt").find("coincide with the"), std::string::npos);
+    EXPECT_NE(dumpfile(r, "told.txt").find("specify the following option on the command line:  -a"),
+              std::string::npos);
+    EXPECT_TRUE(r.menu.checked[menuid::argsvars]);
+    r = runscript("oan", runprogram);
+    EXPECT_FALSE(r.menu.checked[menuid::argsvars]);
+}
+
 // With "-a" the arguments are the global variables from the start.
 TEST(options, ArgumentsAsGlobalVariables)
 {
