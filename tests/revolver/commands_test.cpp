@@ -33,6 +33,7 @@ const commandcase cases[] = {
     {"<Down>", "", "", "Calculator 1 "},
     {"<PgUp>", "", "", "Calculator 1 "},
     {"<PgDn>", "", "", "Calculator 1 "},
+    {"<click 10 10>", "", "", "Calculator 1 "},   // the fastplot loop: none yet
     {"<F3>", "", "x", later},
     {"<C-w>", "", "x", "The variable list is displayed with <W> !"},
     {"<F8>v", "", "xxx", "myfu->version"},
