@@ -19,7 +19,6 @@
 #include "screen/inputdialogs.h"
 #include "screen/menustate.h"
 #include "screen/msgbox.h"
-#include "screen/uiutil.h"
 
 #include <string>
 
