@@ -8,6 +8,7 @@
 #include "revolver/program.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/hostrun.h"
+#include "tests/revolver/vemorun.h"
 #include "tests/screen/workfolder.h"
 
 namespace {
@@ -122,6 +123,18 @@ TEST_F(commands, EveryCommandOfBothTablesIsReached)
         EXPECT_NE(seen.find(c.shows), std::string::npos) << c.keys << " shows:\n" << seen;
         std::remove("vemo.rev");
         databaseassistance = true;   // "od" switches it off
+    }
+}
+
+// A key sequence that is no command beeps (BEL on standard error) and is
+// dropped whole: the next command works.  Case counts.
+TEST(nocommand, BeepsAndIsDropped)
+{
+    for (const char* keys : {"q", "ppx", "mx", "Mx", "oz", "f1", "pP", "ooX", "D", "A"}) {
+        vemorun v;
+        ASSERT_EQ(v.run(std::string(keys) + "<F10><dump after>x"), 0) << keys;
+        EXPECT_EQ(v.read("stderr.txt"), "\a") << keys;
+        EXPECT_NE(v.screen("after").find("VEMO 0.1"), std::string::npos) << keys;
     }
 }
 
