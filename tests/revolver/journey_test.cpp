@@ -50,6 +50,22 @@ TEST(journey, TypeComputeTurnInsertDeleteQuitAndRestart)
     EXPECT_FALSE(v.exists("vemo.bad"));
 }
 
+// The spare holds one calculator: Ctrl-Del on an occupied slot exchanges
+// the two (twice gives the first state back), and a second Del loses the
+// calculator deleted before for good.
+TEST(journey, TheSpareHoldsOneCalculator)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex*x<Enter><Del>x<Right>e2*x<Enter><C-Del><dump ask>y<dump swapped><C-Del>y<dump back>"
+                    "<Del>x<Left><C-Del><dump restore>y<A-x>y"),
+              0);
+    EXPECT_NE(v.screen("ask").find("Exchange deleted calculator against"), std::string::npos);
+    EXPECT_EQ(v.row("swapped", 3).substr(0, 4), "x*x ");
+    EXPECT_EQ(v.row("back", 3).substr(0, 4), "2*x ");
+    EXPECT_NE(v.screen("restore").find("Restore deleted calculator (y/n) ?"), std::string::npos);
+    EXPECT_EQ(v.read("vemo.rev"), "VE REVOLVERFILE\n@CALCULATOR\n1\n@DIRECTMODE\nx\n2*x\n@END CALCULATOR\n");
+}
+
 // Without a state file the revolver starts empty at calculator 1, and a
 // run that leaves every calculator empty writes the first line only.
 TEST(journey, AnEmptyRingWritesOneLine)
