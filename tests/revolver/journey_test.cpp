@@ -66,6 +66,18 @@ TEST(journey, TheSpareHoldsOneCalculator)
     EXPECT_EQ(v.read("vemo.rev"), "VE REVOLVERFILE\n@CALCULATOR\n1\n@DIRECTMODE\nx\n2*x\n@END CALCULATOR\n");
 }
 
+// "f9": the differential operator, here twice the first derivative, is
+// what display mode 9 shows; an operator that does not compile is told and
+// the one before stays.
+TEST(journey, UserDefinedOperator)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex*x<Enter><Enter>3<Enter>f9d1*2<Enter>d9<dump op>f9<End>+<Enter><dump bad>x<dump kept>"), 0);
+    EXPECT_NE(v.row("op", 7).find("f.1     =       12.0000000000"), std::string::npos) << v.row("op", 7);
+    EXPECT_NE(v.screen("bad").find("compile Error"), std::string::npos);
+    EXPECT_NE(v.row("kept", 7).find("f.1     =       12.0000000000"), std::string::npos);
+}
+
 // Without a state file the revolver starts empty at calculator 1, and a
 // run that leaves every calculator empty writes the first line only.
 TEST(journey, AnEmptyRingWritesOneLine)
