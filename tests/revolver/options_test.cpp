@@ -121,6 +121,16 @@ TEST_F(optionrun, F1HelpsOnTheDependenciesShown)
     EXPECT_NE(dumpfile(r, "list.txt").find("Master Reference List"), std::string::npos);
 }
 
+// F1 in the Master Reference List opens the page for first-time users,
+// whose F10 shows the version notice.
+TEST(options, FirstTimeHelp)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("<F1><F1><dump first><F10><dump version>x<Esc><Esc>"), 0);
+    EXPECT_NE(v.screen("first").find("You are in the \"revolver\" environment of VEMO."), std::string::npos);
+    EXPECT_NE(v.screen("version").find("VEMO 0.1"), std::string::npos);
+}
+
 // "oa" switches the calculators' arguments to the global variables and
 // back; the Options menu's check mark 40043 follows.
 TEST_F(optionrun, ArgumentsModeAndItsCheckMark)
