@@ -5,6 +5,7 @@
 #include "calculator/calcfunm.h"
 #include "calculator/calculator.h"
 #include "calculator/calcvars.h"
+#include "calculator/furk.h"
 #include "calculator/rk.h"
 #include "calculator/valuebox.h"
 #include "math/valtable.h"
@@ -305,11 +306,21 @@ void savevalue(calculator& c)
     c.showplot();
 }
 
+// A Runge-Kutta calculator becomes a Runge-Kutta function, any other one
+// a 1-formula function.
 void installcmd(calculator& c)
 {
-    if (c.isempty() || !c.isdirectmode(true))
+    if (c.isempty())
         return;
-    installfu1(c.formulatext(), c.argstring());
+    if (c.solver && c.initvalues && !c.isdirectmode()) {
+        installrkfunction(c);   // asks for the name on the title line
+        if (c.owner)
+            c.owner->calctitle(true);
+        c.redraw();
+        return;
+    }
+    if (c.isdirectmode(true))
+        installfu1(c.formulatext(), c.argstring());
 }
 
 void componentlistcmd(calculator& c)

@@ -9,7 +9,6 @@
 #include "screen/msgbox.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -115,43 +114,25 @@ std::unique_ptr<textpage> textfilepage(const std::string& name)
 {
     unsigned long start = memoryfigure;
     auto page = std::make_unique<textpage>();
-    std::FILE* in = std::fopen(resolvepath(name).c_str(), "rb");
-    if (!in) {
+    linereader in(name, 9999);
+    if (!in.opened()) {
         page->addlinef("\n could not open file \n\n\r %-30s \n\r", name.c_str());
         return page;
     }
     long lines = 0, characters = 0, longest = 0;
     std::string line;
-    int c;
-    bool atend = false;
-    for (;;) {
-        c = std::fgetc(in);
-        if (c == EOF || c == '\n') {
-            if (c == EOF && line.empty())
-                break;
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (line.size() > 9999)
-                line.resize(9999);
-            page->addtext(line.c_str());
-            ++lines;
-            characters += long(line.size());
-            longest = std::max(longest, long(line.size()));
-            line.clear();
-            if (c == EOF)
-                break;
-        } else {
-            line += char(c);
-        }
+    while (in.next(line)) {
+        page->addtext(line.c_str());
+        ++lines;
+        characters += long(line.size());
+        longest = std::max(longest, long(line.size()));
     }
-    atend = std::feof(in);
-    std::fclose(in);
     page->addlinef("\n\n\rstatistics: %ld lines\n\r %ld characters\n\r longest line: %ld characters\n\n\r"
                    " memory used: %lu bytes\n\r memory when starting: %lu bytes\n\r memory when starting "
                    "last time: %lu bytes",
                    lines, characters, longest, memoryfigure, start, laststart);
     laststart = start;
-    if (!atend)
+    if (in.failed())
         page->addtext("\n\n\rpremature termination before end of file! ");
     return page;
 }

@@ -5,6 +5,7 @@
 #include "screen/boxsettings.h"
 #include "screen/list2way.h"
 #include "screen/msgbox.h"
+#include "screen/popup.h"
 #include "screen/screen.h"
 #include "screen/textlist.h"
 
@@ -111,8 +112,11 @@ const std::vector<std::string>& referencelines()
 
 void firsttimehelp()
 {
-    setboxtitle(" Help for first Time Users ");
     for (;;) {
+        setpopupheight(0);   // the whole screen, not the list's window
+        setpopupwidth(0);
+        msgstyle(3);
+        setboxtitle(" Help for first Time Users ");
         int k = msgbox(firsttime);
         if (k == cmdkey::f10)
             versionnotice();

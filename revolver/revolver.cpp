@@ -12,7 +12,6 @@
 #include "objects/contextlist.h"
 #include "platform/core/cmdline.h"
 #include "plots/plotlist.h"
-#include "screen/graphics.h"
 #include "screen/msgbox.h"
 #include "screen/palette.h"
 #include "screen/screen.h"
@@ -179,8 +178,9 @@ bool revolver::createcalc(fu1* object, const rect* area)
     c->argindex() = 1;
     c->loadargbox();
     redrawtitle = true;
-    if (area) {
+    if (area) {   // drawn beneath the list that covers it, which comes back
         screensave saved(area->left, area->top, area->right, area->bottom);
+        c->plotstale = 1;
         c->redraw();
     }
     return true;

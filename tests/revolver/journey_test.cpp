@@ -50,6 +50,34 @@ TEST(journey, TypeComputeTurnInsertDeleteQuitAndRestart)
     EXPECT_FALSE(v.exists("vemo.bad"));
 }
 
+// The spare holds one calculator: Ctrl-Del on an occupied slot exchanges
+// the two (twice gives the first state back), and a second Del loses the
+// calculator deleted before for good.
+TEST(journey, TheSpareHoldsOneCalculator)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex*x<Enter><Del>x<Right>e2*x<Enter><C-Del><dump ask>y<dump swapped><C-Del>y<dump back>"
+                    "<Del>x<Left><C-Del><dump restore>y<A-x>y"),
+              0);
+    EXPECT_NE(v.screen("ask").find("Exchange deleted calculator against"), std::string::npos);
+    EXPECT_EQ(v.row("swapped", 3).substr(0, 4), "x*x ");
+    EXPECT_EQ(v.row("back", 3).substr(0, 4), "2*x ");
+    EXPECT_NE(v.screen("restore").find("Restore deleted calculator (y/n) ?"), std::string::npos);
+    EXPECT_EQ(v.read("vemo.rev"), "VE REVOLVERFILE\n@CALCULATOR\n1\n@DIRECTMODE\nx\n2*x\n@END CALCULATOR\n");
+}
+
+// "f9": the differential operator, here twice the first derivative, is
+// what display mode 9 shows; an operator that does not compile is told and
+// the one before stays.
+TEST(journey, UserDefinedOperator)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex*x<Enter><Enter>3<Enter>f9d1*2<Enter>d9<dump op>f9<End>+<Enter><dump bad>x<dump kept>"), 0);
+    EXPECT_NE(v.row("op", 7).find("f.1     =       12.0000000000"), std::string::npos) << v.row("op", 7);
+    EXPECT_NE(v.screen("bad").find("compile Error"), std::string::npos);
+    EXPECT_NE(v.row("kept", 7).find("f.1     =       12.0000000000"), std::string::npos);
+}
+
 // Without a state file the revolver starts empty at calculator 1, and a
 // run that leaves every calculator empty writes the first line only.
 TEST(journey, AnEmptyRingWritesOneLine)
@@ -72,3 +100,17 @@ TEST(journey, ClosingTheWindowWritesTheStateFile)
 }
 
 }  // namespace
+
+// "u+" on a Runge-Kutta calculator installs its system as a Runge-Kutta
+// function, which a formula then calls: y' = y from y(0) = 1 gives e at 1.
+TEST(journey, RungeKuttaCalculatorBecomesAFunction)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("dd<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter><Enter>"
+                    "u+<dump name>grow<Enter><Esc><dump back><Right>egrow(1)<Enter><Enter><Enter><dump value><A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_NE(v.screen("name").find("Enter the function name"), std::string::npos) << v.screen("name");
+    EXPECT_EQ(v.row("back", 1).substr(0, 25), "Calculator 1   (RK-mode) ");
+    EXPECT_NE(v.row("value", 7).find("f.1     =       2.718281828"), std::string::npos) << v.screen("value");
+}

@@ -55,6 +55,8 @@ TEST(revfile, DamagedFilesKeepWhatCanBeRead)
         {"cut inside the Runge-Kutta record", g.substr(0, g.find("@INIVALSCONST")), without("4"), "faulty"},
         {"binary garbage", garbage(), "VE REVOLVERFILE\n", "invalid format"},
         {"CR LF line ends", crlf, g, nullptr},
+        {"a Runge-Kutta block without start values (zeros)", replaced(g, "@INIVALSCONST\n0\n1\n", ""),
+         replaced(g, "@INIVALSCONST\n0\n1\n", "@INIVALSCONST\n0\n0\n"), nullptr},
     };
     for (const auto& c : cases) {
         vemorun v;
