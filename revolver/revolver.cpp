@@ -4,14 +4,18 @@
 #include "base/objcount.h"
 #include "calculator/argorder.h"
 #include "calculator/calculator.h"
+#include "calculator/furk.h"
+#include "calculator/rk.h"
 #include "calculator/rksetup.h"
 #include "calculator/valuebox.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
+#include "math/valtable.h"
 #include "objects/fu1.h"
 #include "objects/contextlist.h"
 #include "platform/core/cmdline.h"
 #include "plots/plotlist.h"
+#include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/palette.h"
 #include "screen/screen.h"
@@ -157,6 +161,36 @@ bool revolver::calctitle(bool force)
     return true;
 }
 
+namespace {
+
+// A Runge-Kutta function of at most one argument may also become a
+// Runge-Kutta calculator: the key chosen, or 0 for any other object.
+int rkchoice(fu1* object)
+{
+    if (object->typenumber() != typeids::furk || object->nargs > 1)
+        return 0;
+    const furk* f = static_cast<const furk*>(object);
+    if (!f->solver || !f->table)
+        return 0;
+    return msgbox("\n <Ins>   Create a calling calculator \n\r <R>     Create a Runge-Kutta calculator \n\r");
+}
+
+// The function's system, formula, start values and store in the empty
+// calculator c, drawn beneath the list that covers area.
+bool rkcalculator(calculator& c, const furk& f, const rect* area)
+{
+    if (!c.takesystem(*f.solver, f.table->startvector, f.solver->statelength()))
+        return false;
+    if (area) {
+        screensave saved(area->left, area->top, area->right, area->bottom);
+        c.plotstale = 1;
+        c.redraw();
+    }
+    return true;
+}
+
+}  // namespace
+
 bool revolver::createcalc(fu1* object, const rect* area)
 {
     if (!object)
@@ -167,6 +201,13 @@ bool revolver::createcalc(fu1* object, const rect* area)
         setfootercode(10);
         msgbox("\n There is no empty calculator available ! \n", 1000);
         return false;
+    }
+    switch (rkchoice(object)) {
+    case key::esc:
+        return false;
+    case 'R':
+        redrawtitle = true;
+        return rkcalculator(*c, *static_cast<furk*>(object), area);
     }
     char letters[limits::arglistlength + 1];
     std::strncpy(letters, object->argletters, sizeof letters - 1);

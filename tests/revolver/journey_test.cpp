@@ -102,15 +102,21 @@ TEST(journey, ClosingTheWindowWritesTheStateFile)
 }  // namespace
 
 // "u+" on a Runge-Kutta calculator installs its system as a Runge-Kutta
-// function, which a formula then calls: y' = y from y(0) = 1 gives e at 1.
+// function, which a formula then calls: y' = y from y(0) = 1 gives e at 1;
+// <Ins> on the function in the list, choice R, makes a Runge-Kutta
+// calculator of it again.
 TEST(journey, RungeKuttaCalculatorBecomesAFunction)
 {
     vemorun v;
     ASSERT_EQ(v.run("dd<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter><Enter>"
-                    "u+<dump name>grow<Enter><Esc><dump back><Right>egrow(1)<Enter><Enter><Enter><dump value><A-x>y"),
+                    "u+<dump name>grow<Enter><Esc><dump back><Right>egrow(1)<Enter><Enter><Enter><dump value>"
+                    "<Right>ul<Ins><dump choice>R<Esc><dump rk><A-x>y"),
               0)
         << v.read("stderr.txt");
     EXPECT_NE(v.screen("name").find("Enter the function name"), std::string::npos) << v.screen("name");
     EXPECT_EQ(v.row("back", 1).substr(0, 25), "Calculator 1   (RK-mode) ");
     EXPECT_NE(v.row("value", 7).find("f.1     =       2.718281828"), std::string::npos) << v.screen("value");
+    EXPECT_NE(v.screen("choice").find("<R>     Create a Runge-Kutta calculator"), std::string::npos);
+    EXPECT_EQ(v.row("rk", 1).substr(0, 25), "Calculator 3   (RK-mode) ");
+    EXPECT_EQ(v.row("rk", 4).substr(0, 4), "f.1 ");
 }
