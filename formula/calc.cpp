@@ -13,6 +13,7 @@
 #include "formula/fingerprint.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
+#include "formula/runsum.h"
 #include "formula/runtimeerror.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
@@ -147,6 +148,18 @@ template <int n> powerroutine choosepower()
 const powerroutine fastsmallpower = choosepower<0>();
 const powerroutine fastsquare = choosepower<2>();
 const powerroutine fastcube = choosepower<3>();
+
+// n copies of x added one by one: by the run's table where it reaches.
+double sumofrun(const runsum& run, double x)
+{
+    double s;
+    if (run.sum(x, s))
+        return s;
+    s = x;
+    for (int i = run.copies(); i > 1; --i)
+        s = s + x;
+    return s;
+}
 
 // The code's translation, made on its first run; null when memory fails.
 execform* formof(parser& p)
@@ -417,7 +430,7 @@ double parser::calc(double* args)
         &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
         &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
         &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
-        &&LOADKMULA, &&PUSHKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
+        &&LOADKMULA, &&PUSHKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
         &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
         &&HANDLER, &&POLL, &&END,
     };
@@ -497,6 +510,8 @@ ADDRUNA: {
         acc = acc + x;
     NEXT;
 }
+LOADSUMA: t = entry + 1; acc = sumofrun(*op->run, args[op->n]); NEXT;
+PUSHSUMA: *t++ = acc; acc = sumofrun(*op->run, args[op->n]); NEXT;
 POW2: POWERED(acc, 2.0, fastsquare);
 POW3: POWERED(acc, 3.0, fastcube);
 POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library

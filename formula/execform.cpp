@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "formula/parser.h"
+#include "formula/runsum.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "math/mathlib.h"
@@ -274,6 +275,26 @@ struct builder {
 };
 }
 
+namespace {
+// An argument pushed and then added to itself n - 1 times: the sum of n
+// copies, from its table where one exists.
+void fuseruns(std::vector<xop>& ops)
+{
+    for (size_t i = 1; i < ops.size(); i++) {
+        xop& push = ops[i - 1];
+        const xop& run = ops[i];
+        if (run.code != xo::ADDRUNA || (push.code != xo::LOADA && push.code != xo::PUSHA) || push.n != run.n)
+            continue;
+        const runsum* table = runsum::get(int(run.k2) + 1);
+        if (!table)
+            continue;
+        push.code = push.code == xo::LOADA ? xo::LOADSUMA : xo::PUSHSUMA;
+        push.run = table;
+        ops.erase(ops.begin() + std::ptrdiff_t(i));
+    }
+}
+}
+
 void translate(execform& form, const parser& p)
 {
     form = execform{};
@@ -286,6 +307,7 @@ void translate(execform& form, const parser& p)
             if (token == tk::END)
                 break;
         }
+        fuseruns(form.ops);
         form.usable = true;
     } catch (bool) {
         form = execform{};

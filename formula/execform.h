@@ -12,6 +12,7 @@
 #include "formula/rpncode.h"
 
 class parser;
+class runsum;
 
 namespace xo {
 // Suffixes: A an argument, K a constant, P a double read through a pointer.
@@ -25,6 +26,7 @@ enum code : unsigned short {
     LOADKMULA, PUSHKMULA,     // constant * argument
     MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
     ADDRUNA,                  // the same argument added n times
+    LOADSUMA, PUSHSUMA,       // an argument and the same added: the run's table
     POW2, POW3, POWK,         // by a constant; POWK: neither 2 nor 3
     NEG, SQUARE, ABS,
     SQRT, EXP, LN, LOG, SIN, COS, TAN, ATAN, TANH,
@@ -40,6 +42,7 @@ struct xop {
     union {
         double k;
         const double* p;
+        const runsum* run;
     };
     double k2;         // second constant of the fused pairs
     int n;             // argument index, repetitions or cursor

@@ -185,6 +185,23 @@ TEST(differential, stackend)
 }
 
 namespace {
+// Runs of one argument added to itself (summed from a table in the form),
+// with arguments of every size: next to the table's region ends, where it
+// leaves the sum to the additions, and out of its reach.
+TEST(differential, runsofoneargument)
+{
+    const double xs[] = {0.7, -1.3e-5, 4.0 / 3, 1.0 + 0x1p-40, 3.0 / 5, 1e300, 1e306, 3e-308, 5e-320, -0.0};
+    for (int copies = 2; copies <= 70; ++copies) {
+        std::string run = "x";
+        for (int i = 1; i < copies; ++i)
+            run += "+x";
+        for (double x : xs) {
+            compare("xy", run, {x, 2.5});
+            compare("xy", "y*(" + run + ")-(" + run + ")", {x, 2.5});
+        }
+    }
+}
+
 // The common formulas run in the execution form, not in the general loop,
 // constants folded: a fault here costs speed, not results.
 TEST(differential, formcoverscommonformulas)
