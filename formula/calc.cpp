@@ -103,24 +103,16 @@ bool parser::isimplemented() const
 }
 
 namespace {
-using powerroutine = bool (*)(double, double, double&);
-
-// x^n by smallpower, n 2 or 3 when the token's exponent is that constant,
-// 0 when the exponent is the value y.
-template <int n> bool powerdekker(double x, double y, double& r)
-{
-    return smallpower(x, n ? n : y, r);
-}
-
 #if defined(__x86_64__)
-// The exact products by the processor's fused multiply-add: the same
-// products as Dekker's, sooner.  Only for the fma functions below, into
-// which it is inlined so that the builtin becomes the instruction.
+// The exact products by the processor's fused multiply-subtract where it
+// has one: the same products as Dekker's, sooner.  Written as the
+// instruction, so that it runs inline in a loop built without fma.
 struct fusedproduct {
-    [[gnu::always_inline]] static inline double product(double a, double b, double& e)
+    static double product(double a, double b, double& e)
     {
         double p = a * b;
-        e = __builtin_fma(a, b, -p);
+        e = p;
+        asm("vfmsub231sd %2, %1, %0" : "+x"(e) : "x"(a), "x"(b));  // e = a b - p
         return p;
     }
     static double rounded(double v)
@@ -130,25 +122,22 @@ struct fusedproduct {
     }
 };
 
-template <int n> [[gnu::target("fma")]] bool powerfma(double x, double y, double& r)
-{
-    return smallpowerby<fusedproduct>(x, n ? n : y, r);
-}
-
-template <int n> powerroutine choosepower()
-{
+const bool hasfma = [] {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("fma") ? powerfma<n> : powerdekker<n>;
+    return __builtin_cpu_supports("fma") != 0;
+}();
+
+// x^y for y 2 or 3 by smallpower, its exact products by fma where it can.
+inline bool fastsmallpower(double x, double y, double& r)
+{
+    return hasfma ? smallpowerby<fusedproduct>(x, y, r) : smallpower(x, y, r);
 }
 #else
-template <int n> powerroutine choosepower()
+inline bool fastsmallpower(double x, double y, double& r)
 {
-    return powerdekker<n>;
+    return smallpower(x, y, r);
 }
 #endif
-const powerroutine fastsmallpower = choosepower<0>();
-const powerroutine fastsquare = choosepower<2>();
-const powerroutine fastcube = choosepower<3>();
 
 // n copies of x added one by one: by the run's table where it reaches.
 double sumofrun(const runsum& run, double x)
@@ -513,8 +502,8 @@ ADDRUNA: {
 }
 LOADSUMA: t = entry + 1; acc = sumofrun(*op->run, args[op->n]); NEXT;
 PUSHSUMA: *t++ = acc; acc = sumofrun(*op->run, args[op->n]); NEXT;
-POW2: POWERED(acc, 2.0, fastsquare);
-POW3: POWERED(acc, 3.0, fastcube);
+POW2: POWERED(acc, 2.0, fastsmallpower);
+POW3: POWERED(acc, 3.0, fastsmallpower);
 POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library
     double r = std::pow(acc, op->k);
     acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);
