@@ -420,7 +420,7 @@ double parser::calc(double* args)
         &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
         &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
         &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
-        &&LOADKMULA, &&PUSHKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
+        &&LOADKMULA, &&PUSHKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA, &&POW1, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
         &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
         &&HANDLER, &&POLL, &&END,
     };
@@ -502,9 +502,14 @@ ADDRUNA: {
 }
 LOADSUMA: t = entry + 1; acc = sumofrun(*op->run, args[op->n]); NEXT;
 PUSHSUMA: *t++ = acc; acc = sumofrun(*op->run, args[op->n]); NEXT;
+POW1:  // pow(x, 1) is x for a plain x: its error stays below one ulp
+    if (mathlib::plain(acc))
+        NEXT;
+    acc = mathlib::powguarded(acc, 1.0);
+    CHECKNEXT;
 POW2: POWERED(acc, 2.0, fastsmallpower);
 POW3: POWERED(acc, 3.0, fastsmallpower);
-POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library
+POWK: {  // not 1, 2 or 3: what smallpower would refuse, straight to the library
     double r = std::pow(acc, op->k);
     acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);
     CHECKNEXT;

@@ -183,7 +183,7 @@ struct builder {
         }
         xop& top = last();
         if (top.code == xo::PUSHK) {
-            top.code = top.k == 2.0 ? xo::POW2 : top.k == 3.0 ? xo::POW3 : xo::POWK;
+            top.code = top.k == 1.0 ? xo::POW1 : top.k == 2.0 ? xo::POW2 : top.k == 3.0 ? xo::POW3 : xo::POWK;
             return;
         }
         emit(xo::POW);

@@ -27,7 +27,7 @@ enum code : unsigned short {
     MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
     ADDRUNA,                  // the same argument added n times
     LOADSUMA, PUSHSUMA,       // an argument and the same added: the run's table
-    POW2, POW3, POWK,         // by a constant; POWK: neither 2 nor 3
+    POW1, POW2, POW3, POWK,   // by a constant; POWK: none of 1, 2, 3
     NEG, SQUARE, ABS,
     SQRT, EXP, LN, LOG, SIN, COS, TAN, ATAN, TANH,
     HANDLER,  // a token of the handler table; n: its cursor

@@ -202,6 +202,18 @@ TEST(differential, runsofoneargument)
     }
 }
 
+// Powers by the constants 1, 2 and 3, run apart in the form, of arguments
+// of every kind.
+TEST(differential, smallconstantpowers)
+{
+    for (double x : {0.7, -1.3, 0.0, -0.0, 1e-310, -3e-320, 1e300, -1e200, 0x1p-70, 1.0 + 0x1p-30})
+        for (const char* text : {"x^1", "x^2", "x^3", "(x*y)^1+y^3", "-x^1/y^2"})
+            compare("xy", text, {x, 2.5});
+    compare("xy", "(x/y)^1", {1.0, 0.0});
+    compare("xy", "(x*y)^1", {1e300, 1e300});
+    compare("xy", "ln(x)^1", {-1.0, 0.0});
+}
+
 // The common formulas run in the execution form, not in the general loop,
 // constants folded: a fault here costs speed, not results.
 TEST(differential, formcoverscommonformulas)
