@@ -28,8 +28,9 @@ struct dekkerproduct {
 // enough to it that the library's pow cannot return another double.  Its
 // error is at most 0.511 ulp plus |y ln x| 1.5 2^-15 ulp (the rounding of
 // its exp, then its log's relative error 1.5 2^-68 carried through y ln x):
-// under 0.516 ulp for 2^-64 <= |x| <= 2^64, so that a power within 0.48
-// ulp of the double is safe; under 0.54 ulp up to 2^300, where 0.45 is.
+// under 0.512 ulp for 2^-8 <= |x| <= 2^8, so that a power within 0.488 ulp
+// of the double is safe; under 0.516 ulp up to 2^64, where 0.48 is; under
+// 0.54 ulp up to 2^300, where 0.45 is.
 // Exact gives the products; any exact products give the same result.
 template <class Exact> inline bool smallpowerby(double x, double y, double& r)
 {
@@ -47,7 +48,9 @@ template <class Exact> inline bool smallpowerby(double x, double y, double& r)
     }
     // p + e / (2 t) rounds to p just when |e| is below t times the spacing
     // of the doubles on e's side of p (half as wide below a power of two).
-    double stretch = a >= 0x1p-64 && a <= 0x1p64 ? 0.5 / 0.48 : 0.5 / 0.45;
+    double stretch = a >= 0x1p-8 && a <= 0x1p8     ? 0.5 / 0.488
+                     : a >= 0x1p-64 && a <= 0x1p64 ? 0.5 / 0.48
+                                                   : 0.5 / 0.45;
     if (p + stretch * e != p)
         return false;
     r = p;
