@@ -139,14 +139,6 @@ inline bool fastsmallpower(double x, double y, double& r)
 }
 #endif
 
-// A handler token run from the execution form, with a frame of its own:
-// apart, so that the form's entry builds no frame for it.
-[[gnu::noinline]] void runhandler(parser* self, double* args, double* entry, const rpncursor& at)
-{
-    calcframe f{self, args, entry, entry, entry + 1, at};
-    gettokenhandler(*f.cur.token)(f);
-}
-
 // n copies of x added one by one: by the run's table where it reaches.
 double sumofrun(const runsum& run, double x)
 {
@@ -536,13 +528,15 @@ TAN: LIBRARY(tan);
 ATAN: LIBRARY(atan);
 TANH: LIBRARY(tanh);
 
-HANDLER:
+HANDLER: {
     *t = acc;
     shared.top = t;
-    runhandler(this, args, entry, form.cursors[op->n]);
+    calcframe f{this, args, entry, entry, entry + 1, form.cursors[op->n]};
+    gettokenhandler(*f.cur.token)(f);
     t = shared.top;
     acc = *t;
     CHECKNEXT;
+}
 POLL: CHECKNEXT;
 END:
     if (shared.error.load(std::memory_order_relaxed))
