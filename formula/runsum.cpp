@@ -20,22 +20,33 @@ constexpr std::array<u64, 66> bound = [] {
     return b;
 }();
 
-// The region at the start of each of 4096 equal slices of [2^52, 2^53):
-// a slice (2^40 wide) holds at most one region end, the ends being 2^46
-// apart at least.
-constexpr int sliceshift = 40;
-constexpr std::array<unsigned char, 4096> slicestart = [] {
-    std::array<unsigned char, 4096> s{};
-    for (u64 i = 0; i < s.size(); i++)
-        s[i] = (unsigned char)((u64(1) << 58) / ((i + 4096) << sliceshift));
-    return s;
-}();
+// 256 equal slices of [2^52, 2^53), each with the one region end that
+// lies in it or within the guard of it (the ends being 2^46 apart at
+// least; 0 where there is none) and the error rows of the regions below
+// and above that end.
+struct slice {
+    u64 end;
+    unsigned short below, above;
+};
+constexpr int sliceshift = 44;
 
-unsigned regionof(u64 m)
+constexpr unsigned short rowof(u64 r)
 {
-    unsigned r = slicestart[(m >> sliceshift) & 4095];
-    return r - (m > bound[r]);
+    return (unsigned short)((r < 32 ? 32 : r > 63 ? 63 : r) - 32) * 128;
 }
+
+constexpr std::array<slice, 256> slices = [] {
+    std::array<slice, 256> t{};
+    for (u64 i = 0; i < t.size(); i++) {
+        u64 lo = (i + 256) << sliceshift, hi = lo + (u64(1) << sliceshift);
+        u64 r = (u64(1) << 58) / lo;  // the region at the slice's start
+        t[i] = {0, rowof(r), rowof(r)};
+        for (u64 q = 32; q <= 64; q++)
+            if (bound[q] + guard >= lo && bound[q] <= hi + guard)
+                t[i] = {bound[q], rowof(q), rowof(q - 1)};
+    }
+    return t;
+}();
 
 // The n - 1 additions on whole numbers, each rounded to 53 significant
 // bits, ties to even.
@@ -63,7 +74,7 @@ runsum::runsum(int copies) : n(copies)
         u64 middle = (bound[r + 1] + bound[r]) / 2 & ~u64(127);
         for (u64 low = 0; low < 128; low++) {
             u64 m = middle | low;
-            error[r - 32][low] = std::int16_t(std::int64_t(addrounded(m, n)) - std::int64_t(n * m));
+            error[rowof(r) + low] = std::int16_t(std::int64_t(addrounded(m, n)) - std::int64_t(n * m));
         }
     }
 }
@@ -89,11 +100,14 @@ bool runsum::sum(double x, double& s) const
     if (exponent - 53 > 2032 - 53)
         return false;
     u64 m = (bits & fractionbits) | hidden;
-    unsigned r = regionof(m);
-    if (bound[r] - m <= guard || m - bound[r + 1] <= guard)
-        return false;
-    std::int64_t total = std::int64_t(n) * std::int64_t(m) + error[r - 32][m & 127];
-    double v = double(total) * std::bit_cast<double>((exponent - 52) << 52);
-    s = std::bit_cast<double>(std::bit_cast<u64>(v) | (bits & signbit));
+    const slice& at = slices[(m >> sliceshift) & 255];
+    std::int64_t fromend = std::int64_t(m - at.end);
+    if (u64(fromend) + guard <= 2 * guard)
+        return false;  // next to a region end
+    unsigned row = fromend > 0 ? at.above : at.below;
+    std::int64_t total = std::int64_t(n) * std::int64_t(m) + error[row + (m & 127)];
+    // x's sign in the scale: the additions round alike on both sides of 0.
+    double scale = std::bit_cast<double>(((exponent - 52) << 52) | (bits & signbit));
+    s = double(total) * scale;
     return true;
 }

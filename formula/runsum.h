@@ -26,5 +26,5 @@ public:
 private:
     explicit runsum(int copies);
     int n;
-    std::int16_t error[32][128];  // E_n by region (32..63) and m mod 128
+    std::int16_t error[32 * 128];  // E_n by region (32..63), then m mod 128
 };
