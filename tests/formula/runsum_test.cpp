@@ -3,6 +3,7 @@
 // next to the region ends as well.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -38,9 +39,11 @@ TEST(runsum, AgreesWithTheAdditionsBitForBit)
         for (int i = 0; i < 6000; i++) {
             std::uint64_t m = (rng() >> 11) | (std::uint64_t(1) << 52);
             if (i % 3 == 0) {
-                // next to the end of a region: floor(2^58 / q)
-                std::uint64_t q = 33 + rng() % 31;
+                // next to the end of a region: floor(2^58 / q), 2^52 and
+                // 2^53 among them
+                std::uint64_t q = 32 + rng() % 33;
                 m = (std::uint64_t(1) << 58) / q + std::int64_t(rng() % 20001) - 10000;
+                m = std::clamp(m, std::uint64_t(1) << 52, (std::uint64_t(1) << 53) - 1);
             }
             double x = fromparts(m, int(rng() % 2000) - 1000, rng() & 1);
             double s;
