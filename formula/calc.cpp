@@ -420,7 +420,7 @@ double parser::calc(double* args)
         &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
         &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
         &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
-        &&LOADKMULA, &&PUSHKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA, &&POW1, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
+        &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA, &&POW1, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
         &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
         &&HANDLER, &&POLL, &&END,
     };
@@ -492,6 +492,8 @@ MULP: acc = acc * *op->p; NEXT;
 DIVP: acc = DIVIDED(acc, *op->p); NEXT;
 LOADKMULA: t = entry + 1; acc = op->k * args[op->n]; NEXT;
 PUSHKMULA: *t++ = acc; acc = op->k * args[op->n]; NEXT;
+ADDKMULA: acc = acc + op->k * args[op->n]; NEXT;  // the product rounded, then the sum
+SUBKMULA: acc = acc + -(op->k * args[op->n]); NEXT;
 MULAADDK: acc = acc * args[op->n]; acc = acc + op->k2; NEXT;
 MULASUBK: acc = acc * args[op->n]; acc = acc + -op->k2; NEXT;
 ADDRUNA: {

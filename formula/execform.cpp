@@ -144,6 +144,10 @@ struct builder {
             fuse();
             return;
         }
+        if (top.code == xo::PUSHKMULA && (token == tk::PLUS || token == tk::MINUS)) {
+            top.code = token == tk::PLUS ? xo::ADDKMULA : xo::SUBKMULA;
+            return;
+        }
         emit(xo::code(xo::ADD + slot));
     }
 

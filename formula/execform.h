@@ -24,6 +24,7 @@ enum code : unsigned short {
     ADDK, SUBK, MULK, DIVK,
     ADDP, SUBP, MULP, DIVP,
     LOADKMULA, PUSHKMULA,     // constant * argument
+    ADDKMULA, SUBKMULA,       // the top value +- constant * argument
     MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
     ADDRUNA,                  // the same argument added n times
     LOADSUMA, PUSHSUMA,       // an argument and the same added: the run's table

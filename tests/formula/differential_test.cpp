@@ -214,6 +214,15 @@ TEST(differential, smallconstantpowers)
     compare("xy", "ln(x)^1", {-1.0, 0.0});
 }
 
+// A constant times an argument added to or taken from the value before.
+TEST(differential, scaledargumentsums)
+{
+    for (double x : {0.7, -1.3e-5, 1e300, 3e-308, 0.1})
+        for (const char* text : {"2*y+2*x", "x-2/3*y", "(5.5+x)+(2*x-2/3*y)*(x/3+y/4)", "1e300*x+1e300*x",
+                                 "x-0.1*x-0.1*x", "sin(x)-3*y+2*x"})
+            compare("xy", text, {x, 0.3});
+}
+
 // The common formulas run in the execution form, not in the general loop,
 // constants folded: a fault here costs speed, not results.
 TEST(differential, formcoverscommonformulas)
