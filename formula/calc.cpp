@@ -13,6 +13,7 @@
 #include "formula/fingerprint.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
+#include "formula/runsum.h"
 #include "formula/runtimeerror.h"
 #include "formula/tokenhandler.h"
 #include "formula/tokens.h"
@@ -102,23 +103,16 @@ bool parser::isimplemented() const
 }
 
 namespace {
-using powerroutine = bool (*)(double, double, double&);
-
-// x^n by smallpower, n 2 or 3 when the token's exponent is that constant,
-// 0 when the exponent is the value y.
-template <int n> bool powerdekker(double x, double y, double& r)
-{
-    return smallpower(x, n ? n : y, r);
-}
-
 #if defined(__x86_64__)
-// The exact products by the processor's fused multiply-add: the same
-// products as Dekker's, sooner.
+// The exact products by the processor's fused multiply-subtract where it
+// has one: the same products as Dekker's, sooner.  Written as the
+// instruction, so that it runs inline in a loop built without fma.
 struct fusedproduct {
-    [[gnu::target("fma")]] static double product(double a, double b, double& e)
+    static double product(double a, double b, double& e)
     {
         double p = a * b;
-        e = __builtin_fma(a, b, -p);
+        e = p;
+        asm("vfmsub231sd %2, %1, %0" : "+x"(e) : "x"(a), "x"(b));  // e = a b - p
         return p;
     }
     static double rounded(double v)
@@ -128,25 +122,34 @@ struct fusedproduct {
     }
 };
 
-template <int n> [[gnu::target("fma")]] bool powerfma(double x, double y, double& r)
-{
-    return smallpowerby<fusedproduct>(x, n ? n : y, r);
-}
-
-template <int n> powerroutine choosepower()
-{
+const bool hasfma = [] {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("fma") ? powerfma<n> : powerdekker<n>;
+    return __builtin_cpu_supports("fma") != 0;
+}();
+
+// x^y for y 2 or 3 by smallpower, its exact products by fma where it can.
+inline bool fastsmallpower(double x, double y, double& r)
+{
+    return hasfma ? smallpowerby<fusedproduct>(x, y, r) : smallpower(x, y, r);
 }
 #else
-template <int n> powerroutine choosepower()
+inline bool fastsmallpower(double x, double y, double& r)
 {
-    return powerdekker<n>;
+    return smallpower(x, y, r);
 }
 #endif
-const powerroutine fastsmallpower = choosepower<0>();
-const powerroutine fastsquare = choosepower<2>();
-const powerroutine fastcube = choosepower<3>();
+
+// n copies of x added one by one: by the run's table where it reaches.
+double sumofrun(const runsum& run, double x)
+{
+    double s;
+    if (run.sum(x, s))
+        return s;
+    s = x;
+    for (int i = run.copies(); i > 1; --i)
+        s = s + x;
+    return s;
+}
 
 // The code's translation, made on its first run; null when memory fails.
 execform* formof(parser& p)
@@ -417,7 +420,7 @@ double parser::calc(double* args)
         &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
         &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
         &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
-        &&LOADKMULA, &&PUSHKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
+        &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA, &&POW1, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
         &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
         &&HANDLER, &&POLL, &&END,
     };
@@ -489,6 +492,8 @@ MULP: acc = acc * *op->p; NEXT;
 DIVP: acc = DIVIDED(acc, *op->p); NEXT;
 LOADKMULA: t = entry + 1; acc = op->k * args[op->n]; NEXT;
 PUSHKMULA: *t++ = acc; acc = op->k * args[op->n]; NEXT;
+ADDKMULA: acc = acc + op->k * args[op->n]; NEXT;  // the product rounded, then the sum
+SUBKMULA: acc = acc + -(op->k * args[op->n]); NEXT;
 MULAADDK: acc = acc * args[op->n]; acc = acc + op->k2; NEXT;
 MULASUBK: acc = acc * args[op->n]; acc = acc + -op->k2; NEXT;
 ADDRUNA: {
@@ -497,9 +502,16 @@ ADDRUNA: {
         acc = acc + x;
     NEXT;
 }
-POW2: POWERED(acc, 2.0, fastsquare);
-POW3: POWERED(acc, 3.0, fastcube);
-POWK: {  // not 2 or 3: what smallpower would refuse, straight to the library
+LOADSUMA: t = entry + 1; acc = sumofrun(*op->run, args[op->n]); NEXT;
+PUSHSUMA: *t++ = acc; acc = sumofrun(*op->run, args[op->n]); NEXT;
+POW1:  // pow(x, 1) is x for a plain x: its error stays below one ulp
+    if (mathlib::plain(acc))
+        NEXT;
+    acc = mathlib::powguarded(acc, 1.0);
+    CHECKNEXT;
+POW2: POWERED(acc, 2.0, fastsmallpower);
+POW3: POWERED(acc, 3.0, fastsmallpower);
+POWK: {  // not 1, 2 or 3: what smallpower would refuse, straight to the library
     double r = std::pow(acc, op->k);
     acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);
     CHECKNEXT;

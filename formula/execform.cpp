@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "formula/parser.h"
+#include "formula/runsum.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "math/mathlib.h"
@@ -143,6 +144,10 @@ struct builder {
             fuse();
             return;
         }
+        if (top.code == xo::PUSHKMULA && (token == tk::PLUS || token == tk::MINUS)) {
+            top.code = token == tk::PLUS ? xo::ADDKMULA : xo::SUBKMULA;
+            return;
+        }
         emit(xo::code(xo::ADD + slot));
     }
 
@@ -182,7 +187,7 @@ struct builder {
         }
         xop& top = last();
         if (top.code == xo::PUSHK) {
-            top.code = top.k == 2.0 ? xo::POW2 : top.k == 3.0 ? xo::POW3 : xo::POWK;
+            top.code = top.k == 1.0 ? xo::POW1 : top.k == 2.0 ? xo::POW2 : top.k == 3.0 ? xo::POW3 : xo::POWK;
             return;
         }
         emit(xo::POW);
@@ -274,6 +279,26 @@ struct builder {
 };
 }
 
+namespace {
+// An argument pushed and then added to itself n - 1 times: the sum of n
+// copies, from its table where one exists.
+void fuseruns(std::vector<xop>& ops)
+{
+    for (size_t i = 1; i < ops.size(); i++) {
+        xop& push = ops[i - 1];
+        const xop& run = ops[i];
+        if (run.code != xo::ADDRUNA || (push.code != xo::LOADA && push.code != xo::PUSHA) || push.n != run.n)
+            continue;
+        const runsum* table = runsum::get(int(run.k2) + 1);
+        if (!table)
+            continue;
+        push.code = push.code == xo::LOADA ? xo::LOADSUMA : xo::PUSHSUMA;
+        push.run = table;
+        ops.erase(ops.begin() + std::ptrdiff_t(i));
+    }
+}
+}
+
 void translate(execform& form, const parser& p)
 {
     form = execform{};
@@ -286,6 +311,7 @@ void translate(execform& form, const parser& p)
             if (token == tk::END)
                 break;
         }
+        fuseruns(form.ops);
         form.usable = true;
     } catch (bool) {
         form = execform{};

@@ -12,6 +12,7 @@
 #include "formula/rpncode.h"
 
 class parser;
+class runsum;
 
 namespace xo {
 // Suffixes: A an argument, K a constant, P a double read through a pointer.
@@ -23,9 +24,11 @@ enum code : unsigned short {
     ADDK, SUBK, MULK, DIVK,
     ADDP, SUBP, MULP, DIVP,
     LOADKMULA, PUSHKMULA,     // constant * argument
+    ADDKMULA, SUBKMULA,       // the top value +- constant * argument
     MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
     ADDRUNA,                  // the same argument added n times
-    POW2, POW3, POWK,         // by a constant; POWK: neither 2 nor 3
+    LOADSUMA, PUSHSUMA,       // an argument and the same added: the run's table
+    POW1, POW2, POW3, POWK,   // by a constant; POWK: none of 1, 2, 3
     NEG, SQUARE, ABS,
     SQRT, EXP, LN, LOG, SIN, COS, TAN, ATAN, TANH,
     HANDLER,  // a token of the handler table; n: its cursor
@@ -40,6 +43,7 @@ struct xop {
     union {
         double k;
         const double* p;
+        const runsum* run;
     };
     double k2;         // second constant of the fused pairs
     int n;             // argument index, repetitions or cursor

@@ -91,10 +91,22 @@ double lnbinomterm(double x, double n, double p, double q)
 // The change of ln Gamma(x + 1) over the rounding of x + 1 and the error
 // ex of x itself: Gamma is steep next to its poles, where these errors
 // would otherwise show in full.
-double plus1slope(double x, double ex)
+template <class T> T plus1slope(T x, T ex)
 {
-    double a = x + 1, e = ex + sumerror(x, 1, a);
-    return e == 0 ? 0 : e * polygamma(0, a);
+    T a = x + 1, e = ex + sumerror(x, T(1), a);
+    return e == 0 ? 0 : e * polygamma(0, double(a));
+}
+
+// Gamma(n + 1) / (Gamma(k + 1) Gamma(n - k + 1)) in long double, whose
+// range holds the three values for arguments up to widegammamax: one
+// rounding at the end.
+constexpr double widegammamax = 1700;
+double gammaratio(double n, double k)
+{
+    using wide = long double;
+    wide d = wide(n) - k, ed = sumerror(wide(n), wide(-k), d);
+    wide r = std::tgamma(wide(n) + 1) / (std::tgamma(wide(k) + 1) * std::tgamma(d + 1));
+    return double(r * (1 + plus1slope<wide>(n, 0) - plus1slope<wide>(k, 0) - plus1slope(d, ed)));
 }
 
 // Beyond the range of Gamma, results from 1e300 on are refused as an
@@ -163,19 +175,19 @@ double ncr(double n, double k)
         if (std::isfinite(q.hi))
             return beyondlimit(n, k, d, q.hi) ? 0.0 : q.hi + q.lo;
     }
-    double ed = sumerror(n, -k, d);
-    double result;
-    if (n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167) {
-        int en, ek, edd;
-        double g = biggamma(n + 1, en) / biggamma(k + 1, ek) / biggamma(d + 1, edd);
-        int e = std::clamp(en - ek - edd, -2200, 2200);
-        result = std::isfinite(g) ? std::ldexp(g, e) : g;
+    if (std::max({std::fabs(n), std::fabs(k), std::fabs(d)}) < widegammamax) {
+        double result = gammaratio(n, k);
         if (beyondlimit(n, k, d, result))
             return 0.0;
-    } else {
-        result = gammafn(n + 1) / (gammafn(d + 1) * gammafn(k + 1));
+        return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
     }
-    result *= 1 + plus1slope(n, 0) - plus1slope(k, 0) - plus1slope(d, ed);
+    int en, ek, edd;
+    double g = biggamma(n + 1, en) / biggamma(k + 1, ek) / biggamma(d + 1, edd);
+    int e = std::clamp(en - ek - edd, -2200, 2200);
+    double result = std::isfinite(g) ? std::ldexp(g, e) : g;
+    if (beyondlimit(n, k, d, result))
+        return 0.0;
+    result *= 1 + plus1slope(n, 0.0) - plus1slope(k, 0.0) - plus1slope(d, sumerror(n, -k, d));
     return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
 }
 

@@ -180,38 +180,22 @@ const double psiroot[24] = {
     -0.00016170622091974803449, 0.00011063372768747410904, -7.5691795821950659192e-05,
 };
 
-double psinearroot(double x)
+template <class T> T psinearroot(T x)
 {
-    double t = (x - x0hi) - x0lo;
-    double s = 0;
+    T t = (x - x0hi) - x0lo;
+    T s = 0;
     for (int k = 23; k >= 0; k--)
         s = psiroot[k] + t * s;
     return t * s;
 }
 
-// The reflection of the polygamma functions to x < 0, for arguments the
-// recurrence cannot step up from: psi^(k)(x) from psi^(k)(1 - x) and the
-// k-th derivative of pi cot(pi x), with pi x reduced exactly.
-double reflected(int k, double x, double upper)
-{
-    using std::numbers::pi;
-    double r = x - std::nearbyint(x);
-    double c = std::sin(pi * (0.5 - std::fabs(r))), s = std::sin(pi * r);  // c = 0 at r = 1/2
-    double cot = c / s, csc2 = 1 / (s * s);
-    switch (k) {
-    case 0: return upper - pi * cot;
-    case 1: return pi * pi * csc2 - upper;
-    case 2: return upper - 2 * pi * pi * pi * csc2 * cot;
-    default: return 2 * pi * pi * pi * pi * csc2 * (2 * cot * cot + csc2) - upper;
-    }
-}
-
 // j-th derivative of ln x (j = -1: its integral x ln x - x).
-double lnderivative(int j, double x)
+template <class T> T lnderivative(int j, T x)
 {
+    using std::log;
     switch (j) {
-    case -1: return x * std::log(x) - x;
-    case 0: return std::log(x);
+    case -1: return x * log(x) - x;
+    case 0: return log(x);
     case 1: return 1 / x;
     case 2: return -1 / (x * x);
     case 3: return 2 / (x * x * x);
@@ -228,6 +212,48 @@ double seriesfactor(int j, double m)
     case 2: return 1;
     case 3: return 1 - m;
     default: return (m - 1) * (m - 2);
+    }
+}
+
+// psi^(k)(x) (k = -1: ln Gamma) stepped up by the recurrence to x > from,
+// then the asymptotic series at y = x - 1, in the precision of T.
+template <class T> T polygammaseries(int k, T x, T from)
+{
+    T s = 0;
+    for (; x <= from; x += 1)
+        s += lnderivative(k + 1, x);
+    T y = x - 1;
+    T p = 1 / std::pow(y, k + 2);
+    T acc = 0;
+    int b = 0;
+    for (int m = k + 2; m <= 27; m += 2, b++) {
+        acc += p * T(bernoullitable[b][0]) / T(bernoullitable[b][1]) * seriesfactor(k + 1, m);
+        p /= y * y;
+    }
+    return lnderivative(k, y) + acc + T(0.5) * lnderivative(k + 1, y) - s;
+}
+
+using wide = long double;
+
+// psi^(k)(x) in long double, the series from 20 on.
+wide polygammawide(int k, double x) { return polygammaseries<wide>(k, x, 20); }
+
+// The reflection of the polygamma functions to x < 0, for arguments the
+// recurrence cannot step up from: psi^(k)(x) from psi^(k)(1 - x) and the
+// k-th derivative of pi cot(pi x), with pi x reduced exactly.
+// The terms cancel next to the zeros, so they are computed in long double.
+double reflected(int k, double x)
+{
+    constexpr wide pi = piwide;
+    wide upper = polygammawide(k, 1 - x);  // 1 - x is exact
+    wide r = x - std::nearbyint(x);
+    wide c = std::sin(pi * (0.5L - std::fabs(r))), s = std::sin(pi * r);  // c = 0 at r = 1/2
+    wide cot = c / s, csc2 = 1 / (s * s);
+    switch (k) {
+    case 0: return double(upper - pi * cot);
+    case 1: return double(pi * pi * csc2 - upper);
+    case 2: return double(upper - 2 * pi * pi * pi * csc2 * cot);
+    default: return double(2 * pi * pi * pi * pi * csc2 * (2 * cot * cot + csc2) - upper);
     }
 }
 
@@ -300,7 +326,7 @@ double polygamma(int k, double x)
     }
     // The recurrence steps x up one at a time: far left, reflect.
     if (x < -limits::polygammasteps)
-        return reflected(k, x, polygamma(k, 1 - x));
+        return reflected(k, x);
     if (k == -1 && x <= 167) {
         if (x < 0.5)
             return lngammaseries(x, 1) - std::log(x);
@@ -316,18 +342,7 @@ double polygamma(int k, double x)
         return psiunit(x);
     if (k == 2 && x < 2)
         return psi2unit(x);
-    double s = 0;
-    for (; x <= 11; x += 1)
-        s += lnderivative(k + 1, x);
-    double y = x - 1;
-    double p = 1 / std::pow(y, k + 2);
-    double acc = 0;
-    int b = 0;
-    for (int m = k + 2; m <= 27; m += 2, b++) {
-        acc += p * bernoullitable[b][0] / bernoullitable[b][1] * seriesfactor(k + 1, m);
-        p /= y * y;
-    }
-    double result = lnderivative(k, y) + acc + 0.5 * lnderivative(k + 1, y) - s;
+    double result = polygammaseries<double>(k, x, 11);
     if (k != -1)
         return result;
     result += 0.9189385332046727;
@@ -346,6 +361,21 @@ double harmonicsum(double x)
 double gammaderivative(int order, double x)
 {
     double g = gammafn(x);
+    // Where Gamma has a plain value (no error, no underflow), the products
+    // and sums of the rounded factors are avoided: all in long double.
+    if (std::isfinite(g) && g != 0) {
+        wide p0 = std::fabs(x - x0hi) < 0.2 ? psinearroot<wide>(x) : polygammawide(0, x), sum = p0;
+        if (order > 1) {
+            wide p1 = polygammawide(1, x);
+            sum = order == 2 ? p1 + p0 * p0 : polygammawide(2, x) + 3 * p1 * p0 + p0 * p0 * p0;
+        }
+        double result = double(std::tgamma(wide(x)) * sum);
+        if (!std::isfinite(result)) {
+            static const char* const names[] = {"gam1", "gam2", "gam3"};
+            reportfuncerror(funcoverflow, names[order - 1], nullptr, 1, x);
+        }
+        return result;
+    }
     double p0 = polygamma(0, x);
     if (order == 1)
         return p0 * g;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 double gammafn(double x);
@@ -35,6 +36,20 @@ struct exactproduct {
     }
 };
 
+// long double carries 11 bits beyond the double: enough that the roundings
+// of a few factors or terms, and their cancellation, stay below the
+// double's last place.
+static_assert(std::numeric_limits<long double>::digits >= 64);
+constexpr long double piwide = 3.141592653589793238462643383279502884L;
+
+// sin(pi x) in long double, reduced exactly: 0 at whole x.
+inline long double sinpiwide(double x)
+{
+    double m = std::nearbyint(x);
+    long double v = std::sin(piwide * (x - m));
+    return std::fmod(m, 2) == 0 ? v : -v;
+}
+
 // sin(pi x), reduced exactly to |x| <= 1/2: 0 at whole x.
 inline double sinpi(double x)
 {
@@ -47,5 +62,10 @@ inline double sinpi(double x)
 inline double sumerror(double x, double i, double s)
 {
     double b = s - x;
+    return (x - (s - b)) + (i - b);
+}
+inline long double sumerror(long double x, long double i, long double s)
+{
+    long double b = s - x;
     return (x - (s - b)) + (i - b);
 }

@@ -38,6 +38,14 @@ private:
     int count = 0;
 };
 
+// 2^(1-s) - 1 in long double, without the cancellation next to the pole
+// at s = 1.
+long double twopowerminus1(double s)
+{
+    constexpr long double ln2 = 0.693147180559945309417232121458176568L;
+    return std::expm1((1 - static_cast<long double>(s)) * ln2);
+}
+
 // 2^-s - 3^-s + 4^-s - ...
 double zsumalt(double s)
 {
@@ -86,7 +94,7 @@ double zetam1(double s)
     double a = zsumalt(s);
     double p = std::pow(2.0, 1 - s);
     // p - 1 without the cancellation next to the pole at s = 1.
-    return (a - p) / std::expm1((1 - s) * std::numbers::ln2);
+    return double((a - p) / twopowerminus1(s));
 }
 
 namespace {
@@ -107,7 +115,7 @@ double zeta(double s)
     // (1 - A) / (1 - 2^(1-s)) with A the alternating sum, without the
     // cancellation of zetam1(s) + 1 where zeta(s) is small.
     if (s > reflectionbound && s < 20)
-        return (1 - zsumalt(s)) / -std::expm1((1 - s) * std::numbers::ln2);
+        return double((1 - zsumalt(s)) / -twopowerminus1(s));
     if (s > reflectionbound)
         return zetam1(s) + 1;
     // The reflection zeta(s) = 2^s pi^(s-1) sin(pi s / 2) Gamma(1 - s)
@@ -120,27 +128,18 @@ double zeta(double s)
         reportfuncerror(funcoverflow, "zeta", nullptr, 1, s);
         return 0.0;
     }
-    // 2 sin(pi s/2) zeta(r) Gamma(r) / (2 pi)^r, with Gamma(r) =
-    // Gamma(r0) (r - 1) ... (r0) stepped down into its range; the steps,
-    // divided by 2 pi one at a time, are kept to twice the precision, so
-    // that no factor leaves the double range before the result does.
-    constexpr double twopi = 2 * std::numbers::pi, twopilo = 2.4492935982947064e-16;
-    double m = r <= 160 ? 0 : std::ceil(r - 160);
-    double r0 = r - m;  // exact: the magnitude only decreases
-    exactproduct q;
-    q.hi = 2 * sine * (zetam1(r) + 1) * (gammafn(r0) / std::pow(twopi, r0));
-    for (double x = r0; x < r && std::isfinite(q.hi); x++) {
-        q.over(twopi);
-        q.times(x);
-    }
-    double v = (q.hi + q.lo) * (1 - r * twopilo / twopi);
+    // 2 sin(pi s/2) zeta(r) Gamma(r) / (2 pi)^r in long double, whose range
+    // holds every factor.
+    long double w = 2 * sinpiwide(s / 2) * (zetam1(r) + 1) * std::tgamma(static_cast<long double>(r))
+                    / std::pow(2 * piwide, static_cast<long double>(r));
     // 1 - s may round; the factor is steep near the pole of zeta(r) and
     // for large r, so it is corrected by its slope.
     double e = sumerror(1, -s, r);
     if (e != 0) {
         constexpr double h = 1e-4;
-        v *= 1 + e * (lnreflected(r + h) - lnreflected(r - h)) / (2 * h);
+        w *= 1 + e * (lnreflected(r + h) - lnreflected(r - h)) / (2 * h);
     }
+    double v = double(w);
     if (!std::isfinite(v)) {
         reportfuncerror(funcoverflow, "zeta", nullptr, 1, s);
         return 0.0;

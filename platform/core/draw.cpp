@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "platform/core/fonts.h"
 
@@ -36,6 +37,34 @@ inline uint32_t blend(uint32_t fg, uint32_t bg, unsigned a)
     return out;
 }
 
+// The colour of every coverage for one pair of colours.  A screen shows
+// few pairs, so a small cache of them spares the blending per pixel and
+// the branches on the coverage; each thread that draws has its own.
+struct blendtable {
+    uint32_t fg = 0, bg = 0;
+    bool filled = false;
+    uint32_t colour[256];
+};
+
+const uint32_t* blendcolours(uint32_t fg, uint32_t bg)
+{
+    constexpr int slotbits = 10;
+    thread_local std::unique_ptr<blendtable[]> cache;
+    if (!cache)
+        cache.reset(new blendtable[1 << slotbits]);
+    blendtable& t = cache[((fg * 0x9E3779B1u) ^ (bg * 0x85EBCA77u)) >> (32 - slotbits)];
+    if (!t.filled || t.fg != fg || t.bg != bg) {
+        t.fg = fg;
+        t.bg = bg;
+        t.filled = true;
+        t.colour[0] = bg;
+        t.colour[255] = fg;
+        for (unsigned a = 1; a < 255; a++)
+            t.colour[a] = blend(fg, bg, a);
+    }
+    return t.colour;
+}
+
 void drawglyph(const canvas& c, int x, int y, const glyphatlas& g, unsigned char byte, uint32_t fg, uint32_t bg)
 {
     pixelrect r{x, y, x + g.width(), y + g.height()};
@@ -45,14 +74,13 @@ void drawglyph(const canvas& c, int x, int y, const glyphatlas& g, unsigned char
         fillrect(c, r, bg);
         return;
     }
+    const uint32_t* colour = blendcolours(fg, bg);
     const uint8_t* m = g.mask(byte);
     for (int py = r.top; py < r.bottom; py++) {
         const uint8_t* mrow = m + (py - y) * g.width() - x;
         uint32_t* out = c.row(py);
-        for (int px = r.left; px < r.right; px++) {
-            unsigned a = mrow[px];
-            out[px] = a == 0 ? bg : a == 255 ? fg : blend(fg, bg, a);
-        }
+        for (int px = r.left; px < r.right; px++)
+            out[px] = colour[mrow[px]];
     }
 }
 

@@ -185,6 +185,44 @@ TEST(differential, stackend)
 }
 
 namespace {
+// Runs of one argument added to itself (summed from a table in the form),
+// with arguments of every size: next to the table's region ends, where it
+// leaves the sum to the additions, and out of its reach.
+TEST(differential, runsofoneargument)
+{
+    const double xs[] = {0.7, -1.3e-5, 4.0 / 3, 1.0 + 0x1p-40, 3.0 / 5, 1e300, 1e306, 3e-308, 5e-320, -0.0};
+    for (int copies = 2; copies <= 70; ++copies) {
+        std::string run = "x";
+        for (int i = 1; i < copies; ++i)
+            run += "+x";
+        for (double x : xs) {
+            compare("xy", run, {x, 2.5});
+            compare("xy", "y*(" + run + ")-(" + run + ")", {x, 2.5});
+        }
+    }
+}
+
+// Powers by the constants 1, 2 and 3, run apart in the form, of arguments
+// of every kind.
+TEST(differential, smallconstantpowers)
+{
+    for (double x : {0.7, -1.3, 0.0, -0.0, 1e-310, -3e-320, 1e300, -1e200, 0x1p-70, 1.0 + 0x1p-30})
+        for (const char* text : {"x^1", "x^2", "x^3", "(x*y)^1+y^3", "-x^1/y^2"})
+            compare("xy", text, {x, 2.5});
+    compare("xy", "(x/y)^1", {1.0, 0.0});
+    compare("xy", "(x*y)^1", {1e300, 1e300});
+    compare("xy", "ln(x)^1", {-1.0, 0.0});
+}
+
+// A constant times an argument added to or taken from the value before.
+TEST(differential, scaledargumentsums)
+{
+    for (double x : {0.7, -1.3e-5, 1e300, 3e-308, 0.1})
+        for (const char* text : {"2*y+2*x", "x-2/3*y", "(5.5+x)+(2*x-2/3*y)*(x/3+y/4)", "1e300*x+1e300*x",
+                                 "x-0.1*x-0.1*x", "sin(x)-3*y+2*x"})
+            compare("xy", text, {x, 0.3});
+}
+
 // The common formulas run in the execution form, not in the general loop,
 // constants folded: a fault here costs speed, not results.
 TEST(differential, formcoverscommonformulas)

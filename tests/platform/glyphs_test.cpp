@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/core/codepage.h"
+#include "platform/core/draw.h"
 #include "platform/core/fonts.h"
 #include "platform/core/glyphs.h"
 
@@ -107,5 +109,41 @@ TEST(glyphs, boxdrawingarmsjoin)
         EXPECT_TRUE(std::all_of(full, full + w * h, [](uint8_t v) { return v == 255; }));
         EXPECT_TRUE(g.blank(' '));
         EXPECT_FALSE(g.blank('x'));
+    }
+}
+
+// Text pixels: bare background and full text colour where the coverage is
+// 0 and 255, between the two per channel elsewhere, and a pair drawn again
+// after thousands of others (which evict its cached colours) gives the
+// same pixels.
+TEST(glyphs, textpixelsfollowthecoverage)
+{
+    font f(fontspec{18, 10, 400, true});
+    const glyphatlas& g = f.glyphs();
+    int w = g.width(), h = g.height();
+    std::vector<uint32_t> first(size_t(w) * h), again(first.size()), other(first.size());
+    canvas c1{first.data(), w, w, h}, c2{again.data(), w, w, h}, scratch{other.data(), w, w, h};
+    const unsigned char text = '@';
+    const uint8_t* m = g.mask(text);
+    uint32_t seed = 12345;
+    auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+    for (int pair = 0; pair < 50; pair++) {
+        uint32_t fg = next(), bg = next();
+        drawtext(c1, 0, 0, f, &text, 1, fg, bg);
+        for (int i = 0; i < 3000; i++)
+            drawtext(scratch, 0, 0, f, &text, 1, next(), next());
+        drawtext(c2, 0, 0, f, &text, 1, fg, bg);
+        ASSERT_EQ(first, again) << pair;
+        for (int i = 0; i < w * h; i++) {
+            if (m[i] == 0 || m[i] == 255) {
+                ASSERT_EQ(first[i], m[i] ? fg : bg) << i;
+                continue;
+            }
+            for (int shift = 0; shift < 24; shift += 8) {
+                int v = (first[i] >> shift) & 255, a = (fg >> shift) & 255, b = (bg >> shift) & 255;
+                ASSERT_GE(v, std::min(a, b));
+                ASSERT_LE(v, std::max(a, b));
+            }
+        }
     }
 }

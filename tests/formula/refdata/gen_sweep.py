@@ -52,14 +52,9 @@ def normal(v):
     return v is not None and mp.isfinite(v) and tiny <= abs(v) <= huge
 
 
-# Bounds beyond 4 units: where the method keeps only an absolute accuracy
-# (psi left of -1e5), where several rounded values are multiplied or summed
-# (gam1, gam2, gam3; ncr beyond Gamma's range as a ratio of three Gamma
-# values; zeta and zm1 left of 0 through the reflection), the library's
-# Bessel functions, and three-term recurrences run over thousands of steps.
-bounds = {"psi": 16, "gam1": 6, "gam2": 8, "gam3": 8, "ncrfrac": 6,
-          "zeta": 5, "zm1": 5, "Bj1": 6, "By1": 16, "Bjn": 64, "Byn": 512,
-          "Tsch": 128, "Legendre": 256}
+# Bounds beyond 4 units: the library's Bessel functions, and three-term
+# recurrences run over thousands of steps.
+bounds = {"Bj1": 6, "By1": 16, "Bjn": 64, "Byn": 512, "Tsch": 128, "Legendre": 256}
 
 
 def sweep(name, formula, bound, count, args, value, floor=None):
