@@ -8,7 +8,7 @@
 
 long ticks()
 {
-    return long(double(platform::msecs()) / 54.925);
+    return platform::ticks();
 }
 
 bool minmaxok(long lo, long x, long hi)

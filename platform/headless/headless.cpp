@@ -4,6 +4,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
 #include "platform/core/keyqueue.h"
+#include "platform/core/monotony.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
@@ -65,6 +66,7 @@ bool headlessfront::createwindow(const std::string& title)
     attachmenu("STOPMENU");
     menuenable(40042, false);
     active = this;
+    setvirtualticks(true);
     computekeys().setwaithook(signal);
     setparkhook(signal);
     input().setpollhook(pollmouse);
@@ -151,6 +153,7 @@ int headlessfront::run()
     setparkhook(nullptr);
     input().setpollhook(nullptr);
     release();
+    setvirtualticks(false);
     active = nullptr;
     return status_;
 }
@@ -334,7 +337,10 @@ bool headlessfront::dump(const std::string& name)
     std::ofstream text(base + ".txt", std::ios::binary);
     text << celltext();
     text.close();
-    const char* failed = !text ? ".txt" : !mainsurface().writepng(base + ".png") ? ".png" : nullptr;
+    const char* failed = !text ? ".txt"
+                         : !mainsurface().writepng(base + ".png") ? ".png"
+                         : monotonyunit_ && !monotonypng(base + "-monotony.png", monotonyunit_) ? "-monotony.png"
+                                                                                             : nullptr;
     if (failed)
         std::fprintf(stderr, "vemo: cannot write the dump %s%s\n", base.c_str(), failed);
     return !failed;
@@ -378,6 +384,12 @@ int headlessfront::rundialog(dialogtemplate& dialog)
     }
     error(item->source + " does not answer the dialog " + dialog.name);
     return 2;
+}
+
+void headlessfront::monotonyshow(int unit)
+{
+    monotonyunit_ = unit;
+    ++monotonyshows_;
 }
 
 int headlessfront::infocreate(const std::string& title, int x, int y, int width, int height)

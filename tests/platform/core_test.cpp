@@ -1,5 +1,6 @@
 // The computing thread's machinery: its stack, the key queue, the pause
 // gate, requests to the window thread, the command line.
+#include "platform/core/clock.h"
 #include "platform/core/cmdline.h"
 #include "platform/core/front.h"
 #include "platform/core/keyqueue.h"
@@ -159,4 +160,14 @@ TEST(cmdline, SwitchesAreWholeWords)
     EXPECT_EQ(getoption('h', 1, words), -1);  // a path is no switch
     EXPECT_EQ(getoption('P', 1, words), -1);  // letters are case-sensitive
     setcommandline({});
+}
+
+TEST(clock, VirtualTicksAdvanceOneAReadingAndRealOnesFollowTheClock)
+{
+    platform::setvirtualticks(true);
+    long t0 = platform::ticks();
+    EXPECT_EQ(platform::ticks(), t0 + 1);
+    EXPECT_EQ(platform::ticks(), t0 + 2);
+    platform::setvirtualticks(false);
+    EXPECT_NEAR(platform::ticks(), double(platform::msecs()) / 54.925, 1.0);
 }

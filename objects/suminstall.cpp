@@ -1,0 +1,6 @@
+#include "objects/suminstall.h"
+
+bool suminstall(const sumbase*, const sumrecord*)
+{
+    return false;
+}
