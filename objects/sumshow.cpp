@@ -32,9 +32,12 @@ void sumprogress(const sumrecord& r, bool withbreakpoint)
     clreol(18, 0);
     cprintf("\n\r");
     clreol(18, 0);
+    cprintf("\n");
+    clreol(18, 0);
+    cprintf("\r");
     if (withbreakpoint && r.breakpoint > r.doneindex && (r.infinite || r.breakpoint < r.last)) {
         textcolor(2);
-        cprintf("\n Breakpoint after index %-15.0f", r.breakpoint);
+        cprintf(" Breakpoint after index %-15.0f", r.breakpoint);
     }
     popcursor();
 }
@@ -148,7 +151,7 @@ int sumrunshow(seriesterm* f, sumrecord& r, boxframe& box)
             busyscope busy;
             code = monitored(f, r);
         }
-        box.footerprintf("%s", "");
+        box.drawbottom();   // the footer cleared
         flushkeys();
         if (code == sumevalerror)
             return code;
