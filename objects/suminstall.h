@@ -18,3 +18,8 @@ bool suminstall(const sumbase* calc, const sumrecord* r);
 // Whether the angle becomes an argument: its letter, or 0 to keep it
 // constant.
 char askextraarg(const char* name, const char* letters, double value);
+
+// Removes every c from text; nothing for c 0.
+void dropchar(char* text, char c);
+// Puts c in front of text (which has room for it); nothing for c 0.
+void prependchar(char* text, char c);

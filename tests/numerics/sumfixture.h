@@ -3,6 +3,7 @@
 // first of them.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "calculator/funm.h"
@@ -16,8 +17,10 @@ struct sumfront : libdir {
     bool returned = false;
     hostrun run;
 
-    // Runs the menu on the keys; false when the formula does not compile.
-    bool menu(const char* formula, const char* letters, const std::string& keys)
+    // Runs the menu on the keys, then after (in the same run); false when
+    // the formula does not compile.
+    bool menu(const char* formula, const char* letters, const std::string& keys,
+              std::function<void()> after = nullptr)
     {
         bool compiled = false;
         run = rundialogue(keys, [&] {
@@ -32,6 +35,8 @@ struct sumfront : libdir {
             c.term = &term;
             c.base = {formula, letters, letters[0], 1};
             returned = sumenviron(c);
+            if (after)
+                after();
         });
         return compiled;
     }
