@@ -8,6 +8,7 @@
 #include "math/seraccel.h"
 #include "math/seriesterm.h"
 #include "math/smallfuncs.h"
+#include "platform/core/pausegate.h"
 #include "objects/sumrecord.h"
 
 namespace {
@@ -86,6 +87,7 @@ int direct(seriesterm* f, sumrecord& r)
     for (;;) {
         complex z = term(r, f->calcx(k), t);
         r.result.caddto(z);
+        platform::checkpoint();   // each term: the window thread may park the run
         if (shared.error) {
             r.result.csubfrom(z);
             r.doneindex = k - r.step;

@@ -5,7 +5,6 @@
 
 #include "formula/standins.h"
 #include "math/rounding.h"
-#include "platform/core/pausegate.h"
 #include "objects/sumhelp.h"
 #include "objects/sumrecord.h"
 #include "objects/sumrun.h"
@@ -68,13 +67,11 @@ double nextdisplay(const sumrecord& r, double end, double interval)
     return std::ceil((r.doneindex + 1) / interval) * interval;
 }
 
-// One engine call; a STOP request between chunks interrupts, and the
-// window thread may park the run here (typed keys arrive).
+// One engine call; a STOP request between chunks interrupts.
 int chunk(seriesterm* f, sumrecord& r)
 {
     int code = sumrun(f, &r, nullptr);
     r.partial.caddto(r.result);
-    platform::checkpoint();
     return code == sumpaused && menus().aborted() ? suminterrupted : code;
 }
 

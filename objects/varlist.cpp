@@ -48,6 +48,13 @@ const char* classtext(char cls)
 bool showrefs(const char* caption, varman* store, varhelpfn help)
 {
     std::vector<varref> records = sortedrefs(usagerefs());
+    return showrecords(records, caption, store, help);
+}
+
+}  // namespace
+
+bool showrecords(std::vector<varref>& records, const char* caption, varman* store, varhelpfn help)
+{
     if (records.empty())
         return false;
     setboxtitle(caption);
@@ -56,8 +63,6 @@ bool showrefs(const char* caption, varman* store, varhelpfn help)
         window.run();
     return true;
 }
-
-}  // namespace
 
 void addglobals(varreflist& list)
 {

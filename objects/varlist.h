@@ -43,6 +43,9 @@ private:
 // True for a #global record that is read but has no value yet.
 bool mustset(const varref& r);
 
+// A variable list window over the records under the caption; false
+// without a window when there are none.
+bool showrecords(std::vector<varref>& records, const char* caption, varman* store, varhelpfn help);
 void showglobalvariables();
 // The object is implemented again first, so that its references are fresh.
 void showvariablesof(fu* object);

@@ -8,7 +8,7 @@
 
 long ticks()
 {
-    return platform::ticks();
+    return long(double(platform::clockms()) / 54.925);
 }
 
 bool minmaxok(long lo, long x, long hi)

@@ -1,5 +1,6 @@
 #include "platform/core/clock.h"
 
+#include "platform/core/front.h"
 #include "platform/core/pausegate.h"
 
 #include <atomic>
@@ -11,7 +12,13 @@ namespace platform {
 namespace {
 const auto start = std::chrono::steady_clock::now();
 std::atomic<bool> virtualon{false};
-std::atomic<long> virtualnow{0};
+std::atomic<long long> virtualms{0};
+
+void advance(long long ms)
+{
+    if (virtualon.load(std::memory_order_relaxed) && !iswindowthread())
+        virtualms.fetch_add(ms, std::memory_order_relaxed);
+}
 }
 
 long long msecs()
@@ -20,23 +27,29 @@ long long msecs()
     return duration_cast<milliseconds>(steady_clock::now() - start).count();
 }
 
-long ticks()
-{
-    if (virtualon.load())
-        return virtualnow.fetch_add(1) + 1;
-    return long(double(msecs()) / 54.925);
-}
-
-void setvirtualticks(bool on)
-{
-    virtualon = on;
-}
-
 void sleepms(int ms)
 {
     checkpoint();
-    if (ms > 0)
+    if (ms > 0) {
+        advance(ms);
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+}
+
+long long clockms()
+{
+    return virtualon.load(std::memory_order_relaxed) ? virtualms.load(std::memory_order_relaxed) : msecs();
+}
+
+void setvirtualclock(bool on)
+{
+    virtualms = 0;
+    virtualon = on;
+}
+
+void clockstep()
+{
+    advance(1);
 }
 
 }  // namespace platform

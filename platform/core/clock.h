@@ -4,12 +4,17 @@
 namespace platform {
 
 long long msecs();
-// Clock ticks of 54.925 ms since the start.  With the virtual clock on
-// (the scripted front) each reading is one tick after the one before, so
-// that runs calibrated by the clock go the same way every time.
-long ticks();
-void setvirtualticks(bool on);
 // Sleeps; on the computing thread a checkpoint first.
 void sleepms(int ms);
+
+// The program's own clock (the tick clock of calibrated runs): msecs(), or
+// while the virtual clock is on (the scripted front) a count that only the
+// computing thread advances, by one millisecond at each checkpoint and by
+// the length of each sleep, so that a calibrated run repeats exactly.
+long long clockms();
+void setvirtualclock(bool on);
+// A checkpoint's millisecond of virtual time; nothing off the computing
+// thread or while the clock is real.
+void clockstep();
 
 }  // namespace platform

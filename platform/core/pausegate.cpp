@@ -1,5 +1,6 @@
 #include "platform/core/pausegate.h"
 
+#include "platform/core/clock.h"
 #include "platform/core/front.h"
 #include "platform/core/surface.h"
 
@@ -56,6 +57,7 @@ bool paused()
 
 void checkpoint()
 {
+    clockstep();
     if (!closed.load() || iswindowthread() || surfacelock::heldhere())
         return;
     std::unique_lock guard(lock);

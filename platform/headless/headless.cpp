@@ -66,7 +66,7 @@ bool headlessfront::createwindow(const std::string& title)
     attachmenu("STOPMENU");
     menuenable(40042, false);
     active = this;
-    setvirtualticks(true);
+    setvirtualclock(true);
     computekeys().setwaithook(signal);
     setparkhook(signal);
     input().setpollhook(pollmouse);
@@ -153,7 +153,7 @@ int headlessfront::run()
     setparkhook(nullptr);
     input().setpollhook(nullptr);
     release();
-    setvirtualticks(false);
+    setvirtualclock(false);
     active = nullptr;
     return status_;
 }

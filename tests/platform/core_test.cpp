@@ -162,12 +162,25 @@ TEST(cmdline, SwitchesAreWholeWords)
     setcommandline({});
 }
 
-TEST(clock, VirtualTicksAdvanceOneAReadingAndRealOnesFollowTheClock)
+// The virtual clock counts the computing thread's checkpoints and sleeps
+// only; the window thread's checkpoints leave it, and real time passes
+// it by.
+TEST(clock, VirtualClockCountsCheckpointsAndSleeps)
 {
-    platform::setvirtualticks(true);
-    long t0 = platform::ticks();
-    EXPECT_EQ(platform::ticks(), t0 + 1);
-    EXPECT_EQ(platform::ticks(), t0 + 2);
-    platform::setvirtualticks(false);
-    EXPECT_NEAR(platform::ticks(), double(platform::msecs()) / 54.925, 1.0);
+    setwindowthread();
+    setvirtualclock(true);
+    EXPECT_EQ(clockms(), 0);
+    checkpoint();   // on the window thread
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(clockms(), 0);
+    ASSERT_TRUE(thread2().start([] {
+        for (int i = 0; i < 250; ++i)
+            checkpoint();
+        sleepms(30);
+    }));
+    EXPECT_TRUE(thread2().join(5000));
+    EXPECT_EQ(clockms(), 250 + 1 + 30);   // the sleep's own checkpoint counts too
+    setvirtualclock(false);
+    long long real = msecs();
+    EXPECT_NEAR(double(clockms()), double(real), 5.0);
 }

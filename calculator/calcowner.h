@@ -1,0 +1,36 @@
+// What a calculator needs of the ring that holds it: where the arguments
+// live, the history of the latest values, the screen rows, the shared
+// differential operator and the title line.  The revolver derives from it;
+// a test can use it as it stands.
+#pragma once
+
+#include <cstdint>
+
+class formulaholder;
+class varman;
+
+// The previous and the current latest value.
+struct valuepair {
+    double previous = 0.0, current = 0.0;
+    void clear() { previous = current = 0.0; }
+    void push(double v)
+    {
+        previous = current;
+        current = v;
+    }
+    // Decimal digits in which the two agree; 0 before two values exist.
+    double match() const;
+};
+
+class calcowner {
+public:
+    virtual ~calcowner() = default;
+    // The title line "Calculator %d"; when forced or asked for.  True when
+    // it drew.
+    virtual bool calctitle(bool force) { return false; }
+
+    varman* activestore = nullptr;     // the calculators' arguments
+    valuepair history;
+    int16_t statusrow = 7;
+    formulaholder* diffop = nullptr;   // the user-defined operator ("f9"), not owned here
+};
