@@ -1,8 +1,8 @@
 #include "app/start.h"
 
-#include "objects/hooks.h"
+#include "revolver/program.h"
 
 void startvemo()
 {
-    startobjects();
+    startrevolver();
 }

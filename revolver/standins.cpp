@@ -1,0 +1,37 @@
+// One line a command whose tool comes later (see standins.h).
+#include "revolver/standins.h"
+
+#include "screen/msgbox.h"
+
+namespace {
+void later()
+{
+    msgnotimplemented();
+}
+}  // namespace
+
+void recognizecalc(calculator&) { later(); }
+void summation(calculator&) { later(); }
+void integratecmd(calculator&) { later(); }
+void goldenmin(calculator&) { later(); }
+void goldenmax(calculator&) { later(); }
+void dsminimize(calculator&) { later(); }
+void dsmaximize(calculator&) { later(); }
+void solvezero(calculator&) { later(); }
+void solvetargets(calculator&) { later(); }
+void searchzero(calculator&) { later(); }
+void searchvalue(calculator&) { later(); }
+void montecarlocmd(calculator&) { later(); }
+void newdesignerplot(calculator&) { later(); }
+void adddesignershown(calculator&) { later(); }
+void adddesignerplot(calculator&) { later(); }
+void loaddesignerwindow(calculator&) { later(); }
+
+void closecurrentplot(calculator&) {}
+void fastplotloop(calculator&) {}
+void spacemenu(calculator&) {}
+void refreshfastplot(calculator&) {}
+
+void recognizerconstants() { later(); }
+void plotmenucmd() { later(); }
+void eraseplotcmd() { later(); }
