@@ -2,16 +2,21 @@
 
 #include <new>
 
+#include "calculator/calcfunm.h"
 #include "calculator/calculator.h"
 #include "calculator/fuwrapper.h"
 #include "numerics/sumenviron.h"
 #include "objects/sumrecord.h"
 
-void summation(calculator& c, std::function<bool()> stillcurrent)
+void runsummation(calculator& c, std::function<bool()> stillcurrent)
 {
     if (!c.isdirectmode(true) || !c.cancompute(true))
         return;
     c.argwarning();
+    // A one-value calculator computes without its argument vector; the
+    // wrapper reads the arguments through it.
+    bindargs(c.calling->called->argletters, &c.binding, c.argstore());
+    c.calling->argvector = c.binding.cells;
     fuwrapper wrapper(c.calling);
     if (!wrapper.attach())
         return;

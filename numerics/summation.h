@@ -8,4 +8,4 @@ class calculator;
 
 // stillcurrent (may be empty) tells after an installation whether the
 // calculator is still the revolver's current one.
-void summation(calculator& c, std::function<bool()> stillcurrent = nullptr);
+void runsummation(calculator& c, std::function<bool()> stillcurrent = nullptr);

@@ -26,7 +26,7 @@ TEST_F(calcsum, ResultBecomesTheCalculatorsLabelledValue)
         c.argindex() = 2;   // a = 3; k stays the selected argument
         c.setargvalue(3);
         c.argindex() = 1;
-        summation(c);
+        runsummation(c);
         shown = c.shownvalue();
         ASSERT_TRUE(c.sums);
         EXPECT_EQ(c.sums->ownercalc, &c);
