@@ -22,6 +22,7 @@ TEST_F(summenu, AcceleratedLimitsOfKnownSeries)
         const char* line;
     } cases[] = {
         {"1/k^2", "++", pi * pi / 6, 0, "Series limit = 1.64493406684823"},
+        {"1/k^2", "<Enter>", pi * pi / 6, 0, "Series limit = 1.64493406684823"},   // "++" at first
         {"1/k", "+-", std::log(2.0), 0, "Alternating series limit = 0.693147180559945"},
         {"1/k", "-+", -std::log(2.0), 0, "Alternating series limit = -0.693147180559945"},
         // -zeta'(2), a slowly converging series of logarithms
@@ -77,6 +78,11 @@ TEST_F(summenu, DirectSums)
         {"k", "ML<text 9.5>-+", -1 + 2 - 3 + 4 - 5 + 6 - 7 + 8 - 9, "Finite sum = -5"},
         {"0.5^k", "A++", 1, "Series limit = 1"},
         {"1/k^2", "ML<text 0>++<text 100>", 1.6349839001848923, "Finite sum = 1.63498390018489"},
+        // Raising the last index of a finished sum lets Enter go on from
+        // the next index.
+        {"k", "ML<text 10>++L<text 20><Enter>", 210, "Finite sum = 210"},
+        // A new step starts afresh: 1 + 3 + 5 + 7 + 9.
+        {"k", "ML<text 10>++S<text 2><Enter>", 25, "Finite sum = 25"},
     };
     for (const auto& c : cases) {
         record = sumrecord();
@@ -105,6 +111,53 @@ TEST_F(summenu, InterruptedRunStopsAtItsBreakpoint)
     EXPECT_NEAR(record.partial.re, harmonic(1000000), 1e-12);
     EXPECT_TRUE(shows("e", "Partial sum = 14.3927267228")) << screen("e");
     EXPECT_TRUE(returned);
+}
+
+// A term that cannot be computed ends the run with the evaluator's report
+// and the summation's; the partial sum keeps the terms before it.
+TEST_F(summenu, EvaluationErrorEndsTheRun)
+{
+    ASSERT_TRUE(menu("ln(3-k)", "k", "ML<text 10>++<dump e><Enter><dump s><Enter><dump m><Esc>"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows("e", "Call to function log with argument 0")) << screen("e");
+    EXPECT_TRUE(shows("s", "Runtime error while computing a sequence element")) << screen("s");
+    EXPECT_EQ(record.doneindex, 2);
+    EXPECT_EQ(record.partial.re, std::log(2.0));
+    EXPECT_EQ(record.runstate, 0);   // nothing to resume or show
+    EXPECT_FALSE(shows("m", "Finite sum")) << screen("m");
+}
+
+// STOP during a direct run brings the interrupt dialogue.
+TEST_F(summenu, StopRequestInterrupts)
+{
+    ASSERT_TRUE(menu("1/k", "k", "A++<busy><menu 40042><yes></busy><dump s><Esc><Esc>"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(shows("s", "Computation interrupted:")) << screen("s");
+    EXPECT_EQ(record.runstate, 1);
+    EXPECT_NEAR(record.partial.re, harmonic(int(record.doneindex)), 1e-12);
+}
+
+// The help screens and the keys that lead from one to the next.
+TEST_F(summenu, HelpScreens)
+{
+    struct {
+        const char* keys;
+        const char* caption;
+        const char* text;
+    } cases[] = {
+        {"<F1>", " Help on the Summation Menu ", "This environment allows summation"},
+        {"<F1>f", " Help on finite Summation ", "While <M>ode is set to \"finite\""},
+        {"<F1>i", " Help on infinite Summation ", "While <M>ode is set to \"infinite\""},
+        {"<F1><F1><F1>", " Help on Convergence Acceleration ", "complete monotony"},
+        {"<F1>u", " Help on the Installation Assistant ", "parameter dependent infinite sum"},
+        {"<S-F1>", " Help on \"Monotony Test\" ", "sign pattern of the given"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(menu("1/k^2", "k", std::string(c.keys) + "<dump h><Esc><Esc>"));
+        EXPECT_EQ(run.status, 0) << c.keys;
+        EXPECT_TRUE(shows("h", c.caption)) << screen("h");
+        EXPECT_TRUE(shows("h", c.text)) << c.keys;
+    }
 }
 
 }  // namespace
