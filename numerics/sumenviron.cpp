@@ -29,7 +29,6 @@ void monotonydata(seriesterm* f, double* array, int n, double first, double step
 
 namespace {
 
-constexpr int shiftf1 = 340;
 constexpr int monotonycount = 100;
 
 // Two-key commands: the second key of "+", "-" and "u" joins the first.
@@ -62,7 +61,7 @@ struct environment {
         return true;
     }
 
-    bool rundirect(bool resuming);
+    void rundirect(bool resuming);
     bool runaccelerated();
     bool run(bool resuming);
     bool settype(char mode, bool altplus);
@@ -73,19 +72,19 @@ struct environment {
     int command(int key);
 };
 
-bool environment::rundirect(bool resuming)
+void environment::rundirect(bool resuming)
 {
     if (!r.infinite && !resuming && (r.last < r.first || r.runstate == 2)) {
         double last = winreadnumber(r.last, " Last index for finite summation ? ");
         if (winreadstate == readstate::cancelled)
-            return false;
+            return;
         if (winreadstate == readstate::number)
             r.last = last;
         if (r.last < r.first) {
             setboxtitle(" E R R O R ");
             msgstyle(1);
             msgbox("\n Empty run - Last index < first index \n");
-            return false;
+            return;
         }
     }
     paint(false);
@@ -93,13 +92,14 @@ bool environment::rundirect(bool resuming)
         r.reset();
     sumerror(sumrunshow(calc.term, r, box));
     paint(true);
-    return false;
 }
 
 // True when the accelerator cannot be made: the environment ends.
 bool environment::runaccelerated()
 {
-    if (!accel && !(accel.reset(new (std::nothrow) seraccel), accel)) {
+    if (!accel)
+        accel.reset(new (std::nothrow) seraccel);
+    if (!accel) {
         closemonotony();
         return true;
     }
@@ -122,9 +122,13 @@ bool environment::runaccelerated()
     return false;
 }
 
+// True when the environment ends.
 bool environment::run(bool resuming)
 {
-    return r.acceleratedinfinite() ? runaccelerated() : rundirect(resuming);
+    if (r.acceleratedinfinite())
+        return runaccelerated();
+    rundirect(resuming);
+    return false;
 }
 
 bool environment::settype(char mode, bool altplus)
@@ -201,7 +205,7 @@ int environment::command(int k)
     case key::f1:
         summenuhelp();
         return 0;
-    case shiftf1:
+    case key::shiftf1:
         monotonyhelp();
         return 0;
     case 'm':

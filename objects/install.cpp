@@ -140,18 +140,23 @@ fu1* installwith(std::unique_ptr<fu1> made)
         return nullptr;
     if (result == made.get())
         made.release();
-    if (!localobjects)
-        loaddesktop();
-    localobjects->append(result);
-    result->setmark('n');
-    if (touchlibrary)
-        touchlibrary(0);
-    checkidentity(*result, 1);
-    showcontext(result);
+    enternew(*result);
     return result;
 }
 
 }  // namespace
+
+void enternew(fu1& object)
+{
+    if (!localobjects)
+        loaddesktop();
+    localobjects->append(&object);
+    object.setmark('n');
+    if (touchlibrary)
+        touchlibrary(0);
+    checkidentity(object, 1);
+    showcontext(&object);
+}
 
 bool askname(fu1& object, bool* noarglist)
 {

@@ -14,6 +14,10 @@ class slotcomp;
 fu1* installobject();
 // A fu1 from a calculator's formula and argument letters.
 fu1* installfu1(const char* formula, const char* letters);
+// A newly installed object joins the local context (which owns it then):
+// marked new, the library changed, its identity checked, the context list
+// shown on it.
+void enternew(fu1& object);
 
 // The name and argument input into the current window; noarglist (may be
 // null) tells whether no argument list was typed.  False on Esc.

@@ -8,7 +8,6 @@
 #include "base/limits.h"
 #include "formula/letters.h"
 #include "math/seraccel.h"
-#include "objects/context.h"
 #include "objects/diagshow.h"
 #include "objects/fuinfinite.h"
 #include "objects/install.h"
@@ -234,14 +233,6 @@ bool suminstall(const sumbase* calc, const sumrecord* r)
            " immediate testing. Otherwise, <Esc> takes you back to the summation \n\r"
            " menu.\n\r If the function has a restricted domain, you may want to add a call to \n\r"
            " domaincheck() to its \"first index\" component. \n");
-    if (!localobjects)
-        loaddesktop();
-    fuinfinite* installed = f.release();
-    localobjects->append(installed);
-    installed->setmark('n');
-    if (touchlibrary)
-        touchlibrary(0);
-    checkidentity(*installed, 1);
-    showcontext(installed);
+    enternew(*f.release());
     return true;
 }

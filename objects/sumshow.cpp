@@ -16,6 +16,15 @@
 #include "screen/services.h"
 #include "screen/winstring.h"
 
+namespace {
+// The rest of the line in the progress colours, then the next line.
+void endline()
+{
+    clreol(18, 0);
+    cprintf("\n\r");
+}
+}  // namespace
+
 void sumprogress(const sumrecord& r, bool withbreakpoint)
 {
     pushcursor();
@@ -26,14 +35,11 @@ void sumprogress(const sumrecord& r, bool withbreakpoint)
         cprintf(" Index = %-15.0f", r.doneindex);
     else
         cprintf(" Index = %.15g", r.doneindex);
+    endline();
+    cprintf(" Partial sum = %s", sumformat(r.partial, r.mode));
+    endline();
+    endline();
     clreol(18, 0);
-    cprintf("\n\r Partial sum = %s", sumformat(r.partial, r.mode));
-    clreol(18, 0);
-    cprintf("\n\r");
-    clreol(18, 0);
-    cprintf("\n");
-    clreol(18, 0);
-    cprintf("\r");
     if (withbreakpoint && r.breakpoint > r.doneindex && (r.infinite || r.breakpoint < r.last)) {
         textcolor(2);
         cprintf(" Breakpoint after index %-15.0f", r.breakpoint);
@@ -46,7 +52,6 @@ void askbreakpoint(sumrecord& r)
     r.breakpoint = 0;
     double value = winreadnumber(0, " Stop after which index ?     (0 = remove breakpoint) ");
     if (!(value > 0)) {
-        r.breakpoint = 0;
         msgbox("\n Breakpoint removed \n", 800);
         return;
     }
@@ -56,7 +61,6 @@ void askbreakpoint(sumrecord& r)
 
 namespace {
 
-constexpr int shiftf1 = 340;
 
 // The next display stop: a whole multiple of the interval, or the end
 // when it comes first.
@@ -123,7 +127,7 @@ int interruptdialog(int row)
             return k;
         if (k == key::f1)
             suminterrupthelp();
-        else if (k == shiftf1)
+        else if (k == key::shiftf1)
             monotonyhelp();
     }
 }
