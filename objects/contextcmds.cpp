@@ -115,8 +115,11 @@ bool residentcomponents(fu* object, componentlist& list)
     if (!object->implement(2, 0))
         return false;
     for (fu* found : pass().components) {
+        // Only the context's objects are fu1 (the object itself may not be).
+        if (found == object || !resident(found))
+            continue;
         fu1* component = static_cast<fu1*>(found);
-        if (found != object && resident(found) && !listed(list, component))
+        if (!listed(list, component))
             list.push_back(component);
     }
     return true;
