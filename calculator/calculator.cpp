@@ -9,6 +9,7 @@
 #include "calculator/rksetup.h"
 #include "formula/varman.h"
 #include "math/valtable.h"
+#include "objects/sumrecord.h"
 #include "screen/boxsettings.h"
 #include "screen/msgbox.h"
 
@@ -68,6 +69,7 @@ void calculator::release()
     mcsettings = nullptr;
     dropobject(toolobject);
     dropobject(targets);
+    dropobject(sums);
     droptext(globals);
     droptext(absent);
     dropobject(setup);

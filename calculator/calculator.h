@@ -19,6 +19,7 @@ class fastplot;
 class fu;
 class listnode;
 class RK;
+class sumrecord;
 class valtable;
 class varman;
 struct rksetup;
@@ -165,6 +166,7 @@ public:
     void* mcsettings = nullptr;          // owned by the Monte Carlo command; freed with free()
     listnode* toolobject = nullptr;      // owned
     listnode* targets = nullptr;         // owned; the nonlinear solver's target list
+    sumrecord* sums = nullptr;           // owned; the summation menu's settings and runs
     uint16_t rkvalueindex = 1;
     uint16_t valueboxtop = 1;
     uint16_t argboxtop = 1;

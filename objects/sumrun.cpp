@@ -8,6 +8,7 @@
 #include "math/seraccel.h"
 #include "math/seriesterm.h"
 #include "math/smallfuncs.h"
+#include "platform/core/pausegate.h"
 #include "objects/sumrecord.h"
 
 namespace {
@@ -65,8 +66,17 @@ struct termfactor {
     }
 };
 
+// The plain and the alternating types stay real: no complex arithmetic in
+// the loop that most sums run.
 complex term(const sumrecord& r, double value, termfactor& t)
 {
+    if (r.mode == '+')
+        return {value, 0.0};
+    if (r.mode == '-') {
+        double sign = t.f.re;
+        t.f.re = -sign;
+        return {value * sign, 0.0};
+    }
     complex z = cscale(value, t.f);
     t.f.cmulby(t.e);
     if (r.mode == 'c')
@@ -83,21 +93,28 @@ int direct(seriesterm* f, sumrecord& r)
     double stop = nextstop(r, k);
     double n = r.mode == '-' ? 1.0 : (stop - r.doneindex) / r.step;
     termfactor t(r, k);
+    // The sum stays in registers: the record is written once at the end.
+    double re = 0, im = 0;
+    auto finish = [&](int code) {
+        r.result = {re, im};
+        return code;
+    };
     for (;;) {
         complex z = term(r, f->calcx(k), t);
-        r.result.caddto(z);
+        platform::checkpoint();   // each term: the window thread may park the run
         if (shared.error) {
-            r.result.csubfrom(z);
-            r.doneindex = k - r.step;
-            return shared.error == evalbreak ? suminterrupted : sumevalerror;
+            r.doneindex = k - r.step;   // the failed term is not added
+            return finish(shared.error == evalbreak ? suminterrupted : sumevalerror);
         }
+        re += z.re;
+        im += z.im;
         if (r.infinite) {
             double size = cabs(z);
             r.quiet = (r.maxterm / n) * 1e-16 < size ? 0 : r.quiet + 1;
             r.maxterm = std::max(r.maxterm, size);
             if (r.quiet == r.kritconv) {
                 r.doneindex = k;
-                return sumcomplete;
+                return finish(sumcomplete);
             }
         }
         if (stop < k + r.step)
@@ -106,10 +123,10 @@ int direct(seriesterm* f, sumrecord& r)
     }
     r.doneindex = k;
     if (r.breakpoint != 0 && stop == r.breakpoint)
-        return suminterrupted;
+        return finish(suminterrupted);
     if (r.infinite)
-        return sumpaused;
-    return k + r.step <= r.last ? sumpaused : sumcomplete;
+        return finish(sumpaused);
+    return finish(k + r.step <= r.last ? sumpaused : sumcomplete);
 }
 }
 

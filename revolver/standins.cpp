@@ -13,7 +13,6 @@ void later()
 }  // namespace
 
 void recognizecalc(calculator&) { later(); }
-void summation(calculator&) { later(); }
 void integratecmd(calculator&) { later(); }
 void goldenmin(calculator&) { later(); }
 void goldenmax(calculator&) { later(); }

@@ -5,6 +5,7 @@
 #include "platform/core/cmdline.h"
 #include "platform/core/input.h"
 #include "platform/core/keyqueue.h"
+#include "platform/core/monotony.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
@@ -408,6 +409,14 @@ long tgw40proc(int code, long a, long b)
         return 0;
     case msg::setcursor:
         showcursor();
+        return 0;
+    case msg::monotonyshow:
+        if (f)
+            f->monotonyshow(platform::monotonyunit(charwidth(), charheight()));
+        return 0;
+    case msg::monotonyclose:
+        if (f)
+            f->monotonyclose();
         return 0;
     }
     if (code >= firstcode && code <= lastcode)

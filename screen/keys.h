@@ -10,7 +10,7 @@ using keycode = int;
 
 namespace key {
 constexpr keycode backspace = 8, tab = 9, enter = 13, esc = 27;
-constexpr keycode shifttab = 271, f1 = 315, f10 = 324, altf4 = 363, altx = 600;
+constexpr keycode shifttab = 271, f1 = 315, f10 = 324, shiftf1 = 340, altf4 = 363, altx = 600;
 constexpr keycode leftdown = 701, leftup = 702, rightdown = 703, rightup = 704;
 }
 

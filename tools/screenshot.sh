@@ -19,11 +19,9 @@ printf 'e2*x+1<Enter><Enter>3<Enter><dump shot>' >"$work/script"
 (cd "$work/headless" && "$vemo" --headless --script "$work/script" --out "$work" >/dev/null)
 grep -q '^ :  *f.1     =  *7 ' "$work/shot.txt" || { echo "screenshot: the value 7 not shown"; exit 1; }
 
-display=:$((90 + RANDOM % 500))
-Xvfb "$display" -screen 0 "${SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-export DISPLAY=$display
+source "$root/tools/xserver.sh"
+startxserver "${SCREEN:-1280x1024x24}"
+xvfb=$xserverpid
 (cd "$work" && exec "$vemo" >/dev/null 2>&1) &
 vemopid=$!
 for _ in $(seq 50); do

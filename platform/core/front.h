@@ -107,6 +107,12 @@ public:
     // Screen position of the client area's corner; false for no window.
     virtual bool infoposition(int handle, int& x, int& y) { return false; }
 
+    // The Monotony Test window (platform/core/monotony.h) at squares of
+    // unit pixels: shown, or repainted with the values published now, and
+    // brought to the front; closed.
+    virtual void monotonyshow(int unit) {}
+    virtual void monotonyclose() {}
+
     // Menu bar of the main window ("STOPMENU" or "DERAruri", menus.h):
     // items by id, top-level popups by position.
     virtual void attachmenu(const std::string& name) = 0;

@@ -217,6 +217,7 @@ void gtkfront::destroywindow()
     if (blinktimer_)
         g_source_remove(blinktimer_);
     blinktimer_ = 0;
+    monotonyclose();
     if (window_)
         gtk_widget_destroy(window_);
     window_ = area_ = bar_ = nullptr;

@@ -54,6 +54,11 @@ public:
     bool infoiconic(int handle) override;
     bool infoposition(int handle, int& x, int& y) override;
 
+    void monotonyshow(int unit) override;
+    void monotonyclose() override;
+    // F1 in the Monotony Test window.
+    void monotonyhelp();
+
     void attachmenu(const std::string& name) override;
     void menuenable(int id, bool on) override;
     void menuenabletop(int position, bool on) override;
@@ -94,6 +99,7 @@ private:
     std::map<int, bool> checked_;
     std::vector<GtkWidget*> tops_;
     std::map<int, GtkWidget*> infos_;
+    GtkWidget* monotony_ = nullptr;
     int lastinfo_ = 0;
     bool settingcheck_ = false;
     int status_ = 0;

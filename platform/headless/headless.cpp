@@ -4,6 +4,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/input.h"
 #include "platform/core/keyqueue.h"
+#include "platform/core/monotony.h"
 #include "platform/core/pausegate.h"
 #include "platform/core/requests.h"
 #include "platform/core/surface.h"
@@ -336,7 +337,10 @@ bool headlessfront::dump(const std::string& name)
     std::ofstream text(base + ".txt", std::ios::binary);
     text << celltext();
     text.close();
-    const char* failed = !text ? ".txt" : !mainsurface().writepng(base + ".png") ? ".png" : nullptr;
+    const char* failed = !text ? ".txt"
+                         : !mainsurface().writepng(base + ".png") ? ".png"
+                         : monotonyunit_ && !monotonypng(base + "-monotony.png", monotonyunit_) ? "-monotony.png"
+                                                                                             : nullptr;
     if (failed)
         std::fprintf(stderr, "vemo: cannot write the dump %s%s\n", base.c_str(), failed);
     return !failed;
@@ -380,6 +384,12 @@ int headlessfront::rundialog(dialogtemplate& dialog)
     }
     error(item->source + " does not answer the dialog " + dialog.name);
     return 2;
+}
+
+void headlessfront::monotonyshow(int unit)
+{
+    monotonyunit_ = unit;
+    ++monotonyshows_;
 }
 
 int headlessfront::infocreate(const std::string& title, int x, int y, int width, int height)

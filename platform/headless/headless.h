@@ -86,6 +86,13 @@ public:
     // <dialog ID=VALUE ... ok|cancel> sets fields by id.
     int rundialog(dialogtemplate& dialog) override;
 
+    // The Monotony Test window as a model; <dump NAME> writes its client
+    // area as NAME-monotony.png while it is open.
+    void monotonyshow(int unit) override;
+    void monotonyclose() override { monotonyunit_ = 0; }
+    bool monotonyopen() const { return monotonyunit_ > 0; }
+    int monotonyshows() const { return monotonyshows_; }
+
     void attachmenu(const std::string& name) override
     {
         menu_ = menurecord();
@@ -131,6 +138,8 @@ private:
     std::vector<std::pair<int, int>> moves_;
     menurecord menu_;
     std::vector<inforecord> infos_;
+    int monotonyunit_ = 0;     // 0 while the window is closed
+    int monotonyshows_ = 0;
     inforecord* info(int handle);
     void deliverinfo(const scriptitem& item);
     long long timeoutms_ = 60000;

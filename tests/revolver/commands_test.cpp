@@ -39,7 +39,7 @@ const commandcase cases[] = {
     {"<C-w>", "", "x", "The variable list is displayed with <W> !"},
     {"<F8>v", "", "xxx", "myfu->version"},
     {"<F8>2", "", "<Esc>", " formula ? "},
-    {"+", "", "x", later},
+    {"+", "", "<Esc>", "<+> (Summation Menu)"},
     {"<Space>", "", "", "Calculator 1 "},
     {"d1", "", "", "f.1     =       6.0000000000"},   // d(x*x)/dx at 3
     {"dd", "", "<Esc>", "Initializing Runge-Kutta Mode"},

@@ -43,11 +43,16 @@ std::vector<uint32_t> pngpixels(const fs::path& p, int& w, int& h)
 void checkgoldenfiles(const fs::path& folder, const std::string& name)
 {
     fs::path golden = fs::path(VEMO_SOURCE_DIR) / "tests/screen/golden";
-    if (std::getenv("VEMO_UPDATE_GOLDEN")) {
+    if (std::getenv("VEMO_UPDATE_GOLDEN"))
         fs::copy_file(folder / (name + ".txt"), golden / (name + ".txt"), fs::copy_options::overwrite_existing);
-        fs::copy_file(folder / (name + ".png"), golden / (name + ".png"), fs::copy_options::overwrite_existing);
-    }
     EXPECT_EQ(readfile(folder / (name + ".txt")), readfile(golden / (name + ".txt"))) << name;
+    checkgoldenimage(folder, name, golden);
+}
+
+void checkgoldenimage(const fs::path& folder, const std::string& name, const fs::path& golden)
+{
+    if (std::getenv("VEMO_UPDATE_GOLDEN"))
+        fs::copy_file(folder / (name + ".png"), golden / (name + ".png"), fs::copy_options::overwrite_existing);
     int w1 = 0, h1 = 0, w2 = 0, h2 = 0;
     std::vector<uint32_t> expected = pngpixels(golden / (name + ".png"), w1, h1);
     std::vector<uint32_t> actual = pngpixels(folder / (name + ".png"), w2, h2);

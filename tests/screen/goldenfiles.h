@@ -7,3 +7,6 @@
 #include <string>
 
 void checkgoldenfiles(const std::filesystem::path& folder, const std::string& name);
+// Only the image NAME.png, against the one in the golden folder.
+void checkgoldenimage(const std::filesystem::path& folder, const std::string& name,
+                      const std::filesystem::path& golden);

@@ -32,6 +32,8 @@ hostrun runscript(platform::headlessfront& front, const std::string& script, mai
     run.moves = front.moves();
     run.menu = front.menu();
     run.infos = front.infos();
+    run.monotonyopen = front.monotonyopen();
+    run.monotonyshows = front.monotonyshows();
     if (platform::thread2().started()) {
         // A run that ended on a script error leaves the thread waiting.
         host().stop = true;

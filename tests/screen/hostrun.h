@@ -15,6 +15,8 @@ struct hostrun {
     std::string out;   // dump folder
     platform::menurecord menu;
     std::vector<platform::inforecord> infos;
+    bool monotonyopen = false;   // the Monotony Test window at the end
+    int monotonyshows = 0;       // how often it was shown
 };
 
 // The script is written to a file in a fresh folder; dumps go there too.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Native boxes of VEMO's GTK window, driven with xdotool on a display of its
-# own (run it under xvfb-run, with or without a window manager).  The debug
+# own (run it under tools/xserver.sh, with or without a window manager).  The debug
 # menu's question is asked and answered twice in a row (no, then yes), then
 # the debug menu's handle count is shown and confirmed.  Every answered box
 # closes, boxes carry the program's name as title, the window's title has

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# A virtual X server of one's own: Xvfb picks a free display itself
+# (-displayfd), so tests running at once never race for one display number.
+#   source tools/xserver.sh; startxserver [SCREEN]   sets DISPLAY and xserverpid
+#   tools/xserver.sh [-s SCREEN] COMMAND...          runs COMMAND under one
+# SCREEN is Xvfb's screen geometry (default 1280x1024x24).
+
+startxserver() {
+    local fifo number
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xserverpid=$!
+    if ! read -r -t 30 number <"$fifo"; then
+        rm -f "$fifo"
+        echo "xserver: Xvfb did not start" >&2
+        return 1
+    fi
+    rm -f "$fifo"
+    export DISPLAY=:$number
+}
+
+if [[ ${BASH_SOURCE[0]} == "$0" ]]; then
+    set -u
+    screen=1280x1024x24
+    if [[ ${1:-} == -s ]]; then
+        screen=$2
+        shift 2
+    fi
+    startxserver "$screen" || exit 1
+    trap 'kill $xserverpid 2>/dev/null' EXIT
+    "$@"
+fi
