@@ -1,8 +1,10 @@
 #include "app/start.h"
 
+#include "numerics/start.h"
 #include "objects/hooks.h"
 
 void startvemo()
 {
     startobjects();
+    startnumerics();
 }
