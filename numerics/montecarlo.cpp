@@ -20,12 +20,17 @@
 int16_t mciterate(fu& f, double x, mcstat& stats, double until)
 {
     busyscope busy;
-    mcstat chunk = stats;
-    chunk.reset();
     flushkeys();
     shared.reportswitch = stats.reporterrors ? 105 : 0;
+    // Sums of the deviations from a shift near the mean (the mean so far,
+    // or the chunk's first result): no cancellation, and no division in
+    // the loop.
+    bool shifted = stats.count > 0;
+    double shift = shifted ? stats.mean : 0.0;
+    double sum = 0, sumsq = 0, maximum = stats.maximum, minimum = stats.minimum;
     int16_t code = mccodes::reached;
-    for (double i = stats.count + 1; i <= until;) {
+    double i = stats.count + 1;
+    while (i <= until) {
         double y = f.calcx(x);
         if (!canproceed()) {
             bool stop = menus().aborted() || shared.error == evalbreak;
@@ -36,10 +41,19 @@ int16_t mciterate(fu& f, double x, mcstat& stats, double until)
             code = stop ? mccodes::stopped : mccodes::error;
             break;
         }
-        chunk.add(y);
+        if (!shifted) {
+            shift = y;
+            shifted = true;
+        }
+        double d = y - shift;
+        sum += d;
+        sumsq += d * d;
+        maximum = y > maximum ? y : maximum;
+        minimum = y < minimum ? y : minimum;
         i += 1;
     }
-    stats.merge(chunk);
+    mcchunk chunk{i - 1 - stats.count, sum, sumsq, maximum, minimum};
+    stats.merge(chunk, shift);
     if (code == mccodes::reached && kbhit())
         code = mccodes::keywaiting;
     return code;
