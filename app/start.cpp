@@ -1,10 +1,8 @@
 #include "app/start.h"
 
-#include "numerics/start.h"
-#include "objects/hooks.h"
+#include "revolver/program.h"
 
 void startvemo()
 {
-    startobjects();
-    startnumerics();
+    startrevolver();
 }

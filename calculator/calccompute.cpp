@@ -192,18 +192,13 @@ int32_t calculator::rechnen()
             if (solver->status == RK::failed)
                 shared.error = evalruntime;
         }
-        if (!result && shared.error == evalbreak) {
-            closestatus();
-            setstatus(calcstatus::userbreak);
-            flushkeys();
-            return status;
-        }
-        if (!result) {
+        if (result) {
+            takevalues(result);
+        } else if (shared.error != evalbreak) {
             closestatus();
             unexpectederror("\n Nullzeiger in rechnen() \n\r (rechnen() terminiert)\n");
             return status;
         }
-        takevalues(result);
     }
     closestatus();
     unsigned char byte = shared.error;

@@ -4,11 +4,13 @@
 #include <cstring>
 #include <new>
 
+#include "base/limits.h"
 #include "base/report.h"
 #include "base/serial.h"
 #include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
+#include "formula/formulaholder.h"
 #include "formula/nfv.h"
 #include "formula/parser.h"
 #include "objects/diagshow.h"
@@ -83,7 +85,7 @@ calcfunm::calcfunm(const calcfunm& source) : funm(source), modename(source.moden
 
 calcfunm::~calcfunm()
 {
-    if (deps) {
+    if (deps || holder) {
         // Shared with the record: not ours to free.
         myparser = nullptr;
         formula = nullptr;
@@ -104,6 +106,35 @@ void calcfunm::setcalled(funm* object, bool borrow)
 void calcfunm::setdeprecord(deprecord* record)
 {
     deps = record;
+}
+
+void calcfunm::linkoperator(formulaholder* h)
+{
+    if (!h || !h->compiled || !h->text)
+        return;
+    if (holder) {
+        serial = newserial();
+    } else {
+        delete[] formula;
+        dropparser(myparser);
+        serial = called ? called->serial : 0;
+        if (h->serial > serial)
+            serial = newserial();
+    }
+    myparser = h->compiled;
+    formula = h->text;
+    textcap = int16_t(limits::formulalength + 1);   // the holder's buffer: written in place
+    holder = h;
+    stamp = 0;
+}
+
+uint32_t calcfunm::changestamp()
+{
+    if (!called)
+        return 0;
+    if (holder && holder->compiled == myparser && holder->text == formula && holder->serial > serial)
+        serial = newserial();
+    return std::max(called->serial, serial);
 }
 
 bool calcfunm::applymode(uint8_t m)

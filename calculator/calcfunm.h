@@ -11,6 +11,8 @@
 #include "calculator/derivatives.h"
 #include "calculator/funm.h"
 
+class formulaholder;
+
 // A plot's record of what a curve depends on; it shares its parser and
 // formula with the calling object it is attached to.
 struct deprecord {
@@ -34,10 +36,20 @@ public:
     void setcalled(funm* object, bool borrow = false);
     // The record shares the parser and formula from now on.
     void setdeprecord(deprecord* record);
+    // The operator becomes the holder's (the revolver's "f9"): its parser
+    // and text (a buffer of limits::formulalength + 1 bytes) are used,
+    // never freed, from now on.  A holder without a parser or text, or
+    // none, changes nothing.
+    void linkoperator(formulaholder* holder);
+    // The newest of the called object's change serial and the own one,
+    // which follows a newer version of the linked operator; 0 without a
+    // called object.
+    uint32_t changestamp();
 
     uint8_t mode = 0;
     uint32_t version = 0;            // drawn at every change of the mode
     deprecord* deps = nullptr;       // not owned
+    formulaholder* holder = nullptr; // not owned; the shared operator
     uint32_t borrowed = 0;
     double** argvector = nullptr;    // the calculator's argument pointers
     uint16_t selectedarg = 1;        // 1-based

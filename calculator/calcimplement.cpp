@@ -52,6 +52,8 @@ bool calculator::setformula(const char* formula, const char* args)
     }
     called->serial = newserial();
     calling->stamp = 0;
+    if (owner && owner->diffop)
+        calling->linkoperator(owner->diffop);
     return true;
 }
 
@@ -107,12 +109,30 @@ bool calculator::implementdirect()
     if (!ok)
         return false;
     print = called->print;
-    if (fresh)
+    if (fresh) {
         referencedglobals(*this);
+        takeabsent();
+    }
+    checkonevalue();
+    return true;
+}
+
+// One argument and one value: evaluated through the one-value operation,
+// the values are the latest value.
+void calculator::checkonevalue()
+{
+    funm* called = calling->called;
     onevalue = calling->nvalues == 1 && called->nargs == 1 && called->nvalues == 1;
     if (onevalue)
         values = &latest;
-    return true;
+}
+
+// The argument letters that the compiler found unread become ours.
+void calculator::takeabsent()
+{
+    delete[] absent;
+    absent = calling->called->unused;
+    calling->called->unused = nullptr;
 }
 
 void calculator::afterimplement(bool ok)
@@ -163,9 +183,7 @@ int32_t calculator::calctask()
         funm* called = calling->called;
         calling->stamp = 0;
         calling->implement(4, 0);
-        delete[] absent;
-        absent = called->unused;
-        called->unused = nullptr;
+        takeabsent();
         dropcodes(called->diag);
         readdiagnostics(called, true, 58);
     } else {
@@ -178,11 +196,8 @@ int32_t calculator::calctask()
     if (ok) {
         referencedglobals(*this);
         if (isdirectmode()) {
-            funm* called = calling->called;
-            onevalue = calling->nvalues == 1 && called->nargs == 1 && called->nvalues == 1;
-            if (onevalue)
-                values = &latest;
-            bindargs(called->argletters, &binding, argstore());
+            checkonevalue();
+            bindargs(calling->called->argletters, &binding, argstore());
             calling->argvector = binding.cells;
         } else {
             onevalue = 0;

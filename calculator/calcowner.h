@@ -32,5 +32,8 @@ public:
     varman* activestore = nullptr;     // the calculators' arguments
     valuepair history;
     int16_t statusrow = 7;
-    formulaholder* diffop = nullptr;   // the user-defined operator ("f9"), not owned here
+    // The user-defined operator ("f9"), not owned here; with a parser and
+    // a text buffer of limits::formulalength + 1 bytes, which the calling
+    // objects share (calcfunm::linkoperator).
+    formulaholder* diffop = nullptr;
 };

@@ -71,6 +71,15 @@ bool resizetable(valtable& t, size_t n)
 }
 }
 
+void calculator::adoptsolver(RK* rk)
+{
+    rk->owner = this;
+    rk->ownerkind = RK::ownercalculator;
+    solver = rk;
+    initvalues = rk->table;
+    enterrk();
+}
+
 void calculator::enterrk()
 {
     mode = solver->shape.arclength ? calcmode::arclength : calcmode::rungekutta;

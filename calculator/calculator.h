@@ -137,6 +137,9 @@ public:
     // Runge-Kutta mode (calcrk.cpp): a complete set-up record becomes the
     // solver.
     bool makemyrk();
+    // A solver read from a record, with its table of start values, becomes
+    // this empty calculator's system (status 6); the calculator owns both.
+    void adoptsolver(RK* rk);
     // "dd": into a Runge-Kutta mode (the kept solver, else a new one set up
     // in the initialisation dialogue) or back to Direct.
     void switchmode();
@@ -187,6 +190,8 @@ private:
     bool implementrk();
     bool implementdirect();
     void rkfingerprint();
+    void checkonevalue();
+    void takeabsent();
     void enterrk();
     bool setrkcount(bool order);
     bool togglearclength();

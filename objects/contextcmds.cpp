@@ -101,15 +101,22 @@ bool confirmincorporation(fu1* object, componentlist& list)
 
 bool calledcomponents(fu1* object, componentlist& list)
 {
+    if (!residentcomponents(object, list))
+        return false;
+    list.insert(list.begin(), object);
+    return true;
+}
+
+bool residentcomponents(fu* object, componentlist& list)
+{
     list.clear();
     // A full implementation of this object starts a pass of its own, so
     // the list is this object's and not the last compiled formula's.
     if (!object->implement(2, 0))
         return false;
-    list.push_back(object);
     for (fu* found : pass().components) {
         fu1* component = static_cast<fu1*>(found);
-        if (resident(found) && !listed(list, component))
+        if (found != object && resident(found) && !listed(list, component))
             list.push_back(component);
     }
     return true;

@@ -11,6 +11,7 @@
 #include "objects/libfile.h"
 
 class chain;
+class fu;
 class fu1;
 class pcontext;
 
@@ -25,6 +26,9 @@ extern bool collisionmode;
 // fresh full implementation of this object finds them (never the list of
 // whatever was compiled last).  False when it cannot be implemented.
 bool calledcomponents(fu1* object, componentlist& list);
+// The same without the object itself: the resident objects that any
+// object (a calculator's formula too) calls.
+bool residentcomponents(fu* object, componentlist& list);
 
 // <+>: the object and its foreign components become own.  True when
 // incorporated or own already.

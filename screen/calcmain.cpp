@@ -10,20 +10,19 @@
 #include "screen/mathedit.h"
 #include "screen/menustate.h"
 #include "screen/reportbox.h"
-#include "screen/screendemo.h"
 #include "screen/statusbox.h"
 
 #include <atomic>
 
 namespace {
 
+// Without a program: waits until the user quits.
 void readuntilquit()
 {
     for (;;) {
         keycode k = getkey();
         if ((k == key::altx || (k == key::esc && host().stop)) && mayquit())
             return;
-        screenecho(k);
     }
 }
 
@@ -34,8 +33,8 @@ bool compiledwithoutdatabase()
     return screenhook().withoutdatabase && screenhook().withoutdatabase();
 }
 
-// The Options menu's check marks follow what their commands switch (the
-// arguments' store of 40043 comes with the calculators' command reader).
+// The Options menu's check marks follow what their commands switch; the
+// program installs the source of 40043 (the calculators' arguments).
 void installmenuchecks()
 {
     menus().setchecksource(menuid::nodatabase, compiledwithoutdatabase);

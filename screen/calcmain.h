@@ -8,7 +8,7 @@ void calcmain();
 // The handshake event for which lauchthread2 waits.
 platform::readyevent& threadready();
 
-// The main loop that calcmain runs; by default it reads keys until Alt-X
-// or the stop flag.
+// The main loop that calcmain runs (the program installs the revolver's);
+// by default it reads keys until Alt-X or the stop flag.
 using mainloopfn = void (*)();
 void setmainloop(mainloopfn fn);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <string>
 
 #include "platform/core/draw.h"
 
@@ -17,7 +18,9 @@ void screendone();
 // Collects up to count words after the switch letter ("-x" or "/x") into
 // newly allocated texts that the caller frees; -1 when the switch is absent.
 int getoption(char letter, const char* commandline, int count, char** words);
-void setpriority(const char* commandline);
+// "-p h", "-p i", else normal: the process's priority class; false with
+// the reason when the system refused (raising needs privileges).
+bool setpriority(const char* commandline, std::string& error);
 
 const font& textfont();
 const font& graphicfont();

@@ -2,9 +2,9 @@
 // and the initial state.
 #include <cstdlib>
 #include <cstring>
-#include <sys/resource.h>
 
 #include "base/report.h"
+#include "platform/core/priority.h"
 #include "platform/core/surface.h"
 #include "screen/graphics.h"
 #include "screen/host.h"
@@ -99,21 +99,19 @@ int getoption(char letter, const char* commandline, int count, char** words)
     return n;
 }
 
-void setpriority(const char* commandline)
+bool setpriority(const char* commandline, std::string& error)
 {
     char* word;
     int n = getoption('p', commandline, 1, &word);
-    int nice = 0;
+    int cls = platform::priorityclass::normal;
     if (n == 1) {
         if (word[0] == 'h')
-            nice = -5;
+            cls = platform::priorityclass::high;
         else if (word[0] == 'i')
-            nice = 19;
-        else if (word[0] != 'n')
-            nice = getpriority(PRIO_PROCESS, 0);
+            cls = platform::priorityclass::idle;
         std::free(word);
     }
-    ::setpriority(PRIO_PROCESS, 0, nice);  // raising needs privilege; a refusal is harmless
+    return platform::setprocessclass(cls, error);
 }
 
 void screeninit(const char* commandline)

@@ -22,7 +22,7 @@ import sys
 from collections import defaultdict
 
 LAYERS = ["base", "platform/core", "math", "formula", "screen", "objects",
-          "calculator", "numerics", "plots", "app"]
+          "calculator", "numerics", "plots", "revolver", "app"]
 FRONTS = ["platform/headless", "platform/gtk"]
 TOOLS = {"tools": "app", "bench": "app"}
 

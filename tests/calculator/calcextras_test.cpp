@@ -3,14 +3,20 @@
 // information window and the calculation notepad.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
+#include "base/limits.h"
+#include "base/serial.h"
 #include "calculator/calcfunm.h"
 #include "calculator/calcvars.h"
 #include "calculator/notepad.h"
 #include "calculator/rk.h"
 #include "calculator/rksetup.h"
 #include "formula/evalstate.h"
+#include "formula/formulaholder.h"
+#include "formula/parser.h"
+#include "objects/fu.h"
 #include "formula/varman.h"
 #include "math/valtable.h"
 #include "tests/calculator/calcfixture.h"
@@ -158,4 +164,41 @@ TEST_F(calcsitting, NotepadEvaluatesLines)
     EXPECT_NE(pad.find(" Calculation Notepad "), std::string::npos);
     EXPECT_NE(pad.find(" 3 "), std::string::npos);
     EXPECT_NE(pad.find("1   2   3"), std::string::npos);
+}
+
+// Calculators share the owner's operator: a change of its text reaches
+// every one of them, and none frees it.
+TEST_F(calcsitting, SharedDifferentialOperator)
+{
+    std::vector<double> seen;
+    hostrun run = withcalc("<Backspace>2<Enter><Backspace>2<Enter>", [&](calculator& c) {
+        formulaholder holder;
+        holder.compiled = new parser;
+        holder.text = new char[limits::formulalength + 1]();
+        std::strcpy(holder.text, "d0 + d1");
+        c.owner->diffop = &holder;
+        {
+            calculator other(c.owner);
+            ready(c, "x*x");
+            ready(other, "x*x*x");
+            ASSERT_TRUE(c.diffoperator(9));
+            ASSERT_TRUE(other.diffoperator(9));
+            c.proceed(true);       // x = 2: 4 + 4
+            seen.push_back(c.latest);
+            std::strcpy(holder.text, "d1");
+            holder.serial = newserial();
+            EXPECT_GT(other.calling->changestamp(), other.calling->called->serial);
+            nextgeneration();      // as a change of the operator does
+            other.proceed(true);   // status 6
+            other.proceed(true);   // implements again
+            other.proceed(true);   // x = 2: 12
+            seen.push_back(other.latest);
+        }
+        c.release();
+        c.owner->diffop = nullptr;
+        EXPECT_STREQ(holder.text, "d1");
+    });
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_NEAR(seen[0], 8, 1e-7);
+    EXPECT_NEAR(seen[1], 12, 1e-7);
 }

@@ -143,3 +143,20 @@ TEST_F(calcsitting, GoldenScreensOfValues)
     checkgoldenfiles(run.out, "calcvalues");
     checkgoldenfiles(run.out, "calcvalue2");
 }
+
+// An argument the formula never reads is marked in the input title.
+TEST_F(calcsitting, UnusedArgumentIsMarked)
+{
+    bool x = true, y = false;
+    hostrun run = withcalc("<Down><dump unused><Esc>", [&](calculator& c) {
+        c.setformula("x*2", "xy");
+        c.reimplement();
+        c.proceed(true);
+        c.proceed(true);
+        x = c.hasargletter('x');
+        y = c.hasargletter('y');
+    });
+    EXPECT_FALSE(x);
+    EXPECT_TRUE(y);
+    EXPECT_NE(dumptext(run, "unused").find(" enter argument y (unused) "), std::string::npos);
+}

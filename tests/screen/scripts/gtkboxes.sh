@@ -5,7 +5,7 @@
 # the debug menu's handle count is shown and confirmed.  Every answered box
 # closes, boxes carry the program's name as title, the window's title has
 # no padding, and afterwards the window takes keys: typed text shows as in
-# the headless front and Alt-X ends the program.
+# the headless front and Alt-X (with the quit question) ends the program.
 # Needs xdotool and xwd.  WM names a window manager to start first.
 # Usage: [WM=openbox] gtkboxes.sh VEMO
 set -euo pipefail
@@ -78,7 +78,7 @@ debugquestion() {
     answer "$(waitopen "the debug question")" "$1"
 }
 
-printf 'typed<dump shot><A-x>' >"$work/script"
+printf '<F10><dump shot><Esc><A-x>' >"$work/script"
 "$vemo" --headless --script "$work/script" --out "$work" >/dev/null
 "$vemo" >"$work/out" 2>"$work/err" &
 vemopid=$!
@@ -102,7 +102,7 @@ answer "$(waitopen "the number of handles")" Return
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT / 2))
 sleep 0.2
-xdotool type --delay 20 typed
+xdotool key F10
 status=1
 for _ in $(seq 20); do
     sleep 0.5
@@ -113,7 +113,7 @@ for _ in $(seq 20); do
     fi
 done
 [[ $status == 0 ]] || fail "typed keys do not show after the boxes"
-xdotool key alt+x
+xdotool key --delay 50 Escape alt+x y
 for _ in $(seq 50); do
     kill -0 $vemopid 2>/dev/null || break
     sleep 0.1

@@ -3,7 +3,10 @@
 # with its title, ends on Alt-X typed to the program, and closes on Alt-F4.
 # Exit status 0 when both runs end with status 0.
 set -u
-vemo=$1
+vemo=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
 
 # Starts vemo, waits for its window, sends the keys, returns vemo's status.
 run() {
@@ -43,5 +46,5 @@ run() {
     return $status
 }
 
-run a b c Tab F10 Up alt+x || exit 1
-run a b alt+F4 || exit 1
+run a b c Tab F10 Up alt+x y || exit 1
+run F10 Escape alt+F4 || exit 1

@@ -1,4 +1,4 @@
-#include "app/wintests.h"
+#include "revolver/wintests.h"
 
 #include <cstring>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/wintests.h"
+#include "revolver/wintests.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/plainrow.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/wintests.h"
+#include "revolver/wintests.h"
 #include "screen/keys.h"
 #include "tests/screen/dumpfile.h"
 

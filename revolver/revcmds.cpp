@@ -1,0 +1,111 @@
+#include "revolver/revcmds.h"
+
+#include "formula/evalstate.h"
+#include "math/random.h"
+#include "base/datestamp.h"
+#include "objects/contextcmds.h"
+#include "objects/dabalist.h"
+#include "objects/fudaba.h"
+#include "objects/install.h"
+#include "objects/pickvariable.h"
+#include "plots/mouseframe.h"
+#include "revolver/reference.h"
+#include "revolver/revolver.h"
+#include "revolver/wintests.h"
+#include "screen/boxsettings.h"
+#include "screen/hooks.h"
+#include "screen/inputdialogs.h"
+#include "screen/menustate.h"
+#include "screen/msgbox.h"
+#include "screen/uiutil.h"
+
+#include <string>
+
+void (*onetimehelp)() = nullptr;
+
+void quitcmd()
+{
+    if (mayquit())
+        rev1->quitting = true;
+}
+
+void nothingcmd() {}
+
+void helpcmd()
+{
+    if (void (*help)() = onetimehelp) {
+        onetimehelp = nullptr;
+        help();
+        return;
+    }
+    masterreference();
+}
+
+void contextsavecmd()
+{
+    savecontextcmd();
+}
+
+void escnotice()
+{
+    setfootercode(10);
+    msgbox("\n Quit: <alt>+<x> \n\n\r Change displaymode: <tab> \n");
+}
+
+void seedcmd()
+{
+    datestamp stamp;
+    stamp.now();
+    double seed = timeseed(stamp) & 0x7fff;
+    keycode k = entrybox(&seed, 25, 0, " Input a Random Seed Value (1<=n<=32767) ? ");
+    if (k == key::enter && inputstate == inputstates::taken && seed > 0 && seed < 32768) {
+        setseed(unsigned(seed));
+        okbox();
+        return;
+    }
+    msgbox("\n No changes made! \n", 1000);
+}
+
+void databasecmd()
+{
+    msgbox(switchassistance());
+}
+
+void mouseframecmd()
+{
+    int answer = mouseframedialog(zoomrecord);
+    tell(" \"%c\" returned ", answer == 27 ? ' ' : answer);
+}
+
+void windowtestcmd()
+{
+    char keys[cmdreader::maxkeys + 1] = {};
+    for (int i = 1; i <= rev1->count() && i <= cmdreader::maxkeys; ++i)
+        keys[i - 1] = char(rev1->keyat(i));
+    windowtest(keys);
+}
+
+void listcontextcmd2()
+{
+    listcontextcmd();
+}
+
+void installcmd2()
+{
+    installobject();
+}
+
+void databasecmd2()
+{
+    if (!databaseassistance) {
+        msgstyle(1);
+        msgbox("\n The database is deactivated. \n\r Reactivate with \"od\". ");
+        return;
+    }
+    databasemainlist();
+}
+
+void pickvariablecmd()
+{
+    pickvariable();
+}

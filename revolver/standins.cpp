@@ -1,0 +1,29 @@
+// One line a command whose tool comes later (see standins.h).
+#include "revolver/standins.h"
+
+#include "screen/msgbox.h"
+
+namespace {
+void later()
+{
+    msgnotimplemented();
+}
+}  // namespace
+
+void summation(calculator&) { later(); }
+void dsminimize(calculator&) { later(); }
+void dsmaximize(calculator&) { later(); }
+void solvezero(calculator&) { later(); }
+void solvetargets(calculator&) { later(); }
+void newdesignerplot(calculator&) { later(); }
+void adddesignershown(calculator&) { later(); }
+void adddesignerplot(calculator&) { later(); }
+void loaddesignerwindow(calculator&) { later(); }
+
+void closecurrentplot(calculator&) {}
+void fastplotloop(calculator&) {}
+void spacemenu(calculator&) {}
+void refreshfastplot(calculator&) {}
+
+void plotmenucmd() { later(); }
+void eraseplotcmd() { later(); }

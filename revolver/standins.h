@@ -1,0 +1,28 @@
+// Commands whose tools come later.  Each is defined in standins.cpp, one
+// line a command, showing "Feature not implemented !" (the fastplot hooks
+// do nothing).  A tool that comes deletes its line there and defines the
+// function with the same signature in its own file.
+#pragma once
+
+class calculator;
+
+// Calculator commands.
+void summation(calculator& c);         // "+": finite and infinite summation
+void dsminimize(calculator& c);        // "Mi": n-dimensional minimum
+void dsmaximize(calculator& c);        // "Ma": n-dimensional maximum
+void solvezero(calculator& c);         // "n0": nonlinear system, right sides 0
+void solvetargets(calculator& c);      // "nn": nonlinear system, right sides entered
+void newdesignerplot(calculator& c);   // "ppn": designer plot from the fastplot
+void adddesignershown(calculator& c);  // "pp+": add the fastplot's curve and show it
+void adddesignerplot(calculator& c);   // "p+": add the fastplot's curve
+void loaddesignerwindow(calculator& c);  // "ppl": the designer plot's window to the fastplot
+
+// Fastplot hooks (no-ops until the fastplots exist).
+void closecurrentplot(calculator& c);  // 601: close the plot (promotes plot 2)
+void fastplotloop(calculator& c);      // a left click or a pending plot action
+void spacemenu(calculator& c);         // " ": the plot menu
+void refreshfastplot(calculator& c);   // Shift-" ": recreate the fastplot
+
+// Revolver commands.
+void plotmenucmd();                    // "ppp"
+void eraseplotcmd();                   // "pp" Del
