@@ -97,3 +97,26 @@ TEST(tools, NotepadRecognizesItsValue)
 }
 
 }  // namespace
+
+namespace {
+// STOP during "r0" and "mi" ends them without a message; during "z" it
+// opens the menu without counting the stopped iteration, and the run
+// goes on from there.
+TEST(tools, StopEndsEverySearchAndPausesMonteCarlo)
+{
+    vemorun v;
+    const std::string stop = "<busy><menu 40042><yes></busy>";
+    ASSERT_EQ(v.run("esin(x)<Enter><Enter>3<Enter>r0" + stop + "<dump r0stop>mi" + stop + "<dump mistop>z" + stop
+                    + "<dump zstop><Enter><busy>x</busy><dump zagain><Esc><dump zend><A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    for (const char* dump : {"r0stop", "mistop"}) {
+        EXPECT_FALSE(shows(v, dump, "╔")) << dump;
+        EXPECT_NE(v.row(dump, 1).find("x= 3 "), std::string::npos) << dump;
+    }
+    EXPECT_TRUE(shows(v, "zstop", "Iterations:    0 "));
+    EXPECT_TRUE(shows(v, "zstop", "Computation interrupted:"));
+    EXPECT_TRUE(shows(v, "zagain", "Iterations:    1 "));
+    EXPECT_TRUE(shows(v, "zend", " Mean value of random function:  0.141120008059867"));
+}
+}  // namespace
