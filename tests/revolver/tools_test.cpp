@@ -120,3 +120,19 @@ TEST(tools, StopEndsEverySearchAndPausesMonteCarlo)
     EXPECT_TRUE(shows(v, "zend", " Mean value of random function:  0.141120008059867"));
 }
 }  // namespace
+
+namespace {
+// On a Runge-Kutta calculator (f' = f, f(0) = 1) the tools work on the
+// solution: "rf" finds ln 2 for the value 2, "ii" integrates e^t.
+TEST(tools, RungeKuttaSolution)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("dd<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter>"
+                    "<Enter><Enter><Enter><Backspace>1<Enter>rf2<Enter><dump rkrf>y"
+                    "ii0<Enter>1<Enter><dump rkii>x<A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "rkrf", "Target found at t=0.6931471805599"));
+    EXPECT_TRUE(shows(v, "rkii", "result = 1.7182818284"));
+}
+}  // namespace
