@@ -173,7 +173,7 @@ calcstatusline calculator::statusline() const
     case calcstatus::valid:
         if (rk) {
             out.back = 2;
-            std::string name = rkcolname(valueindex1() , shape(), 4);
+            std::string name = rkcolname(valueindex1(), shape(), 4);
             snprintf(buf, sizeof buf, " %-8s=%23.15g ", name.c_str(), latest);
         } else {
             snprintf(buf, sizeof buf, "%s : ", calling->called->name);
@@ -240,6 +240,10 @@ void calculator::drawstatus()
         return;
     calcstatusline line = statusline();
     int row = owner ? owner->statusrow : 7;
+    // A tool result shown joins the value history (once, so that redrawing
+    // keeps the comparison with the value before).
+    if (active && fixed && owner && owner->history.current != fixedvalue)
+        owner->history.push(fixedvalue);
     window(1, 1, screencols(), screenrows());
     int ink = role(active ? 18 : 19);
     if (plotready() && !boxoverplot)

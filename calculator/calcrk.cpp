@@ -71,15 +71,6 @@ bool resizetable(valtable& t, size_t n)
 }
 }
 
-void calculator::adoptsolver(RK* rk)
-{
-    rk->owner = this;
-    rk->ownerkind = RK::ownercalculator;
-    solver = rk;
-    initvalues = rk->table;
-    enterrk();
-}
-
 void calculator::enterrk()
 {
     mode = solver->shape.arclength ? calcmode::arclength : calcmode::rungekutta;
@@ -324,5 +315,28 @@ bool dropformula(calculator& c, const rksetup* transfer)
     if (ok)
         c.reimplement();
     c.redraw();
+    return ok;
+}
+
+bool calculator::takesystem(const RK& source, const double* start, size_t count)
+{
+    if (!isempty() || solver)
+        return false;
+    delete setup;
+    setup = new (std::nothrow) rksetup;
+    if (!setup)
+        return false;
+    setup->shape = source.shape;
+    setup->setformula(source.formula);
+    if (source.vars)
+        setup->variables = new (std::nothrow) varman(*source.vars);
+    if (setup->zerostart() && start)
+        std::copy(start, start + std::min(count, size_t(setup->startcount)), setup->start);
+    setup->setallgiven();
+    bool ok = setup->complete() && makemyrk();
+    delete setup;
+    setup = nullptr;
+    if (ok)
+        setstatus(calcstatus::mustimplement);
     return ok;
 }

@@ -155,13 +155,11 @@ char calculator::argchar() const
 
 const char* calculator::argstring() const
 {
-    static char independent[2];
     if (isempty())
         return nullptr;
     if (isdirectmode())
         return calling->called->argletters;
     independent[0] = solver->shape.independent;
-    independent[1] = 0;
     return independent;
 }
 

@@ -6,6 +6,7 @@
 // says what the user has to do next.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/checksumcell.h"
@@ -137,9 +138,6 @@ public:
     // Runge-Kutta mode (calcrk.cpp): a complete set-up record becomes the
     // solver.
     bool makemyrk();
-    // A solver read from a record, with its table of start values, becomes
-    // this empty calculator's system (status 6); the calculator owns both.
-    void adoptsolver(RK* rk);
     // "dd": into a Runge-Kutta mode (the kept solver, else a new one set up
     // in the initialisation dialogue) or back to Direct.
     void switchmode();
@@ -147,6 +145,11 @@ public:
     bool rkinfo();
     // "x" in a Runge-Kutta mode; true when the letter changed.
     bool chooseindependent();
+    // An empty calculator takes a copy of a system (the solver of a
+    // Runge-Kutta function object): shape, formula, variable store and at
+    // most the state length of start values; status 6.  False, the
+    // calculator left empty, when the system is incomplete.
+    bool takesystem(const RK& source, const double* start, size_t count);
     // A window of width 10 ending at the current argument value.
     void argwindow(double& low, double& high) const;
 
@@ -185,6 +188,7 @@ public:
     char* globals = nullptr;             // owned; #global letters the formula depends on
     uint32_t plotstamp = 0;
     checksumcell print{};
+    mutable char independent[2] = {};    // argstring in the Runge-Kutta modes
 
 private:
     bool implementrk();

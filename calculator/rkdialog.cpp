@@ -100,6 +100,11 @@ bool askformula(rksetup& s, const char* proposal)
     keycode k = lineinput(buffer.data(), 0, 0);
     if (k == key::esc)
         return false;
+    if (!buffer[0]) {
+        msgstyle(1);
+        msgbox("\n This component needs a nonempty formula. \n\r Input will be repeated... \n");
+        return true;
+    }
     if (!proposal || std::strcmp(buffer.data(), proposal) != 0 || !s.formula)
         s.setformula(buffer.data());
     s.formulagiven = 1;

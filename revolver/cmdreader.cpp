@@ -60,7 +60,7 @@ void cmdreader::addkey(keycode k)
 void cmdreader::readonekey()
 {
     for (;;) {
-        keycode k = getkey();
+        keycode k = getkeymarked();   // mouse buttons come as codes here
         if (host().stop) {
             n = 0;
             addkey(key::altx);

@@ -3,6 +3,8 @@
 #include "formula/evalstate.h"
 #include "math/random.h"
 #include "base/datestamp.h"
+#include "calculator/calcdisplay.h"
+#include "calculator/calculator.h"
 #include "objects/contextcmds.h"
 #include "objects/dabalist.h"
 #include "objects/fudaba.h"
@@ -21,8 +23,6 @@
 
 #include <string>
 
-void (*onetimehelp)() = nullptr;
-
 void quitcmd()
 {
     if (mayquit())
@@ -33,8 +33,8 @@ void nothingcmd() {}
 
 void helpcmd()
 {
-    if (void (*help)() = onetimehelp) {
-        onetimehelp = nullptr;
+    if (void (*help)() = calcf1hook) {   // set by the display for the moment
+        calcf1hook = nullptr;
         help();
         return;
     }
@@ -85,14 +85,24 @@ void windowtestcmd()
     windowtest(keys);
 }
 
+namespace {
+void redrawcurrent()
+{
+    if (rev1->current)
+        rev1->current->proceed(false);
+}
+}  // namespace
+
 void listcontextcmd2()
 {
     listcontextcmd();
+    redrawcurrent();
 }
 
 void installcmd2()
 {
     installobject();
+    redrawcurrent();
 }
 
 void databasecmd2()
@@ -103,6 +113,7 @@ void databasecmd2()
         return;
     }
     databasemainlist();
+    redrawcurrent();
 }
 
 void pickvariablecmd()

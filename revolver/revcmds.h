@@ -26,7 +26,3 @@ void listcontextcmd2();
 void installcmd2();
 void databasecmd2();
 void pickvariablecmd();
-
-// The F1 key's one-shot help, set by the calculator display for the
-// moment (then cleared by F1); null: the Master Reference List.
-extern void (*onetimehelp)();

@@ -85,14 +85,11 @@ bool learnrk(calculator& c, blockreader& in)
     }
     if (!ended)
         return false;
-    auto rk = std::make_unique<RK>();
+    RK rk;
     std::istringstream text(record);
-    if (!RKiterator(*rk).learn(text)) {
-        delete rk->table;
-        return false;
-    }
-    c.adoptsolver(rk.release());
-    return true;
+    bool ok = RKiterator(rk).learn(text);
+    std::unique_ptr<valtable> table(rk.table);   // the reader's to free
+    return ok && table && c.takesystem(rk, table->startvector, rk.statelength());
 }
 
 // One calculator block after its index line; false when it is cut short

@@ -4,9 +4,11 @@
 #include "screen/msgbox.h"
 
 namespace {
+// Waits for a key, so that the box is seen.
 void later()
 {
-    msgnotimplemented();
+    msgstyle(1);
+    msgbox("\n Feature not implemented ! \n");
 }
 }  // namespace
 

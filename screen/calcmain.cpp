@@ -62,8 +62,8 @@ void calcmain()
     menus().clearflags();
     installmenuchecks();
     setreportsink(&boxreports());
-    makestatusbox();
     makeeditors();
+    makestatusbox();
     mainloop.load()();
     editcleanup();
     dropeditors();

@@ -178,6 +178,20 @@ public:
         closeprocedure();
     }
 
+    void terminate() override
+    {
+        hoststate& h = host();
+        if (!h.running)
+            return;
+        h.closerequested = true;
+        if (evaluationrunning())
+            if (auto brk = h.userbreak.load())
+                brk();
+        menus().abortflag = true;
+        h.stop = true;
+        postkey(key::esc);
+    }
+
     void command(int id) override { menucommand(id); }
 
     void moved(int clientx, int clienty, int framex, int framey) override

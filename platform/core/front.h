@@ -127,6 +127,8 @@ public:
     virtual bool cantype(int ch) const = 0;
     virtual void mouse(mouseaction action, mousebutton button, int x, int y) = 0;
     virtual void close() = 0;            // the close button, Alt-F4, the script
+    // SIGTERM, SIGINT: as close, without asking about a computation.
+    virtual void terminate() { close(); }
     virtual void command(int id) = 0;    // a menu item
     virtual void focus(bool in) = 0;
     // The window moved: screen positions of the client area's and of the

@@ -6,7 +6,10 @@
 #include "platform/core/surface.h"
 #include "platform/gtk/gtkkeys.h"
 
+#include <glib-unix.h>
 #include <gtk/gtk.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <clocale>
@@ -225,11 +228,24 @@ void gtkfront::destroywindow()
         gtk_main_quit();
 }
 
+// SIGTERM and SIGINT end the program as a closed window does, so that it
+// unwinds through its orderly end.
+static gboolean terminationsignal(gpointer)
+{
+    if (hostevents* h = currenthost())
+        h->terminate();
+    return G_SOURCE_CONTINUE;
+}
+
 int gtkfront::run()
 {
     looping_ = true;
+    guint term = g_unix_signal_add(SIGTERM, terminationsignal, nullptr);
+    guint interrupt = g_unix_signal_add(SIGINT, terminationsignal, nullptr);
     if (window_)
         gtk_main();
+    g_source_remove(term);
+    g_source_remove(interrupt);
     looping_ = false;
     return status_;
 }

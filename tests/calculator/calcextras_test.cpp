@@ -3,6 +3,7 @@
 // information window and the calculation notepad.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "calculator/calcfunm.h"
 #include "calculator/calcvars.h"
 #include "calculator/notepad.h"
+#include "calculator/rkdialog.h"
 #include "calculator/rk.h"
 #include "calculator/rksetup.h"
 #include "formula/evalstate.h"
@@ -19,6 +21,7 @@
 #include "objects/fu.h"
 #include "formula/varman.h"
 #include "math/valtable.h"
+#include "screen/boxsettings.h"
 #include "tests/calculator/calcfixture.h"
 
 namespace {
@@ -201,4 +204,74 @@ TEST_F(calcsitting, SharedDifferentialOperator)
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_NEAR(seen[0], 8, 1e-7);
     EXPECT_NEAR(seen[1], 12, 1e-7);
+}
+
+// A system taken from a solver (as from a Runge-Kutta function object):
+// computed like one set up by hand; an incomplete one leaves the
+// calculator empty.
+TEST_F(calcsitting, SystemTakenFromASolver)
+{
+    double value = 0;
+    bool incomplete = true;
+    hostrun run = withcalc("<Backspace>2<Enter>", [&](calculator& c) {
+        RK source;
+        source.shape = {2, 1, 't', false};
+        source.setformula("-f.1");
+        const double start[] = {0, 0, 1, 99};   // sin: y(0) = 0, y'(0) = 1; one too many
+        ASSERT_TRUE(c.takesystem(source, start, 4));
+        EXPECT_EQ(c.mode, calcmode::rungekutta);
+        EXPECT_EQ(c.status, calcstatus::mustimplement);
+        c.proceed(true);
+        c.proceed(true);   // t = 2
+        value = c.values[0];
+        calculator other(c.owner);
+        RK empty;
+        empty.shape = {1, 1, 't', false};
+        incomplete = !other.takesystem(empty, nullptr, 0) && other.isempty() && !other.setup;
+    });
+    EXPECT_NEAR(value, std::sin(2.0), 1e-11);
+    EXPECT_TRUE(incomplete);
+}
+
+// The information window's order and dimension: a value out of range is
+// refused with its message and asked again, Esc keeps the system; a new
+// order resizes the start values.
+TEST_F(calcsitting, InformationWindowCountsRefusedOrTaken)
+{
+    std::vector<size_t> lengths;
+    bool changed = true;
+    hostrun run = withcalc("o<Backspace>13<Enter><dump refused><Esc><Esc><Esc>"
+                           "d<Backspace>x<Enter><Esc><Esc><Esc>"
+                           "o<Backspace>3<Enter><Esc>",
+                           [&](calculator& c) {
+                               rkcalc(c, 2, 1, "-f.1", {0, 0, 1});
+                               changed = c.rkinfo();
+                               lengths.push_back(c.solver->statelength());
+                               changed = changed || c.rkinfo();
+                               lengths.push_back(c.solver->statelength());
+                               EXPECT_TRUE(c.rkinfo());
+                               lengths.push_back(c.solver->statelength());
+                               EXPECT_EQ(c.initvalues->startvector[2], 0);
+                           });
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(lengths, (std::vector<size_t>{3, 3, 4}));
+    EXPECT_TRUE(has(run, "refused", "Not accepted. Expecting a number between 1 and 12."));
+}
+
+// "s" in the start-value list stores the value under the bar in a global
+// variable; a key that is no letter stores nothing.
+TEST_F(calcsitting, StartValueSavedToAVariable)
+{
+    double saved = 0;
+    bool digit = true;
+    hostrun run = withcalc("<Down>s7<Down>sq<Enter>", [&](calculator& c) {
+        rkcalc(c, 2, 1, "-f.1", {0, 0.5, 1.5});
+        setboxtitle(" Edit the Initial Values ");
+        EXPECT_TRUE(editstartvalues(c.initvalues->startvector, c.solver->shape));
+        saved = shared.globals->value('q');
+        digit = shared.globals->classof('7') != 0;
+        shared.globals->clearclass('q');
+    });
+    EXPECT_EQ(saved, 1.5);
+    EXPECT_FALSE(digit);
 }

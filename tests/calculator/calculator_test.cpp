@@ -160,3 +160,22 @@ TEST_F(calcsitting, UnusedArgumentIsMarked)
     EXPECT_TRUE(y);
     EXPECT_NE(dumptext(run, "unused").find(" enter argument y (unused) "), std::string::npos);
 }
+
+// The match indicator stays blank until two values in a row agree in at
+// least 3 digits.
+TEST_F(calcsitting, MatchIndicatorAfterAgreeingValues)
+{
+    hostrun run = withcalc("<Backspace>3<Enter><dump first>x<End>.0001<Enter><dump second>x",
+                           [&](calculator& c) {
+                               c.setformula("x*x", "x");
+                               c.reimplement();
+                               c.proceed(true);
+                               c.proceed(true);
+                               show(c);
+                               c.proceed(true);
+                               show(c);
+                           });
+    EXPECT_EQ(dumprow(dumptext(run, "first"), 1).substr(29, 15), std::string(15, ' '));
+    std::string second = dumprow(dumptext(run, "second"), 1).substr(29, 15);
+    EXPECT_EQ(second.substr(0, 14), " Match =  4.2 ");   // 9 and 9.00060001
+}

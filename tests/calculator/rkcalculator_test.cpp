@@ -74,6 +74,7 @@ TEST_F(calcsitting, RungeKuttaDialogueRefusesAndCancels)
         {"<Backspace>abc<Enter><Esc><Esc>", true, 0},
         {"<Backspace>2<Enter><Backspace>1<Enter>x-f.1<Enter><Esc><dump cancel>y", true, 0},
         {"<Backspace>2<Enter><Backspace>1<Enter>x-f.1<Enter><Enter>", false, 2},
+        {"<Backspace>2<Enter><Backspace>1<Enter>x<Enter><dump empty><Esc>-f.1<Enter><Enter>", false, 2},
     };
     for (const auto& k : cases) {
         bool empty = false;
@@ -96,6 +97,9 @@ TEST_F(calcsitting, RungeKuttaDialogueRefusesAndCancels)
         }
         if (std::string(k.keys).find("refused") != std::string::npos) {
             EXPECT_NE(dumptext(run, "refused").find("Not accepted. Expecting a value between 1 and 12."), std::string::npos);
+        }
+        if (std::string(k.keys).find("empty") != std::string::npos) {
+            EXPECT_NE(dumptext(run, "empty").find("This component needs a nonempty formula."), std::string::npos);
         }
         if (std::string(k.keys).find("cancel") != std::string::npos) {
             EXPECT_NE(dumptext(run, "cancel").find("Cancel and delete all input (y/n) ?"), std::string::npos);

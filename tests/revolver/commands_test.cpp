@@ -1,0 +1,127 @@
+// Every command of the calculator's and the revolver's tables, reached
+// through the program's main loop on a calculator that holds x*x computed
+// at 3: the keys in, a text of the first screen or box they open out.  A
+// tool that replaces a stand-in changes its row's text, never drops it.
+#include <gtest/gtest.h>
+
+#include "objects/fudaba.h"
+#include "revolver/program.h"
+#include "tests/screen/dumpfile.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/workfolder.h"
+
+namespace {
+
+const char setup[] = "ex*x<Enter><Enter>3<Enter>";
+const char later[] = "Feature not implemented !";
+
+struct commandcase {
+    const char* keys;
+    const char* before;   // after the keys, before the dump
+    const char* after;    // after the dump: what ends the command
+    const char* shows;    // on the dump or in a native box
+};
+
+const commandcase cases[] = {
+    // The calculator's commands.
+    {"<Enter>", "", "<Esc>", "enter argument x"},
+    {"<key 601>", "", "", "Calculator 1 "},   // no fastplot: nothing to close
+    {"<key 602>", "", "", "Calculator 1 "},   // no plot to lay the box over
+    {"<Tab>", "", "", "Calculator 1 "},
+    {"<S-Tab>", "", "", "Calculator 1 "},
+    {"<Up>", "", "", "Calculator 1 "},
+    {"<Down>", "", "", "Calculator 1 "},
+    {"<PgUp>", "", "", "Calculator 1 "},
+    {"<PgDn>", "", "", "Calculator 1 "},
+    {"<F3>", "", "x", later},
+    {"<C-w>", "", "x", "The variable list is displayed with <W> !"},
+    {"<F8>v", "", "xxx", "myfu->version"},
+    {"<F8>2", "", "<Esc>", " formula ? "},
+    {"+", "", "x", later},
+    {"<Space>", "", "", "Calculator 1 "},
+    {"d1", "", "", "f.1     =       6.0000000000"},   // d(x*x)/dx at 3
+    {"dd", "", "<Esc>", "Initializing Runge-Kutta Mode"},
+    {"^", "", "", "Calculator 1 "},
+    {"a", "", "", "inactive"},
+    {"c", "", "<Esc>", "(local)"},
+    {"e", "", "<Esc>", "x*x"},
+    {"fe", "", "<Esc>", "x*x"},
+    {"I", "", "x", "This formula has no user defined components !"},
+    {"ii", "", "x", later},
+    {"mi", "", "x", later},
+    {"ma", "", "x", later},
+    {"Mi", "", "x", later},
+    {"Ma", "", "x", later},
+    {"n0", "", "x", later},
+    {"nn", "", "x", later},
+    {"ppn", "", "x", later},
+    {"pp+", "", "x", later},
+    {"ppl", "", "x", later},
+    {"p+", "", "x", later},
+    {"r0", "", "x", later},
+    {"rf", "", "x", later},
+    {"s", "", "<Esc>", "Save the number 9"},
+    {"u+", "", "<Esc>", "Input of a 1-formula function"},
+    {"v", "", "x", "This formula has no user defined components !"},
+    {"w", "", "<Esc>", "Input a variable:"},
+    {"W", "", "<Esc>", "x"},
+    {"x", "", "<Esc>", "new argument list"},
+    {"z", "", "x", later},
+    // The revolver's commands.
+    {"<A-x>", "", "n", "Quit (y/n) ?"},
+    {"<F7>", "", "", "Calculator 1 "},
+    {"<F1>", "", "<Esc>", "Master Reference List"},
+    {"<S-F1>", "", "", "Calculator 1 "},   // no fastplot drawn
+    {"<F2>", "", "", "Calculator 1 "},
+    {"<F4>", "", "<Esc>", "<F4> Submenu"},
+    {"<F5>", "", "<Esc>", "Calculation Notepad"},
+    {"<F9>", "", "", "Calculator 1 "},
+    {"<F10>", "", "x", "VEMO 0.1"},
+    {"<Left>", "", "", "Calculator 0 "},
+    {"<Right>", "", "", "Calculator 2 "},
+    {"<Ins>", "", "", "press <e> to enter a formula"},
+    {"<Del>", "", "x", "You have cleared calculator 1."},
+    {"<C-Del>", "", "x", "There has no calculator been deleted yet !"},
+    {"<Esc>", "", "x", "Quit: <alt>+<x>"},
+    {"f9", "", "<Esc>", "Input a differential operator (using x, d0,d1,d2,d3)"},
+    {"fd", "", "x", "There has no transfer formula been picked up yet!"},
+    {"fp", "<Right>fd", "", "x*x"},
+    {"ot", "", "<Esc>", "enter file name"},
+    {"or", "", "<Esc>", "Input a Random Seed Value (1<=n<=32767) ?"},
+    {"oa", "", "n", "Should the calculator arguments coincide"},
+    {"od", "", "x", "Compilations will not use the database"},
+    {"og", "", "<click 50 20 right>", "Calculator 1 "},
+    {"oj", "", "<Esc>", "Auto-jump Feature"},
+    {"op", "", "x<Esc>", "Process priority class is"},
+    {"om", "<Esc>", "x", "returned"},
+    {"oof", "<press 100 80 px><move 150 90 px><release 200 170 px><ok>", "", "left=100"},
+    {"ooF", "", "xxx", "Properties of VEMO Text Font"},
+    {"oom", "<press 100 80 px><move 150 90 px><release 200 170 px>",
+     "xabcd<press 300 100 px><move 350 100 px><release 400 100 px>fgh", "left=100"},
+    {"ooc", "<ok><click 5 5><click 1 1 right><ok>", "", "Number of contaminated screenchars: 1"},
+    {"ook", "", "<Esc>", "Close with <esc>"},
+    {"oo_r", "", "x", later},
+    {"ppp", "", "x", later},
+    {"pp<Del>", "", "x", later},
+    {"ul", "", "x", " empty "},
+    {"ui", "", "<Esc>", "What type of object are you installing ?"},
+    {"ud", "", "<Esc>", "No user defined functions or library files were found"},
+};
+
+class commands : public workfolder {};
+
+TEST_F(commands, EveryCommandOfBothTablesIsReached)
+{
+    for (const commandcase& c : cases) {
+        hostrun r = runscript(std::string(setup) + c.keys + c.before + "<dump d>" + c.after + "<close>", runprogram);
+        EXPECT_EQ(r.status, 0) << c.keys;
+        std::string seen = dumpfile(r, "d.txt");
+        for (const std::string& box : r.boxes)
+            seen += box;
+        EXPECT_NE(seen.find(c.shows), std::string::npos) << c.keys << " shows:\n" << seen;
+        std::remove("vemo.rev");
+        databaseassistance = true;   // "od" switches it off
+    }
+}
+
+}  // namespace
