@@ -34,8 +34,12 @@ void fuwrapper::wrapfu(RK* rk, uint16_t index)
 
 bool fuwrapper::attach()
 {
-    if (solver)
-        return solver->isimplemented();
+    if (solver) {
+        if (!solver->isimplemented())
+            return false;
+        setimplemented();
+        return true;
+    }
     calcfunm* m = formulaobject;
     if (!m || !m->called || !m->isimplemented() || !m->argvector || argslot)
         return false;

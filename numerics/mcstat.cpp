@@ -12,31 +12,20 @@ void mcstat::reset()
     minimum = 1e300;
 }
 
-void mcstat::add(double y)
+void mcstat::merge(const mcchunk& chunk, double shift)
 {
-    count += 1;
-    double d = y - mean;
-    mean += d / count;
-    squares += d * (y - mean);
-    if (y > maximum)
-        maximum = y;
-    if (y < minimum)
-        minimum = y;
-}
-
-void mcstat::merge(const mcstat& chunk)
-{
+    maximum = chunk.maximum > maximum ? chunk.maximum : maximum;
+    minimum = chunk.minimum < minimum ? chunk.minimum : minimum;
     if (chunk.count == 0)
         return;
+    double m = chunk.sum / chunk.count;
+    double q = chunk.sumsq - chunk.sum * m;
+    double chunkmean = shift + m, chunksquares = q > 0 ? q : 0.0;
     double n = count + chunk.count;
-    double d = chunk.mean - mean;
+    double d = chunkmean - mean;
     mean += d * (chunk.count / n);
-    squares += chunk.squares + d * d * (count * chunk.count / n);
+    squares += chunksquares + d * d * (count * chunk.count / n);
     count = n;
-    if (chunk.maximum > maximum)
-        maximum = chunk.maximum;
-    if (chunk.minimum < minimum)
-        minimum = chunk.minimum;
 }
 
 double mcstat::variance() const

@@ -5,6 +5,7 @@
 #include "formula/evalstate.h"
 #include "formula/standins.h"
 #include "numerics/mcstat.h"
+#include "objects/contextlist.h"
 #include "objects/fu.h"
 #include "objects/romberg.h"
 #include "screen/boxframe.h"
@@ -13,19 +14,23 @@
 #include "screen/keys.h"
 #include "screen/menustate.h"
 #include "screen/msgbox.h"
-#include "screen/popup.h"
 #include "screen/screen.h"
 #include "screen/services.h"
 
 int16_t mciterate(fu& f, double x, mcstat& stats, double until)
 {
     busyscope busy;
-    mcstat chunk = stats;
-    chunk.reset();
     flushkeys();
     shared.reportswitch = stats.reporterrors ? 105 : 0;
+    // Sums of the deviations from a shift near the mean (the mean so far,
+    // or the chunk's first result): no cancellation, and no division in
+    // the loop.
+    bool shifted = stats.count > 0;
+    double shift = shifted ? stats.mean : 0.0;
+    double sum = 0, sumsq = 0, maximum = stats.maximum, minimum = stats.minimum;
     int16_t code = mccodes::reached;
-    for (double i = stats.count + 1; i <= until;) {
+    double i = stats.count + 1;
+    while (i <= until) {
         double y = f.calcx(x);
         if (!canproceed()) {
             bool stop = menus().aborted() || shared.error == evalbreak;
@@ -36,10 +41,19 @@ int16_t mciterate(fu& f, double x, mcstat& stats, double until)
             code = stop ? mccodes::stopped : mccodes::error;
             break;
         }
-        chunk.add(y);
+        if (!shifted) {
+            shift = y;
+            shifted = true;
+        }
+        double d = y - shift;
+        sum += d;
+        sumsq += d * d;
+        maximum = y > maximum ? y : maximum;
+        minimum = y < minimum ? y : minimum;
         i += 1;
     }
-    stats.merge(chunk);
+    mcchunk chunk{i - 1 - stats.count, sum, sumsq, maximum, minimum};
+    stats.merge(chunk, shift);
     if (code == mccodes::reached && kbhit())
         code = mccodes::keywaiting;
     return code;
@@ -80,22 +94,18 @@ int mcmenu()
 
 void mcinfo()
 {
-    menus().disable(39998);
-    msgstyle(3);
-    setpopupx(1);
-    setpopupy(1);
-    setboxtitle(" I N F O ");
-    msgbox("\n You are executing a Monte Carlo run on the current calculator formula. \n\r Read \"mcarlo.wri\" for "
-           "application examples, documentation, and proper- \n\r ties of the random number generator. \n\r     This "
-           "feature makes repeated calls (\"iterations\") to the calculator \n\r formula and does statistics on the "
-           "output values. Obviously, this makes \n\r sense only for random functions, i.e. functions calling the "
-           "predefined \n\r rand(...) at some level of their implementation. \n\r    Use <0> to clear all previous "
-           "data and start a new run. The display \n\r intervals will auto-adapt to the computation speed. The main "
-           "result is \n\r the mean value of your random function. With a probability of 99.9%, it \n\r should lie "
-           "within the indicated range. Trust this estimate only after a \n\r sufficient number of iterations, small "
-           "samples might not properly repre- \n\r sent the random function. \n\r    In addition, the smallest and "
-           "largest value, as well as the variance \n\r and standard deviation, of the sequence of all iterations' "
-           "results are \n\r being shown. \n\r");
+    infohelp("\n You are executing a Monte Carlo run on the current calculator formula. \n\r Read \"mcarlo.wri\" for "
+             "application examples, documentation, and proper- \n\r ties of the random number generator. \n\r     This "
+             "feature makes repeated calls (\"iterations\") to the calculator \n\r formula and does statistics on the "
+             "output values. Obviously, this makes \n\r sense only for random functions, i.e. functions calling the "
+             "predefined \n\r rand(...) at some level of their implementation. \n\r    Use <0> to clear all previous "
+             "data and start a new run. The display \n\r intervals will auto-adapt to the computation speed. The main "
+             "result is \n\r the mean value of your random function. With a probability of 99.9%, it \n\r should lie "
+             "within the indicated range. Trust this estimate only after a \n\r sufficient number of iterations, small "
+             "samples might not properly repre- \n\r sent the random function. \n\r    In addition, the smallest and "
+             "largest value, as well as the variance \n\r and standard deviation, of the sequence of all iterations' "
+             "results are \n\r being shown. \n\r",
+             1, 1);
     menus().setmode();
 }
 

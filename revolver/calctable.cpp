@@ -1,9 +1,11 @@
 // The calculator's commands, in the order tested ("m" and "M" before "n").
+#include "numerics/toolcmds.h"
 #include "revolver/calccmds.h"
 #include "revolver/cmdkeys.h"
 #include "revolver/cmdreader.h"
 #include "revolver/commands.h"
 #include "revolver/standins.h"
+#include "revolver/toolrows.h"
 
 using namespace cmdkey;
 

@@ -3,7 +3,7 @@
 // arguments as they stand.
 #include "calculator/calculator.h"
 #include "numerics/nlwindow.h"
-#include "revolver/standins.h"
+#include "revolver/toolrows.h"
 
 namespace {
 

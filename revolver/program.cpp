@@ -6,6 +6,7 @@
 #include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "math/random.h"
+#include "numerics/start.h"
 #include "objects/fudaba.h"
 #include "objects/contextlist.h"
 #include "objects/hooks.h"
@@ -84,5 +85,6 @@ void runprogram()
 void startrevolver()
 {
     startcalculator();
+    startnumerics();
     setmainloop(runprogram);
 }

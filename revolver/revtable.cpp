@@ -1,4 +1,5 @@
 // The revolver's commands, in the order tested.
+#include "numerics/toolcmds.h"
 #include "revolver/cmdkeys.h"
 #include "revolver/commands.h"
 #include "revolver/cmdreader.h"

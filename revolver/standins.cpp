@@ -12,13 +12,6 @@ void later()
 }
 }  // namespace
 
-void recognizecalc(calculator&) { later(); }
-void integratecmd(calculator&) { later(); }
-void goldenmin(calculator&) { later(); }
-void goldenmax(calculator&) { later(); }
-void searchzero(calculator&) { later(); }
-void searchvalue(calculator&) { later(); }
-void montecarlocmd(calculator&) { later(); }
 void newdesignerplot(calculator&) { later(); }
 void adddesignershown(calculator&) { later(); }
 void adddesignerplot(calculator&) { later(); }
@@ -29,6 +22,5 @@ void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
 void refreshfastplot(calculator&) {}
 
-void recognizerconstants() { later(); }
 void plotmenucmd() { later(); }
 void eraseplotcmd() { later(); }

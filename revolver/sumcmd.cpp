@@ -1,7 +1,7 @@
 // "+": the summation menu on the current calculator.
 #include "numerics/summation.h"
 #include "revolver/revolver.h"
-#include "revolver/standins.h"
+#include "revolver/toolrows.h"
 
 void summation(calculator& c)
 {

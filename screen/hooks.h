@@ -13,6 +13,8 @@ struct screenhooks {
     // The Options menu's check mark of 40056: compilations do without the
     // function database's assistance.
     bool (*withoutdatabase)() = nullptr;
+    // The notepad's F3: the fraction recognizer's window on a number.
+    void (*recognize)(double value) = nullptr;
 };
 
 screenhooks& screenhook();

@@ -8,6 +8,7 @@
 #include "formula/parser.h"
 #include "screen/boxsettings.h"
 #include "screen/clipboard.h"
+#include "screen/hooks.h"
 #include "screen/inputdialogs.h"
 #include "screen/linestate.h"
 #include "screen/menustate.h"
@@ -216,6 +217,10 @@ notepadedit* notepadeditor()
 
 void recognize(double value)
 {
+    if (auto hook = screenhook().recognize) {
+        hook(value);
+        return;
+    }
     msgstyle(1);
     tell("\n The recognizer is not available yet (value %.16g). \n", value);
 }

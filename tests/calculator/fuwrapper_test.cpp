@@ -70,8 +70,10 @@ TEST(fuwrapper, SolverComponentOfTheSolution)
     fuwrapper t, y;
     t.wrapfu(&s.rk, 0);
     y.wrapfu(&s.rk, 1);
+    EXPECT_EQ(y.stamp, 0u);
     ASSERT_TRUE(t.attach());
     ASSERT_TRUE(y.attach());
+    EXPECT_TRUE(y.isimplemented());   // the tools take it as implemented
     EXPECT_EQ(t.calcx(0.75), 0.75);
     EXPECT_NEAR(y.calcx(1.0), std::exp(1.0), 1e-9);
 }

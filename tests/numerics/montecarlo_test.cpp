@@ -31,7 +31,8 @@ struct MonteCarlo : ::testing::Test {
 
 // The variance of a small spread about a large mean: the exact value of
 // the same doubles (montecarlo.txt, rational arithmetic), where the
-// textbook count * sumsq - sum^2 cancels to nothing.
+// textbook count * sumsq - sum^2 cancels to nothing (-23309.6 for 10^5
+// samples of 1e9 + U(0,1)).
 TEST_F(MonteCarlo, VarianceOfSmallSpreadAboutLargeMean)
 {
     std::ifstream in(VEMO_SOURCE_DIR "/tests/numerics/refdata/montecarlo.txt");
@@ -74,7 +75,8 @@ TEST_F(MonteCarlo, EmptyStatisticsAndReset)
     EXPECT_EQ(s->minimum, 1e300);
     EXPECT_TRUE(s->reporterrors);
     EXPECT_EQ(s->breakpoint, 0.0);
-    s->add(3);
+    s->merge({1, 0, 0, 3, 3}, 3);
+    EXPECT_EQ(s->mean, 3.0);
     s->breakpoint = 50;
     s->reporterrors = false;
     s->reset();

@@ -10,6 +10,8 @@
 #include "math/numtheory.h"
 #include "objects/romberg.h"
 #include "tests/objects/fnobject.h"
+#include "tests/screen/editrun.h"
+#include "screen/keys.h"
 
 namespace {
 struct reference {
@@ -175,5 +177,26 @@ TEST_F(Romberg, FormulaErrorInsideEndsTheBlock)
     // The grids meet 0.3 first at level 6, in its tenth point (19/64).
     EXPECT_EQ(f.calls, 33 + 10);
     EXPECT_GT(reached, 1.0);
+    EXPECT_NEAR(result, 2.0 / 3, 1e-2);
+}
+
+// The trace mode on a small integrator (highest level 4, trace from level
+// 2): the notice once, a table line and the keys each block; F1 opens the
+// help page and asks again; at the highest level the run resigns.
+TEST_F(Romberg, TraceModeResignsAtTheHighestLevel)
+{
+    double result = 0;
+    hostrun run = rundialogue("<F1><Enter><Enter><Enter><dump resign>x", [&] {
+        romberg r(16, 15, 4);
+        fnobject f([](double x) { return std::sqrt(x); });
+        result = r.integrate(f, 0, 1, nullptr, false);
+        getkey();
+    });
+    ASSERT_EQ(run.status, 0);
+    std::string screen = dumptext(run, "resign");
+    EXPECT_NE(screen.find("Target precision not reached after 5 function evaluations."), std::string::npos) << screen;
+    EXPECT_NE(screen.find("I resign!"), std::string::npos) << screen;
+    ASSERT_EQ(run.infos.size(), 1u);
+    EXPECT_EQ(run.infos[0].title, "Numeric Integration in Trace Mode");
     EXPECT_NEAR(result, 2.0 / 3, 1e-2);
 }

@@ -1,0 +1,138 @@
+// The numeric tools run from the revolver, headless: each command with its
+// dialogue, its report and the result on the calculator.
+#include <gtest/gtest.h>
+
+#include "tests/revolver/vemorun.h"
+
+namespace {
+
+bool shows(const vemorun& v, const std::string& dump, const std::string& text)
+{
+    return v.screen(dump).find(text) != std::string::npos;
+}
+
+// "r0" on sin(x) from 3 adopts pi; "ii" over [0, 1] puts the integral
+// 1 - cos 1 on the calculator as its fixed value.
+TEST(tools, ZeroSearchAndIntegration)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("esin(x)<Enter><Enter>3<Enter>r0<dump r0>y<dump adopted>"
+                    "ii0<Enter>1<Enter><dump ii>x<dump iiresult><A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "r0", "Zero or pole with change of sign found at x=3.14159265358979"));
+    EXPECT_NE(v.row("adopted", 1).find("x= 3.14159265358979"), std::string::npos) << v.row("adopted", 1);
+    EXPECT_TRUE(shows(v, "ii", "result = 0.4596976941318603"));
+    EXPECT_TRUE(shows(v, "iiresult", "  numeric integration result:  0.45969769413186 "));
+}
+
+// STOP during "ii" asks; "n" goes on to the full result.
+TEST(tools, IntegrationAsksOnStop)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("eexp(x)<Enter><Enter>3<Enter>ii0<Enter>1<Enter><busy><menu 40042><yes></busy>"
+                    "<dump stop>n<dump goon>x<A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "stop", "Abort numeric integration (y/n) ?"));
+    EXPECT_TRUE(shows(v, "goon", "result = 1.718281828459045"));
+}
+
+// "rf" asks the requested value; "mi" reports the minimum and adopts it.
+TEST(tools, ValueSearchAndGoldenSection)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex*x<Enter><Enter>1<Enter>rf<dump rfask>2<Enter><dump rf>y<dump rfadopted>"
+                    "<Right>ex*x-2*x+3<Enter><Enter>5<Enter>mi<dump mi>a<dump miadopted><A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "rfask", " requested value ? "));
+    EXPECT_TRUE(shows(v, "rf", "Target found at x=1.41421356237309"));
+    EXPECT_NE(v.row("rfadopted", 1).find("x= 1.41421356237309"), std::string::npos);
+    EXPECT_TRUE(shows(v, "mi", "Found a local minimum at (0.999999986125 | 2)"));
+    EXPECT_NE(v.row("miadopted", 1).find("x= 0.99999998612"), std::string::npos);
+    EXPECT_TRUE(shows(v, "miadopted", "f.1     =                      2 "));
+}
+
+// "z": a key typed while the run goes on interrupts it after its chunk;
+// a breakpoint set there stops it exactly at 1050, and the mean becomes
+// the result.  A formula that fails at once leaves no sample, and the
+// calculator keeps its status line.
+TEST(tools, MonteCarloRuns)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex+1<Enter><Enter>2<Enter>z<busy>x</busy><dump z1>b1050<Enter><Enter><dump zbreak>"
+                    "<Esc><dump zresult>"
+                    "<Right>eln(x)<Enter><Enter><Backspace>-1<Enter>xz<dump zerr1>x<dump zerr2><Esc><dump zafter>"
+                    "<A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "z1", "Computation interrupted:"));
+    EXPECT_TRUE(shows(v, "zbreak", "Iterations:    1050 "));
+    EXPECT_TRUE(shows(v, "zresult", " Mean value of random function:  3 "));
+    EXPECT_TRUE(shows(v, "zerr1", "Call to function log with argument -1"));
+    EXPECT_TRUE(shows(v, "zerr2", "Runtime error during iteration 1. Choose one:"));
+    EXPECT_TRUE(shows(v, "zafter", " Runtime error. Change argument(s) and retry"));
+}
+
+// F3 on the value, and "oo_r" showing the recognizer's settings.
+TEST(tools, RecognizerWindowAndSettings)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex/4<Enter><Enter>3<Enter><PgDn><F3><dump f3><Esc>oo_ry<dump oor><Enter><Enter><Enter><A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "f3", " Possible Representations of 0.75 "));
+    EXPECT_TRUE(shows(v, "f3", "║ 3 / 4 "));
+    EXPECT_TRUE(shows(v, "oor", "maxsig (Default=0.1,  previous value=0.1)"));
+}
+
+// The notepad's F3 reaches the recognizer with the latest value there.
+TEST(tools, NotepadRecognizesItsValue)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("<F5>3/4<Enter><F3><dump notepad><Esc><Esc><A-x>y"), 0) << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "notepad", " Possible Representations of 0.75 "));
+    EXPECT_FALSE(shows(v, "notepad", "not available"));
+}
+
+}  // namespace
+
+namespace {
+// STOP during "r0" and "mi" ends them without a message; during "z" it
+// opens the menu without counting the stopped iteration, and the run
+// goes on from there.
+TEST(tools, StopEndsEverySearchAndPausesMonteCarlo)
+{
+    vemorun v;
+    const std::string stop = "<busy><menu 40042><yes></busy>";
+    ASSERT_EQ(v.run("esin(x)<Enter><Enter>3<Enter>r0" + stop + "<dump r0stop>mi" + stop + "<dump mistop>z" + stop
+                    + "<dump zstop><Enter><busy>x</busy><dump zagain><Esc><dump zend><A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    for (const char* dump : {"r0stop", "mistop"}) {
+        EXPECT_FALSE(shows(v, dump, "╔")) << dump;
+        EXPECT_NE(v.row(dump, 1).find("x= 3 "), std::string::npos) << dump;
+    }
+    EXPECT_TRUE(shows(v, "zstop", "Iterations:    0 "));
+    EXPECT_TRUE(shows(v, "zstop", "Computation interrupted:"));
+    EXPECT_TRUE(shows(v, "zagain", "Iterations:    1 "));
+    EXPECT_TRUE(shows(v, "zend", " Mean value of random function:  0.141120008059867"));
+}
+}  // namespace
+
+namespace {
+// On a Runge-Kutta calculator (f' = f, f(0) = 1) the tools work on the
+// solution: "rf" finds ln 2 for the value 2, "ii" integrates e^t.
+TEST(tools, RungeKuttaSolution)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("dd<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter>"
+                    "<Enter><Enter><Enter><Backspace>1<Enter>rf2<Enter><dump rkrf>y"
+                    "ii0<Enter>1<Enter><dump rkii>x<A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "rkrf", "Target found at t=0.6931471805599"));
+    EXPECT_TRUE(shows(v, "rkii", "result = 1.7182818284"));
+}
+}  // namespace
