@@ -4,7 +4,7 @@
 # (the GTK window tests run in the ordinary build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build build-asan --parallel "$(nproc)" --target testprograms
