@@ -6,34 +6,15 @@
 
 #include <algorithm>
 
-#include "calculator/calcowner.h"
+#include "benchsetup.h"
 #include "calculator/calculator.h"
 #include "calculator/rk.h"
 #include "calculator/rksetup.h"
 #include "calculator/valuebox.h"
 #include "formula/parser.h"
-#include "formula/varman.h"
 #include "math/valtable.h"
-#include "objects/hooks.h"
-#include "screen/screen.h"
-#include "screen/tgwscreen.h"
 
 namespace {
-struct ring : calcowner {
-    varman store;
-    ring() { activestore = &store; }
-};
-
-struct screenup {
-    screenup()
-    {
-        startobjects();
-        screeninit("");
-        screencreate();
-    }
-    ~screenup() { screendestroy(); }
-};
-
 void simpleformula(benchmark::State& state)
 {
     screenup screen;

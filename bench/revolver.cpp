@@ -7,30 +7,18 @@
 #include <cstdio>
 #include <string>
 
+#include "benchsetup.h"
 #include "calculator/calculator.h"
 #include "calculator/valuebox.h"
 #include "formula/parser.h"
-#include "objects/hooks.h"
 #include "platform/core/files.h"
 #include "revolver/calccmds.h"
 #include "revolver/revcmds.h"
 #include "revolver/revolver.h"
-#include "screen/screen.h"
-#include "screen/tgwscreen.h"
 
 namespace {
 
 const std::string statefile = "/tmp/vemobench.rev";
-
-struct screenup {
-    screenup()
-    {
-        startobjects();
-        screeninit("");
-        screencreate();
-    }
-    ~screenup() { screendestroy(); }
-};
 
 // 240 Direct-mode calculators, each its own formula of three letters.
 void writefullfile()

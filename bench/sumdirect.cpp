@@ -3,19 +3,15 @@
 // wrapper that "+" puts around a calculator.
 #include <benchmark/benchmark.h>
 
+#include "benchsetup.h"
 #include "calculator/calcfunm.h"
-#include "calculator/calcowner.h"
 #include "calculator/calculator.h"
 #include "calculator/funm.h"
 #include "calculator/fuwrapper.h"
 #include "formula/parser.h"
-#include "formula/varman.h"
 #include "math/seriesterm.h"
-#include "objects/hooks.h"
 #include "objects/sumrecord.h"
 #include "objects/sumrun.h"
-#include "screen/screen.h"
-#include "screen/tgwscreen.h"
 
 namespace {
 
@@ -25,21 +21,6 @@ struct futerm : seriesterm {
     fu* f;
     explicit futerm(fu* f) : f(f) {}
     double calcx(double x) override { return f->calcx(x); }
-};
-
-struct ring : calcowner {
-    varman store;
-    ring() { activestore = &store; }
-};
-
-struct screenup {
-    screenup()
-    {
-        startobjects();
-        screeninit("");
-        screencreate();
-    }
-    ~screenup() { screendestroy(); }
 };
 
 void rate(benchmark::State& state)

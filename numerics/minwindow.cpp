@@ -75,8 +75,9 @@ void minoptionsinfo()
     menus().enable(39998);
 }
 
-void minoptions(NLminimizer& e)
+void minoptions(nliter& engine)
 {
+    NLminimizer& e = static_cast<NLminimizer&>(engine);
     for (;;) {
         msgbuffer m(0, 0, 0, 0, 2048);
         m.addf("\n <e>   edit epsilons used for numeric derivation \n\r       (current values before scaling:\n\r"
@@ -128,37 +129,6 @@ void minoptions(NLminimizer& e)
     }
 }
 
-bool minmainwindow(NLminimizer& e, calculator& c)
-{
-    textcolor(1);
-    cprintf(" Initial F(x) = %.15g\n\r", e.value());
-    nlmainmenu();
-    for (;;) {
-        int key = getkey();
-        if (key < 256)
-            key = std::tolower(key);
-        nlend end = nlstay;
-        if (key == key::enter || key == 'n')
-            end = nlrunblock(e, c, key == 'n', nullptr);
-        else if (key == '1')
-            end = nlsinglestep(e, c);
-        else if (key == 'a')
-            nladopt(e, c);
-        else if (key == 'u')
-            msgnotimplemented();
-        else if (key == 'v')
-            minviewoptions(e);
-        else if (key == 'o')
-            minoptions(e);
-        else if (key == key::f1)
-            nlhelp(e.kind(), e.lastdisplay);
-        else if (key == key::esc)
-            return true;
-        if (end != nlstay)
-            return end == nladopted;
-    }
-}
-
 }  // namespace
 
 void minviewoptions(nliter& engine)
@@ -177,27 +147,10 @@ void minviewoptions(nliter& engine)
             " <h>   show Hessian eigenvalues and angles");
     if (e.log)
         cprintf("\n\r <v>   view logfile");
-    for (;;) {
-        int key = getkey();
-        if (key < 256)
-            key = std::tolower(key);
-        switch (key) {
-        case 'x': return minviewpositions(e);
-        case 's':
-            if (e.counter < 1) {
-                msgnotyet();
-                break;
-            }
-            return minviewstep(e);
-        case 'h': return minviewhessian(e);
-        case 'v':
-            if (e.log)
-                return nlshowlog(e);
-            msgnosuchcommand();
-            break;
-        case key::esc: return;
-        default: msgnosuchcommand(); break;
-        }
+    switch (nlviewkey(e, 'h', 'v')) {
+    case 'x': return minviewpositions(e);
+    case 's': return minviewstep(e);
+    case 'h': return minviewhessian(e);
     }
 }
 
@@ -217,13 +170,7 @@ bool runminimizer(calculator& c, int sign)
         unexpectederror(" nl could not be created ");
         return false;
     }
-    setboxtitle(sign == 1 ? " Nonlinear Maximizer " : " Nonlinear Minimizer ");
-    setfootercode(11);
-    boxframe box(7, 8, int16_t(screencols() - 6), int16_t(screenrows()));
-    if (!box.drawn())
-        return false;
-    clrwindow(15);
-    textbackground(15);
-    gotoxy(1, 1);
-    return minmainwindow(*e, c);
+    return nlmainwindow(*e, c,
+                        {sign == 1 ? " Nonlinear Maximizer " : " Nonlinear Minimizer ", " Initial F(x) = ", nullptr,
+                         minoptions, nullptr});
 }

@@ -1,6 +1,7 @@
 #include "numerics/nlwindow.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "math/vecfuncs.h"
 #include "numerics/nlminimizer.h"
 #include "numerics/nlsolver.h"
+#include "numerics/nlviews.h"
 #include "screen/askinput.h"
 #include "screen/boxframe.h"
 #include "screen/boxsettings.h"
@@ -257,6 +259,25 @@ void msgnotyet()
     msgbox("\n Feature not available before the first iteration ! \n", 1000);
 }
 
+int nlviewkey(nliter& e, int third, int logkey)
+{
+    for (;;) {
+        int key = getkey();
+        if (key < 256)
+            key = std::tolower(key);
+        if (key == 's' && e.counter < 1) {
+            msgnotyet();
+        } else if (key == 'x' || key == 's' || key == third || key == key::esc) {
+            return key;
+        } else if (key == logkey && e.log) {
+            nlshowlog(e);
+            return 0;
+        } else {
+            msgnosuchcommand();
+        }
+    }
+}
+
 namespace {
 
 // Whether a little-progress state of an open-ended minimizer run may be
@@ -322,6 +343,14 @@ int solrunlog(nliter& e, int count)
     return runlog(e, count, " Iteration         Distance         increment            step ");
 }
 
+namespace {
+
+// How a main window's command ended: the window stays, the position was
+// adopted (the window closes), or the log window could not be opened.
+enum nlend { nlstay, nladopted, nlfailed };
+
+// Enter (several false: until termination) or 'n' (asks how many steps):
+// the run, the termination report when a state is set, the block lines.
 nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nliter& e, int key))
 {
     int count = 0;
@@ -357,6 +386,7 @@ nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nli
     return nlstay;
 }
 
+// '1': one step, the report when it sets a state, the status lines.
 nlend nlsinglestep(nliter& e, calculator& c)
 {
     if (e.singlestep() != nlrunning && nltermreport(e) == key::enter) {
@@ -366,4 +396,54 @@ nlend nlsinglestep(nliter& e, calculator& c)
     nlstatusline(e, 2);
     nlmainmenu();
     return nlstay;
+}
+
+bool nlcommands(nliter& e, calculator& c, const nlwindowparts& parts)
+{
+    textcolor(1);
+    cprintf("%s%.15g\n\r", parts.initial, e.value());
+    nlmainmenu();
+    for (;;) {
+        int key = getkey();
+        if (key < 256)
+            key = std::tolower(key);
+        nlend end = nlstay;
+        if (key == key::enter || key == 'n') {
+            end = nlrunblock(e, c, key == 'n', parts.afterreport);
+        } else if (key == '1') {
+            end = nlsinglestep(e, c);
+        } else if (key == 'u') {
+            if (!parts.userstep)
+                msgnotimplemented();
+            else if (parts.userstep(e))
+                end = nlsinglestep(e, c);
+        } else if (key == 'a') {
+            nladopt(e, c);
+        } else if (key == 'v') {
+            e.kind() == 13 ? minviewoptions(e) : solviewoptions(e);
+        } else if (key == 'o') {
+            parts.options(e);
+        } else if (key == key::f1) {
+            nlhelp(e.kind(), e.lastdisplay);
+        } else if (key == key::esc) {
+            return true;
+        }
+        if (end != nlstay)
+            return end == nladopted;
+    }
+}
+
+}  // namespace
+
+bool nlmainwindow(nliter& e, calculator& c, const nlwindowparts& parts)
+{
+    setboxtitle(parts.title);
+    setfootercode(11);
+    boxframe box(7, 8, int16_t(screencols() - 6), int16_t(screenrows()));
+    if (!box.drawn())
+        return false;
+    clrwindow(15);
+    textbackground(15);
+    gotoxy(1, 1);
+    return nlcommands(e, c, parts);
 }

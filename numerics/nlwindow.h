@@ -37,16 +37,24 @@ void msgnotyet();
 int minrunlog(nliter& e, int count);
 int solrunlog(nliter& e, int count);
 
-// How a main window's command ended: the window stays, the position was
-// adopted (the window closes), or the log window could not be opened.
-enum nlend { nlstay, nladopted, nlfailed };
-// Enter (several false: until termination) or 'n' (asks how many steps):
-// the run, the termination report when a state is set, the block lines.
-// afterreport sees the key that closed the report when it did not adopt.
-nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nliter& e, int key));
-// '1': one step, the report when it sets a state, the status lines.
-nlend nlsinglestep(nliter& e, calculator& c);
+// What the minimizer's and the solver's main windows do differently.
+struct nlwindowparts {
+    const char* title;
+    const char* initial;                       // the caption of the start value
+    bool (*userstep)(nliter& e);               // 'u': true to take the step; null: not built
+    void (*options)(nliter& e);                // 'o'
+    void (*afterreport)(nliter& e, int key);   // the key that closed a report that did not adopt
+};
+// The main window in its frame: Enter and 'n' run a block (until
+// termination, or as many steps as asked), '1' a single step, 'a' adopts
+// the position, 'v' the views, F1 help.  True on Esc and on adopting;
+// false when the frame or the log window cannot be opened.
+bool nlmainwindow(nliter& e, calculator& c, const nlwindowparts& parts);
 
+// The keys of a views window: 'x', 's' (the first step done, else a
+// notice), third and Esc are returned; logkey shows the log file while
+// there is one (then 0 is returned), other keys say "no such command".
+int nlviewkey(nliter& e, int third, int logkey);
 // The minimizer's views and options (minwindow.cpp), the solver's
 // (solwindow.cpp).
 void minviewoptions(nliter& e);

@@ -96,8 +96,9 @@ bool askkrit(double& value, const char* prompt)
     }
 }
 
-void soloptions(formulasolver& e)
+void soloptions(nliter& engine)
 {
+    formulasolver& e = static_cast<formulasolver&>(engine);
     setboxcolors(colorof(288), colorof(287), colorof(286), colorof(285), colorof(284));
     setboxtitle(" Nonlinear Solver: Options ");
     setboxlegend(" Use these options in exceptional cases only.\n\r Documentation for each is supplied at the end of \n\r \"solver.wri\" ");
@@ -199,8 +200,9 @@ void soloptions(formulasolver& e)
 }
 
 // The user-defined step's parameter; false when not confirmed.
-bool userstep(formulasolver& e)
+bool userstep(nliter& engine)
 {
+    formulasolver& e = static_cast<formulasolver&>(engine);
     setboxtitle(" Parameters for the next single Step ");
     boxframe box(25, int16_t(screenrows() - 8), int16_t(screencols()), int16_t(screenrows()));
     gotoxy(1, 1);
@@ -238,39 +240,6 @@ void reassess(nliter& engine, int key)
     e.markprogress();
 }
 
-bool solmainwindow(formulasolver& e, calculator& c)
-{
-    textcolor(1);
-    cprintf(" Initial distance = %.15g\n\r", e.value());
-    nlmainmenu();
-    for (;;) {
-        int key = getkey();
-        if (key < 256)
-            key = std::tolower(key);
-        nlend end = nlstay;
-        if (key == key::enter || key == 'n') {
-            end = nlrunblock(e, c, key == 'n', reassess);
-        } else if (key == '1') {
-            end = nlsinglestep(e, c);
-        } else if (key == 'u') {
-            if (userstep(e))
-                end = nlsinglestep(e, c);
-        } else if (key == 'a') {
-            nladopt(e, c);
-        } else if (key == 'v') {
-            solviewoptions(e);
-        } else if (key == 'o') {
-            soloptions(e);
-        } else if (key == key::f1) {
-            nlhelp(14, e.lastdisplay);
-        } else if (key == key::esc) {
-            return true;
-        }
-        if (end != nlstay)
-            return end == nladopted;
-    }
-}
-
 }  // namespace
 
 void solviewoptions(nliter& engine)
@@ -288,32 +257,15 @@ void solviewoptions(nliter& engine)
     cprintf(" <x>   show positions\n\r <s>   show latest step \n\r <j>   show Jacobi matrix data");
     if (e.log)
         cprintf("\n\r <l>   view logfile");
-    for (;;) {
-        int key = getkey();
-        if (key < 256)
-            key = std::tolower(key);
-        switch (key) {
-        case 'x': return solviewpositions(e);
-        case 's':
-            if (e.counter < 1) {
-                msgnotyet();
-                break;
-            }
-            return solviewstep(e);
-        case 'j':
-            if (e.counter < 1)
-                msgnotyet();
-            else
-                solviewjacobi(e);
-            return;
-        case 'l':
-            if (e.log)
-                return nlshowlog(e);
-            msgnosuchcommand();
-            break;
-        case key::esc: return;
-        default: msgnosuchcommand(); break;
-        }
+    switch (nlviewkey(e, 'j', 'l')) {
+    case 'x': return solviewpositions(e);
+    case 's': return solviewstep(e);
+    case 'j':
+        if (e.counter < 1)
+            msgnotyet();
+        else
+            solviewjacobi(e);
+        return;
     }
 }
 
@@ -346,17 +298,9 @@ bool runsolver(calculator& c, bool edit)
             } else {
                 targetmismatch(n, e->mactive);
             }
-            if (go) {
-                setboxtitle(" Nonlinear Solver ");
-                setfootercode(11);
-                boxframe box(7, 8, int16_t(screencols() - 6), int16_t(screenrows()));
-                if (box.drawn()) {
-                    clrwindow(15);
-                    textbackground(15);
-                    gotoxy(1, 1);
-                    result = solmainwindow(*e, c);
-                }
-            }
+            if (go)
+                result = nlmainwindow(*e, c,
+                                      {" Nonlinear Solver ", " Initial distance = ", userstep, soloptions, reassess});
         }
     }
     if (list->isplain()) {

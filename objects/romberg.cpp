@@ -18,29 +18,13 @@
 #include "screen/msgbox.h"
 #include "screen/msgbuffer.h"
 #include "screen/screen.h"
-#include "screen/statusbox.h"
+#include "screen/statushidden.h"
 
 void resumeafterbreak()
 {
     menus().resetbusy();
     if (shared.error == evalbreak)
         shared.error = evalok;
-}
-
-namespace {
-// Hides the program's status box while a dialogue of the run lasts.
-struct statusaway {
-    statusaway()
-    {
-        if (statusbox* box = programstatus())
-            box->hide();
-    }
-    ~statusaway()
-    {
-        if (statusbox* box = programstatus())
-            box->show();
-    }
-};
 }
 
 bool canproceed()
@@ -142,7 +126,7 @@ double romberg::integrate(fu& f, double a, double b, double* digitsout, bool tra
 
 bool romberg::tracedialogue(int16_t k, bool first)
 {
-    statusaway away;
+    statushidden away;
     menus().disablestop();
     if (first) {
         textcolor(12);
@@ -192,7 +176,7 @@ bool romberg::interruptquery(uint32_t step, uint32_t length)
 {
     if (!isidle())
         return false;
-    statusaway away;
+    statushidden away;
     menus().disablestop();
     flushkeys();
     int key = tell("\n The Romberg procedure has been interrupted in step %ld \n\r of an iteration block of length "
@@ -207,9 +191,9 @@ bool romberg::interruptquery(uint32_t step, uint32_t length)
 double romberg::extrapolate(double t, double& bestout, int16_t level, bool trace)
 {
     bool tracing = trace || (hastracemode() && level > tracelevel);
-    std::unique_ptr<statusaway> away;
+    std::unique_ptr<statushidden> away;
     if (tracing)
-        away = std::make_unique<statusaway>();
+        away = std::make_unique<statushidden>();
     if (bestdigits == -1000.0)
         best = t;   // nothing compared yet: the finest trapezoid sum so far
     double factor = 1;
@@ -233,7 +217,7 @@ double romberg::extrapolate(double t, double& bestout, int16_t level, bool trace
 
 void romberg::failreport(int16_t level)
 {
-    statusaway away;
+    statushidden away;
     if (menus().aborted()) {
         if (!isidle())
             return;

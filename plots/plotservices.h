@@ -1,6 +1,6 @@
 // Small services of the plots that other parts call too: the STOP
-// request, a guard that hides the status box, drawing brackets and the
-// 16-bit text sums.  The busy state's guard is busyscope
+// request, drawing brackets and the 16-bit text sums (the guard that
+// hides the status box is statushidden, screen/statushidden.h).  The busy state's guard is busyscope
 // (formula/standins.h), which holds menustate::busybegin and busyend.
 #pragma once
 
@@ -9,15 +9,6 @@
 // True while a confirmed STOP request is pending (menustate::resetbusy
 // clears it).
 bool breakrequested();
-
-// Hides the program's status box for its lifetime.
-class statushidden {
-public:
-    statushidden();
-    ~statushidden();
-    statushidden(const statushidden&) = delete;
-    statushidden& operator=(const statushidden&) = delete;
-};
 
 // Empty hooks around every drawing section.
 inline void drawbegin() {}

@@ -214,6 +214,10 @@ void headlessfront::feedkeys()
         }
         ++next_;
         progress();
+        // The key that starts a computation before a <busy> item: hold it at
+        // its first checkpoint while busy, or a short run may end unseen.
+        if (!atend() && items_[next_].kind == itemkind::busy)
+            holdwhen(busyhold);
         long posted = computekeys().posted();
         // One key code per wait: the reader may take it and wait again at once.
         if (!deliver(item) || computekeys().posted() != posted)

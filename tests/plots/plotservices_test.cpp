@@ -1,10 +1,8 @@
-// The plots' small services: the STOP request, the status-hiding guard
-// and the 16-bit text sums.
+// The plots' small services: the STOP request and the 16-bit text sums.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "base/objcount.h"
 #include "plots/plotservices.h"
 #include "screen/menustate.h"
 
@@ -28,17 +26,6 @@ TEST(plotservices, BreakRequestIsTheStopFlag)
     EXPECT_TRUE(breakrequested());
     m.clearflags();
     EXPECT_FALSE(breakrequested());
-}
-
-TEST(plotservices, StatusHiddenIsAccounted)
-{
-    objcounts before = objcountstate();
-    {
-        statushidden hidden;   // no status box: nothing to hide
-        EXPECT_EQ(objcountstate().live, before.live + 1);
-    }
-    EXPECT_EQ(objcountstate().live, before.live);
-    EXPECT_EQ(objcountstate().sum, before.sum);
 }
 
 }  // namespace

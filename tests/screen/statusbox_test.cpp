@@ -4,6 +4,7 @@
 #include "screenfixture.h"
 #include "base/objcount.h"
 #include "screen/statusbox.h"
+#include "screen/statushidden.h"
 
 namespace {
 
@@ -122,4 +123,32 @@ TEST_F(statustest, keepsthecallerswindowandpendingcaption)
     EXPECT_EQ(gettextcolor(), 2);
     EXPECT_STREQ(pendingbox().caption, "for the next box");
     setboxtitle("");
+}
+
+TEST(statushidden, IsAccounted)
+{
+    objcounts before = objcountstate();
+    {
+        statushidden hidden;   // no status box: nothing to hide
+        EXPECT_EQ(objcountstate().live, before.live + 1);
+    }
+    EXPECT_EQ(objcountstate().live, before.live);
+    EXPECT_EQ(objcountstate().sum, before.sum);
+}
+
+TEST_F(statustest, statushiddenhidesandrestorestheprogramsbox)
+{
+    makestatusbox();
+    statusbox* program = programstatus();
+    ASSERT_NE(program, nullptr);
+    program->printf("x");
+    {
+        statushidden hidden;
+        EXPECT_FALSE(program->shown);
+        EXPECT_EQ(line(1), pad(""));
+    }
+    EXPECT_TRUE(program->shown);
+    EXPECT_EQ(line(1), pad("x"));
+    program->close();
+    dropstatusbox();
 }
