@@ -181,23 +181,18 @@ bool furk::implement(uint8_t force, uint16_t level)
 
 bool furk::recordfingerprint()
 {
-    if (!shared.print || !complete())
+    if (!complete())
         return false;
-    if (!isimplemented()) {
-        shared.print->addobject(0);
-        return implement(4, 0);
-    }
-    uint32_t bytes = shared.print->nbytes();
-    uint32_t records = shared.print->nrecords();
-    if (runtime && !initial->implement())
-        return false;
-    if (!solver->refresh())
-        return false;
-    if (!runtime)
-        for (size_t i = 0; i < solver->statelength(); i++)
-            shared.print->addrecord(2, table->startvector[i]);
-    fpregister(bytes, records);
-    return true;
+    return fingerprintparts(*this, [this] {
+        if (runtime && !initial->implement())
+            return false;
+        if (!solver->refresh())
+            return false;
+        if (!runtime)
+            for (size_t i = 0; i < solver->statelength(); i++)
+                shared.print->addrecord(2, table->startvector[i]);
+        return true;
+    });
 }
 
 double* furk::solve(double* args)

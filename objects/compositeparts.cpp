@@ -26,7 +26,7 @@ void dropunusedstore(fu& object, const markset& marks, std::span<slotcomp* const
     object.ownvars = nullptr;
 }
 
-bool fingerprintcomponents(fu& object, std::span<slotcomp* const> components)
+bool fingerprintparts(fu& object, const std::function<bool()>& parts)
 {
     if (!shared.print)
         return false;
@@ -36,11 +36,20 @@ bool fingerprintcomponents(fu& object, std::span<slotcomp* const> components)
     }
     uint32_t bytes = shared.print->nbytes();
     uint32_t records = shared.print->nrecords();
-    for (slotcomp* c : components)
-        if (!c->implement())
-            return false;
+    if (!parts())
+        return false;
     object.fpregister(bytes, records);
     return true;
+}
+
+bool fingerprintcomponents(fu& object, std::span<slotcomp* const> components)
+{
+    return fingerprintparts(object, [components] {
+        for (slotcomp* c : components)
+            if (!c->implement())
+                return false;
+        return true;
+    });
 }
 
 int beginimplement(compositefu& object, uint8_t force)

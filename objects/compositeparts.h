@@ -3,6 +3,7 @@
 // components' compiled state handed to the fingerprint.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,9 +19,12 @@ class slotcomp;
 // Deletes the object's own store when marks declare no static or constant
 // variable; the components' parsers let go of it first.
 void dropunusedstore(fu& object, const markset& marks, std::span<slotcomp* const> components);
-// The fingerprint of an object made of components (in the order given):
-// an object not implemented is recorded and implemented; otherwise each
-// component is readied and the span registered.  False on a failure.
+// The fingerprint of a composite object: one not implemented is recorded
+// and implemented; otherwise parts records what the object is made of and
+// the span is registered.  False on a failure.
+bool fingerprintparts(fu& object, const std::function<bool()>& parts);
+// The same for an object made of components (in the order given), each
+// readied in turn.
 bool fingerprintcomponents(fu& object, std::span<slotcomp* const> components);
 // The start of a composite object's implementation: 0 when it goes on
 // (stamp cleared, diagnostics cleared, values counted), 1 when it is

@@ -7,9 +7,9 @@
 #include <istream>
 #include <new>
 #include <ostream>
+#include <span>
 
 #include "formula/diagnostics.h"
-#include "formula/evalstate.h"
 #include "formula/letters.h"
 #include "formula/markset.h"
 #include "formula/parser.h"
@@ -19,6 +19,8 @@
 #include "objects/comment.h"
 #include "objects/componentmenu.h"
 #include "objects/compositenames.h"
+#include "objects/compositeparts.h"
+#include "objects/compositerecord.h"
 #include "objects/context.h"
 #include "objects/usagewarnings.h"
 #include "screen/boxframe.h"
@@ -38,13 +40,14 @@ constexpr int altf1 = 360;
 
 compositeslots::compositeslots(int n, const slotinfo* slots, const letterinfo* added, int main,
                                const char* fingerprintorder, const char* menuorder)
-    : nslots(n), info(slots), letter(added), mainslot(main), fporder(fingerprintorder), codeorder(menuorder)
+    : nslots(n), info(slots), letter(added), mainslot(main), formulaslot(main), fporder(fingerprintorder),
+      codeorder(menuorder)
 {
 }
 
 compositeslots::compositeslots(const compositeslots& source)
     : compositefu(source), param(source.param), formulakey(source.formulakey), nslots(source.nslots), info(source.info), letter(source.letter),
-      mainslot(source.mainslot), fporder(source.fporder), codeorder(source.codeorder)
+      mainslot(source.mainslot), formulaslot(source.formulaslot), fporder(source.fporder), codeorder(source.codeorder)
 {
     if (failed)
         return;
@@ -105,19 +108,10 @@ void compositeslots::labelslots()
 
 bool compositeslots::recordfingerprint()
 {
-    if (!shared.print)
-        return false;
-    if (!isimplemented()) {
-        shared.print->addobject(0);
-        return implement(4, 0);
-    }
-    uint32_t bytes = shared.print->nbytes();
-    uint32_t records = shared.print->nrecords();
+    std::vector<slotcomp*> order;
     for (const char* p = fporder; *p; p++)
-        if (!slot[*p - '0']->implement())
-            return false;
-    fpregister(bytes, records);
-    return true;
+        order.push_back(slot[*p - '0']);
+    return fingerprintcomponents(*this, order);
 }
 
 bool compositeslots::listcode()
@@ -204,6 +198,7 @@ bool compositeslots::restoreedit(uint8_t withparser)
         }
     }
     param = keptparam;
+    labelslots();
     componentedited = false;
     fu1::restoreedit(withparser);
     if (!withparser)
@@ -366,13 +361,7 @@ void compositeslots::endimplement(markset& marks, bool warn)
     if (warn)
         usagewarnings(marks, this);
     setimplemented();
-    if (ownvars && ownvars->declarestatics(marks) == 0) {
-        for (int i = 0; i < nslots; i++)
-            if (slot[i]->code && slot[i]->code->vars == ownvars)
-                slot[i]->code->vars = nullptr;
-        delete ownvars;
-        ownvars = nullptr;
-    }
+    dropunusedstore(*this, marks, std::span(slot, size_t(nslots)));
 }
 
 namespace {
@@ -426,13 +415,11 @@ void compositeslots::save(std::ostream& out)
         return;
     writetag(out);
     writeheader(out);
-    out << "@ARGS\n" << argletters << '\n';
-    if (ownvars)
-        ownvars->save(out);
+    saveargsandstore(out, *this);
     if (letter)
         out << letter->recordkey << '\n' << param << '\n';
     for (int i = 0; i < nslots; i++) {
-        out << (i == mainslot && formulakey ? "@FORMULA" : info[i].recordkey) << '\n';
+        out << (i == formulaslot && formulakey ? "@FORMULA" : info[i].recordkey) << '\n';
         slot[i]->save(out);
     }
     writeend(out);
@@ -455,7 +442,19 @@ bool startswith(const std::string& line, const char* key)
 }
 }
 
-// Keys in any order; "@FORMULA" names the kind's first component.
+bool compositeslots::learnargline(std::istream& in)
+{
+    std::string line;
+    bool cut = false;
+    readrecordline(in, line, limits::arglistlength, &cut);
+    if (cut || int(line.size()) > maxargs())
+        return false;
+    std::snprintf(argletters, sizeof argletters, "%s", line.c_str());
+    nargs = int16_t(std::strlen(argletters));
+    return true;
+}
+
+// Keys in any order; "@FORMULA" names the kind's formula slot.
 bool compositeslots::learn(std::istream& in)
 {
     std::string where = tag() + 2;
@@ -471,22 +470,13 @@ bool compositeslots::learn(std::istream& in)
             return true;
         }
         if (startswith(line, "@ARGS")) {
-            bool cut = false;
-            readrecordline(in, line, limits::arglistlength, &cut);
-            // More letters than the kind takes cannot be written back.
-            if (cut || int(line.size()) > maxargs())
+            if (!learnargline(in))
                 return false;
-            std::snprintf(argletters, sizeof argletters, "%s", line.c_str());
-            nargs = int16_t(std::strlen(argletters));
             continue;
         }
         if (startswith(line, "@@VARMAN")) {
-            varman* store = new (std::nothrow) varman;
-            if (!store || !store->learn(in)) {
-                delete store;
+            if (!learnstore(in, *this))
                 return false;
-            }
-            replacestore(store);
             continue;
         }
         if (letter && startswith(line, letter->recordkey)) {
@@ -495,7 +485,7 @@ bool compositeslots::learn(std::istream& in)
             param = first == std::string::npos ? 0 : line[first];
             continue;
         }
-        int which = startswith(line, "@FORMULA") ? mainslot : -1;
+        int which = startswith(line, "@FORMULA") ? formulaslot : -1;
         for (int i = 0; which < 0 && i < nslots; i++)
             if (startswith(line, info[i].recordkey))
                 which = i;
@@ -503,7 +493,7 @@ bool compositeslots::learn(std::istream& in)
             libreaderror(line.c_str(), where.c_str());
             return false;
         }
-        if (which == mainslot)
+        if (which == formulaslot)
             formulakey = startswith(line, "@FORMULA");
         delete slot[which];
         if (!(slot[which] = readslotcomponent(in, where.c_str())))

@@ -41,7 +41,7 @@ struct letterinfo {
 
 class compositeslots : public compositefu {
 public:
-    static constexpr int maxslots = 5;
+    static constexpr int maxslots = 6;
 
     // The kind's components (write order) and its letter (null for none);
     // main is the component listed first in the editor.
@@ -79,8 +79,8 @@ public:
 
     slotcomp* slot[maxslots] = {};
     char param = 0;    // the letter behind the arguments
-    // The first component was read under "@FORMULA", its older key, and
-    // is written back under it.
+    // The component that older records name "@FORMULA" (main unless the
+    // kind says otherwise) was read under that key and is written so.
     bool formulakey = false;
 
 protected:
@@ -104,16 +104,20 @@ protected:
     // The arguments into own, whose place behind them takes the letter:
     // the caller's array may end at its last argument.
     void copyargs(double* own, const double* args) const;
+    // The line after "@ARGS"; false when the record cannot be read on.
+    // More letters than the kind takes cannot be written back.
+    virtual bool learnargline(std::istream& in);
+    void labelslots();
 
     int nslots;
     const slotinfo* info;
     const letterinfo* letter;
     int mainslot;
+    int formulaslot;          // read and written under "@FORMULA"
     const char* fporder;      // slot numbers as digits
     const char* codeorder;
 
 private:
-    void labelslots();
     slotcomp* kept[maxslots] = {};
     char keptparam = 0;
 };

@@ -9,78 +9,34 @@
 #include "formula/markset.h"
 #include "formula/parser.h"
 #include "formula/stophook.h"
-#include "formula/varman.h"
 #include "objects/checkcomponent.h"
-#include "objects/compositeparts.h"
 #include "objects/slotcomp.h"
-#include "objects/usagewarnings.h"
 #include "screen/menustate.h"
 
 namespace {
 constexpr unsigned char toomanyloops = 3;   // error byte of an exceeded limit
 constexpr double limitcap = 4e9;
-}
 
-const furekur::slotinfo furekur::info[slots] = {
-    {"Initializing part", nullptr, '1', "@INI"},
-    {"Max. iterations", "Maximum number of iterations  (default=0 meaning: unused)", 'M', "@ITERMAX"},
-    {"While-condition", "While - condition  (default = 1)", 'W', "@WHILE"},
-    {"Body", "Body of loop", 'B', "@BODY"},
-    {"Until-condition", "Until - condition  (default = 0)", 'U', "@UNTIL"},
-    {"Evaluation part", "Evaluation part - computing return value(s)", 'E', "@EVAL"},
+// Label, help line, editor key, code menu key and record key of each
+// component.
+const slotinfo rekurslots[furekur::slots] = {
+    {"Initializing part", nullptr, '1', 'i', "@INI"},
+    {"While-condition", "While - condition  (default = 1)", 'W', 'w', "@WHILE"},
+    {"Body", "Body of loop", 'B', 'b', "@BODY"},
+    {"Until-condition", "Until - condition  (default = 0)", 'U', 'u', "@UNTIL"},
+    {"Evaluation part", "Evaluation part - computing return value(s)", 'E', 'e', "@EVAL"},
+    {"Max. iterations", "Maximum number of iterations  (default=0 meaning: unused)", 'M', 'n', "@ITERMAX"},
 };
-
-furekur::furekur() = default;
-
-furekur::furekur(const furekur& source) : compositefu(source)
-{
-    if (failed)
-        return;
-    nvalues = source.nvalues;
-    formulakey = source.formulakey;
-    for (int i = 0; i < slots; i++) {
-        if (!source.slot[i])
-            continue;
-        slot[i] = new (std::nothrow) slotcomp(source.slot[i]);
-        if (!slot[i] || slot[i]->failed)
-            failed = 1;
-    }
-    labelslots();
 }
 
-furekur::~furekur()
+furekur::furekur() : compositeslots(slots, rekurslots, nullptr, ini, "012345", "012345")
 {
-    for (slotcomp*& c : slot) {
-        delete c;
-        c = nullptr;
-    }
-    for (slotcomp*& c : kept) {
-        delete c;
-        c = nullptr;
-    }
+    formulaslot = body;   // the body of older records
 }
 
 fu1* furekur::clone() const
 {
     return new (std::nothrow) furekur(*this);
-}
-
-bool furekur::complete()
-{
-    for (slotcomp* c : slot)
-        if (!c)
-            return false;
-    return true;
-}
-
-void furekur::labelslots()
-{
-    for (int i = 0; i < slots; i++)
-        if (slot[i]) {
-            slot[i]->label = info[i].label;
-            slot[i]->description = info[i].help;
-            slot[i]->owner = this;
-        }
 }
 
 int furekur::countvalues()
@@ -116,23 +72,15 @@ bool furekur::compileall(markset& marks, int mode)
 bool furekur::implement(uint8_t force, uint16_t level)
 {
     (void)level;
-    int start = beginimplement(*this, force);
-    if (start != 0)
-        return start == 1;
+    bool result;
+    if (!beginimplement(force, result))
+        return result;
     markset marks;
     if (!compileall(marks, force))
         return false;
-    usagewarnings(marks, this);
     nvalues = slot[evalpart]->nvalues;
-    setimplemented();
-    dropunusedstore(*this, marks, slot);
+    endimplement(marks);
     return true;
-}
-
-bool furekur::recordfingerprint()
-{
-    slotcomp* const order[] = {slot[ini], slot[whilepart], slot[body], slot[untilpart], slot[evalpart], slot[itermax]};
-    return fingerprintcomponents(*this, order);
 }
 
 uint32_t furekur::iterationlimit(double value)

@@ -7,44 +7,32 @@
 
 #include <cstdint>
 
-#include "objects/compositefu.h"
+#include "objects/compositeslots.h"
 
 class markset;
-class slotcomp;
 
-class furekur : public compositefu {
+class furekur : public compositeslots {
 public:
     furekur();
-    furekur(const furekur& source);
-    ~furekur() override;
 
     int countvalues() override;
     bool implement(uint8_t force, uint16_t level) override;
-    bool recordfingerprint() override;
     bool listcode() override;
     fu1* clone() const override;
     double tcalc(double* args) override;
     double* mcalc(double* args) override;
     void edittitle() override;
-    bool edititems(attrlines& lines) override;
-    bool beginedit() override;
-    bool restoreedit(uint8_t withparser) override;
-    bool commitedit() override;
     const char* shortname() const override { return "Recursion"; }
     bool makeslots() override;
     const char* longname() const override { return " Recursion object "; }
-    bool complete() override;
 
     int typenumber() const override { return typeids::furekur; }
     const char* tag() const override { return "@@FUREKUR"; }
-    void save(std::ostream& out) override;
-    bool learn(std::istream& in) override;
     int show() override;
-    int edit() override;
 
-    // The components in the order of the fields.
-    enum { ini, itermax, whilepart, body, untilpart, evalpart, slots };
-    slotcomp* slot[slots] = {};
+    // The components in the order of the editor, the view page, the code
+    // menu, the fingerprint and the record.
+    enum { ini, whilepart, body, untilpart, evalpart, itermax, slots };
 
     // Kind 1 a runtime error, 2 too many loops (error byte 3 always);
     // shows its box within the report budget; 0.0.
@@ -53,25 +41,15 @@ public:
     // truncated toward zero, a negative value modulo 2^32, NaN none.
     static uint32_t iterationlimit(double value);
 
-    // Label, help line, editor key and record key of each component.
-    struct slotinfo {
-        const char* label;
-        const char* help;
-        char key;
-        const char* recordkey;
-    };
-    static const slotinfo info[slots];
-    // The body was read under "@FORMULA" (older records) and is written so.
-    bool formulakey = false;
+protected:
+    // Longer argument lists are cut to the letters a function takes.
+    bool learnargline(std::istream& in) override;
 
 private:
-    void labelslots();
     bool compileall(markset& marks, int mode);
     // Runs the initializing part and the loop, counting the iterations;
     // false after a failure that is reported.  strict: a pending stop ends
     // the run too.
     bool runloop(double* args, bool strict, uint64_t& iterations);
     bool proceed(bool strict) const;
-
-    slotcomp* kept[slots] = {};
 };
