@@ -69,6 +69,7 @@ bool readvalue(std::istream& in, double& value)
     return readline(in, line, 80) && scannumber(line.c_str(), value);
 }
 
+const char* const noletter = "\n Runge-Kutta record: the independent variable must be a letter \n";
 const char* const badshape = "\n Runge-Kutta record: order 1 to 12 and 1 to 40 values expected, \n\r arclength mode only for one "
                              "first-order value \n";
 }
@@ -87,6 +88,10 @@ bool RKiterator::learn(std::istream& in)
                 failure = badshape;
                 break;
             }
+            if (letterindex(s.independent) < 0) {   // no "@IV" line
+                failure = noletter;
+                break;
+            }
             if (!solver.table)
                 solver.table = new (std::nothrow) valtable(uint32_t(s.statelength()));
             return solver.table != nullptr;
@@ -102,7 +107,7 @@ bool RKiterator::learn(std::istream& in)
         } else if (startswith(line, "@IV")) {
             std::string word;
             if (!readword(in, word) || letterindex(word[0]) < 0)
-                failure = "\n Runge-Kutta record: the independent variable must be a letter \n";
+                failure = noletter;
             else
                 s.independent = word[0];
             skipline(in);

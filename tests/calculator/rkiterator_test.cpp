@@ -134,6 +134,7 @@ TEST_F(rkrecord, BadRecordsAreReadErrors)
         "@ORDER\n1\n@DIM\n1\n@INIVALSCONST\n1\nx2\n@END\n",        // text in a number
         "@ORDER\n1\n@DIM\n1\n@INIVALSCONST\n1\n2\n3\n@END\n",      // one value too many
         "@ORDER\n1\n@DIM\n1\n@IV\n7\n@END\n",                      // no letter
+        "@ORDER\n2\n@DIM\n1\n@END\n",                              // no @IV at all
         "@ORDER\n1\n@DIM\n1\n@SOMETHING\n@END\n",
         "@DIM\n1\n@IV\nx\n@END\n",                                 // no order
         "@ORDER\n1\n@DIM\n1\n@FORMULA\n",                          // cut off
