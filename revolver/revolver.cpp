@@ -175,18 +175,15 @@ int rkchoice(fu1* object)
     return msgbox("\n <Ins>   Create a calling calculator \n\r <R>     Create a Runge-Kutta calculator \n\r");
 }
 
-// The function's system, formula, start values and store in the empty
-// calculator c, drawn beneath the list that covers area.
-bool rkcalculator(calculator& c, const furk& f, const rect* area)
+// A new calculator drawn beneath the list that covers area (if any), which
+// comes back.
+void drawbeneath(calculator& c, const rect* area)
 {
-    if (!c.takesystem(*f.solver, f.table->startvector, f.solver->statelength()))
-        return false;
-    if (area) {
-        screensave saved(area->left, area->top, area->right, area->bottom);
-        c.plotstale = 1;
-        c.redraw();
-    }
-    return true;
+    if (!area)
+        return;
+    screensave saved(area->left, area->top, area->right, area->bottom);
+    c.plotstale = 1;
+    c.redraw();
 }
 
 }  // namespace
@@ -205,9 +202,14 @@ bool revolver::createcalc(fu1* object, const rect* area)
     switch (rkchoice(object)) {
     case key::esc:
         return false;
-    case 'R':
+    case 'R': {   // the function's system, formula, start values and store
+        const furk& f = *static_cast<furk*>(object);
+        if (!c->takesystem(*f.solver, f.table->startvector, f.solver->statelength()))
+            return false;
         redrawtitle = true;
-        return rkcalculator(*c, *static_cast<furk*>(object), area);
+        drawbeneath(*c, area);
+        return true;
+    }
     }
     char letters[limits::arglistlength + 1];
     std::strncpy(letters, object->argletters, sizeof letters - 1);
@@ -219,11 +221,7 @@ bool revolver::createcalc(fu1* object, const rect* area)
     c->argindex() = 1;
     c->loadargbox();
     redrawtitle = true;
-    if (area) {   // drawn beneath the list that covers it, which comes back
-        screensave saved(area->left, area->top, area->right, area->bottom);
-        c->plotstale = 1;
-        c->redraw();
-    }
+    drawbeneath(*c, area);
     return true;
 }
 
