@@ -151,6 +151,16 @@ double sumofrun(const runsum& run, double x)
     return s;
 }
 
+// x^y for y 2 or 3, as the power token computes it; false when the
+// error test after it fails.
+inline bool argumentpower(double x, double y, double& r)
+{
+    if (y == 2.0 ? fastsmallpower(x, 2.0, r) : fastsmallpower(x, 3.0, r))
+        return true;
+    r = mathlib::powguarded(x, y);
+    return !shared.error.load(std::memory_order_relaxed);
+}
+
 // The code's translation, made on its first run; null when memory fails.
 execform* formof(parser& p)
 {
@@ -403,34 +413,49 @@ failed:
     return 0.0;
 }
 
-// Runs the code's execution form when it covers the code and the stack
-// has the room it needs, else the general loop.  In the form the top value
-// is in acc, the values below it on the shared stack up to t, the slot of
-// the top value.  The error is tested after the same source tokens as in
-// the general loop.
-double parser::calc(double* args)
+// A handler token of the form: the stack as the general loop leaves it
+// for the handler, the new top slot back.
+double* parser::formhandler(const execform& form, int n, double* args, double* entry, double* t, double acc)
 {
-    if (!isimplemented())
-        return notimplemented(this);
-    execform* fp = formof(*this);
-    if (!fp || !fp->usable || fp->room > shared.valuestack + shared.valuecapacity - 1 - shared.top)
-        return calcloop(args);
-    execform& form = *fp;
+    *t = acc;
+    shared.top = t;
+    calcframe f{this, args, entry, entry, entry + 1, form.cursors[n]};
+    gettokenhandler(*f.cur.token)(f);
+    return shared.top;
+}
+
+// An error in the form: the state the general loop leaves.
+double parser::formfailed(double* args, double* entry, double* t, double acc)
+{
+    if (t > entry)
+        *t = acc;
+    shared.top = t;
+    reportcalltrace(*this, args);
+    shared.result = entry + 1;
+    return 0.0;
+}
+
+// Runs the form with the arguments at args from the entry slot.  The top
+// value is in acc, the values below it on the shared stack up to t, the
+// slot of the top value.  The error is tested after the same source tokens
+// as in the general loop.
+double parser::runform(const execform& form, double* args, double* entry)
+{
     static const void* const labels[] = {
         &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
         &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
         &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
-        &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA, &&POW1, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
+        &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA,
+        &&LOADPOWA, &&PUSHPOWA, &&ADDPOWA, &&SUBPOWA, &&MULPOWA, &&DIVPOWA, &&POW1, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
         &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
         &&HANDLER, &&POLL, &&END,
     };
     static_assert(std::size(labels) == xo::count);
     if (!form.threaded) {
-        for (xop& o : form.ops)
+        for (const xop& o : form.ops)
             o.jump = labels[o.code];
         form.threaded = true;
     }
-    double* const entry = shared.top;
     double* t = entry;
     double acc = 0.0;
     const xop* op = form.ops.data();
@@ -440,6 +465,12 @@ double parser::calc(double* args)
     do {         \
         ++op;    \
         DISPATCH; \
+    } while (0)
+#define CHECKNEXT                                         \
+    do {                                                  \
+        if (shared.error.load(std::memory_order_relaxed)) \
+            goto failed;                                  \
+        NEXT;                                             \
     } while (0)
 #define DIVIDED(a, b) ((b) == 0.0 ? divisionbyzero : (a) / (b))
 #define POWERED(a, b, routine)                    \
@@ -504,6 +535,41 @@ ADDRUNA: {
 }
 LOADSUMA: t = entry + 1; acc = sumofrun(*op->run, args[op->n]); NEXT;
 PUSHSUMA: *t++ = acc; acc = sumofrun(*op->run, args[op->n]); NEXT;
+LOADPOWA: {
+    double r;
+    bool ok = argumentpower(args[op->n], op->k2, r);
+    t = entry + 1;
+    acc = r;
+    if (!ok)
+        goto failed;
+    NEXT;
+}
+PUSHPOWA: {
+    double r;
+    bool ok = argumentpower(args[op->n], op->k2, r);
+    *t++ = acc;
+    acc = r;
+    if (!ok)
+        goto failed;
+    NEXT;
+}
+// The power first, as its own token: where it fails, the stack as it leaves it.
+#define POWEROPERAND(combine)                                    \
+    do {                                                         \
+        double r;                                                \
+        if (!argumentpower(args[op->n], op->k2, r)) {            \
+            *t++ = acc;                                          \
+            acc = r;                                             \
+            goto failed;                                         \
+        }                                                        \
+        acc = combine;                                           \
+        NEXT;                                                    \
+    } while (0)
+ADDPOWA: POWEROPERAND(acc + r);
+SUBPOWA: POWEROPERAND(acc + -r);
+MULPOWA: POWEROPERAND(acc * r);
+DIVPOWA: POWEROPERAND(DIVIDED(acc, r));
+#undef POWEROPERAND
 POW1:  // pow(x, 1) is x for a plain x: its error stays below one ulp
     if (mathlib::plain(acc))
         NEXT;
@@ -530,15 +596,10 @@ TAN: LIBRARY(tan);
 ATAN: LIBRARY(atan);
 TANH: LIBRARY(tanh);
 
-HANDLER: {
-    *t = acc;
-    shared.top = t;
-    calcframe f{this, args, entry, entry, entry + 1, form.cursors[op->n]};
-    gettokenhandler(*f.cur.token)(f);
-    t = shared.top;
+HANDLER:
+    t = formhandler(form, op->n, args, entry, t, acc);
     acc = *t;
     CHECKNEXT;
-}
 POLL: CHECKNEXT;
 END:
     if (shared.error.load(std::memory_order_relaxed))
@@ -550,16 +611,23 @@ END:
     return acc;
 #undef DISPATCH
 #undef NEXT
+#undef CHECKNEXT
 #undef DIVIDED
 #undef POWERED
 #undef LIBRARY
 
 failed:
-    if (t > entry)
-        *t = acc;
-    shared.top = t;
-    reportcalltrace(*this, args);
-    shared.result = entry + 1;
-    return 0.0;
+    return formfailed(args, entry, t, acc);
 }
-#undef CHECKNEXT
+
+// Runs the code's execution form when it covers the code and the stack
+// has the room it needs, else the general loop.
+double parser::calc(double* args)
+{
+    if (!isimplemented())
+        return notimplemented(this);
+    execform* fp = formof(*this);
+    if (!fp || !fp->usable || fp->room > shared.valuestack + shared.valuecapacity - 1 - shared.top)
+        return calcloop(args);
+    return runform(*fp, args, shared.top);
+}

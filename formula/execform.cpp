@@ -144,6 +144,10 @@ struct builder {
             fuse();
             return;
         }
+        if (top.code == xo::PUSHPOWA) {
+            top.code = xo::code(xo::ADDPOWA + slot);
+            return;
+        }
         if (top.code == xo::PUSHKMULA && (token == tk::PLUS || token == tk::MINUS)) {
             top.code = token == tk::PLUS ? xo::ADDKMULA : xo::SUBKMULA;
             return;
@@ -186,11 +190,18 @@ struct builder {
             return;
         }
         xop& top = last();
-        if (top.code == xo::PUSHK) {
-            top.code = top.k == 1.0 ? xo::POW1 : top.k == 2.0 ? xo::POW2 : top.k == 3.0 ? xo::POW3 : xo::POWK;
+        if (top.code != xo::PUSHK) {
+            emit(xo::POW);
             return;
         }
-        emit(xo::POW);
+        xop& base = last(2);
+        if ((top.k == 2.0 || top.k == 3.0) && (base.code == xo::LOADA || base.code == xo::PUSHA)) {
+            base.code = base.code == xo::LOADA ? xo::LOADPOWA : xo::PUSHPOWA;
+            base.k2 = top.k;
+            form.ops.pop_back();
+            return;
+        }
+        top.code = top.k == 1.0 ? xo::POW1 : top.k == 2.0 ? xo::POW2 : top.k == 3.0 ? xo::POW3 : xo::POWK;
     }
 
     // CHANGE SIGN, SQUARE, ABSOLUTE VALUE: no error, no effect.

@@ -28,6 +28,8 @@ enum code : unsigned short {
     MULAADDK, MULASUBK,       // a Horner step: top * argument +- constant
     ADDRUNA,                  // the same argument added n times
     LOADSUMA, PUSHSUMA,       // an argument and the same added: the run's table
+    LOADPOWA, PUSHPOWA,       // an argument squared or cubed (k2: 2 or 3)
+    ADDPOWA, SUBPOWA, MULPOWA, DIVPOWA,  // the top value and such a power
     POW1, POW2, POW3, POWK,   // by a constant; POWK: none of 1, 2, 3
     NEG, SQUARE, ABS,
     SQRT, EXP, LN, LOG, SIN, COS, TAN, ATAN, TANH,
@@ -39,7 +41,7 @@ enum code : unsigned short {
 }
 
 struct xop {
-    const void* jump;  // set by the evaluator on its first run
+    mutable const void* jump;  // set by the evaluator on its first run
     union {
         double k;
         const double* p;
@@ -52,8 +54,8 @@ struct xop {
 
 struct execform {
     bool usable = false;   // false: the general loop runs the code
-    bool threaded = false; // jumps set
     int room = 0;          // slots above the entry slot the code may fill
+    mutable bool threaded = false;  // jumps set
     std::vector<xop> ops;
     std::vector<rpncursor> cursors;  // where each HANDLER reads its token
 };

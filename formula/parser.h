@@ -9,6 +9,7 @@
 class diagnostics;
 class fu;
 class varman;
+struct execform;
 
 class parser {
 public:
@@ -70,8 +71,14 @@ public:
 private:
     void startcalc();
     double calcloop(double* args);  // calc without the execution form
+    double runform(const execform& form, double* args, double* entry);
+    double* formhandler(const execform& form, int n, double* args, double* entry, double* t, double acc);
+    double formfailed(double* args, double* entry, double* t, double acc);
+    static bool room(int n);
     template <class Value>
     double* calclist(short n, Value value);
+    template <class Value>
+    double* calclistslow(short n, Value value);
 
     bool counted = false;        // holds a share of the shared state
 };

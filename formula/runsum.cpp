@@ -7,10 +7,9 @@
 
 namespace {
 using u64 = std::uint64_t;
-constexpr u64 fractionbits = 0x000fffffffffffff, signbit = 0x8000000000000000, hidden = u64(1) << 52;
-// |E_k| stays below 64 * 2^5: a mantissa this far from a boundary is clear
-// of it for every k.
-constexpr u64 guard = 1 << 12;
+using runsumtables::guard;
+using runsumtables::slice;
+using runsumtables::sliceshift;
 
 // floor(2^58 / q): the regions' ends; region r is (bound[r + 1], bound[r]].
 constexpr std::array<u64, 66> bound = [] {
@@ -20,22 +19,12 @@ constexpr std::array<u64, 66> bound = [] {
     return b;
 }();
 
-// 256 equal slices of [2^52, 2^53), each with the one region end that
-// lies in it or within the guard of it (the ends being 2^46 apart at
-// least; 0 where there is none) and the error rows of the regions below
-// and above that end.
-struct slice {
-    u64 end;
-    unsigned short below, above;
-};
-constexpr int sliceshift = 44;
-
 constexpr unsigned short rowof(u64 r)
 {
     return (unsigned short)((r < 32 ? 32 : r > 63 ? 63 : r) - 32) * 128;
 }
 
-constexpr std::array<slice, 256> slices = [] {
+constexpr std::array<slice, 256> built = [] {
     std::array<slice, 256> t{};
     for (u64 i = 0; i < t.size(); i++) {
         u64 lo = (i + 256) << sliceshift, hi = lo + (u64(1) << sliceshift);
@@ -68,6 +57,8 @@ u64 addrounded(u64 m, int n)
 }
 }
 
+const std::array<slice, 256> runsumtables::slices = built;
+
 runsum::runsum(int copies) : n(copies)
 {
     for (unsigned r = 32; r < 64; r++) {
@@ -89,25 +80,4 @@ const runsum* runsum::get(int n)
     if (!tables[n])
         tables[n].reset(new runsum(n));
     return tables[n].get();
-}
-
-bool runsum::sum(double x, double& s) const
-{
-    u64 bits = std::bit_cast<u64>(x);
-    u64 exponent = (bits >> 52) & 0x7ff;
-    // x = m 2^(exponent - 1075); the scale must be a normal double and
-    // n |x| finite.
-    if (exponent - 53 > 2032 - 53)
-        return false;
-    u64 m = (bits & fractionbits) | hidden;
-    const slice& at = slices[(m >> sliceshift) & 255];
-    std::int64_t fromend = std::int64_t(m - at.end);
-    if (u64(fromend) + guard <= 2 * guard)
-        return false;  // next to a region end
-    unsigned row = fromend > 0 ? at.above : at.below;
-    std::int64_t total = std::int64_t(n) * std::int64_t(m) + error[row + (m & 127)];
-    // x's sign in the scale: the additions round alike on both sides of 0.
-    double scale = std::bit_cast<double>(((exponent - 52) << 52) | (bits & signbit));
-    s = double(total) * scale;
-    return true;
 }

@@ -11,7 +11,25 @@
 // x out of the table's reach, the caller adds.
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstdint>
+
+namespace runsumtables {
+// 256 equal slices of [2^52, 2^53), each with the one region end that
+// lies in it or within the guard of it (the ends being 2^46 apart at
+// least; 0 where there is none) and the error rows of the regions below
+// and above that end.
+struct slice {
+    std::uint64_t end;
+    unsigned short below, above;
+};
+constexpr int sliceshift = 44;
+// |E_k| stays below 64 * 2^5: a mantissa this far from a boundary is clear
+// of it for every k.
+constexpr std::uint64_t guard = 1 << 12;
+extern const std::array<slice, 256> slices;
+}
 
 class runsum {
 public:
@@ -20,7 +38,28 @@ public:
     // [mincopies, maxcopies].
     static const runsum* get(int n);
     // The rounded sum of n copies of x; false where the caller must add.
-    bool sum(double x, double& s) const;
+    bool sum(double x, double& s) const
+    {
+        using u64 = std::uint64_t;
+        using namespace runsumtables;
+        u64 bits = std::bit_cast<u64>(x);
+        u64 exponent = (bits >> 52) & 0x7ff;
+        // x = m 2^(exponent - 1075); the scale must be a normal double and
+        // n |x| finite.
+        if (exponent - 53 > 2032 - 53)
+            return false;
+        u64 m = (bits & 0x000fffffffffffff) | u64(1) << 52;
+        const slice& at = slices[(m >> sliceshift) & 255];
+        std::int64_t fromend = std::int64_t(m - at.end);
+        if (u64(fromend) + guard <= 2 * guard)
+            return false;  // next to a region end
+        unsigned row = fromend > 0 ? at.above : at.below;
+        std::int64_t total = std::int64_t(n) * std::int64_t(m) + error[row + (m & 127)];
+        // x's sign in the scale: the additions round alike on both sides of 0.
+        double scale = std::bit_cast<double>(((exponent - 52) << 52) | (bits & 0x8000000000000000));
+        s = double(total) * scale;
+        return true;
+    }
     int copies() const { return n; }
 
 private:

@@ -35,7 +35,18 @@ struct dekkerproduct {
 template <class Exact> inline bool smallpowerby(double x, double y, double& r)
 {
     double a = std::fabs(x);
-    if (!(a >= 0x1p-300 && a <= 0x1p300) || (y != 2.0 && y != 3.0))
+    if (y != 2.0 && y != 3.0)
+        return false;
+    // p + e / (2 t) rounds to p just when |e| is below t times the spacing
+    // of the doubles on e's side of p (half as wide below a power of two).
+    double stretch;
+    if (a >= 0x1p-8 && a <= 0x1p8)
+        stretch = 0.5 / 0.488;
+    else if (a >= 0x1p-64 && a <= 0x1p64)
+        stretch = 0.5 / 0.48;
+    else if (a >= 0x1p-300 && a <= 0x1p300)
+        stretch = 0.5 / 0.45;
+    else
         return false;
     double e;
     double p = Exact::product(x, x, e);  // x^2 = p + e
@@ -46,11 +57,6 @@ template <class Exact> inline bool smallpowerby(double x, double y, double& r)
         p = q + t;
         e = (q - p) + t;
     }
-    // p + e / (2 t) rounds to p just when |e| is below t times the spacing
-    // of the doubles on e's side of p (half as wide below a power of two).
-    double stretch = a >= 0x1p-8 && a <= 0x1p8     ? 0.5 / 0.488
-                     : a >= 0x1p-64 && a <= 0x1p64 ? 0.5 / 0.48
-                                                   : 0.5 / 0.45;
     if (p + stretch * e != p)
         return false;
     r = p;
