@@ -151,13 +151,19 @@ double sumofrun(const runsum& run, double x)
     return s;
 }
 
+// The library's power where the exact products cannot decide.
+[[gnu::cold, gnu::noinline]] double coldpow(double x, double y)
+{
+    return mathlib::powguarded(x, y);
+}
+
 // x^y for y 2 or 3, as the power token computes it; false when the
 // error test after it fails.
 inline bool argumentpower(double x, double y, double& r)
 {
     if (y == 2.0 ? fastsmallpower(x, 2.0, r) : fastsmallpower(x, 3.0, r))
         return true;
-    r = mathlib::powguarded(x, y);
+    r = coldpow(x, y);
     return !shared.error.load(std::memory_order_relaxed);
 }
 
@@ -425,7 +431,7 @@ double* parser::formhandler(const execform& form, int n, double* args, double* e
 }
 
 // An error in the form: the state the general loop leaves.
-double parser::formfailed(double* args, double* entry, double* t, double acc)
+[[gnu::noinline]] double parser::formfailed(double* args, double* entry, double* t, double acc)
 {
     if (t > entry)
         *t = acc;
@@ -435,35 +441,23 @@ double parser::formfailed(double* args, double* entry, double* t, double acc)
     return 0.0;
 }
 
-// Runs the form with the arguments at args from the entry slot.  The top
-// value is in acc, the values below it on the shared stack up to t, the
-// slot of the top value.  The error is tested after the same source tokens
-// as in the general loop.
-double parser::runform(const execform& form, double* args, double* entry)
+namespace {
+// The jumps of the form to the labels of the interpreter that runs it.
+void threadform(const execform& form, const void* const* labels)
 {
-    static const void* const labels[] = {
-        &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP,
-        &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
-        &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
-        &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA,
-        &&LOADPOWA, &&PUSHPOWA, &&ADDPOWA, &&SUBPOWA, &&MULPOWA, &&DIVPOWA, &&POW1, &&POW2, &&POW3, &&POWK, &&NEG, &&SQUARE, &&ABS,
-        &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
-        &&HANDLER, &&POLL, &&END,
-    };
-    static_assert(std::size(labels) == xo::count);
-    if (!form.threaded) {
-        for (const xop& o : form.ops)
-            o.jump = labels[o.code];
-        form.threaded = true;
-    }
-    double* t = entry;
-    double acc = 0.0;
-    const xop* op = form.ops.data();
+    for (const xop& o : form.ops)
+        o.jump = labels[o.code];
+    form.threaded = true;
+}
+}
 
+// Both interpreters: the top value is in acc, the values below it on the
+// shared stack up to t, the slot of the top value.  The error is tested
+// after the same source tokens as in the general loop.
 #define DISPATCH goto* op->jump
-#define NEXT     \
-    do {         \
-        ++op;    \
+#define NEXT      \
+    do {          \
+        ++op;     \
         DISPATCH; \
     } while (0)
 #define CHECKNEXT                                         \
@@ -473,68 +467,47 @@ double parser::runform(const execform& form, double* args, double* entry)
         NEXT;                                             \
     } while (0)
 #define DIVIDED(a, b) ((b) == 0.0 ? divisionbyzero : (a) / (b))
-#define POWERED(a, b, routine)                    \
-    do {                                          \
-        double r;                                 \
-        if (routine(a, b, r)) {                   \
-            acc = r;                              \
-            NEXT;                                 \
-        }                                         \
-        acc = mathlib::powguarded(a, b);          \
-        CHECKNEXT;                                \
+#define POWERED(a, b, routine)   \
+    do {                         \
+        double r;                \
+        if (routine(a, b, r)) {  \
+            acc = r;             \
+            NEXT;                \
+        }                        \
+        acc = coldpow(a, b);     \
+        CHECKNEXT;               \
     } while (0)
 // The library function straight, its guarded call where the value is not
 // plain: that call computes the same value again and handles the error.
-#define LIBRARY(fn)                  \
-    do {                             \
-        double r = std::fn(acc);     \
+#define LIBRARY(fn)                                     \
+    do {                                                \
+        double r = std::fn(acc);                        \
         acc = mathlib::plain(r) ? r : mathlib::fn(acc); \
-        CHECKNEXT;                   \
+        CHECKNEXT;                                      \
     } while (0)
 
+// Runs the form with the arguments at args from the entry slot.
+double parser::runform(const execform& form, double* args, double* entry)
+{
+    static const void* const labels[] = {
+        &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP, &&ADD, &&SUB, &&MUL, &&DIV, &&POW,
+        &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
+        &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA,
+        &&LOADPOWA, &&PUSHPOWA, &&ADDPOWA, &&SUBPOWA, &&MULPOWA, &&DIVPOWA, &&POW1, &&POW2, &&POW3, &&POWK,
+        &&NEG, &&SQUARE, &&ABS, &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
+        &&HANDLER, &&POLL, &&END,
+    };
+    static_assert(std::size(labels) == xo::count);
+    if (!form.threaded)
+        threadform(form, labels);
+    double* t = entry;
+    double acc = 0.0;
+    const xop* op = form.ops.data();
     if (shared.error.load(std::memory_order_relaxed))
         goto failed;
     DISPATCH;
 
-LOADA: t = entry + 1; acc = args[op->n]; NEXT;
-LOADK: t = entry + 1; acc = op->k; NEXT;
-LOADP: t = entry + 1; acc = *op->p; NEXT;
-PUSHA: *t++ = acc; acc = args[op->n]; NEXT;
-PUSHK: *t++ = acc; acc = op->k; NEXT;
-PUSHP: *t++ = acc; acc = *op->p; NEXT;
-
-ADD: acc = *--t + acc; NEXT;
-SUB: acc = *--t + -acc; NEXT;
-MUL: acc = *--t * acc; NEXT;
-DIV: --t; acc = DIVIDED(*t, acc); NEXT;
-POW: { double a = *--t, b = acc; POWERED(a, b, fastsmallpower); }
-
-ADDA: acc = acc + args[op->n]; NEXT;
-SUBA: acc = acc + -args[op->n]; NEXT;
-MULA: acc = acc * args[op->n]; NEXT;
-DIVA: acc = DIVIDED(acc, args[op->n]); NEXT;
-ADDK: acc = acc + op->k; NEXT;
-SUBK: acc = acc + -op->k; NEXT;
-MULK: acc = acc * op->k; NEXT;
-DIVK: acc = DIVIDED(acc, op->k); NEXT;
-ADDP: acc = acc + *op->p; NEXT;
-SUBP: acc = acc + -*op->p; NEXT;
-MULP: acc = acc * *op->p; NEXT;
-DIVP: acc = DIVIDED(acc, *op->p); NEXT;
-LOADKMULA: t = entry + 1; acc = op->k * args[op->n]; NEXT;
-PUSHKMULA: *t++ = acc; acc = op->k * args[op->n]; NEXT;
-ADDKMULA: acc = acc + op->k * args[op->n]; NEXT;  // the product rounded, then the sum
-SUBKMULA: acc = acc + -(op->k * args[op->n]); NEXT;
-MULAADDK: acc = acc * args[op->n]; acc = acc + op->k2; NEXT;
-MULASUBK: acc = acc * args[op->n]; acc = acc + -op->k2; NEXT;
-ADDRUNA: {
-    double x = args[op->n];
-    for (int i = int(op->k2); i > 0; --i)
-        acc = acc + x;
-    NEXT;
-}
-LOADSUMA: t = entry + 1; acc = sumofrun(*op->run, args[op->n]); NEXT;
-PUSHSUMA: *t++ = acc; acc = sumofrun(*op->run, args[op->n]); NEXT;
+#include "formula/formops.inc"
 LOADPOWA: {
     double r;
     bool ok = argumentpower(args[op->n], op->k2, r);
@@ -577,15 +550,12 @@ POW1:  // pow(x, 1) is x for a plain x: its error stays below one ulp
     CHECKNEXT;
 POW2: POWERED(acc, 2.0, fastsmallpower);
 POW3: POWERED(acc, 3.0, fastsmallpower);
+POW: { double a = *--t, b = acc; POWERED(a, b, fastsmallpower); }
 POWK: {  // not 1, 2 or 3: what smallpower would refuse, straight to the library
     double r = std::pow(acc, op->k);
     acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);
     CHECKNEXT;
 }
-
-NEG: acc = -acc; NEXT;
-SQUARE: acc = acc * acc; NEXT;
-ABS: acc = std::fabs(acc); NEXT;
 SQRT: LIBRARY(sqrt);
 EXP: LIBRARY(exp);
 LN: LIBRARY(log);
@@ -595,30 +565,50 @@ COS: LIBRARY(cos);
 TAN: LIBRARY(tan);
 ATAN: LIBRARY(atan);
 TANH: LIBRARY(tanh);
-
 HANDLER:
     t = formhandler(form, op->n, args, entry, t, acc);
     acc = *t;
     CHECKNEXT;
-POLL: CHECKNEXT;
-END:
+
+failed:
+    return formfailed(args, entry, t, acc);
+}
+
+// Runs a form of operations that call no function: as runform, without
+// saving the registers a call would take.
+double parser::runleaf(const execform& form, double* args, double* entry)
+{
+    static const void* const labels[] = {
+        &&LOADA, &&LOADK, &&LOADP, &&PUSHA, &&PUSHK, &&PUSHP, &&ADD, &&SUB, &&MUL, &&DIV, &&other,
+        &&ADDA, &&SUBA, &&MULA, &&DIVA, &&ADDK, &&SUBK, &&MULK, &&DIVK, &&ADDP, &&SUBP, &&MULP, &&DIVP,
+        &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA,
+        &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other,
+        &&NEG, &&SQUARE, &&ABS, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other,
+        &&other, &&POLL, &&END,
+    };
+    static_assert(std::size(labels) == xo::count);
+    if (!form.threaded)
+        threadform(form, labels);
+    double* t = entry;
+    double acc = 0.0;
+    const xop* op = form.ops.data();
     if (shared.error.load(std::memory_order_relaxed))
         goto failed;
-    *t = acc;
-    shared.result = t;
-    answer = acc;
-    shared.top = t - 1;
-    return acc;
+    DISPATCH;
+
+#include "formula/formops.inc"
+other:
+    __builtin_unreachable();
+
+failed:
+    return formfailed(args, entry, t, acc);
+}
 #undef DISPATCH
 #undef NEXT
 #undef CHECKNEXT
 #undef DIVIDED
 #undef POWERED
 #undef LIBRARY
-
-failed:
-    return formfailed(args, entry, t, acc);
-}
 
 // Runs the code's execution form when it covers the code and the stack
 // has the room it needs, else the general loop.
@@ -629,5 +619,5 @@ double parser::calc(double* args)
     execform* fp = formof(*this);
     if (!fp || !fp->usable || fp->room > shared.valuestack + shared.valuecapacity - 1 - shared.top)
         return calcloop(args);
-    return runform(*fp, args, shared.top);
+    return fp->leaf ? runleaf(*fp, args, shared.top) : runform(*fp, args, shared.top);
 }

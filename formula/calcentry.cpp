@@ -67,7 +67,7 @@ double* parser::calclist(short n, Value value)
         return calclistslow(n, value);
     startat(args + n);
     copyvalues(args, n, value);
-    runform(*form, args, args + n);
+    form->leaf ? runleaf(*form, args, args + n) : runform(*form, args, args + n);
     shared.running.store(0, std::memory_order_relaxed);
     return shared.result;
 }
@@ -103,7 +103,7 @@ double parser::calc1(double x)
         form && args + 2 + form->room <= shared.valuestack + shared.valuecapacity) {
         startat(args + 1);
         *args = x;
-        double v = runform(*form, args, args + 1);
+        double v = form->leaf ? runleaf(*form, args, args + 1) : runform(*form, args, args + 1);
         shared.running.store(0, std::memory_order_relaxed);
         return v;
     }

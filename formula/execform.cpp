@@ -1,5 +1,6 @@
 #include "formula/execform.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "formula/parser.h"
@@ -70,6 +71,13 @@ double (*functionof(xo::code op))(double)
     case xo::ATAN: return [](double x) { return std::atan(x); };
     default: return [](double x) { return std::tanh(x); };
     }
+}
+
+// Operations that never call a function, on no way.
+bool callsnothing(int code)
+{
+    return (code < xo::LOADPOWA && code != xo::POW) || code == xo::NEG || code == xo::SQUARE || code == xo::ABS ||
+           code == xo::POLL || code == xo::END;
 }
 
 // The arithmetic exactly as the general loop computes it.
@@ -324,6 +332,7 @@ void translate(execform& form, const parser& p)
         }
         fuseruns(form.ops);
         form.usable = true;
+        form.leaf = std::all_of(form.ops.begin(), form.ops.end(), [](const xop& o) { return callsnothing(o.code); });
     } catch (bool) {
         form = execform{};
     }

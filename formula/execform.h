@@ -54,6 +54,7 @@ struct xop {
 
 struct execform {
     bool usable = false;   // false: the general loop runs the code
+    bool leaf = false;     // no operation calls a function but on its rare way
     int room = 0;          // slots above the entry slot the code may fill
     mutable bool threaded = false;  // jumps set
     std::vector<xop> ops;

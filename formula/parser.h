@@ -72,6 +72,7 @@ private:
     void startcalc();
     double calcloop(double* args);  // calc without the execution form
     double runform(const execform& form, double* args, double* entry);
+    double runleaf(const execform& form, double* args, double* entry);
     double* formhandler(const execform& form, int n, double* args, double* entry, double* t, double acc);
     double formfailed(double* args, double* entry, double* t, double acc);
     static bool room(int n);
