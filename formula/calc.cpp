@@ -486,6 +486,17 @@ void threadform(const execform& form, const void* const* labels)
         CHECKNEXT;                                      \
     } while (0)
 
+// The jumps set on the first run, the first operation.
+#define START                                         \
+    if (!form.threaded)                               \
+        threadform(form, labels);                     \
+    double* t = entry;                                \
+    double acc = 0.0;                                 \
+    const xop* op = form.ops.data();                  \
+    if (shared.error.load(std::memory_order_relaxed)) \
+        goto failed;                                  \
+    DISPATCH
+
 // Runs the form with the arguments at args from the entry slot.
 double parser::runform(const execform& form, double* args, double* entry)
 {
@@ -498,14 +509,7 @@ double parser::runform(const execform& form, double* args, double* entry)
         &&HANDLER, &&POLL, &&END,
     };
     static_assert(std::size(labels) == xo::count);
-    if (!form.threaded)
-        threadform(form, labels);
-    double* t = entry;
-    double acc = 0.0;
-    const xop* op = form.ops.data();
-    if (shared.error.load(std::memory_order_relaxed))
-        goto failed;
-    DISPATCH;
+    START;
 
 #include "formula/formops.inc"
 LOADPOWA: {
@@ -587,14 +591,7 @@ double parser::runleaf(const execform& form, double* args, double* entry)
         &&other, &&POLL, &&END,
     };
     static_assert(std::size(labels) == xo::count);
-    if (!form.threaded)
-        threadform(form, labels);
-    double* t = entry;
-    double acc = 0.0;
-    const xop* op = form.ops.data();
-    if (shared.error.load(std::memory_order_relaxed))
-        goto failed;
-    DISPATCH;
+    START;
 
 #include "formula/formops.inc"
 other:
@@ -609,6 +606,7 @@ failed:
 #undef DIVIDED
 #undef POWERED
 #undef LIBRARY
+#undef START
 
 // Runs the code's execution form when it covers the code and the stack
 // has the room it needs, else the general loop.
