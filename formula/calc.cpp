@@ -506,7 +506,7 @@ double parser::runform(const execform& form, double* args, double* entry)
         &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA,
         &&LOADPOWA, &&PUSHPOWA, &&ADDPOWA, &&SUBPOWA, &&MULPOWA, &&DIVPOWA, &&POW1, &&POW2, &&POW3, &&POWK,
         &&NEG, &&SQUARE, &&ABS, &&SQRT, &&EXP, &&LN, &&LOG, &&SIN, &&COS, &&TAN, &&ATAN, &&TANH,
-        &&HANDLER, &&POLL, &&END,
+        &&FN1, &&FN2, &&FNLIST, &&HANDLER, &&POLL, &&END,
     };
     static_assert(std::size(labels) == xo::count);
     START;
@@ -569,6 +569,25 @@ COS: LIBRARY(cos);
 TAN: LIBRARY(tan);
 ATAN: LIBRARY(atan);
 TANH: LIBRARY(tanh);
+// A handler's plain function, on the stack as the handler would find it.
+FN1:
+    *t = acc;
+    shared.top = t;
+    acc = op->unary(acc);
+    CHECKNEXT;
+FN2:
+    *t = acc;
+    shared.top = --t;
+    acc = op->binary(*t, acc);
+    CHECKNEXT;
+FNLIST: {
+    *t = acc;
+    double* first = t - op->n + 1;
+    shared.top = t;
+    acc = op->list(op->n, first);
+    t = first;
+    CHECKNEXT;
+}
 HANDLER:
     t = formhandler(form, op->n, args, entry, t, acc);
     acc = *t;
@@ -588,7 +607,7 @@ double parser::runleaf(const execform& form, double* args, double* entry)
         &&LOADKMULA, &&PUSHKMULA, &&ADDKMULA, &&SUBKMULA, &&MULAADDK, &&MULASUBK, &&ADDRUNA, &&LOADSUMA, &&PUSHSUMA,
         &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other,
         &&NEG, &&SQUARE, &&ABS, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other, &&other,
-        &&other, &&POLL, &&END,
+        &&other, &&other, &&other, &&other, &&POLL, &&END,
     };
     static_assert(std::size(labels) == xo::count);
     START;

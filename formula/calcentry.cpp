@@ -6,11 +6,12 @@
 #include "formula/parser.h"
 
 namespace {
-// The form, when the parser is implemented and has one that covers its code.
-const execform* readyform(const parser& p)
+// The form when the parser is implemented and a top-level evaluation with
+// n arguments can run it (its implementation stamp is never 0).
+const execform* readyform(const parser& p, short n)
 {
     const execform* form = p.code.form;
-    return form && form->usable && p.stamp != 0 && p.stamp == shared.implstamp ? form : nullptr;
+    return form && p.stamp == shared.implstamp && unsigned(n) < unsigned(form->toplimit) ? form : nullptr;
 }
 
 // The state of a top-level start with the top at top.  Relaxed stores: the
@@ -62,8 +63,8 @@ template <class Value>
 double* parser::calclist(short n, Value value)
 {
     double* args = shared.valuestack + 2;
-    const execform* form = readyform(*this);
-    if (!form || n < 0 || args + n + 1 + form->room > shared.valuestack + shared.valuecapacity) [[unlikely]]
+    const execform* form = readyform(*this, n);
+    if (!form) [[unlikely]]
         return calclistslow(n, value);
     startat(args + n);
     copyvalues(args, n, value);
@@ -99,8 +100,7 @@ double parser::calc0()
 double parser::calc1(double x)
 {
     double* args = shared.valuestack + 2;
-    if (const execform* form = readyform(*this);
-        form && args + 2 + form->room <= shared.valuestack + shared.valuecapacity) {
+    if (const execform* form = readyform(*this, 1)) {
         startat(args + 1);
         *args = x;
         double v = form->leaf ? runleaf(*form, args, args + 1) : runform(*form, args, args + 1);

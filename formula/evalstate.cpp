@@ -85,9 +85,11 @@ void freeshared()
     s.resolution = nullptr;
 }
 
+// Never 0, the stamp of a parser that was never implemented.
 void nextgeneration()
 {
-    ++shared.implstamp;
+    if (++shared.implstamp == 0)
+        shared.implstamp = 1;
 }
 
 double stackleft()

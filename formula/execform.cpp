@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "formula/evalstate.h"
 #include "formula/parser.h"
 #include "formula/runsum.h"
+#include "formula/tokenhandler.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "math/mathlib.h"
@@ -247,8 +249,24 @@ struct builder {
         if (depth < arity || depth == 0)
             throw false;
         depth += 1 - arity;
-        emit(xo::HANDLER, 0, int(form.cursors.size()));
-        form.cursors.push_back(at);
+        const handlerentry& entry = gettokenentry(*at.token);
+        xop op{};
+        if (entry.unary) {
+            op.code = xo::FN1;
+            op.unary = entry.unary;
+        } else if (entry.binary) {
+            op.code = xo::FN2;
+            op.binary = entry.binary;
+        } else if (entry.list) {
+            op.code = xo::FNLIST;
+            op.list = entry.list;
+            op.n = arity;
+        } else {
+            emit(xo::HANDLER, 0, int(form.cursors.size()));
+            form.cursors.push_back(at);
+            return;
+        }
+        form.ops.push_back(op);
     }
 
     void step(const parser& p, rpncursor& cur, int token)
@@ -332,6 +350,8 @@ void translate(execform& form, const parser& p)
         }
         fuseruns(form.ops);
         form.usable = true;
+        // the arguments above the two bottom slots, the entry slot, the room
+        form.toplimit = shared.valuecapacity - 2 - form.room;
         form.leaf = std::all_of(form.ops.begin(), form.ops.end(), [](const xop& o) { return callsnothing(o.code); });
     } catch (bool) {
         form = execform{};

@@ -33,6 +33,7 @@ enum code : unsigned short {
     POW1, POW2, POW3, POWK,   // by a constant; POWK: none of 1, 2, 3
     NEG, SQUARE, ABS,
     SQRT, EXP, LN, LOG, SIN, COS, TAN, ATAN, TANH,
+    FN1, FN2, FNLIST,  // a handler token's plain function; FNLIST: n values
     HANDLER,  // a token of the handler table; n: its cursor
     POLL,     // the error test of a folded token that tests it
     END,
@@ -46,6 +47,9 @@ struct xop {
         double k;
         const double* p;
         const runsum* run;
+        double (*unary)(double);
+        double (*binary)(double, double);
+        double (*list)(int, const double*);
     };
     double k2;         // second constant of the fused pairs
     int n;             // argument index, repetitions or cursor
@@ -56,6 +60,7 @@ struct execform {
     bool usable = false;   // false: the general loop runs the code
     bool leaf = false;     // no operation calls a function but on its rare way
     int room = 0;          // slots above the entry slot the code may fill
+    int toplimit = 0;      // top-level evaluations with fewer arguments fit
     mutable bool threaded = false;  // jumps set
     std::vector<xop> ops;
     std::vector<rpncursor> cursors;  // where each HANDLER reads its token

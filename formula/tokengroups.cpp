@@ -10,16 +10,29 @@ void invalidtoken(calcframe&)
     report(reportkind::unexpected, " parser::calc#0   Invalid token found in generated code ");
 }
 
-tokenhandler table[256];
+handlerentry table[256] = {};
 bool installed = false;
 }
 
 void settokenhandler(int code, tokenhandler handler)
 {
-    table[code & 255] = handler ? handler : invalidtoken;
+    settokenentry(code, handler);
+}
+
+void settokenentry(int code, const handlerentry& entry)
+{
+    handlerentry& e = table[code & 255];
+    e = entry;
+    if (!e.handler)
+        e.handler = invalidtoken;
 }
 
 tokenhandler gettokenhandler(int code)
+{
+    return table[code & 255].handler;
+}
+
+const handlerentry& gettokenentry(int code)
 {
     return table[code & 255];
 }
@@ -29,8 +42,8 @@ void installhandlers()
     if (installed)
         return;
     installed = true;
-    for (tokenhandler& h : table)
-        h = invalidtoken;
+    for (handlerentry& e : table)
+        e = handlerentry(invalidtoken);
     registerelementary();
     registerlogic();
     registervectors();

@@ -36,39 +36,67 @@ using tokenhandler = void (*)(calcframe& f);
 void settokenhandler(int code, tokenhandler handler);
 tokenhandler gettokenhandler(int code);
 
+using unaryfunction = double (*)(double);
+using binaryfunction = double (*)(double, double);
+using listfunction = double (*)(int, const double*);
+
+// A handler with the plain function behind it where it has one: the
+// evaluator's execution form calls that function itself.
+struct handlerentry {
+    tokenhandler handler = nullptr;
+    unaryfunction unary = nullptr;
+    binaryfunction binary = nullptr;
+    listfunction list = nullptr;
+
+    constexpr handlerentry() = default;
+    constexpr handlerentry(tokenhandler h) : handler(h) {}
+    constexpr handlerentry(tokenhandler h, unaryfunction f) : handler(h), unary(f) {}
+    constexpr handlerentry(tokenhandler h, binaryfunction f) : handler(h), binary(f) {}
+    constexpr handlerentry(tokenhandler h, listfunction f) : handler(h), list(f) {}
+};
+
+void settokenentry(int code, const handlerentry& entry);
+// The entry of code; its handler is the invalid-token report where none
+// was set.
+const handlerentry& gettokenentry(int code);
+
 // A group's table of handlers.
 struct handlerrow {
     int code;
-    tokenhandler handler;
+    handlerentry entry;
 };
 
 template <int n> void registerrows(const handlerrow (&rows)[n])
 {
     for (const handlerrow& r : rows)
-        settokenhandler(r.code, r.handler);
+        settokenentry(r.code, r.entry);
 }
 
 // Fills the table once; the parser constructor calls it.
 void installhandlers();
 
 // Adapters for the common shapes.
-template <double (*fn)(double)> void unaryhandler(calcframe&)
+template <double (*fn)(double)> void unarycall(calcframe&)
 {
     double* t = shared.top;
     *t = fn(*t);
 }
 
-template <double (*fn)(double, double)> void binaryhandler(calcframe&)
+template <double (*fn)(double, double)> void binarycall(calcframe&)
 {
     double* t = --shared.top;
     *t = fn(t[0], t[1]);
 }
 
 // n values from the function cell, one result.
-template <double (*fn)(int, const double*)> void listhandler(calcframe& f)
+template <double (*fn)(int, const double*)> void listcall(calcframe& f)
 {
     int n = f.cur.take().argc;
     double* first = shared.top - n + 1;
     *first = fn(n, first);
     shared.top = first;
 }
+
+template <double (*fn)(double)> constexpr handlerentry unaryhandler{unarycall<fn>, fn};
+template <double (*fn)(double, double)> constexpr handlerentry binaryhandler{binarycall<fn>, fn};
+template <double (*fn)(int, const double*)> constexpr handlerentry listhandler{listcall<fn>, fn};
