@@ -460,22 +460,16 @@ void threadform(const execform& form, const void* const* labels)
         ++op;     \
         DISPATCH; \
     } while (0)
-#define CHECKNEXT                                         \
-    do {                                                  \
-        if (shared.error.load(std::memory_order_relaxed)) \
-            goto failed;                                  \
-        NEXT;                                             \
-    } while (0)
 #define DIVIDED(a, b) ((b) == 0.0 ? divisionbyzero : (a) / (b))
-#define POWERED(a, b, routine)   \
-    do {                         \
-        double r;                \
-        if (routine(a, b, r)) {  \
-            acc = r;             \
-            NEXT;                \
-        }                        \
-        acc = coldpow(a, b);     \
-        CHECKNEXT;               \
+#define POWERED(a, b)                    \
+    do {                                 \
+        double r;                        \
+        if (fastsmallpower(a, b, r)) {   \
+            acc = r;                     \
+            NEXT;                        \
+        }                                \
+        acc = coldpow(a, b);             \
+        CHECKNEXT;                       \
     } while (0)
 // The library function straight, its guarded call where the value is not
 // plain: that call computes the same value again and handles the error.
@@ -552,9 +546,15 @@ POW1:  // pow(x, 1) is x for a plain x: its error stays below one ulp
         NEXT;
     acc = mathlib::powguarded(acc, 1.0);
     CHECKNEXT;
-POW2: POWERED(acc, 2.0, fastsmallpower);
-POW3: POWERED(acc, 3.0, fastsmallpower);
-POW: { double a = *--t, b = acc; POWERED(a, b, fastsmallpower); }
+POW2: POWERED(acc, 2.0);
+POW3: POWERED(acc, 3.0);
+POW: {  // any exponent: the library's pow is the common way
+    double a = *--t, b = acc;
+    if (fastsmallpower(a, b, acc))
+        NEXT;
+    acc = mathlib::powguarded(a, b);
+    CHECKNEXT;
+}
 POWK: {  // not 1, 2 or 3: what smallpower would refuse, straight to the library
     double r = std::pow(acc, op->k);
     acc = mathlib::plain(r) ? r : mathlib::powguarded(acc, op->k);

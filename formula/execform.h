@@ -2,9 +2,10 @@
 // code stays as the compiler wrote it; the evaluator translates it once into
 // a list of operations on a stack whose top value lives in a register:
 // constants folded, a push fused with the operation that takes it, squares
-// and cubes by constant exponents apart, the stack room the code needs
-// computed once.  Code the form does not cover (frames, calls, assignments,
-// multi-valued results) runs in the general loop.
+// and cubes by constant exponents apart (of an argument, fused too), the
+// plain functions behind handler tokens called directly, the stack room the
+// code needs computed once.  Code the form does not cover (frames, calls,
+// assignments, multi-valued results) runs in the general loop.
 #pragma once
 
 #include <vector>
@@ -58,7 +59,7 @@ struct xop {
 
 struct execform {
     bool usable = false;   // false: the general loop runs the code
-    bool leaf = false;     // no operation calls a function but on its rare way
+    bool leaf = false;     // no operation calls a function: runleaf runs it
     int room = 0;          // slots above the entry slot the code may fill
     int toplimit = 0;      // top-level evaluations with fewer arguments fit
     mutable bool threaded = false;  // jumps set
