@@ -55,6 +55,14 @@ bool nliter::notinitialized(const char* routine)
     return true;
 }
 
+void nliter::fail(int newstate, const char* logline)
+{
+    if (state != nluserbreak)
+        state = newstate;
+    if (logline)
+        logf("%s", logline);
+}
+
 void nliter::setscaling(const double* newscale)
 {
     for (int i = 1; i <= n; i++) {

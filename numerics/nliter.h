@@ -101,4 +101,7 @@ protected:
     bool allocate();
     // Shows the routine's "called without ini" error; true when that is the case.
     bool notinitialized(const char* routine);
+    // Ends the step in newstate (a user break that the driver set during
+    // the step is kept) and logs the line, if any.
+    void fail(int newstate, const char* logline);
 };

@@ -329,15 +329,6 @@ int NLminimizer::singlestep()
     return state;
 }
 
-// A state of 9 that the driver set during the step is kept.
-void NLminimizer::fail(int newstate, const char* logline)
-{
-    if (state != nluserbreak)
-        state = newstate;
-    if (logline)
-        logf("%s", logline);
-}
-
 void NLminimizer::step()
 {
     if (!hessian(H.data()))

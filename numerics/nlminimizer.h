@@ -60,7 +60,6 @@ protected:
 
 private:
     void step();
-    void fail(int newstate, const char* logline);
     bool gradient();
     bool hessian(double* h);
     bool cholesky();

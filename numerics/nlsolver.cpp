@@ -168,14 +168,6 @@ bool NLsolver::linesearch()
     return accepted;
 }
 
-void NLsolver::fail(int newstate, const char* logline)
-{
-    if (state != nluserbreak)
-        state = newstate;
-    if (logline)
-        logf("%s", logline);
-}
-
 int NLsolver::singlestep()
 {
     if (notinitialized("NLsolver"))

@@ -59,7 +59,6 @@ protected:
 
 private:
     void step();
-    void fail(int newstate, const char* logline);
     bool jacobian();
     bool linesearch();
     void progresscontrol();
