@@ -131,12 +131,10 @@ int formulasolver::stepcheck()
 
 double agreementdigits(const double* t, const double* v, int first, int last)
 {
-    double diff = 0;
-    for (int i = first; i <= last; i++)
-        diff += (t[i] - v[i]) * (t[i] - v[i]);
+    double diff = vecdist(t, v, first, last);
     if (diff == 0)
         return 102.4;
-    return std::log10(vecnorm(t, first, last)) - std::log10(std::sqrt(diff));
+    return std::log10(vecnorm(t, first, last)) - std::log10(diff);
 }
 
 void targetmismatch(int n, int c)
