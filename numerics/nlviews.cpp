@@ -7,12 +7,20 @@
 
 nlpage::nlpage(const char* title) : caption(title) {}
 
+namespace {
+// The views' list and box colours, for the pages and the log alike.
+void viewcolors()
+{
+    setlistcolors(colorof(236), colorof(235), colorof(234), colorof(233));
+    setboxcolors(colorof(241), colorof(240), colorof(239), colorof(238), colorof(237));
+}
+}  // namespace
+
 int16_t nlpage::show()
 {
     setboxtitle(caption);
     setfootercode(7);
-    setlistcolors(colorof(236), colorof(235), colorof(234), colorof(233));
-    setboxcolors(colorof(241), colorof(240), colorof(239), colorof(238), colorof(237));
+    viewcolors();
     return textpage::show();
 }
 
@@ -21,8 +29,7 @@ void nlshowlog(nliter& e)
     if (!e.log)
         return;
     setboxtitle(" LOGFILE ");
-    setlistcolors(colorof(236), colorof(235), colorof(234), colorof(233));
-    setboxcolors(colorof(241), colorof(240), colorof(239), colorof(238), colorof(237));
+    viewcolors();
     e.log->show();
 }
 
