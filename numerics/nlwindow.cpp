@@ -39,6 +39,15 @@ void jacobiline(NLsolver& s)
         cprintf(" Jacobi matrix: singular of rank %2d", s.qr.rank);
 }
 
+// A menu item: its key in colour 4, its text in colour 1.
+void menuitem(const char* key, const char* text)
+{
+    textcolor(4);
+    cprintf("%s", key);
+    textcolor(1);
+    cprintf("%s", text);
+}
+
 }  // namespace
 
 void nlstatusline(nliter& e, int colour)
@@ -84,35 +93,20 @@ void nlmainmenu()
 {
     newlineifneeded();
     clrline(0, 0);
-    auto item = [](const char* key, const char* text) {
-        textcolor(4);
-        cprintf("%s", key);
-        textcolor(1);
-        cprintf("%s", text);
-    };
-    item(" <enter>  ", "run to termination             ");
-    item(" <esc>    ", "quit\n\r");
-    item(" <1>", "      single iteration               <a>dopt position\n\r");
-    item(" <u>", "      user defined single step       <v>iew...\n\r");
-    item(" <n>", "      several steps                  <o>ptions...");
+    menuitem(" <enter>  ", "run to termination             ");
+    menuitem(" <esc>    ", "quit\n\r");
+    menuitem(" <1>", "      single iteration               <a>dopt position\n\r");
+    menuitem(" <u>", "      user defined single step       <v>iew...\n\r");
+    menuitem(" <n>", "      several steps                  <o>ptions...");
     cursorupn(3);
     gotoxy(1, wherey());
 }
 
 void nltermmenu()
 {
-    textcolor(4);
-    cprintf(" <enter>  ");
-    textcolor(1);
-    cprintf("adopt the new position and quit\n\r");
-    textcolor(4);
-    cprintf(" <esc>    ");
-    textcolor(1);
-    cprintf("back to the main window\n\r");
-    textcolor(4);
-    cprintf(" <v>      ");
-    textcolor(1);
-    cprintf("show further details\r");
+    menuitem(" <enter>  ", "adopt the new position and quit\n\r");
+    menuitem(" <esc>    ", "back to the main window\n\r");
+    menuitem(" <v>      ", "show further details\r");
 }
 
 void nlhelp(int kind, int situation)
