@@ -83,6 +83,18 @@ int failurereport(const extremesearch& s, int sense)
     }
 }
 
+// A search from x whose failure is reported; false when it found nothing
+// or met a user break.
+bool searchorreport(extremesearch& s, fu& f, int sense, double x, double span)
+{
+    bool found = false;
+    if (!searchfrom(s, f, sense, x, span, found))
+        return false;
+    if (!found)
+        failurereport(s, sense);
+    return found;
+}
+
 int extremumreport(const extremesearch& s, int sense, double start, double span, bool undo)
 {
     return tell("\n Found a local %simum at (%.12g | %.12g) \n\n\r Distance from the starting point:  %g \n\r Target "
@@ -104,13 +116,8 @@ bool goldensession(calculator& c, int sense)
     double start = c.argvalue();
     if (!evalat(*f, start).ok())
         return false;
-    bool found = false;
-    if (!searchfrom(s, *f, sense, start, span, found))
+    if (!searchorreport(s, *f, sense, start, span))
         return false;
-    if (!found) {
-        failurereport(s, sense);
-        return false;
-    }
     bool undo = false;
     double before = start;
     for (;;) {
@@ -121,18 +128,15 @@ bool goldensession(calculator& c, int sense)
             return false;
         if (k == key::backspace && undo) {
             undo = false;
-            if (!searchfrom(s, *f, sense, before, span, found))
+            if (!searchorreport(s, *f, sense, before, span))
                 return false;
-            if (!found) {
-                failurereport(s, sense);
-                return false;
-            }
             continue;
         }
         if (k != key::enter)
             continue;
         double best = s.x, fbest = s.fbest;
         before = best;
+        bool found = false;
         if (!searchfrom(s, *f, sense, best, span, found))
             return false;
         if (found && sense * s.fbest > sense * fbest) {
