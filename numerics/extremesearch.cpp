@@ -8,14 +8,6 @@
 #include "numerics/toolpoint.h"
 #include "screen/uiutil.h"
 
-double phi = 0.0, invphi = 0.0;
-
-extremesearch::extremesearch()
-{
-    phi = (std::sqrt(5.0) + 1) / 2;
-    invphi = 1 / phi;
-}
-
 double extremesearch::minstep(double x)
 {
     double s = std::fabs(x) * 1e-14;

@@ -4,18 +4,21 @@
 // sense +1 searches a maximum, -1 a minimum.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 class fu;
 
-extern double phi, invphi;
+// The golden ratio and its inverse, the walk's growth and the refinement's
+// section.
+inline const double phi = (std::sqrt(5.0) + 1) / 2;
+inline const double invphi = 1 / phi;
 
 class extremesearch {
 public:
     // Outcomes in status.
     static constexpr int32_t found = 4, leftdomain = 7, nodirection = 11, noextremum = 12;
 
-    extremesearch();
     // True when an extremum was found: x and fbest; else status says why.
     bool run(fu& f, int16_t sense, double x0, double step);
     void reset() { status = 0; }
