@@ -23,8 +23,6 @@
 #include "screen/palette.h"
 #include "screen/screen.h"
 
-
-
 namespace {
 
 void solviewpositions(formulasolver& e)
@@ -77,6 +75,12 @@ void solviewjacobi(formulasolver& e)
     page.addlinef("\nJacobi matrix  (of size %d x %d): \n\n\r", e.mactive, e.n);
     e.logmatrix(&page, e.J.data(), e.mactive, e.n);
     page.show();
+}
+
+// An entered number of iterations, held within int.
+int waitingspan(double v)
+{
+    return v >= 2e9 ? 2000000000 : int(v);
 }
 
 // Asks for a value until it lies in (0, 1]; false when not confirmed.
@@ -172,7 +176,7 @@ void soloptions(nliter& engine)
                 msgbox("\n Positive value expected. \n\r Input is ignored. \n");
                 break;
             }
-            e.littlelimit = v >= 2e9 ? 2000000000 : int(v);
+            e.littlelimit = waitingspan(v);
             e.logf("user changed littleprogresslimit to %ld", long(e.littlelimit));
             okbox();
             break;
@@ -231,7 +235,7 @@ void reassess(nliter& engine, int key)
     double v = e.littlelimit;
     if (asknumber(" Reassess progress after how many steps (choose 0 to deactivate) ? ", v)) {
         if (v >= 0) {
-            e.littlelimit = v >= 2e9 ? 2000000000 : int(v);
+            e.littlelimit = waitingspan(v);
             okbox();
         } else {
             msgbox("invalid input !");
