@@ -198,13 +198,9 @@ double mcrun(fu& f, double x, mcstat* stats, boxframe* box)
     bool calibrated = false;
     double chunk = 1;
     for (;;) {
-        int16_t code;
-        if (!calibrated) {
-            code = calibrate(f, x, s, chunk);
-            calibrated = code == mccodes::reached;
-            if (calibrated)
-                code = displayloop(f, x, s, chunk);
-        } else {
+        int16_t code = calibrated ? mccodes::reached : calibrate(f, x, s, chunk);
+        if (code == mccodes::reached) {
+            calibrated = true;
             code = displayloop(f, x, s, chunk);
         }
         menus().setmode();
