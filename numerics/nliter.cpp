@@ -32,7 +32,7 @@ bool nliter::allocate()
     }
     try {
         int big = std::max(n, m);
-        for (auto* v : {&x, &xnew, &s, &x0, &scale})
+        for (auto* v : {&x, &xnew, &s, &x0})
             v->assign(n + 1, 0.0);
         scratch1.assign(big + 1, 0.0);
         scratch2.assign(big + 1, 0.0);
