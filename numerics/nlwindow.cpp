@@ -40,7 +40,7 @@ void jacobiline(NLsolver& s)
 }
 
 // A menu item: its key in colour 4, its text in colour 1.
-void menuitem(const char* key, const char* text)
+void keyitem(const char* key, const char* text)
 {
     textcolor(4);
     cprintf("%s", key);
@@ -93,20 +93,20 @@ void nlmainmenu()
 {
     newlineifneeded();
     clrline(0, 0);
-    menuitem(" <enter>  ", "run to termination             ");
-    menuitem(" <esc>    ", "quit\n\r");
-    menuitem(" <1>", "      single iteration               <a>dopt position\n\r");
-    menuitem(" <u>", "      user defined single step       <v>iew...\n\r");
-    menuitem(" <n>", "      several steps                  <o>ptions...");
+    keyitem(" <enter>  ", "run to termination             ");
+    keyitem(" <esc>    ", "quit\n\r");
+    keyitem(" <1>", "      single iteration               <a>dopt position\n\r");
+    keyitem(" <u>", "      user defined single step       <v>iew...\n\r");
+    keyitem(" <n>", "      several steps                  <o>ptions...");
     cursorupn(3);
     gotoxy(1, wherey());
 }
 
 void nltermmenu()
 {
-    menuitem(" <enter>  ", "adopt the new position and quit\n\r");
-    menuitem(" <esc>    ", "back to the main window\n\r");
-    menuitem(" <v>      ", "show further details\r");
+    keyitem(" <enter>  ", "adopt the new position and quit\n\r");
+    keyitem(" <esc>    ", "back to the main window\n\r");
+    keyitem(" <v>      ", "show further details\r");
 }
 
 void nlhelp(int kind, int situation)
