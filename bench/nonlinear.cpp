@@ -117,6 +117,20 @@ double distance(const double* x, const std::vector<double>& y)
     return std::sqrt(s);
 }
 
+// The counters of a comparison: evaluations to the end and the distance
+// from the known optimum or solution.
+void counters(benchmark::State& state, long evaluations, double error)
+{
+    state.counters["evals"] = double(evaluations);
+    state.counters["error"] = error;
+}
+
+// An engine's distance from the known point, in the user's coordinates.
+double finalerror(nliter& e, const std::vector<double>& known)
+{
+    return distance(e.unscaled() + 1, known);
+}
+
 class minimizer : public NLminimizer {
 public:
     minimizer(const problem& p) : NLminimizer(p.n), fn(p.f), buffer(p.n) {}
@@ -138,9 +152,7 @@ double runminimizer(const problem& p, long& evaluations)
     while (e.state == nlrunning && e.counter < 10000)
         e.singlestep();
     evaluations = e.evaluations;
-    std::vector<double> u(p.n + 1);
-    e.unscaled(u.data());
-    return distance(u.data() + 1, p.optimum);
+    return finalerror(e, p.optimum);
 }
 
 void vemominimize(benchmark::State& state, const problem& p)
@@ -149,8 +161,7 @@ void vemominimize(benchmark::State& state, const problem& p)
     double error = 0;
     for (auto _ : state)
         error = runminimizer(p, evaluations);
-    state.counters["evals"] = double(evaluations);
-    state.counters["error"] = error;
+    counters(state, evaluations, error);
 }
 
 double gslf(const gsl_vector* v, void* data)
@@ -194,8 +205,7 @@ void gslbfgs(benchmark::State& state, const problem& p)
         gsl_multimin_fdfminimizer_free(s);
         gsl_vector_free(x);
     }
-    state.counters["evals"] = double(evaluations);
-    state.counters["error"] = error;
+    counters(state, evaluations, error);
 }
 
 void gslsimplex(benchmark::State& state, const problem& p)
@@ -224,8 +234,7 @@ void gslsimplex(benchmark::State& state, const problem& p)
         gsl_vector_free(step);
         gsl_vector_free(x);
     }
-    state.counters["evals"] = double(evaluations);
-    state.counters["error"] = error;
+    counters(state, evaluations, error);
 }
 
 BENCHMARK_CAPTURE(vemominimize, rosenbrock, problems[0]);
@@ -291,12 +300,9 @@ void vemosolve(benchmark::State& state, const lsproblem& p)
         while (e.state == nlrunning && e.counter < 10000)
             e.singlestep();
         evaluations = e.evaluations;
-        std::vector<double> u(p.n + 1);
-        e.unscaled(u.data());
-        error = distance(u.data() + 1, p.solution);
+        error = finalerror(e, p.solution);
     }
-    state.counters["evals"] = double(evaluations);
-    state.counters["error"] = error;
+    counters(state, evaluations, error);
 }
 
 int gslresiduals(const gsl_vector* x, void* data, gsl_vector* f)
@@ -338,8 +344,7 @@ void gsllm(benchmark::State& state, const lsproblem& p)
         error = distance(gsl_multifit_nlinear_position(w)->data, p.solution);
         gsl_multifit_nlinear_free(w);
     }
-    state.counters["evals"] = double(evaluations);
-    state.counters["error"] = error;
+    counters(state, evaluations, error);
 }
 
 BENCHMARK_CAPTURE(vemosolve, rosenbrock, lsproblems[0]);
