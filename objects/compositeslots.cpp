@@ -52,20 +52,13 @@ compositeslots::compositeslots(const compositeslots& source)
     if (failed)
         return;
     nvalues = source.nvalues;
-    for (int i = 0; i < nslots && !failed; i++) {
-        if (!source.slot[i])
-            continue;
-        slot[i] = new (std::nothrow) slotcomp(source.slot[i]);
-        if (!slot[i] || slot[i]->failed)
-            failed = 1;
-        else
-            slot[i]->owner = this;
-    }
-    if (failed)
+    if (!copycomponents(source.slot, slot, nslots, this)) {
+        failed = 1;
         for (slotcomp*& c : slot) {
             delete c;
             c = nullptr;
         }
+    }
 }
 
 compositeslots::~compositeslots()

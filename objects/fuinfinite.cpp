@@ -50,15 +50,8 @@ fuinfinite::fuinfinite(const fuinfinite& source) : compositefu(source)
         else
             failed = 1;
     }
-    for (int i = 0; i < slots; i++) {
-        if (!source.slot[i])
-            continue;
-        slot[i] = new (std::nothrow) slotcomp(source.slot[i]);
-        if (!slot[i] || slot[i]->failed)
-            failed = 1;
-        else
-            slot[i]->owner = this;
-    }
+    if (!copycomponents(source.slot, slot, slots, this))
+        failed = 1;
     if (source.accel && !(accel = new (std::nothrow) seraccel))
         failed = 1;
 }

@@ -51,6 +51,19 @@ slotcomp::slotcomp(const slotcomp* source) : slotcomp()
     assign(source);
 }
 
+bool copycomponents(slotcomp* const* source, slotcomp** slot, int n, fu* owner)
+{
+    for (int i = 0; i < n; i++) {
+        if (!source[i])
+            continue;
+        slot[i] = new (std::nothrow) slotcomp(source[i]);
+        if (!slot[i] || slot[i]->failed)
+            return false;
+        slot[i]->owner = owner;
+    }
+    return true;
+}
+
 slotcomp::~slotcomp()
 {
     objcount(-slotclass);

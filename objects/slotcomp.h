@@ -76,6 +76,11 @@ private:
     void fold(parser& p);
 };
 
+// Copies of the n components of source into slot for a copy of their owner
+// (a missing component stays missing); false at the first that fails, the
+// copies made so far staying in slot.
+bool copycomponents(slotcomp* const* source, slotcomp** slot, int n, fu* owner);
+
 // Argument letters that, when not empty, replace the owner's letters for
 // the next component compile (a kind's letters plus its summation index or
 // integration parameter).
