@@ -175,6 +175,7 @@ bool RK::controlledstep(double& trial)
         }
         previous = norm(fourquarters, 1, m);
         h /= 2;
+        rough = false;  // the flag of the longer step
         restore(true);
         if (!severalsteps(2, h / 2, twohalves))
             return restore(false), false;

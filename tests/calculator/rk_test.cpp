@@ -82,11 +82,15 @@ TEST_F(rktest, StiffRelaxation)
 // Stiff systems against implicit solvers' end states
 // (tests/formula/refdata/gen_stiff.py).  The first trial steps overflow;
 // they are halved until they hold, and the run ends with the right values.
+// With a looser tolerance van der Pol's jumps make rough steps, which
+// halving must cure too.
 struct stiffcase {
     const char* name;
     int order, dimension;
     const char* formula;
     std::initializer_list<double> start;
+    double tolerance;  // of the increment; 0: the solver's own
+    double bound;      // of the relative error at the end
 };
 
 std::vector<double> stiffreference(const std::string& name)
@@ -109,14 +113,19 @@ std::vector<double> stiffreference(const std::string& name)
 TEST_F(rktest, StiffSystemsRunToTheirEnd)
 {
     const stiffcase cases[] = {
-        {"robertson", 1, 3, "-0.04*f.1+1e4*f.2*f.3,0.04*f.1-1e4*f.2*f.3-3e7*f.2^2,3e7*f.2^2", {0, 1, 0, 0}},
-        {"vanderpol", 2, 1, "1000*(1-f.1^2)*f.1'-f.1", {0, 2, 0}},
+        {"robertson", 1, 3, "-0.04*f.1+1e4*f.2*f.3,0.04*f.1-1e4*f.2*f.3-3e7*f.2^2,3e7*f.2^2", {0, 1, 0, 0}, 0, 1e-9},
+        {"vanderpol", 2, 1, "1000*(1-f.1^2)*f.1'-f.1", {0, 2, 0}, 0, 1e-9},
+        {"vanderpol", 2, 1, "1000*(1-f.1^2)*f.1'-f.1", {0, 2, 0}, 1e-6, 1e-6},
     };
     for (const stiffcase& c : cases) {
         std::vector<double> reference = stiffreference(c.name);
         ASSERT_EQ(reference.size(), size_t(1 + c.order * c.dimension)) << c.name;
         rksystem s(c.order, c.dimension, 't', false, c.formula, c.start);
         ASSERT_TRUE(s.compile()) << c.name;
+        if (c.tolerance > 0) {
+            s.rk.incrementtolerance = c.tolerance;
+            s.rk.statetolerance = c.tolerance * 1e-3;
+        }
         shared.reportswitch = 1;
         const double* y = s.at(reference[0]);
         EXPECT_EQ(shared.error, evalok) << c.name;
@@ -125,9 +134,9 @@ TEST_F(rktest, StiffSystemsRunToTheirEnd)
         double worst = 0;
         for (size_t i = 1; i < reference.size(); i++)
             worst = std::max(worst, std::fabs(y[i] - reference[i]) / std::fabs(reference[i]));
-        EXPECT_LT(worst, 1e-9) << c.name;
-        std::printf("[ measure  ] %s: %llu evaluations, worst relative error %.3g\n", c.name,
-                    (unsigned long long)s.rk.evaluations, worst);
+        EXPECT_LT(worst, c.bound) << c.name << " at tolerance " << c.tolerance;
+        std::printf("[ measure  ] %s (tolerance %g): %llu evaluations, worst relative error %.3g\n", c.name,
+                    c.tolerance, (unsigned long long)s.rk.evaluations, worst);
     }
     shared.reportswitch = 0;
 }
