@@ -44,6 +44,10 @@ public:
     // n values at equidistant abscissae from the request's low bound to
     // its high bound; an undefined one is +infinity.  The number defined.
     int32_t tabulategraph(double* values, int32_t n, samplerequest request);
+
+private:
+    // The sampler's run; the caller drops the list when it answers false.
+    bool columns(samplerequest& request, sampleresult& result);
 };
 
 class paramcurve : public canplot {

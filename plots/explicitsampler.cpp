@@ -115,6 +115,14 @@ bool graphcurve::sampler(samplerequest& request, sampleresult& result)
 {
     busyscope busy;
     request.visible = 0;
+    bool drawn = columns(request, result);
+    if (!drawn)
+        result.droppoints();
+    return drawn;
+}
+
+bool graphcurve::columns(samplerequest& request, sampleresult& result)
+{
     plottedarg = request.component1;
     plottedvalue = request.component2;
     if (!implement() || plottedvalue < 1 || plottedvalue > valuecount)
@@ -171,7 +179,5 @@ bool graphcurve::sampler(samplerequest& request, sampleresult& result)
             }
         }
     }
-    if (!drawn)
-        result.droppoints();
     return drawn;
 }

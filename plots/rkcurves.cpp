@@ -1,6 +1,7 @@
 // The Runge-Kutta kinds: the calculator's solver followed to the plotted
 // parameter from the nearest point of its value table.
 #include <algorithm>
+#include <memory>
 
 #include "calculator/rk.h"
 #include "formula/parser.h"
@@ -48,11 +49,15 @@ void detach(RK* solver, rkclipper* clipping)
         solver->clipper = nullptr;
 }
 
+// The request's table is normally the solver's own; another one is lent
+// to the solver without ownership (the request's owner keeps it alive,
+// and every run hands its table over again).
 bool handover(RK* solver, valtable* table, rkclipper* clipping)
 {
     if (!table)
         return false;
-    solver->table = table;
+    if (solver->table.get() != table)
+        solver->table = std::shared_ptr<valtable>(std::shared_ptr<valtable>(), table);
     solver->clipper = clipping;
     return true;
 }
