@@ -1,7 +1,7 @@
 #include "revolver/program.h"
 
 #include "base/limits.h"
-#include "calculator/calcstart.h"
+#include "plots/start.h"
 #include "calculator/valuebox.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
@@ -86,7 +86,7 @@ void runprogram()
 
 void startrevolver()
 {
-    startcalculator();
+    startplots();
     startnumerics();
     setmainloop(runprogram);
 }
