@@ -56,7 +56,7 @@ uint16_t initsum(const calculator& c)
 
 plotstamp calcstamp(calculator& c, char letter)
 {
-    if (c.plotstale() && c.isimplemented()) {
+    if (c.plotstale() && !c.isempty()) {
         c.implement();
         c.refreshfingerprint();
     }
