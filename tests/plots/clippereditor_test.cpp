@@ -80,6 +80,18 @@ TEST(clippereditor, EditingAFormulaClipper)
         checkgoldenfiles(e.run.out, name, golden);
 }
 
+TEST(clippereditor, ASeveralValuedFormulaIsRefusedWithItsMessage)
+{
+    editrun e;
+    e.edit("e<End>, x<Enter><dump refused><Enter><dump after><Esc>", "y");
+    ASSERT_NE(e.first(), nullptr);
+    EXPECT_STREQ(e.first()->text(), "y, x");
+    std::string refused = dumptext(e.run, "refused");
+    EXPECT_NE(refused.find("Clipper formulae must return a single value."), std::string::npos) << refused;
+    EXPECT_NE(refused.find("But this formula returns 2 values"), std::string::npos);
+    EXPECT_NE(dumptext(e.run, "after").find("not <i>mplemented"), std::string::npos);
+}
+
 TEST(clippereditor, EndsOfTheListAndDeletingTheLastClipper)
 {
     editrun e;
