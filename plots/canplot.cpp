@@ -101,7 +101,6 @@ canplot::~canplot()
 {
     delete[] work;
     delete[] argvector;
-    ownclippers.clear();
     objcount(-classnumber);
 }
 

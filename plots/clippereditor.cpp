@@ -1,6 +1,5 @@
 #include "plots/clippereditor.h"
 
-#include <cstdarg>
 #include <cstring>
 #include <string>
 
@@ -24,21 +23,11 @@ constexpr keycode keyup = 328, keydown = 336, keydel = 339;
 constexpr int panelback = 15, hintcolour = 4, wordcolour = 8;
 constexpr double mostchanges = 65535;
 
-void put(int colour, const char* format, ...) __attribute__((format(printf, 2, 3)));
-void put(int colour, const char* format, ...)
-{
-    textcolor(colour);
-    va_list args;
-    va_start(args, format);
-    vcprintf(format, args);
-    va_end(args);
-}
-
 // A key hint and its word; the hint in the word colour when it is off.
 void hint(const char* key, const char* word, bool on = true)
 {
-    put(on ? hintcolour : wordcolour, "%s", key);
-    put(wordcolour, "%s", word);
+    colorprintf(on ? hintcolour : wordcolour, "%s", key);
+    colorprintf(wordcolour, "%s", word);
 }
 
 // Takes c out of the run that starts at head.
@@ -97,27 +86,27 @@ void clippereditor::paint()
     textbackground(panelback);
     clrwindow(panelback);
     gotoxy(1, 1);
-    put(wordcolour, "Clipper nr.");
-    put(hintcolour, " %u    ", unsigned(s.current));
+    colorprintf(wordcolour, "Clipper nr.");
+    colorprintf(hintcolour, " %u    ", unsigned(s.current));
     if (s.showshared)
-        put(wordcolour, "%s", s.currentshared ? "(shared)" : "(private)");
-    put(wordcolour, "\n\n\r");
+        colorprintf(wordcolour, "%s", s.currentshared ? "(shared)" : "(private)");
+    colorprintf(wordcolour, "\n\n\r");
     hint(" <up>      ", "", s.current < s.total);
     hint("<down>             ", "", s.current >= 2);
     formulaclipper* f = currentformula();
     bool implemented = f && f->isimplemented();
     int column = wherexwin();
-    put(wordcolour, "%s", implemented ? "       " : "not    ");
-    put(wordcolour, "mplemented");
+    colorprintf(wordcolour, "%s", implemented ? "       " : "not    ");
+    colorprintf(wordcolour, "mplemented");
     gotoxy(column + 4, whereywin());
-    put(hintcolour, "<i>\n\n\r");
+    colorprintf(hintcolour, "<i>\n\n\r");
     hint(" <c>", "ode   ");
     if (s.deleteallowed)
         hint("<del>", "elete   ");
     hint(" <e>", "dit formula   ");
     if (s.newallowed)
         hint("<n>", "ew");
-    put(wordcolour, "\n\n\r");
+    colorprintf(wordcolour, "\n\n\r");
     paintformula(f);
     if (clipper* c = current())
         paintmode(*c);
@@ -126,38 +115,38 @@ void clippereditor::paint()
 void clippereditor::paintformula(const formulaclipper* f)
 {
     if (!f || !*f->text()) {
-        put(wordcolour, "\n                  ----  no formula  ----\n\n\r");
+        colorprintf(wordcolour, "\n                  ----  no formula  ----\n\n\r");
         return;
     }
     std::string text = f->text();
     size_t width = size_t(getwindow().right - getwindow().left + 1);
     if (width > 4 && text.size() > width - 2)
         text = text.substr(0, width - 5) + "...";
-    put(hintcolour, " %s\n\n\r", text.c_str());
+    colorprintf(hintcolour, " %s\n\n\r", text.c_str());
 }
 
 void clippereditor::paintmode(const clipper& c)
 {
     bool searching = c.mode == clipper::searching;
     if (s.searchoffered && s.searchallowed) {
-        put(wordcolour, "Working Mode: ");
-        put(hintcolour, "<m>");
-        put(searching ? wordcolour : hintcolour, "asking   ");
-        put(hintcolour, "<s>");
-        put(searching ? hintcolour : wordcolour, "earching\n\n\r");
+        colorprintf(wordcolour, "Working Mode: ");
+        colorprintf(hintcolour, "<m>");
+        colorprintf(searching ? wordcolour : hintcolour, "asking   ");
+        colorprintf(hintcolour, "<s>");
+        colorprintf(searching ? hintcolour : wordcolour, "earching\n\n\r");
     }
     if (!searching) {
-        put(wordcolour, "Show curves where sign is ");
-        put(hintcolour, "<+>");
-        put(c.sign == -1 ? hintcolour : wordcolour, " positive   ");
-        put(hintcolour, "<->");
-        put(c.sign == -1 ? wordcolour : hintcolour, " negative\n\r");
+        colorprintf(wordcolour, "Show curves where sign is ");
+        colorprintf(hintcolour, "<+>");
+        colorprintf(c.sign == -1 ? hintcolour : wordcolour, " positive   ");
+        colorprintf(hintcolour, "<->");
+        colorprintf(c.sign == -1 ? wordcolour : hintcolour, " negative\n\r");
     } else {
-        put(wordcolour, "Search until n'th change of sign, where n is:\n\r ");
+        colorprintf(wordcolour, "Search until n'th change of sign, where n is:\n\r ");
         hint("<u>", "pwards:  ");
-        put(wordcolour, " %d\n\r", int(c.uplimit));
+        colorprintf(wordcolour, " %d\n\r", int(c.uplimit));
         hint(" <d>", "ownwards:");
-        put(wordcolour, " %d\n\r", int(c.downlimit));
+        colorprintf(wordcolour, " %d\n\r", int(c.downlimit));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "calculator/rknames.h"
 #include "formula/parser.h"
 #include "plots/clippereditor.h"
+#include "tests/plots/plotgraph.h"
 #include "tests/screen/editrun.h"
 #include "tests/screen/goldenfiles.h"
 
@@ -80,6 +81,18 @@ TEST(clippereditor, EditingAFormulaClipper)
         checkgoldenfiles(e.run.out, name, golden);
 }
 
+TEST(clippereditor, ASeveralValuedFormulaIsRefusedWithItsMessage)
+{
+    editrun e;
+    e.edit("e<End>, x<Enter><dump refused><Enter><dump after><Esc>", "y");
+    ASSERT_NE(e.first(), nullptr);
+    EXPECT_STREQ(e.first()->text(), "y, x");
+    std::string refused = dumptext(e.run, "refused");
+    EXPECT_NE(refused.find("Clipper formulae must return a single value."), std::string::npos) << refused;
+    EXPECT_NE(refused.find("But this formula returns 2 values"), std::string::npos);
+    EXPECT_NE(dumptext(e.run, "after").find("not <i>mplemented"), std::string::npos);
+}
+
 TEST(clippereditor, EndsOfTheListAndDeletingTheLastClipper)
 {
     editrun e;
@@ -104,6 +117,36 @@ TEST(clippereditor, StartingWithANewClipperAndCancellingIt)
     cancelled.edit("x<Esc>", nullptr);
     EXPECT_EQ(cancelled.own, nullptr);
     EXPECT_FALSE(cancelled.changed);
+}
+
+// A designer-plot curve: a new clipper shared with the sibling curves goes
+// to the graph and makes both generations new.
+TEST(clippereditor, CurveClippersSharedWithTheSiblings)
+{
+    uint32_t shared = 0, own = 0;
+    bool changed = false, generations = false;
+    hostrun run = rundialogue("y2<Enter><dump shared><Esc>", [&] {
+        parser first;
+        plot p;
+        auto* g = new stubgraph(&p);
+        p.graphs.append(g);
+        for (int i = 0; i < 3; ++i) {
+            auto* c = new plotcurve;
+            c->graph = g;
+            p.curves.append(c);
+        }
+        plotcurve& curve = *p.curves.first();
+        changed = curveclippers(curve);
+        shared = uint32_t(g->ownclippers.count);
+        own = cliplistcount(curve.clippers);
+        generations = curve.generation != 0 && g->generationcounter != 0;
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(shared, 1u);
+    EXPECT_EQ(own, 0u);
+    EXPECT_TRUE(generations);
+    EXPECT_NE(dumptext(run, "shared").find("Clipper nr. 1    (shared)"), std::string::npos);
 }
 
 TEST(clipperhelp, NamesTheArgumentsAndTheValueSymbols)
