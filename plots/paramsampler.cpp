@@ -327,8 +327,10 @@ bool paramrun::entrysearch(entrybracket& b)
 // entry inside it, or a bracket of two entries whose segment meets it.
 bool paramrun::findstart(double& cursor, double lo, double hi, double& start, double& s)
 {
+    // An entry at the range's end starts nothing new: its backward walk
+    // would draw the last piece again.
     const double* e = entryabove(walktable, std::max(cursor, lo));
-    if (!e)
+    if (!e || !(e[0] < request.rangehigh))
         return false;
     curvepoint p = entrypoint(e);
     double tp = cursor = e[0];
@@ -339,7 +341,7 @@ bool paramrun::findstart(double& cursor, double lo, double hi, double& start, do
             return true;
         }
         const double* next = entryabove(walktable, cursor);
-        if (!next)
+        if (!next || !(next[0] < request.rangehigh))
             return false;
         curvepoint q = entrypoint(next);
         cursor = next[0];
