@@ -15,7 +15,9 @@
 #include "formula/compile.h"
 #include "math/valtable.h"
 #include "plots/clipper.h"
+#include "screen/menustate.h"
 #include "tests/plots/curvefixture.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 constexpr double pi = std::numbers::pi;
@@ -24,11 +26,14 @@ constexpr double pi = std::numbers::pi;
 // records: the accepted points of its walks.
 struct notedparam : directparam {
     std::vector<double> accepted;
+    int stopafter = -1;  // STOP at that evaluation
     using directparam::directparam;
     // A walk starts with a point at tolerance |t| / 1e14: a mark between
     // the walks' parameters.
     curvepoint pointat(double t, double tolerance) override
     {
+        if (--stopafter == 0)
+            menus().abortflag = true;
         if (tolerance == std::fabs(t) / 1e14)
             accepted.push_back(NAN);
         return directparam::pointat(t, tolerance);
@@ -312,6 +317,40 @@ TEST_F(paramsampling, EntriesBetweenTableEntriesAreFoundByBisection)
     late.rangehigh = 12;
     EXPECT_FALSE(c.sample(late, result));
     EXPECT_EQ(result.points, nullptr);
+}
+
+TEST_F(paramsampling, InterruptedWalkAsksAndResumesOrEnds)
+{
+    const drect w{-1.5, 1.5, 1.5, -1.5};
+    size_t whole = 0;
+    struct {
+        const char* keys;
+        bool resumed;
+    } cases[] = {{"", true}, {"<dump question>r", true}, {"<Esc>", false}};
+    for (const auto& k : cases) {
+        callingobject source("cos(t), sin(t)", "t");
+        notedparam c(static_cast<fastplot*>(nullptr), &source.object);
+        samplerequest r = request(w, 0, 2 * pi, 400);
+        auto table = tablefor(c, r);
+        c.stopafter = *k.keys ? 60 : -1;
+        bool drawn = false;
+        hostrun run = rundialogue(k.keys, [&] { drawn = c.sample(r, result); });
+        EXPECT_EQ(run.status, 0) << k.keys;
+        EXPECT_TRUE(drawn) << k.keys;
+        size_t n = commandsof(result).size();
+        if (!*k.keys)
+            whole = n;
+        else if (k.resumed)
+            EXPECT_EQ(n, whole);
+        if (*k.keys && k.resumed)
+            EXPECT_NE(dumptext(run, "question").find("Plotting of parametric curve interrupted at point"),
+                      std::string::npos);
+        if (k.resumed)
+            EXPECT_FALSE(menus().aborted()) << k.keys;
+        if (!k.resumed)
+            EXPECT_LT(n, whole / 2);
+        menus().clearflags();
+    }
 }
 
 // A Runge-Kutta curve over its own table, tabulated first as the plot does.
