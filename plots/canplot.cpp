@@ -6,6 +6,7 @@
 #include "base/objcount.h"
 #include "calculator/calcfunm.h"
 #include "plots/clipper.h"
+#include "plots/plot.h"
 #include "screen/msgbox.h"
 
 plotcmdlist::plotcmdlist(uint32_t n)
@@ -100,7 +101,6 @@ canplot::~canplot()
 {
     delete[] work;
     delete[] argvector;
-    ownclippers.clear();
     objcount(-classnumber);
 }
 
@@ -152,6 +152,38 @@ bool canplot::firstimplement()
         return true;
     unexpectederror(" canplot::firstimplement \n\r Implementation of the plot's component copies has failed! \n\r Aborted. Registry will be undone. ");
     return false;
+}
+
+bool canplot::cancopyto(const plot* target) const
+{
+    return sourcekind == designer && target && target != source;
+}
+
+bool canplot::completecopy(canplot& copy, plot& target, chain& componentcopies, bool witharguments) const
+{
+    target.adoptcomponents(componentcopies);
+    copy.components = &target.components;
+    if (varstore)
+        copy.varstore = target.varstore();
+    copy.argcount = argcount;
+    copy.valuecount = valuecount;
+    copy.plottedarg = plottedarg;
+    if (!copy.sizework())
+        return false;
+    if (witharguments && work)
+        std::copy(work, work + argcount, copy.work);
+    clipper* own = ownclipperlist();
+    clipper* clippers = cliplistcopy(own);
+    if (own && !clippers)
+        return false;
+    copy.ownclippers.clear();
+    for (clipper* c = clippers; c;) {
+        clipper* next = c->following();
+        c->next = nullptr;
+        copy.ownclippers.append(c);
+        c = next;
+    }
+    return copy.firstimplement();
 }
 
 bool canplot::sizework()

@@ -138,6 +138,15 @@ public:
     // Implements a new designer-plot graph; false (with a report) when
     // that fails.
     bool firstimplement();
+    // Whether this graph may be copied into target: a designer-plot graph
+    // of another plot.
+    bool cancopyto(const plot* target) const;
+    // The common end of copyto: copy, made for target with its source
+    // registered there, adopts the component copies, takes the plot's
+    // store, the counts, the work vector (the arguments too when asked)
+    // and a copy of the own clippers, and is implemented.  False on
+    // failure; the caller deletes copy.
+    bool completecopy(canplot& copy, plot& target, chain& componentcopies, bool witharguments) const;
     // The work vector sized to argument count + value count (zeroed);
     // false without memory.
     bool sizework();

@@ -13,6 +13,7 @@ clipper* maskingclipper = nullptr;
 
 namespace {
 constexpr double nomask = -1e300;
+constexpr int singlevalue = 34;   // the diagnosis of a formula that must yield one value
 
 // The sign changes still to pass in the run's direction, and its limit.
 uint16_t& counter(clipper& c, bool upward)
@@ -270,8 +271,9 @@ bool formulaclipper::implement(int kind, const char* names)
         if (valuecount == 1 && myparser->implement())
             implstamp = shared.implstamp;
         else if (valuecount != 1)
-            diag->setf("\n Clipper formulae must return a single value. \n\r But this formula returns %d values ",
-                       int(valuecount));
+            diag->set(singlevalue, diagstate::valuecount, -1,
+                      "\n Clipper formulae must return a single value. \n\r But this formula returns %d values ",
+                      int(valuecount));
     }
     edited = 0;
     return isimplemented();

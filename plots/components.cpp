@@ -1,7 +1,9 @@
 #include "plots/components.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "base/chain.h"
 #include "calculator/calcfunm.h"
@@ -48,12 +50,34 @@ bool warntwoversions(fu1* a, fu1* b)
 }
 }
 
+namespace {
+// The listed user objects other than skip and, from their own passes, the
+// objects they call in turn; false when one of them cannot record.
+bool gathercomponents(std::vector<fu1*>& found, const reflist& listed, const fu* skip)
+{
+    auto add = [&found, skip](const reflist& list) {
+        for (const slistnode* node = list.headnode(); node; node = node->next) {
+            auto* object = dynamic_cast<fu1*>(static_cast<fu*>(node->payload));
+            if (object && object != skip && std::find(found.begin(), found.end(), object) == found.end())
+                found.push_back(object);
+        }
+    };
+    add(listed);
+    for (size_t i = 0; i < found.size(); ++i) {
+        if (!found[i]->recordfingerprint())
+            return false;
+        add(*shared.called);
+    }
+    return true;
+}
+}
+
 bool copycomponents(chain& target, const reflist& listed, const fu* skip)
 {
-    for (const slistnode* node = listed.headnode(); node; node = node->next) {
-        auto* object = dynamic_cast<fu1*>(static_cast<fu*>(node->payload));
-        if (!object || object == skip)
-            continue;
+    std::vector<fu1*> found;
+    if (!gathercomponents(found, listed, skip))
+        return false;
+    for (fu1* object : found) {
         std::unique_ptr<fu1> copy(object->clone());
         if (!copy || !copy->makeparser())
             return false;

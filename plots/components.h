@@ -17,8 +17,9 @@ bool copyallcomponents2(RK* solver, chain& target);
 // The components of a calling object's user operator; true at once for
 // other display modes.
 bool copyoperatorcomponents(calcfunm* object, chain& target);
-// Clones of the listed user objects other than skip, each with its parser
-// made, pushed onto target; false (the failing clone deleted) on failure.
+// Clones of the listed user objects other than skip and of the objects
+// they call in turn, each with its parser made, pushed onto target; false
+// (the failing clone deleted) on failure.
 bool copycomponents(chain& target, const reflist& listed, const fu* skip = nullptr);
 // Warns of every two versions of one component in the chain; false when
 // the user cancels (Esc) or the chain is null.
