@@ -130,11 +130,6 @@ uint32_t directgraph::generation()
     return objectgeneration(*this, object);
 }
 
-canplot* directgraph::copyto(plot*)
-{
-    return nullptr;
-}
-
 void directgraph::rangeoptions(rangerecord& range)
 {
     range.unrestrictedallowed = 1;
@@ -239,11 +234,6 @@ void directparam::startpoint(rkshape& start)
 uint32_t directparam::generation()
 {
     return objectgeneration(*this, object);
-}
-
-canplot* directparam::copyto(plot*)
-{
-    return nullptr;
 }
 
 curvepoint directparam::pointat(double t, double)

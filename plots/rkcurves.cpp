@@ -106,11 +106,6 @@ uint32_t rkgraph::generation()
     return std::max(generationcounter, solver ? solver->version : 0);
 }
 
-canplot* rkgraph::copyto(plot*)
-{
-    return nullptr;
-}
-
 double rkgraph::finish(const double* state, double& t)
 {
     if (!takestate(*this, solver, state, true))
@@ -174,11 +169,6 @@ void rkparam::startpoint(rkshape& start)
 uint32_t rkparam::generation()
 {
     return std::max(generationcounter, solver ? solver->version : 0);
-}
-
-canplot* rkparam::copyto(plot*)
-{
-    return nullptr;
 }
 
 curvepoint rkparam::finish(const double* state, double& t)
