@@ -97,14 +97,12 @@ bool isopen(canplot& c, bool upward, bool zeroopen)
 
 directgraph::directgraph(fastplot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 directgraph::directgraph(plot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 bool directgraph::implement()
@@ -206,14 +204,12 @@ bool directgraph::prepare(samplerequest)
 
 directparam::directparam(fastplot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 directparam::directparam(plot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 bool directparam::implement()

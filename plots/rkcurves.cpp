@@ -71,14 +71,12 @@ void startfromsolver(const RK* solver, rkshape& start)
 
 rkgraph::rkgraph(fastplot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 rkgraph::rkgraph(plot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 rkgraph::~rkgraph()
@@ -138,14 +136,12 @@ bool rkgraph::prepare(samplerequest request)
 
 rkparam::rkparam(fastplot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 rkparam::rkparam(plot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 rkparam::~rkparam()

@@ -12,34 +12,25 @@
 #include "plots/curves.h"
 #include "plots/plot.h"
 #include "tests/objects/sittings.h"
+#include "tests/plots/curvefixture.h"
 
 namespace {
 
-struct curvecopies : sittings {
-    static std::unique_ptr<calcfunm> calling(const char* formula)
-    {
-        auto c = std::make_unique<calcfunm>();
-        auto* f = new funm;
-        f->setformula(formula, "x");
-        c->setcalled(f);
-        EXPECT_TRUE(c->implement(1, 0)) << formula;
-        return c;
-    }
-};
+struct curvecopies : sittings {};
 
 TEST_F(curvecopies, CopiesComputeFromTheTargetPlotsSources)
 {
     double direct = NAN, solved = NAN;
     sitting("", [&] {
         plot p0, p1;
-        auto a = calling("x*x+1");
-        directgraph g(&p0, p0.registerfunction(a.get()));
+        auto a = std::make_unique<callingobject>("x*x+1", "x");
+        directgraph g(&p0, p0.registerfunction(&a->object));
         g.components = &p0.components;
         g.plottedarg = g.plottedvalue = 1;
         ASSERT_TRUE(g.firstimplement());
         EXPECT_EQ(g.copyto(&p0), nullptr);
         EXPECT_EQ(g.copyto(nullptr), nullptr);
-        directgraph live(static_cast<fastplot*>(nullptr), a.get());
+        directgraph live(static_cast<fastplot*>(nullptr), &a->object);
         EXPECT_EQ(live.copyto(&p1), nullptr);
         EXPECT_EQ(p1.calcfunms.count, 0);
         std::unique_ptr<canplot> copy(g.copyto(&p1));
