@@ -420,6 +420,15 @@ bool appendcommands(plotcmdlist& destination, const plotcmdlist& source)
 bool paramcurve::sampler(samplerequest& request, sampleresult& result)
 {
     busyscope busy;
+    request.visible = 0;
+    bool visible = walk(request, result);
+    if (!visible)
+        result.droppoints();
+    return visible;
+}
+
+bool paramcurve::walk(samplerequest& request, sampleresult& result)
+{
     // A request without a resolution samples at the target's width.
     const int r = request.resolution > 0 ? request.resolution : std::max(1, request.screen.width());
     scaledivisor = std::max(1.0, double(request.screen.height()) / (2.0 * r + 1));
@@ -446,24 +455,16 @@ bool paramcurve::sampler(samplerequest& request, sampleresult& result)
         return false;
     resetlist(*result.points);
     result.arcs = 0;
-    request.visible = 0;
-    bool visible = false;
-    {
-        std::unique_ptr<clipper> rect(new (std::nothrow) rectclipper(
-            world, uint16_t(argcount + xcomponent - 1), uint16_t(argcount + ycomponent - 1)));
-        std::unique_ptr<clipper> bound(new (std::nothrow)
-                                           boundclipper(plottedarg - 1u, request.rangelow, request.rangehigh));
-        if (!rect || !bound)
-            return false;
-        runchain chain(*this, request.extraclippers, std::move(rect), std::move(bound));
-        runclippers->check(clipper::checkall, argsymbols());
-        if (prepare(request)) {
-            paramrun run(*this, request, result, r);
-            run.frame = {world, screen, scaledivisor};
-            visible = run.walkpieces(*temporary) && !result.failed;
-        }
-    }
-    if (!visible)
-        result.droppoints();
-    return visible;
+    std::unique_ptr<clipper> rect(new (std::nothrow) rectclipper(world, uint16_t(argcount + xcomponent - 1),
+                                                                 uint16_t(argcount + ycomponent - 1)));
+    std::unique_ptr<clipper> bound(new (std::nothrow) boundclipper(plottedarg - 1u, request.rangelow, request.rangehigh));
+    if (!rect || !bound)
+        return false;
+    runchain chain(*this, request.extraclippers, std::move(rect), std::move(bound));
+    runclippers->check(clipper::checkall, argsymbols());
+    if (!prepare(request))
+        return false;
+    paramrun run(*this, request, result, r);
+    run.frame = {world, screen, scaledivisor};
+    return run.walkpieces(*temporary) && !result.failed;
 }
