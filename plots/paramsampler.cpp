@@ -432,7 +432,7 @@ bool paramcurve::walk(samplerequest& request, sampleresult& result)
     // A request without a resolution samples at the target's width.
     const int r = request.resolution > 0 ? request.resolution : std::max(1, request.screen.width());
     scaledivisor = std::max(1.0, double(request.screen.height()) / (2.0 * r + 1));
-    pointlimit = uint32_t(100) * uint32_t(r);
+    pointlimit = uint32_t(std::min<uint64_t>(100 * uint64_t(r), UINT32_MAX));
     norecord = request.norecord;
     if (!prepare(request) || !implement())
         return false;
