@@ -57,6 +57,18 @@ bool fitwork(canplot& curve, uint16_t args, uint16_t values)
     return curve.sizework();
 }
 
+void ownedby(canplot& curve, fastplot* owner)
+{
+    curve.source = owner;
+    curve.sourcekind = canplot::fastplotsource;
+}
+
+void ownedby(canplot& curve, plot* owner)
+{
+    curve.source = owner;
+    curve.sourcekind = canplot::designer;
+}
+
 double solverclipper::maskvalue(const double* state, bool forward)
 {
     clipper* chain = curve.runclippers;

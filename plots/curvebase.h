@@ -7,6 +7,8 @@
 
 class canplot;
 class chain;
+class fastplot;
+class plot;
 class diagnostics;
 class varman;
 
@@ -37,3 +39,7 @@ uint32_t evalstatus(bool valuesread, double a, double b = 0);
 // The work vector sized for the curve's counts; kept as it is when the
 // counts did not change.  False without memory.
 bool fitwork(canplot& curve, uint16_t args, uint16_t values);
+
+// The owner of a curve: a fastplot, or the designer plot that holds it.
+void ownedby(canplot& curve, fastplot* owner);
+void ownedby(canplot& curve, plot* owner);

@@ -15,6 +15,7 @@
 #include "plots/walkgeometry.h"
 
 class calcfunm;
+class columnwriter;
 class fastplot;
 
 // Hands a run's clipper chain to a solver: the solver moves only where the
@@ -48,6 +49,9 @@ public:
 private:
     // The sampler's run; the caller drops the list when it answers false.
     bool columns(samplerequest& request, sampleresult& result);
+    // The samples of a run; a declined break question clears the
+    // request's visible flag.
+    void sweep(samplerequest& request, columnwriter& writer, double low, double dx, int n);
 };
 
 class paramcurve : public canplot {
@@ -79,6 +83,8 @@ public:
     uint8_t norecord = 0;
 
 protected:
+    // The sampler's run; the caller drops the list when it answers false.
+    bool walk(samplerequest& request, sampleresult& result);
     // The component numbers name values of the source.
     bool componentsfit() const;
     // The point of the work vector's values at the component positions.

@@ -97,14 +97,12 @@ bool isopen(canplot& c, bool upward, bool zeroopen)
 
 directgraph::directgraph(fastplot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 directgraph::directgraph(plot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 bool directgraph::implement()
@@ -128,11 +126,6 @@ void directgraph::startpoint(rkshape& start)
 uint32_t directgraph::generation()
 {
     return objectgeneration(*this, object);
-}
-
-canplot* directgraph::copyto(plot*)
-{
-    return nullptr;
 }
 
 void directgraph::rangeoptions(rangerecord& range)
@@ -211,14 +204,12 @@ bool directgraph::prepare(samplerequest)
 
 directparam::directparam(fastplot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 directparam::directparam(plot* owner, calcfunm* object) : object(object)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 bool directparam::implement()
@@ -239,11 +230,6 @@ void directparam::startpoint(rkshape& start)
 uint32_t directparam::generation()
 {
     return objectgeneration(*this, object);
-}
-
-canplot* directparam::copyto(plot*)
-{
-    return nullptr;
 }
 
 curvepoint directparam::pointat(double t, double)

@@ -15,7 +15,6 @@
 #include "plots/runclippers.h"
 #include "screen/menustate.h"
 
-namespace {
 // The commands of one run, written sample by sample.  A run enters the
 // window with a move (to the crossing of the edge it came through) and
 // continues with lines; a crossing found on entry waits for the next
@@ -101,6 +100,7 @@ private:
     bool ok = true;
 };
 
+namespace {
 // An empty list (position 0 only) with room for n commands.
 bool resetlist(plotcmdlist& list, uint32_t n)
 {
@@ -147,37 +147,37 @@ bool graphcurve::columns(samplerequest& request, sampleresult& result)
         result.failed = 1;
         return false;
     }
-    bool drawn = false;
-    {
-        runchain clippers(*this, request.extraclippers);
-        if (prepare(request)) {
-            if (runclippers)
-                runclippers->check(clipper::checkall, argsymbols());
-            result.failed = !resetlist(*result.points, uint32_t(n) + 10);
-            if (!result.failed) {
-                const double dx = (high - low) / n;
-                shared.reportswitch = 0;
-                columnwriter writer(*result.points, map, dx);
-                for (int i = 0; i < n; ++i) {
-                    const double x = low + (i + 0.5) * dx;
-                    const double y = valueat(x, 0);
-                    if (breakrequested()) {
-                        if (plotbreakdialog(i, n)) {
-                            menus().resetbusy();
-                            --i;
-                            continue;
-                        }
-                        request.visible = 0;
-                        break;
-                    }
-                    bool masked = status != defined || (runclippers && runclippers->maskvalue(work, true) > 0);
-                    bool visible = !masked && world.bottom < y && y < world.top;
-                    writer.take(x, y, masked, visible, request.visible);
-                }
-                result.failed = !writer.finish();
-                drawn = request.visible && !result.failed;
+    runchain clippers(*this, request.extraclippers);
+    if (!prepare(request))
+        return false;
+    if (runclippers)
+        runclippers->check(clipper::checkall, argsymbols());
+    result.failed = !resetlist(*result.points, uint32_t(n) + 10);
+    if (result.failed)
+        return false;
+    shared.reportswitch = 0;
+    columnwriter writer(*result.points, map, (high - low) / n);
+    sweep(request, writer, low, (high - low) / n, n);
+    result.failed = !writer.finish();
+    return request.visible && !result.failed;
+}
+
+void graphcurve::sweep(samplerequest& request, columnwriter& writer, double low, double dx, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        const double x = low + (i + 0.5) * dx;
+        const double y = valueat(x, 0);
+        if (breakrequested()) {
+            if (!plotbreakdialog(i, n)) {
+                request.visible = 0;
+                return;
             }
+            menus().resetbusy();
+            --i;
+            continue;
         }
+        bool masked = status != defined || (runclippers && runclippers->maskvalue(work, true) > 0);
+        bool visible = !masked && world.bottom < y && y < world.top;
+        writer.take(x, y, masked, visible, request.visible);
     }
-    return drawn;
 }

@@ -327,8 +327,10 @@ bool paramrun::entrysearch(entrybracket& b)
 // entry inside it, or a bracket of two entries whose segment meets it.
 bool paramrun::findstart(double& cursor, double lo, double hi, double& start, double& s)
 {
+    // An entry at the range's end starts nothing new: its backward walk
+    // would draw the last piece again.
     const double* e = entryabove(walktable, std::max(cursor, lo));
-    if (!e)
+    if (!e || !(e[0] < request.rangehigh))
         return false;
     curvepoint p = entrypoint(e);
     double tp = cursor = e[0];
@@ -339,7 +341,7 @@ bool paramrun::findstart(double& cursor, double lo, double hi, double& start, do
             return true;
         }
         const double* next = entryabove(walktable, cursor);
-        if (!next)
+        if (!next || !(next[0] < request.rangehigh))
             return false;
         curvepoint q = entrypoint(next);
         cursor = next[0];
@@ -418,10 +420,19 @@ bool appendcommands(plotcmdlist& destination, const plotcmdlist& source)
 bool paramcurve::sampler(samplerequest& request, sampleresult& result)
 {
     busyscope busy;
+    request.visible = 0;
+    bool visible = walk(request, result);
+    if (!visible)
+        result.droppoints();
+    return visible;
+}
+
+bool paramcurve::walk(samplerequest& request, sampleresult& result)
+{
     // A request without a resolution samples at the target's width.
     const int r = request.resolution > 0 ? request.resolution : std::max(1, request.screen.width());
     scaledivisor = std::max(1.0, double(request.screen.height()) / (2.0 * r + 1));
-    pointlimit = uint32_t(100) * uint32_t(r);
+    pointlimit = uint32_t(std::min<uint64_t>(100 * uint64_t(r), UINT32_MAX));
     norecord = request.norecord;
     if (!prepare(request) || !implement())
         return false;
@@ -444,24 +455,16 @@ bool paramcurve::sampler(samplerequest& request, sampleresult& result)
         return false;
     resetlist(*result.points);
     result.arcs = 0;
-    request.visible = 0;
-    bool visible = false;
-    {
-        std::unique_ptr<clipper> rect(new (std::nothrow) rectclipper(
-            world, uint16_t(argcount + xcomponent - 1), uint16_t(argcount + ycomponent - 1)));
-        std::unique_ptr<clipper> bound(new (std::nothrow)
-                                           boundclipper(plottedarg - 1u, request.rangelow, request.rangehigh));
-        if (!rect || !bound)
-            return false;
-        runchain chain(*this, request.extraclippers, std::move(rect), std::move(bound));
-        runclippers->check(clipper::checkall, argsymbols());
-        if (prepare(request)) {
-            paramrun run(*this, request, result, r);
-            run.frame = {world, screen, scaledivisor};
-            visible = run.walkpieces(*temporary) && !result.failed;
-        }
-    }
-    if (!visible)
-        result.droppoints();
-    return visible;
+    std::unique_ptr<clipper> rect(new (std::nothrow) rectclipper(world, uint16_t(argcount + xcomponent - 1),
+                                                                 uint16_t(argcount + ycomponent - 1)));
+    std::unique_ptr<clipper> bound(new (std::nothrow) boundclipper(plottedarg - 1u, request.rangelow, request.rangehigh));
+    if (!rect || !bound)
+        return false;
+    runchain chain(*this, request.extraclippers, std::move(rect), std::move(bound));
+    runclippers->check(clipper::checkall, argsymbols());
+    if (!prepare(request))
+        return false;
+    paramrun run(*this, request, result, r);
+    run.frame = {world, screen, scaledivisor};
+    return run.walkpieces(*temporary) && !result.failed;
 }

@@ -71,14 +71,12 @@ void startfromsolver(const RK* solver, rkshape& start)
 
 rkgraph::rkgraph(fastplot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 rkgraph::rkgraph(plot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 rkgraph::~rkgraph()
@@ -104,11 +102,6 @@ int32_t rkgraph::tabulate(int32_t, samplerequest)
 uint32_t rkgraph::generation()
 {
     return std::max(generationcounter, solver ? solver->version : 0);
-}
-
-canplot* rkgraph::copyto(plot*)
-{
-    return nullptr;
 }
 
 double rkgraph::finish(const double* state, double& t)
@@ -143,14 +136,12 @@ bool rkgraph::prepare(samplerequest request)
 
 rkparam::rkparam(fastplot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = fastplotsource;
+    ownedby(*this, owner);
 }
 
 rkparam::rkparam(plot* owner, RK* solver) : solver(solver)
 {
-    source = owner;
-    sourcekind = designer;
+    ownedby(*this, owner);
 }
 
 rkparam::~rkparam()
@@ -174,11 +165,6 @@ void rkparam::startpoint(rkshape& start)
 uint32_t rkparam::generation()
 {
     return std::max(generationcounter, solver ? solver->version : 0);
-}
-
-canplot* rkparam::copyto(plot*)
-{
-    return nullptr;
 }
 
 curvepoint rkparam::finish(const double* state, double& t)
