@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
 #include <cstdlib>
 
 const std::string& fixturedir()
@@ -64,6 +65,12 @@ std::string modeltext(const nodelist& list)
         }
     }
     return out;
+}
+
+std::string filetext(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool readfixture(const std::string& name, nodelist& list, printerdate& printer)

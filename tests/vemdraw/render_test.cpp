@@ -174,12 +174,6 @@ bool samepng(const std::string& a, const std::string& b)
     return same;
 }
 
-std::string filetext(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // The program's window as dumped, against goldens; VEMO_UPDATE_GOLDEN=1
 // writes them anew.
 TEST(Render, DumpsMatchTheGoldens)
