@@ -224,3 +224,51 @@ TEST(Render, NoFileShowsGreyedMenus)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Render, PredicatesOfAxesTicksAndGrid)
+{
+    printerdate printer = a4printer();
+    diagram d(&printer);
+    EXPECT_FALSE(d.axisinside() || d.ticksdrawable() || d.griddrawable());
+    d.anchorsgiven = true;
+    d.window = {-1, 3, 3, -2};
+    d.anchorx = 3;          // exactly on the edge: inside
+    d.anchory = -2;
+    EXPECT_TRUE(d.xaxisinside() && d.yaxisinside());
+    d.anchorx = 3.0000001;
+    EXPECT_FALSE(d.yaxisinside());
+    EXPECT_TRUE(d.griddrawable() == false && d.ticksdrawable() == false);
+    d.gridsynchronised = false;
+    EXPECT_TRUE(d.griddrawable());
+    d.unitsgiven = true;
+    EXPECT_TRUE(d.ticksdrawable());
+    d.unitx = 0;
+    EXPECT_FALSE(d.ticksdrawable());
+}
+
+TEST(Render, TicksCloserThanFivePixelsAreLeftOut)
+{
+    worlddiagram w;
+    w.d.griddensity = 0;
+    w.d.box = false;
+    pixelbox r = screenwindow(W, H);
+    viewmap m;
+    m.set(w.d.window, r);
+    int axis = m.worldy(0);
+    auto tickrows = [&](const picture& p) {
+        int n = 0;
+        for (int x = r.left + 1; x < int(r.right); ++x)
+            n += p.at(x, axis + 1) == 0;
+        return n;
+    };
+    w.d.factorsx[1] = 10;   // tenths 9.6 pixels apart: drawn
+    int tenths = tickrows(picture(w.d));
+    w.d.factorsx[1] = 50;   // fiftieths 1.9 pixels apart: left out
+    int fiftieths = tickrows(picture(w.d));
+    EXPECT_GT(tenths, 30);
+    EXPECT_LT(fiftieths, tenths);
+}
+
+}  // namespace
