@@ -173,3 +173,57 @@ TEST(Viewmap, PlaceRectAndFractionsAreInverse)
 }
 
 }  // namespace
+
+namespace {
+
+// 254 dpi: ten pixels a millimetre.  Paper 210 x 297 mm, printable
+// 200 x 280 mm from (5, 10) mm.
+printerdate offsetprinter()
+{
+    platform::printercaps caps{254, 254, 200, 280, 2000, 2800, 2100, 2970, 50, 100};
+    printerdate p;
+    p.fill(&caps);
+    return p;
+}
+
+TEST(Printer, MarginAreaInBothOrientations)
+{
+    printerdate p = offsetprinter();
+    const struct {
+        uint32_t o;
+        double left, top, right, bottom;
+    } cases[] = {
+        {orientation::portrait, 10, 5, 190, 272},
+        {orientation::landscape, 5, 10, 272, 190},
+    };
+    for (const auto& c : cases) {
+        mmrect a = marginarea(p, c.o, 15, 15, 15, 15);
+        EXPECT_DOUBLE_EQ(a.left, c.left) << c.o;
+        EXPECT_DOUBLE_EQ(a.top, c.top) << c.o;
+        EXPECT_DOUBLE_EQ(a.right, c.right) << c.o;
+        EXPECT_DOUBLE_EQ(a.bottom, c.bottom) << c.o;
+    }
+    mmrect clipped = marginarea(p, orientation::portrait, 0, 0, 0, 0);
+    EXPECT_DOUBLE_EQ(clipped.left, 0);
+    EXPECT_DOUBLE_EQ(clipped.right, 200);   // the printable width
+}
+
+TEST(Printer, DefaultMarginsAreTheUnusableOnesPlusTwo)
+{
+    printerdate p = offsetprinter();
+    double lr, tb;
+    p.defaultmargins(orientation::portrait, lr, tb);
+    EXPECT_DOUBLE_EQ(lr, 7);
+    EXPECT_DOUBLE_EQ(tb, 12);
+    p.defaultmargins(orientation::landscape, lr, tb);
+    EXPECT_DOUBLE_EQ(lr, 12);
+    EXPECT_DOUBLE_EQ(tb, 7);
+    diagram d(&p);
+    EXPECT_DOUBLE_EQ(d.marginleft, 7);
+    EXPECT_DOUBLE_EQ(d.marginbottom, 12);
+    EXPECT_TRUE(marginsvalid(p, 99, 0, 100, 0, orientation::portrait));    // 199.9 of 200 mm with 0.9
+    EXPECT_FALSE(marginsvalid(p, 99.2, 0, 100, 0, orientation::portrait));
+    EXPECT_TRUE(marginsvalid(p, 139, 0, 140, 0, orientation::landscape));
+}
+
+}  // namespace
