@@ -221,6 +221,14 @@ TEST(Render, NoFileShowsGreyedMenus)
               "title: Vemdraw\nenabled: 40013 40023 40022 40024\nboxes:\nFeature not implemented\n--\n");
     ASSERT_EQ(std::system(run("--script " + script + " --out " + out + " /tmp/").c_str()), 0);
     EXPECT_EQ(filetext(out + "/empty.txt").substr(0, 55), "title: Vemdraw\nenabled: 40013 40023 40022 40024\nboxes:\n");
+    // A file that ends inside a record: its message, then nothing loaded.
+    std::ofstream(script) << "<ok><dump broken>";
+    ASSERT_EQ(std::system(run("--script " + script + " --out " + out + " " + fixturedir() + "/insiderecord.rkp").c_str()),
+              0);
+    EXPECT_EQ(filetext(out + "/broken.txt"),
+              "title: Vemdraw\nenabled: 40013 40023 40022 40024\nboxes:\n"
+              "\n Invalid file format : \n\r Frame error detected in cycle 1 \n\r\n--\n");
+    EXPECT_TRUE(samepng(out + "/broken.png", out + "/empty.png"));   // "No file loaded"
 }
 
 }  // namespace
