@@ -71,7 +71,6 @@ bool gtkfront::createpaintwindow(const std::string& title, const std::string& me
         return false;
     name_ = title;
     gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
-    gtk_window_set_default_size(GTK_WINDOW(window_), defaultwidth, defaultheight);
     g_signal_connect(window_, "delete-event", G_CALLBACK(closewindow), this);
     GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
     bar_ = gtk_menu_bar_new();
@@ -82,18 +81,29 @@ bool gtkfront::createpaintwindow(const std::string& title, const std::string& me
     gtk_box_pack_start(GTK_BOX(box), bar_, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(box), area_, TRUE, TRUE, 0);
     gtk_container_add(GTK_CONTAINER(window_), box);
+    // The client area starts at the default size and may shrink later.
+    gtk_widget_set_size_request(area_, defaultwidth, defaultheight);
     gtk_widget_show_all(window_);
+    gtk_widget_set_size_request(area_, -1, -1);
     return true;
 }
 
+// The program draws into an image of the client area, as on the headless
+// front, so that both show the same pixels whatever the X server draws.
 bool gtkfront::onpaint(void* p)
 {
     auto* cr = static_cast<cairo_t*>(p);
     int scale = gtk_widget_get_scale_factor(area_);
-    int width = gtk_widget_get_allocated_width(area_), height = gtk_widget_get_allocated_height(area_);
-    cairo_scale(cr, 1.0 / scale, 1.0 / scale);
+    int width = gtk_widget_get_allocated_width(area_) * scale, height = gtk_widget_get_allocated_height(area_) * scale;
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_t* icr = cairo_create(image);
     if (hostevents* h = currenthost())
-        h->paint(cr, width * scale, height * scale);
+        h->paint(icr, width, height);
+    cairo_destroy(icr);
+    cairo_scale(cr, 1.0 / scale, 1.0 / scale);
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_paint(cr);
+    cairo_surface_destroy(image);
     return TRUE;
 }
 
