@@ -192,7 +192,7 @@ TEST(Render, DumpsMatchTheGoldens)
     std::string golden = VEMO_SOURCE_DIR "/tests/vemdraw/golden/";
     bool update = std::getenv("VEMO_UPDATE_GOLDEN");
     for (const auto& c : cases) {
-        std::string out = testing::TempDir() + "vemdrawdump", script = out + "-" + c.name + ".txt";
+        std::string out = fixturedir() + "/dump", script = out + "-" + c.name + ".txt";
         std::ofstream(script) << (std::string(c.options).empty() ? "" : "<ok>") << c.script;
         std::string command = run("--script " + script + " --out " + out + " " + c.options + " " + fixturedir()
                                   + "/" + c.file + ".rkp");
@@ -214,7 +214,7 @@ TEST(Render, DumpsMatchTheGoldens)
 
 TEST(Render, NoFileShowsGreyedMenus)
 {
-    std::string out = testing::TempDir() + "vemdrawnofile", script = out + ".txt";
+    std::string out = fixturedir() + "/nofile", script = out + ".txt";
     std::ofstream(script) << "<menu 40015><ok><dump empty>";
     ASSERT_EQ(std::system(run("--script " + script + " --out " + out).c_str()), 0);
     EXPECT_EQ(filetext(out + "/empty.txt"),
