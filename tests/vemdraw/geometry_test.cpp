@@ -28,6 +28,44 @@ TEST(Geometry, FileWithoutTrailerSpansTheDeviceSquare)
     EXPECT_EQ(d.gridx, 1.0);
 }
 
+TEST(Geometry, DeviceValuesGiveTheWorld)
+{
+    printerdate printer = a4printer();
+    const struct {
+        bool anchors, units;
+        uint32_t ax, ay, ux, uy;
+        double left, top, right, bottom, anchorx, anchory, unitx;
+    } cases[] = {
+        {true, true, 10000, 10000, 2000, 4000, -5, 2.5, 5, -2.5, 0, 0, 1},
+        {true, false, 5000, 20000, 0, 0, -5000, 20000, 15000, 0, 0, 0, 1},
+        {false, true, 0, 0, 4000, 4000, 0, 5, 5, 0, 0, 0, 1},
+        {false, false, 0, 0, 0, 0, 0, 20000, 20000, 0, 0, 0, 1},
+    };
+    for (const auto& c : cases) {
+        diagram d(&printer);
+        d.anchorsgiven = c.anchors;
+        d.unitsgiven = c.units;
+        d.deviceanchorx = c.ax;
+        d.deviceanchory = c.ay;
+        d.deviceunitx = c.ux;
+        d.deviceunity = c.uy;
+        applysettings(&d);
+        EXPECT_DOUBLE_EQ(d.window.left, c.left) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.window.top, c.top) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.window.right, c.right) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.window.bottom, c.bottom) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.anchorx, c.anchorx);
+        EXPECT_DOUBLE_EQ(d.anchory, c.anchory);
+        EXPECT_DOUBLE_EQ(d.unitx, c.unitx);
+    }
+    diagram world(&printer);   // main units in world units only
+    world.unitsgiven = true;
+    world.unitx = world.unity = 2;
+    applysettings(&world);
+    EXPECT_EQ(world.window.right, 20000);
+    EXPECT_EQ(world.unitx, 2);
+}
+
 TEST(Geometry, AxisStepsAndAnchors)
 {
     const struct {
