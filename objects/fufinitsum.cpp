@@ -84,6 +84,13 @@ double fufinitsum::tcalc(double* args)
         reportstep(d);
         return 0.0;
     }
+    // From 2^53 terms on the index no longer advances by d: the run would
+    // never end.  (NaN counts pass: the loop below does not start.)
+    if (canproceed() && (s - i) / d >= 0x1p53) {
+        shared.error = evalruntime;
+        reportcount(i, s, d);
+        return 0.0;
+    }
     double at = i;
     while (canproceed() && (s - i) * d >= 0.0) {
         at = i;
@@ -109,6 +116,16 @@ void fufinitsum::reportstep(double d) const
     char text[200];
     std::snprintf(text, sizeof text,
                   "\n Occurred in \"%s\" \n\r the step is %.15g: \n\r the index would never reach its end. \n\r", name, d);
+    reportrun(text);
+}
+
+void fufinitsum::reportcount(double from, double to, double d) const
+{
+    char text[300];
+    std::snprintf(text, sizeof text,
+                  "\n Occurred in \"%s\" \n\r the index cannot count from %.15g \n\r to %.15g by %.15g: \n\r"
+                  " it would never reach its end. \n\r",
+                  name, from, to, d);
     reportrun(text);
 }
 
