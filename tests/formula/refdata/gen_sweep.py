@@ -10,11 +10,14 @@ through zeros, where no method keeps the relative error).  Then one point a
 line: the arguments, then the true value.  Points are random doubles (full
 53-bit inputs) over the domain and its hard regions: near zeros and poles,
 tiny and huge arguments.  Only points whose true value is a normal double
-are kept.  Run once; the files are committed beside this script.
+are kept.  Run once; the files are committed beside this script.  Names
+on the command line write only those files: the tables after the reseed
+at the end come out the same either way.
 """
 import math
 import os
 import random
+import sys
 
 import mpmath as mp
 
@@ -57,7 +60,12 @@ def normal(v):
 bounds = {"Bj1": 6, "By1": 16, "Bjn": 64, "Byn": 512, "Tsch": 128, "Legendre": 256}
 
 
+only = set(sys.argv[1:])
+
+
 def sweep(name, formula, bound, count, args, value, floor=None):
+    if only and name not in only:
+        return
     bound = bounds.get(name, bound)
     rows, seen = [], set()
     tries = 0
@@ -222,3 +230,20 @@ tx = lambda: pick((3, lambda: u(-1, 1)), (1, lambda: u(-3, 3)))
 sweep("Tsch", "xn|Tsch(x,n)", 8, 800, lambda: (tx(), float(rng.randint(0, 2000))), lambda x, n: mp.chebyt(n, x), floor=1)
 sweep("Legendre", "xn|Legendre(x,n)", 8, 800, lambda: (tx(), float(rng.randint(0, 600))),
       lambda x, n: mp.legendre(n, x), floor=1)
+
+# Hard regions on their own, each table from a seed of its own.
+def reseed(name):
+    global rng
+    rng = random.Random(name)
+
+
+# ln Gamma(1 + x) for small x, where forming 1 + x loses x's low bits.
+def lnfactorial(x):
+    with mp.workprec(1300):  # x + 1 exact for tiny x
+        return +mp.loggamma(x + 1)
+
+
+reseed("lnfacsmall")
+sweep("lnfacsmall", "x|lnfac(x)", 4, 400,
+      one(lambda: pick((2, lambda: logu(1e-300, 1e-3, True)), (1, lambda: u(-0.5, 2)))),
+      lnfactorial)
