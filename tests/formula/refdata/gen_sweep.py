@@ -247,3 +247,28 @@ reseed("lnfacsmall")
 sweep("lnfacsmall", "x|lnfac(x)", 4, 400,
       one(lambda: pick((2, lambda: logu(1e-300, 1e-3, True)), (1, lambda: u(-0.5, 2)))),
       lnfactorial)
+
+
+# ncr beyond the long double Gamma: n, k or n - k from 1700 up to 1e300,
+# neither k nor n - k whole.  The binomial in enough digits that n - k is
+# exact.
+def ncr_large_args():
+    big = lambda: logu(1700, 1e300, True)
+    r = rng.random()
+    if r < 0.4:
+        n, k = big(), u(-30, 60)
+    elif r < 0.7:
+        n = logu(1700, 1e15, True)
+        n, k = n, n - u(-30, 60)
+    else:
+        n, k = u(-30, 30), big()
+    return None if k == math.floor(k) or n - k == math.floor(n - k) else (n, k)
+
+
+def binomial_large(n, k):
+    with mp.workdps(60 + int(mp.log10(max(abs(n), abs(k))))):
+        return +mp.binomial(n, k)
+
+
+reseed("ncrlarge")
+sweep("ncrlarge", "nk|ncr(n,k)", 4, 600, ncr_large_args, binomial_large)
