@@ -55,9 +55,9 @@ def normal(v):
     return v is not None and mp.isfinite(v) and tiny <= abs(v) <= huge
 
 
-# Bounds beyond 4 units: the library's Bessel functions, and three-term
-# recurrences run over thousands of steps.
-bounds = {"Bj1": 6, "By1": 16, "Bjn": 64, "Byn": 512, "Tsch": 128, "Legendre": 256}
+# Bounds beyond 4 units: the library's Bessel functions of order n, and
+# three-term recurrences run over thousands of steps.
+bounds = {"Bjn": 64, "Byn": 512, "Tsch": 128, "Legendre": 256}
 
 
 only = set(sys.argv[1:])
@@ -217,9 +217,9 @@ sweep("argeo", "ab|argeo(a,b)", 4, 1000, lambda: (logu(1e-300, 1e308), logu(1e-3
 # counted against the envelope's last place (floor) as well.
 bx = lambda: pick((3, lambda: u(0, 100)), (1, lambda: logu(1e-300, 1e6)))
 sweep("Bj0", "x|Bj0(x)", 4, 800, one(bx), lambda x: mp.besselj(0, x), floor=0.01)
-sweep("Bj1", "x|Bj1(x)", 8, 800, one(bx), lambda x: mp.besselj(1, x), floor=0.01)
+sweep("Bj1", "x|Bj1(x)", 4, 800, one(bx), lambda x: mp.besselj(1, x), floor=0.01)
 sweep("By0", "x|By0(x)", 4, 800, one(bx), lambda x: mp.bessely(0, x), floor=0.01)
-sweep("By1", "x|By1(x)", 8, 800, one(bx), lambda x: mp.bessely(1, x), floor=0.01)
+sweep("By1", "x|By1(x)", 4, 800, one(bx), lambda x: mp.bessely(1, x), floor=0.01)
 nx = lambda: (float(rng.randint(-60, 200)), u(0, 300))
 sweep("Bjn", "nx|Bjn(n,x)", 8, 600, nx, lambda n, x: mp.besselj(n, x), floor=0.01)
 sweep("Byn", "nx|Byn(n,x)", 8, 600, lambda: (float(rng.randint(-60, 200)), u(0.5, 300)),
@@ -272,3 +272,30 @@ def binomial_large(n, k):
 
 reseed("ncrlarge")
 sweep("ncrlarge", "nk|ncr(n,k)", 4, 600, ncr_large_args, binomial_large)
+
+
+# J0, J1, Y0, Y1 next to their first 100 zeros (x up to about 315), counted
+# against the value's own last place: from the double nearest to a zero
+# out to a unit away, where the library's values take over again.
+def nearzero_args(zero):
+    zeros = {}
+
+    def args():
+        s = rng.randint(1, 100)
+        if s not in zeros:
+            zeros[s] = float(zero(s))
+        z = zeros[s]
+        return (z,) if rng.random() < 0.05 else (z + logu(1e-16 * z, 1, True),)
+    return args
+
+
+def nearzerovalue(f, order, x):
+    with mp.workdps(100):  # the value is what is left of the envelope
+        return +f(order, x)
+
+
+for name, order, zero, f in (("Bj0", 0, mp.besseljzero, mp.besselj), ("Bj1", 1, mp.besseljzero, mp.besselj),
+                             ("By0", 0, mp.besselyzero, mp.bessely), ("By1", 1, mp.besselyzero, mp.bessely)):
+    reseed(name + "zeros")
+    sweep(name + "zeros", "x|%s(x)" % name, 4, 400, nearzero_args(lambda s, order=order, zero=zero: zero(order, s)),
+          lambda x, order=order, f=f: nearzerovalue(f, order, x))
