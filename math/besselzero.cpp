@@ -59,10 +59,9 @@ bool besselnearzero(besselkind kind, double x, double& result)
         return false;
     const besselzero* table = y ? (n ? zerosY1 : zerosY0) : (n ? zerosJ1 : zerosJ0);
     const besselzero* end = table + std::size(zerosJ0);
+    // The zeros on either side of x.
     const besselzero* next = std::lower_bound(table, end, x, [](const besselzero& z, double v) { return z.hi < v; });
-    for (const besselzero* z : {next - 1, next}) {
-        if (z < table || z >= end)
-            continue;
+    for (const besselzero* z = next == table ? next : next - 1; z != end && z <= next; z++) {
         double t = (x - z->hi) - z->lo;   // x - z->hi is exact this close
         if (std::fabs(t) < radius(*z, y)) {
             result = sign * taylor(*z, n, t);
