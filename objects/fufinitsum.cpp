@@ -84,8 +84,8 @@ double fufinitsum::tcalc(double* args)
         reportstep(d);
         return 0.0;
     }
-    // From 2^53 terms on the index no longer advances by d: the run would
-    // never end.  (NaN counts pass: the loop below does not start.)
+    // From 2^53 terms on the index stops advancing before its end: the run
+    // would never end.  (NaN counts pass: the loop below does not start.)
     if (canproceed() && (s - i) / d >= 0x1p53) {
         shared.error = evalruntime;
         reportcount(i, s, d);
@@ -96,6 +96,11 @@ double fufinitsum::tcalc(double* args)
         at = i;
         own[nargs] = i;
         sum += slot[summand]->value(own);
+        if (i + d == i && canproceed()) {   // d is below half the index's last place
+            shared.error = evalruntime;
+            reportcount(i, s, d);
+            return sum;
+        }
         i += d;
     }
     if (shared.error != evalok && !menus().aborted())

@@ -16,8 +16,9 @@ public:
     fu1* clone() const override;
     // The sum for the arguments at args; the partial sum when a term fails
     // (error byte set, reported).  A step of 0 or one that is not finite,
-    // and 2^53 terms or more (an infinite stop among them), would never
-    // reach the stop: an evaluation error.
+    // 2^53 terms or more (an infinite stop among them) and an index that
+    // the step no longer advances would never reach the stop: an
+    // evaluation error.
     double tcalc(double* args) override;
     void edittitle() override;
     const char* shortname() const override { return "Finite sum"; }
