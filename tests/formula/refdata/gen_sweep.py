@@ -259,7 +259,7 @@ def ncr_large_args():
         n, k = big(), u(-30, 60)
     elif r < 0.7:
         n = logu(1700, 1e15, True)
-        n, k = n, n - u(-30, 60)
+        k = n - u(-30, 60)
     else:
         n, k = u(-30, 30), big()
     return None if k == math.floor(k) or n - k == math.floor(n - k) else (n, k)
