@@ -254,7 +254,7 @@ void editcmd(calculator& c)
     const char* old = c.formulatext();
     std::strncpy(buffer.data(), old ? old : "", buffer.size() - 1);
     gotoxy(1, c.firstrow());
-    if (lineinput(buffer.data(), 0, int16_t(c.firstrow())) == key::esc || !buffer[0]) {
+    if (lineinput(buffer.data(), limits::formulalength, int16_t(c.firstrow())) == key::esc || !buffer[0]) {
         c.redraw();
         return;
     }
