@@ -3,9 +3,6 @@
 #include <cmath>
 
 #include "base/objcount.h"
-#include "calculator/calcfunm.h"
-#include "calculator/rk.h"
-#include "formula/formulaholder.h"
 #include "formula/varman.h"
 #include "math/valtable.h"
 #include "objects/fu1.h"

@@ -181,3 +181,23 @@ TEST_F(clipping, ListCopiesAreDeepAndCountedByPosition)
     cliplistdestroy(copy);
     cliplistdestroy(a);
 }
+
+TEST_F(clipping, OriginGoesToEveryLaterFormulaClipper)
+{
+    formulaclipper a;
+    boundclipper b(0, 0, 1);
+    formulaclipper c;
+    a.next = &b;
+    b.next = &c;
+    clipperorigin o;
+    o.order = 2;
+    o.dimension = 3;
+    o.independent = 't';
+    b.setorigin(o);
+    EXPECT_EQ(a.origin.order, 0);
+    EXPECT_EQ(a.edited, 0);
+    EXPECT_EQ(c.origin.dimension, 3);
+    EXPECT_EQ(c.origin.independent, 't');
+    EXPECT_EQ(c.edited, 1);
+    a.next = b.next = nullptr;
+}

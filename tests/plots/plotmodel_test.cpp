@@ -13,6 +13,7 @@
 #include "plots/plot.h"
 #include "plots/plotlist.h"
 #include "tests/plots/plotgraph.h"
+#include "tests/screen/editrun.h"
 
 namespace {
 
@@ -242,4 +243,33 @@ TEST(plotmodel, BuildingAndDeletingPlotsLeavesNoObject)
     EXPECT_EQ(currentplot(), nullptr);
     EXPECT_EQ(objcountstate().live, live);
     EXPECT_EQ(table.use_count(), 1);
+}
+
+TEST(plotmodel, MissingEntriesAreReportedAndAnswerNoWindow)
+{
+    bool empty[3] = {};
+    hostrun run = rundialogue("<dump current><Enter><dump perspective><Enter><dump entry><Enter>", [&] {
+        plot p;
+        auto* psp = new plotpsp(&p);
+        p.perspectives.append(psp);
+        psp->apnr = 1;
+        empty[0] = p.currentmapping().isempty();
+        psp->apnr = 0;
+        empty[1] = psp->mappedwindow().isempty();
+        autoprint orphan(psp, nullptr);
+        empty[2] = orphan.mappedwindow().isempty();
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(empty[0] && empty[1] && empty[2]);
+    struct {
+        const char* dump;
+        const char* tag;
+    } cases[] = {{"current", "plot::currentmapping()"},
+                 {"perspective", "plotpsp::mappedwindow()"},
+                 {"entry", "autoprint::mappedwindow()"}};
+    for (const auto& k : cases) {
+        std::string text = dumptext(run, k.dump);
+        EXPECT_NE(text.find("Unexpected error:"), std::string::npos) << k.dump;
+        EXPECT_NE(text.find(k.tag), std::string::npos) << k.dump;
+    }
 }

@@ -145,6 +145,31 @@ TEST_F(registry, TheCopyComputesAfterTheOriginalsAreGone)
     EXPECT_EQ(value, 50);
 }
 
+TEST_F(registry, AUserOperatorKeepsItsCodeInTheDependencyRecords)
+{
+    double value = NAN;
+    sitting("", [&] {
+        plot p;
+        calcfunm* copy = nullptr;
+        {
+            auto a = calling("x*x");
+            a->setformula("d1 + gg(x)", "x");
+            ASSERT_TRUE(a->setmode(9));
+            copy = p.registerfunction(a.get());
+        }
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(p.holders.count, 1);
+        EXPECT_NE(copy->holder, nullptr);
+        EXPECT_NE(findresident(p.components, "gg", 1, 1), nullptr);
+        chain* resolution = shared.resolution;
+        shared.resolution = &p.components;
+        if (copy->implement(1, 0))
+            value = copy->calcx(3);
+        shared.resolution = resolution;
+    });
+    EXPECT_NEAR(value, 6 + 9, 1e-6);
+}
+
 // Two versions of one component: Esc cancels, 1 and 2 show a version and
 // go on, Enter goes on.
 TEST_F(registry, TwoVersionsOfAComponentAreAskedAbout)
