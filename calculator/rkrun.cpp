@@ -9,6 +9,7 @@
 #include "formula/evalstate.h"
 #include "formula/standins.h"
 #include "math/valtable.h"
+#include "platform/core/pausegate.h"
 #include "screen/menustate.h"
 #include "screen/uiutil.h"
 
@@ -80,6 +81,7 @@ double* RK::integrate(double target, double tolerance)
         step /= 2;
     uint32_t unchanged = 0;
     for (;;) {
+        platform::checkpoint();   // a pause may hold the run here, step by step
         distance = target - yy[0];
         bool last = direction * distance < step;
         double requested = last ? distance : direction * step;
