@@ -8,6 +8,7 @@
 
 #include "calculator/calcfunm.h"
 #include "calculator/calculator.h"
+#include "formula/standins.h"
 #include "math/vecfuncs.h"
 #include "numerics/nlminimizer.h"
 #include "numerics/nlsolver.h"
@@ -293,6 +294,7 @@ int runlog(nliter& e, int count, const char* caption)
     textcolor(7);
     gotoxy(1, 1);
     NLminimizer* mi = minimizerof(e);
+    busyscope busy;   // STOP reaches the run between evaluations
     for (;;) {
         int state = nlrunning;
         while (state == nlrunning) {
@@ -383,7 +385,12 @@ nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nli
 // '1': one step, the report when it sets a state, the status lines.
 nlend nlsinglestep(nliter& e, calculator& c)
 {
-    if (e.singlestep() != nlrunning && nltermreport(e) == key::enter) {
+    int state;
+    {
+        busyscope busy;
+        state = e.singlestep();
+    }
+    if (state != nlrunning && nltermreport(e) == key::enter) {
         nladopt(e, c);
         return nladopted;
     }
