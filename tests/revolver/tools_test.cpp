@@ -123,15 +123,18 @@ TEST(tools, StopEndsEverySearchAndPausesMonteCarlo)
 
 namespace {
 // On a Runge-Kutta calculator (f' = f, f(0) = 1) the tools work on the
-// solution: "rf" finds ln 2 for the value 2, "ii" integrates e^t.
+// solution: "rf" finds ln 2 for the value 2, "ii" integrates e^t.  The
+// calculator, set up where the empty slot was shown, keeps nothing of it.
 TEST(tools, RungeKuttaSolution)
 {
     vemorun v;
     ASSERT_EQ(v.run("dd<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter>"
-                    "<Enter><Enter><Enter><Backspace>1<Enter>rf2<Enter><dump rkrf>y"
+                    "<Enter><dump rk6><Enter><Enter><Backspace>1<Enter><dump rk1>rf2<Enter><dump rkrf>y"
                     "ii0<Enter>1<Enter><dump rkii>x<A-x>y"),
               0)
         << v.read("stderr.txt");
+    for (const char* dump : {"rk6", "rk1"})
+        EXPECT_EQ(v.row(dump, 3), "Order = 1    Dimension = 1" + std::string(54, ' ')) << dump;
     EXPECT_TRUE(shows(v, "rkrf", "Target found at t=0.6931471805599"));
     EXPECT_TRUE(shows(v, "rkii", "result = 1.7182818284"));
 }
