@@ -282,6 +282,14 @@ bool stillmoving(NLminimizer& mi)
     return mi.recentgain() > 0.001 || mi.recentpath() > 0.01;
 }
 
+// One step as a computation: STOP reaches it between evaluations.  The
+// keys read between steps stay outside, where Esc is a plain key.
+int stoppablestep(nliter& e)
+{
+    busyscope busy;
+    return e.singlestep();
+}
+
 int runlog(nliter& e, int count, const char* caption)
 {
     setboxtitle(caption);
@@ -294,11 +302,10 @@ int runlog(nliter& e, int count, const char* caption)
     textcolor(7);
     gotoxy(1, 1);
     NLminimizer* mi = minimizerof(e);
-    busyscope busy;   // STOP reaches the run between evaluations
     for (;;) {
         int state = nlrunning;
         while (state == nlrunning) {
-            state = e.singlestep();
+            state = stoppablestep(e);
             if (state == nllittleprogress && (count > 0 || (mi && stillmoving(*mi))))
                 state = e.state = nlrunning;
             cprintf("   %11ld  %20.10g %20.10g %20.10g\n\r", long(e.counter), e.value(), e.lastgain(),
@@ -385,12 +392,7 @@ nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nli
 // '1': one step, the report when it sets a state, the status lines.
 nlend nlsinglestep(nliter& e, calculator& c)
 {
-    int state;
-    {
-        busyscope busy;
-        state = e.singlestep();
-    }
-    if (state != nlrunning && nltermreport(e) == key::enter) {
+    if (stoppablestep(e) != nlrunning && nltermreport(e) == key::enter) {
         nladopt(e, c);
         return nladopted;
     }
