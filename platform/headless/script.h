@@ -12,10 +12,11 @@
 //
 // <busy> holds the computation that the item before it starts at its first
 // checkpoint, delivers the items up to </busy> (STOP as <menu 40042><yes>,
-// or keys) and lets it go on; <busy N> (N from 0 to 1000000000) holds it
-// only once the program's virtual clock has gone N ms further (one a
-// checkpoint, plus the sleeps), so a run is stopped at a chosen point.  A
-// dialogue of the computation that waits for a key takes the items at once.
+// or keys) and lets it go on; <busy N> (N from 0 to 1000000000) holds it at
+// the first checkpoint N ms of the program's virtual clock after that item
+// (a checkpoint is one ms, a sleep its length), so that a run is stopped
+// at a chosen point.  A dialogue of the computation that waits for a key
+// takes the items at once.
 //
 // Script errors (exit status 3): an item that is not one of these, a
 // number out of its range, a "<" that opens no item, a character that no
