@@ -157,8 +157,8 @@ TEST_F(calcsitting, StopDuringIntegrationAsksToRestrictTheDomain)
 }
 
 // Robertson's stiff system: its first trial steps overflow and are halved.
-// STOP reaches the run; computed again, the value at t = 40 is that of
-// tests/formula/refdata/stiff.txt.
+// STOP reaches the run ("n" to its question); computed again, the value
+// at t = 40 is that of tests/formula/refdata/stiff.txt.
 TEST_F(calcsitting, StiffSystemComputesAndStops)
 {
     const std::string setup = "<Backspace>1<Enter><Backspace>3<Enter>t"
@@ -166,7 +166,7 @@ TEST_F(calcsitting, StiffSystemComputesAndStops)
                               "<Down>e<Backspace>1<Enter><Enter>";
     std::vector<int32_t> statuses;
     double value = 0;
-    hostrun run = withcalc(setup + "<Backspace>40<Enter><busy><menu 40042><yes></busy>x<Enter>",
+    hostrun run = withcalc(setup + "<Backspace>40<Enter><busy><menu 40042><yes></busy>nx<Enter>",
                            [&](calculator& c) {
                                c.switchmode();
                                c.proceed(true);   // implements
