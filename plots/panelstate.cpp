@@ -15,3 +15,24 @@ panelstate updatepanel(const panelsituation& s)
     p.downgrey = s.psp >= s.psps && !s.insertbefore;
     return p;
 }
+
+namespace {
+
+bool samewindow(const drect& a, const drect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}
+
+int mappingnumber(std::span<const drect> windows, const drect& active)
+{
+    int number = 0;
+    for (size_t i = 0; i < windows.size(); ++i) {
+        if (i == 0 || !samewindow(windows[i], windows[i - 1]))
+            ++number;
+        if (samewindow(windows[i], active))
+            return number;
+    }
+    return 0;
+}

@@ -3,6 +3,10 @@
 // while their cursor is current, the insert arrow.
 #pragma once
 
+#include <span>
+
+#include "math/drect.h"
+
 enum class panelcursor { arrow, pen, help };
 
 // What the looks depend on; perspectives count from 1.
@@ -24,3 +28,9 @@ struct panelstate {
 };
 
 panelstate updatepanel(const panelsituation& s);
+
+// The number shown as "Mapping %d": the curves' world windows counted in
+// curve order, a new number whenever a window differs from the one before,
+// up to the first curve whose window equals the active curve's; 0 when no
+// curve has that window.
+int mappingnumber(std::span<const drect> windows, const drect& active);

@@ -65,4 +65,16 @@ TEST(panelstate, PenHelpAndInsertFollowCursorAndClipboard)
     EXPECT_TRUE(p.insleft);
 }
 
+
+TEST(panelstate, MappingNumberCountsWindowChangesInCurveOrder)
+{
+    const drect a{-1, 1, 1, -1}, b{0, 10, 10, 0}, c{-5, 5, 5, -5};
+    const drect curves[] = {a, a, b, a, c};
+    EXPECT_EQ(mappingnumber(curves, a), 1);
+    EXPECT_EQ(mappingnumber(curves, b), 2);
+    EXPECT_EQ(mappingnumber(curves, c), 4);   // a again counts as a third
+    EXPECT_EQ(mappingnumber(curves, drect{0, 1, 1, 0}), 0);
+    EXPECT_EQ(mappingnumber({}, a), 0);
+}
+
 }
