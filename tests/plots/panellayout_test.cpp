@@ -39,6 +39,16 @@ const layoutcase cases[] = {
      {466, 4}, {410, 4}, {142, 28}, {346, 28}, {66, 144}, {66, 67}, {38, 120}, {66, 18}},
 };
 
+panelmetrics metrics(int ch, int cw, int screenw, int screenh)
+{
+    panelmetrics m;
+    m.ch = ch;
+    m.cw = cw;
+    m.screenw = screenw;
+    m.screenh = screenh;
+    return m;
+}
+
 void expectpoint(panelpoint got, panelpoint want, const std::string& what)
 {
     EXPECT_EQ(got.x, want.x) << what;
@@ -48,12 +58,7 @@ void expectpoint(panelpoint got, panelpoint want, const std::string& what)
 TEST(panellayout, MatchesTheRulesForBothArrangements)
 {
     for (const layoutcase& c : cases) {
-        panelmetrics m;
-        m.ch = c.ch;
-        m.cw = c.cw;
-        m.screenw = c.screenw;
-        m.screenh = c.screenh;
-        panellayout l = computepanellayout(m);
+        panellayout l = computepanellayout(metrics(c.ch, c.cw, c.screenw, c.screenh));
         std::string n = c.name;
         EXPECT_EQ(l.topabove, c.topabove) << n;
         EXPECT_EQ(l.tw, c.tw) << n;
@@ -82,14 +87,10 @@ TEST(panellayout, MatchesTheRulesForBothArrangements)
 
 TEST(panellayout, MissingBitmapsGiveEmptyButtonsAndHomeStaysOnThePanel)
 {
-    panelmetrics m;
+    panelmetrics m = metrics(16, 8, 640, 60);
     m.left = {};
     m.erase = {};
     m.draw = {};
-    m.ch = 16;
-    m.cw = 8;
-    m.screenw = 640;
-    m.screenh = 60;
     panellayout l = computepanellayout(m);
     EXPECT_EQ(l.button[6].w, 0);
     EXPECT_EQ(l.button[9].h, 0);
@@ -103,12 +104,7 @@ TEST(panellayout, MissingBitmapsGiveEmptyButtonsAndHomeStaysOnThePanel)
 
 TEST(panellayout, TabsOutsideThePanelAreNeitherPlacedNorHit)
 {
-    panelmetrics m;
-    m.ch = 16;
-    m.cw = 8;
-    m.screenw = 640;
-    m.screenh = 480;
-    panellayout l = computepanellayout(m);   // step 28, middle 240
+    panellayout l = computepanellayout(metrics(16, 8, 640, 480));   // step 28, middle 240
     struct tabcase {
         int n, current;
         bool clipboard, before;
@@ -129,12 +125,7 @@ TEST(panellayout, TabsOutsideThePanelAreNeitherPlacedNorHit)
 
 TEST(panellayout, TabHitIncludesItsEdges)
 {
-    panelmetrics m;
-    m.ch = 16;
-    m.cw = 8;
-    m.screenw = 640;
-    m.screenh = 480;
-    panellayout l = computepanellayout(m);   // tab 30 x 21
+    panellayout l = computepanellayout(metrics(16, 8, 640, 480));   // tab 30 x 21
     EXPECT_TRUE(panelhit(l, 4, 240, 3, 3, false, false));
     EXPECT_TRUE(panelhit(l, 34, 261, 3, 3, false, false));
     EXPECT_FALSE(panelhit(l, 35, 261, 3, 3, false, false));
