@@ -17,6 +17,8 @@ void adddesignershown(calculator&) { later(); }
 void adddesignerplot(calculator&) { later(); }
 void loaddesignerwindow(calculator&) { later(); }
 
+void toggleoverlay(calculator&) { later(); }
+
 void closecurrentplot(calculator&) {}
 void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
@@ -24,3 +26,4 @@ void refreshfastplot(calculator&) {}
 
 void plotmenucmd() { later(); }
 void eraseplotcmd() { later(); }
+void mouseframecmd() { later(); }
