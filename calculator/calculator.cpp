@@ -51,8 +51,8 @@ void calculator::reset()
     active = 1;
     fixed = 0;
     fixedlabel = nullptr;
-    currentplot = 1;
-    plotshown = plotstale = boxoverplot = 0;
+    plotnumber = 1;
+    plotshown = plotredraw = boxoverplot = 0;
     dropplots();
     rkvalueindex = valueboxtop = argboxtop = 1;
     rkargindex = 1;

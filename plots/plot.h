@@ -18,6 +18,8 @@
 
 class RK;
 class calcfunm;
+class calculator;
+class fastplot;
 class clipper;
 class formulaholder;
 class fu;
@@ -102,6 +104,9 @@ public:
     // active); nowindow, with a report, without entries.
     drect mappedwindow() const;
     autoprint* activeentry() const;
+    // The window of the curve of the first entry whose mapped window
+    // matches f; nowindow when none does (mappings.cpp).
+    drect matchentry(const drect& f) const;
 
     struct transfername {
         plotpsp* back = nullptr;
@@ -159,6 +164,17 @@ public:
     // their components; null on failure.
     calcfunm* registerfunction(calcfunm* function);
     RK* registerrksolver(RK* solver);
+
+    // Curve insertion (insertion.cpp); mapping numbers count the runs of
+    // consecutive curves sharing one window (mappings.cpp).
+    bool insertfastplot(fastplot& f);
+    bool insertcalculator(calculator& k, const drect& w);
+    void commitinsert();
+    void undoinsert();
+    uint32_t countmappings() const;
+    uint32_t mappingnumber(const drect& r) const;
+    drect findmapping(const drect& f) const;
+    drect findpspmapping(const drect& f, int& k) const;
 
     plotpsp* clipboard = nullptr;         // owned
     uint8_t clipboardshown = 0;

@@ -180,7 +180,7 @@ void drawbeneath(calculator& c, const rect* area)
     if (!area)
         return;
     screensave saved(area->left, area->top, area->right, area->bottom);
-    c.plotstale = 1;
+    c.plotredraw = 1;
     c.redraw();
 }
 

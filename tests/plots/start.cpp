@@ -1,7 +1,7 @@
-// This test program starts the calculators (and the layers below) as the
+// This test program starts the plots (and the layers below) as the
 // program does.
-#include "calculator/calcstart.h"
+#include "plots/start.h"
 
 namespace {
-const bool started = (startcalculator(), true);
+const bool started = (startplots(), true);
 }
