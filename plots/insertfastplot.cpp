@@ -107,7 +107,7 @@ bool plot::insertfastplot(fastplot& f)
 {
     calculator& k = *f.calc;
     if (!choosemapping(*this, f.world))
-        return false;
+        return fail(*this);
     pendingcurve->next = nullptr;
     pendingentry->next = nullptr;
     if (f.spec.type != plottype::simple && f.spec.type != plottype::parametric)
@@ -158,7 +158,7 @@ bool plot::insertfastplot(fastplot& f)
 bool plot::insertcalculator(calculator& k, const drect& w)
 {
     if (!choosemapping(*this, w))
-        return false;
+        return fail(*this);
     pendingcurve->next = nullptr;
     pendingentry->next = nullptr;
     pendinggraph = makegraph(*this, k, false);

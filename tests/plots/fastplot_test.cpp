@@ -46,10 +46,7 @@ TEST_F(fastplotsitting, FewerThanTwoDefinedPointsMakeNoPlot)
 {
     withcalc("", [&](calculator& c) {
         ready(c, "ln(-1-x*x)");
-        auto* f = new fastplot(&c);
-        c.plot1 = f;
-        f->spec.type = plottype::simple;
-        f->spec.rangehigh = 1;
+        fastplot* f = &specified(c, plottype::simple, 0, 1);
         EXPECT_FALSE(f->ini({}));
         EXPECT_EQ(f->state(), 1);
         EXPECT_EQ(f->ordinates, nullptr);
@@ -60,10 +57,7 @@ TEST_F(fastplotsitting, AnUndefinedValueBreaksTheQuickLine)
 {
     withcalc("", [&](calculator& c) {
         ready(c, "sin(x)");
-        auto* f = new fastplot(&c);
-        c.plot1 = f;
-        f->spec.type = plottype::simple;
-        f->spec.rangehigh = 2 * M_PI;
+        fastplot* f = &specified(c, plottype::simple, 0, 2 * M_PI);
         ASSERT_TRUE(f->ini({}));
         ASSERT_EQ(f->samplecount, 601u);
         f->ordinates[300] = INFINITY;
@@ -162,10 +156,7 @@ TEST_F(fastplotsitting, AParametricPlotSpansItsCurves)
 {
     withcalc("", [&](calculator& c) {
         ready(c, "cos(x), sin(x), 2*sin(x)");
-        auto* f = new fastplot(&c);
-        c.plot1 = f;
-        f->spec.type = plottype::parametric;
-        f->spec.rangehigh = 2 * M_PI;
+        fastplot* f = &specified(c, plottype::parametric, 0, 2 * M_PI);
         setpairs(*f, {{0, 1}, {0, 2}});
         ASSERT_TRUE(f->ini({}));
         EXPECT_NE(f->sharedtable, nullptr);

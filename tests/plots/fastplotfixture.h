@@ -18,15 +18,21 @@ struct fastplotsitting : calcsitting {
         c.reimplement();
         c.proceed(true);
     }
-    // Plot #1 of the calculator over the range, set up for the window
-    // and computed.
-    static fastplot& plotof(calculator& c, uint32_t type, double lo, double hi, drect window = {})
+    // A new plot #1 of the type over the range (state 1).
+    static fastplot& specified(calculator& c, uint32_t type, double lo, double hi)
     {
         auto* f = new fastplot(&c);
         c.plot1 = f;
         f->spec.type = type;
         f->spec.rangelow = lo;
         f->spec.rangehigh = hi;
+        return *f;
+    }
+    // Plot #1 of the calculator over the range, set up for the window
+    // and computed.
+    static fastplot& plotof(calculator& c, uint32_t type, double lo, double hi, drect window = {})
+    {
+        fastplot* f = &specified(c, type, lo, hi);
         EXPECT_TRUE(f->ini(window));
         EXPECT_TRUE(f->compute());
         return *f;

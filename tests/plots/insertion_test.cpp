@@ -123,14 +123,24 @@ TEST_F(insertion, EscInTheColourQuestionLeavesThePlot)
     EXPECT_TRUE(has(run, "wrong", "There is no such color"));
 }
 
+TEST_F(insertion, EscOnANewPlotLeavesNoPendingPerspective)
+{
+    withcalc("<Esc>r", [&](calculator& c) {
+        ready(c, "sin(x)");
+        plot p;
+        EXPECT_FALSE(p.insertfastplot(sinplot(c, w1)));
+        EXPECT_EQ(plot::pendingpsp, nullptr);
+        EXPECT_EQ(p.activemapping(), nullptr);
+        ASSERT_TRUE(p.insertfastplot(sinplot(c, w1)));
+        EXPECT_EQ(p.perspectives.count, 1);
+    });
+}
+
 TEST_F(insertion, ThreeParametricCurvesShareOneGraphAndOneClipperCopy)
 {
     withcalc("l", [&](calculator& c) {
         ready(c, "cos(x), sin(x), 2*sin(x)");
-        auto* f = new fastplot(&c);
-        c.plot1 = f;
-        f->spec.type = plottype::parametric;
-        f->spec.rangehigh = 2 * M_PI;
+        fastplot* f = &specified(c, plottype::parametric, 0, 2 * M_PI);
         setpairs(*f, {{0, 1}, {0, 2}, {1, 2}});
         f->spec.clippers = new clipper;
         ASSERT_TRUE(f->ini({}));
