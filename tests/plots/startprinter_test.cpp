@@ -67,7 +67,7 @@ struct printerstub : ::testing::Test {
 
 TEST_F(printerstub, StartsWithThePathAndItsOwnSocketName)
 {
-    stub("sleep 5");
+    stub("exec sleep 5");
     std::ofstream((dir / "HUGO.RKP").string()) << "";
     EXPECT_TRUE(run("HUGO.RKP"));
     std::string n = noted();
@@ -99,7 +99,7 @@ TEST_F(printerstub, AnEndedVemdrawIsStartedAgain)
 
 TEST_F(printerstub, AListenerOfAnotherProcessIsRefused)
 {
-    stub("sleep 5");
+    stub("exec sleep 5");
     EXPECT_TRUE(run(""));
     platform::handover::listener own;
     std::string error;
