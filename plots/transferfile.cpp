@@ -11,6 +11,7 @@
 #include "plots/plot.h"
 #include "plots/plotservices.h"
 #include "plots/printoptions.h"
+#include "screen/menustate.h"
 #include "screen/msgbox.h"
 #include "screen/statusbox.h"
 #include "screen/uiutil.h"
@@ -76,6 +77,7 @@ bool putcurves(autoprint& entry, std::string& out, samplerequest& request)
     plotcurve* curve = entry.curve;
     if (!curve || !curve->enabled || !entry.considered || !entry.visible)
         return false;
+    menus().clearflags();
     putpen(out, entry.pen, curve->colour);
     request.resolution = entry.resolution;
     request.norecord = 1;
