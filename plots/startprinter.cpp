@@ -52,8 +52,14 @@ bool launch(printerlink& link, const std::string& path)
 
 }  // namespace
 
-bool startprinter(const std::string& dir, const std::string& given)
+bool startprinter(const std::string& folder, const std::string& given)
 {
+    // VEMDRAW changes into each file's folder: the path must not be relative.
+    std::error_code failed;
+    std::filesystem::path absolute = std::filesystem::absolute(folder, failed);
+    std::string dir = failed ? folder : absolute.lexically_normal().string();
+    if (dir.size() > 1 && dir.back() == '/')
+        dir.pop_back();
     std::string name = given;
     if (!name.empty() && !std::filesystem::is_regular_file(dir + "/" + name)) {
         msgstyle(1);
