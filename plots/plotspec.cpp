@@ -1,4 +1,4 @@
-// A fastplot's specification: type, curve pairs, parameter range and
+// What a fastplot plots: type, curve pairs, parameter range and
 // clipper list.
 #include "plots/clipper.h"
 #include "plots/fastplot.h"

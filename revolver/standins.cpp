@@ -14,6 +14,8 @@ void later()
 
 void loaddesignerwindow(calculator&) { later(); }
 
+void toggleoverlay(calculator&) { later(); }
+
 void closecurrentplot(calculator&) {}
 void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
@@ -21,3 +23,4 @@ void refreshfastplot(calculator&) {}
 
 void plotmenucmd() { later(); }
 void eraseplotcmd() { later(); }
+void mouseframecmd() { later(); }
