@@ -148,6 +148,18 @@ public:
     drect shownwindow() const;
     drect currentmapping() const;
 
+    // The plot environment's commands (plotcommands.cpp).
+    uint16_t keepindex() const;
+    bool cutcopy();
+    bool copytoclipboard();
+    void showclipboard();
+    void leaveclipboard();
+    bool toggleclipboard();
+    bool paste();
+    bool deletepsp();
+    bool steppsp(int direction);
+    bool writetransfer();
+
     // The registry of private copies (plotregistry.cpp).
     bool registervarstore(const varman* store);
     bool registerglobals();

@@ -53,11 +53,12 @@ bool writeall(int fd, const void* buffer, size_t size)
     return whole(p, size, [fd](char* q, size_t n) { return ::send(fd, q, n, MSG_NOSIGNAL); });
 }
 
-bool samepeer(int fd)
+bool samepeer(int fd, pid_t pid = 0)
 {
     ucred cred{};
     socklen_t size = sizeof cred;
-    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &size) == 0 && cred.uid == geteuid();
+    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &size) == 0 && cred.uid == geteuid()
+           && (pid == 0 || cred.pid == pid);
 }
 
 bool readmessage(int fd, message& m)
@@ -193,7 +194,7 @@ void listener::reply(int client, int32_t result)
     ::close(client);
 }
 
-int post(const std::string& name, const message& m, std::string& error)
+int post(const std::string& name, const message& m, std::string& error, int peer)
 {
     std::string path;
     if (!socketpath(name, path, error))
@@ -201,8 +202,13 @@ int post(const std::string& name, const message& m, std::string& error)
     int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_un a = address(path);
     uint32_t head[3] = {m.type, m.offset, uint32_t(m.path.size())};
-    if (fd < 0 || connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || !writeall(fd, head, headersize)
-        || !writeall(fd, m.path.data(), m.path.size())) {
+    bool connected = fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    if (connected && !samepeer(fd, peer)) {
+        error = path + " is held by another program";
+        ::close(fd);
+        return -1;
+    }
+    if (!connected || !writeall(fd, head, headersize) || !writeall(fd, m.path.data(), m.path.size())) {
         error = "cannot hand over to " + path + ": " + std::strerror(errno);
         if (fd >= 0)
             ::close(fd);
@@ -219,9 +225,9 @@ bool waitreply(int fd, int timeoutms, int32_t& result)
     return ok;
 }
 
-bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error)
+bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error, int peer)
 {
-    int fd = post(name, m, error);
+    int fd = post(name, m, error, peer);
     if (fd < 0)
         return false;
     if (!waitreply(fd, timeoutms, result)) {

@@ -53,12 +53,14 @@ private:
 };
 
 // The sender's side: connects and writes one message; -1 with a message
-// when that fails.
-int post(const std::string& name, const message& m, std::string& error);
+// when that fails or the listener is not of this user or (peer not 0)
+// not that process.
+int post(const std::string& name, const message& m, std::string& error, int peer = 0);
 // Waits up to timeoutms for the reply and closes the connection.
 bool waitreply(int fd, int timeoutms, int32_t& result);
 // post and waitreply.
-bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error);
+bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error,
+          int peer = 0);
 
 }  // namespace handover
 

@@ -1,0 +1,3 @@
+#include "plots/printoptions.h"
+
+printoptions activeprintoptions;
