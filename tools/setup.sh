@@ -12,6 +12,8 @@ packages=(
   python3-mpmath libgsl-dev
   poppler-utils               # pdftotext reads printed lists back in tests
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
+  # decoders written elsewhere that read the exported images back in tests
+  python3-pil imagemagick giflib-tools netpbm gifsicle
 )
 
 # Benchmark-only: the evaluator is compared with muParser in bench/; never
