@@ -54,23 +54,31 @@ const double stirlingtable[16] = {
     0.0064089941880042070684, 0.0059513701127588477356, 0.005554733551962801371,
 };
 
-double stirlerr(double k)
+// The distributions' terms are computed in long double: their logarithms
+// are differences of large numbers, and exp turns the absolute error of a
+// logarithm into a relative one.
+using wide = long double;
+
+wide stirlerr(wide k)
 {
     if (k <= 15)
         return stirlingtable[static_cast<int>(k)];
-    double k2 = k * k;
-    return (1.0 / 12 - (1.0 / 360 - (1.0 / 1260 - (1.0 / 1680 - 1.0 / (1188 * k2)) / k2) / k2) / k2) / k;
+    wide k2 = k * k;
+    wide s = 1.0L / 156;
+    for (wide c : {-691.0L / 360360, 1.0L / 1188, -1.0L / 1680, 1.0L / 1260, -1.0L / 360, 1.0L / 12})
+        s = c + s / k2;
+    return s / k;
 }
 
 // x ln(x / m) + m - x, accurate when x is close to m.
-double bd0(double x, double m)
+wide bd0(wide x, wide m)
 {
-    if (std::fabs(x - m) >= 0.1 * (x + m))
+    if (std::fabs(x - m) >= 0.1L * (x + m))
         return x * std::log(x / m) + m - x;
-    double v = (x - m) / (x + m), s = (x - m) * v, ej = 2 * x * v;
+    wide v = (x - m) / (x + m), s = (x - m) * v, ej = 2 * x * v;
     for (int j = 1;; j++) {
         ej *= v * v;
-        double next = s + ej / (2 * j + 1);
+        wide next = s + ej / (2 * j + 1);
         if (next == s)
             return s;
         s = next;
@@ -78,14 +86,14 @@ double bd0(double x, double m)
 }
 
 // ln of the binomial probability of x successes in n trials, q = 1 - p.
-double lnbinomterm(double x, double n, double p, double q)
+wide lnbinomterm(wide x, wide n, wide p, wide q)
 {
     if (x == 0)
         return n == 0 ? 0 : n * std::log(q);
     if (x == n)
         return n * std::log(p);
     return stirlerr(n) - stirlerr(x) - stirlerr(n - x) - bd0(x, n * p) - bd0(n - x, n * q)
-           + 0.5 * std::log(n / (2 * std::numbers::pi * x * (n - x)));
+           + 0.5L * std::log(n / (2 * std::numbers::pi_v<wide> * x * (n - x)));
 }
 
 // The change of ln Gamma(x + 1) over the rounding of x + 1 and the error
@@ -130,9 +138,9 @@ bool outofreach(double x) { return !(std::fabs(x) <= limits::distributionmax); }
 // up(k) = term(k+1)/term(k), then down while k > a with down(k) =
 // term(k-1)/term(k), each side stopping once the terms are negligible.
 template <class Up, class Down>
-double sumfrommode(double tm, double m, double a, double b, Up up, Down down)
+double sumfrommode(wide tm, double m, double a, double b, Up up, Down down)
 {
-    double sum = tm, t = tm;
+    wide sum = tm, t = tm;
     for (double k = m; k < b; k++) {
         t *= up(k);
         sum += t;
@@ -146,7 +154,7 @@ double sumfrommode(double tm, double m, double a, double b, Up up, Down down)
         if (t <= 1e-17 * sum)
             break;
     }
-    return sum;
+    return double(sum);
 }
 }
 
@@ -219,11 +227,11 @@ double Binomial(double n, double p, double a, double b)
     if (p == 1)
         return b == n ? 1.0 : 0.0;
     double m = std::clamp(builtin::roundnear(n * p), a, b);
-    double q = 1 - p;
-    double tm = std::exp(lnbinomterm(m, n, p, q));
+    wide pw = p, q = 1 - pw;  // exact but for p below 2^-12
+    wide tm = std::exp(lnbinomterm(m, n, pw, q));
     return sumfrommode(
-        tm, m, a, b, [&](double k) { return (n - k) * p / ((k + 1) * q); },
-        [&](double k) { return k * q / ((n - k + 1) * p); });
+        tm, m, a, b, [&](double k) { return (n - k) * pw / ((k + 1) * q); },
+        [&](double k) { return k * q / ((n - k + 1) * pw); });
 }
 
 double Hgeo(double bign, double m, double n, double a, double b)
@@ -256,11 +264,11 @@ double Hgeo(double bign, double m, double n, double a, double b)
         return a <= 0 && 0 <= b ? 1.0 : 0.0;
     double mode = std::clamp(builtin::roundnear(n * m / bign), a, b);
     // The hypergeometric term as a ratio of binomial terms with p = n / N.
-    double p = n / bign, q = (bign - n) / bign;
-    double tm = std::exp(lnbinomterm(mode, m, p, q) + lnbinomterm(n - mode, bign - m, p, q)
-                         - lnbinomterm(n, bign, p, q));
+    wide p = n / wide(bign), q = (bign - n) / wide(bign);
+    wide tm = std::exp(lnbinomterm(mode, m, p, q) + lnbinomterm(n - mode, bign - m, p, q)
+                       - lnbinomterm(n, bign, p, q));
     return sumfrommode(
         tm, mode, a, b,
-        [&](double k) { return (n - k) * (m - k) / ((bign - n - m + k + 1) * (k + 1)); },
-        [&](double k) { return (bign - n - m + k) * k / ((n + 1 - k) * (m + 1 - k)); });
+        [&](double k) { return wide(n - k) * (m - k) / (wide(bign - n - m + k + 1) * (k + 1)); },
+        [&](double k) { return wide(bign - n - m + k) * k / (wide(n + 1 - k) * (m + 1 - k)); });
 }

@@ -33,11 +33,17 @@ void stepup(step& s)
     }
 }
 
+// Main units given in device units (not only in world units).
+bool deviceunits(const diagram& d)
+{
+    return d.unitsgiven && d.deviceunitx > 0 && d.deviceunity > 0;
+}
+
 // The world window from the device values when the file gave none.
 void deriveworld(diagram& d)
 {
-    double w = d.unitsgiven ? double(devicesize) / d.deviceunitx : devicesize;
-    double h = d.unitsgiven ? double(devicesize) / d.deviceunity : devicesize;
+    double w = deviceunits(d) ? double(devicesize) / d.deviceunitx : devicesize;
+    double h = deviceunits(d) ? double(devicesize) / d.deviceunity : devicesize;
     if (!d.anchorsgiven) {
         d.deviceanchorx = 0;
         d.deviceanchory = devicesize;
@@ -53,7 +59,7 @@ void deviceanchors(diagram& d)
     const worldrect& w = d.window;
     d.anchorx = double(d.deviceanchorx) / devicesize * (w.right - w.left) + w.left;
     d.anchory = w.top - double(d.deviceanchory) / devicesize * (w.top - w.bottom);
-    if (d.unitsgiven) {
+    if (deviceunits(d)) {
         d.unitx = double(d.deviceunitx) / devicesize * (w.right - w.left);
         d.unity = double(d.deviceunity) / devicesize * (w.top - w.bottom);
     }

@@ -71,6 +71,7 @@ bool vemdrawprogram::start(const std::optional<std::string>& file)
         enablemenus(1);
     else
         openfromname();
+    applyqueued();
     return true;
 }
 
@@ -176,6 +177,7 @@ void vemdrawprogram::readable(int fd)
             platform::handover::listener::reply(client, handover(m));
         }
     }
+    applyqueued();
 }
 
 void vemdrawprogram::applyqueued()

@@ -36,7 +36,7 @@ private:
     bool numbers(uint8_t code);
     bool readvalues(double* values, int n, const char* name);
     void flags(uint32_t word);
-    // F7: a value that is not usable is taken as not given, with a message.
+    // A value that cannot be used is taken as not given, with a message.
     void ignored(const char* name);
     bool formaterror(const char* what);
 
@@ -172,7 +172,7 @@ bool plotreader::dispatch(const plotrecord& r)
 
 bool plotreader::point(const plotrecord& r)
 {
-    // F6: a point outside the device square is no point of this format.
+    // A point outside the device square is no point of this format.
     if (r.a > devicesize || r.b > devicesize)
         return formaterror("Point out of range");
     if (!line->append({r.code, r.a, devicesize - r.b}))

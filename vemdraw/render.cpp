@@ -30,7 +30,8 @@ double firststep(const diagram& d, bool horizontal)
     return (w.right - w.left) * 10 / (paper.right - paper.left);
 }
 
-// The first position of a finer order at or above low, walking from p.
+// The first position of a finer order strictly above low, walking down
+// from p in steps of s.
 double firstabove(double p, double s, double low)
 {
     if (!(s > 0) || !std::isfinite(p))
@@ -46,7 +47,6 @@ double firstabove(double p, double s, double low)
 }
 
 struct gridwalk {
-    const diagram& d;
     gdi& g;
     const viewmap& map;
     bool horizontal;
@@ -183,7 +183,7 @@ void drawgrid(const diagram& d, gdi& g, const viewmap& map, const gdipen* pens[3
     double s2 = s1 / f[0], s3 = s1 / f[1];
     double p1 = firstgridvalue(anchor, s1, low, high);
     double p2 = firstabove(p1, s2, low), p3 = firstabove(p2, s3, low);
-    gridwalk walk{d, g, map, horizontal};
+    gridwalk walk{g, map, horizontal};
     // Finer lines first, then the coarser line at the same place.
     while (p1 < high) {
         do {

@@ -143,7 +143,7 @@ public:
     // The default printer's device values; false when there is none.
     virtual bool defaultprinter(printercaps& caps) { return false; }
     // A descriptor watched on the window thread: hostevents::readable runs
-    // when it can be read (outside the program's own event handlers).
+    // when it can be read, also while a box of the program is open.
     virtual void watch(int fd) {}
     virtual void unwatch(int fd) {}
 };

@@ -26,11 +26,12 @@ bool privatefolder(const std::string& dir)
            && (st.st_mode & 077) == 0;
 }
 
-bool readall(int fd, void* buffer, size_t size)
+// Moves all of size bytes with io (a recv or send), across interruptions.
+template <class io>
+bool whole(char* p, size_t size, io move)
 {
-    auto* p = static_cast<char*>(buffer);
     while (size > 0) {
-        ssize_t n = recv(fd, p, size, 0);
+        ssize_t n = move(p, size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -41,19 +42,15 @@ bool readall(int fd, void* buffer, size_t size)
     return true;
 }
 
+bool readall(int fd, void* buffer, size_t size)
+{
+    return whole(static_cast<char*>(buffer), size, [fd](char* p, size_t n) { return recv(fd, p, n, 0); });
+}
+
 bool writeall(int fd, const void* buffer, size_t size)
 {
-    auto* p = static_cast<const char*>(buffer);
-    while (size > 0) {
-        ssize_t n = ::send(fd, p, size, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        size -= size_t(n);
-    }
-    return true;
+    auto* p = const_cast<char*>(static_cast<const char*>(buffer));
+    return whole(p, size, [fd](char* q, size_t n) { return ::send(fd, q, n, MSG_NOSIGNAL); });
 }
 
 bool samepeer(int fd)

@@ -69,7 +69,8 @@ TEST(special, StatedValues)
         {"phi0(inf)", phi0(inf), 0.5, 0},
         {"em1(1e-20)", em1(1e-20), 1e-20, 0},
         {"ln1px(-1e-20)", ln1px(-1e-20), -1e-20, 0},
-        {"gam(-171.5)", gammafn(-171.5), 0, 0},
+        {"gam(-171.5)", gammafn(-171.5), 1.931626543171199600472393e-310, 1e-13},  // subnormal
+        {"gam(-185.5)", gammafn(-185.5), 0, 0},                                    // underflow
         {"gam(-170.25)", gammafn(-170.25), -1.69383874965142e-307, 1e-13},
     };
     for (const stated& c : cases) {

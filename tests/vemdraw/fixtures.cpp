@@ -10,18 +10,31 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <cstdlib>
+
+namespace {
+
+// A folder of the test program's own, removed at its end.
+struct scratchdir {
+    std::string path;
+    explicit scratchdir(std::string p) : path(std::move(p)) {}
+    ~scratchdir() { std::filesystem::remove_all(path); }
+};
+
+}  // namespace
 
 const std::string& fixturedir()
 {
-    static const std::string dir = [] {
+    static const scratchdir dir = [] {
         std::string d = testing::TempDir() + "rkpfixtures" + std::to_string(getpid());
         std::string command = "/usr/bin/python3 " VEMO_SOURCE_DIR "/tests/vemdraw/rkpfile.py make " + d;
         if (std::system(command.c_str()) != 0)
             ADD_FAILURE() << "cannot make the fixtures: " << command;
-        return d;
+        return scratchdir(d);
     }();
-    return dir;
+    return dir.path;
 }
 
 std::vector<std::string>& capturedboxes()
@@ -64,6 +77,12 @@ std::string modeltext(const nodelist& list)
         }
     }
     return out;
+}
+
+std::string filetext(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool readfixture(const std::string& name, nodelist& list, printerdate& printer)

@@ -15,5 +15,7 @@ std::vector<std::string>& capturedboxes();
 printerdate a4printer();
 // The model of a list as rkpfile.py writes it.
 std::string modeltext(const nodelist& list);
+// A whole file, or empty.
+std::string filetext(const std::string& path);
 // Reads a fixture into list; the reader's result.
 bool readfixture(const std::string& name, nodelist& list, printerdate& printer);

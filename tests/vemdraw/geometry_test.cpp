@@ -28,6 +28,44 @@ TEST(Geometry, FileWithoutTrailerSpansTheDeviceSquare)
     EXPECT_EQ(d.gridx, 1.0);
 }
 
+TEST(Geometry, DeviceValuesGiveTheWorld)
+{
+    printerdate printer = a4printer();
+    const struct {
+        bool anchors, units;
+        uint32_t ax, ay, ux, uy;
+        double left, top, right, bottom, anchorx, anchory, unitx;
+    } cases[] = {
+        {true, true, 10000, 10000, 2000, 4000, -5, 2.5, 5, -2.5, 0, 0, 1},
+        {true, false, 5000, 20000, 0, 0, -5000, 20000, 15000, 0, 0, 0, 1},
+        {false, true, 0, 0, 4000, 4000, 0, 5, 5, 0, 0, 0, 1},
+        {false, false, 0, 0, 0, 0, 0, 20000, 20000, 0, 0, 0, 1},
+    };
+    for (const auto& c : cases) {
+        diagram d(&printer);
+        d.anchorsgiven = c.anchors;
+        d.unitsgiven = c.units;
+        d.deviceanchorx = c.ax;
+        d.deviceanchory = c.ay;
+        d.deviceunitx = c.ux;
+        d.deviceunity = c.uy;
+        applysettings(&d);
+        EXPECT_DOUBLE_EQ(d.window.left, c.left) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.window.top, c.top) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.window.right, c.right) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.window.bottom, c.bottom) << c.ax << " " << c.ux;
+        EXPECT_DOUBLE_EQ(d.anchorx, c.anchorx);
+        EXPECT_DOUBLE_EQ(d.anchory, c.anchory);
+        EXPECT_DOUBLE_EQ(d.unitx, c.unitx);
+    }
+    diagram world(&printer);   // main units in world units only
+    world.unitsgiven = true;
+    world.unitx = world.unity = 2;
+    applysettings(&world);
+    EXPECT_EQ(world.window.right, 20000);
+    EXPECT_EQ(world.unitx, 2);
+}
+
 TEST(Geometry, AxisStepsAndAnchors)
 {
     const struct {
@@ -170,6 +208,60 @@ TEST(Viewmap, PlaceRectAndFractionsAreInverse)
     EXPECT_DOUBLE_EQ(back.bottom, f.bottom);
     worldrect flat = placerect({10, 20, 10, 220}, f);
     EXPECT_EQ(flat.right, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// 254 dpi: ten pixels a millimetre.  Paper 210 x 297 mm, printable
+// 200 x 280 mm from (5, 10) mm.
+printerdate offsetprinter()
+{
+    platform::printercaps caps{254, 254, 200, 280, 2000, 2800, 2100, 2970, 50, 100};
+    printerdate p;
+    p.fill(&caps);
+    return p;
+}
+
+TEST(Printer, MarginAreaInBothOrientations)
+{
+    printerdate p = offsetprinter();
+    const struct {
+        uint32_t o;
+        double left, top, right, bottom;
+    } cases[] = {
+        {orientation::portrait, 10, 5, 190, 272},
+        {orientation::landscape, 5, 10, 272, 190},
+    };
+    for (const auto& c : cases) {
+        mmrect a = marginarea(p, c.o, 15, 15, 15, 15);
+        EXPECT_DOUBLE_EQ(a.left, c.left) << c.o;
+        EXPECT_DOUBLE_EQ(a.top, c.top) << c.o;
+        EXPECT_DOUBLE_EQ(a.right, c.right) << c.o;
+        EXPECT_DOUBLE_EQ(a.bottom, c.bottom) << c.o;
+    }
+    mmrect clipped = marginarea(p, orientation::portrait, 0, 0, 0, 0);
+    EXPECT_DOUBLE_EQ(clipped.left, 0);
+    EXPECT_DOUBLE_EQ(clipped.right, 200);   // the printable width
+}
+
+TEST(Printer, DefaultMarginsAreTheUnusableOnesPlusTwo)
+{
+    printerdate p = offsetprinter();
+    double lr, tb;
+    p.defaultmargins(orientation::portrait, lr, tb);
+    EXPECT_DOUBLE_EQ(lr, 7);
+    EXPECT_DOUBLE_EQ(tb, 12);
+    p.defaultmargins(orientation::landscape, lr, tb);
+    EXPECT_DOUBLE_EQ(lr, 12);
+    EXPECT_DOUBLE_EQ(tb, 7);
+    diagram d(&p);
+    EXPECT_DOUBLE_EQ(d.marginleft, 7);
+    EXPECT_DOUBLE_EQ(d.marginbottom, 12);
+    EXPECT_TRUE(marginsvalid(p, 99, 0, 100, 0, orientation::portrait));    // 199.9 of 200 mm with 0.9
+    EXPECT_FALSE(marginsvalid(p, 99.2, 0, 100, 0, orientation::portrait));
+    EXPECT_TRUE(marginsvalid(p, 139, 0, 140, 0, orientation::landscape));
 }
 
 }  // namespace

@@ -33,7 +33,11 @@ protected:
         setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
         name = "vemdraw-test.sock";
     }
-    void TearDown() override { unsetenv(handover::variable); }
+    void TearDown() override
+    {
+        unsetenv(handover::variable);
+        std::filesystem::remove_all(dir);
+    }
 
     std::string dir, name;
 };
@@ -112,10 +116,10 @@ struct headlessprogram {
 
     headlessprogram(const std::string& name, const std::string& script)
     {
-        std::string file = testing::TempDir() + "handoverscript.txt";
+        std::string file = fixturedir() + "/handoverscript.txt";
         std::ofstream(file) << script;
         std::string error;
-        EXPECT_TRUE(front.load({file, testing::TempDir() + "handoverout", 10}, error)) << error;
+        EXPECT_TRUE(front.load({file, fixturedir() + "/handoverout", 10}, error)) << error;
         setenv(handover::variable, name.c_str(), 1);
         setfront(&front);
         sethost(&program);

@@ -7,18 +7,8 @@
 
 #include <dirent.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string filetext(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST(Reader, GivesTheModelOfTheIndependentReader)
 {

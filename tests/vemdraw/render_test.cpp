@@ -174,12 +174,6 @@ bool samepng(const std::string& a, const std::string& b)
     return same;
 }
 
-std::string filetext(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // The program's window as dumped, against goldens; VEMO_UPDATE_GOLDEN=1
 // writes them anew.
 TEST(Render, DumpsMatchTheGoldens)
@@ -198,7 +192,7 @@ TEST(Render, DumpsMatchTheGoldens)
     std::string golden = VEMO_SOURCE_DIR "/tests/vemdraw/golden/";
     bool update = std::getenv("VEMO_UPDATE_GOLDEN");
     for (const auto& c : cases) {
-        std::string out = testing::TempDir() + "vemdrawdump", script = out + "-" + c.name + ".txt";
+        std::string out = fixturedir() + "/dump", script = out + "-" + c.name + ".txt";
         std::ofstream(script) << (std::string(c.options).empty() ? "" : "<ok>") << c.script;
         std::string command = run("--script " + script + " --out " + out + " " + c.options + " " + fixturedir()
                                   + "/" + c.file + ".rkp");
@@ -220,13 +214,69 @@ TEST(Render, DumpsMatchTheGoldens)
 
 TEST(Render, NoFileShowsGreyedMenus)
 {
-    std::string out = testing::TempDir() + "vemdrawnofile", script = out + ".txt";
+    std::string out = fixturedir() + "/nofile", script = out + ".txt";
     std::ofstream(script) << "<menu 40015><ok><dump empty>";
     ASSERT_EQ(std::system(run("--script " + script + " --out " + out).c_str()), 0);
     EXPECT_EQ(filetext(out + "/empty.txt"),
               "title: Vemdraw\nenabled: 40013 40023 40022 40024\nboxes:\nFeature not implemented\n--\n");
     ASSERT_EQ(std::system(run("--script " + script + " --out " + out + " /tmp/").c_str()), 0);
     EXPECT_EQ(filetext(out + "/empty.txt").substr(0, 55), "title: Vemdraw\nenabled: 40013 40023 40022 40024\nboxes:\n");
+    // A file that ends inside a record: its message, then nothing loaded.
+    std::ofstream(script) << "<ok><dump broken>";
+    ASSERT_EQ(std::system(run("--script " + script + " --out " + out + " " + fixturedir() + "/insiderecord.rkp").c_str()),
+              0);
+    EXPECT_EQ(filetext(out + "/broken.txt"),
+              "title: Vemdraw\nenabled: 40013 40023 40022 40024\nboxes:\n"
+              "\n Invalid file format : \n\r Frame error detected in cycle 1 \n\r\n--\n");
+    EXPECT_TRUE(samepng(out + "/broken.png", out + "/empty.png"));   // "No file loaded"
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Render, PredicatesOfAxesTicksAndGrid)
+{
+    printerdate printer = a4printer();
+    diagram d(&printer);
+    EXPECT_FALSE(d.axisinside() || d.ticksdrawable() || d.griddrawable());
+    d.anchorsgiven = true;
+    d.window = {-1, 3, 3, -2};
+    d.anchorx = 3;          // exactly on the edge: inside
+    d.anchory = -2;
+    EXPECT_TRUE(d.xaxisinside() && d.yaxisinside());
+    d.anchorx = 3.0000001;
+    EXPECT_FALSE(d.yaxisinside());
+    EXPECT_TRUE(d.griddrawable() == false && d.ticksdrawable() == false);
+    d.gridsynchronised = false;
+    EXPECT_TRUE(d.griddrawable());
+    d.unitsgiven = true;
+    EXPECT_TRUE(d.ticksdrawable());
+    d.unitx = 0;
+    EXPECT_FALSE(d.ticksdrawable());
+}
+
+TEST(Render, TicksCloserThanFivePixelsAreLeftOut)
+{
+    worlddiagram w;
+    w.d.griddensity = 0;
+    w.d.box = false;
+    pixelbox r = screenwindow(W, H);
+    viewmap m;
+    m.set(w.d.window, r);
+    int axis = m.worldy(0);
+    auto tickrows = [&](const picture& p) {
+        int n = 0;
+        for (int x = r.left + 1; x < int(r.right); ++x)
+            n += p.at(x, axis + 1) == 0;
+        return n;
+    };
+    w.d.factorsx[1] = 10;   // tenths 9.6 pixels apart: drawn
+    int tenths = tickrows(picture(w.d));
+    w.d.factorsx[1] = 50;   // fiftieths 1.9 pixels apart: left out
+    int fiftieths = tickrows(picture(w.d));
+    EXPECT_GT(tenths, 30);
+    EXPECT_LT(fiftieths, tenths);
 }
 
 }  // namespace
