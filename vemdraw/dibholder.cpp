@@ -1,7 +1,5 @@
 #include "vemdraw/dibholder.h"
 
-#include <new>
-#include <stdexcept>
 
 bool dibholder::createheader(uint32_t width, uint32_t height, int bitcount)
 {
@@ -20,21 +18,15 @@ bool dibholder::create()
 {
     if (level < 1)
         return false;
-    try {
-        pixels.assign(imagesize(), 0);
-    } catch (const std::bad_alloc&) {
-        pixels = {};
+    if (!pixels.allocate(imagesize()))
         return false;
-    } catch (const std::length_error&) {
-        return false;
-    }
     level = 2;
     return true;
 }
 
 void dibholder::release()
 {
-    pixels = {};
+    pixels.reset();
     colors.clear();
     rendercolors = important = 0;
     level = 0;

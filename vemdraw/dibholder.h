@@ -3,6 +3,8 @@
 // holds them.  Sizes are 64-bit: 65535 x 65535 pixels fit.
 #pragma once
 
+#include "vemdraw/pagebuffer.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -56,5 +58,5 @@ private:
     int level = 0, bits = 0, rendercolors = 0, important = 0;
     uint32_t w = 0, h = 0;
     std::vector<rgbquad> colors;
-    std::vector<uint8_t> pixels;
+    pagebuffer pixels;
 };

@@ -6,6 +6,7 @@
 #include "vemdraw/gifwriter.h"
 #include "vemdraw/messages.h"
 #include "vemdraw/model.h"
+#include "vemdraw/pagebuffer.h"
 #include "vemdraw/render.h"
 
 #include "base/limits.h"
@@ -21,8 +22,9 @@
 namespace {
 
 constexpr uint32_t smallest = 5, largest = 65535;
-// Pixels of one rendered band: the RGB image of a band stays near 64 MB.
-constexpr uint64_t bandpixels = uint64_t(1) << 24;
+// Pixels of one rendered band: its RGB image stays near 8 MB, mapped once
+// for all bands.
+constexpr uint64_t bandpixels = uint64_t(1) << 21;
 
 // Screen pixels (cairo's 0x00RRGGBB) to palette indices.
 class colourmapper {
@@ -49,10 +51,12 @@ private:
 
 // Rows y0 .. y0 + rows - 1 of the image into the bitmap; the first band
 // also gives the palette its colours.
-bool drawband(const diagram& d, dibholder& dib, colourmapper& map, uint32_t y0, uint32_t rows)
+bool drawband(const diagram& d, dibholder& dib, colourmapper& map, const pagebuffer& band, uint32_t y0,
+              uint32_t rows)
 {
     uint32_t width = dib.width();
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(width), int(rows));
+    int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, int(width));
+    cairo_surface_t* s = cairo_image_surface_create_for_data(band.data(), CAIRO_FORMAT_RGB24, int(width), int(rows), stride);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
         return false;
@@ -71,8 +75,7 @@ bool drawband(const diagram& d, dibholder& dib, colourmapper& map, uint32_t y0, 
     for (uint32_t c : colours)
         dib.addcolor(c);
     cairo_surface_flush(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    int stride = cairo_image_surface_get_stride(s);
+    const uint8_t* data = band.data();
     for (uint32_t y = 0; y < rows; ++y) {
         const uint32_t* in = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride);
         if (dib.bitcount() == 8) {
@@ -148,9 +151,13 @@ bool filediag(const diagram* d, dibholder& dib)
     if (!d || dib.state() != 2)
         return bugbox("filediag");
     colourmapper map(dib);
-    uint32_t band = uint32_t(std::clamp<uint64_t>(bandpixels / dib.width(), 1, dib.height()));
-    for (uint32_t y0 = 0; y0 < dib.height(); y0 += band)
-        if (!drawband(*d, dib, map, y0, std::min(band, dib.height() - y0)))
+    uint32_t rows = uint32_t(std::clamp<uint64_t>(bandpixels / dib.width(), 1, dib.height()));
+    int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, int(std::min<uint32_t>(dib.width(), 1 << 30)));
+    pagebuffer band;
+    if (stride <= 0 || !band.allocate(uint64_t(stride) * rows))
+        return false;
+    for (uint32_t y0 = 0; y0 < dib.height(); y0 += rows)
+        if (!drawband(*d, dib, map, band, y0, std::min(rows, dib.height() - y0)))
             return false;
     return true;
 }
