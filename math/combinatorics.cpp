@@ -14,34 +14,6 @@ namespace {
 constexpr double huge = 1e300;
 constexpr double wholeproductmax = 100000;  // steps of the ncr product
 
-// Gamma(a) as q 2^e (1/2 <= |q| < 1 but on the left), a not a pole:
-// stepped down to a - m <= 160 and multiplied back in double length,
-// rescaled as it goes; left of -160 by the reflection
-// Gamma(a) = pi / (sin(pi a) Gamma(1 - a)).
-double biggamma(double a, int& e)
-{
-    e = 0;
-    if (std::fabs(a) <= 160)
-        return std::frexp(gammafn(a), &e);
-    if (a < 0) {
-        double b = 1 - a, g = biggamma(b, e);
-        e = -e;
-        return std::numbers::pi / (sinpi(a) * g) / (1 + sumerror(1, -a, b) * polygamma(0, b));
-    }
-    double m = std::ceil(a - 160), a0 = a - m;  // every a0 + j is exact
-    exactproduct q;
-    q.hi = std::frexp(gammafn(a0), &e);
-    for (double j = 0; j < m; j++) {
-        q.times(a0 + j);
-        int x;
-        std::frexp(q.hi, &x);
-        q.hi = std::ldexp(q.hi, -x);
-        q.lo = std::ldexp(q.lo, -x);
-        e += x;
-    }
-    return q.hi + q.lo;
-}
-
 // ln Gamma(k + 1) less its Stirling approximation (k + 1/2) ln k - k +
 // ln sqrt(2 pi), for whole k >= 1: small for large k and free of the
 // cancellation that differences of ln Gamma suffer.  Values up to 15 from
@@ -105,27 +77,100 @@ template <class T> T plus1slope(T x, T ex)
     return e == 0 ? 0 : e * polygamma(0, double(a));
 }
 
+using wide = long double;
+
 // Gamma(n + 1) / (Gamma(k + 1) Gamma(n - k + 1)) in long double, whose
 // range holds the three values for arguments up to widegammamax: one
 // rounding at the end.
 constexpr double widegammamax = 1700;
 double gammaratio(double n, double k)
 {
-    using wide = long double;
     wide d = wide(n) - k, ed = sumerror(wide(n), wide(-k), d);
     wide r = std::tgamma(wide(n) + 1) / (std::tgamma(wide(k) + 1) * std::tgamma(d + 1));
     return double(r * (1 + plus1slope<wide>(n, 0) - plus1slope<wide>(k, 0) - plus1slope(d, ed)));
 }
 
-// Beyond the range of Gamma, results from 1e300 on are refused as an
-// overflow.
-bool beyondlimit(double n, double k, double d, double result)
+// A result beyond the double range is an overflow.
+bool overflowed(double n, double k, double result)
 {
-    bool large = n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167;
-    if (!(large && std::fabs(result) >= 1e300))
+    if (std::isfinite(result))
         return false;
     reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
     return true;
+}
+
+// sin(pi (a + b)) in long double, a + b reduced exactly: 0 at whole sums.
+wide sinpisum(double a, double b)
+{
+    double hi = a + b, m = std::nearbyint(hi);
+    wide v = std::sin(piwide * (wide(hi - m) + sumerror(a, b, hi)));
+    return std::fmod(m, 2) == 0 ? v : -v;
+}
+
+// Gamma(x + 1) in long double, |x| below widegammamax.
+wide gammaplus1(double x)
+{
+    return std::tgamma(wide(x) + 1) * (1 + plus1slope<wide>(x, 0));
+}
+
+// Stirling's series of ln Gamma(y) less (y - 1/2) ln y - y + ln sqrt(2 pi),
+// y of 800 and more.
+wide stirlingtail(wide y)
+{
+    wide y2 = y * y;
+    return (1 / 12.0L - (1 / 360.0L - 1 / (1260.0L * y2)) / y2) / y;
+}
+
+// ln(Gamma(b + s) / Gamma(b)) for b and b + s of 800 and more: the
+// Stirling series of both with their large terms taken apart, so that
+// only s ln b is left of the size of the two logarithms.
+wide lngammaquotient(wide b, wide s)
+{
+    wide c = b + s;
+    return s * std::log(b) + (c - 0.5L) * std::log1p(s / b) - s + stirlingtail(c) - stirlingtail(b);
+}
+
+// About ln |Gamma(y)| for |y| of 1700 and more (the sine of the reflection
+// left out): enough to tell an overflow from an underflow.
+wide lnabsgamma(wide y)
+{
+    return y > 0 ? (y - 0.5L) * std::log(y) - y : -lnabsgamma(1 - y);
+}
+
+// ncr when n, k or d = n - k reaches widegammamax.  Of the three, the two
+// largest (in magnitude) are of one sign for n and d or n and k, of
+// opposite signs for k and d; their Gamma values, reflected to positive
+// arguments, form one quotient Gamma(b + s) / Gamma(b) with s the smallest
+// of the three or -(n + 1).  When even the smallest reaches widegammamax,
+// the result is far out of range.
+double largencr(double n, double k)
+{
+    wide d = wide(n) - k;
+    wide an = std::fabs(wide(n)), ak = std::fabs(wide(k)), ad = std::fabs(d);
+    if (std::min({an, ak, ad}) >= widegammamax) {
+        wide l = lnabsgamma(wide(n) + 1) - lnabsgamma(wide(k) + 1) - lnabsgamma(d + 1);
+        return l > 0 ? HUGE_VAL : 0.0;
+    }
+    wide r;
+    if (ak <= an && ak <= ad) {
+        // Gamma(n + 1) / Gamma(d + 1); reflected: sin(pi d) / sin(pi n) Gamma(-d) / Gamma(-n).
+        r = n > 0 ? std::exp(lngammaquotient(d + 1, k))
+                  : sinpisum(n, -k) / sinpisum(n, 0) * std::exp(lngammaquotient(-wide(n), k));
+        r /= gammaplus1(k);
+    } else if (ad <= an && ad <= ak) {
+        double dd = double(d);   // exact: n and k are within a factor 2
+        r = n > 0 ? std::exp(lngammaquotient(wide(k) + 1, d))
+                  : sinpisum(k, 0) / sinpisum(n, 0) * std::exp(lngammaquotient(-wide(n), d));
+        r /= gammaplus1(dd);
+    } else {
+        // 1 / (Gamma(k + 1) Gamma(d + 1)), the negative one reflected:
+        // -sin(pi x) Gamma(-x) / pi for x = d or k.
+        wide s = -(wide(n) + 1);
+        r = k > 0 ? -sinpisum(n, -k) * std::exp(lngammaquotient(wide(k) + 1, s))
+                  : -sinpisum(k, 0) * std::exp(lngammaquotient(d + 1, s));
+        r *= gammaplus1(n) / piwide;
+    }
+    return double(r);
 }
 
 bool isnegwhole(double x) { return x < 0 && iswhole(x); }
@@ -164,6 +209,10 @@ double ncr(double n, double k)
         reportfuncerror(funcdomain, "ncr", nullptr, 2, n, k);
         return 0.0;
     }
+    if (isnegwhole(n) && !iswhole(k)) {   // Gamma(n + 1) at a pole, the others not
+        reportfuncerror(funcsingular, "ncr", nullptr, 2, n, k);
+        return 0.0;
+    }
     double d = n - k;
     if (isnegwhole(d) || isnegwhole(k))
         return 0.0;
@@ -181,21 +230,12 @@ double ncr(double n, double k)
             q.times(t, sumerror(n, 1 - i, t));
         }
         if (std::isfinite(q.hi))
-            return beyondlimit(n, k, d, q.hi) ? 0.0 : q.hi + q.lo;
+            return q.hi + q.lo;
     }
-    if (std::max({std::fabs(n), std::fabs(k), std::fabs(d)}) < widegammamax) {
-        double result = gammaratio(n, k);
-        if (beyondlimit(n, k, d, result))
-            return 0.0;
-        return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
-    }
-    int en, ek, edd;
-    double g = biggamma(n + 1, en) / biggamma(k + 1, ek) / biggamma(d + 1, edd);
-    int e = std::clamp(en - ek - edd, -2200, 2200);
-    double result = std::isfinite(g) ? std::ldexp(g, e) : g;
-    if (beyondlimit(n, k, d, result))
+    bool inrange = std::max({std::fabs(n), std::fabs(k), std::fabs(d)}) < widegammamax;
+    double result = inrange ? gammaratio(n, k) : largencr(n, k);
+    if (overflowed(n, k, result))
         return 0.0;
-    result *= 1 + plus1slope(n, 0.0) - plus1slope(k, 0.0) - plus1slope(d, sumerror(n, -k, d));
     return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
 }
 

@@ -354,6 +354,17 @@ double polygamma(int k, double x)
     return result;
 }
 
+double lnfactorial(double x)
+{
+    // The series about 1 and 2 take x and x - 1 (exact) for x + 1 - 1 and
+    // x + 1 - 2: forming x + 1 would drop the low bits of x, all of a tiny x.
+    if (x >= -0.5 && x <= 0.5)
+        return lngammaseries(x, 1);
+    if (x > 0.5 && x <= 2)
+        return lngammaseries(x - 1, 0);
+    return polygamma(-1, x + 1);
+}
+
 double harmonicsum(double x)
 {
     if (std::fabs(x) <= 0.25)
