@@ -165,7 +165,7 @@ bool filediag(const diagram* d, dibholder& dib)
 void exportcommand(exportsettings& r, const diagram* d)
 {
     static dibholder dib;
-    std::string path = r.directory.empty() ? r.name : r.directory + "/" + r.name;
+    std::string path = r.directory.empty() || r.directory.back() == '/' ? r.directory + r.name : r.directory + "/" + r.name;
     if (fileexists(path) && r.state != exportstate::overwrite) {
         r.status = "File exists. Overwrite ?";
         r.state = exportstate::overwrite;

@@ -1,5 +1,6 @@
 #include "vemdraw/exportdialog.h"
 
+#include "vemdraw/filecommands.h"
 #include "vemdraw/messages.h"
 #include "vemdraw/model.h"
 
@@ -94,6 +95,15 @@ int exportcontrol(platform::dialogtemplate& t, exportsettings& r, const diagram*
     case 1078: exportadapt(r, 'a'); break;
     case full: r.fullpalette = t.control(full)->checked; break;
     case interlace: r.interlaced = t.control(interlace)->checked; break;
+    case 1079: {
+        std::string path = asksavename(r.name, r.directory);
+        if (path.empty())
+            return 0;
+        r.directory = directoryof(path);
+        r.name = path.substr(r.directory.size());
+        exportextension(r);
+        break;
+    }
     case bmp4:
     case bmp8:
     case gif:
@@ -136,4 +146,5 @@ void exportdialog(const diagram* d, const pixelbox& screen, const std::string& l
     keptformat = r.format;
     keptfull = r.fullpalette;
     keptinterlaced = r.interlaced;
+    keptdirectory = r.directory;
 }

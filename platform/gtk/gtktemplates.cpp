@@ -1,5 +1,6 @@
 // Dialog templates as GTK dialogs: one widget per control, every user
-// change handed to the template's logic, its answer shown again.
+// change handed to the template's logic, its answer shown again; the file
+// chooser.
 #include "platform/gtk/gtkfront.h"
 
 #include <gtk/gtk.h>
@@ -242,6 +243,40 @@ int gtkfront::rundialog(dialogtemplate& dialog)
     }
     gtk_widget_destroy(d);
     return result;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+std::string gtkfront::filedialog(bool save, const std::vector<filefilter>& filters, const std::string& directory,
+                                 const std::string& name)
+{
+    GtkWidget* d = gtk_file_chooser_dialog_new(save ? "Save As" : "Open", window_ ? GTK_WINDOW(window_) : nullptr,
+                                               save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
+                                               "_Cancel", GTK_RESPONSE_CANCEL, save ? "_Save" : "_Open",
+                                               GTK_RESPONSE_ACCEPT, nullptr);
+    GtkFileChooser* chooser = GTK_FILE_CHOOSER(d);
+    for (const filefilter& f : filters) {
+        GtkFileFilter* filter = gtk_file_filter_new();
+        gtk_file_filter_set_name(filter, f.name.c_str());
+        for (const std::string& p : f.patterns)
+            gtk_file_filter_add_pattern(filter, p.c_str());
+        gtk_file_chooser_add_filter(chooser, filter);
+    }
+    if (!directory.empty())
+        gtk_file_chooser_set_current_folder(chooser, directory.c_str());
+    if (save && !name.empty())
+        gtk_file_chooser_set_current_name(chooser, name.c_str());
+    std::string path;
+    if (runmodal(d) == GTK_RESPONSE_ACCEPT) {
+        if (char* chosen = gtk_file_chooser_get_filename(chooser)) {
+            path = chosen;
+            g_free(chosen);
+        }
+    }
+    gtk_widget_destroy(d);
+    return path;
 }
 
 }  // namespace platform

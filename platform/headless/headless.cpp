@@ -499,6 +499,19 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
     return fallback;
 }
 
+std::string headlessfront::filedialog(bool save, const std::vector<filefilter>&, const std::string&,
+                                     const std::string&)
+{
+    const scriptitem* item = answer(save ? "the save dialog" : "the open dialog");
+    if (!item || item->answer == answerkind::cancel)
+        return {};
+    if (item->answer != answerkind::file || item->text.empty()) {
+        error(item->source + " does not answer the file dialog");
+        return {};
+    }
+    return item->text[0] == '/' ? item->text : out_ + "/" + item->text;
+}
+
 std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname)
 {
     const scriptitem* item = answer("the print dialog for \"" + docname + "\"");

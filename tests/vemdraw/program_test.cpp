@@ -29,7 +29,7 @@ bool record(const std::string& text, const std::string& caption)
 TEST(Program, EachMenuCommandOpensItsFirstBox)
 {
     std::string cwd = std::filesystem::current_path(), script = fixturedir() + "/menuscript.txt";
-    std::ofstream(script) << "<dialog cancel>";
+    std::ofstream(script) << "<file " << fixturedir() << "/missing.rkp><dialog cancel>";
     headlessfront front;
     std::string error;
     ASSERT_TRUE(front.load({script, fixturedir() + "/menuout", 10}, error)) << error;
@@ -43,10 +43,10 @@ TEST(Program, EachMenuCommandOpensItsFirstBox)
         const char* caption;   // "dialog": a dialog, no box
         const char* text;      // its beginning
     } cases[] = {
-        {40013, "-", "Feature not implemented"},
+        {40013, "-", "Could not open File:\n\r"},   // the open dialog's answer
         {40015, "-", "Feature not implemented"},
         {40026, "dialog", "EXPORTDIALOG ended with 2"},
-        {40028, "-", "Feature not implemented"},
+        {40028, "-", "Delete File: \n\r"},
         {40020, "-", "Feature not implemented"},
         {40018, "-", "Feature not implemented"},
         {40019, "-", "Feature not implemented"},
