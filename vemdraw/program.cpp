@@ -1,5 +1,6 @@
 #include "vemdraw/program.h"
 
+#include "vemdraw/aboutdialog.h"
 #include "vemdraw/exportdialog.h"
 #include "vemdraw/filecommands.h"
 #include "vemdraw/geometry.h"
@@ -108,6 +109,9 @@ bool vemdrawprogram::menucommand(int id)
             front_.clientsize(w, h);
             exportdialog(d, screenwindow(w, h), filename_ ? filename_->substr(nameoffset_) : "");
         }
+        return true;
+    case 40022:
+        aboutdialog();
         return true;
     case 40023:
         printerdatacommand(printer_);

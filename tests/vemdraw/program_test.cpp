@@ -29,7 +29,7 @@ bool record(const std::string& text, const std::string& caption)
 TEST(Program, EachMenuCommandOpensItsFirstBox)
 {
     std::string cwd = std::filesystem::current_path(), script = fixturedir() + "/menuscript.txt";
-    std::ofstream(script) << "<file " << fixturedir() << "/missing.rkp><dialog cancel>";
+    std::ofstream(script) << "<file " << fixturedir() << "/missing.rkp><dialog cancel><ok>";
     headlessfront front;
     std::string error;
     ASSERT_TRUE(front.load({script, fixturedir() + "/menuout", 10}, error)) << error;
@@ -52,7 +52,7 @@ TEST(Program, EachMenuCommandOpensItsFirstBox)
         {40019, "-", "Feature not implemented"},
         {40029, "-", "Feature not implemented"},
         {40023, "Printer Data", "The following data is supplied by your printer driver:\n\n"},
-        {40022, "-", "Feature not implemented"},
+        {40022, "dialog", "ABOUTDIALOG ended with 1"},
         {40024, "Where to find Help", "VEMDRAW shows, prints and exports"},
         {40014, "-", "Feature not implemented"},   // an id without a command
     };
