@@ -1,7 +1,10 @@
-// VEMDRAW: loading a transfer file of 10^5 points with its geometry, and
-// one full repaint of it into an 800 x 600 window.
+// VEMDRAW: loading a transfer file of 10^5 points with its geometry, one
+// full repaint of it into an 800 x 600 window, and its whole export as an
+// 8-bit GIF at A4 and 300 dpi (rendering alone beside it).
 #include <benchmark/benchmark.h>
 
+#include "vemdraw/dibholder.h"
+#include "vemdraw/export.h"
 #include "vemdraw/geometry.h"
 #include "vemdraw/messages.h"
 #include "vemdraw/reader.h"
@@ -119,3 +122,44 @@ void repaint(benchmark::State& state)
 BENCHMARK(repaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+constexpr uint32_t a4width = 2480, a4height = 3508;
+
+void exportgif(benchmark::State& state)
+{
+    loaded file;
+    if (!file.load())
+        return state.SkipWithError("the file does not load");
+    exportsettings r;
+    r.directory = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    r.name = "VEMDRAWBENCH" + std::to_string(getpid()) + ".GIF";
+    r.width = a4width;
+    r.height = a4height;
+    r.fullpalette = false;
+    for (auto _ : state) {
+        r.state = exportstate::overwrite;
+        exportcommand(r, firstdiagram(file.list));
+        if (r.state != exportstate::done)
+            return state.SkipWithError(r.status.c_str());
+    }
+    std::remove((r.directory + "/" + r.name).c_str());
+    state.SetItemsProcessed(state.iterations() * a4width * a4height);
+}
+BENCHMARK(exportgif)->Unit(benchmark::kMillisecond);
+
+void renderbitmap(benchmark::State& state)
+{
+    loaded file;
+    if (!file.load())
+        return state.SkipWithError("the file does not load");
+    dibholder dib;
+    for (auto _ : state) {
+        dib.release();
+        dib.createheader(a4width, a4height, 8);
+        dib.addcolor(0xFFFFFF);
+        dib.create();
+        filediag(firstdiagram(file.list), dib);
+    }
+    state.SetItemsProcessed(state.iterations() * a4width * a4height);
+}
+BENCHMARK(renderbitmap)->Unit(benchmark::kMillisecond);

@@ -36,6 +36,11 @@ int errorbox(const std::string& text, const std::string& caption)
     return int(show(text, caption, platform::boxbuttons::ok, platform::boxicon::none));
 }
 
+bool askyesno(const std::string& text, const std::string& caption)
+{
+    return show(text, caption, platform::boxbuttons::yesno, platform::boxicon::exclamation) == platform::boxanswer::yes;
+}
+
 void errorboxf(const char* format, ...)
 {
     char text[2001];

@@ -10,6 +10,8 @@ using boxsink = bool (*)(const std::string& text, const std::string& caption);
 void setboxsink(boxsink sink);
 
 int errorbox(const std::string& text, const std::string& caption);
+// Yes and No with the exclamation mark; true for Yes.
+bool askyesno(const std::string& text, const std::string& caption);
 // Formats into at most 2000 characters, caption "-".
 void errorboxf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // "Unexpected Error in ..." naming the routine; false.

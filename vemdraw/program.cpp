@@ -1,5 +1,8 @@
 #include "vemdraw/program.h"
 
+#include "vemdraw/aboutdialog.h"
+#include "vemdraw/exportdialog.h"
+#include "vemdraw/filecommands.h"
 #include "vemdraw/geometry.h"
 #include "vemdraw/messages.h"
 #include "vemdraw/reader.h"
@@ -93,6 +96,23 @@ bool vemdrawprogram::menucommand(int id)
     if (standin(id))
         return false;
     switch (id) {
+    case 40013:
+        fileopencommand();
+        return true;
+    case 40028:
+        if (filename_ && filedeletecommand(*filename_))
+            front_.settitle("Vemdraw  (no file)");
+        return true;
+    case 40026:
+        if (diagram* d = firstdiagram(diagrams_)) {
+            int w = 0, h = 0;
+            front_.clientsize(w, h);
+            exportdialog(d, screenwindow(w, h), filename_ ? filename_->substr(nameoffset_) : "");
+        }
+        return true;
+    case 40022:
+        aboutdialog();
+        return true;
     case 40023:
         printerdatacommand(printer_);
         return true;
@@ -128,9 +148,17 @@ void vemdrawprogram::openfromname()
         errorboxf("Could not open File:\n\r%s", path.c_str());
         return enablemenus(1);
     }
-    diagrams_.removeall();
-    if (readplotfile(file, &diagrams_, &printer_)) {
+    if (readfile(file))
         settitle();
+    if (nameoffset_ > 0 && chdir(path.substr(0, nameoffset_).c_str()) != 0)
+        errorboxf("Cannot change to the folder of\n\r%s", path.c_str());
+}
+
+bool vemdrawprogram::readfile(FILE* file)
+{
+    diagrams_.removeall();
+    bool read = readplotfile(file, &diagrams_, &printer_);
+    if (read) {
         enablemenus(0);
         applysettings(firstdiagram(diagrams_));
     } else {
@@ -139,8 +167,24 @@ void vemdrawprogram::openfromname()
     }
     std::fclose(file);
     front_.repaint();
-    if (nameoffset_ > 0 && chdir(path.substr(0, nameoffset_).c_str()) != 0)
-        errorboxf("Cannot change to the folder of\n\r%s", path.c_str());
+    return read;
+}
+
+void vemdrawprogram::fileopencommand()
+{
+    std::string path = askopenname(filename_ ? directoryof(*filename_) : "");
+    if (path.empty())
+        return;
+    FILE* file = regularfile(path) ? std::fopen(path.c_str(), "rb") : nullptr;
+    if (!file) {
+        errorbox("Could not open File:\n\r" + path, "-");
+        return;
+    }
+    if (readfile(file)) {
+        filename_ = path;
+        nameoffset_ = platform::handover::nameoffset(path);
+        settitle();
+    }
 }
 
 void vemdrawprogram::paint(cairo_t* cr, int width, int height)

@@ -7,6 +7,7 @@
 #include "platform/core/front.h"
 #include "platform/core/handover.h"
 
+#include <cstdio>
 #include <deque>
 #include <optional>
 #include <string>
@@ -37,6 +38,7 @@ public:
     // 1 greys the items that need a file, 0 enables them.
     void enablemenus(int flag);
     void openfromname();
+    void fileopencommand();
     void settitle();
     // A message of the hand-over channel: its reply.
     int32_t handover(const platform::handover::message& m);
@@ -47,6 +49,9 @@ public:
     uint32_t nameoffset() const { return nameoffset_; }
 
 private:
+    // Reads the open file (and closes it) into the diagram list; false
+    // leaves the list empty and the menus grey.
+    bool readfile(FILE* file);
     // Hand-overs that came while a box was open, applied after it.
     void applyqueued();
 

@@ -4,9 +4,9 @@
 
 namespace {
 
-// Open, Print, Write to GIF / BMP, Delete, Axes, Grid, Size, Shape
-// Preview, About.
-const int standins[] = {40013, 40015, 40026, 40028, 40020, 40018, 40019, 40029, 40022};
+// Print, Axes, Grid, Size, Shape
+// Preview.
+const int standins[] = {40015, 40020, 40018, 40019, 40029};
 
 }  // namespace
 

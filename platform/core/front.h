@@ -12,6 +12,7 @@
 #include <memory>
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -21,6 +22,12 @@ enum class boxicon { none, information, exclamation, stop };
 enum class boxanswer { none = 0, ok = 1, cancel = 2, yes = 6, no = 7 };
 enum class mouseaction { move, press, release };
 enum class mousebutton { none, left, right };
+
+// A named group of file patterns ("*.rkp") of a file chooser.
+struct filefilter {
+    std::string name;
+    std::vector<std::string> patterns;
+};
 
 // A print job on the printer the user picked: cairo drawing in the
 // printer's device pixels, origin at the printable area's corner.
@@ -98,6 +105,12 @@ public:
     // The print dialog, owned by the main window: a job named docname, or
     // none when cancelled.
     virtual std::unique_ptr<printjob> printdialog(const std::string& docname) { return nullptr; }
+    // The file chooser, owned by the main window: opening an existing file
+    // (filters first to last, the first chosen) or naming one to save
+    // (name the initial name; the caller asks about overwriting), starting
+    // in directory.  The chosen path, empty when cancelled.
+    virtual std::string filedialog(bool save, const std::vector<filefilter>& filters, const std::string& directory,
+                                   const std::string& name) { return {}; }
     // The font dialog on fixed-pitch fonts (the printer's when printer is
     // set); the choice is the initial value and the result.  False: cancelled.
     virtual bool fontdialog(fontchoice& font, bool printer) { return false; }

@@ -46,6 +46,8 @@ public:
 
     int rundialog(dialogtemplate& dialog) override;
     std::unique_ptr<printjob> printdialog(const std::string& docname) override;
+    std::string filedialog(bool save, const std::vector<filefilter>& filters, const std::string& directory,
+                           const std::string& name) override;
     bool fontdialog(fontchoice& font, bool printer) override;
     int infocreate(const std::string& title, int x, int y, int width, int height) override;
     void infodestroy(int handle) override;

@@ -1,4 +1,5 @@
 #include "platform/headless/headless.h"
+#include "platform/headless/dialoganswer.h"
 #include "platform/headless/pdfprinter.h"
 
 #include "platform/core/clock.h"
@@ -373,6 +374,14 @@ bool headlessfront::dump(const std::string& name)
 
 int headlessfront::rundialog(dialogtemplate& dialog)
 {
+    int result = answerdialogitem(dialog);
+    std::ofstream log(out_ + "/dialogs.txt", std::ios::binary | std::ios::app);
+    log << dialogvalues(dialog, result);
+    return result;
+}
+
+int headlessfront::answerdialogitem(dialogtemplate& dialog)
+{
     const scriptitem* item = answer("the dialog " + dialog.name);
     if (!item)
         return 2;
@@ -389,20 +398,11 @@ int headlessfront::rundialog(dialogtemplate& dialog)
             }
         break;
     case answerkind::dialog: {
-        std::istringstream words(item->text);
-        for (std::string w; words >> w;) {
-            size_t eq = w.find('=');
-            int id = 0;
-            dialogcontrol* c = eq != std::string::npos && scriptnumber(w.substr(0, eq), 1, 65535, id)
-                                   ? dialog.control(id) : nullptr;
-            if (c)
-                c->value = w.substr(eq + 1);
-            else if (w == "ok" || w == "cancel")
-                return w == "ok" ? 1 : 2;
-            else
-                break;
-        }
-        break;
+        std::string bad;
+        if (int result = answerdialog(dialog, item->text, bad))
+            return result;
+        error(item->source + " does not answer the dialog " + dialog.name + " at " + bad);
+        return 2;
     }
     default:
         break;
@@ -514,6 +514,19 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
     }
     error(item->source + " does not answer the box \"" + text + "\"");
     return fallback;
+}
+
+std::string headlessfront::filedialog(bool save, const std::vector<filefilter>&, const std::string&,
+                                     const std::string&)
+{
+    const scriptitem* item = answer(save ? "the save dialog" : "the open dialog");
+    if (!item || item->answer == answerkind::cancel)
+        return {};
+    if (item->answer != answerkind::file || item->text.empty()) {
+        error(item->source + " does not answer the file dialog");
+        return {};
+    }
+    return item->text[0] == '/' ? item->text : out_ + "/" + item->text;
 }
 
 std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname)

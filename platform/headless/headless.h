@@ -73,6 +73,8 @@ public:
     // <file NAME> prints into that PDF file (in the output folder unless
     // the path is absolute); <cancel> cancels.
     std::unique_ptr<printjob> printdialog(const std::string& docname) override;
+    std::string filedialog(bool save, const std::vector<filefilter>& filters, const std::string& directory,
+                           const std::string& name) override;
     // <font NAME SIZE> picks that face at SIZE pixels high; <cancel> cancels.
     bool fontdialog(fontchoice& font, bool printer) override;
 
@@ -139,6 +141,7 @@ private:
     // next item is not one.
     const scriptitem* answer(const std::string& what);
     void error(const std::string& text);
+    int answerdialogitem(dialogtemplate& dialog);
     // Ends the run as a failure of the program (status 4).
     void fail();
     bool atend() const { return next_ >= items_.size(); }

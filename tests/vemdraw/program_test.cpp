@@ -29,7 +29,7 @@ bool record(const std::string& text, const std::string& caption)
 TEST(Program, EachMenuCommandOpensItsFirstBox)
 {
     std::string cwd = std::filesystem::current_path(), script = fixturedir() + "/menuscript.txt";
-    std::ofstream(script) << "";
+    std::ofstream(script) << "<file " << fixturedir() << "/missing.rkp><dialog cancel><ok>";
     headlessfront front;
     std::string error;
     ASSERT_TRUE(front.load({script, fixturedir() + "/menuout", 10}, error)) << error;
@@ -40,19 +40,19 @@ TEST(Program, EachMenuCommandOpensItsFirstBox)
     ASSERT_TRUE(program.start(fixturedir() + "/sine.rkp"));
     const struct {
         int id;
-        const char* caption;
-        const char* text;   // its beginning
+        const char* caption;   // "dialog": a dialog, no box
+        const char* text;      // its beginning
     } cases[] = {
-        {40013, "-", "Feature not implemented"},
+        {40013, "-", "Could not open File:\n\r"},   // the open dialog's answer
         {40015, "-", "Feature not implemented"},
-        {40026, "-", "Feature not implemented"},
-        {40028, "-", "Feature not implemented"},
+        {40026, "dialog", "EXPORTDIALOG ended with 2"},
+        {40028, "-", "Delete File: \n\r"},
         {40020, "-", "Feature not implemented"},
         {40018, "-", "Feature not implemented"},
         {40019, "-", "Feature not implemented"},
         {40029, "-", "Feature not implemented"},
         {40023, "Printer Data", "The following data is supplied by your printer driver:\n\n"},
-        {40022, "-", "Feature not implemented"},
+        {40022, "dialog", "ABOUTDIALOG ended with 1"},
         {40024, "Where to find Help", "VEMDRAW shows, prints and exports"},
         {40014, "-", "Feature not implemented"},   // an id without a command
     };
@@ -61,9 +61,16 @@ TEST(Program, EachMenuCommandOpensItsFirstBox)
     for (const menuentry& e : std::span(menu, count))   // every item of the menu bar is a case
         EXPECT_TRUE(e.id <= 0 || std::any_of(std::begin(cases), std::end(cases), [&](auto& c) { return c.id == e.id; }))
             << e.label;
+    std::string dialogs = fixturedir() + "/menuout/dialogs.txt";
     for (const auto& c : cases) {
         shown.clear();
+        size_t logged = filetext(dialogs).size();
         program.command(c.id);
+        if (c.caption == std::string("dialog")) {
+            EXPECT_TRUE(shown.empty()) << c.id;
+            EXPECT_EQ(filetext(dialogs).substr(logged).rfind(c.text, 0), 0u) << c.id;
+            continue;
+        }
         ASSERT_EQ(shown.size(), 1u) << c.id;
         EXPECT_EQ(shown[0].first, c.caption) << c.id;
         EXPECT_EQ(shown[0].second.rfind(c.text, 0), 0u) << c.id << ": " << shown[0].second;
