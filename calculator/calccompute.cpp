@@ -128,7 +128,7 @@ int32_t calculator::inputargs()
             box->storevalues();
             if (isdirectmode())
                 argindex() = uint16_t(box->current + 1);
-            plotstale = 1;
+            plotredraw = 1;
             rechnen();
             if (status == calcstatus::valid)
                 focus = 0;

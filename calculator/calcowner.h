@@ -1,11 +1,15 @@
 // What a calculator needs of the ring that holds it: where the arguments
 // live, the history of the latest values, the screen rows, the shared
-// differential operator and the title line.  The revolver derives from it;
+// differential operator, the title line and the fastplots' place.  The revolver derives from it;
 // a test can use it as it stands.
 #pragma once
 
 #include <cstdint>
 
+#include "base/rects.h"
+#include "math/drect.h"
+
+class calculator;
 class formulaholder;
 class varman;
 
@@ -36,4 +40,9 @@ public:
     // a text buffer of limits::formulalength + 1 bytes, which the calling
     // objects share (calcfunm::linkoperator).
     formulaholder* diffop = nullptr;
+    // What the fastplots read: the calculator in front, the default plot
+    // rectangle on the screen and the window a new plot starts from.
+    calculator* current = nullptr;
+    rect fastplotrect;
+    drect plotwindow{};
 };

@@ -1,29 +1,86 @@
-// The calculator's fastplots.  Until the plots exist a calculator has no
-// fastplot: both slots stay empty, nothing is drawn and no hot spot is
-// made.  The fastplots replace this file.
+// The calculator's fastplots, reached through the calculator's hooks (the
+// plots own the class).
 #include "calculator/calculator.h"
+#include "calculator/hooks.h"
+#include "calculator/valuebox.h"
+#include "formula/evalstate.h"
+#include "screen/infowin.h"
+
+calculatorhooks& calculatorhook()
+{
+    static calculatorhooks table;
+    return table;
+}
+
+namespace {
+
+bool ready(const fastplot* p)
+{
+    return p && calculatorhook().plotready && calculatorhook().plotready(p);
+}
+
+void remove(fastplot*& p)
+{
+    if (p && calculatorhook().plotdelete)
+        calculatorhook().plotdelete(p);
+    p = nullptr;
+}
+
+}  // namespace
+
+fastplot* calculator::currentplot() const
+{
+    return plotnumber >= 2 && plot2 ? plot2 : plot1;
+}
 
 int calculator::plotcount()
 {
-    return 0;
+    if (!ready(plot1)) {
+        if (plot2) {
+            remove(plot2);
+            plotnumber = 1;
+        }
+        return 0;
+    }
+    return ready(plot2) ? 2 : 1;
 }
 
 bool calculator::plotready() const
 {
-    return false;
+    return ready(currentplot());
 }
 
 bool calculator::canparametric() const
 {
-    return false;
+    return plotready() && valuecount() >= 2 && !fixed && boxoverplot;
 }
 
 bool calculator::canzoom() const
 {
-    return false;
+    return active && plotready() && status == calcstatus::valid && valuecount() > 1;
 }
 
-void calculator::showplot() {}
+bool calculator::plotstale() const
+{
+    return plotstamp != shared.evalserial;
+}
+
+void calculator::showplot()
+{
+    fastplot* p = currentplot();
+    calculatorhooks& h = calculatorhook();
+    if (!isready() || !p || !h.plotupdate || !h.plotupdate(p))
+        return;
+    infohidden hidden;
+    namedvaluebox* box = valuedisplay();
+    bool editing = box && box->shown && box->calc == this;
+    if (box)
+        box->releasetext();
+    if (h.plotdraw)
+        h.plotdraw(p);
+    if (editing)
+        box->editline();
+}
 
 void calculator::drawplot() {}
 
@@ -31,5 +88,7 @@ void calculator::drawzoomspot() {}
 
 void calculator::dropplots()
 {
-    plot1 = plot2 = nullptr;
+    remove(plot1);
+    remove(plot2);
+    plotnumber = 1;
 }

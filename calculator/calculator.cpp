@@ -51,8 +51,8 @@ void calculator::reset()
     active = 1;
     fixed = 0;
     fixedlabel = nullptr;
-    currentplot = 1;
-    plotshown = plotstale = boxoverplot = 0;
+    plotnumber = 1;
+    plotshown = plotredraw = boxoverplot = 0;
     dropplots();
     rkvalueindex = valueboxtop = argboxtop = 1;
     rkargindex = 1;
@@ -64,7 +64,7 @@ void calculator::release()
 {
     dropobject(calling);
     dropobject(solver);
-    dropobject(initvalues);
+    initvalues.reset();
     std::free(mcsettings);
     mcsettings = nullptr;
     dropobject(toolobject);

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "base/checksumcell.h"
 #include "calculator/calcowner.h"
@@ -126,8 +127,13 @@ public:
     // Loads the shared argument box with this calculator's letters.
     void loadargbox();
 
-    // Plots (calcplots.cpp; stand-ins until the fastplots exist).
+    // Plots (calcplots.cpp, through the calculator's hooks).
+    // Plot #2 when it is current and exists, else plot #1 (may be null).
+    fastplot* currentplot() const;
+    // Ready plots: 0 (a plot #2 above an unready #1 is deleted), 1 or 2.
     int plotcount();
+    // The implementation stamp is older than the last global change.
+    bool plotstale() const;
     bool canparametric() const;
     bool canzoom() const;
     void showplot();
@@ -160,7 +166,7 @@ public:
     calcfunm* calling = nullptr;         // owned
     argbinding binding;
     RK* solver = nullptr;                // owned
-    valtable* initvalues = nullptr;      // owned; the solver's table
+    std::shared_ptr<valtable> initvalues;  // the solver's table, shared with it
     double* valuecopy = nullptr;         // owned
     uint32_t copycapacity = 0;
     void* mcsettings = nullptr;          // owned by the Monte Carlo command; freed with free()
@@ -182,9 +188,9 @@ public:
     uint8_t focus = 1;                   // 1 the argument box, 0 the value box
     fastplot* plot1 = nullptr;           // owned
     fastplot* plot2 = nullptr;
-    uint8_t currentplot = 1;
+    uint8_t plotnumber = 1;              // the current plot, 1 or 2
     uint8_t plotshown = 0;
-    uint8_t plotstale = 0;
+    uint8_t plotredraw = 0;
     uint8_t boxoverplot = 0;
     char* absent = nullptr;              // owned; argument letters the formula never reads
     char* globals = nullptr;             // owned; #global letters the formula depends on

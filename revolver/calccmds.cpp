@@ -55,7 +55,7 @@ void switchplot(calculator& c)
     } else if (c.fixed) {
         setdisplaymode(c, '8');
     } else if (c.plotcount() == 2) {
-        c.currentplot = uint8_t(c.currentplot == 1 ? 2 : 1);
+        c.plotnumber = uint8_t(c.plotnumber == 1 ? 2 : 1);
         c.drawplot();
     }
 }

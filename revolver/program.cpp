@@ -1,7 +1,7 @@
 #include "revolver/program.h"
 
 #include "base/limits.h"
-#include "calculator/calcstart.h"
+#include "plots/start.h"
 #include "calculator/valuebox.h"
 #include "formula/evalstate.h"
 #include "formula/parser.h"
@@ -10,6 +10,8 @@
 #include "objects/fudaba.h"
 #include "objects/contextlist.h"
 #include "objects/hooks.h"
+#include "plots/curvecolor.h"
+#include "plots/plotlist.h"
 #include "platform/core/cmdline.h"
 #include "revolver/revolver.h"
 #include "screen/calcmain.h"
@@ -71,11 +73,14 @@ void runprogram()
         createcalculator = calculatorfor;
         clrscr(7);
         seedrandom();
+        makecurvecolors();
         tellstartfaults(priorityok, priorityerror);
         rev1->mainloop();
         createcalculator = nullptr;
         dropvalueboxes();
     }
+    dropplotlist();
+    dropcurvecolors();
     delete rev1;
     rev1 = nullptr;
     dropdatabase();
@@ -84,7 +89,7 @@ void runprogram()
 
 void startrevolver()
 {
-    startcalculator();
+    startplots();
     startnumerics();
     setmainloop(runprogram);
 }

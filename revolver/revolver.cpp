@@ -14,7 +14,6 @@
 #include "objects/fu1.h"
 #include "objects/contextlist.h"
 #include "platform/core/cmdline.h"
-#include "plots/plotlist.h"
 #include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/palette.h"
@@ -73,7 +72,6 @@ revolver::revolver(int n, const std::string& file) : statefile(file)
     diffop = &operatorholder;
     activestore = argumentsareglobal() && shared.globals ? shared.globals : &own;
     redrawtitle = true;
-    plotwindow = plotworld();
     if (!statefile.empty())
         readrevolver(statefile);
     revolvercalculator = index;
@@ -182,7 +180,7 @@ void drawbeneath(calculator& c, const rect* area)
     if (!area)
         return;
     screensave saved(area->left, area->top, area->right, area->bottom);
-    c.plotstale = 1;
+    c.plotredraw = 1;
     c.redraw();
 }
 

@@ -52,7 +52,6 @@ public:
     void mainloop();
 
     calculator** calculators = nullptr;   // the ring, owned
-    calculator* current = nullptr;
     calculator* spare = nullptr;          // owned
     int16_t ncalcs = 0;                   // calculators in the ring
     int16_t index = 1;
@@ -61,8 +60,6 @@ public:
     varman own;
     bool redrawtitle = false;
     rksetup* transfer = nullptr;          // owned
-    drect plotwindow{};
-    rect fastplotrect;
     bool quitting = false;
     std::string statefile;
     // Faults of the last read; its file was kept as the .bad, and the

@@ -12,9 +12,6 @@ void later()
 }
 }  // namespace
 
-void newdesignerplot(calculator&) { later(); }
-void adddesignershown(calculator&) { later(); }
-void adddesignerplot(calculator&) { later(); }
 void loaddesignerwindow(calculator&) { later(); }
 
 void closecurrentplot(calculator&) {}

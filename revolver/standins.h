@@ -7,9 +7,6 @@
 class calculator;
 
 // Calculator commands.
-void newdesignerplot(calculator& c);   // "ppn": designer plot from the fastplot
-void adddesignershown(calculator& c);  // "pp+": add the fastplot's curve and show it
-void adddesignerplot(calculator& c);   // "p+": add the fastplot's curve
 void loaddesignerwindow(calculator& c);  // "ppl": the designer plot's window to the fastplot
 
 // Fastplot hooks (no-ops until the fastplots exist).

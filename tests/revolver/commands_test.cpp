@@ -56,10 +56,10 @@ const commandcase cases[] = {
     {"Ma", "", "x", "\"Ma\" expects a calculator with at least two arguments !"},
     {"n0", "", "x", " Nonlinear Solver "},
     {"nn", "", "x", "Nr.            Value                  Target"},
-    {"ppn", "", "x", later},
-    {"pp+", "", "x", later},
+    {"ppn", "", "<Esc>", " Left border (abscissa) ? "},   // no fastplot: a window is asked
+    {"pp+", "", "x", "There has no designer plot been created yet."},
     {"ppl", "", "x", later},
-    {"p+", "", "x", later},
+    {"p+", "", "x", "There has no designer plot been created yet."},
     {"r0", "", "x", "Found nothing"},
     {"rf", "", "<Esc>", " requested value ? "},
     {"s", "", "<Esc>", "Save the number 9"},

@@ -1,0 +1,10 @@
+// The questions that long plot computations ask after a STOP request;
+// each terminates at once when computations are nested.
+#pragma once
+
+// 0 terminate, 1 use the partial sample (only when allowed), 2 resume.
+int samplebreakdialog(int i, int n, bool partialallowed);
+// True resumes.
+bool plotbreakdialog(int i, int n);
+// True computes the remaining curves.
+bool curvebreakdialog(int k);

@@ -1,0 +1,12 @@
+#include "plots/painting.h"
+
+void drawfastplotwindow(fastplot*) {}
+
+void plotenvkeys() {}
+
+void paintperspective(plotpsp&) {}
+
+bool perspectiveempty(const plotpsp&)
+{
+    return false;
+}
