@@ -26,6 +26,7 @@ struct functiongraph : graphcurve {
         argcount = valuecount = 1;
         return sizework() && plotted;
     }
+    const char* argsymbols() override { return "x"; }
     uint32_t generation() override { return 0; }
     canplot* copyto(plot*) override { return nullptr; }
     double valueat(double x, double) override

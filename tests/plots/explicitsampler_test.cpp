@@ -251,6 +251,10 @@ TEST_F(explicitsampling, ClippersMaskPartsWithoutBorderSegments)
     // The abscissa kept within [-1, 1], and within |y| < 0.5 by a rectangle.
     boundclipper bound(0, -1, 1);
     rectclipper rect({-10, 0.5, 10, -0.5}, 0, 1);
+    // A formula clipper shows the curve where its value is positive; the
+    // sampler compiles it with the curve's argument letters.
+    formulaclipper right;
+    right.setformula("x - 0.5");
     struct {
         const char* what;
         clipper* extra;
@@ -258,6 +262,7 @@ TEST_F(explicitsampling, ClippersMaskPartsWithoutBorderSegments)
     } cases[] = {
         {"bound", &bound, [](double x) { return -1 <= x && x <= 1; }},
         {"rectangle", &rect, [](double x) { return std::fabs(std::sin(x)) <= 0.5; }},
+        {"formula", &right, [](double x) { return x > 0.5; }},
     };
     for (const auto& k : cases) {
         functiongraph g([](double x) { return std::sin(x); });
@@ -279,7 +284,7 @@ TEST_F(explicitsampling, ClippersMaskPartsWithoutBorderSegments)
         int moves = 0;
         for (const plotcmd& p : c)
             moves += p.kind == plotcmd::move;
-        EXPECT_EQ(moves, k.extra == &bound ? 1 : 3) << k.what;
+        EXPECT_EQ(moves, k.extra == &rect ? 3 : 1) << k.what;
     }
     // The curve's own clippers come first and stay its own.
     functiongraph g([](double x) { return std::sin(x); });
