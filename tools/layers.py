@@ -29,7 +29,7 @@ LAYERS = ["base", "platform/core", "math", "formula", "screen", "objects",
 FRONTS = ["platform/headless", "platform/gtk"]
 TOOLS = {"tools": "app", "bench": "app"}
 DRAW, DRAWBASE, DRAWMAIN = "vemdraw", "math", "vemdraw/main.cpp"
-DRAWTOOLS = ("bench/vemdraw", "tools/fuzzvemdraw")
+DRAWTOOLS = ("bench/vemdraw", "bench/imagewriters", "tools/fuzzvemdraw")
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')

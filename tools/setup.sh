@@ -13,6 +13,8 @@ packages=(
   poppler-utils               # pdftotext reads printed lists back in tests
   python3-pil                 # Pillow decodes VEMDRAW's dumped images in tests
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
+  # decoders written elsewhere that read the exported images back in tests
+  python3-pil imagemagick giflib-tools netpbm gifsicle
 )
 
 # Benchmark-only: the evaluator is compared with muParser in bench/; never

@@ -24,6 +24,8 @@ gdi::~gdi()
 
 void gdi::setcolour(uint32_t c)
 {
+    if (recorded_ && (recorded_->empty() || recorded_->back() != c))
+        recorded_->push_back(c);
     cairo_set_source_rgb(cr_, (c & 0xFF) / 255.0, (c >> 8 & 0xFF) / 255.0, (c >> 16 & 0xFF) / 255.0);
 }
 

@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <vector>
 
 struct gdipen {
     int width = 1;            // device pixels; 0 draws 1
@@ -25,6 +26,8 @@ public:
     void lineto(int x, int y);
     // Right and bottom excluded.
     void fillrect(int left, int top, int right, int bottom, uint32_t colour);
+    // Every pen and brush colour from now on goes to colours (null: none).
+    void record(std::vector<uint32_t>* colours) { recorded_ = colours; }
 
 private:
     void flush();
@@ -35,4 +38,5 @@ private:
     double offset_ = 0.5;     // pixel centres for odd widths
     int x_ = 0, y_ = 0;
     long pending_ = 0;        // segments in the path not yet stroked
+    std::vector<uint32_t>* recorded_ = nullptr;
 };

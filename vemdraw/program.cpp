@@ -1,5 +1,6 @@
 #include "vemdraw/program.h"
 
+#include "vemdraw/exportdialog.h"
 #include "vemdraw/geometry.h"
 #include "vemdraw/messages.h"
 #include "vemdraw/reader.h"
@@ -93,6 +94,13 @@ bool vemdrawprogram::menucommand(int id)
     if (standin(id))
         return false;
     switch (id) {
+    case 40026:
+        if (diagram* d = firstdiagram(diagrams_)) {
+            int w = 0, h = 0;
+            front_.clientsize(w, h);
+            exportdialog(d, screenwindow(w, h), filename_ ? filename_->substr(nameoffset_) : "");
+        }
+        return true;
     case 40023:
         printerdatacommand(printer_);
         return true;

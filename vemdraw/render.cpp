@@ -334,11 +334,16 @@ bool paintdiag(cairo_t* cr, const diagram* d, const pixelbox& area)
     if (!d)
         return bugbox("paintdiag");
     gdi g(cr);
-    paintdiagram(*d, g, area);
-    paintboxaxes(*d, g, area);
+    drawdiag(*d, g, area);
+    return true;
+}
+
+void drawdiag(const diagram& d, gdi& g, const pixelbox& area)
+{
+    paintdiagram(d, g, area);
+    paintboxaxes(d, g, area);
     viewmap square;
     square.set(torect(area), {0, 0, devicesize, devicesize});
-    for (listnode* n = d->polylines.first(); n; n = n->next)
+    for (listnode* n = d.polylines.first(); n; n = n->next)
         paintcurve(g, *static_cast<polyline*>(n), square);
-    return true;
 }

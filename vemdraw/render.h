@@ -16,6 +16,8 @@ pixelbox printerrect(const diagram& d);
 // The window: the first diagram in the drawing rectangle; a missing
 // diagram is a bug box.
 bool paintdiag(cairo_t* cr, const diagram* d, const pixelbox& area);
+// The grid layer, box and axes, and curves with the window's pens.
+void drawdiag(const diagram& d, gdi& g, const pixelbox& area);
 void paintdiagram(const diagram& d, gdi& g, const pixelbox& area);
 void paintboxaxes(const diagram& d, gdi& g, const pixelbox& area);
 void drawboxaxes(const diagram& d, gdi& g, const viewmap& map, const gdipen& pen1, const gdipen& pen2);

@@ -4,9 +4,9 @@
 
 namespace {
 
-// Open, Print, Write to GIF / BMP, Delete, Axes, Grid, Size, Shape
+// Open, Print, Delete, Axes, Grid, Size, Shape
 // Preview, About.
-const int standins[] = {40013, 40015, 40026, 40028, 40020, 40018, 40019, 40029, 40022};
+const int standins[] = {40013, 40015, 40028, 40020, 40018, 40019, 40029, 40022};
 
 }  // namespace
 

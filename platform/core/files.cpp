@@ -223,11 +223,11 @@ atomicsave::~atomicsave()
         unlink(temp.c_str());
 }
 
-bool atomicsave::write(const std::string& bytes)
+bool atomicsave::write(const void* bytes, size_t n)
 {
     if (!out)
         return false;
-    if (!failed && std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) {
+    if (!failed && std::fwrite(bytes, 1, n, out) != n) {
         failed = true;
         fail("cannot write", path);
     }

@@ -52,7 +52,8 @@ public:
 
     // Null when the temporary file could not be made.
     FILE* stream() { return out; }
-    bool write(const std::string& bytes);
+    bool write(const std::string& bytes) { return write(bytes.data(), bytes.size()); }
+    bool write(const void* bytes, size_t n);
     // Flush, sync, backup, rename.  False (with fileerror set) when any step
     // failed; the target then holds its old contents.
     bool commit();

@@ -1,4 +1,4 @@
-// Dialog templates, the font chooser and the info windows of the GTK front.
+// The font chooser and the info windows of the GTK front.
 #include "platform/gtk/gtkfront.h"
 
 #include "platform/gtk/gtkkeys.h"
@@ -56,44 +56,6 @@ gboolean infodelete(GtkWidget*, GdkEvent*, gpointer p)
 }
 
 }  // namespace
-
-int gtkfront::rundialog(dialogtemplate& dialog)
-{
-    GtkWidget* d = gtk_dialog_new();
-    gtk_window_set_title(GTK_WINDOW(d), dialog.title.c_str());
-    if (window_)
-        gtk_window_set_transient_for(GTK_WINDOW(d), GTK_WINDOW(window_));
-    gtk_window_set_modal(GTK_WINDOW(d), TRUE);
-    GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(d));
-    std::vector<std::pair<dialogcontrol*, GtkWidget*>> edits;
-    for (dialogcontrol& c : dialog.controls) {
-        if (c.kind == controlkind::text) {
-            GtkWidget* label = gtk_label_new(c.label.c_str());
-            gtk_label_set_xalign(GTK_LABEL(label), 0);
-            gtk_box_pack_start(GTK_BOX(content), label, FALSE, FALSE, 4);
-        } else if (c.kind == controlkind::edit) {
-            GtkWidget* entry = gtk_entry_new();
-            if (c.limit > 0)
-                gtk_entry_set_max_length(GTK_ENTRY(entry), c.limit);
-            gtk_entry_set_text(GTK_ENTRY(entry), c.value.c_str());
-            gtk_entry_set_activates_default(GTK_ENTRY(entry), TRUE);
-            gtk_box_pack_start(GTK_BOX(content), entry, FALSE, FALSE, 4);
-            if (c.selected) {
-                gtk_widget_grab_focus(entry);
-                gtk_editable_select_region(GTK_EDITABLE(entry), 0, -1);
-            }
-            edits.push_back({&c, entry});
-        } else {
-            gtk_dialog_add_button(GTK_DIALOG(d), c.label.c_str(), c.id);
-        }
-    }
-    gtk_dialog_set_default_response(GTK_DIALOG(d), 1);
-    int response = runmodal(d);
-    for (auto& [c, entry] : edits)
-        c->value = gtk_entry_get_text(GTK_ENTRY(entry));
-    gtk_widget_destroy(d);
-    return response > 0 ? response : 2;
-}
 
 bool gtkfront::fontdialog(fontchoice& font, bool printer)
 {

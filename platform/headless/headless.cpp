@@ -1,4 +1,5 @@
 #include "platform/headless/headless.h"
+#include "platform/headless/dialoganswer.h"
 #include "platform/headless/pdfprinter.h"
 
 #include "platform/core/clock.h"
@@ -356,6 +357,14 @@ bool headlessfront::dump(const std::string& name)
 
 int headlessfront::rundialog(dialogtemplate& dialog)
 {
+    int result = answerdialogitem(dialog);
+    std::ofstream log(out_ + "/dialogs.txt", std::ios::binary | std::ios::app);
+    log << dialogvalues(dialog, result);
+    return result;
+}
+
+int headlessfront::answerdialogitem(dialogtemplate& dialog)
+{
     const scriptitem* item = answer("the dialog " + dialog.name);
     if (!item)
         return 2;
@@ -372,20 +381,11 @@ int headlessfront::rundialog(dialogtemplate& dialog)
             }
         break;
     case answerkind::dialog: {
-        std::istringstream words(item->text);
-        for (std::string w; words >> w;) {
-            size_t eq = w.find('=');
-            int id = 0;
-            dialogcontrol* c = eq != std::string::npos && scriptnumber(w.substr(0, eq), 1, 65535, id)
-                                   ? dialog.control(id) : nullptr;
-            if (c)
-                c->value = w.substr(eq + 1);
-            else if (w == "ok" || w == "cancel")
-                return w == "ok" ? 1 : 2;
-            else
-                break;
-        }
-        break;
+        std::string bad;
+        if (int result = answerdialog(dialog, item->text, bad))
+            return result;
+        error(item->source + " does not answer the dialog " + dialog.name + " at " + bad);
+        return 2;
     }
     default:
         break;

@@ -138,6 +138,7 @@ private:
     // next item is not one.
     const scriptitem* answer(const std::string& what);
     void error(const std::string& text);
+    int answerdialogitem(dialogtemplate& dialog);
     // Ends the run as a failure of the program (status 4).
     void fail();
     bool atend() const { return next_ >= items_.size(); }

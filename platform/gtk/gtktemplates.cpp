@@ -1,0 +1,247 @@
+// Dialog templates as GTK dialogs: one widget per control, every user
+// change handed to the template's logic, its answer shown again.
+#include "platform/gtk/gtkfront.h"
+
+#include <gtk/gtk.h>
+
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+struct shown {
+    dialogcontrol* control;
+    GtkWidget* widget;
+};
+
+struct templaterun {
+    dialogtemplate* t;
+    GtkWidget* dialog;
+    std::vector<shown> widgets;
+    bool refreshing = false;
+    int ended = 0;   // the logic's result from a control's event
+
+    void refresh();
+    void tell(int id, notification n)
+    {
+        if (refreshing)
+            return;
+        int result = t->notify(id, n);
+        refresh();
+        if (result > 0) {
+            ended = result;
+            gtk_dialog_response(GTK_DIALOG(dialog), result);
+        }
+    }
+};
+
+const char* iconname(const std::string& label)
+{
+    return label == "red" ? "dialog-error" : label == "blue" ? "dialog-information" : "dialog-warning";
+}
+
+void templaterun::refresh()
+{
+    refreshing = true;
+    for (auto& [c, w] : widgets) {
+        gtk_widget_set_sensitive(w, c->enabled);
+        gtk_widget_set_visible(w, c->shown);
+        switch (c->kind) {
+        case controlkind::text:
+            gtk_label_set_text(GTK_LABEL(w), c->label.c_str());
+            break;
+        case controlkind::edit:
+            if (c->value != gtk_entry_get_text(GTK_ENTRY(w)))
+                gtk_entry_set_text(GTK_ENTRY(w), c->value.c_str());
+            break;
+        case controlkind::button:
+            gtk_button_set_label(GTK_BUTTON(w), c->label.c_str());
+            break;
+        case controlkind::check:
+        case controlkind::radio:
+            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), c->checked);
+            break;
+        case controlkind::spin:
+            gtk_spin_button_set_value(GTK_SPIN_BUTTON(w), c->number);
+            break;
+        case controlkind::combo:
+            gtk_combo_box_set_active(GTK_COMBO_BOX(w), c->number);
+            break;
+        case controlkind::ownerdrawn:
+            gtk_widget_queue_draw(w);
+            break;
+        default:
+            break;
+        }
+    }
+    refreshing = false;
+}
+
+struct handler {
+    templaterun* run;
+    dialogcontrol* c;
+};
+
+handler* handlerof(templaterun& run, dialogcontrol& c, std::vector<std::unique_ptr<handler>>& owned)
+{
+    owned.push_back(std::make_unique<handler>(handler{&run, &c}));
+    return owned.back().get();
+}
+
+GtkWidget* makewidget(templaterun& run, dialogcontrol& c, GtkWidget*& radiogroup,
+                      std::vector<std::unique_ptr<handler>>& owned)
+{
+    handler* h = handlerof(run, c, owned);
+    GtkWidget* w = nullptr;
+    if (c.kind != controlkind::radio)
+        radiogroup = nullptr;
+    switch (c.kind) {
+    case controlkind::text:
+        w = gtk_label_new(c.label.c_str());
+        gtk_label_set_xalign(GTK_LABEL(w), 0);
+        break;
+    case controlkind::group:
+        w = gtk_label_new(nullptr);
+        gtk_label_set_markup(GTK_LABEL(w), ("<b>" + c.label + "</b>").c_str());
+        gtk_label_set_xalign(GTK_LABEL(w), 0);
+        break;
+    case controlkind::edit:
+        w = gtk_entry_new();
+        if (c.limit > 0)
+            gtk_entry_set_max_length(GTK_ENTRY(w), c.limit);
+        gtk_entry_set_activates_default(GTK_ENTRY(w), TRUE);
+        g_signal_connect(w, "focus-out-event", G_CALLBACK(+[](GtkWidget* e, GdkEvent*, gpointer p) -> gboolean {
+                             auto* h = static_cast<handler*>(p);
+                             h->c->value = gtk_entry_get_text(GTK_ENTRY(e));
+                             h->run->tell(h->c->id, notification::leave);
+                             return FALSE;
+                         }), h);
+        break;
+    case controlkind::button:
+    case controlkind::bitmapbutton:
+        w = c.kind == controlkind::button ? gtk_button_new_with_label(c.label.c_str())
+                                          : gtk_button_new_from_icon_name(iconname(c.label), GTK_ICON_SIZE_BUTTON);
+        g_signal_connect(w, "clicked", G_CALLBACK(+[](GtkButton*, gpointer p) {
+                             auto* h = static_cast<handler*>(p);
+                             h->run->tell(h->c->id, notification::click);
+                         }), h);
+        break;
+    case controlkind::check:
+    case controlkind::radio:
+        if (c.kind == controlkind::check) {
+            w = gtk_check_button_new_with_label(c.label.c_str());
+        } else {
+            w = gtk_radio_button_new_with_label_from_widget(radiogroup ? GTK_RADIO_BUTTON(radiogroup) : nullptr,
+                                                            c.label.c_str());
+            radiogroup = w;
+        }
+        g_signal_connect(w, "toggled", G_CALLBACK(+[](GtkToggleButton* b, gpointer p) {
+                             auto* h = static_cast<handler*>(p);
+                             bool on = gtk_toggle_button_get_active(b);
+                             // A radio group sends the one leaving as well.
+                             if (h->c->kind == controlkind::radio && !on)
+                                 return;
+                             h->c->checked = on;
+                             h->run->tell(h->c->id, notification::click);
+                         }), h);
+        break;
+    case controlkind::spin:
+        w = gtk_spin_button_new_with_range(c.low, c.high, 1);
+        g_signal_connect(w, "value-changed", G_CALLBACK(+[](GtkSpinButton* s, gpointer p) {
+                             auto* h = static_cast<handler*>(p);
+                             int n = gtk_spin_button_get_value_as_int(s);
+                             h->c->delta = n > h->c->number ? 1 : n < h->c->number ? -1 : 0;
+                             h->c->number = n;
+                             if (dialogcontrol* b = h->run->t->control(h->c->buddy))
+                                 b->value = std::to_string(n);
+                             h->run->tell(h->c->id, notification::spin);
+                         }), h);
+        break;
+    case controlkind::picture:
+        w = gtk_image_new_from_icon_name(iconname(c.label), GTK_ICON_SIZE_DIALOG);
+        break;
+    case controlkind::combo:
+        w = gtk_combo_box_text_new();
+        for (const std::string& item : c.items)
+            gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(w), item.c_str());
+        g_signal_connect(w, "changed", G_CALLBACK(+[](GtkComboBox* b, gpointer p) {
+                             auto* h = static_cast<handler*>(p);
+                             h->c->number = gtk_combo_box_get_active(b);
+                             h->run->tell(h->c->id, notification::change);
+                         }), h);
+        break;
+    case controlkind::ownerdrawn:
+        w = gtk_drawing_area_new();
+        gtk_widget_set_size_request(w, c.width, c.height);
+        g_signal_connect(w, "draw", G_CALLBACK(+[](GtkWidget* a, cairo_t* cr, gpointer p) -> gboolean {
+                             auto* h = static_cast<handler*>(p);
+                             if (h->run->t->drawitem)
+                                 h->run->t->drawitem(*h->run->t, h->c->id, cr, gtk_widget_get_allocated_width(a),
+                                                     gtk_widget_get_allocated_height(a));
+                             return TRUE;
+                         }), h);
+        break;
+    }
+    gtk_widget_set_no_show_all(w, TRUE);
+    return w;
+}
+
+}  // namespace
+
+int gtkfront::rundialog(dialogtemplate& dialog)
+{
+    GtkWidget* d = gtk_dialog_new();
+    gtk_window_set_title(GTK_WINDOW(d), dialog.title.c_str());
+    gtk_window_set_decorated(GTK_WINDOW(d), !dialog.nocaption);
+    if (window_)
+        gtk_window_set_transient_for(GTK_WINDOW(d), GTK_WINDOW(window_));
+    gtk_window_set_modal(GTK_WINDOW(d), TRUE);
+    if (dialog.keepposition && dialog.x >= 0)
+        gtk_window_move(GTK_WINDOW(d), dialog.x / scale_, dialog.y / scale_);
+    GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(d));
+    templaterun run{&dialog, d, {}};
+    std::vector<std::unique_ptr<handler>> owned;
+    GtkWidget* radiogroup = nullptr;
+    for (dialogcontrol& c : dialog.controls) {
+        // The ending buttons of a dialog without logic stay GTK's own.
+        if (c.kind == controlkind::button && (!dialog.command || c.id == 1 || c.id == 2)) {
+            gtk_dialog_add_button(GTK_DIALOG(d), c.label.c_str(), c.id);
+            continue;
+        }
+        GtkWidget* w = makewidget(run, c, radiogroup, owned);
+        gtk_box_pack_start(GTK_BOX(content), w, FALSE, FALSE, 3);
+        run.widgets.push_back({&c, w});
+        if (c.kind == controlkind::edit && c.selected) {
+            gtk_widget_grab_focus(w);
+            gtk_editable_select_region(GTK_EDITABLE(w), 0, -1);
+        }
+    }
+    run.refresh();
+    gtk_dialog_set_default_response(GTK_DIALOG(d), 1);
+    int result = 0;
+    while (result <= 0) {
+        run.ended = 0;
+        int response = runmodal(d);
+        if (run.ended > 0 || response <= 0) {   // the logic ended it, or the window was closed
+            result = run.ended > 0 ? run.ended : 2;
+            break;
+        }
+        // An edit that still has the focus gives its text before the ending button acts.
+        for (auto& [c, w] : run.widgets)
+            if (c->kind == controlkind::edit)
+                c->value = gtk_entry_get_text(GTK_ENTRY(w));
+        result = dialog.notify(response, notification::click);
+        run.refresh();
+    }
+    if (dialog.keepposition) {
+        gtk_window_get_position(GTK_WINDOW(d), &dialog.x, &dialog.y);
+        dialog.x *= scale_;
+        dialog.y *= scale_;
+    }
+    gtk_widget_destroy(d);
+    return result;
+}
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+// The headless front's answer to a dialog: the script's words set controls
+// as a user would, telling the dialog's logic about each change.
+#pragma once
+
+#include "platform/core/dialog.h"
+
+#include <string>
+
+namespace platform {
+
+// Runs "ID=VALUE" (1/0 for checks and radios, an index for combos, a
+// number for spins, text for edits), "press=ID", "ok" and "cancel" in
+// order.  The dialog's result; 0 when the words end without one or a word
+// does not fit the dialog (bad names the word).
+int answerdialog(dialogtemplate& dialog, const std::string& words, std::string& bad);
+
+// The controls' final values, one line each, as the log shows them.
+std::string dialogvalues(const dialogtemplate& dialog, int result);
+
+}  // namespace platform

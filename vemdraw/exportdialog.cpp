@@ -1,0 +1,139 @@
+#include "vemdraw/exportdialog.h"
+
+#include "vemdraw/messages.h"
+#include "vemdraw/model.h"
+
+#include "platform/core/front.h"
+
+using platform::controlkind;
+using platform::dialogcontrol;
+
+namespace {
+
+// Kept between openings.
+int keptformat = 0;
+bool keptfull = true, keptinterlaced = false;
+std::string keptdirectory;
+
+constexpr int widthedit = 1057, heightedit = 1049, namestatic = 1086, message = 1095, writebutton = 1089;
+constexpr int full = 1087, bmp4 = 1083, bmp8 = 1084, gif = 1085, interlace = 1088;
+constexpr int redicon = 1094, blueicon = 1096, exclamicon = 1097;
+
+dialogcontrol item(int id, controlkind kind, const char* label)
+{
+    dialogcontrol c;
+    c.id = id;
+    c.kind = kind;
+    c.label = label;
+    return c;
+}
+
+}  // namespace
+
+platform::dialogtemplate exporttemplate()
+{
+    platform::dialogtemplate t{"EXPORTDIALOG", "Write to File", "", {}};
+    t.controls = {
+        item(0, controlkind::text, "Width (pixels)"), item(widthedit, controlkind::edit, ""),
+        item(0, controlkind::text, "Height (pixels)"), item(heightedit, controlkind::edit, ""),
+        item(1081, controlkind::button, "Adapt to Height"), item(1077, controlkind::button, "Adapt to Width"),
+        item(1078, controlkind::button, "Use Application Window Size"),
+        item(0, controlkind::group, "Format"),
+        item(bmp4, controlkind::radio, "4 bit BMP"), item(bmp8, controlkind::radio, "8 bit BMP"),
+        item(gif, controlkind::radio, "GIF"),
+        item(full, controlkind::check, "Full Palette"), item(interlace, controlkind::check, "Interlaced"),
+        item(namestatic, controlkind::text, ""), item(1079, controlkind::button, "Change..."),
+        item(redicon, controlkind::picture, "red"), item(blueicon, controlkind::picture, "blue"),
+        item(exclamicon, controlkind::picture, "exclamation"), item(message, controlkind::text, ""),
+        item(writebutton, controlkind::button, "Write"), item(2, controlkind::button, "Cancel"),
+    };
+    for (dialogcontrol& c : t.controls)
+        if (c.kind == controlkind::edit)
+            c.limit = 40;
+    return t;
+}
+
+void exportrefresh(platform::dialogtemplate& t, const exportsettings& r)
+{
+    t.control(widthedit)->value = std::to_string(r.width);
+    t.control(heightedit)->value = std::to_string(r.height);
+    t.control(namestatic)->label = r.name.substr(0, 20);
+    t.control(bmp4)->checked = r.format == 4;
+    t.control(bmp8)->checked = r.format == 8;
+    t.control(gif)->checked = r.format == 0;
+    t.control(full)->checked = r.fullpalette;
+    t.control(interlace)->enabled = r.format == 0;
+    t.control(interlace)->checked = r.interlaced;
+    t.control(redicon)->shown = r.state == exportstate::working;
+    t.control(blueicon)->shown = r.state == exportstate::done;
+    t.control(exclamicon)->shown = r.state == exportstate::overwrite || r.state == exportstate::failed;
+    t.control(message)->label = r.state == exportstate::ready ? "" : r.status;
+    const char* button = r.state == exportstate::done ? "OK" : r.state == exportstate::overwrite ? "Yes" : "Write";
+    t.control(writebutton)->label = button;
+}
+
+int exportcontrol(platform::dialogtemplate& t, exportsettings& r, const diagram* d, int id)
+{
+    switch (id) {
+    case 1:
+    case 2:
+        return id;
+    case writebutton:
+        if (r.state == exportstate::done)
+            return 1;
+        exportcommand(r, d);
+        exportrefresh(t, r);
+        return 0;
+    case widthedit:
+    case heightedit:
+        r.width = exportsize(t.control(widthedit)->value);
+        r.height = exportsize(t.control(heightedit)->value);
+        break;
+    case 1081: exportadapt(r, 'h'); break;
+    case 1077: exportadapt(r, 'w'); break;
+    case 1078: exportadapt(r, 'a'); break;
+    case full: r.fullpalette = t.control(full)->checked; break;
+    case interlace: r.interlaced = t.control(interlace)->checked; break;
+    case bmp4:
+    case bmp8:
+    case gif:
+        r.format = id == bmp4 ? 4 : id == bmp8 ? 8 : 0;
+        exportextension(r);
+        break;
+    default:
+        return 0;
+    }
+    r.state = exportstate::ready;
+    r.status.clear();
+    exportrefresh(t, r);
+    return 0;
+}
+
+void exportdialog(const diagram* d, const pixelbox& screen, const std::string& loaded)
+{
+    platform::front* f = platform::currentfront();
+    if (!f || !d)
+        return;
+    exportsettings r;
+    r.format = keptformat;
+    r.fullpalette = keptfull;
+    r.interlaced = keptinterlaced;
+    r.directory = keptdirectory;
+    r.screen = screen;
+    r.paper = d->paperrect();
+    r.name = loaded;
+    exportadapt(r, 'a');
+    exportextension(r);
+    platform::dialogtemplate t = exporttemplate();
+    exportrefresh(t, r);
+    t.command = [&](platform::dialogtemplate& dt, int id, platform::notification) {
+        return exportcontrol(dt, r, d, id);
+    };
+    {
+        modalscope open;
+        f->rundialog(t);
+    }
+    keptformat = r.format;
+    keptfull = r.fullpalette;
+    keptinterlaced = r.interlaced;
+}
