@@ -1,10 +1,15 @@
 #include "plots/painting.h"
 
+#include "plots/plot.h"
+
 void drawfastplotwindow(fastplot*) {}
 
 void plotenvkeys() {}
 
-void paintperspective(plotpsp&) {}
+void paintperspective(plotpsp& perspective)
+{
+    perspective.paint(false);
+}
 
 bool perspectiveempty(const plotpsp&)
 {
