@@ -62,6 +62,7 @@ void calculator::reset()
 
 void calculator::release()
 {
+    dropplots();   // their curves use the objects below
     dropobject(calling);
     dropobject(solver);
     initvalues.reset();

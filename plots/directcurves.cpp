@@ -312,8 +312,9 @@ bool directparam::prepare(samplerequest request)
         xposition = 1;
         yposition = 2;
     } else {
-        xposition = uint16_t(request.component1 + 1);
-        yposition = uint16_t(request.component2 + 1);
+        // record puts value k at place k, behind the parameter.
+        xposition = request.component1;
+        yposition = request.component2;
     }
     return true;
 }

@@ -135,16 +135,17 @@ plot::plot()
 
 plot::~plot()
 {
+    // The graphs use the private copies: they go first.
     delete clipboard;
+    perspectives.clear();
+    curves.clear();
+    graphs.clear();
     holders.clear();
     components.clear();
     solvers.clear();
     calcfunms.clear();
     objects.clear();
     varstores.clear();
-    graphs.clear();
-    curves.clear();
-    perspectives.clear();
     objcount(-classnumber);
 }
 
