@@ -2,8 +2,6 @@
 
 #include "plots/plot.h"
 
-void drawfastplotwindow(fastplot*) {}
-
 void plotenvkeys() {}
 
 void paintperspective(plotpsp& perspective)

@@ -1,0 +1,21 @@
+// The fastplot pane below a calculator: frame, title bar, switch and close
+// boxes, axis scales, the curve and the argument bar (computing thread).
+#pragma once
+
+#include <cstdint>
+
+class calculator;
+class fastplot;
+class maus;
+
+// The whole window of a computed plot (state 3).
+void drawfastplotwindow(fastplot* p);
+
+// The hot-spot answers of the pane: the switch box (Tab while two plots
+// are ready) and the close box (601).
+int16_t tabspot(bool left, bool press);
+int16_t altyspot(bool left, bool press);
+
+// The two mouse trackers of the pane: the argument bar and the zoom frame.
+maus& bartracker();
+maus& frametracker();

@@ -1,0 +1,41 @@
+// The fastplot pane: what it shows and its two hot spots.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "plots/fastplotwindow.h"
+#include "screen/hotspot.h"
+#include "tests/plots/fastplotfixture.h"
+#include "tests/screen/goldenfiles.h"
+
+namespace {
+
+const std::filesystem::path golden = std::filesystem::path(VEMO_SOURCE_DIR) / "tests/plots/golden";
+
+TEST_F(fastplotsitting, PaneOfASineAndItsCloseBox)
+{
+    int16_t corner = 0, inside = 0, tab = 0;
+    std::string title;
+    hostrun run = withcalc("<dump fastplot-sin>x", [&](calculator& c) {
+        ready(c, "sin(x)");
+        fastplot& f = plotof(c, plottype::simple, -M_PI, M_PI);
+        drawfastplotwindow(&f);
+        title = f.title();
+        // The close box's corners: right edge outer right - 2, top outer top + 2.
+        int right = f.screen.right + f.marginright - 2, top = f.screen.top - f.margintop + 2;
+        int side = f.margintop - 5;
+        corner = walkhotspots(true, false, right, top, right - side, top + side);
+        inside = walkhotspots(true, true, 0, 0, right - 1, top + 1);
+        // One plot: no switch box.
+        tab = walkhotspots(true, false, f.screen.left, top, f.screen.left, top);
+        getkey();
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(title, "f over x  (Sample)");  // the window came from the quick sample
+    EXPECT_EQ(corner, 601);
+    EXPECT_EQ(inside, -1);  // a press there is swallowed
+    EXPECT_EQ(tab, 0);
+    checkgoldenfiles(run.out, "fastplot-sin", golden);
+}
+
+}  // namespace
