@@ -14,7 +14,6 @@ void later()
 
 void loaddesignerwindow(calculator&) { later(); }
 
-void closecurrentplot(calculator&) {}
 void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
 void refreshfastplot(calculator&) {}

@@ -10,7 +10,6 @@ class calculator;
 void loaddesignerwindow(calculator& c);  // "ppl": the designer plot's window to the fastplot
 
 // Fastplot hooks (no-ops until the fastplots exist).
-void closecurrentplot(calculator& c);  // 601: close the plot (promotes plot 2)
 void fastplotloop(calculator& c);      // a left click or a pending plot action
 void spacemenu(calculator& c);         // " ": the plot menu
 void refreshfastplot(calculator& c);   // Shift-" ": recreate the fastplot

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "plots/fastplotcommands.h"
 #include "plots/fastplotwindow.h"
 #include "screen/hotspot.h"
 #include "tests/plots/fastplotfixture.h"
@@ -36,6 +37,37 @@ TEST_F(fastplotsitting, PaneOfASineAndItsCloseBox)
     EXPECT_EQ(inside, -1);  // a press there is swallowed
     EXPECT_EQ(tab, 0);
     checkgoldenfiles(run.out, "fastplot-sin", golden);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(fastplotsitting, CloseBoxPromotesPlotTwo)
+{
+    struct row {
+        uint8_t current;
+        bool firstremains;  // plot #1 is the former #1 (else the former #2)
+    } rows[] = {{1, false}, {2, true}};
+    for (const row& r : rows)
+        withcalc("", [&](calculator& c) {
+            ready(c, "sin(x)");
+            fastplot& one = plotof(c, plottype::simple, -M_PI, M_PI);
+            auto* two = new fastplot(&c);
+            two->spec.copy(one.spec);
+            ASSERT_TRUE(two->ini({-1, 1, 1, -1}));
+            ASSERT_TRUE(two->compute());
+            c.plot2 = two;
+            c.plotnumber = r.current;
+            ASSERT_EQ(c.plotcount(), 2);
+            closecurrentplot(c);
+            EXPECT_EQ(c.plot1, r.firstremains ? &one : two);
+            EXPECT_EQ(c.plot2, nullptr);
+            EXPECT_EQ(c.plotnumber, 1);
+            closecurrentplot(c);
+            EXPECT_EQ(c.plot1, nullptr);
+            EXPECT_EQ(c.plotcount(), 0);
+        });
 }
 
 }  // namespace
