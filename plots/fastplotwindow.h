@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "base/rects.h"
+
 class calculator;
 class fastplot;
 class maus;
@@ -19,3 +21,8 @@ int16_t altyspot(bool left, bool press);
 // The two mouse trackers of the pane: the argument bar and the zoom frame.
 maus& bartracker();
 maus& frametracker();
+
+// The frame's action (magnify, compress, push) applied to the current
+// plot's window in plot #2 (recomputed in place when #2 is current).
+// False when nothing was made.
+bool zoomfastplot(calculator& c, const screenrect& frame);

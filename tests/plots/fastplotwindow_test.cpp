@@ -71,3 +71,35 @@ TEST_F(fastplotsitting, CloseBoxPromotesPlotTwo)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(fastplotsitting, MagnifiedFrameMakesPlotTwoAndZoomsItInPlace)
+{
+    hostrun run = withcalc("gg", [&](calculator& c) {
+        ready(c, "sin(x)");
+        fastplot& one = plotof(c, plottype::simple, -M_PI, M_PI);
+        drect first = one.world;
+        const rect& r = c.owner->fastplotrect;   // 600 by 300 pixels
+        int midx = (r.left + r.right) / 2;
+        // The right half, full height.
+        ASSERT_TRUE(zoomfastplot(c, {int16_t(midx), r.top, r.right, r.bottom}));
+        ASSERT_NE(c.plot2, nullptr);
+        fastplot* two = c.plot2;
+        EXPECT_EQ(c.plotnumber, 2);
+        EXPECT_NEAR(two->world.left, 0, 1e-9);
+        EXPECT_NEAR(two->world.right, M_PI, 1e-9);
+        EXPECT_EQ(two->spec.rangelow, two->world.left);
+        // From #2: #2 again, #1 untouched.
+        ASSERT_TRUE(zoomfastplot(c, {r.left, r.top, int16_t(midx), r.bottom}));
+        EXPECT_EQ(c.plot2, two);
+        EXPECT_NEAR(two->world.right, M_PI / 2, 1e-9);
+        EXPECT_EQ(c.plot1, &one);
+        EXPECT_EQ(one.world.left, first.left);
+        EXPECT_EQ(one.world.right, first.right);
+        EXPECT_EQ(c.plotcount(), 2);
+    });
+    EXPECT_EQ(run.status, 0);
+}
+
+}  // namespace
