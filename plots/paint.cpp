@@ -46,17 +46,20 @@ void endpixel(const plotcmdlist& list, uint32_t i, int colour)
         setpixel(list.at(i - 1), colour);
 }
 
+int owncolour(const plotcurve& c)
+{
+    return curvecolor && c.colour < curvecolorcount ? curvecolor[c.colour].palette : colorof(38);
+}
+
 int entrycolour(const autoprint& e, int mode)
 {
-    if (mode != 1) {
-        uint16_t k = e.curve->colour;
-        return curvecolor && k < curvecolorcount ? curvecolor[k].palette : colorof(38);
-    }
+    if (mode != 1)
+        return owncolour(*e.curve);
     const plotpsp* p = e.perspective;
     bool selected = p && p->apnr && p->activeentry() == &e && editorselection == &e;
     bool shown = e.visible && e.curve->enabled;
     if (shown)
-        return selected ? curvecolor[e.curve->colour % curvecolorcount].palette : colorof(38);
+        return selected ? owncolour(*e.curve) : colorof(38);
     return colorof(selected ? 39 : 37);
 }
 
