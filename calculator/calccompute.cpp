@@ -1,6 +1,7 @@
 // Proceeding on the status, asking for the arguments and computing.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "calculator/calcfunm.h"
@@ -166,9 +167,13 @@ int32_t calculator::rechnen()
     if (isempty())
         return status;
     shared.reportswitch = short(std::min(std::max<int>(shared.reportswitch, 0) + reportsperrun, 32767));
-    // "computing..." is shown inside the busy state, so that a STOP request
-    // can reach a computation from its first output on.
-    busyscope busy;
+    // A formula: "computing..." is shown inside the busy state, so that a
+    // STOP request can reach it from its first output on.  The solver keeps
+    // its own busy state: one more would make its run a nested one, which
+    // ends without the question of a user break.
+    std::optional<busyscope> busy;
+    if (isdirectmode())
+        busy.emplace();
     msgcomputing();
     platform::checkpoint();   // a pause or a STOP request may come in here
     if (isdirectmode() && menus().aborted()) {

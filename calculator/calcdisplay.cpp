@@ -85,6 +85,10 @@ void calculator::drawformula()
         active = 1;
         return;
     }
+    // A system's mode line leaves the rest of its row to the argument box,
+    // drawn next: clear what an earlier picture (the empty slot) left there.
+    if (!isdirectmode())
+        fillrow(top - 1, argboxcolumn, cols, role(15));
     int ink = status <= calcstatus::undefglobals ? (active ? 11 : 12)
               : status == calcstatus::mustimplement ? 14
                                                     : 13;

@@ -2,13 +2,17 @@
 // and the halving walks of integrate2 and advance.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "base/report.h"
+#include "calculator/furk.h"
 #include "calculator/rk.h"
 #include "calculator/rktrace.h"
 #include "formula/evalstate.h"
 #include "formula/standins.h"
 #include "math/valtable.h"
+#include "platform/core/pausegate.h"
+#include "screen/keys.h"
 #include "screen/menustate.h"
 #include "screen/uiutil.h"
 
@@ -37,11 +41,16 @@ void RK::userbreak(double target)
         return;
     if (menus().stopallowed())
         menus().disablestop();
+    flushkeys();   // keys typed ahead do not answer
+    char where[200] = "";
+    if (auto* f = static_cast<furk*>(ownerfurk()))
+        std::snprintf(where, sizeof where, "\n User break received while busy in \"%s\" \n\r at call level %d\n\r",
+                      f->name, int(shared.calllevel));
     int key = reportf(reportkind::message,
-                      "\n Runge-Kutta procedure interrupted during step %d (%s) \n\r at parameter = %.15g \n\r while "
-                      "trying to reach %.15g.\n\n\r Execution is aborted. Should the domain be restricted \n\r for "
-                      "swifter performance of future runs ? (y/n) \n\r",
-                      int(stepcount), direction > 0 ? "ascending" : "descending", yy[0], target);
+                      "%s\n Runge-Kutta procedure interrupted during step %d (%s) \n\r at parameter = %.15g \n\r "
+                      "while trying to reach %.15g.\n\n\r Execution is aborted. Should the domain be restricted \n\r "
+                      "for swifter performance of future runs ? (y/n) \n\r",
+                      where, int(stepcount), direction > 0 ? "ascending" : "descending", yy[0], target);
     if (isyes(key))
         restrict(yy[0]);
 }
@@ -80,6 +89,7 @@ double* RK::integrate(double target, double tolerance)
         step /= 2;
     uint32_t unchanged = 0;
     for (;;) {
+        platform::checkpoint();   // a pause may hold the run here, step by step
         distance = target - yy[0];
         bool last = direction * distance < step;
         double requested = last ? distance : direction * step;

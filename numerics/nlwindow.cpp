@@ -8,6 +8,7 @@
 
 #include "calculator/calcfunm.h"
 #include "calculator/calculator.h"
+#include "formula/standins.h"
 #include "math/vecfuncs.h"
 #include "numerics/nlminimizer.h"
 #include "numerics/nlsolver.h"
@@ -281,6 +282,14 @@ bool stillmoving(NLminimizer& mi)
     return mi.recentgain() > 0.001 || mi.recentpath() > 0.01;
 }
 
+// One step as a computation: STOP reaches it between evaluations.  The
+// keys read between steps stay outside, where Esc is a plain key.
+int stoppablestep(nliter& e)
+{
+    busyscope busy;
+    return e.singlestep();
+}
+
 int runlog(nliter& e, int count, const char* caption)
 {
     setboxtitle(caption);
@@ -296,7 +305,7 @@ int runlog(nliter& e, int count, const char* caption)
     for (;;) {
         int state = nlrunning;
         while (state == nlrunning) {
-            state = e.singlestep();
+            state = stoppablestep(e);
             if (state == nllittleprogress && (count > 0 || (mi && stillmoving(*mi))))
                 state = e.state = nlrunning;
             cprintf("   %11ld  %20.10g %20.10g %20.10g\n\r", long(e.counter), e.value(), e.lastgain(),
@@ -383,7 +392,7 @@ nlend nlrunblock(nliter& e, calculator& c, bool several, void (*afterreport)(nli
 // '1': one step, the report when it sets a state, the status lines.
 nlend nlsinglestep(nliter& e, calculator& c)
 {
-    if (e.singlestep() != nlrunning && nltermreport(e) == key::enter) {
+    if (stoppablestep(e) != nlrunning && nltermreport(e) == key::enter) {
         nladopt(e, c);
         return nladopted;
     }

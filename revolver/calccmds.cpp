@@ -38,16 +38,6 @@ void enterkey(calculator& c)
     c.proceed(true);
 }
 
-void toggleoverlay(calculator& c)
-{
-    if (!c.plotshown)
-        return;
-    c.boxoverplot = !c.boxoverplot;
-    infohidden hidden;
-    c.drawstatus();
-    c.drawplot();
-}
-
 void switchplot(calculator& c)
 {
     if (shiftdown()) {

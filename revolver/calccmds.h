@@ -6,7 +6,6 @@ class calculator;
 
 void enterkey(calculator& c);
 void switchplot(calculator& c);
-void toggleoverlay(calculator& c);
 void selectprev(calculator& c);
 void selectnext(calculator& c);
 void focusarguments(calculator& c);

@@ -10,7 +10,6 @@
 #include "objects/fudaba.h"
 #include "objects/install.h"
 #include "objects/pickvariable.h"
-#include "plots/mouseframe.h"
 #include "revolver/reference.h"
 #include "revolver/revolver.h"
 #include "revolver/wintests.h"
@@ -68,12 +67,6 @@ void seedcmd()
 void databasecmd()
 {
     msgbox(switchassistance());
-}
-
-void mouseframecmd()
-{
-    int answer = mouseframedialog(zoomrecord);
-    tell(" \"%c\" returned ", answer == 27 ? ' ' : answer);
 }
 
 void windowtestcmd()

@@ -20,7 +20,6 @@ void pickformulacmd();
 void seedcmd();
 void argsmodecmd();
 void databasecmd();
-void mouseframecmd();
 void windowtestcmd();
 void listcontextcmd2();
 void installcmd2();

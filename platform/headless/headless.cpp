@@ -26,11 +26,18 @@ namespace {
 constexpr int desktopwidth = 1280, desktopheight = 1024;
 
 std::atomic<headlessfront*> active{nullptr};
+// The program's clock reading from which a <busy N> item holds.
+std::atomic<long long> holdfrom{0};
 
-bool busyhold()
+bool busynow()
 {
     hostevents* h = currenthost();
     return h && h->busy();
+}
+
+bool busyhold()
+{
+    return busynow() && clockms() >= holdfrom.load();
 }
 
 }  // namespace
@@ -211,16 +218,17 @@ void headlessfront::feedkeys()
     while (!done_ && !atend() && computekeys().blocked()) {
         const scriptitem& item = items_[next_];
         if (item.kind == itemkind::busy) {
-            if (!busyhold())
+            if (!busynow())
                 error("the program waits for a key at " + item.source);
             return;
         }
         ++next_;
         progress();
         // The key that starts a computation before a <busy> item: hold it at
-        // its first checkpoint while busy, or a short run may end unseen.
+        // its first checkpoint while busy (or N ms of the program's clock
+        // later), or a short run may end unseen.
         if (!atend() && items_[next_].kind == itemkind::busy)
-            holdwhen(busyhold);
+            armhold();
         long posted = computekeys().posted();
         // One key code per wait: the reader may take it and wait again at once.
         if (!deliver(item) || computekeys().posted() != posted)
@@ -232,10 +240,11 @@ void headlessfront::feedkeys()
 // thread parks at a checkpoint while busy, deliver up to </busy>, let go.
 void headlessfront::busyblock()
 {
-    holdwhen(busyhold);
-    bool waiting = computekeys().blocked() && busyhold();  // a dialogue of the computation reads keys
+    if (armed_ != next_)
+        armhold();
+    bool waiting = computekeys().blocked() && busynow();  // a dialogue of the computation reads keys
     if (!parked() && !waiting) {
-        if (computekeys().blocked() && !busyhold())
+        if (computekeys().blocked() && !busynow())
             error("the program waits for a key at " + items_[next_].source);
         return;
     }
@@ -253,6 +262,14 @@ void headlessfront::busyblock()
             break;
     }
     release();
+}
+
+// Holds the computing thread for the <busy> item at next_.
+void headlessfront::armhold()
+{
+    armed_ = next_;
+    holdfrom = clockms() + items_[next_].number;
+    holdwhen(busyhold);
 }
 
 bool headlessfront::deliver(const scriptitem& item)

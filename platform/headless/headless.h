@@ -130,6 +130,7 @@ private:
     void step();
     void feedkeys();
     void busyblock();
+    void armhold();
     bool deliver(const scriptitem& item);
     void mouse(const scriptitem& item, mouseaction action);
     // False, with a message, when a file cannot be written.
@@ -148,6 +149,7 @@ private:
 
     std::vector<scriptitem> items_;
     size_t next_ = 0;
+    size_t armed_ = size_t(-1);  // the <busy> item the hold was armed for
     std::string out_;
     std::string title_;
     std::vector<std::string> boxes_;

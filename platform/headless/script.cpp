@@ -160,6 +160,10 @@ bool parseitem(const std::string& body, scriptitem& item, std::string& problem)
     const std::string& head = words[0];
     std::string rest = body.substr(std::min(body.size(), body.find(head) + head.size()));
     rest.erase(0, rest.find_first_not_of(' '));
+    if (head == "busy" && words.size() == 2) {
+        item.kind = itemkind::busy;
+        return number(words[1], 0, 1000000000, item.number, problem);
+    }
     if (head == "busy" || head == "/busy" || head == "close") {
         item.kind = head == "busy" ? itemkind::busy : head == "close" ? itemkind::close : itemkind::endbusy;
         return words.size() == 1;

@@ -10,6 +10,14 @@
 // key typed into it).  A mouse item acts when the program waits for a key
 // or reads a mouse button; reading the position takes none.
 //
+// <busy> holds the computation that the item before it starts at its first
+// checkpoint, delivers the items up to </busy> (STOP as <menu 40042><yes>,
+// or keys) and lets it go on; <busy N> (N from 0 to 1000000000) holds it at
+// the first checkpoint N ms of the program's virtual clock after that item
+// (a checkpoint is one ms, a sleep its length), so that a run is stopped
+// at a chosen point.  A dialogue of the computation that waits for a key
+// takes the items at once.
+//
 // Script errors (exit status 3): an item that is not one of these, a
 // number out of its range, a "<" that opens no item, a character that no
 // text font shows (found when the script is read) or that the font in use

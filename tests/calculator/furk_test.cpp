@@ -17,6 +17,7 @@
 #include "objects/context.h"
 #include "objects/libfile.h"
 #include "objects/slotcomp.h"
+#include "screen/menustate.h"
 #include "tests/objects/kindfixture.h"
 
 namespace {
@@ -143,6 +144,28 @@ TEST_F(rkfunctions, CalledFromFormulas)
     r.calc(&arg);
     EXPECT_NEAR(shared.result[0], 3 * std::sin(0.7), 3 * tolerance);
     EXPECT_NEAR(shared.result[1], 3 * std::cos(0.7), 3 * tolerance);
+}
+
+// STOP during a function's run: the question names the function and the
+// call level before the step and parameter; "y" restricts the domain.
+TEST_F(rkfunctions, StopQuestionNamesTheFunction)
+{
+    put("DESKTOP.LIB", oscillator);
+    open();
+    furk* osc = find("osc");
+    ASSERT_TRUE(osc);
+    // STOP confirmed after the third step.
+    osc->solver->callback = [](RK& rk, const double*) { menus().abortflag = rk.stepcount == 3; };
+    sink.keys = {'y'};
+    double t = 1000;
+    osc->mcalc(&t);
+    menus().abortflag = false;
+    ASSERT_EQ(sink.seen.size(), 1u);
+    const std::string& text = sink.seen[0].text;
+    EXPECT_EQ(text.rfind("\n User break received while busy in \"osc\" \n\r at call level ", 0), 0u) << text;
+    EXPECT_NE(text.find("Runge-Kutta procedure interrupted during step 4 (ascending)"), std::string::npos) << text;
+    EXPECT_TRUE(osc->table->upperon);
+    EXPECT_EQ(osc->table->upperlimit, osc->solver->yy[0]);
 }
 
 TEST_F(rkfunctions, RecordsRoundTripAndCopiesAgree)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <string>
 
@@ -107,28 +108,57 @@ TEST_F(calcsitting, RungeKuttaDialogueRefusesAndCancels)
     }
 }
 
-// A STOP request confirmed while the system is integrated: status 4, and
-// Enter computes again.
-TEST_F(calcsitting, StopRequestDuringIntegrationGivesUserBreak)
+// STOP confirmed while a long run of f' = sin(t) goes on, early or late:
+// the question names the step and the parameter reached; "y" restricts the
+// domain there, so that the next run beyond it fails; any other answer
+// leaves the domain open; keys typed before the question are dropped.
+// Status 4.
+TEST_F(calcsitting, StopDuringIntegrationAsksToRestrictTheDomain)
 {
-    std::vector<int32_t> statuses;
-    hostrun run = withcalc(std::string(setupkeys) + "<Backspace>3<Enter><busy><menu 40042><yes></busy><dump s4>x<Enter>",
-                           [&](calculator& c) {
-                               c.switchmode();
-                               c.proceed(true);
-                               c.proceed(true);
-                               statuses.push_back(c.status);
-                               show(c);
-                               c.proceed(true);   // the same argument again
-                               statuses.push_back(c.status);
-                           });
-    EXPECT_EQ(statuses, (std::vector<int32_t>{4, 1}));
-    EXPECT_EQ(rowof(run, "s4", 7), " User break.    Press <enter> to restart");
+    const std::string longrun = "<Backspace>1<Enter><Backspace>1<Enter>tsin(t)<Enter><Enter><Backspace>100000<Enter>";
+    struct {
+        const char* busy;
+        const char* answer;
+        bool restricted;
+    } cases[] = {{"<busy>", "y", true},
+                 {"<busy 300>", "n", false},
+                 {"<busy 300>", "y", true},
+                 {"<busy 300>y", "n", false}};   // a key typed ahead does not answer
+    for (const auto& k : cases) {
+        std::vector<int32_t> statuses;
+        bool restricted = false;
+        double limit = 0, reached = 0;
+        hostrun run = withcalc(longrun + k.busy + "<menu 40042><yes></busy><dump ask>" + k.answer + "<dump s4>x",
+                               [&](calculator& c) {
+                                   c.switchmode();
+                                   c.proceed(true);   // implements
+                                   c.proceed(true);   // t = 100000
+                                   statuses.push_back(c.status);
+                                   reached = c.solver->yy[0];
+                                   restricted = c.solver->table->upperon;
+                                   limit = c.solver->table->upperlimit;
+                                   show(c);
+                               });
+        std::string what = std::string(k.busy) + k.answer;
+        EXPECT_EQ(statuses, (std::vector<int32_t>{4})) << what;
+        EXPECT_EQ(restricted, k.restricted) << what;
+        if (k.restricted) {
+            EXPECT_EQ(limit, reached) << what;
+        }
+        std::string ask = dumptext(run, "ask");
+        size_t at = ask.find("Runge-Kutta procedure interrupted during step ");
+        ASSERT_NE(at, std::string::npos) << what << "\n" << ask;
+        int step = std::atoi(ask.c_str() + at + 46);
+        EXPECT_TRUE(k.busy == std::string("<busy>") ? step == 1 : step > 200 && step < 500) << what << ": " << step;
+        EXPECT_NE(ask.find("(ascending)"), std::string::npos) << what;
+        EXPECT_NE(ask.find("while trying to reach 100000."), std::string::npos) << what;
+        EXPECT_EQ(rowof(run, "s4", 7), " User break.    Press <enter> to restart") << what;
+    }
 }
 
 // Robertson's stiff system: its first trial steps overflow and are halved.
-// STOP reaches the run; computed again, the value at t = 40 is that of
-// tests/formula/refdata/stiff.txt.
+// STOP reaches the run ("n" to its question); computed again, the value
+// at t = 40 is that of tests/formula/refdata/stiff.txt.
 TEST_F(calcsitting, StiffSystemComputesAndStops)
 {
     const std::string setup = "<Backspace>1<Enter><Backspace>3<Enter>t"
@@ -136,7 +166,7 @@ TEST_F(calcsitting, StiffSystemComputesAndStops)
                               "<Down>e<Backspace>1<Enter><Enter>";
     std::vector<int32_t> statuses;
     double value = 0;
-    hostrun run = withcalc(setup + "<Backspace>40<Enter><busy><menu 40042><yes></busy>x<Enter>",
+    hostrun run = withcalc(setup + "<Backspace>40<Enter><busy><menu 40042><yes></busy>nx<Enter>",
                            [&](calculator& c) {
                                c.switchmode();
                                c.proceed(true);   // implements

@@ -54,14 +54,14 @@ TEST(script, KeysWithHeldModifiers)
 TEST(script, OtherItemsAndLineBreaks)
 {
     auto items = parse("ab\n<key 600>\r\n<C-press 4 5 right px><click 2 3 right>\n<busy><Esc></busy>"
-                       "<menu 40042><close><dump screen1><yes><text hello world>");
+                       "<menu 40042><close><dump screen1><yes><text hello world><busy 250>");
     std::vector<itemkind> kinds;
     for (auto& i : items)
         kinds.push_back(i.kind);
     EXPECT_EQ(kinds, (std::vector<itemkind>{itemkind::key, itemkind::key, itemkind::code, itemkind::mouse,
                                              itemkind::mouse, itemkind::busy, itemkind::key, itemkind::endbusy,
                                              itemkind::menu, itemkind::close, itemkind::dump, itemkind::answer,
-                                             itemkind::answer}));
+                                             itemkind::answer, itemkind::busy}));
     EXPECT_EQ(items[2].number, 600);
     const scriptitem& press = items[3];
     EXPECT_EQ(press.action, mouseaction::press);
@@ -74,6 +74,8 @@ TEST(script, OtherItemsAndLineBreaks)
     EXPECT_EQ(items[10].text, "screen1");
     EXPECT_EQ(items[12].answer, answerkind::text);
     EXPECT_EQ(items[12].text, "hello world");
+    EXPECT_EQ(items[5].number, 0);
+    EXPECT_EQ(items[13].number, 250);
 }
 
 TEST(script, ErrorsNameTheLine)
@@ -99,6 +101,8 @@ TEST(script, MalformedScriptsAreRefusedWithTheReason)
         {"<press 32768 1 px>", "32768 is not a number from -32768 to 32767"},
         {"<press 1 -99999999999999999999 px>", "is not a number from -32768 to 32767"},
         {"<key -1>", "-1 is not a number from 1 to 65535"},
+        {"<busy -1>", "-1 is not a number from 0 to 1000000000"},
+        {"<busy 1 2>", "unknown item <busy 1 2>"},
         {"<key 99999999999>", "99999999999 is not a number from 1 to 65535"},
         {"<key 0>", "0 is not a number from 1 to 65535"},
         {"<key 65536>", "65536 is not a number"},

@@ -27,9 +27,9 @@ const commandcase cases[] = {
     // The calculator's commands.
     {"<Enter>", "", "<Esc>", "enter argument x"},
     {"<key 601>", "", "", "Calculator 1 "},   // no fastplot: nothing to close
-    {"<key 602>", "", "", "Calculator 1 "},   // no plot to lay the box over
+    {"<key 602>", "", "x", later},
     {"<Tab>", "", "", "Calculator 1 "},
-    {"<S-Tab>", "", "", "Calculator 1 "},
+    {"<S-Tab>", "", "x", later},
     {"<Up>", "", "", "Calculator 1 "},
     {"<Down>", "", "", "Calculator 1 "},
     {"<PgUp>", "", "", "Calculator 1 "},
@@ -95,7 +95,7 @@ const commandcase cases[] = {
     {"og", "", "<click 50 20 right>", "Calculator 1 "},
     {"oj", "", "<Esc>", "Auto-jump Feature"},
     {"op", "", "x<Esc>", "Process priority class is"},
-    {"om", "<Esc>", "x", "returned"},
+    {"om", "", "x", later},
     {"oof", "<press 100 80 px><move 150 90 px><release 200 170 px><ok>", "", "left=100"},
     {"ooF", "", "xxx", "Properties of VEMO Text Font"},
     {"oom", "<press 100 80 px><move 150 90 px><release 200 170 px>",

@@ -135,3 +135,41 @@ TEST(journey, RungeKuttaCalculatorBecomesAFunction)
     EXPECT_EQ(v.row("rk", 1).substr(0, 25), "Calculator 3   (RK-mode) ");
     EXPECT_EQ(v.row("rk", 4).substr(0, 4), "f.1 ");
 }
+
+namespace {
+size_t occurrences(const std::string& text, const std::string& piece)
+{
+    size_t n = 0;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++n;
+    return n;
+}
+}  // namespace
+
+// The set-up window of "dd": each question once, over what is known so far.
+TEST(journey, RungeKuttaSetUpAsksEachQuestionOnce)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("dd<dump order><Backspace>2<Enter><dump values><Backspace>3<Enter><dump variable>"
+                    "x<dump formula>-f.1,-f.2,-f.3<Enter><dump start><Enter><A-x>y"),
+              0)
+        << v.read("stderr.txt");
+    struct {
+        const char* dump;
+        const char* question;
+        const char* known;
+    } steps[] = {
+        {"order", "Order of Differential Equation ?", nullptr},
+        {"values", "Number of Values ?", " Order = 2 "},
+        {"variable", "Character to be used as independent variable ?", " Number of values = 3 "},
+        {"formula", "Formula of Differential Equation ?", " Independent variable: 'x' "},
+        {"start", "Edit the Initial Values", " Number of values = 3 "},
+    };
+    for (const auto& s : steps) {
+        std::string screen = v.screen(s.dump);
+        EXPECT_EQ(occurrences(screen, s.question), 1u) << s.dump << "\n" << screen;
+        if (s.known) {
+            EXPECT_EQ(occurrences(screen, s.known), 1u) << s.dump << "\n" << screen;
+        }
+    }
+}

@@ -155,4 +155,19 @@ TEST(options, ArgumentsAsGlobalVariables)
     EXPECT_EQ(v.screen("own").find("x= 5"), std::string::npos) << v.screen("own");
 }
 
+// With "-a" an undefined global letter used several times, beside the
+// argument, is listed once.
+TEST(options, UndefinedGlobalsListedOnceWithArgumentsAsGlobals)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("eg*x+g*g+h<Enter><Enter><dump list><Esc><A-x>y", "-a"), 0) << v.read("stderr.txt");
+    std::string list = v.screen("list");
+    for (const char* line : {"#global g    undefined", "#global h    undefined"}) {
+        size_t at = list.find(line);
+        ASSERT_NE(at, std::string::npos) << list;
+        EXPECT_EQ(list.find(line, at + 1), std::string::npos) << list;
+    }
+    EXPECT_EQ(list.find("#global x"), std::string::npos) << list;
+}
+
 }  // namespace

@@ -126,16 +126,69 @@ TEST(tools, StopEndsEverySearchAndPausesMonteCarlo)
 
 namespace {
 // On a Runge-Kutta calculator (f' = f, f(0) = 1) the tools work on the
-// solution: "rf" finds ln 2 for the value 2, "ii" integrates e^t.
+// solution: "rf" finds ln 2 for the value 2, "ii" integrates e^t.  The
+// calculator, set up where the empty slot was shown, keeps nothing of it.
 TEST(tools, RungeKuttaSolution)
 {
     vemorun v;
     ASSERT_EQ(v.run("dd<Backspace>1<Enter><Backspace>1<Enter>tf.1<Enter><Down>e<Backspace>1<Enter>"
-                    "<Enter><Enter><Enter><Backspace>1<Enter>rf2<Enter><dump rkrf>y"
+                    "<Enter><dump rk6><Enter><Enter><Backspace>1<Enter><dump rk1>rf2<Enter><dump rkrf>y"
                     "ii0<Enter>1<Enter><dump rkii>x<A-x>y"),
               0)
         << v.read("stderr.txt");
+    for (const char* dump : {"rk6", "rk1"})
+        EXPECT_EQ(v.row(dump, 3), "Order = 1    Dimension = 1" + std::string(54, ' ')) << dump;
     EXPECT_TRUE(shows(v, "rkrf", "Target found at t=0.6931471805599"));
     EXPECT_TRUE(shows(v, "rkii", "result = 1.7182818284"));
+}
+}  // namespace
+
+namespace {
+// The whole number that follows text on a dump's screen, or -1.
+long numberafter(const vemorun& v, const std::string& dump, const std::string& text)
+{
+    std::string s = v.screen(dump);
+    size_t at = s.find(text);
+    return at == std::string::npos ? -1 : std::atol(s.c_str() + at + text.size());
+}
+
+// STOP, or a key, delivered a chosen time into a run (<busy N>) rather
+// than at its first checkpoint: "Mi" and "n0" end the iteration under way
+// as a user break and run on to their result from there; "z" opens its
+// menu after that many iterations, and Esc gives the mean and lets the
+// script go on.
+TEST(tools, StopReachesLongRunsAtAChosenPoint)
+{
+    const std::string stop = "<menu 40042><yes></busy>";
+    const std::string twoargs = "<Enter>xxy<Enter><Enter>";
+    struct {
+        std::string keys, counted;
+        long low, high;               // the count found after counted
+        std::string after, result;    // keys that go on, and what they show
+    } cases[] = {
+        {"e100*(y-x^2)^2+(1-x)^2" + twoargs + "Mi<Enter><busy 50>" + stop, " Iteration nr. ", 2, 13,
+         "<Esc><Enter><Enter>", "x= 0.99999998"},
+        {"ex^2+y^2-4,exp(x)-y-3" + twoargs + "n0<Enter><busy 40>" + stop, " Iteration nr. ", 2, 5,
+         "<Esc><Enter><Enter>", "x= 1.47126891645095"},
+        {"ex+1<Enter><Enter>2<Enter>z<busy 300>" + stop, "Iterations:    ", 100, 1000,
+         "<Esc><dump mean>ii0<Enter>1<Enter>x", "numeric integration result:  1.5 "},
+        {"ex+1<Enter><Enter>2<Enter>z<busy 3000>x</busy>", "Iterations:    ", 1000, 100000,
+         "<Esc><dump mean>ii0<Enter>1<Enter>x", "numeric integration result:  1.5 "},
+    };
+    for (const auto& c : cases) {
+        vemorun v;
+        ASSERT_EQ(v.run(c.keys + "<dump stopped>" + c.after + "<dump after><A-x>y"), 0)
+            << c.keys << "\n" << v.read("stderr.txt");
+        long n = numberafter(v, "stopped", c.counted);
+        EXPECT_GE(n, c.low) << c.keys << "\n" << v.screen("stopped");
+        EXPECT_LE(n, c.high) << c.keys << "\n" << v.screen("stopped");
+        bool z = c.keys.find(">z<") != std::string::npos;
+        EXPECT_TRUE(shows(v, "stopped", z ? "Computation interrupted:" : "Termination condition 6 encountered:  User break"))
+            << c.keys;
+        EXPECT_TRUE(shows(v, "after", c.result)) << c.keys << "\n" << v.screen("after");
+        if (z) {
+            EXPECT_TRUE(shows(v, "mean", " Mean value of random function:  3 ")) << v.screen("mean");
+        }
+    }
 }
 }  // namespace

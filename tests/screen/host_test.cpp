@@ -31,6 +31,7 @@ const char abortquestion[] = "Abort the computation which is under way ?";
 // test looks.
 std::vector<int> readkeys;
 bool sawabort = false;
+long long abortedat = 0;   // the program's clock when the computation saw the abort
 platform::pixpoint press;
 
 // A computation: busy until aborted or a key waits.
@@ -42,6 +43,7 @@ void compute(bool stoppable)
     while (!menus().aborted() && !kbhit())
         platform::checkpoint();
     sawabort = menus().aborted();
+    abortedat = platform::clockms();
     menus().busyend();
 }
 
@@ -167,6 +169,23 @@ TEST_F(hosttest, StopMenuAsksLikeTheSecondEsc)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.boxes, std::vector<std::string>{abortquestion});
     EXPECT_TRUE(sawabort);
+}
+
+// <busy N> stops the computation N ms of its clock after the key that
+// started it (a checkpoint each ms here).
+TEST_F(hosttest, BusyWithAClockReadingStopsThatMuchLater)
+{
+    std::vector<long long> at;
+    for (const char* item : {"<busy>", "<busy 100>", "<busy 400>"}) {
+        hostrun run = runscript(std::string("b") + item + "<menu 40042><yes></busy><A-x>", testloop);
+        EXPECT_EQ(run.status, 0) << item;
+        EXPECT_TRUE(sawabort) << item;
+        at.push_back(abortedat);
+    }
+    // Counted from the key that started it: the first checkpoint is a few
+    // ms on already.
+    EXPECT_GT(at[1] - at[0], 90);
+    EXPECT_EQ(at[2] - at[1], 300);
 }
 
 TEST_F(hosttest, MouseButtonsCountOnlyWhileWaitingInGetkeymarked)
