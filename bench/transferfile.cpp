@@ -39,7 +39,7 @@ std::string transferbytes(const polylines& p)
         putpen(out, 20, uint16_t(c));
         putpolyline(out, p.lists[c]);
     }
-    puttrailer(out, {0, 1.5, 20, -1.5}, activeprintoptions);
+    puttrailer(out, {0, 1.5, 20, -1.5}, activeprintoptions());
     return out;
 }
 

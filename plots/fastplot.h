@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "base/checksumcell.h"
 #include "base/rects.h"
@@ -110,6 +111,15 @@ public:
     int width() const { return screen.right - screen.left; }
     // The curve's pair as 1-based component numbers.
     void pairof(uint16_t curve, uint16_t& x, uint16_t& y) const;
+
+    // The pane (fastplotwindow.cpp).
+    void clearpane();
+    void frame();
+    void drawframe(int colour);
+    std::string title() const;
+    void showbar();
+    // The argument's pixel column, -10 when it lies outside the window.
+    int barx() const;
 
     calculator* calc;
     uint8_t computed = 0;

@@ -1,10 +1,13 @@
 #include "plots/painting.h"
 
-void drawfastplotwindow(fastplot*) {}
+#include "plots/plot.h"
 
 void plotenvkeys() {}
 
-void paintperspective(plotpsp&) {}
+void paintperspective(plotpsp& perspective)
+{
+    perspective.paint(false);
+}
 
 bool perspectiveempty(const plotpsp&)
 {

@@ -1,13 +1,10 @@
-// The painting that the plot environment brings: until then these
-// stand-ins return at once (nothing is drawn, the environment closes at
-// once, a perspective counts as showing its curves).
+// The plot environment's entry points: until it comes the environment
+// closes at once and a perspective counts as showing its curves; the
+// perspective itself is painted (plotpsp::paint).
 #pragma once
 
-class fastplot;
 class plotpsp;
 
-// The fastplot pane: frame, axes and curves of the plot.
-void drawfastplotwindow(fastplot* p);
 // The plot environment on the current plot, until the user leaves it.
 void plotenvkeys();
 // Paints the perspective into the main window.

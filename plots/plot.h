@@ -78,6 +78,15 @@ public:
     // Curves of the owning plot drawn from the same graph.
     uint32_t siblingcount() const;
 
+    // Painting (paint.cpp).  mode 1: edit mode.
+    bool drawcurve(int mode);
+    // The considered flag after painting; samples first when the sample
+    // is not current.
+    bool paint(bool includenotconsidered, int mode);
+    // Samples for a new perspective without drawing (the sample itself is
+    // the member sample).
+    bool takesample();
+
     plotpsp* perspective = nullptr;
     plotcurve* curve = nullptr;
     sampleresult sample;
@@ -104,6 +113,10 @@ public:
     // active); nowindow, with a report, without entries.
     drect mappedwindow() const;
     autoprint* activeentry() const;
+    // Frame, scales, axes and the entries (paint.cpp): the entries painted.
+    int paint(bool includenotconsidered);
+    int paintedit(int level);
+    bool anyvisible(bool includenotconsidered);
     // The window of the curve of the first entry whose mapped window
     // matches f; nowindow when none does (mappings.cpp).
     drect matchentry(const drect& f) const;

@@ -1,3 +1,13 @@
 #include "plots/printoptions.h"
 
-printoptions activeprintoptions;
+printoptions& activeprintoptions()
+{
+    static printoptions active;
+    return active;
+}
+
+printoptions& workingprintoptions()
+{
+    static printoptions working;
+    return working;
+}

@@ -3,7 +3,7 @@
 #include "calculator/calcstart.h"
 #include "calculator/hooks.h"
 #include "plots/fastplot.h"
-#include "plots/painting.h"
+#include "plots/fastplotwindow.h"
 
 namespace {
 

@@ -155,7 +155,7 @@ bool puttrailer(std::string& out, const drect& w, const printoptions& o)
         ok &= putpair(out, rkp::margins2, o.rightmargin, o.bottommargin);
     }
     rkp::putrecord(out, rkp::interpretation, interpretationcode(o.interpretation), 0);
-    rkp::putrecord(out, rkp::gridstyle, uint16_t(o.gridlinestyle), o.gridcolour);
+    rkp::putrecord(out, rkp::gridstyle, uint16_t(o.gridstyle), o.gridcolour);
     rkp::putrecord(out, rkp::flagword, flagword(o), 0);
     return ok;
 }
@@ -182,7 +182,7 @@ bool transferbytes(plotpsp& p, std::string& out)
                            position)))
             break;
     }
-    return puttrailer(out, w, activeprintoptions);
+    return puttrailer(out, w, activeprintoptions());
 }
 
 bool maketransferfile(plotpsp& p, const std::string& dir, std::string& path)

@@ -1,5 +1,6 @@
 // The calculator's commands, in the order tested ("m" and "M" before "n").
 #include "numerics/toolcmds.h"
+#include "plots/fastplotcommands.h"
 #include "plots/insertion.h"
 #include "revolver/calccmds.h"
 #include "revolver/cmdkeys.h"

@@ -16,7 +16,6 @@ void loaddesignerwindow(calculator&) { later(); }
 
 void toggleoverlay(calculator&) { later(); }
 
-void closecurrentplot(calculator&) {}
 void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
 void refreshfastplot(calculator&) {}

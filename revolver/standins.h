@@ -11,7 +11,6 @@ void loaddesignerwindow(calculator& c);  // "ppl": the designer plot's window to
 void toggleoverlay(calculator& c);     // 602, Shift-Tab: the value box over the plot or not
 
 // Fastplot hooks (no-ops until the fastplots exist).
-void closecurrentplot(calculator& c);  // 601: close the plot (promotes plot 2)
 void fastplotloop(calculator& c);      // a left click or a pending plot action
 void spacemenu(calculator& c);         // " ": the plot menu
 void refreshfastplot(calculator& c);   // Shift-" ": recreate the fastplot

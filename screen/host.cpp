@@ -12,6 +12,7 @@
 #include "platform/core/thread.h"
 #include "screen/calcmain.h"
 #include "screen/hoststate.h"
+#include "screen/hotspot.h"
 #include "screen/infowin.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"
@@ -182,13 +183,16 @@ public:
                 in.setright(true);
                 in.setrightpress(x, y);
             }
-            postmouse(left ? key::leftdown : key::rightdown);
+            // A press on a hot spot is swallowed.
+            if (!left || walkhotspots(true, true) == 0)
+                postmouse(left ? key::leftdown : key::rightdown);
         } else {
             if (left)
                 in.setleft(false);
             else
                 in.setright(false);
-            postmouse(left ? key::leftup : key::rightup);
+            int16_t spot = left ? walkhotspots(true, false) : 0;
+            postmouse(spot > 0 ? keycode(spot) : left ? key::leftup : key::rightup);
         }
     }
 

@@ -1,0 +1,82 @@
+// Painting on the 80 x 30 text screen: the full repaint of a designer
+// perspective of 7 curves whose samples are current (frame, scales, axes
+// and 7 column-form curves), and one point-form curve of 10^5 points.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+#include "benchsetup.h"
+#include "platform/core/requests.h"
+#include "plots/canplot.h"
+#include "plots/curvecolor.h"
+#include "plots/paint.h"
+#include "plots/plot.h"
+
+namespace {
+
+// The painters bring the main window to the front: without a window
+// thread those requests are cancelled.
+struct nowindowthread {
+    nowindowthread() { platform::closerequests(); }
+    ~nowindowthread() { platform::reopenrequests(); }
+};
+
+// A sine wave of the given phase across the plot area, in column form.
+void sinecolumns(plotcmdlist& l, const screenrect& a, double phase)
+{
+    int n = a.right - a.left + 1;
+    double mid = (a.top + a.bottom) / 2.0, amp = (a.bottom - a.top) / 2.2;
+    for (int i = 0; i < n; i++)
+        l.append(i ? plotcmd::line : plotcmd::move, uint16_t(mid + amp * std::sin(phase + i * 0.05)), 0);
+    l.append(plotcmd::end, 0, 0);
+}
+
+void designerrepaint(benchmark::State& state)
+{
+    screenup screen;
+    nowindowthread alone;
+    makecurvecolors();
+    const screenrect& a = plotarea();
+    plot p;
+    auto* ps = new plotpsp(&p);
+    p.perspectives.append(ps);
+    for (int k = 0; k < 7; k++) {
+        auto* c = new plotcurve;
+        c->world = {-10, 1.2, 10, -1.2};
+        c->colour = uint16_t(k);
+        p.curves.append(c);
+        auto* e = new autoprint(ps, c);
+        e->sample.columns = new plotcmdlist(1);
+        sinecolumns(*e->sample.columns, a, k * 0.9);
+        e->sample.generation = currentgeneration(*c);
+        ps->consider.append(e);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ps->paint(false));
+    state.counters["curves"] = ps->consider.count;
+    state.counters["columns"] = a.right - a.left + 1;
+    dropcurvecolors();
+}
+BENCHMARK(designerrepaint)->Unit(benchmark::kMillisecond);
+
+void pointcurve(benchmark::State& state)
+{
+    screenup screen;
+    nowindowthread alone;
+    int w = screenpixwidth() - 2, h = screenpixheight() - 2;
+    plotcmdlist l(1);
+    const int n = 100000;
+    for (int i = 0; i < n; i++) {
+        double t = i * 2e-4;
+        int x = 1 + int((0.5 + 0.45 * std::sin(3 * t)) * w), y = 1 + int((0.5 + 0.45 * std::sin(4 * t + 0.3)) * h);
+        l.append(i % 1000 ? plotcmd::line : plotcmd::move, uint16_t(x), uint16_t(y));
+    }
+    l.append(plotcmd::end, 0, 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(screenplotter(&l, 4));
+    state.counters["points"] = n;
+}
+BENCHMARK(pointcurve)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,216 @@
+#include "plots/fastplotwindow.h"
+
+#include <cstdio>
+
+#include "calculator/calculator.h"
+#include "calculator/rknames.h"
+#include "plots/axisscales.h"
+#include "plots/fastplot.h"
+#include "plots/paint.h"
+#include "plots/screenmap.h"
+#include "screen/graphics.h"
+#include "screen/host.h"
+#include "screen/hotspot.h"
+#include "screen/infowin.h"
+#include "screen/maus.h"
+#include "screen/palette.h"
+#include "screen/screen.h"
+#include "screen/tgwscreen.h"
+
+namespace {
+
+// The calculator whose pane was drawn last: the hot spots answer for it.
+calculator* shown = nullptr;
+
+int twoplots(const calculator* c)
+{
+    return c && const_cast<calculator*>(c)->plotcount() == 2;
+}
+
+void fill(int colour, int left, int top, int right, int bottom)
+{
+    int previous = setdrawcolor(colour);
+    grectangle(left, top, right, bottom);
+    setdrawcolor(previous);
+}
+
+void outline(int colour, int left, int top, int right, int bottom)
+{
+    int previous = setdrawcolor(colour);
+    gmoveto(left, top);
+    glineto(right, top);
+    glineto(right, bottom);
+    glineto(left, bottom);
+    glineto(left, top);
+    setdrawcolor(previous);
+}
+
+hotspot* switchbox = nullptr;
+hotspot* closebox = nullptr;
+
+void placespot(hotspot*& spot, hotspot::action fn, int left, int top, int right, int bottom)
+{
+    if (!spot) {
+        spot = new hotspot(left, top, right, bottom, fn);
+        spot->leftpress = 1;
+    } else {
+        spot->place(left, top, right, bottom);
+    }
+}
+
+// The name of 1-based table column n with the primes of its derivative
+// order in Direct mode.
+std::string columnname(const calculator& c, int n, const plotstamp& stamp)
+{
+    if (c.mode != calcmode::direct)
+        return rkcolname(n - 1, c.shape(), 3);
+    if (n <= 1)
+        return std::string(1, c.argchar());
+    std::string name = c.valuecount() > 1 ? "f." + std::to_string(n - 1) : "f";
+    for (int k = 1; k <= 3 && k <= stamp.derivative; k++)
+        name += '\'';
+    return name;
+}
+
+std::string argumentname(const calculator& c)
+{
+    return c.mode == calcmode::arclength ? "arc" : std::string(1, c.argchar());
+}
+
+scalestyle panestyle(bool current)
+{
+    auto r = [&](int role) { return uint8_t(colorof(current ? role : 53)); };
+    return {int16_t(smallcharheight()), int16_t(smallcharheight() / 2), int16_t(1.6 * smallcharheight()),
+            int16_t(smallcharwidth()), int16_t(0.6 * smallcharwidth()), r(64), r(65), r(55), r(56), r(53)};
+}
+
+}  // namespace
+
+maus& bartracker()
+{
+    static maus tracker(uint8_t(colorof(58)));
+    return tracker;
+}
+
+maus& frametracker()
+{
+    static maus tracker(uint8_t(colorof(59)));
+    return tracker;
+}
+
+int16_t tabspot(bool, bool press)
+{
+    if (!twoplots(shown))
+        return 0;
+    return press ? -1 : 9;
+}
+
+int16_t altyspot(bool, bool press)
+{
+    return press ? -1 : 601;
+}
+
+std::string fastplot::title() const
+{
+    std::string t;
+    if (!calc)
+        return t;
+    if (isparametric() && spec.curves() > 1) {
+        t = "Parametric Plot of " + std::to_string(spec.curves()) + " Curves";
+    } else if (isparametric()) {
+        uint16_t x = 0, y = 0;
+        pairof(0, x, y);
+        std::string p = argumentname(*calc);
+        t = columnname(*calc, y, stamp) + "(" + p + ") over " + columnname(*calc, x, stamp) + "(" + p + ")";
+    } else {
+        t = columnname(*calc, calc->valueindex1() + 1, stamp) + " over " + argumentname(*calc);
+    }
+    if (sampleflag)
+        t += "  (Sample)";
+    return t;
+}
+
+int fastplot::barx() const
+{
+    double v = calc ? calc->argvalue() : 0;
+    if (!(world.left < v && v < world.right))
+        return -10;
+    screenmap m(world, screen);
+    return m.worldtox(v);
+}
+
+void fastplot::showbar()
+{
+    if (!calc || !calc->isready() || isparametric())
+        return;
+    bartracker().move(barx(), screen.top, screen.bottom, uint8_t(colorof(61)));
+}
+
+void fastplot::frame()
+{
+    int colour = 19;
+    if (current)
+        colour = calc && calc->mode == calcmode::direct ? 9 : 2;
+    drawframe(colour);
+}
+
+void fastplot::drawframe(int colour)
+{
+    int x0 = screen.left, y0 = screen.top, x1 = screen.right, y1 = screen.bottom;
+    int left = x0 - marginleft, right = x1 + marginright, top = y0 - margintop, bottom = y1 + marginbottom;
+    fill(colour, left, y0, x0 - 1, y1);
+    fill(colour, x1 + 1, y0, right, y1);
+    fill(colour, left, y1 + 1, right, bottom);
+    int bar = colour == 19 ? 19 : 16;
+    fill(bar, left, top, right, y0 - 1);
+    std::string t = title();
+    gtextout(x0 + ((x1 - x0) - gtextextent(t.c_str())) / 2, top + 1, 7, bar, t.c_str());
+    bool two = twoplots(calc);
+    if (two) {
+        int sx = x0 - 1, sy = top + 1;
+        outline(14, sx, sy, sx + 2 * smallcharheight(), sy + smallcharwidth());
+        placespot(switchbox, tabspot, sx, sy, sx + 2 * smallcharheight(), sy + smallcharwidth());
+    }
+    int side = margintop - 5, cr = right - 2, ct = top + 2, cl = cr - side, cb = ct + side;
+    outline(6, cl, ct, cr, cb);
+    outline(14, cl, cb, cl, ct);
+    int previous = setdrawcolor(14);
+    glineto(cr, ct);
+    setdrawcolor(15);
+    gmoveto(cl + 3, ct + 2);
+    glineto(cr - 2, cb - 3);
+    gmoveto(cr - 3, ct + 2);
+    glineto(cl + 2, cb - 3);
+    setdrawcolor(previous);
+    placespot(closebox, altyspot, cl, ct, cr, cb);
+    char label[8];
+    std::snprintf(label, sizeof label, "#%1d", calc ? calc->plotnumber : 1);
+    gtextout(x0, top + 2, two ? 15 : 7, two ? 6 : bar, label);
+}
+
+void fastplot::clearpane()
+{
+    fill(7, 1, screen.top - margintop, screenpixwidth(), screenpixheight());
+    bartracker().release();
+    fill(colorof(52), screen.left, screen.top, screen.right, screen.bottom);
+    frame();
+}
+
+void drawfastplotwindow(fastplot* p)
+{
+    if (!p || p->state() != 3)
+        return;
+    shown = p->calc;
+    {
+        infohidden hidden;
+        tofront();
+        makevisible(0, p->screen.top, screenpixwidth(), screenpixheight(), false);
+        p->updateflags();
+        p->clearpane();
+        drawaxisscales(p->world, p->screen, panestyle(p->current));
+        screenplotter(p->result.points, colorof(p->current ? 57 : 67));
+        if (p->bar)
+            p->showbar();
+    }
+    flushcells();
+}
