@@ -166,8 +166,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static escsink sink;
     static parser* anchor = [] {
-        char pattern[] = "libworkXXXXXX";
-        dir = mkdtemp(pattern);
+        // On a memory file system where there is one: the saves sync.
+        char pattern[] = "/dev/shm/libworkXXXXXX", fallback[] = "libworkXXXXXX";
+        const char* made = mkdtemp(pattern);
+        dir = made ? made : mkdtemp(fallback);
         std::atexit([] { std::filesystem::remove_all(dir); });
         setworkdirectory(dir);
         setreportsink(&sink);
