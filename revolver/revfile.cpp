@@ -1,16 +1,19 @@
 // The state file "vemo.rev": one block a calculator that is not empty, in
 // ring order, each with its index.  The reader takes every block that it
-// can: after a bad block it goes on at the next "@CALCULATOR" line.
+// can: after a bad block it goes on at the next "@CALCULATOR" line.  A
+// block that the calculator read from it does not write back as it stands
+// (but for blanks at line ends and numbers spelled otherwise) was not
+// taken whole: it counts as damaged.
 #include "revolver/revolver.h"
 
 #include "base/limits.h"
+#include "base/report.h"
 #include "calculator/calculator.h"
 #include "calculator/rk.h"
 #include "calculator/rkiterator.h"
+#include "math/cnumber.h"
 #include "math/valtable.h"
 #include "platform/core/files.h"
-#include "math/cnumber.h"
-#include "base/report.h"
 #include "screen/msgbox.h"
 
 #include <algorithm>
@@ -140,9 +143,13 @@ void savecalc(std::ostream& out, calculator& c, int index)
     out << "@END CALCULATOR\n";
 }
 
-// A line as the notice names it.
-std::string shown(const std::string& line)
+// A line as the notice names it: control characters (a CR would move
+// the box's text) shown as '?'.
+std::string shown(std::string line)
 {
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < ' ')
+            c = '?';
     return line.empty() ? "(blank line)" : line;
 }
 
@@ -228,7 +235,7 @@ bool revolver::readblock(const std::vector<std::string>& lines, size_t from, siz
         if (!read)
             lost = taken > from + 2 ? shown(lines[taken - 1]) : "(no end line)";
         else if (in.more())
-            lost = lines[in.at];
+            lost = shown(lines[in.at]);
         else
             lost = firstnottaken(c, int(i), lines, from, taken);
     }
