@@ -136,6 +136,7 @@ private:
     bool rkstep(double h, double* delta);
     bool severalsteps(int m, double h, double* sum);
     bool controlledstep(double& trial);
+    bool shrinkingstep(double& trial);
     double* walk(double start, double distance, double tolerance, bool clipped);
     bool breakflag() const;
     void userbreak(double target);

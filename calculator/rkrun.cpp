@@ -85,7 +85,7 @@ double* RK::integrate(double target, double tolerance)
         double requested = last ? distance : direction * step;
         double trial = requested;
         rough = false;
-        bool ok = !menus().aborted() && controlledstep(trial);
+        bool ok = !menus().aborted() && shrinkingstep(trial);
         if (rough && roughbefore)
             ++roughcount;
         roughbefore = rough;
@@ -156,7 +156,7 @@ double* RK::walk(double from, double distance, double tolerance, bool clipped)
             break;
         double returned = trial;
         rough = false;
-        if (menus().aborted() || !controlledstep(returned))
+        if (menus().aborted() || !shrinkingstep(returned))
             break;
         if (rough && roughbefore)
             ++roughcount;

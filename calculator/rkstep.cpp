@@ -1,6 +1,7 @@
 // One formula call, one classic fourth-order step, several steps and the
 // step-doubling controlled step.  These run for every derivative
 // evaluation: no allocation, no virtual call beyond the evaluator.
+#include <algorithm>
 #include <cmath>
 
 #include "calculator/rk.h"
@@ -174,8 +175,39 @@ bool RK::controlledstep(double& trial)
         }
         previous = norm(fourquarters, 1, m);
         h /= 2;
+        rough = false;  // the flag of the longer step
         restore(true);
         if (!severalsteps(2, h / 2, twohalves))
             return restore(false), false;
+        // The increment of a longer step that was unstable (a stiff system)
+        // is no scale for the error: at most twice the new one counts.
+        previous = std::min(previous, 2 * norm(twohalves, 1, m));
     }
+}
+
+// A controlled step whose formula calls fail (an overflow, a domain error)
+// was too large: it is tried again at half the length, down to the
+// smallest step.  The trials run without reports; a failure at the
+// smallest step is run once more with them, so that its report shows.  A
+// user break ends the step at once.  After a retry the step does not grow:
+// the returned trial is the length taken.
+bool RK::shrinkingstep(double& trial)
+{
+    const short budget = shared.reportswitch;
+    shared.reportswitch = 0;
+    double h = trial, returned = h;
+    bool ok = controlledstep(returned);
+    while (!ok && !breakflag() && std::fabs(h) >= 4 * minstep) {
+        h /= 2;
+        returned = h;
+        ok = controlledstep(returned);
+    }
+    shared.reportswitch = budget;
+    if (!ok && budget > 0 && !breakflag()) {
+        returned = h;
+        ok = controlledstep(returned);
+    }
+    if (ok)
+        trial = h != trial && std::fabs(returned) > std::fabs(h) ? h : returned;
+    return ok;
 }

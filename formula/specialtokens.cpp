@@ -19,7 +19,6 @@ namespace {
 double factorial(double x) { return gammafn(x + 1); }
 template <int order> double gammad(double x) { return gammaderivative(order, x); }
 template <int k> double psi(double x) { return polygamma(k, x); }
-double lnfactorial(double x) { return polygamma(-1, x + 1); }
 
 // Four or five operands, one result.
 template <double (*fn)(double, double, double, double)> void quadhandler(calcframe&)

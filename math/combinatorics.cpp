@@ -14,34 +14,6 @@ namespace {
 constexpr double huge = 1e300;
 constexpr double wholeproductmax = 100000;  // steps of the ncr product
 
-// Gamma(a) as q 2^e (1/2 <= |q| < 1 but on the left), a not a pole:
-// stepped down to a - m <= 160 and multiplied back in double length,
-// rescaled as it goes; left of -160 by the reflection
-// Gamma(a) = pi / (sin(pi a) Gamma(1 - a)).
-double biggamma(double a, int& e)
-{
-    e = 0;
-    if (std::fabs(a) <= 160)
-        return std::frexp(gammafn(a), &e);
-    if (a < 0) {
-        double b = 1 - a, g = biggamma(b, e);
-        e = -e;
-        return std::numbers::pi / (sinpi(a) * g) / (1 + sumerror(1, -a, b) * polygamma(0, b));
-    }
-    double m = std::ceil(a - 160), a0 = a - m;  // every a0 + j is exact
-    exactproduct q;
-    q.hi = std::frexp(gammafn(a0), &e);
-    for (double j = 0; j < m; j++) {
-        q.times(a0 + j);
-        int x;
-        std::frexp(q.hi, &x);
-        q.hi = std::ldexp(q.hi, -x);
-        q.lo = std::ldexp(q.lo, -x);
-        e += x;
-    }
-    return q.hi + q.lo;
-}
-
 // ln Gamma(k + 1) less its Stirling approximation (k + 1/2) ln k - k +
 // ln sqrt(2 pi), for whole k >= 1: small for large k and free of the
 // cancellation that differences of ln Gamma suffer.  Values up to 15 from
@@ -54,23 +26,31 @@ const double stirlingtable[16] = {
     0.0064089941880042070684, 0.0059513701127588477356, 0.005554733551962801371,
 };
 
-double stirlerr(double k)
+// The distributions' terms are computed in long double: their logarithms
+// are differences of large numbers, and exp turns the absolute error of a
+// logarithm into a relative one.
+using wide = long double;
+
+wide stirlerr(wide k)
 {
     if (k <= 15)
         return stirlingtable[static_cast<int>(k)];
-    double k2 = k * k;
-    return (1.0 / 12 - (1.0 / 360 - (1.0 / 1260 - (1.0 / 1680 - 1.0 / (1188 * k2)) / k2) / k2) / k2) / k;
+    wide k2 = k * k;
+    wide s = 1.0L / 156;
+    for (wide c : {-691.0L / 360360, 1.0L / 1188, -1.0L / 1680, 1.0L / 1260, -1.0L / 360, 1.0L / 12})
+        s = c + s / k2;
+    return s / k;
 }
 
 // x ln(x / m) + m - x, accurate when x is close to m.
-double bd0(double x, double m)
+wide bd0(wide x, wide m)
 {
-    if (std::fabs(x - m) >= 0.1 * (x + m))
+    if (std::fabs(x - m) >= 0.1L * (x + m))
         return x * std::log(x / m) + m - x;
-    double v = (x - m) / (x + m), s = (x - m) * v, ej = 2 * x * v;
+    wide v = (x - m) / (x + m), s = (x - m) * v, ej = 2 * x * v;
     for (int j = 1;; j++) {
         ej *= v * v;
-        double next = s + ej / (2 * j + 1);
+        wide next = s + ej / (2 * j + 1);
         if (next == s)
             return s;
         s = next;
@@ -78,14 +58,14 @@ double bd0(double x, double m)
 }
 
 // ln of the binomial probability of x successes in n trials, q = 1 - p.
-double lnbinomterm(double x, double n, double p, double q)
+wide lnbinomterm(wide x, wide n, wide p, wide q)
 {
     if (x == 0)
         return n == 0 ? 0 : n * std::log(q);
     if (x == n)
         return n * std::log(p);
     return stirlerr(n) - stirlerr(x) - stirlerr(n - x) - bd0(x, n * p) - bd0(n - x, n * q)
-           + 0.5 * std::log(n / (2 * std::numbers::pi * x * (n - x)));
+           + 0.5L * std::log(n / (2 * std::numbers::pi_v<wide> * x * (n - x)));
 }
 
 // The change of ln Gamma(x + 1) over the rounding of x + 1 and the error
@@ -97,27 +77,100 @@ template <class T> T plus1slope(T x, T ex)
     return e == 0 ? 0 : e * polygamma(0, double(a));
 }
 
+using wide = long double;
+
 // Gamma(n + 1) / (Gamma(k + 1) Gamma(n - k + 1)) in long double, whose
 // range holds the three values for arguments up to widegammamax: one
 // rounding at the end.
 constexpr double widegammamax = 1700;
 double gammaratio(double n, double k)
 {
-    using wide = long double;
     wide d = wide(n) - k, ed = sumerror(wide(n), wide(-k), d);
     wide r = std::tgamma(wide(n) + 1) / (std::tgamma(wide(k) + 1) * std::tgamma(d + 1));
     return double(r * (1 + plus1slope<wide>(n, 0) - plus1slope<wide>(k, 0) - plus1slope(d, ed)));
 }
 
-// Beyond the range of Gamma, results from 1e300 on are refused as an
-// overflow.
-bool beyondlimit(double n, double k, double d, double result)
+// A result beyond the double range is an overflow.
+bool overflowed(double n, double k, double result)
 {
-    bool large = n >= 167 || std::fabs(d) >= 167 || std::fabs(k) >= 167;
-    if (!(large && std::fabs(result) >= 1e300))
+    if (std::isfinite(result))
         return false;
     reportfuncerror(funcoverflow, "ncr", nullptr, 2, n, k);
     return true;
+}
+
+// sin(pi (a + b)) in long double, a + b reduced exactly: 0 at whole sums.
+wide sinpisum(double a, double b)
+{
+    double hi = a + b, m = std::nearbyint(hi);
+    wide v = std::sin(piwide * (wide(hi - m) + sumerror(a, b, hi)));
+    return std::fmod(m, 2) == 0 ? v : -v;
+}
+
+// Gamma(x + 1) in long double, |x| below widegammamax.
+wide gammaplus1(double x)
+{
+    return std::tgamma(wide(x) + 1) * (1 + plus1slope<wide>(x, 0));
+}
+
+// Stirling's series of ln Gamma(y) less (y - 1/2) ln y - y + ln sqrt(2 pi),
+// y of 800 and more.
+wide stirlingtail(wide y)
+{
+    wide y2 = y * y;
+    return (1 / 12.0L - (1 / 360.0L - 1 / (1260.0L * y2)) / y2) / y;
+}
+
+// ln(Gamma(b + s) / Gamma(b)) for b and b + s of 800 and more: the
+// Stirling series of both with their large terms taken apart, so that
+// only s ln b is left of the size of the two logarithms.
+wide lngammaquotient(wide b, wide s)
+{
+    wide c = b + s;
+    return s * std::log(b) + (c - 0.5L) * std::log1p(s / b) - s + stirlingtail(c) - stirlingtail(b);
+}
+
+// About ln |Gamma(y)| for |y| of 1700 and more (the sine of the reflection
+// left out): enough to tell an overflow from an underflow.
+wide lnabsgamma(wide y)
+{
+    return y > 0 ? (y - 0.5L) * std::log(y) - y : -lnabsgamma(1 - y);
+}
+
+// ncr when n, k or d = n - k reaches widegammamax.  Of the three, the two
+// largest (in magnitude) are of one sign for n and d or n and k, of
+// opposite signs for k and d; their Gamma values, reflected to positive
+// arguments, form one quotient Gamma(b + s) / Gamma(b) with s the smallest
+// of the three or -(n + 1).  When even the smallest reaches widegammamax,
+// the result is far out of range.
+double largencr(double n, double k)
+{
+    wide d = wide(n) - k;
+    wide an = std::fabs(wide(n)), ak = std::fabs(wide(k)), ad = std::fabs(d);
+    if (std::min({an, ak, ad}) >= widegammamax) {
+        wide l = lnabsgamma(wide(n) + 1) - lnabsgamma(wide(k) + 1) - lnabsgamma(d + 1);
+        return l > 0 ? HUGE_VAL : 0.0;
+    }
+    wide r;
+    if (ak <= an && ak <= ad) {
+        // Gamma(n + 1) / Gamma(d + 1); reflected: sin(pi d) / sin(pi n) Gamma(-d) / Gamma(-n).
+        r = n > 0 ? std::exp(lngammaquotient(d + 1, k))
+                  : sinpisum(n, -k) / sinpisum(n, 0) * std::exp(lngammaquotient(-wide(n), k));
+        r /= gammaplus1(k);
+    } else if (ad <= an && ad <= ak) {
+        double dd = double(d);   // exact: n and k are within a factor 2
+        r = n > 0 ? std::exp(lngammaquotient(wide(k) + 1, d))
+                  : sinpisum(k, 0) / sinpisum(n, 0) * std::exp(lngammaquotient(-wide(n), d));
+        r /= gammaplus1(dd);
+    } else {
+        // 1 / (Gamma(k + 1) Gamma(d + 1)), the negative one reflected:
+        // -sin(pi x) Gamma(-x) / pi for x = d or k.
+        wide s = -(wide(n) + 1);
+        r = k > 0 ? -sinpisum(n, -k) * std::exp(lngammaquotient(wide(k) + 1, s))
+                  : -sinpisum(k, 0) * std::exp(lngammaquotient(d + 1, s));
+        r *= gammaplus1(n) / piwide;
+    }
+    return double(r);
 }
 
 bool isnegwhole(double x) { return x < 0 && iswhole(x); }
@@ -130,9 +183,9 @@ bool outofreach(double x) { return !(std::fabs(x) <= limits::distributionmax); }
 // up(k) = term(k+1)/term(k), then down while k > a with down(k) =
 // term(k-1)/term(k), each side stopping once the terms are negligible.
 template <class Up, class Down>
-double sumfrommode(double tm, double m, double a, double b, Up up, Down down)
+double sumfrommode(wide tm, double m, double a, double b, Up up, Down down)
 {
-    double sum = tm, t = tm;
+    wide sum = tm, t = tm;
     for (double k = m; k < b; k++) {
         t *= up(k);
         sum += t;
@@ -146,7 +199,7 @@ double sumfrommode(double tm, double m, double a, double b, Up up, Down down)
         if (t <= 1e-17 * sum)
             break;
     }
-    return sum;
+    return double(sum);
 }
 }
 
@@ -154,6 +207,10 @@ double ncr(double n, double k)
 {
     if (std::isnan(n) || std::isnan(k)) {
         reportfuncerror(funcdomain, "ncr", nullptr, 2, n, k);
+        return 0.0;
+    }
+    if (isnegwhole(n) && !iswhole(k)) {   // Gamma(n + 1) at a pole, the others not
+        reportfuncerror(funcsingular, "ncr", nullptr, 2, n, k);
         return 0.0;
     }
     double d = n - k;
@@ -173,21 +230,12 @@ double ncr(double n, double k)
             q.times(t, sumerror(n, 1 - i, t));
         }
         if (std::isfinite(q.hi))
-            return beyondlimit(n, k, d, q.hi) ? 0.0 : q.hi + q.lo;
+            return q.hi + q.lo;
     }
-    if (std::max({std::fabs(n), std::fabs(k), std::fabs(d)}) < widegammamax) {
-        double result = gammaratio(n, k);
-        if (beyondlimit(n, k, d, result))
-            return 0.0;
-        return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
-    }
-    int en, ek, edd;
-    double g = biggamma(n + 1, en) / biggamma(k + 1, ek) / biggamma(d + 1, edd);
-    int e = std::clamp(en - ek - edd, -2200, 2200);
-    double result = std::isfinite(g) ? std::ldexp(g, e) : g;
-    if (beyondlimit(n, k, d, result))
+    bool inrange = std::max({std::fabs(n), std::fabs(k), std::fabs(d)}) < widegammamax;
+    double result = inrange ? gammaratio(n, k) : largencr(n, k);
+    if (overflowed(n, k, result))
         return 0.0;
-    result *= 1 + plus1slope(n, 0.0) - plus1slope(k, 0.0) - plus1slope(d, sumerror(n, -k, d));
     return iswhole(d) && iswhole(k) ? builtin::roundnear(result) : result;
 }
 
@@ -219,11 +267,11 @@ double Binomial(double n, double p, double a, double b)
     if (p == 1)
         return b == n ? 1.0 : 0.0;
     double m = std::clamp(builtin::roundnear(n * p), a, b);
-    double q = 1 - p;
-    double tm = std::exp(lnbinomterm(m, n, p, q));
+    wide pw = p, q = 1 - pw;  // exact but for p below 2^-12
+    wide tm = std::exp(lnbinomterm(m, n, pw, q));
     return sumfrommode(
-        tm, m, a, b, [&](double k) { return (n - k) * p / ((k + 1) * q); },
-        [&](double k) { return k * q / ((n - k + 1) * p); });
+        tm, m, a, b, [&](double k) { return (n - k) * pw / ((k + 1) * q); },
+        [&](double k) { return k * q / ((n - k + 1) * pw); });
 }
 
 double Hgeo(double bign, double m, double n, double a, double b)
@@ -256,11 +304,11 @@ double Hgeo(double bign, double m, double n, double a, double b)
         return a <= 0 && 0 <= b ? 1.0 : 0.0;
     double mode = std::clamp(builtin::roundnear(n * m / bign), a, b);
     // The hypergeometric term as a ratio of binomial terms with p = n / N.
-    double p = n / bign, q = (bign - n) / bign;
-    double tm = std::exp(lnbinomterm(mode, m, p, q) + lnbinomterm(n - mode, bign - m, p, q)
-                         - lnbinomterm(n, bign, p, q));
+    wide p = n / wide(bign), q = (bign - n) / wide(bign);
+    wide tm = std::exp(lnbinomterm(mode, m, p, q) + lnbinomterm(n - mode, bign - m, p, q)
+                       - lnbinomterm(n, bign, p, q));
     return sumfrommode(
         tm, mode, a, b,
-        [&](double k) { return (n - k) * (m - k) / ((bign - n - m + k + 1) * (k + 1)); },
-        [&](double k) { return (bign - n - m + k) * k / ((n + 1 - k) * (m + 1 - k)); });
+        [&](double k) { return wide(n - k) * (m - k) / (wide(bign - n - m + k + 1) * (k + 1)); },
+        [&](double k) { return wide(bign - n - m + k) * k / (wide(n + 1 - k) * (m + 1 - k)); });
 }

@@ -1,11 +1,29 @@
 #include "math/complex.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <utility>
 
+namespace {
+// Squares and products of parts of at most this size, or 0, neither
+// overflow nor underflow.
+constexpr double safehigh = 0x1p510, safelow = 0x1p-510;
+
+bool safe(double x)
+{
+    double a = std::fabs(x);
+    return a == 0 || (a >= safelow && a <= safehigh);
+}
+}
+
+// re^2 + im^2 as it stands unless a square overflowed or underflowed.
 double cabs(complex z)
 {
-    return std::sqrt(z.re * z.re + z.im * z.im);
+    double s = z.re * z.re + z.im * z.im;
+    if (s >= 0x1p-1020 && s <= DBL_MAX)
+        return std::sqrt(s);
+    return std::hypot(z.re, z.im);
 }
 
 complex cadd(complex a, complex b)
@@ -23,10 +41,30 @@ complex cmul(complex a, complex b)
     return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im};
 }
 
-complex cdiv(complex a, complex b)
+namespace {
+complex plaindiv(complex a, complex b)
 {
     double r = 1 / (b.im * b.im + b.re * b.re);
     return {(a.re * b.re + a.im * b.im) * r, (a.im * b.re - a.re * b.im) * r};
+}
+}
+
+// The plain quotient where no product can leave the range; else both
+// operands scaled by powers of two to parts below 2 and the quotient
+// scaled back.
+complex cdiv(complex a, complex b)
+{
+    bool finite = std::isfinite(a.re) && std::isfinite(a.im) && std::isfinite(b.re) && std::isfinite(b.im);
+    bool plain = safe(a.re) && safe(a.im) && safe(b.re) && safe(b.im);
+    if (plain || !finite || (b.re == 0 && b.im == 0))
+        return plaindiv(a, b);
+    int ea = std::ilogb(std::max(std::fabs(a.re), std::fabs(a.im)));
+    int eb = std::ilogb(std::max(std::fabs(b.re), std::fabs(b.im)));
+    if (a.re == 0 && a.im == 0)
+        ea = 0;
+    complex q = plaindiv({std::scalbn(a.re, -ea), std::scalbn(a.im, -ea)},
+                         {std::scalbn(b.re, -eb), std::scalbn(b.im, -eb)});
+    return {std::scalbn(q.re, ea - eb), std::scalbn(q.im, ea - eb)};
 }
 
 complex cneg(complex z)

@@ -17,11 +17,11 @@ struct complex {
     complex cdivby(complex b);
 };
 
-double cabs(complex z);  // unscaled: sqrt(re^2 + im^2)
+double cabs(complex z);  // sqrt(re^2 + im^2), scaled where a square leaves the range
 complex cadd(complex a, complex b);
 complex csub(complex a, complex b);
 complex cmul(complex a, complex b);
-complex cdiv(complex a, complex b);  // no check of a zero divisor
+complex cdiv(complex a, complex b);  // scaled; no check of a zero divisor
 complex cneg(complex z);
 complex cscale(double r, complex z);
 bool cequal(complex a, complex b);

@@ -278,8 +278,11 @@ double gammafn(double x)
         reportfuncerror(funcoverflow, "gam", nullptr, 1, x);
         return std::numeric_limits<double>::infinity();
     }
-    if (x < -170.5)
-        return 0.0;  // |Gamma| is at most about 2e-308 there: an underflow
+    // Left of -184 |Gamma| is below half the least subnormal even next to
+    // its poles: an underflow, which gives 0 silently.  From there to
+    // -170.5 it is a subnormal, or next to a pole a tiny normal, double.
+    if (x < -184)
+        return 0.0;
     // Gamma(x) = core(x + n) / (x (x + 1) ... (x + n - 1)) or, above the
     // core's interval, core(x - n) (x - 1) ... (x - n).  The product is
     // kept exact and the rounding of x + i carried into it; the core's
@@ -349,6 +352,17 @@ double polygamma(int k, double x)
     if (!std::isfinite(result))
         reportfuncerror(funcoverflow, "lngam", nullptr, 1, x);
     return result;
+}
+
+double lnfactorial(double x)
+{
+    // The series about 1 and 2 take x and x - 1 (exact) for x + 1 - 1 and
+    // x + 1 - 2: forming x + 1 would drop the low bits of x, all of a tiny x.
+    if (x >= -0.5 && x <= 0.5)
+        return lngammaseries(x, 1);
+    if (x > 0.5 && x <= 2)
+        return lngammaseries(x - 1, 0);
+    return polygamma(-1, x + 1);
 }
 
 double harmonicsum(double x)

@@ -8,6 +8,8 @@
 double gammafn(double x);
 // k = -1: ln Gamma(x); k = 0..3: the k-th derivative of psi.
 double polygamma(int k, double x);
+// ln Gamma(x + 1), x + 1 not rounded: about -0.577 x for tiny x.
+double lnfactorial(double x);
 // psi(x + 1) + Euler's constant: the harmonic number H(x).
 double harmonicsum(double x);
 // Derivatives of Gamma of order 1 to 3, from psi and its derivatives.

@@ -1,4 +1,5 @@
 #include "math/mathlib.h"
+#include "math/besselzero.h"
 #include "math/smallpower.h"
 
 #include <cerrno>
@@ -147,11 +148,18 @@ double atan2fn(double y, double x) { return std::atan2(y, x); }
 double sinhfn(double x) { return std::sinh(x); }
 double coshfn(double x) { return std::cosh(x); }
 double tanhfn(double x) { return std::tanh(x); }
-double j0fn(double x) { return ::j0(x); }
-double j1fn(double x) { return ::j1(x); }
+// Next to their first zeros the library's J0, J1, Y0, Y1 lose the
+// relative accuracy: there the series about the zero.
+template <besselkind kind, double (*f)(double)> double nearzero(double x)
+{
+    double r;
+    return besselnearzero(kind, x, r) ? r : f(x);
+}
+double j0fn(double x) { return nearzero<besselkind::J0, ::j0>(x); }
+double j1fn(double x) { return nearzero<besselkind::J1, ::j1>(x); }
 double jnfn(int n, double x) { return ::jn(n, x); }
-double y0fn(double x) { return ::y0(x); }
-double y1fn(double x) { return ::y1(x); }
+double y0fn(double x) { return nearzero<besselkind::Y0, ::y0>(x); }
+double y1fn(double x) { return nearzero<besselkind::Y1, ::y1>(x); }
 double ynfn(int n, double x) { return ::yn(n, x); }
 }
 

@@ -20,7 +20,9 @@ bool degree(double n, const char* name, double x, long& out)
 }
 
 // A three-term recurrence from 1 and x: next(i, m, cur, prev) for steps
-// i = 1..m-1, m the degree.
+// i = 1..m-1, m the degree.  It runs in long double: its rounding errors
+// add up over the steps, and the wider format keeps their sum below the
+// double's last place.
 template <class Next> double threeterm(double x, double n, const char* name, Next next)
 {
     long m;
@@ -28,17 +30,18 @@ template <class Next> double threeterm(double x, double n, const char* name, Nex
         return 0.0;
     if (m == 0)
         return 1;
-    double prev = 1, cur = x;
+    long double prev = 1, cur = x;
     for (long i = 1; i < m; i++) {
-        double t = next(i, m, cur, prev);
+        long double t = next(i, m, cur, prev);
         prev = cur;
         cur = t;
     }
-    if (!std::isfinite(cur)) {
+    double result = double(cur);
+    if (!std::isfinite(result)) {
         reportfuncerror(std::isnan(x) ? funcdomain : funcoverflow, name, nullptr, 2, x, n);
         return 0.0;
     }
-    return cur;
+    return result;
 }
 
 // Steps (cos jx, sin jx) to j + 1 by one rotation.
@@ -56,7 +59,7 @@ struct rotation {
 
 double Tsch(double x, double n)
 {
-    return threeterm(x, n, "Tsch", [x](long, long, double cur, double prev) {
+    return threeterm(x, n, "Tsch", [x](long, long, long double cur, long double prev) {
         return 2 * x * cur - prev;
     });
 }
@@ -65,8 +68,8 @@ double Tsch(double x, double n)
 // well.
 double Legendre(double x, double n)
 {
-    return threeterm(x, n, "Legendre", [x](long i, long m, double cur, double prev) {
-        double j = double(m - i);
+    return threeterm(x, n, "Legendre", [x](long i, long m, long double cur, long double prev) {
+        long double j = m - i;
         return ((2 * j + 1) * x * cur - j * prev) / (j + 1);
     });
 }

@@ -31,7 +31,7 @@ bool NLsolver::report(linelist* status, linelist* detail, linelist* verdict)
 {
     if (state == nlrunning || (!status && !detail))
         return false;
-    if (!(IQ > 0))
+    if (IQ <= 0)   // a failed evaluation leaves IQ no number: its state stands
         state = nlnoprogress;
     if (status)
         status->addlinef("Termination condition %ld encountered:  %s",

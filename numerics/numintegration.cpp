@@ -1,6 +1,7 @@
 // "ii": the limits asked in a box, then the program's integrator.
 #include <memory>
 
+#include "formula/evalstate.h"
 #include "formula/standins.h"
 #include "objects/fu.h"
 #include "objects/romberg.h"
@@ -44,7 +45,9 @@ double numintegration(fu& integrand, bool trace, bool& ok)
         statusscope status("\n Integration under way ");
         result = programintegrator().integrate(integrand, a, b, nullptr, trace);
     }
-    ok = true;
+    // A formula error (an end point or a block outside the domain) leaves
+    // no integral to store; a STOP keeps the best of the blocks before.
+    ok = shared.error == evalok || shared.error == evalbreak;
     cprintf("\n\rresult = %.16g\n\r", result);
     setfootercode(10);
     box.drawfooter();

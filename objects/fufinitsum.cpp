@@ -84,11 +84,23 @@ double fufinitsum::tcalc(double* args)
         reportstep(d);
         return 0.0;
     }
+    // From 2^53 terms on the index stops advancing before its end: the run
+    // would never end.  (NaN counts pass: the loop below does not start.)
+    if (canproceed() && (s - i) / d >= 0x1p53) {
+        shared.error = evalruntime;
+        reportcount(i, s, d);
+        return 0.0;
+    }
     double at = i;
     while (canproceed() && (s - i) * d >= 0.0) {
         at = i;
         own[nargs] = i;
         sum += slot[summand]->value(own);
+        if (i + d == i && canproceed()) {   // d is below half the index's last place
+            shared.error = evalruntime;
+            reportcount(i, s, d);
+            return sum;
+        }
         i += d;
     }
     if (shared.error != evalok && !menus().aborted())
@@ -109,6 +121,16 @@ void fufinitsum::reportstep(double d) const
     char text[200];
     std::snprintf(text, sizeof text,
                   "\n Occurred in \"%s\" \n\r the step is %.15g: \n\r the index would never reach its end. \n\r", name, d);
+    reportrun(text);
+}
+
+void fufinitsum::reportcount(double from, double to, double d) const
+{
+    char text[300];
+    std::snprintf(text, sizeof text,
+                  "\n Occurred in \"%s\" \n\r the index cannot count from %.15g \n\r to %.15g by %.15g: \n\r"
+                  " it would never reach its end. \n\r",
+                  name, from, to, d);
     reportrun(text);
 }
 

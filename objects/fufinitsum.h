@@ -15,8 +15,10 @@ public:
     bool implement(uint8_t force, uint16_t level) override;
     fu1* clone() const override;
     // The sum for the arguments at args; the partial sum when a term fails
-    // (error byte set, reported).  A step of 0 or one that is not finite
-    // would never reach the stop: an evaluation error.
+    // (error byte set, reported).  A step of 0 or one that is not finite,
+    // 2^53 terms or more (an infinite stop among them) and an index that
+    // the step no longer advances would never reach the stop: an
+    // evaluation error.
     double tcalc(double* args) override;
     void edittitle() override;
     const char* shortname() const override { return "Finite sum"; }
@@ -30,5 +32,6 @@ public:
 private:
     void reportterm(double index) const;
     void reportstep(double d) const;
+    void reportcount(double from, double to, double d) const;
     void reportrun(const char* text) const;
 };

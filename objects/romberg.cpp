@@ -97,7 +97,11 @@ double romberg::integrate(fu& f, double a, double b, double* digitsout, bool tra
     busyscope busy;
     int16_t k = 0;
     step = b - a;
-    double s = (f.calcx(a) + f.calcx(b)) / 2;
+    // Each end on its own: an evaluation that succeeds clears the error
+    // byte of the one before.
+    double fa = f.calcx(a);
+    double fb = shared.error == evalok ? f.calcx(b) : 0.0;
+    double s = (fa + fb) / 2;
     if (shared.error != evalok)
         return (b - a) * s;
     resetbest();

@@ -125,3 +125,28 @@ TEST_F(calcsitting, StopRequestDuringIntegrationGivesUserBreak)
     EXPECT_EQ(statuses, (std::vector<int32_t>{4, 1}));
     EXPECT_EQ(rowof(run, "s4", 7), " User break.    Press <enter> to restart");
 }
+
+// Robertson's stiff system: its first trial steps overflow and are halved.
+// STOP reaches the run; computed again, the value at t = 40 is that of
+// tests/formula/refdata/stiff.txt.
+TEST_F(calcsitting, StiffSystemComputesAndStops)
+{
+    const std::string setup = "<Backspace>1<Enter><Backspace>3<Enter>t"
+                              "-0.04*f.1+1e4*f.2*f.3,0.04*f.1-1e4*f.2*f.3-3e7*f.2^2,3e7*f.2^2<Enter>"
+                              "<Down>e<Backspace>1<Enter><Enter>";
+    std::vector<int32_t> statuses;
+    double value = 0;
+    hostrun run = withcalc(setup + "<Backspace>40<Enter><busy><menu 40042><yes></busy>x<Enter>",
+                           [&](calculator& c) {
+                               c.switchmode();
+                               c.proceed(true);   // implements
+                               c.proceed(true);   // t = 40, stopped
+                               statuses.push_back(c.status);
+                               show(c);
+                               c.proceed(true);   // the same argument again
+                               statuses.push_back(c.status);
+                               value = c.latest;
+                           });
+    EXPECT_EQ(statuses, (std::vector<int32_t>{4, 1}));
+    EXPECT_NEAR(value, 0.7158270687194047, 1e-10);
+}

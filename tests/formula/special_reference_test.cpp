@@ -68,6 +68,25 @@ TEST_P(specialreference, MaximumErrorWithinTolerance)
     EXPECT_EQ(shared.error, evalok) << t.name;
 }
 
+// Gamma left of -170.5: subnormal values, tiny normal ones next to the
+// poles, and 0 where the true value is below half the least subnormal;
+// an underflow reports nothing.
+TEST(specialreference, GammaDownToItsUnderflow)
+{
+    auto cases = readreftable(VEMO_SOURCE_DIR "/tests/formula/refdata", "gammatiny");
+    ASSERT_GE(cases.size(), 100u);
+    shared.error = evalok;
+    int nonzero = 0;
+    for (const refcase& c : cases) {
+        double got = gammafn(c.in[0]);
+        nonzero += got != 0;
+        EXPECT_LE(std::fabs(got - c.expected), 1e-14 * std::fabs(c.expected) + 0x1p-1074)
+            << "gam(" << c.in[0] << ") = " << got << ", not " << c.expected;
+    }
+    EXPECT_EQ(shared.error, evalok);
+    EXPECT_GE(nonzero, 200);
+}
+
 INSTANTIATE_TEST_SUITE_P(tables, specialreference, testing::ValuesIn(tables),
                          [](const auto& info) { return std::string(info.param.name); });
 }

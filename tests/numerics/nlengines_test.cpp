@@ -234,21 +234,24 @@ TEST(NLsolver, NonFiniteAndSingularEndInAState)
     struct badcase {
         const char* name;
         residualfn fn;
-        int state;
+        int state;          // of the run
+        const char* text;   // of the report, which may decide anew
     };
     const badcase cases[] = {
-        {"nan", [](const double*, double* r) { r[0] = r[1] = nan; }, nldomain},
-        {"infinite", [](const double*, double* r) { r[0] = r[1] = HUGE_VAL; }, nldomain},
+        // Failing everywhere: the report keeps the domain error.
+        {"nan", [](const double*, double* r) { r[0] = r[1] = nan; }, nldomain, "Domain error"},
+        {"infinite", [](const double*, double* r) { r[0] = r[1] = HUGE_VAL; }, nldomain, "Domain error"},
+        // The start is a root: the report tells that the target was hit.
         {"overflowing jacobian",
          [](const double* x, double* r) {
              r[0] = 1e308 * std::sin(1e6 * x[0]);
              r[1] = x[1];
          },
-         nldomain},
+         nldomain, "No further progress"},
         // The Jacobian at the start is 0: rank 0, a zero step.
         {"zero jacobian",
          [](const double* x, double* r) { r[0] = r[1] = 1 + x[0] * x[0] + x[1] * x[1]; },
-         nlnoprogress},
+         nlnoprogress, "No further progress"},
     };
     for (const badcase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -258,6 +261,9 @@ TEST(NLsolver, NonFiniteAndSingularEndInAState)
         EXPECT_EQ(runengine(e), c.state);
         reportlists r;
         EXPECT_TRUE(e.report(&r.status, &r.detail, &r.verdict));
+        EXPECT_NE(r.status.isempty() ? std::string::npos : std::string(r.status.text(1)).find(c.text),
+                  std::string::npos)
+            << r.all();
     }
 }
 

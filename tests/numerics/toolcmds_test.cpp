@@ -11,6 +11,7 @@
 #include "numerics/toolcmds.h"
 #include "screen/hooks.h"
 #include "tests/calculator/calcfixture.h"
+#include "tests/screen/editrun.h"
 #include "tests/screen/goldenfiles.h"
 
 namespace {
@@ -70,6 +71,18 @@ TEST_F(toolsitting, IntegrationResultBecomesTheFixedValue)
     // Equal limits: 0 without a computation, nothing stored.
     o = runcommand("1<Enter>1<Enter>", "x*x", 2, integratecmd);
     EXPECT_FALSE(o.fixed);
+}
+
+// An integrand that fails at either end point has no integral to store,
+// whichever end is evaluated last.
+TEST_F(toolsitting, IntegrationWithFailingEndPointStoresNothing)
+{
+    for (const char* limits : {"0<Enter>1<Enter>", "1<Enter>0<Enter>"}) {
+        hostrun run;
+        outcome o = runcommand(std::string(limits) + "<dump endfails>xx", "ln(1-x)", 2, integratecmd, &run);
+        EXPECT_FALSE(o.fixed) << limits << " " << o.value;
+        EXPECT_NE(dumptext(run, "endfails").find("Call to function log with argument 0"), std::string::npos);
+    }
 }
 
 // sqrt(x) on [0, 1] misses 15 digits: the trace mode opens at level 10

@@ -30,7 +30,8 @@ const std::string library =
     finitsum("tri", "n", 'k', "1", "n", "1", "k") + finitsum("squares", "", 'k', "1", "100", "1", "k^2") +
     finitsum("down", "", 'k', "10", "1", "-3", "k") + finitsum("none", "", 'k', "1", "0", "1", "k") +
     finitsum("geo", "xn", 'j', "0", "n", "1", "x^j") + finitsum("lns", "", 'k', "1", "9", "1", "ln(5-k)") +
-    finitsum("still", "", 'k', "1", "9", "1-1", "k") +
+    finitsum("still", "", 'k', "1", "9", "1-1", "k") + finitsum("endless", "e", 'k', "1", "e", "1", "1/k^2") +
+    finitsum("stuck", "", 'k', "1e17", "1e17+64", "1", "1") +
     conditional("pick", "x", "x", "10+x", "20+x") + conditional("pair", "x", "x-1", "x, 2*x", "-x, 0") +
     conditional("bytwo", "x", "x", "tri(x)", "geo(2,x)");
 
@@ -56,7 +57,7 @@ struct guarded {
 
 TEST_F(compositekinds, FiniteSumsAgainstClosedForms)
 {
-    ASSERT_EQ(context->count, 10);
+    ASSERT_EQ(context->count, 12);
     struct row {
         const char* name;
         double a, b, expected;
@@ -151,7 +152,7 @@ TEST_F(compositekinds, OlderKeyOfTheFirstComponent)
 // would never reach the stop is an error at once.
 TEST_F(compositekinds, EvaluationErrorsOfFiniteSums)
 {
-    shared.reportswitch = 5;
+    shared.reportswitch = 8;
     shared.error = 0;
     fufinitsum* lns = find<fufinitsum>("lns");
     EXPECT_DOUBLE_EQ(lns->tcalc(nullptr), std::log(24.0));
@@ -162,19 +163,33 @@ TEST_F(compositekinds, EvaluationErrorsOfFiniteSums)
     EXPECT_EQ(find<fufinitsum>("still")->tcalc(nullptr), 0.0);
     EXPECT_EQ(shared.error, evalruntime);
     EXPECT_EQ(sink.count("the step is 0:"), 1);
+    // A stop that the index cannot count to: an error at once, with no
+    // term evaluated; one below the start: no term, no error.
+    for (double stop : {0x1p53 + 2, 1e18, double(INFINITY), -double(INFINITY)}) {
+        shared.error = 0;
+        double e = stop;
+        EXPECT_EQ(find<fufinitsum>("endless")->tcalc(&e), 0.0) << stop;
+        EXPECT_EQ(shared.error, stop > 0 ? evalruntime : evalok) << stop;
+    }
+    // An index that the step no longer advances: the one term, then the
+    // error.
+    shared.error = 0;
+    EXPECT_EQ(find<fufinitsum>("stuck")->tcalc(nullptr), 1.0);
+    EXPECT_EQ(shared.error, evalruntime);
+    EXPECT_EQ(sink.count("it would never reach its end"), 4);
     // A STOP request ends the sum silently.
     shared.error = 0;
     menus().abortflag = true;
     double n = 100;
     EXPECT_EQ(find<fufinitsum>("tri")->tcalc(&n), 0.0);
     menus().abortflag = false;
-    EXPECT_EQ(sink.count("Runtime Error during finite Summation"), 2);
+    EXPECT_EQ(sink.count("Runtime Error during finite Summation"), 6);
     // Without reports the error byte is all there is.
     shared.reportswitch = 0;
     shared.error = 0;
     find<fufinitsum>("still")->tcalc(nullptr);
     EXPECT_EQ(shared.error, evalruntime);
-    EXPECT_EQ(sink.count("Runtime Error during finite Summation"), 2);
+    EXPECT_EQ(sink.count("Runtime Error during finite Summation"), 6);
 }
 
 TEST_F(compositekinds, ImplementationRefusesWhatDoesNotFit)

@@ -14,10 +14,13 @@
 struct fnobject : fu {
     std::function<double(double)> f;
     long calls = 0;
+    bool fresh = false;  // each evaluation clears the error byte first, as the evaluator's
     explicit fnobject(std::function<double(double)> fn) : f(std::move(fn)) {}
     double calcx(double x) override
     {
         ++calls;
+        if (fresh)
+            shared.error = evalok;
         double y = f(x);
         if (std::isnan(y)) {
             shared.error = evalruntime;

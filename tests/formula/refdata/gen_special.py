@@ -173,3 +173,24 @@ write("Hgeo", cases(200, hgeo_row))
 write("Ber", [(n, mp.bernoulli(n)) for n in range(0, 187)])
 write("Eul", [(n, mp.eulernum(n)) for n in range(0, 183)])
 write("Tangent", [(n, tangent(n)) for n in range(0, 184)])
+
+
+def gammatiny_rows():
+    """Gamma left of -170.5, where it is a subnormal double or a tiny normal
+    one (next to the poles), down to -185, where it underflows to 0."""
+    local = random.Random(47)
+    rows = []
+    while len(rows) < 300:
+        r = local.random()
+        if r < 0.6:
+            x = round(local.uniform(-185 if r < 0.1 else -178, -170.5) * 2 ** 10) / 2 ** 10
+        else:
+            n = local.randint(171, 185)
+            x = -n + local.choice([-1, 1]) * local.randint(1, 2 ** 12) * 2.0 ** local.randint(-45, -12)
+        if x == int(x) or x >= -170.5:
+            continue
+        rows.append((x, mp.gamma(mp.mpf(x))))
+    return rows
+
+
+write("gammatiny", gammatiny_rows())

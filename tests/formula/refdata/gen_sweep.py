@@ -10,11 +10,14 @@ through zeros, where no method keeps the relative error).  Then one point a
 line: the arguments, then the true value.  Points are random doubles (full
 53-bit inputs) over the domain and its hard regions: near zeros and poles,
 tiny and huge arguments.  Only points whose true value is a normal double
-are kept.  Run once; the files are committed beside this script.
+are kept.  Run once; the files are committed beside this script.  Names
+on the command line write only those files: the tables after the reseed
+at the end come out the same either way.
 """
 import math
 import os
 import random
+import sys
 
 import mpmath as mp
 
@@ -52,12 +55,17 @@ def normal(v):
     return v is not None and mp.isfinite(v) and tiny <= abs(v) <= huge
 
 
-# Bounds beyond 4 units: the library's Bessel functions, and three-term
-# recurrences run over thousands of steps.
-bounds = {"Bj1": 6, "By1": 16, "Bjn": 64, "Byn": 512, "Tsch": 128, "Legendre": 256}
+# Bounds beyond 4 units: the library's Bessel functions of order n.  The
+# three-term recurrences run in long double: 2 units.
+bounds = {"Bjn": 64, "Byn": 512, "Tsch": 2, "Legendre": 2}
+
+
+only = set(sys.argv[1:])
 
 
 def sweep(name, formula, bound, count, args, value, floor=None):
+    if only and name not in only:
+        return
     bound = bounds.get(name, bound)
     rows, seen = [], set()
     tries = 0
@@ -209,9 +217,9 @@ sweep("argeo", "ab|argeo(a,b)", 4, 1000, lambda: (logu(1e-300, 1e308), logu(1e-3
 # counted against the envelope's last place (floor) as well.
 bx = lambda: pick((3, lambda: u(0, 100)), (1, lambda: logu(1e-300, 1e6)))
 sweep("Bj0", "x|Bj0(x)", 4, 800, one(bx), lambda x: mp.besselj(0, x), floor=0.01)
-sweep("Bj1", "x|Bj1(x)", 8, 800, one(bx), lambda x: mp.besselj(1, x), floor=0.01)
+sweep("Bj1", "x|Bj1(x)", 4, 800, one(bx), lambda x: mp.besselj(1, x), floor=0.01)
 sweep("By0", "x|By0(x)", 4, 800, one(bx), lambda x: mp.bessely(0, x), floor=0.01)
-sweep("By1", "x|By1(x)", 8, 800, one(bx), lambda x: mp.bessely(1, x), floor=0.01)
+sweep("By1", "x|By1(x)", 4, 800, one(bx), lambda x: mp.bessely(1, x), floor=0.01)
 nx = lambda: (float(rng.randint(-60, 200)), u(0, 300))
 sweep("Bjn", "nx|Bjn(n,x)", 8, 600, nx, lambda n, x: mp.besselj(n, x), floor=0.01)
 sweep("Byn", "nx|Byn(n,x)", 8, 600, lambda: (float(rng.randint(-60, 200)), u(0.5, 300)),
@@ -222,3 +230,72 @@ tx = lambda: pick((3, lambda: u(-1, 1)), (1, lambda: u(-3, 3)))
 sweep("Tsch", "xn|Tsch(x,n)", 8, 800, lambda: (tx(), float(rng.randint(0, 2000))), lambda x, n: mp.chebyt(n, x), floor=1)
 sweep("Legendre", "xn|Legendre(x,n)", 8, 800, lambda: (tx(), float(rng.randint(0, 600))),
       lambda x, n: mp.legendre(n, x), floor=1)
+
+# Hard regions on their own, each table from a seed of its own.
+def reseed(name):
+    global rng
+    rng = random.Random(name)
+
+
+# ln Gamma(1 + x) for small x, where forming 1 + x loses x's low bits.
+def lnfactorial(x):
+    with mp.workprec(1300):  # x + 1 exact for tiny x
+        return +mp.loggamma(x + 1)
+
+
+reseed("lnfacsmall")
+sweep("lnfacsmall", "x|lnfac(x)", 4, 400,
+      one(lambda: pick((2, lambda: logu(1e-300, 1e-3, True)), (1, lambda: u(-0.5, 2)))),
+      lnfactorial)
+
+
+# ncr beyond the long double Gamma: n, k or n - k from 1700 up to 1e300,
+# neither k nor n - k whole.  The binomial in enough digits that n - k is
+# exact.
+def ncr_large_args():
+    big = lambda: logu(1700, 1e300, True)
+    r = rng.random()
+    if r < 0.4:
+        n, k = big(), u(-30, 60)
+    elif r < 0.7:
+        n = logu(1700, 1e15, True)
+        k = n - u(-30, 60)
+    else:
+        n, k = u(-30, 30), big()
+    return None if k == math.floor(k) or n - k == math.floor(n - k) else (n, k)
+
+
+def binomial_large(n, k):
+    with mp.workdps(60 + int(mp.log10(max(abs(n), abs(k))))):
+        return +mp.binomial(n, k)
+
+
+reseed("ncrlarge")
+sweep("ncrlarge", "nk|ncr(n,k)", 4, 600, ncr_large_args, binomial_large)
+
+
+# J0, J1, Y0, Y1 next to their first 100 zeros (x up to about 315), counted
+# against the value's own last place: from the double nearest to a zero
+# out to a unit away, where the library's values take over again.
+def nearzero_args(zero):
+    zeros = {}
+
+    def args():
+        s = rng.randint(1, 100)
+        if s not in zeros:
+            zeros[s] = float(zero(s))
+        z = zeros[s]
+        return (z,) if rng.random() < 0.05 else (z + logu(1e-16 * z, 1, True),)
+    return args
+
+
+def nearzerovalue(f, order, x):
+    with mp.workdps(100):  # the value is what is left of the envelope
+        return +f(order, x)
+
+
+for name, order, zero, f in (("Bj0", 0, mp.besseljzero, mp.besselj), ("Bj1", 1, mp.besseljzero, mp.besselj),
+                             ("By0", 0, mp.besselyzero, mp.bessely), ("By1", 1, mp.besselyzero, mp.bessely)):
+    reseed(name + "zeros")
+    sweep(name + "zeros", "x|%s(x)" % name, 4, 400, nearzero_args(lambda s, order=order, zero=zero: zero(order, s)),
+          lambda x, order=order, f=f: nearzerovalue(f, order, x))
