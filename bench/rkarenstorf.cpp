@@ -41,16 +41,16 @@ double closure(double x, double y)
 struct arenstorf {
     parser first;  // the shared state
     RK rk;
-    valtable table{5};
+    std::shared_ptr<valtable> table = std::make_shared<valtable>(5);
 
     explicit arenstorf(double tolerance)
     {
         rk.shape = {2, 2, 't', false};
         rk.setformula(formula);
-        table.startvector[0] = 0.0;
+        table->startvector[0] = 0.0;
         for (int i = 0; i < 4; ++i)
-            table.startvector[i + 1] = start[i];
-        rk.table = &table;
+            table->startvector[i + 1] = start[i];
+        rk.table = table;
         if (!rk.compile(compilemode::normal, nullptr, nullptr, nullptr))
             std::abort();
         rk.incrementtolerance = tolerance;
@@ -60,7 +60,7 @@ struct arenstorf {
     // last run, so every run computes the whole orbit.
     double run()
     {
-        table.reset();
+        table->reset();
         const double* y = rk.integrate(period, 0.0);
         return closure(y[1], y[2]);
     }
@@ -92,7 +92,7 @@ void targets(benchmark::State& state, bool cached)
     for (auto _ : state)
         for (int i = 0; i < 32; ++i) {
             if (!cached)
-                a.table.reset();
+                a.table->reset();
             benchmark::DoNotOptimize(a.rk.integrate(period * ((i * 13) % 32 + 0.5) / 32, 0.0));
         }
     state.counters["evals"] = double(a.rk.evaluations - before) / double(state.iterations());

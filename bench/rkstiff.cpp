@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "calculator/rk.h"
@@ -77,9 +78,9 @@ void vemo(benchmark::State& state)
     RK rk;
     rk.shape = {uint16_t(p.order), uint16_t(p.dimension), 't', false};
     rk.setformula(p.formula);
-    valtable table(uint32_t(p.start.size()));
-    std::copy(p.start.begin(), p.start.end(), table.startvector);
-    rk.table = &table;
+    auto table = std::make_shared<valtable>(uint32_t(p.start.size()));
+    std::copy(p.start.begin(), p.start.end(), table->startvector);
+    rk.table = table;
     if (!rk.compile(compilemode::normal, nullptr, nullptr, nullptr))
         std::abort();
     if (state.range(1) > 0) {
@@ -90,7 +91,7 @@ void vemo(benchmark::State& state)
     bool reached = false;
     uint64_t before = rk.evaluations;
     for (auto _ : state) {
-        table.reset();
+        table->reset();
         const double* y = rk.integrate(p.reference[0], 0.0);
         reached = rk.status == RK::reached && y[0] == p.reference[0];
         error = worsterror(y + 1, p.reference);

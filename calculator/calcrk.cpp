@@ -35,7 +35,7 @@ bool calculator::makemyrk()
     }
     size_t n = setup->shape.statelength();
     auto* rk = new (std::nothrow) RK;
-    auto* table = new (std::nothrow) valtable(uint32_t(n));
+    std::shared_ptr<valtable> table(new (std::nothrow) valtable(uint32_t(n)));
     bool ok = rk && table && table->startvector;
     if (ok) {
         std::copy(setup->start, setup->start + std::min<size_t>(n, setup->startcount), table->startvector);
@@ -44,7 +44,6 @@ bool calculator::makemyrk()
     }
     if (!ok) {
         delete rk;
-        delete table;
         return false;
     }
     rk->vars = setup->variables;

@@ -64,7 +64,7 @@ void calculator::release()
 {
     dropobject(calling);
     dropobject(solver);
-    dropobject(initvalues);
+    initvalues.reset();
     std::free(mcsettings);
     mcsettings = nullptr;
     dropobject(toolobject);

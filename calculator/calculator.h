@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "base/checksumcell.h"
 #include "calculator/calcowner.h"
@@ -160,7 +161,7 @@ public:
     calcfunm* calling = nullptr;         // owned
     argbinding binding;
     RK* solver = nullptr;                // owned
-    valtable* initvalues = nullptr;      // owned; the solver's table
+    std::shared_ptr<valtable> initvalues;  // the solver's table, shared with it
     double* valuecopy = nullptr;         // owned
     uint32_t copycapacity = 0;
     void* mcsettings = nullptr;          // owned by the Monte Carlo command; freed with free()

@@ -35,12 +35,10 @@ furk::furk(const furk& source) : compositefu(source)
     runtime = source.runtime;
     returnorder = source.returnorder;
     independentindex = source.independentindex;
-    valtable* values = source.table ? new (std::nothrow) valtable(*source.table) : nullptr;
+    std::shared_ptr<valtable> values(source.table ? new (std::nothrow) valtable(*source.table) : nullptr);
     RK* rk = source.solver ? new (std::nothrow) RK : nullptr;
     if (rk)
         adopt(rk, values);
-    else
-        delete values;
     if (!rk || !values || !rk->assign(*source.solver))
         failed = 1;
     if (source.initial) {
@@ -58,7 +56,6 @@ furk::~furk()
     dropkept();
     delete initial;
     delete solver;
-    delete table;
 }
 
 fu1* furk::clone() const
@@ -66,14 +63,12 @@ fu1* furk::clone() const
     return new (std::nothrow) furk(*this);
 }
 
-void furk::adopt(RK* rk, valtable* values)
+void furk::adopt(RK* rk, std::shared_ptr<valtable> values)
 {
     if (solver != rk)
         delete solver;
-    if (table != values)
-        delete table;
     solver = rk;
-    table = values;
+    table = std::move(values);
     solver->table = table;
     solver->owner = this;
     solver->ownerkind = RK::ownerfunction;

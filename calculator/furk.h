@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "objects/compositefu.h"
 
@@ -55,11 +56,11 @@ public:
     int valueoffset() const;
     // Makes the solver owned by this object, with table as its table and
     // the own store lent; the labels of the initial-values formula.
-    void adopt(RK* rk, valtable* values);
+    void adopt(RK* rk, std::shared_ptr<valtable> values);
     static void labelinitial(slotcomp* c);
 
     slotcomp* initial = nullptr;    // owned; the initial-values formula
-    valtable* table = nullptr;      // owned; start point and points reached
+    std::shared_ptr<valtable> table;  // start point and points reached, shared with the solver
     RK* solver = nullptr;           // owned
     uint8_t runtime = 0;            // 1: initial values by the formula
     uint16_t returnorder = 0;       // derivative level; the order: all levels
@@ -70,7 +71,7 @@ private:
     void dropkept();
     slotcomp* keptinitial = nullptr;
     RK* keptsolver = nullptr;
-    valtable* kepttable = nullptr;
+    std::shared_ptr<valtable> kepttable;
     uint8_t keptruntime = 0;
     uint16_t keptreturnorder = 0;
 };

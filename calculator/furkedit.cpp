@@ -174,7 +174,7 @@ bool furk::makeslots()
         }
     }
     RK* rk = new (std::nothrow) RK;
-    valtable* values = rk ? new (std::nothrow) valtable(uint32_t(shape.statelength())) : nullptr;
+    std::shared_ptr<valtable> values(rk ? new (std::nothrow) valtable(uint32_t(shape.statelength())) : nullptr);
     if (!rk || !values) {
         delete rk;
         return false;
@@ -228,10 +228,9 @@ void furk::dropkept()
 {
     delete keptinitial;
     delete keptsolver;
-    delete kepttable;
     keptinitial = nullptr;
     keptsolver = nullptr;
-    kepttable = nullptr;
+    kepttable.reset();
 }
 
 bool furk::beginedit()
@@ -239,11 +238,10 @@ bool furk::beginedit()
     if (!complete())
         return false;
     slotcomp* formula = new (std::nothrow) slotcomp(initial);
-    valtable* values = new (std::nothrow) valtable(*table);
+    std::shared_ptr<valtable> values(new (std::nothrow) valtable(*table));
     RK* rk = new (std::nothrow) RK;
     if (!formula || formula->failed || !values || !rk || !fu1::beginedit()) {
         delete formula;
-        delete values;
         delete rk;
         return false;
     }
@@ -257,7 +255,7 @@ bool furk::beginedit()
     initial->owner = this;
     labelinitial(initial);
     solver = nullptr;
-    table = nullptr;
+    table.reset();
     adopt(rk, values);
     rk->assign(*keptsolver);
     return true;
@@ -270,13 +268,11 @@ bool furk::restoreedit(uint8_t withparser)
     if (withparser) {
         delete initial;
         delete solver;
-        delete table;
         initial = keptinitial;
         solver = keptsolver;
-        table = kepttable;
+        table = std::move(kepttable);
         keptinitial = nullptr;
         keptsolver = nullptr;
-        kepttable = nullptr;
     } else {
         initial->assign(keptinitial);
         solver->assign(*keptsolver);

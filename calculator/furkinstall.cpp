@@ -63,10 +63,9 @@ fu1* installrkfunction(calculator& source)
     if (!made || made->failed)
         return nullptr;
     RK* rk = new (std::nothrow) RK(*source.solver);
-    valtable* values = rk ? new (std::nothrow) valtable(*source.initvalues) : nullptr;
+    std::shared_ptr<valtable> values(rk ? new (std::nothrow) valtable(*source.initvalues) : nullptr);
     if (!rk || !values || rk->failedflag) {
         delete rk;
-        delete values;
         return nullptr;
     }
     // The copy's own store becomes the object's, lent back to it.

@@ -72,8 +72,7 @@ bool furk::learn(std::istream& in)
                 return false;
             RKiterator block(*rk);
             bool read = block.learn(in);
-            valtable* values = rk->table;
-            adopt(rk, values);
+            adopt(rk, rk->table);
             if (!read || !table)
                 return false;
             runtime = !block.startvalues;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "base/listnode.h"
@@ -34,7 +35,7 @@ public:
 
 class RK : public listnode {
 public:
-    enum : uint32_t { ownernone = 0, ownercalculator = 1, ownerfunction = 3 };
+    enum : uint32_t { ownernone = 0, ownercalculator = 1, ownerplot = 2, ownerfunction = 3 };
     // Outcome of the last run.
     enum : uint32_t { reached = 0, formulaerror = 5, failed = 8 };
     using stepcallback = void (*)(RK& solver, const double* increment);
@@ -91,7 +92,7 @@ public:
     varman* vars = nullptr;          // lent by a function object owner
     bool varsshared = false;         // vars belongs to the source of a copy
     diagnostics* diag = nullptr;     // lent by a function object owner
-    valtable* table = nullptr;       // not owned
+    std::shared_ptr<valtable> table; // shared with the owner and the copies
     rkclipper* clipper = nullptr;    // not owned
     std::vector<double> argmemory;   // the further arguments' last values
     uint8_t failedflag = 0;

@@ -78,7 +78,7 @@ bool RKiterator::learn(std::istream& in)
 {
     rkshape& s = solver.shape;
     s.arclength = false;
-    solver.table = nullptr;
+    solver.table.reset();
     startvalues = false;
     std::string line;
     const char* failure = nullptr;
@@ -93,7 +93,7 @@ bool RKiterator::learn(std::istream& in)
                 break;
             }
             if (!solver.table)
-                solver.table = new (std::nothrow) valtable(uint32_t(s.statelength()));
+                solver.table.reset(new (std::nothrow) valtable(uint32_t(s.statelength())));
             return solver.table != nullptr;
         }
         if (startswith(line, "@ORDER")) {
@@ -128,8 +128,7 @@ bool RKiterator::learn(std::istream& in)
                     failure = "\n Runge-Kutta record: fewer start values than the state length, or one that is no "
                               "number \n";
             if (!failure) {
-                delete solver.table;
-                solver.table = table.release();
+                solver.table = std::move(table);
                 startvalues = true;
             }
         } else {

@@ -24,3 +24,14 @@ std::string rkcolname(int n, const rkshape& shape, int limit);
 // The header of value-table column n of a calculator in that mode (11:
 // arclength): the component name with primes up to 4, padded to a column.
 std::string modecolname(int n, int mode, rkshape shape);
+
+// The table of the symbols of a calculator's values: rows 0 .. rows - 1 of
+// derivative orders, columns of max(order + 5, 12) characters for the
+// first two values, a filler for the middle ones and the last value (all
+// four of exactly four).  Beyond order 4 rows 2 and 3 are fillers and
+// later rows are left out.
+std::string symbolrows(const rkshape& shape, int rows);
+
+// What the formula of a Runge-Kutta system (or of a calculator of that
+// shape) may use to refer to its values.
+std::string showformulasymbols(const rkshape& shape);

@@ -42,6 +42,8 @@ public:
         const recresult& r = results[size_t(current - 1)];
         linef(" %-63s  %5.1f %5.1f ", representation(r, false).c_str(), r.significance, r.precision);
     }
+    // F1 is the window's own help, not the general list help.
+    void filterkey(int&) override {}
     void otherkey(int& key) override
     {
         if (key == key::f1) {

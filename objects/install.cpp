@@ -96,8 +96,12 @@ std::unique_ptr<boxframe> inputwindow(const std::string& caption)
 {
     setboxcolors(3, 4, 15, 0, 0);
     setboxtitle(caption.c_str());
-    return std::unique_ptr<boxframe>(
-        new (std::nothrow) boxframe(1, windowtop, int16_t(screencols()), int16_t(screenrows())));
+    std::unique_ptr<boxframe> box(new (std::nothrow) boxframe(1, windowtop, int16_t(screencols()), int16_t(screenrows())));
+    // The prompts end their lines early: nothing of the calculator beneath
+    // may show beside them.
+    if (box)
+        clrwindow(getbkcolor());
+    return box;
 }
 
 // After the implementation: the closing line of the input and a key.

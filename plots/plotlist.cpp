@@ -1,15 +1,25 @@
 #include "plots/plotlist.h"
 
+#include "plots/plot.h"
+
 namespace {
-drect current{-1.0, 1.0, 1.0, -1.0};
+chainof<plot>* plots = nullptr;
 }
 
-drect plotworld()
+chainof<plot>& plotlist()
 {
-    return current;
+    if (!plots)
+        plots = new chainof<plot>;
+    return *plots;
 }
 
-void setplotworld(const drect& r)
+plot* currentplot()
 {
-    current = r;
+    return plots && plots->cursor > 0 ? plots->current() : nullptr;
+}
+
+void dropplotlist()
+{
+    delete plots;
+    plots = nullptr;
 }

@@ -1,8 +1,14 @@
-// The plots' current world window.  Until plots exist it is a fixed
-// square from -1 to 1, so that readers never meet an empty window.
+// The designer plots of the program: one list; its cursor names the
+// current plot.  The computing thread's shutdown deletes it.
 #pragma once
 
-#include "math/drect.h"
+#include "base/chain.h"
 
-drect plotworld();
-void setplotworld(const drect& r);
+class plot;
+
+// The list, made at first use.
+chainof<plot>& plotlist();
+// The current plot, null when there is none.
+plot* currentplot();
+// Deletes every plot and the list.
+void dropplotlist();

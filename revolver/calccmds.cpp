@@ -25,6 +25,7 @@
 #include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/screen.h"
+#include "screen/screensave.h"
 #include "screen/testnfv.h"
 
 #include <cctype>
@@ -238,6 +239,14 @@ void showcodecmd(calculator& c)
         showcode(*c.solver->myparser);
 }
 
+// The field of a long formula reaches below the calculator's display: what
+// it covered comes back when the edit ends.
+static keycode editformula(char* buffer, int row)
+{
+    screensave under(1, row, -1, -1);
+    return lineinput(buffer, limits::formulalength, int16_t(row));
+}
+
 void editcmd(calculator& c)
 {
     if (!c.isdirectmode()) {
@@ -254,7 +263,7 @@ void editcmd(calculator& c)
     const char* old = c.formulatext();
     std::strncpy(buffer.data(), old ? old : "", buffer.size() - 1);
     gotoxy(1, c.firstrow());
-    if (lineinput(buffer.data(), 0, int16_t(c.firstrow())) == key::esc || !buffer[0]) {
+    if (editformula(buffer.data(), c.firstrow()) == key::esc || !buffer[0]) {
         c.redraw();
         return;
     }

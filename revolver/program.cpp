@@ -10,6 +10,7 @@
 #include "objects/fudaba.h"
 #include "objects/contextlist.h"
 #include "objects/hooks.h"
+#include "plots/plotlist.h"
 #include "platform/core/cmdline.h"
 #include "revolver/revolver.h"
 #include "screen/calcmain.h"
@@ -76,6 +77,7 @@ void runprogram()
         createcalculator = nullptr;
         dropvalueboxes();
     }
+    dropplotlist();
     delete rev1;
     rev1 = nullptr;
     dropdatabase();

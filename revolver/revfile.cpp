@@ -98,8 +98,7 @@ bool learnrk(calculator& c, blockreader& in)
     RK rk;
     std::istringstream text(record);
     bool ok = RKiterator(rk).learn(text);
-    std::unique_ptr<valtable> table(rk.table);   // the reader's to free
-    return ok && table && c.takesystem(rk, table->startvector, rk.statelength());
+    return ok && rk.table && c.takesystem(rk, rk.table->startvector, rk.statelength());
 }
 
 // One calculator block after its index line, up to its end line; false

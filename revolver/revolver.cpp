@@ -15,7 +15,6 @@
 #include "objects/contextlist.h"
 #include "platform/core/cmdline.h"
 #include "platform/core/files.h"
-#include "plots/plotlist.h"
 #include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/palette.h"
@@ -74,7 +73,6 @@ revolver::revolver(int n, const std::string& file) : statefile(file)
     diffop = &operatorholder;
     activestore = argumentsareglobal() && shared.globals ? shared.globals : &own;
     redrawtitle = true;
-    plotwindow = plotworld();
     if (!statefile.empty()) {
         removestaletemporaries(statefile);
         readrevolver(statefile);

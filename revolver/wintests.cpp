@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/core/input.h"
-#include "plots/plotlist.h"
+#include "math/drect.h"
 #include "screen/boxframe.h"
 #include "screen/boxsettings.h"
 #include "screen/fontreport.h"
@@ -58,7 +58,7 @@ void testmouseframe()
 {
     maus m(1);
     int16_t l = 0, t = 0, r = 0, b = 0;
-    m.drawframe(l, t, r, b, rect{}, plotworld());
+    m.drawframe(l, t, r, b, rect{}, drect{-1.0, 1.0, 1.0, -1.0});
     tell("\n Returned from maus.drawframe(): \n\n\r left=%d\n\r upper=%d\n\r right=%d\n\r lower=%d\n\r", l, t, r, b);
     m.drawstored(0);
     getkey();

@@ -96,6 +96,24 @@ bool evaluationrunning()
     return fn && fn();
 }
 
+bool computing()
+{
+    return evaluationrunning() || menus().busycount > 0;
+}
+
+// Breaks an evaluation, ends a long computation at its next checkpoint and
+// lets every dialogue unwind: getkey answers Esc from now on.
+void stopall()
+{
+    hoststate& h = host();
+    if (evaluationrunning())
+        if (auto brk = h.userbreak.load())
+            brk();
+    menus().abortflag = true;
+    h.stop = true;
+    postkey(key::esc);
+}
+
 void closeprocedure()
 {
     hoststate& h = host();
@@ -105,10 +123,11 @@ void closeprocedure()
         hidecaret();
         h.careton = false;
     }
-    if (h.waitcount == 0 && !confirmabort())
+    // Only a computation under way is asked about; any other state (a box
+    // shown for a moment, a dialogue between two keys) ends as it stands.
+    if (h.waitcount == 0 && computing() && !confirmabort())
         return;
-    h.stop = true;
-    postkey(key::esc);
+    stopall();
 }
 
 }  // namespace
@@ -185,12 +204,7 @@ public:
         if (!h.running)
             return;
         h.closerequested = true;
-        if (evaluationrunning())
-            if (auto brk = h.userbreak.load())
-                brk();
-        menus().abortflag = true;
-        h.stop = true;
-        postkey(key::esc);
+        stopall();
     }
 
     void command(int id) override { menucommand(id); }

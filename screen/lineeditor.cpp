@@ -195,7 +195,7 @@ bool lineeditor::begin(const char* buffer)
     e.cursor = 1;
     insert = nextinsert;
     caretshape(insert ? 1 : 0);
-    careton();
+    caretshow();
     e.threshold = maxlen / screencols() + 1;
     redrawfield();
     return true;
@@ -288,6 +288,8 @@ keycode lineeditor::lineedit(char* buffer)
     dropsettings();
     nextinsert = insert;
     lastinputkey = k;
+    if (!caret.on || caret.hidecount > 0)
+        carethide();   // the caret is the edit's: it goes with it
     setcaret(caret);
     return k;
 }

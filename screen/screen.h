@@ -108,6 +108,8 @@ void repaintmain();
 void cputs(const char* text);
 int cprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 int vcprintf(const char* format, va_list args);
+// cprintf in that text colour (which stays set).
+int colorprintf(int colour, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void writeat(const char* text, int x, int y, int textcolour, int background);
 void recolorcells(int x, int y, int n, int textcolour, int background);
 void putchars(unsigned char c, int count, int step);

@@ -105,6 +105,16 @@ int cprintf(const char* format, ...)
     return n;
 }
 
+int colorprintf(int colour, const char* format, ...)
+{
+    textcolor(colour);
+    va_list args;
+    va_start(args, format);
+    int n = vcprintf(format, args);
+    va_end(args);
+    return n;
+}
+
 char* textbuffer()
 {
     return scr.buffer;

@@ -5,18 +5,20 @@
 # most 60), split evenly: the formula target seeded from the formula case
 # table, the library target from tests/objects/libcorpus with the record
 # keys of tools/fuzzlibrary.dict, the revolver's state file target from
-# tests/revolver/golden/vemo.rev with the keys of tools/fuzzrevolver.dict.
+# tests/revolver/golden/vemo.rev with the keys of tools/fuzzrevolver.dict,
+# the transfer-file target (VEMDRAW's reader, geometry and renderer) from
+# the reader's fixtures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-45}
 ((seconds > 60)) && seconds=60
-share=$((seconds / 3 > 0 ? seconds / 3 : 1))
+share=$((seconds / 4 > 0 ? seconds / 4 : 1))
 out=build/fuzz
-mkdir -p "$out/corpus" "$out/libcorpus" "$out/revcorpus" "$out/work"
+mkdir -p "$out/corpus" "$out/libcorpus" "$out/revcorpus" "$out/rkpcorpus" "$out/work"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula fuzzlibrary fuzzrevolver
-cp build-fuzz/bin/fuzzformula build-fuzz/bin/fuzzlibrary build-fuzz/bin/fuzzrevolver "$out/"
+cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula fuzzlibrary fuzzrevolver fuzzvemdraw
+cp build-fuzz/bin/fuzzformula build-fuzz/bin/fuzzlibrary build-fuzz/bin/fuzzrevolver build-fuzz/bin/fuzzvemdraw "$out/"
 # Seeds: the formulas of the case table, one file each.
 n=0
 grep -v '^#' tests/formula/formulacases.txt | sed -n 's/ => .*//p' | while IFS= read -r line; do
@@ -27,6 +29,11 @@ grep -v '^#' tests/formula/formulacases.txt | sed -n 's/ => .*//p' | while IFS= 
 done
 cp tests/objects/libcorpus/* "$out/libcorpus/"
 cp tests/revolver/golden/vemo.rev "$out/revcorpus/"
+# Transfer files, each behind a printer byte (1: the A4 printer).
+python3 tests/vemdraw/rkpfile.py make "$out/rkpfiles" >/dev/null
+for f in "$out"/rkpfiles/*.rkp; do
+  { printf '\001'; cat "$f"; } > "$out/rkpcorpus/$(basename "$f")"
+done
 cd "$out/work"
 # run TARGET CORPUS [OPTION...]
 run() {
@@ -37,3 +44,4 @@ run() {
 run fuzzformula corpus
 run fuzzlibrary libcorpus -dict=../../../tools/fuzzlibrary.dict
 run fuzzrevolver revcorpus -dict=../../../tools/fuzzrevolver.dict
+run fuzzvemdraw rkpcorpus

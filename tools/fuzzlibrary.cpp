@@ -117,7 +117,6 @@ std::string rkrecordread(std::istream& in)
 {
     RK rk;
     bool ok = RKiterator(rk).learn(in);
-    std::unique_ptr<valtable> table(rk.table);
     std::ostringstream out;
     if (ok)
         RKiterator(rk).save(out, true);

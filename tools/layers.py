@@ -9,7 +9,10 @@
                                  bypasses the hooks without an include)
 
 The layers, lowest first, are the folders of LAYERS; a file may include
-headers of its own layer and of the layers below.  The two fronts sit on
+headers of its own layer and of the layers below.  VEMDRAW is a second
+stack: its one layer (DRAW) sits on DRAWBASE and the layers below it,
+beside VEMO's layers above DRAWBASE; neither includes the other, and only
+its program entry (DRAWMAIN) includes the fronts.  The two fronts sit on
 platform/core beside the layers: only the application and the tests include
 them.  A test folder tests/<layer> is held to that layer; tests may use the
 fixtures of lower test folders.  Upward calls go through the hook table of
@@ -25,6 +28,8 @@ LAYERS = ["base", "platform/core", "math", "formula", "screen", "objects",
           "calculator", "numerics", "plots", "revolver", "app"]
 FRONTS = ["platform/headless", "platform/gtk"]
 TOOLS = {"tools": "app", "bench": "app"}
+DRAW, DRAWBASE, DRAWMAIN = "vemdraw", "math", "vemdraw/main.cpp"
+DRAWTOOLS = ("bench/vemdraw", "tools/fuzzvemdraw")
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
@@ -38,6 +43,8 @@ def layerof(path):
     for front in FRONTS:
         if path.startswith(front + "/"):
             return front
+    if path.startswith((DRAW + "/",) + DRAWTOOLS):
+        return DRAW
     for i, layer in enumerate(LAYERS):
         if path.startswith(layer + "/"):
             return i
@@ -53,6 +60,12 @@ def allowed(src, dst):
     a, b = layerof(src), layerof(dst)
     if a is None or b is None or a == b:
         return True
+    if b == DRAW:                       # the second stack is nobody's base
+        return False
+    if a == DRAW:
+        if isinstance(b, str):          # a front: the entry and the tests
+            return src == DRAWMAIN or src.startswith("tests/")
+        return b <= LAYERS.index(DRAWBASE)
     if isinstance(b, str):              # a front: the application, tests
         return a == LAYERS.index("app") or src.startswith("tests/") or a == len(LAYERS)
     if isinstance(a, str):              # a front includes platform/core only
@@ -61,7 +74,7 @@ def allowed(src, dst):
 
 
 def sources():
-    for top in [l.split("/")[0] for l in LAYERS] + ["tests", "tools", "bench"]:
+    for top in [l.split("/")[0] for l in LAYERS] + [DRAW, "tests", "tools", "bench"]:
         for folder, _, names in os.walk(os.path.join(ROOT, top)):
             for name in sorted(names):
                 if name.endswith(SOURCES):
@@ -146,18 +159,31 @@ def symbols(library):
     return defined, used
 
 
+def libraryof(build, layer):
+    name = "vemo" + layer if "/" not in layer else "platform/lib" + layer.replace("/", "")
+    return os.path.join(build, name if "/" in name else "lib" + name) + ".a"
+
+
 def checklibraries(build):
-    names = ["vemo" + l if "/" not in l else "platform/lib" + l.replace("/", "") for l in LAYERS]
-    paths = [os.path.join(build, n if "/" in n else "lib" + n) + ".a" for n in names]
-    present = [(l, p) for l, p in zip(LAYERS, paths) if os.path.exists(p)]
-    tables = [(l, p) + symbols(p) for l, p in present]
+    present = [(l, libraryof(build, l)) for l in LAYERS]
+    tables = [(l, p) + symbols(p) for l, p in present if os.path.exists(p)]
+    drawpath = libraryof(build, DRAW)
+    draw = [(DRAW, drawpath) + symbols(drawpath)] if os.path.exists(drawpath) else []
     bad = 0
     for i, (layer, path, _, used) in enumerate(tables):
         below = set().union(*(d for _, _, d, _ in tables[:i + 1]))
-        for upper, _, defined, _ in tables[i + 1:]:
+        for upper, _, defined, _ in tables[i + 1:] + draw:
             for name in sorted((used & defined) - below):
                 print(f"{path}: uses {name}, defined only in {upper}", file=sys.stderr)
                 bad += 1
+    base = LAYERS.index(DRAWBASE)
+    for _, path, owned, used in draw:
+        below = owned.union(*(d for l, _, d, _ in tables if LAYERS.index(l) <= base))
+        for upper, _, defined, _ in tables:
+            if LAYERS.index(upper) > base:
+                for name in sorted((used & defined) - below):
+                    print(f"{path}: uses {name}, defined only in {upper}", file=sys.stderr)
+                    bad += 1
     return bad
 
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts VEMO with the given arguments.
+# Sets up, builds and starts VEMO with the given arguments, in the directory
+# the command was run from (its work directory: vemo.rev and the libraries).
 set -euo pipefail
-cd "$(dirname "$0")/.."
-bash tools/setup.sh
-bash tools/build.sh
-exec build/bin/vemo "$@"
+root=$(cd "$(dirname "$0")/.." && pwd)
+(cd "$root" && bash tools/setup.sh && bash tools/build.sh)
+exec "$root/build/bin/vemo" "$@"

@@ -11,6 +11,7 @@ packages=(
   openbox                     # a window manager for the GTK window's tests
   python3-mpmath libgsl-dev
   poppler-utils               # pdftotext reads printed lists back in tests
+  python3-pil                 # Pillow decodes VEMDRAW's dumped images in tests
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
 )
 

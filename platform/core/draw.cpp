@@ -220,3 +220,13 @@ void pixelpage::load(const canvas& to, int x, int y, int slot) const
         for (int col = 0; col < sw; col++)
             plot(to, x + col, y + row, base[row * sw + col]);
 }
+
+uint32_t blendcolor(uint32_t a, double wa, uint32_t b, double wb)
+{
+    uint32_t mixed = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        double v = wa * ((a >> shift) & 0xFF) + wb * ((b >> shift) & 0xFF);
+        mixed |= uint32_t(std::clamp(v, 0.0, 255.0)) << shift;
+    }
+    return mixed;
+}

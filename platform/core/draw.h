@@ -55,3 +55,7 @@ private:
     int sw, sh, count;
     std::vector<uint32_t> pixels;
 };
+
+// The mix of two colours per red, green and blue byte: wa x a + wb x b,
+// truncated.
+uint32_t blendcolor(uint32_t a, double wa, uint32_t b, double wb);

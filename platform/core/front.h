@@ -37,6 +37,17 @@ public:
     virtual bool finish() = 0;
 };
 
+// A printer's device values for the upright paper: resolution, the
+// printable area in whole mm and in pixels, the paper in pixels and the
+// printable area's corner on it.
+struct printercaps {
+    int dpix = 0, dpiy = 0;
+    int widthmm = 0, heightmm = 0;
+    int width = 0, height = 0;
+    int paperwidth = 0, paperheight = 0;
+    int offsetx = 0, offsety = 0;
+};
+
 // A font as the font dialog reads and writes it (pixels).
 struct fontchoice {
     std::string face;
@@ -119,6 +130,22 @@ public:
     virtual void menuenable(int id, bool on) = 0;
     virtual void menuenabletop(int position, bool on) = 0;
     virtual void menucheck(int id, bool on) = 0;
+
+    // A resizable main window that the program paints (hostevents::paint)
+    // with the menu bar of that name; false when it cannot be made.
+    virtual bool createpaintwindow(const std::string& title, const std::string& menu) { return false; }
+    // The painted window is drawn again soon.
+    virtual void repaint() {}
+    // Client size of the main window in pixels; false without one.
+    virtual bool clientsize(int& width, int& height) { return false; }
+    // Brings the main window to the front as restoring it from an icon does.
+    virtual void present() {}
+    // The default printer's device values; false when there is none.
+    virtual bool defaultprinter(printercaps& caps) { return false; }
+    // A descriptor watched on the window thread: hostevents::readable runs
+    // when it can be read, also while a box of the program is open.
+    virtual void watch(int fd) {}
+    virtual void unwatch(int fd) {}
 };
 
 // What the host does with the window's events (window thread).
@@ -147,6 +174,12 @@ public:
     virtual void infoclose(int handle) {}
     // Any thread: a computation is under way.
     virtual bool busy() const = 0;
+    // The painted main window: draw the client area of that size on cr;
+    // its size changed.
+    virtual void paint(cairo_t* cr, int width, int height) {}
+    virtual void sized(int width, int height) {}
+    // A watched descriptor can be read.
+    virtual void readable(int fd) {}
 };
 
 // The front in use and the host that receives its events.

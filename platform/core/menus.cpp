@@ -49,6 +49,29 @@ const menuentry debugmenu[] = {
     {"Exit Debug", 40049},
 };
 
+// VEMDRAW's menu bar: Axes, Grid, Size and Shape Preview are commands
+// of the bar itself.
+const menuentry vdwmenu[] = {
+    {"File", -1},
+    {"Open", 40013},
+    {"Print", 40015},
+    {"Write to GIF / BMP", 40026},
+    {nullptr, 0},
+    {"Delete", 40028},
+    {nullptr, -2},
+    {"Axes", 40020},
+    {"Grid", 40018},
+    {"Size", 40019},
+    {"Shape Preview", 40029},
+    {"Inspect", -1},
+    {"Printer Data", 40023},
+    {nullptr, -2},
+    {"?", -1},
+    {"About", 40022},
+    {"Help", 40024},
+    {nullptr, -2},
+};
+
 }  // namespace
 
 const menuentry* menutable(const std::string& name, size_t& count)
@@ -56,6 +79,10 @@ const menuentry* menutable(const std::string& name, size_t& count)
     if (strcasecmp(name.c_str(), "STOPMENU") == 0) {
         count = std::size(stopmenu);
         return stopmenu;
+    }
+    if (name == "vdwmenu") {
+        count = std::size(vdwmenu);
+        return vdwmenu;
     }
     if (name == "DERAruri") {
         count = std::size(debugmenu);

@@ -12,7 +12,7 @@ struct menuentry {
     bool check = false;
 };
 
-// "STOPMENU" (any case) or "DERAruri"; null with count 0 for other names.
+// "STOPMENU" (any case), "DERAruri" or "vdwmenu"; null with count 0 for other names.
 const menuentry* menutable(const std::string& name, size_t& count);
 
 }  // namespace platform

@@ -64,6 +64,18 @@ public:
     void menuenabletop(int position, bool on) override;
     void menucheck(int id, bool on) override;
 
+    // The painted window of a one-thread program (gtkpaint.cpp).
+    bool createpaintwindow(const std::string& title, const std::string& menu) override;
+    void repaint() override;
+    bool clientsize(int& width, int& height) override;
+    void present() override;
+    // The system's default printer at 300 dpi on its default paper.
+    bool defaultprinter(printercaps& caps) override;
+    void watch(int fd) override;
+    void unwatch(int fd) override;
+    bool onpaint(void* cr);
+    void onwatch(int fd);
+
     // Event handlers (GTK callbacks).
     bool onkey(void* event, bool press);
     bool onbutton(void* event, bool press);
@@ -110,6 +122,7 @@ private:
     bool caretexists_ = false, caretvisible_ = false, caretphase_ = true;
     unsigned blinktimer_ = 0;
     GdkCursor* cursors_[3] = {};
+    std::map<int, unsigned> watches_;   // descriptor: its GLib source
 };
 
 }  // namespace platform

@@ -125,6 +125,8 @@ void headlessfront::progress()
 
 int headlessfront::run()
 {
+    if (painted_)
+        return runpainted();
     progress();
     long acted = -1;
     while (!done_) {
@@ -337,6 +339,8 @@ void headlessfront::pollmouse()
 
 bool headlessfront::dump(const std::string& name)
 {
+    if (painted_)
+        return paintdump(name);
     std::string base = out_ + "/" + name;
     std::ofstream text(base + ".txt", std::ios::binary);
     text << celltext();

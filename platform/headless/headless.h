@@ -102,6 +102,21 @@ public:
     void menuenabletop(int position, bool on) override { menu_.top[position] = on; }
     void menucheck(int id, bool on) override { menu_.checked[id] = on; }
 
+    // The painted window of a one-thread program: an 800 x 600 client
+    // area; the script's items are delivered one after another, the
+    // watched descriptors polled between them; <dump NAME> writes the
+    // painted client area as NAME.png and the title, the enabled menu ids
+    // and the boxes shown as NAME.txt.
+    bool createpaintwindow(const std::string& title, const std::string& menu) override;
+    bool clientsize(int& width, int& height) override;
+    void present() override { ++presents_; }
+    // The virtual A4 printer (pdfprinter.h), unless set off.
+    bool defaultprinter(printercaps& caps) override;
+    void setprinter(bool on) { printer_ = on; }
+    void watch(int fd) override;
+    void unwatch(int fd) override;
+    int presents() const { return presents_; }
+
     const std::string& title() const { return title_; }
     // The texts of the boxes shown, in order (tests read them).
     const std::vector<std::string>& boxes() const { return boxes_; }
@@ -151,6 +166,15 @@ private:
     int status_ = exitstatus::normal;
     bool release_ = false;     // the release of a click is due
     scriptitem clicked_;
+
+    int runpainted();
+    void deliverpainted(const scriptitem& item);
+    bool paintdump(const std::string& name);
+    void pollwatched();
+    bool painted_ = false;
+    bool printer_ = true;
+    int presents_ = 0;
+    std::vector<int> watched_;
 
     std::mutex lock_;
     std::condition_variable event_;

@@ -122,13 +122,39 @@ TEST(vemo, GtkWindowTakesKeysAndClosesWithAltF4)
     EXPECT_EQ(WEXITSTATUS(rc), 0);
 }
 
-// Native boxes close when answered and give the keys back to the window,
-// without and with a window manager (tools/setup.sh installs openbox).
-TEST(vemo, GtkBoxesCloseWhenAnswered)
+// tools/run.sh sets up and builds in the checkout but starts the program in
+// the directory it was run from: a checkout whose set-up and build do
+// nothing and whose program writes down where it runs.
+TEST(vemo, RunScriptStartsInTheCallersDirectory)
 {
-    if (status("command -v Xvfb") != 0)
-        GTEST_SKIP() << "Xvfb is missing";
-    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/screen/scripts/gtkboxes.sh";
+    namespace fs = std::filesystem;
+    std::string checkout = freshfolder(), caller = freshfolder();
+    fs::create_directories(checkout + "/tools");
+    fs::create_directories(checkout + "/build/bin");
+    fs::copy_file(std::string(VEMO_SOURCE_DIR) + "/tools/run.sh", checkout + "/tools/run.sh");
+    std::ofstream(checkout + "/tools/setup.sh") << "pwd >\"" << checkout << "/setup.pwd\"\n";
+    std::ofstream(checkout + "/tools/build.sh") << "true\n";
+    std::string program = checkout + "/build/bin/vemo";
+    std::ofstream(program) << "#!/bin/sh\npwd >\"" << checkout << "/vemo.pwd\"\necho \"$@\" >>\"" << checkout
+                           << "/vemo.pwd\"\n";
+    fs::permissions(program, fs::perms::owner_all);
+    EXPECT_EQ(status("cd " + caller + " && bash " + checkout + "/tools/run.sh -a"), 0);
+    auto contents = [](const std::string& file) {
+        std::ifstream in(file);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return text;
+    };
+    EXPECT_EQ(contents(checkout + "/setup.pwd"), fs::canonical(checkout).string() + "\n");
+    EXPECT_EQ(contents(checkout + "/vemo.pwd"), fs::canonical(caller).string() + "\n-a\n");
+    fs::remove_all(checkout);
+    fs::remove_all(caller);
+}
+
+// Runs a GTK script of tests/screen/scripts on vemo under an X server of its
+// own, without a window manager and with openbox (tools/setup.sh installs it).
+static void rungtkscript(const std::string& name)
+{
+    std::string script = std::string(VEMO_SOURCE_DIR) + "/tests/screen/scripts/" + name;
     for (std::string wm : {"", "openbox"}) {
         if (!wm.empty() && status("command -v " + wm) != 0) {
             ADD_FAILURE() << wm << " is missing (tools/setup.sh)";
@@ -137,4 +163,22 @@ TEST(vemo, GtkBoxesCloseWhenAnswered)
         int rc = std::system(("WM=" + wm + " " + xserver() + " bash " + script + " " + vemo).c_str());
         EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << "window manager: " << (wm.empty() ? "none" : wm);
     }
+}
+
+// Native boxes close when answered and give the keys back to the window.
+TEST(vemo, GtkBoxesCloseWhenAnswered)
+{
+    if (status("command -v Xvfb") != 0)
+        GTEST_SKIP() << "Xvfb is missing";
+    rungtkscript("gtkboxes.sh");
+}
+
+// Closing the window ends the program through its orderly end from a box
+// shown for a moment, a box waiting for a key, a menu, a dialogue, a list
+// and a running computation.
+TEST(vemo, GtkWindowClosesFromEveryState)
+{
+    if (status("command -v Xvfb") != 0)
+        GTEST_SKIP() << "Xvfb is missing";
+    rungtkscript("gtkclose.sh");
 }

@@ -386,7 +386,7 @@ TEST_F(rktest, CopyAndAssignTakeTheSystem)
     rksystem s(2, 1, 't', false, "-f.1", {0.0, 1.0, 0.0});
     ASSERT_TRUE(s.compile());
     RK copy(s.rk);
-    EXPECT_EQ(copy.table, s.table.get());
+    EXPECT_EQ(copy.table, s.table);
     EXPECT_EQ(copy.owner, nullptr);
     EXPECT_FALSE(copy.isimplemented());
     EXPECT_NE(copy.version, s.rk.version);

@@ -13,18 +13,18 @@
 
 struct rksystem {
     RK rk;
-    std::unique_ptr<valtable> table;
+    std::shared_ptr<valtable> table;
 
     rksystem(int order, int dimension, char independent, bool arclength, const char* formula,
              std::initializer_list<double> start)
     {
         rk.shape = {uint16_t(order), uint16_t(dimension), independent, arclength};
         rk.setformula(formula);
-        table = std::make_unique<valtable>(uint32_t(rk.statelength()));
+        table = std::make_shared<valtable>(uint32_t(rk.statelength()));
         int i = 0;
         for (double v : start)
             table->startvector[i++] = v;
-        rk.table = table.get();
+        rk.table = table;
     }
     bool compile() { return rk.compile(compilemode::normal, nullptr, nullptr, nullptr); }
     // The state at target; the status must be "reached".

@@ -31,13 +31,13 @@ std::string written(RK& rk, bool startvalues = true)
 
 // Reads a whole record (head line included) into rk; the table it made
 // goes to table.
-bool readrecord(const std::string& text, RK& rk, std::unique_ptr<valtable>& table)
+bool readrecord(const std::string& text, RK& rk, std::shared_ptr<valtable>& table)
 {
     std::istringstream in(text);
     std::string head;
     std::getline(in, head);
     bool ok = RKiterator(rk).learn(in);
-    table.reset(rk.table);
+    table = rk.table;
     return ok;
 }
 
@@ -46,7 +46,7 @@ std::string roundtrip(RK& rk)
 {
     std::string once = written(rk);
     RK back;
-    std::unique_ptr<valtable> table;
+    std::shared_ptr<valtable> table;
     EXPECT_TRUE(readrecord(once, back, table)) << once;
     EXPECT_EQ(written(back), once);
     return once;
@@ -78,7 +78,7 @@ TEST_F(rkrecord, ArclengthRecordAndSpecialValues)
     EXPECT_EQ(text, "@RKITERATOR\n@ORDER\n1\n@DIM\n1\nARCLENGTH\n@IV\nt\n@FORMULA\n-t/f.1\n@INIVALSCONST\n"
                     "0\nnan\n-inf\n@END RKITERATOR\n");
     RK back;
-    std::unique_ptr<valtable> table;
+    std::shared_ptr<valtable> table;
     ASSERT_TRUE(readrecord(text, back, table));
     EXPECT_TRUE(back.shape.arclength);
     EXPECT_TRUE(std::isnan(table->startvector[1]));
@@ -91,7 +91,7 @@ TEST_F(rkrecord, SolverWithoutFormulaWritesOneBlank)
     std::string text = roundtrip(s.rk);
     EXPECT_NE(text.find("@FORMULA\n \n"), std::string::npos);
     RK back;
-    std::unique_ptr<valtable> table;
+    std::shared_ptr<valtable> table;
     ASSERT_TRUE(readrecord(text, back, table));
     EXPECT_STREQ(back.formula, " ");
 }
@@ -101,7 +101,7 @@ TEST_F(rkrecord, CrLfAndBareEndReadTheSame)
     std::string text = "@RKITERATOR\r\n@ORDER\r\n2\r\n@DIM\r\n1\r\n@IV\r\ny\r\n@FORMULA\r\n-f.1\r\n"
                        "@INIVALSCONST\r\n1.5\r\n2\r\n-3\r\n@END\r\n";
     RK back;
-    std::unique_ptr<valtable> table;
+    std::shared_ptr<valtable> table;
     ASSERT_TRUE(readrecord(text, back, table));
     EXPECT_EQ(written(back), "@RKITERATOR\n@ORDER\n2\n@DIM\n1\n@IV\ny\n@FORMULA\n-f.1\n@INIVALSCONST\n1.5\n2\n-3\n"
                              "@END RKITERATOR\n");
@@ -111,7 +111,7 @@ TEST_F(rkrecord, CrLfAndBareEndReadTheSame)
 TEST_F(rkrecord, RecordWithoutStartValuesGetsAZeroTable)
 {
     RK back;
-    std::unique_ptr<valtable> table;
+    std::shared_ptr<valtable> table;
     ASSERT_TRUE(readrecord("@RKITERATOR\n@ORDER\n2\n@DIM\n3\n@IV\nt\n@FORMULA\nf.1,f.2,f.3\n@END RKITERATOR\n",
                            back, table));
     ASSERT_NE(table, nullptr);
@@ -143,7 +143,7 @@ TEST_F(rkrecord, BadRecordsAreReadErrors)
     for (const char* body : bad) {
         clearrecordedreports();
         RK back;
-        std::unique_ptr<valtable> table;
+        std::shared_ptr<valtable> table;
         EXPECT_FALSE(readrecord(std::string("@RKITERATOR\n") + body, back, table)) << body;
         EXPECT_EQ(libreaderrors(), 1u) << body;
     }

@@ -99,6 +99,21 @@ TEST(journey, ClosingTheWindowWritesTheStateFile)
     }
 }
 
+// "e" takes a formula as long as a calculator holds (1040 characters) and
+// drops what is typed beyond.
+TEST(journey, TheFormulaEditorTakesAWholeFormula)
+{
+    std::string formula = "x";
+    for (int i = 0; i < 519; ++i)
+        formula += "+1";
+    formula += "0";   // 1040 characters: x + 518 + 10
+    ASSERT_EQ(formula.size(), 1040u);
+    vemorun v;
+    ASSERT_EQ(v.run("e" + formula + "9<Enter><Enter>1<Enter><dump long><A-x>y"), 0) << v.read("stderr.txt");
+    EXPECT_NE(v.screen("long").find("=                    529 "), std::string::npos) << v.screen("long");
+    EXPECT_NE(v.read("vemo.rev").find("\n" + formula + "\n"), std::string::npos);
+}
+
 }  // namespace
 
 // "u+" on a Runge-Kutta calculator installs its system as a Runge-Kutta

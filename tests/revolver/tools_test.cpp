@@ -79,11 +79,14 @@ TEST(tools, MonteCarloRuns)
 TEST(tools, RecognizerWindowAndSettings)
 {
     vemorun v;
-    ASSERT_EQ(v.run("ex/4<Enter><Enter>3<Enter><PgDn><F3><dump f3><Esc>oo_ry<dump oor><Enter><Enter><Enter><A-x>y"),
+    ASSERT_EQ(v.run("ex/4<Enter><Enter>3<Enter><PgDn><F3><dump f3><F1><dump f3help><Esc><A-F1><dump listhelp><Esc><Esc>oo_ry<dump oor><Enter><Enter><Enter><A-x>y"),
               0)
         << v.read("stderr.txt");
     EXPECT_TRUE(shows(v, "f3", " Possible Representations of 0.75 "));
     EXPECT_TRUE(shows(v, "f3", "║ 3 / 4 "));
+    // F1 is the recognizer's help, Alt-F1 the help of every list.
+    EXPECT_TRUE(shows(v, "f3help", " This is the recognizer window. "));
+    EXPECT_TRUE(shows(v, "listhelp", " General List Commands "));
     EXPECT_TRUE(shows(v, "oor", "maxsig (Default=0.1,  previous value=0.1)"));
 }
 

@@ -42,7 +42,11 @@ std::vector<uint32_t> pngpixels(const fs::path& p, int& w, int& h)
 
 void checkgoldenfiles(const fs::path& folder, const std::string& name)
 {
-    fs::path golden = fs::path(VEMO_SOURCE_DIR) / "tests/screen/golden";
+    checkgoldenfiles(folder, name, fs::path(VEMO_SOURCE_DIR) / "tests/screen/golden");
+}
+
+void checkgoldenfiles(const fs::path& folder, const std::string& name, const fs::path& golden)
+{
     if (std::getenv("VEMO_UPDATE_GOLDEN"))
         fs::copy_file(folder / (name + ".txt"), golden / (name + ".txt"), fs::copy_options::overwrite_existing);
     EXPECT_EQ(readfile(folder / (name + ".txt")), readfile(golden / (name + ".txt"))) << name;

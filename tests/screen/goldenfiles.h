@@ -7,6 +7,9 @@
 #include <string>
 
 void checkgoldenfiles(const std::filesystem::path& folder, const std::string& name);
+// The same against the files in another golden folder.
+void checkgoldenfiles(const std::filesystem::path& folder, const std::string& name,
+                      const std::filesystem::path& golden);
 // Only the image NAME.png, against the one in the golden folder.
 void checkgoldenimage(const std::filesystem::path& folder, const std::string& name,
                       const std::filesystem::path& golden);

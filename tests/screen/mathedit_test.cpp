@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/limits.h"
+#include "screen/hoststate.h"
 #include "screen/inputdialogs.h"
 #include "screen/mathedit.h"
 #include "tests/screen/editrun.h"
@@ -146,4 +147,49 @@ TEST(mathedit, editorskeepformulaswithinthereaderslimit)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(matheditor(), nullptr);   // dropped when the thread ended
     EXPECT_EQ(text, start + "2");
+}
+
+namespace {
+
+// A math editor that notes, on F2, whether the window shows the caret, its
+// left pixel and its width (a bar is 2 pixels wide, an underline a cell).
+struct caretprobe : mathedit {
+    using mathedit::mathedit;
+    std::vector<std::vector<int>> seen;
+    bool extrakey(keycode k) override
+    {
+        if (k != 316)
+            return mathedit::extrakey(k);
+        seen.push_back({host().caretshown ? 1 : 0, host().caretx, host().caretwidth});
+        return true;
+    }
+};
+
+}  // namespace
+
+// The caret stands where typed text goes: a bar at the formula's start,
+// one cell on after Right, an underline in overstrike mode; it goes with
+// the edit.
+TEST(mathedit, showsthecaretwheretextgoes)
+{
+    std::vector<std::vector<int>> seen;
+    bool shownafter = true;
+    std::string text;
+    hostrun run = rundialogue("<F2><Right><F2><Ins><F2>X<Enter>", [&] {
+        caretprobe ed(100);
+        char buffer[101] = "gam(0.5)";
+        ed.lineedit(buffer);
+        text = buffer;
+        seen = ed.seen;
+        shownafter = host().caretshown;
+    });
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(seen.size(), 3u);
+    int cell = seen[2][2];
+    EXPECT_EQ(seen[0], (std::vector<int>{1, 0, 2}));
+    EXPECT_EQ(seen[1], (std::vector<int>{1, cell, 2}));
+    EXPECT_EQ(seen[2], (std::vector<int>{1, cell, cell}));
+    EXPECT_GT(cell, 2);
+    EXPECT_FALSE(shownafter);
+    EXPECT_EQ(text, "gXm(0.5)");
 }

@@ -1,0 +1,234 @@
+#include "platform/core/handover.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform::handover {
+
+namespace {
+
+constexpr int headersize = 12;
+
+bool privatefolder(const std::string& dir)
+{
+    struct stat st;
+    return lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid()
+           && (st.st_mode & 077) == 0;
+}
+
+// Moves all of size bytes with io (a recv or send), across interruptions.
+template <class io>
+bool whole(char* p, size_t size, io move)
+{
+    while (size > 0) {
+        ssize_t n = move(p, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+bool readall(int fd, void* buffer, size_t size)
+{
+    return whole(static_cast<char*>(buffer), size, [fd](char* p, size_t n) { return recv(fd, p, n, 0); });
+}
+
+bool writeall(int fd, const void* buffer, size_t size)
+{
+    auto* p = const_cast<char*>(static_cast<const char*>(buffer));
+    return whole(p, size, [fd](char* q, size_t n) { return ::send(fd, q, n, MSG_NOSIGNAL); });
+}
+
+bool samepeer(int fd)
+{
+    ucred cred{};
+    socklen_t size = sizeof cred;
+    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &size) == 0 && cred.uid == geteuid();
+}
+
+bool readmessage(int fd, message& m)
+{
+    uint32_t head[3];
+    if (!readall(fd, head, headersize))
+        return false;
+    if (head[2] > PATH_MAX)
+        return false;
+    m.type = head[0];
+    m.offset = head[1];
+    m.path.assign(head[2], '\0');
+    if (!readall(fd, m.path.data(), head[2]) || m.path.find('\0') != std::string::npos)
+        return false;
+    if (m.type != copydata && m.type != raise)
+        return false;
+    // An offset is taken only where it follows a "/" inside the path.
+    bool follows = m.offset > 0 && m.offset <= m.path.size() && m.path[m.offset - 1] == '/';
+    if (!follows)
+        m.offset = nameoffset(m.path);
+    return true;
+}
+
+sockaddr_un address(const std::string& path)
+{
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, path.c_str(), path.size() + 1);
+    return a;
+}
+
+}  // namespace
+
+uint32_t nameoffset(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? 0 : uint32_t(slash + 1);
+}
+
+std::string folder(std::string& error)
+{
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime && privatefolder(runtime))
+        return runtime;
+    std::string dir = "/tmp/vemo-" + std::to_string(geteuid());
+    mkdir(dir.c_str(), 0700);
+    if (privatefolder(dir))
+        return dir;
+    error = "no private folder for the hand-over socket (" + dir + ")";
+    return "";
+}
+
+bool socketpath(const std::string& name, std::string& path, std::string& error)
+{
+    if (name.empty() || name[0] == '.' || name.find('/') != std::string::npos) {
+        error = "bad hand-over name \"" + name + "\"";
+        return false;
+    }
+    std::string dir = folder(error);
+    if (dir.empty())
+        return false;
+    path = dir + "/" + name;
+    if (path.size() + 6 >= sizeof(sockaddr_un::sun_path)) {
+        error = "the hand-over path is too long: " + path;
+        return false;
+    }
+    return true;
+}
+
+bool listener::open(const std::string& name, std::string& error)
+{
+    close();
+    std::string path;
+    if (!socketpath(name, path, error))
+        return false;
+    lockpath_ = path + ".lock";
+    lock_ = ::open(lockpath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock_ < 0 || flock(lock_, LOCK_EX | LOCK_NB) != 0) {
+        error = "another program listens on " + path;
+        if (lock_ >= 0)
+            ::close(lock_);
+        lock_ = -1;
+        return false;
+    }
+    unlink(path.c_str());
+    fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_un a = address(path);
+    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || chmod(path.c_str(), 0600) != 0
+        || listen(fd_, 8) != 0) {
+        error = "cannot listen on " + path + ": " + std::strerror(errno);
+        close();
+        return false;
+    }
+    path_ = path;
+    return true;
+}
+
+void listener::close()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        if (!path_.empty())
+            unlink(path_.c_str());
+    }
+    if (lock_ >= 0) {
+        unlink(lockpath_.c_str());
+        ::close(lock_);
+    }
+    fd_ = lock_ = -1;
+    path_.clear();
+}
+
+bool listener::receive(message& m, int& client)
+{
+    for (;;) {
+        client = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (client < 0)
+            return false;
+        if (!samepeer(client)) {
+            ::close(client);
+            continue;
+        }
+        timeval wait{1, 0};   // a stalled sender does not hold the window thread
+        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+        if (readmessage(client, m))
+            return true;
+        reply(client, -1);
+    }
+}
+
+void listener::reply(int client, int32_t result)
+{
+    writeall(client, &result, sizeof result);
+    ::close(client);
+}
+
+int post(const std::string& name, const message& m, std::string& error)
+{
+    std::string path;
+    if (!socketpath(name, path, error))
+        return -1;
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un a = address(path);
+    uint32_t head[3] = {m.type, m.offset, uint32_t(m.path.size())};
+    if (fd < 0 || connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || !writeall(fd, head, headersize)
+        || !writeall(fd, m.path.data(), m.path.size())) {
+        error = "cannot hand over to " + path + ": " + std::strerror(errno);
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool waitreply(int fd, int timeoutms, int32_t& result)
+{
+    pollfd p{fd, POLLIN, 0};
+    bool ok = poll(&p, 1, timeoutms) == 1 && readall(fd, &result, sizeof result);
+    ::close(fd);
+    return ok;
+}
+
+bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error)
+{
+    int fd = post(name, m, error);
+    if (fd < 0)
+        return false;
+    if (!waitreply(fd, timeoutms, result)) {
+        error = "no answer to the hand-over";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace platform::handover

@@ -1,0 +1,65 @@
+// The hand-over channel from VEMO to the VEMDRAW it started: a Unix
+// socket in the user's runtime folder (else a private folder in /tmp),
+// named by the environment variable VEMDRAW_HANDOVER, held by one
+// listener under a lock file.  A message is {u32 type, u32 offset of the
+// file name in the path, u32 length, the path's bytes}; the reply an i32.
+// Peers of another user are refused.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+namespace handover {
+
+constexpr uint32_t copydata = 74;   // a path to open
+constexpr uint32_t raise = 3048;    // bring the window to the front
+constexpr const char* variable = "VEMDRAW_HANDOVER";
+
+struct message {
+    uint32_t type = 0;
+    uint32_t offset = 0;
+    std::string path;
+};
+
+// The position after the last "/" of a path, 0 without one.
+uint32_t nameoffset(const std::string& path);
+
+// The folder of the sockets: $XDG_RUNTIME_DIR, else /tmp/vemo-UID made
+// 0700 and checked to be the user's own; empty with a message when
+// neither can be used.
+std::string folder(std::string& error);
+// The socket's path for a name (no "/", not starting with ".").
+bool socketpath(const std::string& name, std::string& path, std::string& error);
+
+class listener {
+public:
+    ~listener() { close(); }
+    // Binds the name under its lock; false with a message when the name
+    // is bad, another listener holds it or the socket cannot be made.
+    bool open(const std::string& name, std::string& error);
+    void close();
+    int fd() const { return fd_; }
+    // Takes the next waiting message: true with a client to answer (the
+    // caller replies, which also closes it); false when none is waiting.
+    // A refused peer or a malformed message is answered and dropped.
+    bool receive(message& m, int& client);
+    static void reply(int client, int32_t result);
+
+private:
+    int fd_ = -1, lock_ = -1;
+    std::string path_, lockpath_;
+};
+
+// The sender's side: connects and writes one message; -1 with a message
+// when that fails.
+int post(const std::string& name, const message& m, std::string& error);
+// Waits up to timeoutms for the reply and closes the connection.
+bool waitreply(int fd, int timeoutms, int32_t& result);
+// post and waitreply.
+bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error);
+
+}  // namespace handover
+
+}  // namespace platform

@@ -1,0 +1,186 @@
+// The designer plot: curves taken over from calculators, arranged in
+// perspectives ("mappings"), computed from private copies of everything
+// they need, so that a plot keeps working while the user edits or deletes
+// the calculator and the library objects it came from.
+//
+// Ownership: the plot list owns the plots; a plot owns its perspectives,
+// clipboard, curves, graphs and private copies; a perspective owns its
+// entries; a curve owns its clipper run; value tables are shared.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "base/chain.h"
+#include "base/listnode.h"
+#include "math/drect.h"
+#include "plots/canplot.h"
+
+class RK;
+class calcfunm;
+class clipper;
+class formulaholder;
+class fu;
+class fu1;
+class funm;
+class plot;
+class plotpsp;
+class valtable;
+class varman;
+
+// The curve window that no query can answer: four zeros.
+extern const drect nowindow;
+// The mapping of a new perspective: every curve in its own window.
+extern const drect identitymapping;
+
+// One curve of a plot.
+class plotcurve : public listnode {
+public:
+    static constexpr int classnumber = 101;
+
+    plotcurve();
+    // Shares the graph and both tables, copies the clipper run.
+    plotcurve(const plotcurve& source);
+    plotcurve& operator=(const plotcurve&) = delete;
+    ~plotcurve() override;
+
+    canplot* graph = nullptr;            // in the plot's graph list
+    uint32_t graphnumber = 0;            // refreshed by plot::numbergraphs
+    drect world;
+    uint8_t enabled = 1;
+    uint16_t colour = 0;
+    double rangelow = 0, rangehigh = 0;  // parametric curves' parameter range
+    std::shared_ptr<valtable> fastplottable;  // the fastplot's, until an own sample
+    std::shared_ptr<valtable> owntable;
+    uint16_t selection[2] = {};          // argument and value, or x and y component
+    uint16_t argnumber = 0;
+    clipper* clippers = nullptr;         // owned run
+    uint32_t generation = 0;
+};
+
+// One curve as one perspective shows it.
+class autoprint : public listnode {
+public:
+    static constexpr int classnumber = 103;
+    static constexpr int32_t defaultresolution = 800;
+    static constexpr uint16_t defaultpen = 20;
+
+    autoprint(plotpsp* perspective, plotcurve* curve);
+    // Perspective, curve, flags, pen and resolution; no sample.
+    autoprint(const autoprint& source);
+    autoprint& operator=(const autoprint&) = delete;
+    ~autoprint() override;
+
+    // The curve's window through the perspective's mapping.
+    drect mappedwindow() const;
+    // Curves of the owning plot drawn from the same graph.
+    uint32_t siblingcount() const;
+
+    plotpsp* perspective = nullptr;
+    plotcurve* curve = nullptr;
+    sampleresult sample;
+    uint32_t printpoints = 0;
+    int32_t resolution = defaultresolution;
+    uint8_t considered = 1;
+    uint8_t visible = 1;
+    uint16_t pen = defaultpen;
+};
+
+// A perspective, numbered for the user.
+class plotpsp : public listnode {
+public:
+    static constexpr int classnumber = 137;
+    static constexpr int namerecordclass = 151;
+
+    explicit plotpsp(plot* owner);
+    // Owner, mapping, number and transfer name; no entries.
+    plotpsp(const plotpsp& source);
+    plotpsp& operator=(const plotpsp&) = delete;
+    ~plotpsp() override;
+
+    // The mapped window of the active entry (the first when none is
+    // active); nowindow, with a report, without entries.
+    drect mappedwindow() const;
+    autoprint* activeentry() const;
+
+    struct transfername {
+        plotpsp* back = nullptr;
+        char name[13] = {};
+    };
+
+    plot* owner = nullptr;
+    drect mapping = identitymapping;
+    chainof<autoprint> consider;
+    transfername transfer;
+    uint16_t apnr = 0;
+    int32_t number = 0;
+};
+
+class plot : public listnode {
+public:
+    static constexpr int classnumber = 199;
+
+    plot();
+    plot(const plot&) = delete;
+    plot& operator=(const plot&) = delete;
+    ~plot() override;
+
+    // Queries.
+    plotpsp* activemapping() const;
+    plotpsp* shownpsp() const;
+    bool nopsp() const { return perspectives.count == 0; }
+    int32_t nextpspnumber() const;
+    varman* varstore() const;
+    uint32_t countenabled() const;
+    plotcurve* enabledcurve(uint32_t n) const;
+    uint32_t curvenumber(const plotcurve* curve) const;
+    void numbergraphs();
+    plotcurve* curveofgraph(uint32_t k) const;
+    uint32_t countcurvesofgraph(uint32_t k) const;
+    uint64_t componentsize() const;
+    void valtablestats(uint32_t& count, uint64_t& bytes) const;
+    drect mappedwindow() const;
+    drect shownwindow() const;
+    drect currentmapping() const;
+
+    // The registry of private copies (plotregistry.cpp).
+    bool registervarstore(const varman* store);
+    bool registerglobals();
+    fu1* adoptcomponent(fu1* copy);
+    uint16_t adoptcomponents(chain& copies);
+    funm* registerobject(funm* copy);
+    calcfunm* registercalcfunm(calcfunm* copy);
+    RK* registerrk(RK* copy);
+    funm* findobject(uint32_t serial) const;
+    calcfunm* findcalcfunm(uint32_t stamp) const;
+    formulaholder* findholder(uint32_t serial) const;
+    RK* findrk(uint32_t key) const;
+    // The plot's copy of a calculator's calling object or solver with
+    // their components; null on failure.
+    calcfunm* registerfunction(calcfunm* function);
+    RK* registerrksolver(RK* solver);
+
+    plotpsp* clipboard = nullptr;         // owned
+    uint8_t clipboardshown = 0;
+    uint8_t insertbefore = 0;
+    chainof<plotpsp> perspectives;
+    uint16_t currentpsp = 0;              // 1-based
+    chainof<plotcurve> curves;
+    chainof<canplot> graphs;
+    chainof<varman> varstores;            // the last is the latest
+    chainof<funm> objects;                // called objects
+    chainof<calcfunm> calcfunms;          // calling objects
+    chainof<RK> solvers;
+    chainof<fu1> components;
+    chainof<formulaholder> holders;       // operators of user-operator objects
+    uint8_t copyover = 0;
+
+    // An insertion in progress.
+    static plotcurve* pendingcurve;
+    static autoprint* pendingentry;
+    static plotpsp* pendingpsp;
+    static canplot* pendinggraph;
+};
+
+// A within 1e-7 of its width and height of B.
+bool windowsmatch(const drect& a, const drect& b);

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Closing VEMO's window ends the program from whatever state it is in: a box
+# shown for a moment, a box waiting for any key, a menu, a dialogue, a list,
+# a running computation (after the abort question is answered yes).  Each
+# run types a formula first, brings the program into one state, closes the
+# window with Alt-F4 (taken by the program itself, or with WM set by the
+# window manager, as its close button does) and checks that the program
+# ended through its orderly end: status 0 and the formula in vemo.rev.
+# Needs xdotool.  Usage: [WM=openbox] gtkclose.sh VEMO
+set -uo pipefail
+vemo=$(realpath "$1")
+work=$(mktemp -d)
+vemopid=
+wmpid=
+trap 'for p in $vemopid $wmpid; do kill $p 2>/dev/null; done; rm -rf "$work"' EXIT
+if [[ -n ${WM:-} ]]; then
+    $WM >/dev/null 2>&1 &
+    wmpid=$!
+    sleep 1
+fi
+
+failures=0
+fail() { echo "gtkclose: $*"; failures=$((failures + 1)); }
+
+# The program's visible windows other than the main window.
+others() { xdotool search --onlyvisible --pid "$vemopid" 2>/dev/null | grep -vx "$main" || true; }
+
+# Answers the abort question with yes: the pointer on the box (without a
+# window manager the keyboard follows the pointer), then Alt-Y.
+answeryes() {
+    local box=""
+    for _ in $(seq 50); do
+        box=$(others | head -1)
+        [[ -n $box ]] && break
+        sleep 0.1
+    done
+    [[ -n $box ]] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT / 2))
+    sleep 0.2
+    xdotool key alt+y
+}
+
+# run NAME ASKS KEYS...: one state, reached by KEYS after the formula.
+run() {
+    local name=$1 asks=$2
+    shift 2
+    local dir="$work/$name"
+    mkdir "$dir"
+    (cd "$dir" && exec "$vemo" >/dev/null 2>"$dir/err") &
+    vemopid=$!
+    main=""
+    for _ in $(seq 100); do
+        main=$(xdotool search --onlyvisible --pid "$vemopid" --name '^VEMO   /' 2>/dev/null | head -1)
+        [[ -n $main ]] && break
+        sleep 0.1
+    done
+    if [[ -z $main ]]; then
+        fail "$name: no window"
+        return
+    fi
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT / 2))
+    xdotool windowfocus --sync "$main" 2>/dev/null
+    sleep 0.3
+    xdotool type --delay 20 'e2*x+1'
+    xdotool key --delay 20 Return
+    sleep 0.5
+    xdotool key --delay 30 "$@"
+    sleep 0.1
+    xdotool key alt+F4
+    if [[ $asks == ask ]]; then
+        answeryes || fail "$name: no abort question"
+    fi
+    for _ in $(seq 150); do
+        kill -0 "$vemopid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$vemopid" 2>/dev/null; then
+        fail "$name: closing the window did not end VEMO"
+        kill -KILL "$vemopid"
+        wait "$vemopid" 2>/dev/null
+        vemopid=
+        return
+    fi
+    local status=0
+    wait "$vemopid" || status=$?
+    vemopid=
+    [[ $status == 0 ]] || fail "$name: ended with status $status"
+    grep -qx '2\*x+1' "$dir/vemo.rev" 2>/dev/null || fail "$name: no vemo.rev with the formula"
+}
+
+run moment no Right a b c Escape  # "no such command !" shown for 300 ms
+run anykey no F10                 # the version notice waits for a key
+run menu no F4                    # the context submenu
+run dialog no e plus 3            # the formula editor
+run list no F1                    # the master reference list
+run computing ask Return 3 Return z   # a Monte Carlo run
+
+[[ $failures == 0 ]] || exit 1
+echo "gtkclose: every state ends on closing the window"

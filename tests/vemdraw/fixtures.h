@@ -1,0 +1,21 @@
+// The transfer files the independent writer (rkpfile.py) makes, the
+// boxes the program shows, and the printers the tests place diagrams on.
+#pragma once
+
+#include "vemdraw/model.h"
+
+#include <string>
+#include <vector>
+
+// The folder of the fixture files, made once per test program.
+const std::string& fixturedir();
+// Collects the texts of the boxes shown from now on.
+std::vector<std::string>& capturedboxes();
+// The headless front's virtual A4 printer of 300 dpi.
+printerdate a4printer();
+// The model of a list as rkpfile.py writes it.
+std::string modeltext(const nodelist& list);
+// A whole file, or empty.
+std::string filetext(const std::string& path);
+// Reads a fixture into list; the reader's result.
+bool readfixture(const std::string& name, nodelist& list, printerdate& printer);
