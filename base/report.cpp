@@ -40,6 +40,25 @@ int reportf(reportkind kind, const char* format, ...)
     return report(kind, buffer);
 }
 
+holdreports::holdreports(reportkind kind) : held(kind), outer(current)
+{
+    current = this;
+}
+
+holdreports::~holdreports()
+{
+    current = outer;
+}
+
+int holdreports::report(reportkind kind, const std::string& text, const char* caption, int footer)
+{
+    if (kind != held)
+        return outer->report(kind, text, caption, footer);
+    if (count++ == 0)
+        first = text;
+    return 27;
+}
+
 const std::vector<reportentry>& recordedreports()
 {
     return recorder.entries;

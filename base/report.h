@@ -41,6 +41,24 @@ void setreportsink(reportsink* sink);
 int report(reportkind kind, const std::string& text, const char* caption = nullptr, int footer = 0);
 int reportf(reportkind kind, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// While it lives, reports of one kind are held back (the first one's text
+// kept) and the others go on to the sink that was in use.
+class holdreports : public reportsink {
+public:
+    explicit holdreports(reportkind held);
+    ~holdreports() override;
+    holdreports(const holdreports&) = delete;
+    holdreports& operator=(const holdreports&) = delete;
+    int report(reportkind kind, const std::string& text, const char* caption, int footer) override;
+
+    int count = 0;
+    std::string first;
+
+private:
+    reportkind held;
+    reportsink* outer;
+};
+
 // The recording default: what was reported since the last clear.
 const std::vector<reportentry>& recordedreports();
 void clearrecordedreports();

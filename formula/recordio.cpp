@@ -1,5 +1,7 @@
 #include "formula/recordio.h"
 
+#include <algorithm>
+#include <cstring>
 #include <istream>
 
 #include "base/report.h"
@@ -44,7 +46,46 @@ void skipline(std::istream& in)
         c = in.get();
 }
 
+namespace {
+constexpr size_t shownbuffer = 1000;   // characters of the buffer shown
+constexpr size_t boxline = 70;         // the longest line of the box
+
+// The text as box lines of at most boxline characters, broken at blanks
+// (a longer word where it must be), each new line begun with "\n\r ".
+std::string boxlines(const std::string& text)
+{
+    std::string out, line;
+    auto flush = [&] {
+        out += (out.empty() ? "" : " \n\r ") + line;
+        line.clear();
+    };
+    size_t at = text.find_first_not_of("\r\n");
+    while (at != std::string::npos) {
+        size_t end = text.find_first_of("\r\n", at);
+        std::string source = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        for (size_t word = 0; word < source.size();) {
+            size_t stop = std::min(source.find(' ', word + 1), source.size());
+            std::string piece = source.substr(word, stop - word);
+            if (!line.empty() && line.size() + piece.size() > boxline) {
+                flush();
+                piece.erase(0, std::min(piece.find_first_not_of(' '), piece.size()));
+            }
+            for (; piece.size() > boxline; piece.erase(0, boxline)) {
+                line = piece.substr(0, boxline);
+                flush();
+            }
+            line += piece;
+            word = stop;
+        }
+        flush();
+        at = end == std::string::npos ? end : text.find_first_not_of("\r\n", end);
+    }
+    return out;
+}
+}
+
 void libreaderror(const char* buffer, const char* where)
 {
-    reportf(reportkind::libread, "\n Read error in %s \n\r Buffer contents: \n\r %.1000s", where, buffer);
+    std::string text(buffer, strnlen(buffer, shownbuffer));
+    reportf(reportkind::libread, "\n Read error in %s \n\r Buffer contents: \n\r %s", where, boxlines(text).c_str());
 }

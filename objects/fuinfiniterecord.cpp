@@ -49,6 +49,9 @@ bool fuinfinite::learn(std::istream& in)
                            "@STARTAT", "@STEP", "@ROT", "@PHASE", nullptr);
         switch (key) {
         case 1:
+            // An incomplete record is told once here and not read.
+            if (!complete())
+                return false;
             countvalues();
             return true;
         case 2:

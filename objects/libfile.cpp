@@ -67,17 +67,31 @@ std::string libraryinput::original(size_t from, size_t to) const
     return bytes.substr(where(from), where(to) - where(from));
 }
 
+// Whether a line begins a record of an object (not a comment, variable
+// store or summation record, which stand inside one).
+static bool recordhead(const std::string& line)
+{
+    return tagtotype(line.c_str()) >= typeids::fu;
+}
+
 // The lines of a record after its tag line, up to and including its end
-// line ("@@END " and the tag without "@@", blanks after it allowed), or to
-// the end of the stream.  A record read from these alone never reaches
-// into the next one, however its reader fails.
+// line ("@@END " and the tag without "@@", blanks after it allowed); a
+// record without its end line ends before the next record's tag line,
+// which stays in the stream, or at the end of the stream.  A record read
+// from these alone never reaches into the next one, however its reader
+// fails.
 static std::string recordlines(std::istream& in, const fu1* object)
 {
     const std::string end = std::string("@@END ") + (object->tag() + 2);
     std::string text, line;
-    while (std::getline(in, line)) {
+    for (std::streampos at = in.tellg(); std::getline(in, line); at = in.tellg()) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        if (recordhead(line) && at >= 0) {
+            in.clear();
+            in.seekg(at);
+            break;
+        }
         text += line;
         text += '\n';
         if (line.compare(0, end.size(), end) == 0 && line.find_first_not_of(' ', end.size()) == std::string::npos)

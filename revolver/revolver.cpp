@@ -14,6 +14,7 @@
 #include "objects/fu1.h"
 #include "objects/contextlist.h"
 #include "platform/core/cmdline.h"
+#include "platform/core/files.h"
 #include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/palette.h"
@@ -72,8 +73,10 @@ revolver::revolver(int n, const std::string& file) : statefile(file)
     diffop = &operatorholder;
     activestore = argumentsareglobal() && shared.globals ? shared.globals : &own;
     redrawtitle = true;
-    if (!statefile.empty())
+    if (!statefile.empty()) {
+        removestaletemporaries(statefile);
         readrevolver(statefile);
+    }
     revolvercalculator = index;
     failed = false;
 }
@@ -81,7 +84,7 @@ revolver::revolver(int n, const std::string& file) : statefile(file)
 revolver::~revolver()
 {
     objcount(-revolverclass);
-    if (!failed && !statefile.empty())
+    if (!failed && !statefile.empty() && writeback)
         writerevolver(statefile);
     for (int i = 0; i < ncalcs; ++i)
         delete calculators[i];
@@ -225,9 +228,9 @@ bool revolver::createcalc(fu1* object, const rect* area)
 
 std::string keepername(const std::string& name, const char* extension)
 {
-    std::string stem = name.substr(0, name.find('.'));
-    size_t slash = stem.rfind('/');
+    size_t slash = name.rfind('/');
     size_t start = slash == std::string::npos ? 0 : slash + 1;
+    std::string stem = name.substr(0, name.find('.', start));
     if (stem.size() - start > 8)
         stem.resize(start + 8);
     return stem + "." + extension;

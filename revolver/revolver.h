@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class calculator;
 class fu1;
@@ -41,8 +42,9 @@ public:
     bool calctitle(bool force) override;
 
     // The state file: the number of calculators read, -1 when the file
-    // cannot be opened or is of another format.  Faults are told and the
-    // file kept as its .bad before any write.
+    // is missing, cannot be read or is of another format (the ring then
+    // stays empty).  What is not taken whole is told once and the file
+    // kept as its .bad before any write.
     int readrevolver(const std::string& name);
     // Through an atomic save, the old file kept as the .bak; false (told)
     // when it failed, the old file then stands.
@@ -62,10 +64,16 @@ public:
     rksetup* transfer = nullptr;          // owned
     bool quitting = false;
     std::string statefile;
-    // Faults of the last read; its file was kept as the .bad, and the
-    // notice is told once when the screen stands.
+    // Damaged blocks of the last read; its file was kept as the .bad, and
+    // the notice is told once when the screen stands.
     int readfaults = 0;
     std::string readnotice;
+    // False when the state file could not be read, or not kept as the
+    // .bad: it is not written over at the end.
+    bool writeback = true;
+
+private:
+    bool readblock(const std::vector<std::string>& lines, size_t from, size_t to, int& count, std::string& nottaken);
 };
 
 // The program's revolver while the main loop runs.

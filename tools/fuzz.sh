@@ -4,19 +4,21 @@
 # build-fuzz/) and runs them for FUZZ_SECONDS together (default 45, at
 # most 60), split evenly: the formula target seeded from the formula case
 # table, the library target from tests/objects/libcorpus with the record
-# keys of tools/fuzzlibrary.dict, the transfer-file target (VEMDRAW's
-# reader, geometry and renderer) from the reader's fixtures.
+# keys of tools/fuzzlibrary.dict, the revolver's state file target from
+# tests/revolver/golden/vemo.rev with the keys of tools/fuzzrevolver.dict,
+# the transfer-file target (VEMDRAW's reader, geometry and renderer) from
+# the reader's fixtures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-45}
 ((seconds > 60)) && seconds=60
-third=$(((seconds + 2) / 3))
+share=$((seconds / 4 > 0 ? seconds / 4 : 1))
 out=build/fuzz
-mkdir -p "$out/corpus" "$out/libcorpus" "$out/rkpcorpus" "$out/work"
+mkdir -p "$out/corpus" "$out/libcorpus" "$out/revcorpus" "$out/rkpcorpus" "$out/work"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula fuzzlibrary fuzzvemdraw
-cp build-fuzz/bin/fuzzformula build-fuzz/bin/fuzzlibrary build-fuzz/bin/fuzzvemdraw "$out/"
+cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula fuzzlibrary fuzzrevolver fuzzvemdraw
+cp build-fuzz/bin/fuzzformula build-fuzz/bin/fuzzlibrary build-fuzz/bin/fuzzrevolver build-fuzz/bin/fuzzvemdraw "$out/"
 # Seeds: the formulas of the case table, one file each.
 n=0
 grep -v '^#' tests/formula/formulacases.txt | sed -n 's/ => .*//p' | while IFS= read -r line; do
@@ -26,6 +28,7 @@ grep -v '^#' tests/formula/formulacases.txt | sed -n 's/ => .*//p' | while IFS= 
   printf '%s|%s' "$letters" "${rest%|*}" > "$out/corpus/seed$n"
 done
 cp tests/objects/libcorpus/* "$out/libcorpus/"
+cp tests/revolver/golden/vemo.rev "$out/revcorpus/"
 # Transfer files, each behind a printer byte (1: the A4 printer).
 python3 tests/vemdraw/rkpfile.py make "$out/rkpfiles" >/dev/null
 for f in "$out"/rkpfiles/*.rkp; do
@@ -35,9 +38,10 @@ cd "$out/work"
 # run TARGET CORPUS [OPTION...]
 run() {
   echo "== $1"
-  "../$1" -max_total_time="$third" -timeout=5 -rss_limit_mb=2048 -max_len=4096 \
+  "../$1" -max_total_time="$share" -timeout=5 -rss_limit_mb=2048 -max_len=4096 \
     -print_final_stats=1 "${@:3}" "../$2" 2>&1 | tail -n 25
 }
 run fuzzformula corpus
 run fuzzlibrary libcorpus -dict=../../../tools/fuzzlibrary.dict
+run fuzzrevolver revcorpus -dict=../../../tools/fuzzrevolver.dict
 run fuzzvemdraw rkpcorpus

@@ -9,8 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -18,31 +16,17 @@
 
 #include "base/chain.h"
 #include "base/limits.h"
-#include "base/report.h"
 #include "calculator/rk.h"
 #include "calculator/rkiterator.h"
-#include "formula/parser.h"
 #include "math/valtable.h"
 #include "objects/fu1.h"
 #include "calculator/calcstart.h"
 #include "objects/hooks.h"
 #include "objects/libfile.h"
-#include "objects/librarylist.h"
 #include "platform/core/files.h"
+#include "tools/fuzzwork.h"
 
 namespace {
-
-struct escsink : reportsink {
-    int report(reportkind, const std::string&, const char*, int) override { return 27; }
-};
-
-// The scratch directory, one for each process, removed at the exit.
-std::string dir;
-
-std::string at(const char* name)
-{
-    return dir + "/" + name;
-}
 
 // Implements every object and evaluates all but the kinds whose running
 // time the input controls: sums, integrals, recursions and Runge-Kutta
@@ -163,29 +147,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static escsink sink;
-    static parser* anchor = [] {
-        char pattern[] = "libworkXXXXXX";
-        dir = mkdtemp(pattern);
-        std::atexit([] { std::filesystem::remove_all(dir); });
-        setworkdirectory(dir);
-        setreportsink(&sink);
-        return new parser;  // the shared state, the context on an empty directory
-    }();
-    (void)anchor;
+    fuzzwork();
     std::string input(reinterpret_cast<const char*>(data), size);
     if (input.starts_with("@RKITERATOR")) {
         rkrecordroundtrip(input);
         return 0;
     }
-    if (!savefile(at("IN.LIB"), std::string(reinterpret_cast<const char*>(data), size)))
+    if (!savefile(fuzzfile("IN.LIB"), std::string(reinterpret_cast<const char*>(data), size)))
         return 0;
     chain first, second;
     std::string asread;
-    std::string once = roundtrip(at("IN.LIB"), first, at("OUT1.LIB"), true, &asread);
+    std::string once = roundtrip(fuzzfile("IN.LIB"), first, fuzzfile("OUT1.LIB"), true, &asread);
     if (!saysthesame(std::string(reinterpret_cast<const char*>(data), size), asread))
         __builtin_trap();  // something read was lost or changed
-    std::string twice = roundtrip(at("OUT1.LIB"), second, at("OUT2.LIB"), false);
+    std::string twice = roundtrip(fuzzfile("OUT1.LIB"), second, fuzzfile("OUT2.LIB"), false);
     if (once != twice)
         __builtin_trap();  // a round-trip fault
     return 0;

@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -190,10 +191,34 @@ static void ignorefilesizesignal()
     std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
 }
 
+// The file that path leads to through symbolic links; path itself when
+// it is no link.  Empty (with the error set) for a loop of links.
+static std::string linktarget(const std::string& path)
+{
+    std::string at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return at;
+        std::vector<char> target(size_t(std::max<off_t>(st.st_size, 255)) + 1);
+        ssize_t n = readlink(at.c_str(), target.data(), target.size());
+        if (n <= 0 || size_t(n) >= target.size())
+            return at;
+        std::string next(target.data(), size_t(n));
+        size_t slash = at.rfind('/');
+        at = next[0] == '/' || slash == std::string::npos ? next : at.substr(0, slash + 1) + next;
+    }
+    errno = ELOOP;
+    fail("cannot follow the links of", path);
+    return std::string();
+}
+
 atomicsave::atomicsave(const std::string& file, const std::string& backupfile)
-    : path(resolvepath(file)), backup(backupfile.empty() ? backupfile : resolvepath(backupfile))
+    : path(linktarget(resolvepath(file))), backup(backupfile.empty() ? backupfile : resolvepath(backupfile))
 {
     ignorefilesizesignal();
+    if (path.empty())
+        return;
     std::string pattern = path + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back(0);
@@ -203,6 +228,10 @@ atomicsave::atomicsave(const std::string& file, const std::string& backupfile)
         return;
     }
     temp = name.data();
+    // The lock tells removestaletemporaries that this save still runs.
+    lock = dup(fd);
+    if (lock >= 0)
+        flock(lock, LOCK_EX);
     // Keep the old file's permissions when there is one.
     struct stat st;
     fchmod(fd, stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0644);
@@ -221,6 +250,8 @@ atomicsave::~atomicsave()
         fclose(out);
     if (!temp.empty())
         unlink(temp.c_str());
+    if (lock >= 0)
+        close(lock);
 }
 
 bool atomicsave::write(const void* bytes, size_t n)
@@ -244,8 +275,12 @@ static bool keepbackup(const std::string& path, const std::string& backup)
     if (unlink(backup.c_str()) != 0 && errno != ENOENT)
         return fail("cannot remove", backup);
     // A link keeps the old file in place until the new one replaces it;
-    // where links are not supported the old file moves.
+    // where links are not supported the old file moves, and to another
+    // file system (a state file that links there) it is copied.
     if (link(path.c_str(), backup.c_str()) == 0 || rename(path.c_str(), backup.c_str()) == 0)
+        return true;
+    std::string old;
+    if (errno == EXDEV && loadfile(path, old) && savefile(backup, old))
         return true;
     return fail("cannot make the backup", backup);
 }
@@ -281,8 +316,53 @@ bool atomicsave::commit()
     if (rename(temp.c_str(), path.c_str()) != 0)
         return fail("cannot replace", path);
     temp.clear();
+    close(lock);
+    lock = -1;
     syncdirectory(path);
     return true;
+}
+
+// Whether name is base, a dot and six letters or digits (mkstemp's
+// pattern).
+static bool istemporary(const std::string& name, const std::string& base)
+{
+    if (name.size() != base.size() + 7 || name.compare(0, base.size(), base) != 0 || name[base.size()] != '.')
+        return false;
+    return std::all_of(name.begin() + long(base.size()) + 1, name.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
+// A regular file whose lock no save holds.
+static bool abandoned(const std::string& path)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    bool free = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    close(fd);
+    return free;
+}
+
+int removestaletemporaries(const std::string& path)
+{
+    std::string target = linktarget(resolvepath(path));
+    if (target.empty())
+        return 0;
+    size_t slash = target.rfind('/');
+    std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash == 0 ? 1 : slash);
+    std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
+    DIR* dir = opendir(directory.empty() ? "." : directory.c_str());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (dirent* entry = readdir(dir)) {
+        std::string file = joinpath(directory, entry->d_name);
+        if (istemporary(entry->d_name, base) && abandoned(file) && unlink(file.c_str()) == 0)
+            ++removed;
+    }
+    closedir(dir);
+    return removed;
 }
 
 bool savefile(const std::string& path, const std::string& bytes, const std::string& backup)

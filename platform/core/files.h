@@ -37,8 +37,10 @@ bool renamefile(const std::string& from, const std::string& to, bool replace);
 const std::string& fileerror();
 
 // Saves a file so that the old contents survive any failure: the bytes go
-// to a temporary file beside the target, are flushed and synced, and only
-// then replace the target.  With a backup path the old file becomes the
+// to a temporary file beside the target (its name and ".XXXXXX", locked
+// while the save runs), are flushed and synced, and only then replace the
+// target.  A target that is a symbolic link is written through: the file
+// it leads to is replaced, the link stays.  With a backup path the old file becomes the
 // backup (an older backup is dropped).  Destroying an uncommitted save
 // removes the temporary file and leaves the target as it was.  A target
 // or backup that is not a regular file (a directory) fails the save, and
@@ -63,8 +65,14 @@ public:
 private:
     std::string path, backup, temp;
     FILE* out = nullptr;
+    int lock = -1;   // holds the temporary file's lock until it is renamed
     bool failed = false;
 };
+
+// Removes the temporary files that saves of path left behind (a save
+// killed before its end): path and ".XXXXXX", regular files that no save
+// holds.  The number removed.
+int removestaletemporaries(const std::string& path);
 
 // Writes bytes as path through atomicsave.
 bool savefile(const std::string& path, const std::string& bytes, const std::string& backup = std::string());

@@ -269,6 +269,13 @@ TEST_F(libfile, aRecordThatCannotBeReadIsReportedAndKept)
         {"@@FUVECTOR\nv\n0\n3\n@DATA\n1\n2\n@@END FUVECTOR\n", "Read error in fuvector::learn"},
         // Lines after an early end line belong to the record still.
         {"@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@@END COMMENT\n@FORMULA\nx\n@@END FU1\n", "could not be read"},
+        // Without its end line a record ends where the next one begins.
+        {"@@FU1\nh\n1\n1\n@DATA\n@ARGS\nx\n@FORMULA\nx\n", "could not be read"},
+        {"@@FUCONDITIONAL\nh\n1\n1\n@DATA\n@ARGS\nx\n@@COMMENT\nc\n@@END COMMENT\n", "could not be read"},
+        // An infinite sum without its first index is told once.
+        {"@@FUINFINITE\ns\n1\n1\n@DATA\n@ARGS\na\n@SUMRECORD\n@MODE\n++\nACCEL\n@END SUMRECORD\n@SUMVAR\nk\n"
+         "@SUMMAND\na/k^2\n@STEP\n1\n@ROT\n0\n@PHASE\n0\n@@END FUINFINITE\n",
+         "Incomplete fuinfinite object!"},
     };
     for (const auto& c : cases) {
         sink.seen.clear();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -209,6 +211,6 @@ TEST(varman, LongBadWordIsCutInTheReport)
     EXPECT_FALSE(store.learn(in));
     ASSERT_EQ(recordedreports().size(), 1u);
     const std::string& text = recordedreports()[0].text;
-    EXPECT_EQ(text.size() - text.find("www"), 1000u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), 'w'), 1000);
     clearrecordedreports();
 }

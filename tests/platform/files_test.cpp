@@ -159,6 +159,50 @@ TEST_F(filesdir, fileSizeLimitFailsTheSave)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+// A target that is a symbolic link stays one: the save goes to the file
+// it leads to, also through a relative link into another folder.
+TEST_F(filesdir, aSaveWritesThroughSymbolicLinks)
+{
+    fs::create_directory(at("real"));
+    put("real/x.rev", "old");
+    fs::create_symlink("real/x.rev", at("x.rev"));
+    fs::create_symlink(at("x.rev"), at("y.rev"));
+    EXPECT_TRUE(savefile(at("x.rev"), "new", at("x.bak")));
+    EXPECT_TRUE(fs::is_symlink(at("x.rev")));
+    EXPECT_EQ(get("real/x.rev"), "new");
+    EXPECT_EQ(get("x.bak"), "old");
+    EXPECT_TRUE(savefile(at("y.rev"), "newer"));
+    EXPECT_TRUE(fs::is_symlink(at("y.rev")));
+    EXPECT_EQ(get("real/x.rev"), "newer");
+    EXPECT_EQ(std::distance(fs::directory_iterator(at("real")), fs::directory_iterator()), 1);
+
+    fs::create_symlink(at("loop2"), at("loop1"));
+    fs::create_symlink(at("loop1"), at("loop2"));
+    EXPECT_FALSE(savefile(at("loop1"), "z"));
+    EXPECT_TRUE(fs::is_symlink(at("loop1")));
+}
+
+// Temporaries of killed saves go; those of a running save, and files of
+// other names, stay.
+TEST_F(filesdir, staleTemporariesOfTheSavesAreRemoved)
+{
+    for (const char* name : {"x.rev", "x.rev.Ab12yZ", "x.rev.000000", "x.rev.abc", "x.rev.abcdefg", "x.rev.ab-def",
+                             "y.rev.Ab12yZ"})
+        put(name, "t");
+    fs::create_directory(at("x.rev.dir000"));
+    atomicsave running(at("x.rev"));
+    ASSERT_NE(running.stream(), nullptr);
+    EXPECT_EQ(removestaletemporaries(at("x.rev")), 2);
+    EXPECT_FALSE(fs::exists(at("x.rev.Ab12yZ")));
+    EXPECT_FALSE(fs::exists(at("x.rev.000000")));
+    for (const char* name : {"x.rev", "x.rev.abc", "x.rev.abcdefg", "x.rev.ab-def", "x.rev.dir000", "y.rev.Ab12yZ"})
+        EXPECT_TRUE(fs::exists(at(name))) << name;
+    // and the running save's own
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 7);
+    EXPECT_TRUE(running.write("new") && running.commit());
+    EXPECT_EQ(get("x.rev"), "new");
+}
+
 TEST_F(filesdir, lineReaderStripsOneCrAndCutsLongLines)
 {
     put("t", "ab\r\ncd\r\r\n\nxyz\r\n12345\n1234\r\nlast");

@@ -14,6 +14,7 @@
 
 struct vemorun {
     std::string dir;
+    std::string runas;   // a command that vemo runs under (setpriv ...)
 
     vemorun()
     {
@@ -30,7 +31,7 @@ struct vemorun {
     int run(const std::string& script, const std::string& switches = "") const
     {
         std::ofstream(path("script.txt"), std::ios::binary) << script;
-        std::string command = "cd '" + dir + "' && '" + VEMO_BIN_DIR + "/vemo' " + switches
+        std::string command = "cd '" + dir + "' && " + runas + " '" + VEMO_BIN_DIR + "/vemo' " + switches
                               + " --headless --script script.txt --out out --timeout 20 >/dev/null 2>"
                               + path("stderr.txt");
         int rc = std::system(command.c_str());
