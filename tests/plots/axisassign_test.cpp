@@ -31,8 +31,9 @@ TEST(axisassign, CurvesAreRenumberedAndFaultsAsked)
                                   [&] { got = checkassignment(k.axes, numbers.data(), int(numbers.size())); });
         EXPECT_EQ(got, k.answer) << k.axes;
         EXPECT_EQ(numbers, k.renumbered) << k.axes;
-        if (*k.told)
+        if (*k.told) {
             EXPECT_NE(dumptext(run, "told").find(k.told), std::string::npos) << k.told;
+        }
     }
 }
 

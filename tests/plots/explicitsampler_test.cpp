@@ -183,8 +183,9 @@ TEST_F(explicitsampling, NarrowRangeIsSampledInsideItsBoundsOnly)
 void expectnoconnector(const std::vector<plotcmd>& c, int height, const char* what)
 {
     for (size_t i = 1; i < c.size(); ++i) {
-        if (c[i].kind == plotcmd::line)
+        if (c[i].kind == plotcmd::line) {
             EXPECT_LT(std::abs(c[i].b - c[i - 1].b), height / 2) << what << " at command " << i;
+        }
     }
 }
 

@@ -126,10 +126,12 @@ TEST_F(fastplotsitting, ActualizationAsksWhatTheChangesNeed)
             got = f.canactualize(k.threshold);
         });
         EXPECT_EQ(got, k.result) << k.name;
-        if (*k.text)
+        if (*k.text) {
             EXPECT_TRUE(has(run, "q", k.text)) << k.name << dumptext(run, "q");
-        if (*k.text && *k.absent)
+        }
+        if (*k.text && *k.absent) {
             EXPECT_FALSE(has(run, "q", k.absent)) << k.name;
+        }
     }
 }
 

@@ -166,7 +166,6 @@ TEST_F(paramsampling, KnownCurvesLieOnTheirPointsAndCoverTheWindow)
             EXPECT_LE(drawn.nearest(p.x, p.y), 1.5) << k.what << " gap at " << p.x << "," << p.y;
         // Consecutive accepted points of one walk pass the step judge: a bend
         // above g only on steps shorter than one unit.
-        walkframe frame{k.w, s, 1};
         size_t judged = 0;
         for (size_t i = 2; i < c.accepted.size(); ++i) {
             double t0 = c.accepted[i - 2], t1 = c.accepted[i - 1], t2 = c.accepted[i];
@@ -340,15 +339,19 @@ TEST_F(paramsampling, InterruptedWalkAsksAndResumesOrEnds)
         size_t n = commandsof(result).size();
         if (!*k.keys)
             whole = n;
-        else if (k.resumed)
+        else if (k.resumed) {
             EXPECT_EQ(n, whole);
-        if (*k.keys && k.resumed)
+        }
+        if (*k.keys && k.resumed) {
             EXPECT_NE(dumptext(run, "question").find("Plotting of parametric curve interrupted at point"),
                       std::string::npos);
-        if (k.resumed)
+        }
+        if (k.resumed) {
             EXPECT_FALSE(menus().aborted()) << k.keys;
-        if (!k.resumed)
+        }
+        if (!k.resumed) {
             EXPECT_LT(n, whole / 2);
+        }
         menus().clearflags();
     }
 }
