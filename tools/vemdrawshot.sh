@@ -2,7 +2,8 @@
 # Shows a transfer file in VEMDRAW's GTK window under Xvfb (without a
 # printer: its box is answered first) and in the headless front, and
 # checks that the window's client area shows exactly the headless dump;
-# then ends it with SIGTERM, as a closed window does.  Needs xvfb, xdotool and xwd.
+# then ends it with SIGTERM, as a closed window does.  The box is closed
+# with Escape, its own close: GTK must have nothing to warn about.  Needs xvfb, xdotool and xwd.
 # Usage: tools/vemdrawshot.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,7 +20,7 @@ source "$root/tools/xserver.sh"
 startxserver 1280x1024x24
 xvfb=$xserverpid
 # No print server: no default printer, as in the headless run.
-CUPS_SERVER=/nonexistent "$vemdraw" "$file" >/dev/null 2>&1 &
+CUPS_SERVER=/nonexistent "$vemdraw" "$file" >/dev/null 2>"$work/stderr" &
 pid=$!
 for _ in $(seq 50); do
     box=$(xdotool search --onlyvisible --name '^-$' 2>/dev/null | head -1 || true)
@@ -29,7 +30,7 @@ done
 [[ -n ${box:-} ]] || { echo "vemdrawshot: no printer box"; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$box")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.3 key Return
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.3 key Escape
 status=1
 for _ in $(seq 10); do
     sleep 0.5
@@ -42,4 +43,8 @@ done
 # SIGTERM ends the program as closing its window does.
 kill -TERM "$pid"
 wait "$pid" || { echo "vemdrawshot: VEMDRAW did not end normally"; exit 1; }
+if grep -E "CRITICAL|WARNING" "$work/stderr"; then
+    echo "vemdrawshot: GTK warned"
+    exit 1
+fi
 exit $status

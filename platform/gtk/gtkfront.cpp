@@ -500,10 +500,14 @@ int gtkfront::runmodal(GtkWidget* dialog)
         g_main_loop_quit(w->loop);
     };
     gulong answered = g_signal_connect(dialog, "response", G_CALLBACK(answer), &w);
+    // A dialog's own close (Escape, the close button) answers and would then
+    // destroy it; the caller destroys it after reading the answer.
+    gulong kept = g_signal_connect(dialog, "delete-event", G_CALLBACK(gtk_true), nullptr);
     ++boxes_;
     gtk_widget_show_all(dialog);
     g_main_loop_run(w.loop);
     g_signal_handler_disconnect(dialog, answered);   // w ends with this call
+    g_signal_handler_disconnect(dialog, kept);
     --boxes_;
     g_main_loop_unref(w.loop);
     return w.response;
