@@ -67,8 +67,9 @@ TEST(recordio, ReadErrorBoxesBreakLinesBetweenWords)
             joined += line + "\n";
         }
         EXPECT_EQ(withoutblanks(joined), withoutblanks(c.buffer)) << c.buffer;
-        if (c.wordswhole)
+        if (c.wordswhole) {
             EXPECT_EQ(words(joined), words(c.buffer)) << c.buffer;
+        }
     }
     clearrecordedreports();
 }
