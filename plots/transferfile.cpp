@@ -128,7 +128,10 @@ namespace {
 bool putpair(std::string& out, uint8_t code, double first, double second)
 {
     rkp::putrecord(out, code, 0, 0);
-    return rkp::putnumber(out, first) & rkp::putnumber(out, second);
+    // Both are written, whatever the first answers.
+    bool a = rkp::putnumber(out, first);
+    bool b = rkp::putnumber(out, second);
+    return a && b;
 }
 
 uint16_t interpretationcode(uint32_t interpretation)

@@ -80,8 +80,9 @@ TEST(reference, BuiltInFunctionsAreTheLanguagesOwn)
         }
         listed.insert(f.name);
         if (!f.called) {
-            if (row->argc == 0)   // a constant; other names stand in the text
+            if (row->argc == 0) {   // a constant; other names stand in the text
                 EXPECT_TRUE(compiles(f)) << f.name;
+            }
             continue;
         }
         EXPECT_EQ(f.hashes, takeshashes(*row)) << f.name;
@@ -90,7 +91,8 @@ TEST(reference, BuiltInFunctionsAreTheLanguagesOwn)
     // "arc" belongs to clipper formulae, "_sqrpart_" to the compiler.
     for (const funcrow* row = functable; row->token != endtoken; ++row) {
         std::string name = row->name;
-        if (name != "arc" && name != "_sqrpart_")
+        if (name != "arc" && name != "_sqrpart_") {
             EXPECT_TRUE(listed.count(name)) << name << " is not in the reference";
+        }
     }
 }
