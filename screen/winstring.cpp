@@ -1,8 +1,7 @@
 #include "screen/winstring.h"
 
 #include "platform/core/codepage.h"
-#include "platform/core/front.h"
-#include "platform/core/requests.h"
+#include "screen/dialogrunner.h"
 #include "screen/screen.h"
 
 #include <cerrno>
@@ -16,12 +15,6 @@ namespace {
 
 constexpr int editid = 1000, promptid = 1001, okid = 1;
 constexpr int numberbuffer = 400;
-
-long showdialog(void* arg)
-{
-    platform::front* f = platform::currentfront();
-    return f ? f->rundialog(*static_cast<platform::dialogtemplate*>(arg)) : 2;
-}
 
 }  // namespace
 
@@ -45,7 +38,7 @@ char* winstring(char* buffer, int size, const char* prompt)
     if (!buffer || size <= 1)
         return nullptr;
     platform::dialogtemplate d = stringdialog(prompt, buffer, size - 1);
-    long result = platform::callmain(showdialog, &d);
+    int result = rundialog(d);
     dialogowner = 0;
     repaintmain();
     if (result != okid)
