@@ -4,6 +4,7 @@
 #include "plots/painting.h"
 #include "plots/plot.h"
 #include "plots/plotlist.h"
+#include "plots/smalldialogs.h"
 #include "plots/startprinter.h"
 #include "plots/transferfile.h"
 #include "screen/keys.h"
@@ -17,13 +18,6 @@ void paintcurrent(plot& p)
 {
     if (plotpsp* s = p.perspectives.at(p.currentpsp); s && p.currentpsp)
         paintperspective(*s);
-}
-
-// The clipboard question until its dialog comes: 'p' copy, 't' cut, 27.
-int askcutcopy()
-{
-    int key = tell("\n To Clipboard: \n\r p  Copy \n\r t  Cut \n\r Esc  Cancel \n");
-    return key == 27 || key == 't' ? key : 'p';
 }
 
 }  // namespace
@@ -85,7 +79,7 @@ bool plot::cutcopy()
     if (toggleclipboard())
         return true;
     uint16_t k = keepindex();
-    int answer = k ? askcutcopy() : 'p';
+    int answer = k ? cutcopydialog() : 'p';
     if (answer == 27)
         return false;
     if (answer == 'p')
