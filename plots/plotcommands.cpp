@@ -8,7 +8,6 @@
 #include "plots/startprinter.h"
 #include "plots/transferfile.h"
 #include "screen/keys.h"
-#include "screen/msgbox.h"
 
 bool startvemdrawwhenfinished = true;
 
