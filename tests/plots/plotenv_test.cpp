@@ -265,32 +265,40 @@ TEST_F(plotenvsitting, CtrlDelAsksUnlessEveryPerspectiveIsEmpty)
     struct row {
         std::initializer_list<drect> mappings;
         int plots;               // in the list before
+        const char* before;      // keys that paint (and so test) perspectives
         const char* answer;
         bool asked;
         int left;                // plots afterwards
     } rows[] = {
-        {{identitymapping}, 1, "<yes>", true, 0},
-        {{identitymapping}, 1, "<no><Esc>", true, 1},
-        {{abovecurve, identitymapping}, 1, "<no><Esc>", true, 1},
-        {{abovecurve, abovecurve}, 1, "", false, 0},
-        {{abovecurve}, 1, "", false, 0},
-        {{identitymapping}, 2, "<yes><Esc>", true, 1},   // the other plot is shown
+        {{identitymapping}, 1, "", "<yes>", true, 0},
+        {{identitymapping}, 1, "", "<no><Esc>", true, 1},
+        {{abovecurve, identitymapping}, 1, "", "<no><Esc>", true, 1},
+        {{abovecurve, abovecurve}, 1, "<Down>", "", false, 0},
+        {{abovecurve}, 1, "", "", false, 0},
+        {{identitymapping}, 2, "", "<yes><Esc>", true, 1},   // the other plot is shown
     };
     for (const row& r : rows) {
         for (int i = 1; i < r.plots; ++i)
             addplot({identitymapping}, 1);
         addplot(r.mappings, 1);
-        // Painting finds that the mapping above the curve shows nothing.
-        for (plotpsp* s = currentplot()->perspectives.first(); s; s = static_cast<plotpsp*>(s->next))
-            if (s->mapping.top > 1)
-                s->consider.first()->considered = 0;
-        hostrun h = run(std::string("<C-Del>") + r.answer);
+        hostrun h = run(std::string(r.before) + "<C-Del>" + r.answer);
         EXPECT_EQ(h.status, 0) << r.answer;
         bool asked = seen(h, "").find("Delete the Plot ?") != std::string::npos;
         EXPECT_EQ(asked, r.asked) << r.answer;
         EXPECT_EQ(plotlist().count, r.left) << r.answer;
         dropplotlist();
     }
+}
+
+// A perspective that shows no curve says so while the environment waits.
+TEST_F(plotenvsitting, EmptyPerspectiveBox)
+{
+    addplot({abovecurve, identitymapping}, 1);
+    hostrun h = run("<dump empty><Down><dump shown><Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(seen(h, "empty").find("Empty perspective"), std::string::npos);
+    EXPECT_NE(seen(h, "empty").find("Press <del> to delete it !"), std::string::npos);
+    EXPECT_EQ(seen(h, "shown").find("Empty perspective"), std::string::npos);
 }
 
 // Left and Right step through the plots within the list; Del on the only
