@@ -42,7 +42,7 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
                            "<C-Del><no>"
                            "<Esc><dump plotenv-leave>"
                            "ppp<dump ppp><Esc>"
-                           "pp<Del><dump erase>1<close>";
+                           "pp<Del><dump erase>1pp<Del><dump again><Esc><dump cancelled>x<close>";
     hostrun r = runscript(script, runprogram);
     ASSERT_EQ(r.status, 0);
     for (const char* name : {"plotenv-enter", "plotenv-left", "plotenv-magnify", "plotenv-minify", "plotenv-push",
@@ -58,6 +58,9 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     EXPECT_NE(dumpfile(r, "plotenv-leave.txt").find("Calculator 2"), std::string::npos);
     EXPECT_EQ(dumpfile(r, "ppp.txt").find("Calculator 2"), std::string::npos);
     EXPECT_NE(dumpfile(r, "erase.txt").find("You wish to erase plot nr. 2  ?"), std::string::npos);
+    // Erased: the first plot is the current one.
+    EXPECT_NE(dumpfile(r, "again.txt").find("You wish to erase plot nr. 1  ?"), std::string::npos);
+    EXPECT_NE(dumpfile(r, "cancelled.txt").find("Command cancelled"), std::string::npos);
 }
 
 }  // namespace
