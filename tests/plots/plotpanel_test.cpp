@@ -2,7 +2,9 @@
 // painted over the screen, their buttons and tabs posting keys.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/core/requests.h"
@@ -11,7 +13,9 @@
 #include "plots/plot.h"
 #include "plots/plotlist.h"
 #include "plots/plotpanel.h"
+#include "screen/graphics.h"
 #include "screen/host.h"
+#include "screen/hotspot.h"
 #include "screen/keys.h"
 #include "screen/screen.h"
 #include "tests/plots/plotgraph.h"
@@ -220,6 +224,53 @@ TEST(plotpanel, ShownPanelsInTheDumpAndHiddenSidePanel)
     EXPECT_EQ(hidden.find("panel 2"), std::string::npos);   // two hides, one show
     EXPECT_EQ(dumptext(run, "gone").find("panel"), std::string::npos);
     checkgoldenimage(run.out, "plot-panels", golden);
+}
+
+// While the computing thread steps through the perspectives, repaints
+// the panels' view and paints the screen, a second thread clicks the
+// panels' buttons and tabs, walks the hot spots and paints the panels as
+// the window thread does; under ThreadSanitizer no access may race.
+TEST(plotpanel, ClicksAndPanelPaintingBesideTheComputingThread)
+{
+    constexpr int rounds = 200;
+    std::atomic<int> clicks{0};
+    hostrun run = rundialogue("", [&] {
+        makeplot(5, 1);
+        sendtomain(msg::panelcreate);
+        plot* p = currentplot();
+        static hotspot* spot = new hotspot(790, 530, 799, 539, [](bool, bool) -> int16_t { return 0; });
+        const panellayout& l = wide();
+        std::thread window([&] {
+            platform::hostevents& h = hostsink();
+            std::vector<uint32_t> pixels(size_t(l.w2) * l.h2);
+            canvas c{pixels.data(), l.w2, l.w2, l.h2};
+            for (int i = 0; i < rounds; ++i) {
+                int id = i % 2 ? 22 : 24;
+                const panelbox& b = l.button[id];
+                h.panelmouse(2, platform::mouseaction::press, platform::mousebutton::left, b.x + 1, b.y + 1);
+                h.panelmouse(2, platform::mouseaction::release, platform::mousebutton::left, b.x + 1, b.y + 1);
+                panelpoint t = tabposition(l, 1 + i % 5, 1 + i % 5, false, false);
+                h.panelmouse(2, platform::mouseaction::press, platform::mousebutton::left, t.x + 2, t.y + 2);
+                h.panelpaint(2, c);
+                h.mouse(platform::mouseaction::press, platform::mousebutton::left, 795, 535);
+                h.mouse(platform::mouseaction::release, platform::mousebutton::left, 795, 535);
+                ++clicks;
+            }
+        });
+        for (int i = 0; i < rounds; ++i) {
+            p->currentpsp = uint16_t(1 + i % 5);
+            p->perspectives.at(p->currentpsp)->transfer.name[0] = char('a' + i % 26);
+            redrawpanel();
+            setdrawcolor(1 + i % 15);
+            grectangle(300, 300, 340, 340);
+            spot->place(790, 530, 799, 539 - i % 3);
+        }
+        window.join();
+        sendtomain(msg::paneldestroy);
+        dropplotlist();
+    });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(clicks, rounds);
 }
 
 }  // namespace
