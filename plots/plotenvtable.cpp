@@ -2,7 +2,7 @@
 // does with the normal (or pen) cursor and with the help cursor.
 #include "plots/plotenv.h"
 
-#include <span>
+#include <memory>
 
 #include "objects/librarylist.h"
 #include "platform/core/input.h"
