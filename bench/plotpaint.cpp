@@ -33,6 +33,14 @@ void sinecolumns(plotcmdlist& l, const screenrect& a, double phase)
     l.append(plotcmd::end, 0, 0);
 }
 
+// The screen without a window thread, with the curve colours.
+struct paintsetup {
+    screenup screen;
+    nowindowthread alone;
+    paintsetup() { makecurvecolors(); }
+    ~paintsetup() { dropcurvecolors(); }
+};
+
 // A perspective of 7 sine curves whose samples are current.
 plotpsp* sinesperspective(plot& p, const screenrect& a)
 {
@@ -54,9 +62,7 @@ plotpsp* sinesperspective(plot& p, const screenrect& a)
 
 void designerrepaint(benchmark::State& state)
 {
-    screenup screen;
-    nowindowthread alone;
-    makecurvecolors();
+    paintsetup setup;
     const screenrect& a = plotarea();
     plot p;
     plotpsp* ps = sinesperspective(p, a);
@@ -64,7 +70,6 @@ void designerrepaint(benchmark::State& state)
         benchmark::DoNotOptimize(ps->paint(false));
     state.counters["curves"] = ps->consider.count;
     state.counters["columns"] = a.right - a.left + 1;
-    dropcurvecolors();
 }
 BENCHMARK(designerrepaint)->Unit(benchmark::kMillisecond);
 
@@ -73,9 +78,7 @@ BENCHMARK(designerrepaint)->Unit(benchmark::kMillisecond);
 // the new perspective and the panel's redraw request).
 void stepperspectives(benchmark::State& state)
 {
-    screenup screen;
-    nowindowthread alone;
-    makecurvecolors();
+    paintsetup setup;
     const screenrect& a = plotarea();
     plot p;
     sinesperspective(p, a);
@@ -87,7 +90,6 @@ void stepperspectives(benchmark::State& state)
         redrawpanel();
         direction = -direction;
     }
-    dropcurvecolors();
 }
 BENCHMARK(stepperspectives)->Unit(benchmark::kMillisecond);
 
