@@ -12,13 +12,11 @@ namespace {
 constexpr uint32_t white = 0xFFFFFF, black = 0;
 // Every walk ends after this many lines or steps, whatever the values.
 constexpr long walklimit = 100000;
-// Grid lines this many printer pixels apart or closer are left out.
-constexpr double printergate = 7.0;
 
 const double tickfactors[3] = {0.03, 0.02, 0.012};
 
-// The step of the first-order grid lines: the grid unit, or the world
-// units per centimetre of paper when the grid is not synchronised.
+}  // namespace
+
 double firststep(const diagram& d, bool horizontal)
 {
     const worldrect& w = d.window;
@@ -29,6 +27,8 @@ double firststep(const diagram& d, bool horizontal)
         return (w.top - w.bottom) * -10 / (paper.top - paper.bottom);
     return (w.right - w.left) * 10 / (paper.right - paper.left);
 }
+
+namespace {
 
 // The first position of a finer order strictly above low, walking down
 // from p in steps of s.
@@ -104,14 +104,14 @@ void setdrawn(const diagram& d, bool drawn[2][3], uint32_t colours[3], uint32_t&
     }
 }
 
+}  // namespace
+
 viewmap mapof(const diagram& d, const pixelbox& r)
 {
     viewmap m;
     m.set(d.window, r);
     return m;
 }
-
-}  // namespace
 
 pixelbox screenwindow(int width, int height)
 {
@@ -318,6 +318,12 @@ void paintboxaxes(const diagram& d, gdi& g, const pixelbox& area)
 bool paintcurve(gdi& g, const polyline& line, const viewmap& square)
 {
     g.select({1, line.linepen.colour & 0xFFFFFF, false});
+    drawpoints(g, line, square);
+    return true;
+}
+
+void drawpoints(gdi& g, const polyline& line, const viewmap& square)
+{
     for (size_t i = 1; i < line.points.size(); ++i) {
         const plotpoint& p = line.points[i];
         int x = todevice(square.devicex(p.x)), y = todevice(square.devicey(p.y));
@@ -326,7 +332,6 @@ bool paintcurve(gdi& g, const polyline& line, const viewmap& square)
         else if (p.code == 2 || p.code == 3)
             g.lineto(x, y);
     }
-    return true;
 }
 
 bool paintdiag(cairo_t* cr, const diagram* d, const pixelbox& area)

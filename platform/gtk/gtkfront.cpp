@@ -142,10 +142,7 @@ bool gtkfront::createwindow(const std::string& title)
     gtk_box_pack_start(GTK_BOX(box), area_, FALSE, FALSE, 0);
     gtk_container_add(GTK_CONTAINER(window_), box);
 
-    GdkDisplay* display = gdk_display_get_default();
-    const char* names[] = {"default", "pencil", "help"};
-    for (int i = 0; i < 3; ++i)
-        cursors_[i] = gdk_cursor_new_from_name(display, names[i]);
+    makecursors();
     gtk_widget_show_all(window_);
     blinktimer_ = g_timeout_add(blinkms, blink, this);
     return true;
@@ -431,10 +428,29 @@ void gtkfront::caretvisible(bool on)
     caretarea();
 }
 
+// By cursorkind.
+void gtkfront::makecursors()
+{
+    GdkDisplay* display = gdk_display_get_default();
+    const char* names[] = {"default", "pencil", "help", "wait"};
+    for (int i = 0; i < 4; ++i)
+        if (!cursors_[i])
+            cursors_[i] = gdk_cursor_new_from_name(display, names[i]);
+}
+
+// The wait cursor shows over every window of the program (a dialog may
+// be in front), the others over the client area.
 void gtkfront::setcursor(cursorkind kind)
 {
+    GList* all = gtk_window_list_toplevels();
+    for (GList* l = all; l; l = l->next)
+        if (GdkWindow* w = gtk_widget_get_window(GTK_WIDGET(l->data)))
+            gdk_window_set_cursor(w, kind == cursorkind::wait ? cursors_[int(kind)] : nullptr);
+    g_list_free(all);
     if (area_ && gtk_widget_get_window(area_))
         gdk_window_set_cursor(gtk_widget_get_window(area_), cursors_[int(kind)]);
+    // Shown at once, also before a long computation that runs no loop.
+    gdk_display_flush(gdk_display_get_default());
 }
 
 void gtkfront::capture(bool on)
