@@ -47,6 +47,21 @@ void setrgb(cairo_t* cr, uint32_t colour)
     cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, (colour >> 8 & 0xFF) / 255.0, (colour >> 16 & 0xFF) / 255.0);
 }
 
+// A rectangle of whole pixels filled, and outlined on its edge pixels
+// unless outline is below 0.
+void filledbox(cairo_t* cr, double left, double top, double right, double bottom, uint32_t fill, long outline)
+{
+    double l = std::floor(left), t = std::floor(top), r = std::floor(right), b = std::floor(bottom);
+    cairo_rectangle(cr, l, t, r - l + 1, b - t + 1);
+    setrgb(cr, fill);
+    cairo_fill(cr);
+    if (outline < 0)
+        return;
+    cairo_rectangle(cr, l + 0.5, t + 0.5, r - l, b - t);
+    setrgb(cr, uint32_t(outline));
+    cairo_stroke(cr);
+}
+
 void centredtext(cairo_t* cr, const char* text, double x, double y, double w, double h)
 {
     PangoLayout* layout = pango_cairo_create_layout(cr);
@@ -148,34 +163,24 @@ void sizedraw(cairo_t* cr, int width, int height, const sizesettings& r, const p
 {
     cairo_save(cr);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_width(cr, 1);
     double side = std::min(width, height), x0 = (width - side) / 2, y0 = (height - side) / 2;
     bool turned = r.orientation == orientation::landscape;
     double pw = p.scale(turned ? p.paperheight : p.paperwidth), ph = p.scale(turned ? p.paperwidth : p.paperheight);
+    bool valid = validmargins(r, p);
     if (pw > 0 && ph > 0) {
         double k = side / std::max(pw, ph);   // pixels per mm
         double left = x0 + (side - pw * k) / 2, top = y0 + (side - ph * k) / 2;
-        cairo_rectangle(cr, left, top, pw * k, ph * k);
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        cairo_fill_preserve(cr);
-        cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        filledbox(cr, left, top, left + pw * k, top + ph * k, 0xFFFFFF, 0x808080);
         // The printable area's corner on the paper.
         double ux = p.scale(turned ? p.offsety : p.offsetx);
         double uy = turned ? p.scale(p.paperwidth) - p.scale(p.offsetx) - p.scale(p.widthpx) : p.scale(p.offsety);
         mmrect d = paperof(r, p);
         double dx = left + (ux + d.left) * k, dy = top + (uy + d.top) * k;
-        cairo_rectangle(cr, dx, dy, d.width() * k, d.height() * k);
-        setrgb(cr, blendcolor(0xFFFFFF, 0.75, 0x00B4FF, 0.25));
-        if (validmargins(r, p)) {
-            cairo_fill_preserve(cr);
-            cairo_set_source_rgb(cr, 0, 0, 0);
-            cairo_stroke(cr);
-        } else {
-            cairo_fill(cr);
-        }
+        filledbox(cr, dx, dy, dx + d.width() * k, dy + d.height() * k, blendcolor(0xFFFFFF, 0.75, 0x00B4FF, 0.25),
+                  valid ? 0 : -1);
     }
-    if (!validmargins(r, p))
+    if (!valid)
         centredtext(cr, "invalid margins", x0, y0, side, side);
     cairo_restore(cr);
 }
