@@ -9,6 +9,8 @@
 
 #include <cairo.h>
 
+#include <filesystem>
+
 namespace {
 
 constexpr int grid = 40018, size = 40019, axes = 40020;
@@ -252,6 +254,53 @@ TEST_F(Settings, AxesTakeFlagsOrdersUnitsAndDiameter)
     EXPECT_TRUE(has(none, "1070=0 (grey)") && has(none, "1063=") && has(none, "(grey)")) << none;
     EXPECT_TRUE(has(none, "1068= makes inf main intervals (grey)")) << none;
     EXPECT_TRUE(first().box);
+}
+
+TEST_F(Settings, ExportShowsTheWaitCursorWhileWriting)
+{
+    ASSERT_TRUE(start("<dialog press=1079 press=1089 press=1089><file waiting.gif>"));
+    program->command(40026);
+    EXPECT_TRUE(has(dialogs(), "EXPORTDIALOG ended with 1")) << dialogs();
+    EXPECT_TRUE(std::filesystem::exists(out + "/WAITING.GIF")) << dialogs();
+    EXPECT_EQ(front->cursors(), (std::vector{platform::cursorkind::wait, platform::cursorkind::arrow}));
+}
+
+using ShapePreview = scriptedprogram;
+
+TEST_F(ShapePreview, TheClientAreaTakesThePapersProportionsWithinTheWorkArea)
+{
+    const struct {
+        double width, height;   // mm, strict
+        int clientwidth, clientheight;
+    } cases[] = {
+        {100, 100, 692, 692},     // 800 x 600 made square, as large
+        {100, 200, 489, 979},
+        {250, 10, 1280, 51},      // shrunk into the 1280 x 1024 work area
+    };
+    ASSERT_TRUE(start(""));
+    for (const auto& c : cases) {
+        first().interpretation = 0;
+        first().width = c.width;
+        first().height = c.height;
+        front->placewindow(0, 0, 800, 600);
+        program->command(40029);
+        int w = 0, h = 0;
+        front->clientsize(w, h);
+        EXPECT_EQ(w, c.clientwidth) << c.width << " x " << c.height;
+        EXPECT_EQ(h, c.clientheight) << c.width << " x " << c.height;
+    }
+    EXPECT_TRUE(boxes->empty());
+}
+
+TEST_F(ShapePreview, IsRefusedWithoutPrinterData)
+{
+    ASSERT_TRUE(start("", false));
+    boxes->clear();
+    size_t moves = front->moves().size();
+    program->command(40029);
+    ASSERT_EQ(boxes->size(), 1u);
+    EXPECT_EQ((*boxes)[0], "Shape Preview needs the data of a printer.");
+    EXPECT_EQ(front->moves().size(), moves);
 }
 
 }  // namespace
