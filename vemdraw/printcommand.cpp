@@ -36,7 +36,8 @@ void fileprintcommand(const nodelist& diagrams, printerdate& printer)
 {
     platform::front* f = platform::currentfront();
     diagram* d = firstdiagram(diagrams);
-    if (!f || !d || !printablesize(*d))
+    // Without printer data the size is known only from the chosen printer.
+    if (!f || !d || (printer.valid && !printablesize(*d)))
         return;
     std::unique_ptr<platform::printjob> job;
     {
