@@ -124,6 +124,17 @@ TEST_F(Printing, SidesBelowOneCentimetreAreRefused)
     EXPECT_NE(output("pdfinfo " + out + "/ten.pdf").find("Pages:           1\n"), std::string::npos);
 }
 
+TEST_F(Printing, WithoutADefaultPrinterTheChosenOneLaysOut)
+{
+    ASSERT_TRUE(start("<file chosen.pdf>", false));
+    boxes->clear();
+    EXPECT_FALSE(program->printer().valid);
+    program->command(print);
+    EXPECT_TRUE(boxes->empty()) << (*boxes)[0];
+    EXPECT_TRUE(program->printer().valid);
+    expectcurve(first(), rendered(out + "/chosen.pdf", 300), 0, 0);
+}
+
 // A printer other than the default one: its values come with the job.
 class otherprinter : public platform::headlessfront {
 public:
