@@ -80,6 +80,7 @@ platform::dialogtemplate axtemplate(const axsettings& r)
 {
     platform::dialogtemplate t{"AXDIALOG", "Box and Axes", "", {}};
     t.controls = {
+        control(0, controlkind::group, "Draw"),
         control(xaxis, controlkind::check, "X-axis"), control(yaxis, controlkind::check, "Y-axis"),
         control(box, controlkind::check, "Surrounding box"),
         control(0, controlkind::text, "Axis diameter"),
@@ -87,6 +88,7 @@ platform::dialogtemplate axtemplate(const axsettings& r)
         control(0, controlkind::group, "Tick marks"),
         control(none, controlkind::radio, "None"), control(first, controlkind::radio, "1st order only"),
         control(second, controlkind::radio, "1st and 2nd"), control(third, controlkind::radio, "1st 2nd 3rd"),
+        control(0, controlkind::group, "Axes and main units"),
         control(0, controlkind::text, "Diagram borders :"), control(borders, controlkind::text),
         control(0, controlkind::text, "Y-axis at X="), control(anchorx, controlkind::edit),
         control(0, controlkind::text, "X-axis at Y="), control(anchory, controlkind::edit),

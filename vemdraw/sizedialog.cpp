@@ -115,8 +115,9 @@ platform::dialogtemplate sizetemplate()
 {
     platform::dialogtemplate t{"SIZEDIALOG", "Diagram Size and Position", "", {}};
     t.controls = {
-        control(0, controlkind::text, "Width (cm)"), control(1036, controlkind::edit),
-        control(0, controlkind::text, "Height (cm)"), control(1032, controlkind::edit),
+        control(0, controlkind::group, "Size (cm)"),
+        control(0, controlkind::text, "Width"), control(1036, controlkind::edit),
+        control(0, controlkind::text, "Height"), control(1032, controlkind::edit),
         control(0, controlkind::group, "Margins (cm)"),
         control(0, controlkind::text, "Left"), control(1033, controlkind::edit),
         control(0, controlkind::text, "Top"), control(1045, controlkind::edit),
@@ -129,6 +130,7 @@ platform::dialogtemplate sizetemplate()
         control(0, controlkind::group, "Orientation"),
         control(portrait, controlkind::radio, "Portrait"), control(landscape, controlkind::radio, "Landscape"),
         control(syncbutton, controlkind::button, "Synchronize..."),
+        control(0, controlkind::group, "Preview"),
         control(preview, controlkind::ownerdrawn), control(result, controlkind::text),
         control(actualize, controlkind::button, "Actualize"),
         control(1, controlkind::button, "OK"), control(2, controlkind::button, "Abbrechen"),
