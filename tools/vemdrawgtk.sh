@@ -4,8 +4,8 @@
 #   print    File / Print to a PDF file: one A4 page turned as the diagram
 #            asks, its curve on the same pixels as the headless front's
 #            print of the same diagram (both rendered by poppler at 300 dpi);
-#   dialogs  Axes, Grid and Size each open their dialog, which Escape
-#            closes, and GTK has nothing to warn about.
+#   dialogs  Axes, Grid and Size each open their dialog with its controls
+#            shown, which Escape closes, and GTK has nothing to warn about.
 # Needs xvfb, xdotool, xwininfo and poppler-utils.
 # Usage: tools/vemdrawgtk.sh print|dialogs [BUILD_DIR]
 set -euo pipefail
@@ -60,6 +60,9 @@ dialogs)
         menubar "${item%% *}"
         dialog=$(waitwindow "^${item#* }\$")
         sleep 0.5
+        # The groups show their controls: far taller than their captions.
+        height=$(xwininfo -id "$dialog" | sed -n 's/^ *Height: *//p')
+        ((height > 400)) || { echo "vemdrawgtk: \"${item#* }\" is $height pixels high"; exit 1; }
         xdotool windowfocus --sync "$dialog" key Escape
         for _ in $(seq 25); do
             xdotool search --onlyvisible --name "^${item#* }\$" >/dev/null 2>&1 || break
