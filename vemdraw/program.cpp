@@ -13,7 +13,6 @@
 #include "vemdraw/shapepreview.h"
 #include "vemdraw/sizedialog.h"
 
-#include <pango/pangocairo.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,21 +29,6 @@ const char* helptext =
     "writes into transfer files (\".rkp\").\n\n"
     "Its documentation comes with VEMO: see the README\n"
     "of its sources.";
-
-void centredtext(cairo_t* cr, const char* text, int width, int height)
-{
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* font = pango_font_description_from_string("Sans 10");
-    pango_layout_set_font_description(layout, font);
-    pango_layout_set_text(layout, text, -1);
-    int w, h;
-    pango_layout_get_pixel_size(layout, &w, &h);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_move_to(cr, (width - w) / 2, (height - h) / 2);
-    pango_cairo_show_layout(cr, layout);
-    pango_font_description_free(font);
-    g_object_unref(layout);
-}
 
 // A settings dialog on a record of the first diagram; after OK the record
 // goes into the first diagram as it is then.
@@ -236,7 +220,7 @@ void vemdrawprogram::paint(cairo_t* cr, int width, int height)
     if (diagram* d = firstdiagram(diagrams_))
         paintdiag(cr, d, screenwindow(width, height));
     else
-        centredtext(cr, "No file loaded", width, height);
+        centredtext(cr, "No file loaded", 0, 0, width, height, "Sans 10");
 }
 
 int32_t vemdrawprogram::handover(const platform::handover::message& m)

@@ -4,6 +4,8 @@
 
 #include "platform/core/draw.h"
 
+#include <pango/pangocairo.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -351,4 +353,19 @@ void drawdiag(const diagram& d, gdi& g, const pixelbox& area)
     square.set(torect(area), {0, 0, devicesize, devicesize});
     for (listnode* n = d.polylines.first(); n; n = n->next)
         paintcurve(g, *static_cast<polyline*>(n), square);
+}
+
+void centredtext(cairo_t* cr, const char* text, double x, double y, double width, double height, const char* font)
+{
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* description = pango_font_description_from_string(font);
+    pango_layout_set_font_description(layout, description);
+    pango_layout_set_text(layout, text, -1);
+    int w, h;
+    pango_layout_get_pixel_size(layout, &w, &h);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_move_to(cr, x + int((width - w) / 2), y + int((height - h) / 2));
+    pango_cairo_show_layout(cr, layout);
+    pango_font_description_free(description);
+    g_object_unref(layout);
 }

@@ -17,6 +17,9 @@ double firststep(const diagram& d, bool horizontal);
 // The world window onto a pixel rectangle.
 viewmap mapof(const diagram& d, const pixelbox& r);
 
+// Black text on one line, centred in the rectangle.
+void centredtext(cairo_t* cr, const char* text, double x, double y, double width, double height, const char* font);
+
 // The client area less 2 % on every side.
 pixelbox screenwindow(int width, int height);
 // The diagram's paper rectangle in the printer's pixels.

@@ -2,11 +2,10 @@
 
 #include "vemdraw/dialogtext.h"
 #include "vemdraw/messages.h"
+#include "vemdraw/render.h"
 #include "vemdraw/syncdialog.h"
 
 #include "platform/core/draw.h"
-
-#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
@@ -60,21 +59,6 @@ void filledbox(cairo_t* cr, double left, double top, double right, double bottom
     cairo_rectangle(cr, l + 0.5, t + 0.5, r - l, b - t);
     setrgb(cr, uint32_t(outline));
     cairo_stroke(cr);
-}
-
-void centredtext(cairo_t* cr, const char* text, double x, double y, double w, double h)
-{
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* font = pango_font_description_from_string("Sans 8");
-    pango_layout_set_font_description(layout, font);
-    pango_layout_set_text(layout, text, -1);
-    int tw, th;
-    pango_layout_get_pixel_size(layout, &tw, &th);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_move_to(cr, x + (w - tw) / 2, y + (h - th) / 2);
-    pango_cairo_show_layout(cr, layout);
-    pango_font_description_free(font);
-    g_object_unref(layout);
 }
 
 }  // namespace
@@ -183,7 +167,7 @@ void sizedraw(cairo_t* cr, int width, int height, const sizesettings& r, const p
                   valid ? 0 : -1);
     }
     if (!valid)
-        centredtext(cr, "invalid margins", x0, y0, side, side);
+        centredtext(cr, "invalid margins", x0, y0, side, side, "Sans 8");
     cairo_restore(cr);
 }
 

@@ -159,14 +159,24 @@ platform::pdfpage a5page()
             caps, false};
 }
 
-TEST_F(Printing, TheChosenPrinterReplacesTheDefaultOneBeforeLayingOut)
+// The program on the default printer; the print dialog picks the A5 one.
+class ChosenPrinter : public scriptedprogram {
+protected:
+    void SetUp() override
+    {
+        auto other = std::make_unique<otherprinter>();
+        chosen = other.get();
+        front = std::move(other);
+        ASSERT_TRUE(start(""));
+        chosen->page = a5page();
+        chosen->path = out + "/a5.pdf";
+    }
+    otherprinter* chosen = nullptr;
+};
+
+TEST_F(ChosenPrinter, ReplacesTheDefaultOneBeforeLayingOut)
 {
-    auto other = std::make_unique<otherprinter>();
-    otherprinter& f = *other;
-    front = std::move(other);
-    ASSERT_TRUE(start(""));
-    f.page = a5page();
-    f.path = out + "/a5.pdf";
+    otherprinter& f = *chosen;
     program->command(print);
     EXPECT_TRUE(boxes->empty());
     EXPECT_EQ(f.docname, "VE Diagram");
@@ -185,15 +195,9 @@ TEST_F(Printing, TheChosenPrinterReplacesTheDefaultOneBeforeLayingOut)
     expectcurve(first(), page, 118, 118);
 }
 
-TEST_F(Printing, MarginsThatDoNotFitTheChosenPaperAreRefused)
+TEST_F(ChosenPrinter, RefusesMarginsItsPaperCannotHold)
 {
-    auto other = std::make_unique<otherprinter>();
-    otherprinter& f = *other;
-    front = std::move(other);
-    ASSERT_TRUE(start(""));
-    f.page = a5page();
-    f.page.caps.widthmm = 30;   // a strip of paper
-    f.path = out + "/strip.pdf";
+    chosen->page.caps.widthmm = 30;   // a strip of paper
     first().marginleft = first().marginright = 15;
     program->command(print);
     ASSERT_EQ(boxes->size(), 1u);
