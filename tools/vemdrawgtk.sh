@@ -4,6 +4,7 @@
 #   print    File / Print to a PDF file: one A4 page turned as the diagram
 #            asks, its curve on the same pixels as the headless front's
 #            print of the same diagram (both rendered by poppler at 300 dpi);
+#            then Shape Preview sizes the window to the diagram's shape;
 #   dialogs  Axes, Grid and Size each open their dialog with its controls
 #            shown, which Escape closes, and GTK has nothing to warn about.
 # Needs xvfb, xdotool, xwininfo and poppler-utils.
@@ -100,6 +101,12 @@ print)
     pdftoppm -r 300 -png -singlefile "$work/files/output.pdf" "$work/gtk"
     pdftoppm -r 300 -png -singlefile "$work/reference.pdf" "$work/reference"
     /usr/bin/python3 "$root/tests/vemdraw/samecurve.py" "$work/gtk.png" "$work/reference.png"
+    # With the printer's data now known, Shape Preview gives the 800 x 600
+    # client area the proportions of the landscape diagram, 843 x 568.
+    menubar 4
+    sleep 1.5
+    size=$(xwininfo -id "$main" | sed -n 's/^ *\(Width\|Height\): *//p' | tr '\n' ' ')
+    [[ $size == "843 593 " ]] || { echo "vemdrawgtk: after Shape Preview the window is $size"; exit 1; }
     ;;
 *)
     echo "usage: $0 print|dialogs [BUILD_DIR]" >&2

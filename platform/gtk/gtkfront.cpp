@@ -62,6 +62,8 @@ void setmodifiers(unsigned state)
     input().setmodifiers(state & GDK_SHIFT_MASK, state & GDK_CONTROL_MASK, state & GDK_MOD1_MASK);
 }
 
+}  // namespace
+
 // "\n\r" and "\r" of the program's texts are line breaks of their own.
 std::string boxtext(const std::string& text)
 {
@@ -76,8 +78,6 @@ std::string boxtext(const std::string& text)
     }
     return out;
 }
-
-}  // namespace
 
 bool gtkfront::open(std::string& error)
 {

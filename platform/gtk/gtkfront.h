@@ -15,6 +15,9 @@ typedef struct _GdkCursor GdkCursor;
 
 namespace platform {
 
+// A text of the program with "\n\r" and "\r" as single line breaks.
+std::string boxtext(const std::string& text);
+
 class gtkfront : public front {
 public:
     // Starts GTK in the "C" numeric locale; false with a message when no

@@ -74,7 +74,7 @@ void templaterun::refresh()
         gtk_widget_set_visible(w, c->shown);
         switch (c->kind) {
         case controlkind::text:
-            gtk_label_set_text(GTK_LABEL(w), c->label.c_str());
+            gtk_label_set_text(GTK_LABEL(w), boxtext(c->label).c_str());
             break;
         case controlkind::edit:
             if (c->value != gtk_entry_get_text(GTK_ENTRY(w)))
