@@ -72,7 +72,6 @@ sizesettings sizefrom(const diagram& d, uint32_t o)
     r.interpretation = d.interpretation;
     r.orientation = o;
     r.margins = d.margins();
-    r.synchronised = d.gridsynchronised;
     return r;
 }
 

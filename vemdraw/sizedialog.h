@@ -13,7 +13,6 @@ struct sizesettings {
     double width = 0, height = 0;                // mm
     uint32_t interpretation = 0, orientation = orientation::portrait;
     std::array<double, 4> margins{};             // left, top, right, bottom, mm
-    bool synchronised = false;
 };
 
 sizesettings sizefrom(const diagram& d, uint32_t o);

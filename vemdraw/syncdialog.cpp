@@ -115,8 +115,6 @@ int synccontrol(platform::dialogtemplate& t, syncsettings& r, const printerdate&
         r.unitsx = r.stepx.value();
         r.unitsy = r.stepy.value();
         showunits(t, r);
-        platform::dialogcontrol* edit = t.control(id == spinx ? editx : edity);
-        edit->selected = false;
         break;
     }
     case editx:

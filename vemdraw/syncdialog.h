@@ -10,7 +10,6 @@
 
 struct syncsettings {
     worldrect window;
-    double width = 0, height = 0;     // mm, the result
     double unitsx = 0, unitsy = 0;    // world units per mm
     uint32_t orientation = orientation::portrait;
     step stepx, stepy;
@@ -19,8 +18,8 @@ struct syncsettings {
 // The smallest value of the series (stepping s) for which range / value
 // lies below printable; the loops end after a bounded number of steps.
 void syncfit(step& s, double range, double printable);
-// Null when the dialog cannot work: no printer data or an empty range
-// (told in a box).
+// False, told in a box, when the dialog cannot work: no printer data or
+// an empty range.
 bool syncready(const worldrect& w, const printerdate& p);
 void syncsetup(syncsettings& r, const printerdate& p);
 platform::dialogtemplate synctemplate();
