@@ -106,8 +106,9 @@ public:
     void menucheck(int id, bool on) override { menu_.checked[id] = on; }
 
     // The painted window of a one-thread program: a client area of 800 x
-    // 600 until placed, without frame or menu bar; the script's items are delivered one after another, the
-    // watched descriptors polled between them; <dump NAME> writes the
+    // 600 until placed, without frame or menu bar; the script's items are
+    // delivered one after another, the watched descriptors polled between
+    // them; <dump NAME> writes the
     // painted client area as NAME.png and the title, the enabled menu ids
     // and the boxes shown as NAME.txt.
     bool createpaintwindow(const std::string& title, const std::string& menu) override;
