@@ -9,7 +9,9 @@
 
 #include <cairo.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -141,6 +143,20 @@ TEST_F(Settings, SyncWithoutPrinterDataOrRangeOpensNothing)
     program->command(size);
     EXPECT_FALSE(has(dialogs(), "SYNCDIALOG"));
     ASSERT_EQ(boxes->size(), 1u);
+}
+
+// The program itself, started with --no-printer: the refusal instead of
+// the dialog, and the script goes on.
+TEST(SyncProgram, NoPrinterOptionRefusesTheDialog)
+{
+    std::string out = fixturedir() + "/noprinter", script = out + ".txt";
+    std::ofstream(script) << "<ok><menu 40018><dialog 1007=1 1021=1 press=1022 cancel><ok><dump nosync>";
+    std::string command = std::string(VEMO_BIN_DIR) + "/vemdraw --headless --no-printer --script " + script
+                        + " --out " + out + " " + fixturedir() + "/sine.rkp";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::string text = filetext(out + "/nosync.txt");
+    EXPECT_TRUE(has(text, "Without printer data the size cannot be synchronized.")) << text;
+    EXPECT_FALSE(has(filetext(out + "/dialogs.txt"), "SYNCDIALOG"));
 }
 
 TEST_F(Settings, SyncOfAnEmptyWindowOpensNothing)
