@@ -59,7 +59,11 @@ public:
     void caretdestroy() override {}
     void caretmove(int x, int y) override {}
     void caretvisible(bool on) override {}
-    void setcursor(cursorkind kind) override { cursors_.push_back(kind); }
+    void setcursor(cursorkind kind) override
+    {
+        if (cursors_.empty() || cursors_.back() != kind)
+            cursors_.push_back(kind);
+    }
     void capture(bool on) override {}
     void movewindow(int x, int y) override { moves_.push_back({x, y}); }
     void tofront() override {}
@@ -129,7 +133,7 @@ public:
     const menurecord& menu() const { return menu_; }
     // Every info window made, in order.
     const std::vector<inforecord>& infos() const { return infos_; }
-    // The cursors set, in order.
+    // The cursors set, in order, each change once.
     const std::vector<cursorkind>& cursors() const { return cursors_; }
     // Where the window was moved to, in order.
     const std::vector<std::pair<int, int>>& moves() const { return moves_; }
