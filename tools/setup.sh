@@ -10,7 +10,8 @@ packages=(
   xvfb xauth xdotool x11-apps fonts-dejavu-core
   openbox                     # a window manager for the GTK window's tests
   python3-mpmath libgsl-dev
-  poppler-utils               # pdftotext reads printed lists back in tests
+  poppler-utils               # pdftotext, pdfinfo and pdftoppm read printed pages back in tests
+  x11-utils                   # xwininfo measures VEMDRAW's GTK windows in tests
   python3-pil                 # Pillow decodes VEMDRAW's dumped images in tests
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
   # decoders written elsewhere that read the exported images back in tests

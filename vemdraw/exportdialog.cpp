@@ -29,6 +29,17 @@ dialogcontrol item(int id, controlkind kind, const char* label)
     return c;
 }
 
+// The wait cursor while it lives.
+struct waitcursor {
+    waitcursor() { set(platform::cursorkind::wait); }
+    ~waitcursor() { set(platform::cursorkind::arrow); }
+    static void set(platform::cursorkind kind)
+    {
+        if (platform::front* f = platform::currentfront())
+            f->setcursor(kind);
+    }
+};
+
 }  // namespace
 
 platform::dialogtemplate exporttemplate()
@@ -82,7 +93,10 @@ int exportcontrol(platform::dialogtemplate& t, exportsettings& r, const diagram*
     case writebutton:
         if (r.state == exportstate::done)
             return 1;
-        exportcommand(r, d);
+        {
+            waitcursor wait;
+            exportcommand(r, d);
+        }
         exportrefresh(t, r);
         return 0;
     case widthedit:

@@ -11,28 +11,6 @@ namespace {
 // values (a step below the spacing of doubles never moves).
 constexpr int walklimit = 2000;
 
-void stepdown(step& s)
-{
-    switch (s.mantissa) {
-    case 10: s.mantissa = 8; break;
-    case 8: s.mantissa = 5; break;
-    case 5: s.mantissa = 4; break;
-    case 4: s.mantissa = 2; break;
-    default: s.mantissa = 10; s.decade *= 0.1; break;
-    }
-}
-
-void stepup(step& s)
-{
-    switch (s.mantissa) {
-    case 2: s.mantissa = 4; break;
-    case 4: s.mantissa = 5; break;
-    case 5: s.mantissa = 8; break;
-    case 8: s.mantissa = 10; break;
-    default: s.mantissa = 2; s.decade *= 10; break;
-    }
-}
-
 // Main units given in device units (not only in world units).
 bool deviceunits(const diagram& d)
 {
@@ -86,6 +64,28 @@ bool orientationfit(diagram& d, uint32_t o, double& sx, double& sy)
 }
 
 }  // namespace
+
+void stepdown(step& s)
+{
+    switch (s.mantissa) {
+    case 10: s.mantissa = 8; break;
+    case 8: s.mantissa = 5; break;
+    case 5: s.mantissa = 4; break;
+    case 4: s.mantissa = 2; break;
+    default: s.mantissa = 10; s.decade *= 0.1; break;
+    }
+}
+
+void stepup(step& s)
+{
+    switch (s.mantissa) {
+    case 2: s.mantissa = 4; break;
+    case 4: s.mantissa = 5; break;
+    case 5: s.mantissa = 8; break;
+    case 8: s.mantissa = 10; break;
+    default: s.mantissa = 2; s.decade *= 10; break;
+    }
+}
 
 void axstep(double low, double high, double& unit, double& anchor, double n)
 {

@@ -11,6 +11,9 @@ struct step {
     double decade = 0.5;
     double value() const { return mantissa * decade; }
 };
+// One place down (10 to 8 to 5 to 4 to 2 to a tenth of 10) or up the series.
+void stepdown(step& s);
+void stepup(step& s);
 
 // False only for a missing diagram.
 bool applysettings(diagram* d);

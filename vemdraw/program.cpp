@@ -1,14 +1,18 @@
 #include "vemdraw/program.h"
 
 #include "vemdraw/aboutdialog.h"
+#include "vemdraw/axdialog.h"
 #include "vemdraw/exportdialog.h"
 #include "vemdraw/filecommands.h"
 #include "vemdraw/geometry.h"
+#include "vemdraw/griddialog.h"
 #include "vemdraw/messages.h"
+#include "vemdraw/printcommand.h"
 #include "vemdraw/reader.h"
 #include "vemdraw/render.h"
+#include "vemdraw/shapepreview.h"
+#include "vemdraw/sizedialog.h"
 
-#include <pango/pangocairo.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,19 +30,19 @@ const char* helptext =
     "Its documentation comes with VEMO: see the README\n"
     "of its sources.";
 
-void centredtext(cairo_t* cr, const char* text, int width, int height)
+// A settings dialog on a record of the first diagram; after OK the record
+// goes into the first diagram as it is then.
+template <class Record>
+void editfirst(const nodelist& list, auto from, auto run, auto apply)
 {
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* font = pango_font_description_from_string("Sans 10");
-    pango_layout_set_font_description(layout, font);
-    pango_layout_set_text(layout, text, -1);
-    int w, h;
-    pango_layout_get_pixel_size(layout, &w, &h);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_move_to(cr, (width - w) / 2, (height - h) / 2);
-    pango_cairo_show_layout(cr, layout);
-    pango_font_description_free(font);
-    g_object_unref(layout);
+    diagram* d = firstdiagram(list);
+    if (!d)
+        return;
+    Record r = from(*d);
+    if (!run(r))
+        return;
+    if ((d = firstdiagram(list)))
+        apply(r, *d);
 }
 
 bool regularfile(const std::string& path)
@@ -93,8 +97,6 @@ void vemdrawprogram::command(int id)
 
 bool vemdrawprogram::menucommand(int id)
 {
-    if (standin(id))
-        return false;
     switch (id) {
     case 40013:
         fileopencommand();
@@ -109,6 +111,30 @@ bool vemdrawprogram::menucommand(int id)
             front_.clientsize(w, h);
             exportdialog(d, screenwindow(w, h), filename_ ? filename_->substr(nameoffset_) : "");
         }
+        return true;
+    case 40015:
+        fileprintcommand(diagrams_, printer_);
+        front_.repaint();
+        return true;
+    case 40018:
+        editfirst<gridsettings>(
+            diagrams_, [&](const diagram& d) { return gridfrom(d, printer_.orientation); },
+            [&](gridsettings& r) { return griddialog(r, printer_); }, gridapply);
+        front_.repaint();
+        return true;
+    case 40019:
+        editfirst<sizesettings>(
+            diagrams_, [&](const diagram& d) { return sizefrom(d, printer_.orientation); },
+            [&](sizesettings& r) { return sizedialog(r, printer_); },
+            [&](const sizesettings& r, diagram& d) { sizeapply(r, d, printer_); });
+        front_.repaint();
+        return true;
+    case 40020:
+        editfirst<axsettings>(diagrams_, axfrom, axdialog, axapply);
+        front_.repaint();
+        return true;
+    case 40029:
+        shapepreview(front_, firstdiagram(diagrams_));
         return true;
     case 40022:
         aboutdialog();
@@ -194,7 +220,7 @@ void vemdrawprogram::paint(cairo_t* cr, int width, int height)
     if (diagram* d = firstdiagram(diagrams_))
         paintdiag(cr, d, screenwindow(width, height));
     else
-        centredtext(cr, "No file loaded", width, height);
+        centredtext(cr, "No file loaded", 0, 0, width, height, "Sans 10");
 }
 
 int32_t vemdrawprogram::handover(const platform::handover::message& m)

@@ -63,7 +63,3 @@ private:
     platform::handover::listener listener_;
     std::deque<platform::handover::message> queued_;
 };
-
-// Menu commands whose code comes later: they answer "Feature not
-// implemented".
-bool standin(int id);

@@ -4,6 +4,8 @@
 
 #include "platform/core/draw.h"
 
+#include <pango/pangocairo.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,13 +14,11 @@ namespace {
 constexpr uint32_t white = 0xFFFFFF, black = 0;
 // Every walk ends after this many lines or steps, whatever the values.
 constexpr long walklimit = 100000;
-// Grid lines this many printer pixels apart or closer are left out.
-constexpr double printergate = 7.0;
 
 const double tickfactors[3] = {0.03, 0.02, 0.012};
 
-// The step of the first-order grid lines: the grid unit, or the world
-// units per centimetre of paper when the grid is not synchronised.
+}  // namespace
+
 double firststep(const diagram& d, bool horizontal)
 {
     const worldrect& w = d.window;
@@ -29,6 +29,8 @@ double firststep(const diagram& d, bool horizontal)
         return (w.top - w.bottom) * -10 / (paper.top - paper.bottom);
     return (w.right - w.left) * 10 / (paper.right - paper.left);
 }
+
+namespace {
 
 // The first position of a finer order strictly above low, walking down
 // from p in steps of s.
@@ -104,14 +106,14 @@ void setdrawn(const diagram& d, bool drawn[2][3], uint32_t colours[3], uint32_t&
     }
 }
 
+}  // namespace
+
 viewmap mapof(const diagram& d, const pixelbox& r)
 {
     viewmap m;
     m.set(d.window, r);
     return m;
 }
-
-}  // namespace
 
 pixelbox screenwindow(int width, int height)
 {
@@ -318,6 +320,12 @@ void paintboxaxes(const diagram& d, gdi& g, const pixelbox& area)
 bool paintcurve(gdi& g, const polyline& line, const viewmap& square)
 {
     g.select({1, line.linepen.colour & 0xFFFFFF, false});
+    drawpoints(g, line, square);
+    return true;
+}
+
+void drawpoints(gdi& g, const polyline& line, const viewmap& square)
+{
     for (size_t i = 1; i < line.points.size(); ++i) {
         const plotpoint& p = line.points[i];
         int x = todevice(square.devicex(p.x)), y = todevice(square.devicey(p.y));
@@ -326,7 +334,6 @@ bool paintcurve(gdi& g, const polyline& line, const viewmap& square)
         else if (p.code == 2 || p.code == 3)
             g.lineto(x, y);
     }
-    return true;
 }
 
 bool paintdiag(cairo_t* cr, const diagram* d, const pixelbox& area)
@@ -346,4 +353,19 @@ void drawdiag(const diagram& d, gdi& g, const pixelbox& area)
     square.set(torect(area), {0, 0, devicesize, devicesize});
     for (listnode* n = d.polylines.first(); n; n = n->next)
         paintcurve(g, *static_cast<polyline*>(n), square);
+}
+
+void centredtext(cairo_t* cr, const char* text, double x, double y, double width, double height, const char* font)
+{
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* description = pango_font_description_from_string(font);
+    pango_layout_set_font_description(layout, description);
+    pango_layout_set_text(layout, text, -1);
+    int w, h;
+    pango_layout_get_pixel_size(layout, &w, &h);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_move_to(cr, x + int((width - w) / 2), y + int((height - h) / 2));
+    pango_cairo_show_layout(cr, layout);
+    pango_font_description_free(description);
+    g_object_unref(layout);
 }

@@ -8,6 +8,18 @@
 
 #include <cairo.h>
 
+// Grid lines this many printer pixels apart or closer are left out.
+constexpr double printergate = 7.0;
+
+// The step of the first-order grid lines: the grid unit, or the world
+// units per centimetre of paper when the grid is not synchronised.
+double firststep(const diagram& d, bool horizontal);
+// The world window onto a pixel rectangle.
+viewmap mapof(const diagram& d, const pixelbox& r);
+
+// Black text on one line, centred in the rectangle.
+void centredtext(cairo_t* cr, const char* text, double x, double y, double width, double height, const char* font);
+
 // The client area less 2 % on every side.
 pixelbox screenwindow(int width, int height);
 // The diagram's paper rectangle in the printer's pixels.
@@ -28,6 +40,17 @@ void drawticks(const diagram& d, gdi& g, const viewmap& map, bool alongx, double
 void drawgrid(const diagram& d, gdi& g, const viewmap& map, const gdipen* pens[3], const uint32_t* brush,
               bool horizontal);
 bool paintcurve(gdi& g, const polyline& line, const viewmap& square);
+// A polyline's moves and lines with the pen selected.
+void drawpoints(gdi& g, const polyline& line, const viewmap& square);
+
+// The printer: the first diagram in its printer rectangle, grid lines
+// more than 7 printer pixels apart in the style's pens, box and axes in
+// the axis diameter, curves in their pens' widths; a missing diagram is
+// a bug box.
+bool printdiag(cairo_t* cr, const diagram* d);
+void printdiagram(const diagram& d, gdi& g, const pixelbox& area);
+void printboxaxes(const diagram& d, gdi& g, const pixelbox& area);
+bool printcurve(gdi& g, polyline& line, const viewmap& square, uint32_t dpi);
 
 gdipen penbystyle(uint32_t style, uint32_t colour);
 // n <= 0: a quarter of the colour over white; 1: half; 2 and more: all.

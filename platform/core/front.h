@@ -16,7 +16,7 @@
 
 namespace platform {
 
-enum class cursorkind { arrow, pen, help };
+enum class cursorkind { arrow, pen, help, wait };
 enum class boxbuttons { ok, okcancel, yesno, yesnocancel };
 enum class boxicon { none, information, exclamation, stop };
 enum class boxanswer { none = 0, ok = 1, cancel = 2, yes = 6, no = 7 };
@@ -28,6 +28,8 @@ struct filefilter {
     std::string name;
     std::vector<std::string> patterns;
 };
+
+struct printercaps;
 
 // A print job on the printer the user picked: cairo drawing in the
 // printer's device pixels, origin at the printable area's corner.
@@ -42,6 +44,11 @@ public:
     virtual bool endpage() = 0;
     // Ends the document; false when it could not be completed.
     virtual bool finish() = 0;
+    // The chosen printer's device values for the upright paper; false
+    // when unknown.
+    virtual bool caps(printercaps& c) const { return false; }
+    // The page is turned (the printable area's sides exchanged).
+    virtual bool landscape() const { return false; }
 };
 
 // A printer's device values for the upright paper: resolution, the
@@ -102,9 +109,12 @@ public:
     virtual boxanswer messagebox(const std::string& text, const std::string& caption,
                                  boxbuttons buttons, boxicon icon, bool owned) = 0;
 
-    // The print dialog, owned by the main window: a job named docname, or
-    // none when cancelled.
-    virtual std::unique_ptr<printjob> printdialog(const std::string& docname) { return nullptr; }
+    // The print dialog, owned by the main window, its page turned when
+    // landscape is set: a job named docname, or none when cancelled.
+    virtual std::unique_ptr<printjob> printdialog(const std::string& docname, bool landscape = false)
+    {
+        return nullptr;
+    }
     // The file chooser, owned by the main window: opening an existing file
     // (filters first to last, the first chosen) or naming one to save
     // (name the initial name; the caller asks about overwriting), starting
@@ -162,6 +172,12 @@ public:
     virtual void repaint() {}
     // Client size of the main window in pixels; false without one.
     virtual bool clientsize(int& width, int& height) { return false; }
+    // The frame's position on screen and what frame and menu bar add to
+    // the client size; false without a window.
+    virtual bool frame(int& x, int& y, int& extrawidth, int& extraheight) { return false; }
+    // Restores a maximised main window, puts its frame at x, y and sizes
+    // its client area.
+    virtual void placewindow(int x, int y, int clientwidth, int clientheight) {}
     // Brings the main window to the front as restoring it from an icon does.
     virtual void present() {}
     // The default printer's device values; false when there is none.

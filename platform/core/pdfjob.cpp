@@ -30,6 +30,12 @@ bool pdfjob::finish()
     return ok();
 }
 
+bool pdfjob::caps(printercaps& c) const
+{
+    c = page_.caps;
+    return c.width > 0 && c.height > 0;
+}
+
 bool pdfjob::ok() const
 {
     return cairo_status(cr_) == CAIRO_STATUS_SUCCESS && cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;

@@ -14,6 +14,8 @@ struct pdfpage {
     double leftpt, toppt;          // origin of the printable area
     int width, height;             // printable area, device pixels
     double dpi;
+    printercaps caps{};            // the upright paper
+    bool landscape = false;
 };
 
 class pdfjob : public printjob {
@@ -26,6 +28,8 @@ public:
     bool startpage() override { return ok(); }
     bool endpage() override;
     bool finish() override;
+    bool caps(printercaps& c) const override;
+    bool landscape() const override { return page_.landscape; }
     // False when the file could not be made or a drawing call failed.
     bool ok() const;
 

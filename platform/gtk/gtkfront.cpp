@@ -63,6 +63,8 @@ void setmodifiers(unsigned state)
     input().setmodifiers(state & GDK_SHIFT_MASK, state & GDK_CONTROL_MASK, state & GDK_MOD1_MASK);
 }
 
+}  // namespace
+
 // "\n\r" and "\r" of the program's texts are line breaks of their own.
 std::string boxtext(const std::string& text)
 {
@@ -77,8 +79,6 @@ std::string boxtext(const std::string& text)
     }
     return out;
 }
-
-}  // namespace
 
 bool gtkfront::open(std::string& error)
 {
@@ -151,6 +151,7 @@ bool gtkfront::createwindow(const std::string& title)
         cursors_[int(kind)] = gdk_cursor_new_from_surface(display, image, hotx, hoty);
         cairo_surface_destroy(image);
     }
+    makecursors();
     gtk_widget_show_all(window_);
     blinktimer_ = g_timeout_add(blinkms, blink, this);
     return true;
@@ -441,10 +442,29 @@ void gtkfront::caretvisible(bool on)
     caretarea();
 }
 
+// By cursorkind.
+void gtkfront::makecursors()
+{
+    GdkDisplay* display = gdk_display_get_default();
+    const char* names[] = {"default", "pencil", "help", "wait"};
+    for (int i = 0; i < 4; ++i)
+        if (!cursors_[i])
+            cursors_[i] = gdk_cursor_new_from_name(display, names[i]);
+}
+
+// The wait cursor shows over every window of the program (a dialog may
+// be in front), the others over the client area.
 void gtkfront::setcursor(cursorkind kind)
 {
+    GList* all = gtk_window_list_toplevels();
+    for (GList* l = all; l; l = l->next)
+        if (GdkWindow* w = gtk_widget_get_window(GTK_WIDGET(l->data)))
+            gdk_window_set_cursor(w, kind == cursorkind::wait ? cursors_[int(kind)] : nullptr);
+    g_list_free(all);
     if (area_ && gtk_widget_get_window(area_))
         gdk_window_set_cursor(gtk_widget_get_window(area_), cursors_[int(kind)]);
+    // Shown at once, also before a long computation that runs no loop.
+    gdk_display_flush(gdk_display_get_default());
 }
 
 void gtkfront::capture(bool on)

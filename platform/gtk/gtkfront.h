@@ -16,6 +16,9 @@ typedef struct _GdkCursor GdkCursor;
 
 namespace platform {
 
+// A text of the program with "\n\r" and "\r" as single line breaks.
+std::string boxtext(const std::string& text);
+
 class gtkfront : public front {
 public:
     // Starts GTK in the "C" numeric locale; false with a message when no
@@ -46,7 +49,7 @@ public:
                          boxicon icon, bool owned) override;
 
     int rundialog(dialogtemplate& dialog) override;
-    std::unique_ptr<printjob> printdialog(const std::string& docname) override;
+    std::unique_ptr<printjob> printdialog(const std::string& docname, bool landscape = false) override;
     std::string filedialog(bool save, const std::vector<filefilter>& filters, const std::string& directory,
                            const std::string& name) override;
     bool fontdialog(fontchoice& font, bool printer) override;
@@ -78,6 +81,8 @@ public:
     bool createpaintwindow(const std::string& title, const std::string& menu) override;
     void repaint() override;
     bool clientsize(int& width, int& height) override;
+    bool frame(int& x, int& y, int& extrawidth, int& extraheight) override;
+    void placewindow(int x, int y, int clientwidth, int clientheight) override;
     void present() override;
     // The system's default printer at 300 dpi on its default paper.
     bool defaultprinter(printercaps& caps) override;
@@ -133,7 +138,8 @@ private:
     int caretx_ = 0, carety_ = 0, caretw_ = 0, careth_ = 0;
     bool caretexists_ = false, caretvisible_ = false, caretphase_ = true;
     unsigned blinktimer_ = 0;
-    GdkCursor* cursors_[3] = {};
+    GdkCursor* cursors_[4] = {};
+    void makecursors();
     std::map<int, unsigned> watches_;   // descriptor: its GLib source
 };
 

@@ -83,6 +83,7 @@ bool gtkfront::createpaintwindow(const std::string& title, const std::string& me
     gtk_container_add(GTK_CONTAINER(window_), box);
     // The client area starts at the default size and may shrink later.
     gtk_widget_set_size_request(area_, defaultwidth, defaultheight);
+    makecursors();
     gtk_widget_show_all(window_);
     gtk_widget_set_size_request(area_, -1, -1);
     return true;
@@ -121,6 +122,46 @@ bool gtkfront::clientsize(int& width, int& height)
     width = gtk_widget_get_allocated_width(area_) * scale;
     height = gtk_widget_get_allocated_height(area_) * scale;
     return true;
+}
+
+bool gtkfront::frame(int& x, int& y, int& extrawidth, int& extraheight)
+{
+    GdkWindow* w = window_ ? gtk_widget_get_window(window_) : nullptr;
+    if (!w || !area_)
+        return false;
+    int scale = gtk_widget_get_scale_factor(window_);
+    GdkRectangle r;
+    gdk_window_get_frame_extents(w, &r);
+    x = r.x * scale;
+    y = r.y * scale;
+    extrawidth = (r.width - gtk_widget_get_allocated_width(area_)) * scale;
+    extraheight = (r.height - gtk_widget_get_allocated_height(area_)) * scale;
+    return true;
+}
+
+// The window is sized by what it holds: the client area asks for its
+// size, the window shrinks to fit it, then the client area may shrink
+// again.  Waits a little for the window manager to apply it.
+void gtkfront::placewindow(int x, int y, int clientwidth, int clientheight)
+{
+    if (!window_ || !area_)
+        return;
+    int scale = gtk_widget_get_scale_factor(window_);
+    if (gtk_window_is_maximized(GTK_WINDOW(window_)))
+        gtk_window_unmaximize(GTK_WINDOW(window_));
+    gtk_window_move(GTK_WINDOW(window_), x / scale, y / scale);
+    gtk_widget_set_size_request(area_, clientwidth / scale, clientheight / scale);
+    gtk_window_resize(GTK_WINDOW(window_), 1, 1);
+    gint64 until = g_get_monotonic_time() + 500000;
+    auto placed = [&] {
+        return gtk_widget_get_allocated_width(area_) == clientwidth / scale
+            && gtk_widget_get_allocated_height(area_) == clientheight / scale;
+    };
+    while (!placed() && g_get_monotonic_time() < until)
+        if (!g_main_context_iteration(nullptr, FALSE))
+            g_usleep(5000);
+    gtk_widget_set_size_request(area_, -1, -1);
+    repaint();
 }
 
 // As a window restored from its icon: shown and raised.

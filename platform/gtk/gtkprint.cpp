@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,7 +17,7 @@ namespace platform {
 
 namespace {
 
-constexpr double dpi = 300;
+constexpr double defaultdpi = 300;
 
 std::string tempfilename()
 {
@@ -27,22 +28,46 @@ std::string tempfilename()
     return path;
 }
 
-pdfpage pagefrom(GtkPageSetup* page)
+int pixels(double points, double dpi)
 {
-    return {gtk_page_setup_get_paper_width(page, GTK_UNIT_POINTS),
-            gtk_page_setup_get_paper_height(page, GTK_UNIT_POINTS),
-            gtk_page_setup_get_left_margin(page, GTK_UNIT_POINTS),
-            gtk_page_setup_get_top_margin(page, GTK_UNIT_POINTS),
-            int(gtk_page_setup_get_page_width(page, GTK_UNIT_INCH) * dpi),
-            int(gtk_page_setup_get_page_height(page, GTK_UNIT_INCH) * dpi),
-            dpi};
+    return int(std::lround(points / 72 * dpi));
+}
+
+// The page as the job draws it, and the printer's values for the upright
+// paper: the page setup's margins are the parts left unprinted.
+pdfpage pagefrom(GtkPageSetup* page, GtkPrintSettings* settings)
+{
+    double dpi = settings ? gtk_print_settings_get_resolution(settings) : 0;
+    if (!(dpi >= 72 && dpi <= 2400))
+        dpi = defaultdpi;
+    GtkPageOrientation o = gtk_page_setup_get_orientation(page);
+    bool turned = o == GTK_PAGE_ORIENTATION_LANDSCAPE || o == GTK_PAGE_ORIENTATION_REVERSE_LANDSCAPE;
+    double left = gtk_page_setup_get_left_margin(page, GTK_UNIT_POINTS);
+    double top = gtk_page_setup_get_top_margin(page, GTK_UNIT_POINTS);
+    pdfpage p{gtk_page_setup_get_paper_width(page, GTK_UNIT_POINTS),
+              gtk_page_setup_get_paper_height(page, GTK_UNIT_POINTS), left, top,
+              pixels(gtk_page_setup_get_page_width(page, GTK_UNIT_POINTS), dpi),
+              pixels(gtk_page_setup_get_page_height(page, GTK_UNIT_POINTS), dpi), dpi, {}, turned};
+    printercaps& c = p.caps;
+    c.dpix = c.dpiy = int(dpi);
+    c.paperwidth = pixels(turned ? p.heightpt : p.widthpt, dpi);
+    c.paperheight = pixels(turned ? p.widthpt : p.heightpt, dpi);
+    c.width = turned ? p.height : p.width;
+    c.height = turned ? p.width : p.height;
+    // Turned, the page's left margin is the paper's upper one and its top
+    // margin the paper's right one.
+    c.offsetx = turned ? c.paperwidth - pixels(top, dpi) - c.width : pixels(left, dpi);
+    c.offsety = pixels(turned ? left : top, dpi);
+    c.widthmm = int(std::lround(c.width * 25.4 / dpi));
+    c.heightmm = int(std::lround(c.height * 25.4 / dpi));
+    return p;
 }
 
 class gtkjob : public pdfjob {
 public:
     gtkjob(GtkPrinter* printer, GtkPrintSettings* settings, GtkPageSetup* page, std::string name,
            std::string file = tempfilename())
-        : pdfjob(file, pagefrom(page)), printer_(printer), settings_(settings), page_(page),
+        : pdfjob(file, pagefrom(page, settings)), printer_(printer), settings_(settings), page_(page),
           name_(std::move(name)), file_(std::move(file))
     {
     }
@@ -92,9 +117,13 @@ private:
 
 }  // namespace
 
-std::unique_ptr<printjob> gtkfront::printdialog(const std::string& docname)
+std::unique_ptr<printjob> gtkfront::printdialog(const std::string& docname, bool landscape)
 {
     GtkWidget* d = gtk_print_unix_dialog_new("Print", window_ ? GTK_WINDOW(window_) : nullptr);
+    GtkPageSetup* preset = gtk_page_setup_new();
+    gtk_page_setup_set_orientation(preset, landscape ? GTK_PAGE_ORIENTATION_LANDSCAPE : GTK_PAGE_ORIENTATION_PORTRAIT);
+    gtk_print_unix_dialog_set_page_setup(GTK_PRINT_UNIX_DIALOG(d), preset);
+    g_object_unref(preset);
     gtk_print_unix_dialog_set_manual_capabilities(
         GTK_PRINT_UNIX_DIALOG(d), GtkPrintCapabilities(GTK_PRINT_CAPABILITY_COLLATE | GTK_PRINT_CAPABILITY_COPIES
                                                        | GTK_PRINT_CAPABILITY_GENERATE_PDF));

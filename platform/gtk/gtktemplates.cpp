@@ -74,7 +74,7 @@ void templaterun::refresh()
         gtk_widget_set_visible(w, c->shown);
         switch (c->kind) {
         case controlkind::text:
-            gtk_label_set_text(GTK_LABEL(w), c->label.c_str());
+            gtk_label_set_text(GTK_LABEL(w), boxtext(c->label).c_str());
             break;
         case controlkind::edit:
             if (c->value != gtk_entry_get_text(GTK_ENTRY(w)))
@@ -253,6 +253,7 @@ int gtkfront::rundialog(dialogtemplate& dialog)
             into = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
             gtk_container_set_border_width(GTK_CONTAINER(into), 4);
             gtk_container_add(GTK_CONTAINER(w), into);
+            gtk_widget_show(into);   // the frame shows no children by itself
         } else {
             gtk_box_pack_start(GTK_BOX(into), w, FALSE, FALSE, 3);
         }

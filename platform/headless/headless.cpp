@@ -584,7 +584,7 @@ std::string headlessfront::filedialog(bool save, const std::vector<filefilter>&,
     return item->text[0] == '/' ? item->text : out_ + "/" + item->text;
 }
 
-std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname)
+std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname, bool landscape)
 {
     const scriptitem* item = answer("the print dialog for \"" + docname + "\"");
     if (!item || item->answer == answerkind::cancel)
@@ -594,7 +594,7 @@ std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname)
         return nullptr;
     }
     std::string path = item->text[0] == '/' ? item->text : out_ + "/" + item->text;
-    return pdfprinter(path);
+    return pdfprinter(path, landscape);
 }
 
 bool headlessfront::fontdialog(fontchoice& font, bool printer)

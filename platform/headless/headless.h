@@ -60,7 +60,12 @@ public:
     void caretdestroy() override {}
     void caretmove(int x, int y) override {}
     void caretvisible(bool on) override {}
-    void setcursor(cursorkind kind) override { cursor_ = kind; }
+    void setcursor(cursorkind kind) override
+    {
+        cursor_ = kind;
+        if (cursors_.empty() || cursors_.back() != kind)
+            cursors_.push_back(kind);
+    }
     void capture(bool on) override {}
     void movewindow(int x, int y) override { moves_.push_back({x, y}); }
     void tofront() override {}
@@ -71,9 +76,10 @@ public:
     boxanswer messagebox(const std::string& text, const std::string& caption, boxbuttons buttons,
                          boxicon icon, bool owned) override;
 
-    // <file NAME> prints into that PDF file (in the output folder unless
-    // the path is absolute); <cancel> cancels.
-    std::unique_ptr<printjob> printdialog(const std::string& docname) override;
+    // <file NAME> prints on the virtual printer (pdfprinter.h) into that
+    // PDF file (in the output folder unless the path is absolute), the
+    // page turned when landscape is set; <cancel> cancels.
+    std::unique_ptr<printjob> printdialog(const std::string& docname, bool landscape = false) override;
     std::string filedialog(bool save, const std::vector<filefilter>& filters, const std::string& directory,
                            const std::string& name) override;
     // <font NAME SIZE> picks that face at SIZE pixels high; <cancel> cancels.
@@ -117,13 +123,16 @@ public:
     void menuenabletop(int position, bool on) override { menu_.top[position] = on; }
     void menucheck(int id, bool on) override { menu_.checked[id] = on; }
 
-    // The painted window of a one-thread program: an 800 x 600 client
-    // area; the script's items are delivered one after another, the
-    // watched descriptors polled between them; <dump NAME> writes the
+    // The painted window of a one-thread program: a client area of 800 x
+    // 600 until placed, without frame or menu bar; the script's items are
+    // delivered one after another, the watched descriptors polled between
+    // them; <dump NAME> writes the
     // painted client area as NAME.png and the title, the enabled menu ids
     // and the boxes shown as NAME.txt.
     bool createpaintwindow(const std::string& title, const std::string& menu) override;
     bool clientsize(int& width, int& height) override;
+    bool frame(int& x, int& y, int& extrawidth, int& extraheight) override;
+    void placewindow(int x, int y, int clientwidth, int clientheight) override;
     void present() override { ++presents_; }
     // The virtual A4 printer (pdfprinter.h), unless set off.
     bool defaultprinter(printercaps& caps) override;
@@ -138,6 +147,8 @@ public:
     const menurecord& menu() const { return menu_; }
     // Every info window made, in order.
     const std::vector<inforecord>& infos() const { return infos_; }
+    // The cursors set, in order, each change once.
+    const std::vector<cursorkind>& cursors() const { return cursors_; }
     // Where the window was moved to, in order.
     const std::vector<std::pair<int, int>>& moves() const { return moves_; }
 
@@ -169,6 +180,7 @@ private:
     std::string title_;
     std::vector<std::string> boxes_;
     std::vector<std::pair<int, int>> moves_;
+    std::vector<cursorkind> cursors_;
     menurecord menu_;
     std::vector<inforecord> infos_;
     panelset panels_;
@@ -196,6 +208,8 @@ private:
     void pollwatched();
     bool painted_ = false;
     bool printer_ = true;
+    int paintwidth_ = 800, paintheight_ = 600;
+    int framex_ = 0, framey_ = 0;
     int presents_ = 0;
     std::vector<int> watched_;
 

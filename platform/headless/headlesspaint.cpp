@@ -15,12 +15,6 @@
 
 namespace platform {
 
-namespace {
-
-constexpr int paintwidth = 800, paintheight = 600;
-
-}  // namespace
-
 bool headlessfront::createpaintwindow(const std::string& title, const std::string& menu)
 {
     title_ = title;
@@ -31,8 +25,8 @@ bool headlessfront::createpaintwindow(const std::string& title, const std::strin
 
 bool headlessfront::clientsize(int& width, int& height)
 {
-    width = paintwidth;
-    height = paintheight;
+    width = paintwidth_;
+    height = paintheight_;
     return window_;
 }
 
@@ -40,10 +34,25 @@ bool headlessfront::defaultprinter(printercaps& caps)
 {
     if (!printer_)
         return false;
-    namespace v = virtualprinter;
-    caps = {v::dpi, v::dpi, int(std::lround(v::width * 25.4 / v::dpi)), int(std::lround(v::height * 25.4 / v::dpi)),
-            v::width, v::height, v::width, v::height, 0, 0};
+    caps = virtualcaps();
     return true;
+}
+
+bool headlessfront::frame(int& x, int& y, int& extrawidth, int& extraheight)
+{
+    x = framex_;
+    y = framey_;
+    extrawidth = extraheight = 0;
+    return window_;
+}
+
+void headlessfront::placewindow(int x, int y, int clientwidth, int clientheight)
+{
+    framex_ = x;
+    framey_ = y;
+    paintwidth_ = std::max(clientwidth, 1);
+    paintheight_ = std::max(clientheight, 1);
+    moves_.push_back({x, y});
 }
 
 void headlessfront::watch(int fd)
@@ -118,10 +127,10 @@ void headlessfront::deliverpainted(const scriptitem& item)
 bool headlessfront::paintdump(const std::string& name)
 {
     std::string base = out_ + "/" + name;
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, paintwidth, paintheight);
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, paintwidth_, paintheight_);
     cairo_t* cr = cairo_create(image);
     if (hostevents* h = currenthost(); h && window_)
-        h->paint(cr, paintwidth, paintheight);
+        h->paint(cr, paintwidth_, paintheight_);
     cairo_destroy(cr);
     bool png = cairo_surface_write_to_png(image, (base + ".png").c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(image);

@@ -15,7 +15,9 @@ constexpr int width = 2480;    // A4 at 300 dpi, all of it printable
 constexpr int height = 3508;
 }  // namespace virtualprinter
 
-// None when the file cannot be made.
-std::unique_ptr<printjob> pdfprinter(const std::string& path);
+// The printer's device values (the upright paper).
+printercaps virtualcaps();
+// None when the file cannot be made; landscape turns the page.
+std::unique_ptr<printjob> pdfprinter(const std::string& path, bool landscape = false);
 
 }  // namespace platform

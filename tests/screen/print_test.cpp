@@ -192,9 +192,9 @@ private:
 
 class watchingfront : public platform::headlessfront {
 public:
-    std::unique_ptr<platform::printjob> printdialog(const std::string& docname) override
+    std::unique_ptr<platform::printjob> printdialog(const std::string& docname, bool landscape) override
     {
-        auto job = headlessfront::printdialog(docname);
+        auto job = headlessfront::printdialog(docname, landscape);
         return job ? std::make_unique<watchedjob>(std::move(job)) : nullptr;
     }
 };

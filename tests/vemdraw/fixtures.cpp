@@ -96,3 +96,36 @@ bool readfixture(const std::string& name, nodelist& list, printerdate& printer)
     std::fclose(f);
     return ok;
 }
+
+bool scriptedprogram::start(const std::string& script, bool printer, const std::string& file)
+{
+    cwd = std::filesystem::current_path();
+    out = fixturedir() + "/" + testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::remove_all(out);
+    std::string path = out + ".script", error;
+    std::ofstream(path) << script;
+    if (!front->load({path, out, 10}, error)) {
+        ADD_FAILURE() << error;
+        return false;
+    }
+    front->setprinter(printer);
+    program = std::make_unique<vemdrawprogram>(*front);
+    platform::setfront(front.get());
+    platform::sethost(program.get());
+    boxes = &capturedboxes();
+    if (!program->start(fixturedir() + "/" + file + ".rkp") || !firstdiagram(program->diagrams())) {
+        ADD_FAILURE() << "the program did not start on " << file;
+        return false;
+    }
+    return true;
+}
+
+void scriptedprogram::TearDown()
+{
+    program.reset();
+    setboxsink(nullptr);
+    platform::sethost(nullptr);
+    platform::setfront(nullptr);
+    if (!cwd.empty())
+        std::filesystem::current_path(cwd);
+}

@@ -19,3 +19,29 @@ std::string modeltext(const nodelist& list);
 std::string filetext(const std::string& path);
 // Reads a fixture into list; the reader's result.
 bool readfixture(const std::string& name, nodelist& list, printerdate& printer);
+
+#include "vemdraw/program.h"
+
+#include "platform/headless/headless.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// VEMDRAW on the headless front, started on a fixture file with a script;
+// boxes are captured, not answered by the script.
+class scriptedprogram : public testing::Test {
+protected:
+    // False (a failure recorded) when the program cannot start.
+    bool start(const std::string& script, bool printer = true, const std::string& file = "sine");
+    void TearDown() override;
+    diagram& first() { return *firstdiagram(program->diagrams()); }
+    // The dialogs logged so far.
+    std::string dialogs() const { return filetext(out + "/dialogs.txt"); }
+
+    std::unique_ptr<platform::headlessfront> front = std::make_unique<platform::headlessfront>();
+    std::unique_ptr<vemdrawprogram> program;
+    std::vector<std::string>* boxes = nullptr;
+    std::string out;   // the output folder
+    std::string cwd;
+};

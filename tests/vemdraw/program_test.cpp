@@ -29,7 +29,10 @@ bool record(const std::string& text, const std::string& caption)
 TEST(Program, EachMenuCommandOpensItsFirstBox)
 {
     std::string cwd = std::filesystem::current_path(), script = fixturedir() + "/menuscript.txt";
-    std::ofstream(script) << "<file " << fixturedir() << "/missing.rkp><dialog cancel><ok>";
+    std::string printed = fixturedir() + "/menuout/menuprint.pdf";
+    std::filesystem::remove(printed);
+    std::ofstream(script) << "<file " << fixturedir() << "/missing.rkp><file " << printed
+                          << "><dialog cancel><dialog cancel><dialog cancel><dialog cancel><ok>";
     headlessfront front;
     std::string error;
     ASSERT_TRUE(front.load({script, fixturedir() + "/menuout", 10}, error)) << error;
@@ -40,17 +43,17 @@ TEST(Program, EachMenuCommandOpensItsFirstBox)
     ASSERT_TRUE(program.start(fixturedir() + "/sine.rkp"));
     const struct {
         int id;
-        const char* caption;   // "dialog": a dialog, no box
-        const char* text;      // its beginning
+        const char* caption;   // "dialog": a dialog, no box; "file": a file written; "window": the window placed
+        const char* text;      // its beginning, or the file
     } cases[] = {
         {40013, "-", "Could not open File:\n\r"},   // the open dialog's answer
-        {40015, "-", "Feature not implemented"},
+        {40015, "file", "menuprint.pdf"},   // the print dialog's answer
         {40026, "dialog", "EXPORTDIALOG ended with 2"},
         {40028, "-", "Delete File: \n\r"},
-        {40020, "-", "Feature not implemented"},
-        {40018, "-", "Feature not implemented"},
-        {40019, "-", "Feature not implemented"},
-        {40029, "-", "Feature not implemented"},
+        {40020, "dialog", "AXDIALOG ended with 2"},
+        {40018, "dialog", "GRIDDIALOG ended with 2"},
+        {40019, "dialog", "SIZEDIALOG ended with 2"},
+        {40029, "window", ""},
         {40023, "Printer Data", "The following data is supplied by your printer driver:\n\n"},
         {40022, "dialog", "ABOUTDIALOG ended with 1"},
         {40024, "Where to find Help", "VEMDRAW shows, prints and exports"},
@@ -65,7 +68,16 @@ TEST(Program, EachMenuCommandOpensItsFirstBox)
     for (const auto& c : cases) {
         shown.clear();
         size_t logged = filetext(dialogs).size();
+        size_t moves = front.moves().size();
         program.command(c.id);
+        if (c.caption == std::string("file") || c.caption == std::string("window")) {
+            EXPECT_TRUE(shown.empty()) << c.id;
+            if (c.caption == std::string("file"))
+                EXPECT_TRUE(std::filesystem::exists(fixturedir() + "/menuout/" + c.text)) << c.id;
+            else
+                EXPECT_EQ(front.moves().size(), moves + 1) << c.id;
+            continue;
+        }
         if (c.caption == std::string("dialog")) {
             EXPECT_TRUE(shown.empty()) << c.id;
             EXPECT_EQ(filetext(dialogs).substr(logged).rfind(c.text, 0), 0u) << c.id;
