@@ -22,4 +22,3 @@ void refreshfastplot(calculator&) {}
 
 void plotmenucmd() { later(); }
 void eraseplotcmd() { later(); }
-void mouseframecmd() { later(); }

@@ -18,4 +18,3 @@ void refreshfastplot(calculator& c);   // Shift-" ": recreate the fastplot
 // Revolver commands.
 void plotmenucmd();                    // "ppp"
 void eraseplotcmd();                   // "pp" Del
-void mouseframecmd();                  // "om": the mouse frame dialog, and what it returned

@@ -1,0 +1,10 @@
+// The images of the mouse frame dialog, of the erase buttons and of the
+// dialogs' message line, drawn in code at the sizes of panelsizes.h.
+#pragma once
+
+#include "platform/core/dialog.h"
+
+// Makes c show the image of that name: "BMPCANCEL", "BMPMAGNIFY",
+// "BMPMINIFY", "BMPPUSH", "BMPPUSHGRAY", "BMPERASE" or "BMPEXCLAM" (the
+// label becomes the name).  False for another name.
+bool setbitmap(platform::dialogcontrol& c, const char* name);
