@@ -34,5 +34,5 @@ printoptions& workingprintoptions();
 int editprintoptions(printoptions& record);
 // The plot environment's 'A' (not while the clipboard is shown): the
 // active options edited in the working copy; OK makes them active and
-// repaints the plot.  True after OK.
-bool printoptionsdialog(plot& p);
+// repaints the plot.
+void printoptionsdialog(plot& p);

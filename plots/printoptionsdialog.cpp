@@ -257,17 +257,16 @@ int editprintoptions(printoptions& record)
     return rundialog(t) == 13 ? 13 : 27;
 }
 
-bool printoptionsdialog(plot& p)
+void printoptionsdialog(plot& p)
 {
     if (p.clipboardshown)
-        return false;
+        return;
     printoptions& working = workingprintoptions();
     working = activeprintoptions();
     working.message = nullptr;
     if (editprintoptions(working) != 13)
-        return false;
+        return;
     activeprintoptions() = working;
     activeprintoptions().message = nullptr;
     repaintplot(p);
-    return true;
 }
