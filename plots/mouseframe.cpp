@@ -22,6 +22,14 @@ dialogcontrol bitmapbutton(int id, const char* bitmap)
     return c;
 }
 
+// The radios' frame, without a label.
+dialogcontrol group()
+{
+    dialogcontrol c;
+    c.kind = controlkind::group;
+    return c;
+}
+
 dialogcontrol radio(int id, const char* label, bool marked)
 {
     dialogcontrol c;
@@ -60,6 +68,7 @@ int mouseframedialog(mouseframerecord& record)
         record.keepmode = 1;
     platform::dialogtemplate t{"MOUSEFRAMEDIALOG", "", "MS Sans Serif", {}};
     t.nocaption = true;
+    t.columns = 2;
     t.keepposition = true;
     if (record.left > 0) {
         t.x = record.left;
@@ -69,6 +78,7 @@ int mouseframedialog(mouseframerecord& record)
                   bitmapbutton(magnifybutton, "BMPMAGNIFY"),
                   bitmapbutton(pushbutton, record.shifted ? "BMPPUSH" : "BMPPUSHGRAY"),
                   bitmapbutton(minifybutton, "BMPMINIFY"),
+                  group(),
                   radio(asisradio, "Use frame as is", record.keepmode == 1),
                   radio(keepxradio, "Keep  X  unchanged", record.keepmode == 2),
                   radio(keepyradio, "Keep  Y  unchanged", record.keepmode == 3)};
