@@ -19,6 +19,3 @@ void toggleoverlay(calculator&) { later(); }
 void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
 void refreshfastplot(calculator&) {}
-
-void plotmenucmd() { later(); }
-void eraseplotcmd() { later(); }
