@@ -1,5 +1,6 @@
 #include "plots/framebitmaps.h"
 
+#include "plots/panelbitmaps.h"
 #include "plots/panelsizes.h"
 
 #include <cstring>
@@ -11,7 +12,7 @@ struct rgb {
 };
 
 constexpr rgb red{0.80, 0.10, 0.10}, lens{0.10, 0.20, 0.55}, arrows{0.10, 0.45, 0.10}, grey{0.60, 0.60, 0.60},
-              black{0, 0, 0}, yellow{1.0, 0.80, 0.0}, pink{0.95, 0.55, 0.65};
+              black{0, 0, 0}, yellow{1.0, 0.80, 0.0};
 
 void line(cairo_t* cr, rgb c, double width, double x0, double y0, double x1, double y1)
 {
@@ -73,10 +74,10 @@ void fourarrows(cairo_t* cr, rgb c)
 void push(cairo_t* cr) { fourarrows(cr, arrows); }
 void pushgray(cairo_t* cr) { fourarrows(cr, grey); }
 
+// The panel's own picture.
 void erase(cairo_t* cr)
 {
-    polygon(cr, pink, black, {6.5, 2.5, 13.5, 9.5, 9.5, 13.5, 2.5, 6.5});
-    line(cr, black, 1, 1.5, 14.5, 14.5, 14.5);
+    drawbitmap("BMPERASE", cr);
 }
 
 void exclam(cairo_t* cr)

@@ -1,5 +1,6 @@
-// The images of the mouse frame dialog, of the erase buttons and of the
-// dialogs' message line, drawn in code at the sizes of panelsizes.h.
+// The images of the mouse frame dialog and of the dialogs' message line,
+// drawn in code at the sizes of panelsizes.h, and the panel's erase
+// picture, for the dialogs' templates.
 #pragma once
 
 #include "platform/core/dialog.h"

@@ -4,25 +4,16 @@
 #include "plots/framebitmaps.h"
 #include "plots/mouseframe.h"
 #include "plots/panelsizes.h"
+#include "tests/screen/dumpfile.h"
 #include "tests/screen/editrun.h"
 
 #include <gtest/gtest.h>
 
 #include <cairo.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
-
-std::string readfile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST(mouseframedialog, AnswersAndKeepModes)
 {
@@ -60,7 +51,7 @@ TEST(mouseframedialog, OpensMarkedByTheRecordWithTheGreyPushWhenNotAllowed)
     record.keepmode = 2;
     hostrun run = rundialogue("<cancel>", [&] { mouseframedialog(record); });
     ASSERT_EQ(run.status, 0);
-    std::string log = readfile(run.out + "/dialogs.txt");
+    std::string log = dumpfile(run, "dialogs.txt");
     for (const char* line : {"1004=BMPPUSHGRAY\n", "1006=0\n", "1007=1\n", "1008=0\n"})
         EXPECT_NE(log.find(line), std::string::npos) << line << log;
 }
@@ -73,7 +64,7 @@ TEST(mouseframedialog, ReopensWhereItWasLastClosed)
         mouseframedialog(record);
     });
     ASSERT_EQ(run.status, 0);
-    EXPECT_NE(readfile(run.out + "/dialogs.txt").find("MOUSEFRAMEDIALOG ended with 107 at 300,200\n"),
+    EXPECT_NE(dumpfile(run, "dialogs.txt").find("MOUSEFRAMEDIALOG ended with 107 at 300,200\n"),
               std::string::npos);
     EXPECT_EQ(record.left, 300);
     EXPECT_EQ(record.top, 200);

@@ -3,24 +3,15 @@
 // OK and Cancel leave.
 #include "plots/plot.h"
 #include "plots/printoptions.h"
+#include "tests/screen/dumpfile.h"
 #include "tests/screen/editrun.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 namespace {
-
-std::string readfile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct edited {
     int result = 0;
@@ -36,7 +27,7 @@ edited edit(const std::string& answer, const std::function<void(printoptions&)>&
         before(e.record);
     hostrun run = rundialogue(answer, [&] { e.result = editprintoptions(e.record); });
     e.status = run.status;
-    e.shown = readfile(run.out + "/dialogs.txt");
+    e.shown = dumpfile(run, "dialogs.txt");
     return e;
 }
 
@@ -149,7 +140,7 @@ TEST(printoptionsdialog, OkMakesTheWorkingCopyActiveAndCancelLeavesIt)
     // The dialog opens on the active options, whatever the working copy held.
     workingprintoptions().leftmargin = 1;
     hostrun run = rundialogue("<cancel>", [&] { printoptionsdialog(p); });
-    EXPECT_NE(readfile(run.out + "/dialogs.txt").find("  1010=5.000\n"), std::string::npos);
+    EXPECT_NE(dumpfile(run, "dialogs.txt").find("  1010=5.000\n"), std::string::npos);
     // Not while the clipboard is shown: no dialog to answer.
     p.clipboardshown = 1;
     run = rundialogue("", [&] { printoptionsdialog(p); });
