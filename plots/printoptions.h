@@ -22,17 +22,7 @@ struct printoptions {
     const char* message = nullptr;  // a constant text, not owned
 };
 
-class plot;
-
 // What the transfer files and the axis painter read.
 printoptions& activeprintoptions();
 // What the dialog edits.
 printoptions& workingprintoptions();
-
-// The dialog "Default Diagram Options" on the record: 13 after OK, 27
-// cancelled.
-int editprintoptions(printoptions& record);
-// The plot environment's 'A' (not while the clipboard is shown): the
-// active options edited in the working copy; OK makes them active and
-// repaints the plot.
-void printoptionsdialog(plot& p);

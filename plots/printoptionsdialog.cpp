@@ -1,6 +1,6 @@
 // The "Default Diagram Options" dialog on a print options record: the
 // logic marks every radio itself and shows refusals in its message line.
-#include "plots/printoptions.h"
+#include "plots/printoptionsdialog.h"
 
 #include "plots/framebitmaps.h"
 #include "plots/repaint.h"
@@ -244,7 +244,7 @@ int printoptionsproc(dialogtemplate& t, printoptions& r, int id, platform::notif
 
 }  // namespace
 
-int editprintoptions(printoptions& record)
+dialogtemplate printoptionsdialogtemplate(printoptions& record)
 {
     dialogtemplate t = printoptionstemplate();
     dialogcontrol* spin = t.control(unitsspin);
@@ -254,6 +254,12 @@ int editprintoptions(printoptions& record)
     t.command = [&record](dialogtemplate& d, int id, platform::notification what) {
         return printoptionsproc(d, record, id, what);
     };
+    return t;
+}
+
+int editprintoptions(printoptions& record)
+{
+    dialogtemplate t = printoptionsdialogtemplate(record);
     return rundialog(t) == 13 ? 13 : 27;
 }
 

@@ -2,7 +2,7 @@
 // answer stores, what the dialog shows (dialogs.txt), and the copies that
 // OK and Cancel leave.
 #include "plots/plot.h"
-#include "plots/printoptions.h"
+#include "plots/printoptionsdialog.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/editrun.h"
 
@@ -68,6 +68,21 @@ TEST(printoptionsdialog, NonFiniteNumbersAreRefusedInTheMessageLine)
         expectshown(e, "1044=BMPEXCLAM");
         expectshown(e, "1045=Not a finite number: the value is kept ");
     }
+}
+
+// OK reads the edits as they stand, also one typed into without leaving it.
+TEST(printoptionsdialog, OkReadsTheEditStillBeingTyped)
+{
+    printoptions r;
+    platform::dialogtemplate t = printoptionsdialogtemplate(r);
+    t.control(1038)->value = "nan";
+    EXPECT_EQ(t.notify(1, platform::notification::click), 0);   // stays open
+    EXPECT_EQ(r.width, 141.0);
+    EXPECT_TRUE(t.control(1045)->shown);
+    EXPECT_EQ(t.control(1038)->value, "14.100");
+    t.control(1038)->value = "-2.5";
+    EXPECT_EQ(t.notify(1, platform::notification::click), 13);
+    EXPECT_EQ(r.width, 25.0);
 }
 
 TEST(printoptionsdialog, GridOffGreysItsRadiosAndOnRestoresTheDensity)
