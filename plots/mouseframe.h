@@ -1,7 +1,4 @@
-// The mouse frame dialog's record and, until the dialog itself exists, a
-// keyboard stand-in: '1', '2', '3' choose the keep mode, 'g' magnifies,
-// 'k' compresses, 'v' pushes (only when pushing is allowed), Esc or Enter
-// cancels.  The answer is 'g', 'k', 'v' or 27.
+// The mouse frame dialog: what to do with a frame dragged over a plot.
 #pragma once
 
 #include <cstdint>
@@ -15,4 +12,7 @@ struct mouseframerecord {
 // Shared by the zoom and the dialog.
 extern mouseframerecord zoomrecord;
 
+// 'g' magnify into the frame, 'k' minify, 'v' push (only when pushing is
+// allowed), 27 cancelled; the radios set the record's keep mode.  The
+// dialog reopens where it was last closed.
 int mouseframedialog(mouseframerecord& record);

@@ -16,3 +16,9 @@ constexpr pixelsize draw{24, 24};      // the pen
 constexpr pixelsize logo{40, 24};
 constexpr pixelsize erase{16, 16};
 }
+
+// The mouse frame dialog's buttons and the dialogs' message line.
+namespace framebitmap {
+constexpr pixelsize button{40, 40};    // cancel, magnify, minify, push and its grey look
+constexpr pixelsize exclam{20, 20};    // before a dialog's message
+}

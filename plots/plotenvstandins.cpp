@@ -14,7 +14,6 @@ void later()
 
 void duplicatecmd() { later(); }
 void statisticscmd(plot&) { later(); }
-void printoptionsdialog(plot&) { later(); }
 void runeditcmd(plot&) { later(); }
 void stepactivecmd(plotpsp&, int) { later(); }
 bool mousecreatecmd(plotpsp&, double, double) { later(); return false; }

@@ -13,6 +13,7 @@
 #include "plots/plotenvstandins.h"
 #include "plots/plotkeys.h"
 #include "plots/plotpanel.h"
+#include "plots/printoptionsdialog.h"
 #include "plots/screenmap.h"
 #include "plots/startprinter.h"
 #include "screen/helptopics.h"

@@ -10,6 +10,7 @@
 #include "objects/fudaba.h"
 #include "objects/install.h"
 #include "objects/pickvariable.h"
+#include "plots/mouseframe.h"
 #include "revolver/reference.h"
 #include "revolver/revolver.h"
 #include "revolver/wintests.h"
@@ -84,6 +85,14 @@ void redrawcurrent()
         rev1->current->proceed(false);
 }
 }  // namespace
+
+// "om": the frame dialog with every answer offered, and what it returned.
+void mouseframecmd()
+{
+    zoomrecord.keepmode = 1;
+    zoomrecord.shifted = 1;
+    tell(" \"%c\" returned ", mouseframedialog(zoomrecord));
+}
 
 void listcontextcmd2()
 {

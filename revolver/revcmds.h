@@ -21,6 +21,7 @@ void seedcmd();
 void argsmodecmd();
 void databasecmd();
 void windowtestcmd();
+void mouseframecmd();
 void listcontextcmd2();
 void installcmd2();
 void databasecmd2();

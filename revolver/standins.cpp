@@ -19,5 +19,3 @@ void toggleoverlay(calculator&) { later(); }
 void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
 void refreshfastplot(calculator&) {}
-
-void mouseframecmd() { later(); }

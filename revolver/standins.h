@@ -14,6 +14,3 @@ void toggleoverlay(calculator& c);     // 602, Shift-Tab: the value box over the
 void fastplotloop(calculator& c);      // a left click or a pending plot action
 void spacemenu(calculator& c);         // " ": the plot menu
 void refreshfastplot(calculator& c);   // Shift-" ": recreate the fastplot
-
-// Revolver commands.
-void mouseframecmd();                  // "om": the mouse frame dialog, and what it returned

@@ -56,6 +56,7 @@ struct dialogtemplate {
     std::string fontname;
     std::vector<dialogcontrol> controls;
     bool nocaption = false;
+    int columns = 1;     // the controls before the first group, in rows of this many
     // Saved position: kept by the caller between openings (-1: the front's
     // choice); the front gives the position and size at closing.
     bool keepposition = false;

@@ -125,6 +125,8 @@ GtkWidget* makewidget(templaterun& run, dialogcontrol& c, GtkWidget*& radiogroup
     case controlkind::text:
         w = gtk_label_new(c.label.c_str());
         gtk_label_set_xalign(GTK_LABEL(w), 0);
+        gtk_label_set_line_wrap(GTK_LABEL(w), TRUE);
+        gtk_label_set_max_width_chars(GTK_LABEL(w), 60);
         break;
     case controlkind::group:
         w = gtk_frame_new(c.label.empty() ? nullptr : c.label.c_str());
@@ -230,6 +232,15 @@ int gtkfront::rundialog(dialogtemplate& dialog)
     GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(d));
     GtkWidget* into = content;    // the box of the current group
     GtkWidget* groups = nullptr;  // the groups' frames, side by side
+    GtkWidget* grid = nullptr;    // the controls before the first group in columns
+    int placed = 0;
+    if (dialog.columns > 1) {
+        grid = gtk_grid_new();
+        gtk_grid_set_column_spacing(GTK_GRID(grid), 3);
+        gtk_grid_set_row_spacing(GTK_GRID(grid), 3);
+        gtk_grid_set_column_homogeneous(GTK_GRID(grid), TRUE);
+        gtk_box_pack_start(GTK_BOX(content), grid, FALSE, FALSE, 3);
+    }
     templaterun run{&dialog, d, {}};
     std::vector<std::unique_ptr<handler>> owned;
     GtkWidget* radiogroup = nullptr;
@@ -246,6 +257,7 @@ int gtkfront::rundialog(dialogtemplate& dialog)
             if (!groups) {
                 groups = gtk_flow_box_new();
                 gtk_flow_box_set_selection_mode(GTK_FLOW_BOX(groups), GTK_SELECTION_NONE);
+                gtk_flow_box_set_min_children_per_line(GTK_FLOW_BOX(groups), 3);
                 gtk_flow_box_set_max_children_per_line(GTK_FLOW_BOX(groups), 3);
                 gtk_box_pack_start(GTK_BOX(content), groups, FALSE, FALSE, 3);
             }
@@ -253,7 +265,12 @@ int gtkfront::rundialog(dialogtemplate& dialog)
             into = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
             gtk_container_set_border_width(GTK_CONTAINER(into), 4);
             gtk_container_add(GTK_CONTAINER(w), into);
-            gtk_widget_show(into);   // the frame shows no children by itself
+            gtk_widget_show(into);   // the frame shows and hides with its control
+            grid = nullptr;
+        } else if (grid) {
+            gtk_widget_set_hexpand(w, TRUE);
+            gtk_grid_attach(GTK_GRID(grid), w, placed % dialog.columns, placed / dialog.columns, 1, 1);
+            ++placed;
         } else {
             gtk_box_pack_start(GTK_BOX(into), w, FALSE, FALSE, 3);
         }

@@ -135,6 +135,7 @@ std::string dialogvalues(const dialogtemplate& d, int result)
             v = c.label;
             break;
         case controlkind::picture: v = c.shown ? c.label : ""; break;
+        case controlkind::bitmapbutton: v = c.label; break;
         default: continue;
         }
         out << "  " << c.id << "=" << v << (c.enabled ? "" : " (grey)") << "\n";

@@ -76,7 +76,7 @@ namespace {
 
 TEST_F(fastplotsitting, MagnifiedFrameMakesPlotTwoAndZoomsItInPlace)
 {
-    hostrun run = withcalc("gg", [&](calculator& c) {
+    hostrun run = withcalc("<dialog press=1002><dialog press=1002>", [&](calculator& c) {
         ready(c, "sin(x)");
         fastplot& one = plotof(c, plottype::simple, -M_PI, M_PI);
         drect first = one.world;

@@ -123,7 +123,7 @@ TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
         {"g", "", "", 3, 3},
         {"+", "x", later, 3, 2},
         {"-", "x", later, 3, 2},
-        {"A", "x", later, 3, 2},
+        {"A<cancel>", "", "", 3, 2},   // the Default Diagram Options dialog
         {"S", "x", later, 3, 2},
         {"e", "x", later, 3, 2},
         {"2", "x", later, 3, 2},
@@ -217,15 +217,15 @@ TEST_F(plotenvsitting, MouseFrameMagnifiesMinifiesAndPushes)
         drect mapping;   // nowindow: no new perspective
         const char* shows;
     } rows[] = {
-        {false, "g", magnified, ""},
-        {false, "k", {-1, 160 / 100.0, (W - 100) / 100, (160 - H) / 100}, ""},
-        {false, "v<Esc>", nowindow, ""},   // no push offered
+        {false, "<dialog press=1002>", magnified, ""},
+        {false, "<dialog press=1003>", {-1, 160 / 100.0, (W - 100) / 100, (160 - H) / 100}, ""},
+        {false, "<dialog press=1004 press=1005>", nowindow, ""},   // no push offered
         // Keep X (Y): the mapping's left and right (top and bottom) stay.
-        {false, "2g", {0, magnified.top, 1, magnified.bottom}, ""},
-        {false, "3g", {magnified.left, 1, magnified.right, 0}, ""},
-        {true, "v", pushed, ""},
-        {true, "2v<ok>", pushed, "\"Keep X fixed\""},
-        {false, "<Esc>", nowindow, ""},
+        {false, "<dialog 1007=1 press=1002>", {0, magnified.top, 1, magnified.bottom}, ""},
+        {false, "<dialog 1008=1 press=1002>", {magnified.left, 1, magnified.right, 0}, ""},
+        {true, "<dialog press=1004>", pushed, ""},
+        {true, "<dialog 1007=1 press=1004><ok>", pushed, "\"Keep X fixed\""},
+        {false, "<dialog press=1005>", nowindow, ""},
     };
     for (const row& r : rows) {
         plot& p = addplot({identitymapping}, 1);
@@ -251,7 +251,7 @@ TEST_F(plotenvsitting, MouseFrameMagnifiesMinifiesAndPushes)
     // A strip along the top, above the sine's highest point (1 of 1.5):
     // nothing to show.
     addplot({identitymapping}, 1);
-    hostrun h = run(drag(false, 2, 20) + "g<dump d>x<Esc>");
+    hostrun h = run(drag(false, 2, 20) + "<dialog press=1002><dump d>x<Esc>");
     EXPECT_EQ(h.status, 0);
     EXPECT_NE(seen(h, "d").find("Curve(s) not visible in window !"), std::string::npos);
     EXPECT_EQ(currentplot()->clipboard, nullptr);

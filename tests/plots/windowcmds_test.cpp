@@ -1,5 +1,5 @@
 // The window commands on the headless front: zoom by a mouse frame (the
-// frame dialog answered by keys), the window box with the axis scales
+// frame dialog answered by the script), the window box with the axis scales
 // drawn afterwards, and the keyboard notice.
 #include <gtest/gtest.h>
 
@@ -36,14 +36,15 @@ TEST(windowcmds, ZoomByTheFrameDialogsAnswer)
         const char* keys;
         drect result;
     } cases[] = {
-        {inner, "g", {2.5, 7.5, 7.5, 2.5}},     // magnify: the part under the frame
-        {inner, "k", {-5, 15, 15, -5}},         // compress: the old window shrinks into the frame
-        {inner, "2g", {0, 7.5, 10, 2.5}},       // keep X fixed
-        {inner, "3k", {-5, 10, 15, 0}},         // keep Y fixed
-        {inner, "vg", {2.5, 7.5, 7.5, 2.5}},    // no push offered inside the view
-        {inner, "<Esc>", {0, 0, 0, 0}},
-        {pushed, "v", {3, 10, 13, 0}},          // a pure shift
-        {pushed, "2vx", {3, 10, 13, 0}},        // keep mode ignored for a push, with a warning
+        {inner, "<dialog press=1002>", {2.5, 7.5, 7.5, 2.5}},     // magnify: the part under the frame
+        {inner, "<dialog press=1003>", {-5, 15, 15, -5}},         // compress: the old window shrinks into the frame
+        {inner, "<dialog 1007=1 press=1002>", {0, 7.5, 10, 2.5}},       // keep X fixed
+        {inner, "<dialog 1008=1 press=1003>", {-5, 10, 15, 0}},         // keep Y fixed
+        {inner, "<dialog press=1004 press=1002>", {2.5, 7.5, 7.5, 2.5}},    // no push offered inside the view
+        {inner, "<dialog press=1005>", {0, 0, 0, 0}},
+        {inner, "<cancel>", {0, 0, 0, 0}},
+        {pushed, "<dialog press=1004>", {3, 10, 13, 0}},          // a pure shift
+        {pushed, "<dialog 1007=1 press=1004>x", {3, 10, 13, 0}},        // keep mode ignored for a push, with a warning
     };
     for (const auto& c : cases) {
         drect result{-1, -1, -1, -1};
@@ -54,7 +55,7 @@ TEST(windowcmds, ZoomByTheFrameDialogsAnswer)
         EXPECT_EQ(run.status, 0) << c.keys;
         expectwindow(result, c.result, c.keys);
     }
-    hostrun run = rundialogue("2v<dump warning>x", [&] { zoomwindow(pushed, view, w); });
+    hostrun run = rundialogue("<dialog 1007=1 press=1004><dump warning>x", [&] { zoomwindow(pushed, view, w); });
     EXPECT_NE(plainfile(run.out + "/warning.txt").find("\"Keep X fixed\""), std::string::npos);
 }
 

@@ -95,7 +95,7 @@ const commandcase cases[] = {
     {"og", "", "<click 50 20 right>", "Calculator 1 "},
     {"oj", "", "<Esc>", "Auto-jump Feature"},
     {"op", "", "x<Esc>", "Process priority class is"},
-    {"om", "", "x", later},
+    {"om", "<dialog press=1002>", "x", " \"g\" returned "},
     {"oof", "<press 100 80 px><move 150 90 px><release 200 170 px><ok>", "", "left=100"},
     {"ooF", "", "xxx", "Properties of VEMO Text Font"},
     {"oom", "<press 100 80 px><move 150 90 px><release 200 170 px>",

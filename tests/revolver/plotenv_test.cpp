@@ -33,10 +33,10 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     std::string script = "ex*x<Enter><Enter>3<Enter>ppn0<Enter>5<Enter>0<Enter>30<Enter>r<Esc>"
                          "<Right>e10*sin(x)+10<Enter><Enter>1<Enter>ppn0<Enter>5<Enter>0<Enter>30<Enter>b<Esc>"
                          "pp+g<dump plotenv-enter><Left><dump plotenv-left><Right>"
-                         + inside + "g<dump plotenv-magnify><Ins>"     // perspective 2
-                         + inside + "k<dump plotenv-minify><Ins>"      // 3
-                         + pastright + "v<dump plotenv-push><Ins>"     // 4
-                         + pastright + "2v<ok><dump plotenv-keepx><Ins>"   // 5, pushed all the same
+                         + inside + "<dialog press=1002><dump plotenv-magnify><Ins>"     // perspective 2
+                         + inside + "<dialog press=1003><dump plotenv-minify><Ins>"      // 3
+                         + pastright + "<dialog press=1004><dump plotenv-push><Ins>"     // 4
+                         + pastright + "<dialog 1007=1 press=1004><ok><dump plotenv-keepx><Ins>"   // 5, pushed all the same
                          + "<Home><dump home><End><dump plotenv-end>"
                            "<click 17 203 px><dump plotenv-tab><Up><Up>"   // the tab of perspective 2
                            "<click 787 13 px><dump plotenv-help><click 69 87 px>"   // help, then the delete button

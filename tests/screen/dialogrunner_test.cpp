@@ -5,12 +5,11 @@
 #include "screen/keys.h"
 #include "screen/winbox.h"
 #include "screen/winstring.h"
+#include "tests/screen/dumpfile.h"
 #include "tests/screen/hostrun.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -83,14 +82,6 @@ void openloop()
     }
 }
 
-std::string readfile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST(dialogrunner, LogicRunsOnTheOpeningThreadAndTheFrontShowsItsChanges)
 {
     seen = {};
@@ -103,7 +94,7 @@ TEST(dialogrunner, LogicRunsOnTheOpeningThreadAndTheFrontShowsItsChanges)
         EXPECT_EQ(id, seen.opener);
     EXPECT_NE(seen.opener, std::this_thread::get_id());   // the window thread's
     // The front logged the label as the logic set it.
-    EXPECT_NE(readfile(r.out + "/dialogs.txt").find("1001=now abc\n"), std::string::npos);
+    EXPECT_NE(dumpfile(r, "dialogs.txt").find("1001=now abc\n"), std::string::npos);
 }
 
 TEST(dialogrunner, AControlGreyedByTheLogicRefusesTheScript)
