@@ -11,6 +11,7 @@
 #include "plots/paint.h"
 #include "plots/panelpaint.h"
 #include "plots/plot.h"
+#include "plots/plotenv.h"
 #include "plots/plotlist.h"
 #include "plots/plotpanel.h"
 #include "screen/graphics.h"
@@ -165,8 +166,7 @@ TEST(plotpanel, HelpModeTabPressEndsHelpAndAsksForTheTabsHelp)
     hostrun run = rundialogue("<dump helpmode>" + tab(1, 2) + "<Esc>", [&] {
         makeplot(2, 2);
         sendtomain(msg::panelcreate);
-        setcurrentcursor(platform::cursorkind::help);
-        sendtomain(msg::setcursor);
+        setcursormode(panelcursor::help);
         keys = readkeys();
         afterwards = getcurrentcursor();
         sendtomain(msg::paneldestroy);
