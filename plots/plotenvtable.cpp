@@ -227,6 +227,8 @@ const envrow rows[] = {
     {plotkey::help, helpmode, nothing},
     {plotkey::leftdown, frame, nothing},
     {plotkey::leftup, penclick, helpclick},
+    {panelkey::tabhelp, helpof<helpwindowsymbols>, helpof<helpwindowsymbols>},
+    {panelkey::mappinghelp, helpof<helpmappingnumber>, helpof<helpmappingnumber>},
 };
 
 const envrow* rowof(int key)

@@ -422,3 +422,24 @@ TEST(plotaccessors, FollowTheLinksOrGiveNull)
 }
 
 }  // namespace
+
+namespace {
+
+// In help mode a press on a perspective's tab explains the tabs and ends
+// help mode: the next tab press goes to that perspective.
+TEST_F(plotenvsitting, HelpModeTabPressShowsTheTabsHelp)
+{
+    panellayout l = panellayoutfor(800, 540);
+    panelpoint t = tabposition(l, 2, 1, false, false);
+    std::string tab2 = "<click " + std::to_string(l.side.x + t.x + l.tw / 2) + " "
+                       + std::to_string(l.side.y + t.y + l.th / 2) + " px>";
+    plot& p = addplot({identitymapping, identitymapping}, 1);
+    hostrun h = run("<key 603>" + tab2 + "<dump help>" + tab2 + "<dump second><Esc>");
+    EXPECT_EQ(h.status, 0);
+    ASSERT_FALSE(h.infos.empty());
+    EXPECT_EQ(h.infos.back().title, "The numbered Window Symbols");
+    EXPECT_EQ(dumptext(h, "help").find("cursor help"), std::string::npos);
+    EXPECT_EQ(p.currentpsp, 2);
+}
+
+}  // namespace
