@@ -16,6 +16,7 @@
 #include "plots/screenmap.h"
 #include "plots/startprinter.h"
 #include "screen/helptopics.h"
+#include "screen/host.h"
 #include "screen/keys.h"
 #include "screen/maus.h"
 #include "screen/menustate.h"
@@ -197,6 +198,7 @@ void penclick(plot& p, int)
     platform::pixpoint at = platform::input().leftpress();
     screenmap m(e->mappedwindow(), plotarea());
     mousecreatecmd(*current(p), m.xtoworld(at.x), m.ytoworld(at.y));
+    putpointer(at.x, at.y);
 }
 
 void helpclick(plot& p, int key)

@@ -442,4 +442,19 @@ TEST_F(plotenvsitting, HelpModeTabPressShowsTheTabsHelp)
     EXPECT_EQ(p.currentpsp, 2);
 }
 
+// After a pen click the pointer goes back to the pixel where the button
+// went down.
+TEST_F(plotenvsitting, PenClickPutsThePointerBackWhereItWasPressed)
+{
+    addplot({identitymapping}, 1, true);
+    platform::headlessfront front;
+    hostrun h = runscript(front, "d<press 200 150 px><move 260 170 px><release 260 170 px>x<Esc><Esc>", [] {
+        makecurvecolors();
+        plotenvkeys();
+    });
+    EXPECT_EQ(h.status, 0);
+    std::vector<std::pair<int, int>> expected{{200, 150}};
+    EXPECT_EQ(front.warps(), expected);
+}
+
 }  // namespace
