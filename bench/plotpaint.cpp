@@ -1,8 +1,8 @@
 // Painting on the 80 x 30 text screen: the full repaint of a designer
 // perspective of 7 curves whose samples are current (frame, scales, axes
-// and 7 column-form curves), one point-form curve of 10^5 points, and
-// what a key does to the screen when it steps to the next perspective
-// while the panels are shown.
+// and 7 column-form curves), one point-form curve of 10^5 points, and the
+// two shares of key to screen when stepping perspectives with the panels
+// shown.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -39,90 +39,90 @@ void sinecolumns(plotcmdlist& l, const screenrect& a, double phase)
     l.append(plotcmd::end, 0, 0);
 }
 
-// A perspective of the plot showing each of its curves with a current
-// sample: sines of the curve's phase across the plot area.
-plotpsp* sinepsp(plot& p, const screenrect& a)
+// The screen without a window thread, with the curve colours.
+struct paintsetup {
+    screenup screen;
+    nowindowthread alone;
+    paintsetup() { makecurvecolors(); }
+    ~paintsetup() { dropcurvecolors(); }
+};
+
+// A perspective of 7 sine curves whose samples are current.
+plotpsp* sinesperspective(plot& p, const screenrect& a)
 {
     auto* ps = new plotpsp(&p);
     p.perspectives.append(ps);
-    ps->number = p.perspectives.count;
-    int k = 0;
-    for (plotcurve* c = p.curves.first(); c; c = static_cast<plotcurve*>(c->next), ++k) {
-        auto* e = new autoprint(ps, c);
-        e->sample.columns = new plotcmdlist(1);
-        sinecolumns(*e->sample.columns, a, k * 0.9 + ps->number);
-        e->sample.generation = currentgeneration(*c);
-        ps->consider.append(e);
-    }
-    ps->apnr = 1;
-    return ps;
-}
-
-void sinecurves(plot& p, int n)
-{
-    for (int k = 0; k < n; k++) {
+    for (int k = 0; k < 7; k++) {
         auto* c = new plotcurve;
         c->world = {-10, 1.2, 10, -1.2};
         c->colour = uint16_t(k);
         p.curves.append(c);
+        auto* e = new autoprint(ps, c);
+        e->sample.columns = new plotcmdlist(1);
+        sinecolumns(*e->sample.columns, a, k * 0.9);
+        e->sample.generation = currentgeneration(*c);
+        ps->consider.append(e);
     }
+    return ps;
 }
 
 void designerrepaint(benchmark::State& state)
 {
-    screenup screen;
-    nowindowthread alone;
-    makecurvecolors();
+    paintsetup setup;
     const screenrect& a = plotarea();
     plot p;
-    sinecurves(p, 7);
-    plotpsp* ps = sinepsp(p, a);
+    plotpsp* ps = sinesperspective(p, a);
     for (auto _ : state)
         benchmark::DoNotOptimize(ps->paint(false));
     state.counters["curves"] = ps->consider.count;
     state.counters["columns"] = a.right - a.left + 1;
-    dropcurvecolors();
 }
 BENCHMARK(designerrepaint)->Unit(benchmark::kMillisecond);
 
-// Down or Up in the plot environment with the panels shown: the next
-// perspective of 7 curves painted, the panels' view taken and both panels
-// painted as the window thread paints them.
-void steppanels(benchmark::State& state)
+// The plot environment's Down and Up keys between two such perspectives:
+// the computing thread's share of key to screen (the step, the repaint of
+// the new perspective and the panel's redraw request).
+void stepperspectives(benchmark::State& state)
 {
-    screenup screen;
-    nowindowthread alone;
-    makecurvecolors();
-    screenrect saved = plotarea();
-    plotarea() = panelplotarea();
+    paintsetup setup;
+    const screenrect& a = plotarea();
+    plot p;
+    sinesperspective(p, a);
+    sinesperspective(p, a);
+    p.currentpsp = 1;
+    int direction = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(p.steppsp(direction));
+        redrawpanel();
+        direction = -direction;
+    }
+}
+BENCHMARK(stepperspectives)->Unit(benchmark::kMillisecond);
+
+// The window thread's share after such a step: the view of the current
+// plot (eight perspectives) taken and both panels painted from it.
+void paintpanels(benchmark::State& state)
+{
+    paintsetup setup;
     auto* p = new plot;
     plotlist().append(p);
     plotlist().seek(p);
-    sinecurves(*p, 7);
     for (int i = 0; i < 8; i++)
-        sinepsp(*p, plotarea());
-    p->currentpsp = 1;
+        sinesperspective(*p, panelplotarea())->number = i + 1;
+    p->currentpsp = 4;
     panellayout l = panellayoutfor(screenpixwidth(), screenpixheight());
     std::vector<uint32_t> top(size_t(l.w1) * l.h1), side(size_t(l.w2) * l.h2);
     canvas topc{top.data(), l.w1, l.w1, l.h1}, sidec{side.data(), l.w2, l.w2, l.h2};
-    int direction = 1;
     for (auto _ : state) {
-        if (!p->steppsp(direction)) {
-            direction = -direction;
-            p->steppsp(direction);
-        }
         panelview v = takepanelview();
         panelstate s = updatepanel(v.situation);
         paintpanel(topc, l, v, s, 0);
         drawpanel(sidec, l, v, s, 0);
         benchmark::DoNotOptimize(side.data());
     }
-    state.counters["perspectives"] = p->perspectives.count;
     dropplotlist();
-    plotarea() = saved;
-    dropcurvecolors();
 }
-BENCHMARK(steppanels)->Unit(benchmark::kMillisecond);
+BENCHMARK(paintpanels)->Unit(benchmark::kMillisecond);
 
 void pointcurve(benchmark::State& state)
 {

@@ -2,7 +2,7 @@
 // does with the normal (or pen) cursor and with the help cursor.
 #include "plots/plotenv.h"
 
-#include <span>
+#include <memory>
 
 #include "objects/librarylist.h"
 #include "platform/core/input.h"
@@ -229,6 +229,7 @@ const envrow rows[] = {
     {plotkey::help, helpmode, nothing},
     {plotkey::leftdown, frame, nothing},
     {plotkey::leftup, penclick, helpclick},
+    // The panel's presses in help mode on a tab and on the "Mapping" label.
     {panelkey::tabhelp, helpof<helpwindowsymbols>, helpof<helpwindowsymbols>},
     {panelkey::mappinghelp, helpof<helpmappingnumber>, helpof<helpmappingnumber>},
 };

@@ -14,13 +14,14 @@
 #include "plots/panelbuttons.h"
 #include "plots/panelpaint.h"
 #include "plots/panelview.h"
-#include "plots/plotenv.h"
 #include "screen/hooks.h"
 #include "screen/host.h"
 #include "screen/keys.h"
 #include "screen/menustate.h"
 #include "screen/screen.h"
 #include "screen/winbox.h"
+
+std::atomic<int32_t> gotonumber{0};
 
 namespace {
 
@@ -147,7 +148,8 @@ void paint(int handle, const canvas& c)
 // Help mode ends on a press that the panel explains.
 void endhelp(int key)
 {
-    setcursormode(panelcursor::arrow);
+    setcurrentcursor(platform::cursorkind::arrow);
+    sendtomain(msg::setcursor);
     invalidatepanels();
     postkey(key);
 }

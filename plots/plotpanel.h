@@ -4,11 +4,18 @@
 // panelhide, panelshow) and asks for their repaint here.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
+
 #include "base/rects.h"
 
 // Both panels are painted again with the current plot, perspective and
 // curve (only invalidates; the window thread paints).
 void redrawpanel();
+
+// The perspective that a press on its tab chose; the panel sets it before
+// it posts 'g'.
+extern std::atomic<int32_t> gotonumber;
 
 // Keys a press in help mode posts: on a perspective tab, on the "Mapping"
 // label.

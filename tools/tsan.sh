@@ -3,8 +3,8 @@
 # host) and their tests with ThreadSanitizer into build-tsan/ and runs them
 # (scripted runs of the host through the headless front, in this process,
 # among them template dialogs whose logic runs on the computing thread while
-# the window thread shows them), and the plot panels' tests (clicks and
-# panel painting beside the computing thread); any data race fails the run.
+# the window thread shows them), and the plot panels' tests (clicks and panel
+# painting beside the computing thread); any data race fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TSAN=ON >/dev/null

@@ -12,10 +12,10 @@
 #include "objects/librarylist.h"
 #include "plots/curvecolor.h"
 #include "plots/paint.h"
-#include "plots/panelpaint.h"
 #include "plots/plot.h"
 #include "plots/plotenv.h"
 #include "plots/plotlist.h"
+#include "plots/plotpanel.h"
 #include "plots/startprinter.h"
 #include "tests/plots/curvefixture.h"
 #include "tests/screen/editrun.h"
@@ -32,15 +32,6 @@ struct pengraph : functiongraph {
 const drect sinewindow{0, 1.5, 2 * M_PI, -1.5};
 // A mapping above the sine's highest point: nothing shows.
 const drect abovecurve{0, 3, 1, 2};
-const screenrect area{40, 40, 600, 400};
-
-// The plot area that the panels leave on the headless screen of 800 by
-// 540 pixels: up to 5 pixels from its right and bottom edges.
-screenrect panelarea()
-{
-    panellayout l = panellayoutfor(800, 540);
-    return {int16_t(l.w2 + 1), int16_t(l.h1 + 1), 795, 535};
-}
 
 struct plotenvsitting : ::testing::Test {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / ("plotenv" + std::to_string(getpid()));
@@ -87,14 +78,12 @@ struct plotenvsitting : ::testing::Test {
         plotlist().seek(p);
         return *p;
     }
-    static hostrun run(const std::string& script)
+    static void environment()
     {
-        return rundialogue(script, [] {
-            makecurvecolors();
-            plotarea() = area;
-            plotenvkeys();
-        });
+        makecurvecolors();
+        plotenvkeys();
     }
+    static hostrun run(const std::string& script) { return rundialogue(script, environment); }
     // The dump's text, the native boxes and the help windows' titles.
     static std::string seen(const hostrun& r, const std::string& dump)
     {
@@ -119,6 +108,9 @@ TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
     } rows[] = {
         {"<F1>", "", "The Plot Environment", 3, 2},
         {"<S-F1>", "", "On drawing Mouse Frames", 3, 2},
+        // The panel posts these after a press in help mode has reset the cursor.
+        {"<key 605>", "", "The numbered Window Symbols", 3, 2},
+        {"<key 606>", "", "Mapping Number", 3, 2},
         {"<Tab>", "t", "To Clipboard:", 2, 1},   // cut from the middle: the one before stays
         {"<Tab>", "p", "To Clipboard:", 3, 2},
         {"<Tab>p<Ins>", "", "", 4, 3},
@@ -183,6 +175,8 @@ TEST_F(plotenvsitting, EveryKeyWithTheHelpCursorShowsItsTopic)
         {"<key 604>", "The Quit Button     <esc>"},
         {"<click 30 20>", "The Plot Environment"},
         {"<F1>", "The Plot Environment"},
+        {"<key 605>", "The numbered Window Symbols"},
+        {"<key 606>", "Mapping Number"},
     };
     for (const row& r : rows) {
         plot& p = addplot({identitymapping, identitymapping, identitymapping}, 2);
@@ -198,46 +192,46 @@ TEST_F(plotenvsitting, EveryKeyWithTheHelpCursorShowsItsTopic)
     }
 }
 
-// A frame dragged over the plot area answered in the mouse frame dialog:
-// the new perspective in the clipboard has the mapping worked out by
-// hand from the frame's place in the plot area (y grows upward).
+// A frame dragged over the plot area (where the panels leave it) answered
+// in the mouse frame dialog: the new perspective in the clipboard has the
+// mapping worked out by hand from the frame's place in the plot area of
+// width W and height H (y grows upward).
 TEST_F(plotenvsitting, MouseFrameMagnifiesMinifiesAndPushes)
 {
-    // The frame's place in the plot area that the panels leave.
-    const screenrect a = panelarea();
-    const double w = a.right - a.left, h = a.bottom - a.top;
-    auto x = [&](int px) { return (px - a.left) / w; };
-    auto y = [&](int py) { return (a.bottom - py) / h; };
+    screenrect area;
+    rundialogue("", [&] { area = panelplotarea(); });
+    const double W = area.right - area.left, H = area.bottom - area.top;
+    // Inside: (100, 60) - (200, 160) from the area's corner.  Past the
+    // right edge: from W - 100 to beyond the screen.
+    auto drag = [&](bool past, int top, int bottom) {
+        int l = area.left + (past ? int(W) - 100 : 100), r = past ? 2000 : area.left + 200;
+        std::string press = std::to_string(l) + " " + std::to_string(area.top + top);
+        std::string release = std::to_string(r) + " " + std::to_string(area.top + bottom);
+        return "<press " + press + " px><move " + release + " px><release " + release + " px>";
+    };
+    const drect magnified{100 / W, (H - 60) / H, 200 / W, (H - 160) / H};
+    const drect pushed{(W - 100) / W, 1, 1 + (W - 100) / W, 0};
     struct row {
-        const char* drag;
+        bool past;
         const char* answer;
         drect mapping;   // nowindow: no new perspective
         const char* shows;
     } rows[] = {
-        // Frame (200, 150) - (300, 250) inside the area: no push offered.
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "g", {x(200), y(150), x(300), y(250)}, ""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "k",
-         {-x(200) / (x(300) - x(200)), 1 + (1 - y(150)) / (y(150) - y(250)), (1 - x(200)) / (x(300) - x(200)),
-          -y(250) / (y(150) - y(250))},
-         ""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "v<Esc>", nowindow, ""},
-        // Keep X: the mapping's left and right stay.
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "2g", {0, y(150), 1, y(250)}, ""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "3g", {x(200), 1, x(300), 0}, ""},
-        // Past the right edge: pushed right by the frame's left edge.
-        {"<press 700 150 px><move 799 250 px><release 799 250 px>", "v", {x(700), 1, 1 + x(700), 0}, ""},
-        {"<press 700 150 px><move 799 250 px><release 799 250 px>", "2v<ok>", {x(700), 1, 1 + x(700), 0},
-         "\"Keep X fixed\""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "<Esc>", nowindow, ""},
-        // Above the sine's highest point: nothing to show.
-        {"<press 150 63 px><move 200 90 px><release 200 90 px>", "g", nowindow, "Curve(s) not visible in window !"},
+        {false, "g", magnified, ""},
+        {false, "k", {-1, 160 / 100.0, (W - 100) / 100, (160 - H) / 100}, ""},
+        {false, "v<Esc>", nowindow, ""},   // no push offered
+        // Keep X (Y): the mapping's left and right (top and bottom) stay.
+        {false, "2g", {0, magnified.top, 1, magnified.bottom}, ""},
+        {false, "3g", {magnified.left, 1, magnified.right, 0}, ""},
+        {true, "v", pushed, ""},
+        {true, "2v<ok>", pushed, "\"Keep X fixed\""},
+        {false, "<Esc>", nowindow, ""},
     };
     for (const row& r : rows) {
         plot& p = addplot({identitymapping}, 1);
-        hostrun h = run(r.drag + std::string(r.answer) + "<dump d>" + (r.mapping.isempty() ? "x" : "") + "<Esc>");
-        EXPECT_EQ(h.status, 0) << r.drag << r.answer;
-        std::string all = seen(h, "d");
-        EXPECT_NE(all.find(r.shows), std::string::npos) << r.answer << "\n" << all;
+        hostrun h = run(drag(r.past, 60, 160) + r.answer + "<dump d>" + (r.mapping.isempty() ? "x" : "") + "<Esc>");
+        EXPECT_EQ(h.status, 0) << r.answer;
+        EXPECT_NE(seen(h, "d").find(r.shows), std::string::npos) << r.answer << "\n" << seen(h, "d");
         EXPECT_EQ(p.perspectives.count, 1) << r.answer;
         if (r.mapping.isempty()) {
             EXPECT_EQ(p.clipboard, nullptr) << r.answer;
@@ -245,15 +239,22 @@ TEST_F(plotenvsitting, MouseFrameMagnifiesMinifiesAndPushes)
             ASSERT_NE(p.clipboard, nullptr) << r.answer;
             EXPECT_TRUE(p.clipboardshown);
             const drect& m = p.clipboard->mapping;
-            EXPECT_NEAR(m.left, r.mapping.left, 1e-12) << r.drag << r.answer;
-            EXPECT_NEAR(m.top, r.mapping.top, 1e-12) << r.drag << r.answer;
-            EXPECT_NEAR(m.right, r.mapping.right, 1e-12) << r.drag << r.answer;
-            EXPECT_NEAR(m.bottom, r.mapping.bottom, 1e-12) << r.drag << r.answer;
+            EXPECT_NEAR(m.left, r.mapping.left, 1e-12) << r.answer;
+            EXPECT_NEAR(m.top, r.mapping.top, 1e-12) << r.answer;
+            EXPECT_NEAR(m.right, r.mapping.right, 1e-12) << r.answer;
+            EXPECT_NEAR(m.bottom, r.mapping.bottom, 1e-12) << r.answer;
             EXPECT_EQ(p.clipboard->number, 2);
             EXPECT_EQ(p.clipboard->apnr, 1);
         }
         dropplotlist();
     }
+    // A strip along the top, above the sine's highest point (1 of 1.5):
+    // nothing to show.
+    addplot({identitymapping}, 1);
+    hostrun h = run(drag(false, 2, 20) + "g<dump d>x<Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(seen(h, "d").find("Curve(s) not visible in window !"), std::string::npos);
+    EXPECT_EQ(currentplot()->clipboard, nullptr);
 }
 
 // The pen: "d" switches it on a graph that takes it; a click then asks
@@ -263,9 +264,14 @@ TEST_F(plotenvsitting, PenCursorClickAndEsc)
 {
     const char* click = "<press 200 150 px><move 200 150 px><release 200 150 px>";
     addplot({identitymapping}, 1, true);
-    hostrun h = run(std::string("d") + click + "<dump pen>x<Esc>" + click + "<dump frame><Esc>");
+    platform::headlessfront front;
+    hostrun h = runscript(front, std::string("d") + click + "<dump pen>x<Esc>" + click + "<dump frame><Esc>",
+                          environment);
     EXPECT_EQ(h.status, 0);
     EXPECT_NE(seen(h, "pen").find(later), std::string::npos);
+    // The pointer went back to where the pen was pressed.
+    ASSERT_EQ(front.warps().size(), 1u);
+    EXPECT_EQ(front.warps()[0], std::make_pair(200, 150));
     // The first Esc left the environment open (the script ends with the
     // second); the click after it asked for nothing.
     EXPECT_EQ(dumptext(h, "frame").find(later), std::string::npos);
@@ -419,42 +425,6 @@ TEST(plotaccessors, FollowTheLinksOrGiveNull)
     EXPECT_EQ(curpsp(), p->clipboard);
     EXPECT_EQ(curentry(), nullptr);
     dropplotlist();
-}
-
-}  // namespace
-
-namespace {
-
-// In help mode a press on a perspective's tab explains the tabs and ends
-// help mode: the next tab press goes to that perspective.
-TEST_F(plotenvsitting, HelpModeTabPressShowsTheTabsHelp)
-{
-    panellayout l = panellayoutfor(800, 540);
-    panelpoint t = tabposition(l, 2, 1, false, false);
-    std::string tab2 = "<click " + std::to_string(l.side.x + t.x + l.tw / 2) + " "
-                       + std::to_string(l.side.y + t.y + l.th / 2) + " px>";
-    plot& p = addplot({identitymapping, identitymapping}, 1);
-    hostrun h = run("<key 603>" + tab2 + "<dump help>" + tab2 + "<dump second><Esc>");
-    EXPECT_EQ(h.status, 0);
-    ASSERT_FALSE(h.infos.empty());
-    EXPECT_EQ(h.infos.back().title, "The numbered Window Symbols");
-    EXPECT_EQ(dumptext(h, "help").find("cursor help"), std::string::npos);
-    EXPECT_EQ(p.currentpsp, 2);
-}
-
-// After a pen click the pointer goes back to the pixel where the button
-// went down.
-TEST_F(plotenvsitting, PenClickPutsThePointerBackWhereItWasPressed)
-{
-    addplot({identitymapping}, 1, true);
-    platform::headlessfront front;
-    hostrun h = runscript(front, "d<press 200 150 px><move 260 170 px><release 260 170 px>x<Esc><Esc>", [] {
-        makecurvecolors();
-        plotenvkeys();
-    });
-    EXPECT_EQ(h.status, 0);
-    std::vector<std::pair<int, int>> expected{{200, 150}};
-    EXPECT_EQ(front.warps(), expected);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "plots/panelpaint.h"
 #include "revolver/program.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/goldenfiles.h"
@@ -27,20 +26,10 @@ bool contains(const std::vector<std::string>& texts, const std::string& part)
     return false;
 }
 
-// A click on the middle of a box of the panel at origin, in client pixels
-// of the 800 by 540 headless screen.
-std::string click(panelpoint origin, int x, int y, int w, int h)
-{
-    return "<click " + std::to_string(origin.x + x + w / 2) + " " + std::to_string(origin.y + y + h / 2) + " px>";
-}
-
 TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
 {
     const std::string inside = "<press 200 200 px><move 400 400 px><release 400 400 px>";
-    const std::string pastright = "<press 700 200 px><move 799 400 px><release 799 400 px>";
-    const panellayout l = panellayoutfor(800, 540);
-    panelpoint tab3 = tabposition(l, 3, 5, false, false);   // from perspective 5
-    const panelbox& help = l.button[14];
+    const std::string pastright = "<press 500 200 px><move 2000 400 px><release 2000 400 px>";
     std::string script = "ex*x<Enter><Enter>3<Enter>ppn0<Enter>5<Enter>0<Enter>30<Enter>r<Esc>"
                          "<Right>e10*sin(x)+10<Enter><Enter>1<Enter>ppn0<Enter>5<Enter>0<Enter>30<Enter>b<Esc>"
                          "pp+g<dump plotenv-enter><Left><dump plotenv-left><Right>"
@@ -49,16 +38,16 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
                          + pastright + "v<dump plotenv-push><Ins>"     // 4
                          + pastright + "2v<ok><dump plotenv-keepx><Ins>"   // 5, pushed all the same
                          + "<Home><dump home><End><dump plotenv-end>"
-                         + click(l.side, tab3.x, tab3.y, l.tw, l.th) + "<dump plotenv-tab>"
-                         + click(l.top, help.x, help.y, help.w, help.h) + "<Del>"
+                           "<click 17 203 px><dump plotenv-tab><Up><Up>"   // the tab of perspective 2
+                           "<click 787 13 px><dump plotenv-help><click 69 87 px>"   // help, then the delete button
                            "<C-Del><no>"
                            "<Esc><dump plotenv-leave>"
                            "ppp<dump ppp><Esc>"
-                           "pp<Del><dump erase>1<close>";
+                           "pp<Del><dump erase>1pp<Del><dump again><Esc><dump cancelled>x<close>";
     hostrun r = runscript(script, runprogram);
     ASSERT_EQ(r.status, 0);
     for (const char* name : {"plotenv-enter", "plotenv-left", "plotenv-magnify", "plotenv-minify", "plotenv-push",
-                             "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-leave"})
+                             "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-help", "plotenv-leave"})
         checkgoldenfiles(r.out, name, golden);
     // Home shows the first perspective as on entering.
     EXPECT_EQ(dumpfile(r, "home.txt"), dumpfile(r, "plotenv-enter.txt"));
@@ -70,6 +59,9 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     EXPECT_NE(dumpfile(r, "plotenv-leave.txt").find("Calculator 2"), std::string::npos);
     EXPECT_EQ(dumpfile(r, "ppp.txt").find("Calculator 2"), std::string::npos);
     EXPECT_NE(dumpfile(r, "erase.txt").find("You wish to erase plot nr. 2  ?"), std::string::npos);
+    // Erased: the first plot is the current one.
+    EXPECT_NE(dumpfile(r, "again.txt").find("You wish to erase plot nr. 1  ?"), std::string::npos);
+    EXPECT_NE(dumpfile(r, "cancelled.txt").find("Command cancelled"), std::string::npos);
 }
 
 }  // namespace
