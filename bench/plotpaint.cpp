@@ -1,17 +1,23 @@
 // Painting on the 80 x 30 text screen: the full repaint of a designer
 // perspective of 7 curves whose samples are current (frame, scales, axes
-// and 7 column-form curves), and one point-form curve of 10^5 points.
+// and 7 column-form curves), one point-form curve of 10^5 points, and the
+// two shares of key to screen when stepping perspectives with the panels
+// shown.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "benchsetup.h"
 #include "platform/core/requests.h"
 #include "plots/canplot.h"
 #include "plots/curvecolor.h"
 #include "plots/paint.h"
+#include "plots/panelpaint.h"
+#include "plots/panelview.h"
 #include "plots/plot.h"
+#include "plots/plotlist.h"
 #include "plots/plotpanel.h"
 
 namespace {
@@ -92,6 +98,31 @@ void stepperspectives(benchmark::State& state)
     }
 }
 BENCHMARK(stepperspectives)->Unit(benchmark::kMillisecond);
+
+// The window thread's share after such a step: the view of the current
+// plot (eight perspectives) taken and both panels painted from it.
+void paintpanels(benchmark::State& state)
+{
+    paintsetup setup;
+    auto* p = new plot;
+    plotlist().append(p);
+    plotlist().seek(p);
+    for (int i = 0; i < 8; i++)
+        sinesperspective(*p, panelplotarea())->number = i + 1;
+    p->currentpsp = 4;
+    panellayout l = panellayoutfor(screenpixwidth(), screenpixheight());
+    std::vector<uint32_t> top(size_t(l.w1) * l.h1), side(size_t(l.w2) * l.h2);
+    canvas topc{top.data(), l.w1, l.w1, l.h1}, sidec{side.data(), l.w2, l.w2, l.h2};
+    for (auto _ : state) {
+        panelview v = takepanelview();
+        panelstate s = updatepanel(v.situation);
+        paintpanel(topc, l, v, s, 0);
+        drawpanel(sidec, l, v, s, 0);
+        benchmark::DoNotOptimize(side.data());
+    }
+    dropplotlist();
+}
+BENCHMARK(paintpanels)->Unit(benchmark::kMillisecond);
 
 void pointcurve(benchmark::State& state)
 {

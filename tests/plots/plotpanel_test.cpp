@@ -11,6 +11,7 @@
 #include "plots/paint.h"
 #include "plots/panelpaint.h"
 #include "plots/plot.h"
+#include "plots/plotenv.h"
 #include "plots/plotlist.h"
 #include "plots/plotpanel.h"
 #include "screen/graphics.h"
@@ -96,6 +97,22 @@ std::vector<keyread> readkeys()
     }
 }
 
+// The script on a plot of n perspectives with the panels shown (after
+// the set-up given): the keys read until Esc.
+hostrun onpanels(const std::string& script, int n, int current, std::vector<keyread>& keys,
+                 void (*setup)() = nullptr)
+{
+    return rundialogue(script, [&] {
+        makeplot(n, current);
+        sendtomain(msg::panelcreate);
+        if (setup)
+            setup();
+        keys = readkeys();
+        sendtomain(msg::paneldestroy);
+        dropplotlist();
+    });
+}
+
 TEST(plotpanel, ButtonsAndTabsPostTheirKeys)
 {
     std::vector<keyread> keys;
@@ -145,13 +162,7 @@ TEST(plotpanel, ReleaseAwayFromThePressedButtonPostsNothing)
                          + "<press " + at(x, y) + "><release " + at(l.top.x + l.button[13].x + 2, y) + ">" + button(13)
                          + "<Esc>";
     std::vector<keyread> keys;
-    hostrun run = rundialogue(script, [&] {
-        makeplot(1, 1);
-        sendtomain(msg::panelcreate);
-        keys = readkeys();
-        sendtomain(msg::paneldestroy);
-        dropplotlist();
-    });
+    hostrun run = onpanels(script, 1, 1, keys);
     ASSERT_EQ(run.status, 0);
     ASSERT_EQ(keys.size(), 2u);
     EXPECT_EQ(keys[0].key, '+');
@@ -161,34 +172,19 @@ TEST(plotpanel, ReleaseAwayFromThePressedButtonPostsNothing)
 TEST(plotpanel, HelpModeTabPressEndsHelpAndAsksForTheTabsHelp)
 {
     std::vector<keyread> keys;
-    platform::cursorkind afterwards = platform::cursorkind::help;
-    hostrun run = rundialogue("<dump helpmode>" + tab(1, 2) + "<Esc>", [&] {
-        makeplot(2, 2);
-        sendtomain(msg::panelcreate);
-        setcurrentcursor(platform::cursorkind::help);
-        sendtomain(msg::setcursor);
-        keys = readkeys();
-        afterwards = getcurrentcursor();
-        sendtomain(msg::paneldestroy);
-        dropplotlist();
-    });
+    hostrun run = onpanels("<dump helpmode>" + tab(1, 2) + "<dump after><Esc>", 2, 2, keys,
+                           [] { setcursormode(panelcursor::help); });
     ASSERT_EQ(run.status, 0);
     ASSERT_EQ(keys.size(), 1u);
     EXPECT_EQ(keys[0].key, panelkey::tabhelp);
-    EXPECT_EQ(afterwards, platform::cursorkind::arrow);
     EXPECT_NE(dumptext(run, "helpmode").find("\ncursor help"), std::string::npos);
+    EXPECT_EQ(dumptext(run, "after").find("\ncursor"), std::string::npos);
 }
 
 TEST(plotpanel, ClipboardTabWithoutClipboardSaysSo)
 {
     std::vector<keyread> keys;
-    hostrun run = rundialogue(tab(0, 1) + "<ok><Esc>", [&] {
-        makeplot(1, 1);
-        sendtomain(msg::panelcreate);
-        keys = readkeys();
-        sendtomain(msg::paneldestroy);
-        dropplotlist();
-    });
+    hostrun run = onpanels(tab(0, 1) + "<ok><Esc>", 1, 1, keys);
     ASSERT_EQ(run.status, 0);
     EXPECT_TRUE(keys.empty());
     ASSERT_EQ(run.boxes.size(), 1u);
