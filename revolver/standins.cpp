@@ -12,14 +12,6 @@ void later()
 }
 }  // namespace
 
-void loaddesignerwindow(calculator&) { later(); }
-
-void toggleoverlay(calculator&) { later(); }
-
-void fastplotloop(calculator&) {}
-void spacemenu(calculator&) {}
-void refreshfastplot(calculator&) {}
-
 void plotmenucmd() { later(); }
 void eraseplotcmd() { later(); }
 void mouseframecmd() { later(); }

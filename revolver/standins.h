@@ -6,15 +6,6 @@
 
 class calculator;
 
-// Calculator commands.
-void loaddesignerwindow(calculator& c);  // "ppl": the designer plot's window to the fastplot
-void toggleoverlay(calculator& c);     // 602, Shift-Tab: the value box over the plot or not
-
-// Fastplot hooks (no-ops until the fastplots exist).
-void fastplotloop(calculator& c);      // a left click or a pending plot action
-void spacemenu(calculator& c);         // " ": the plot menu
-void refreshfastplot(calculator& c);   // Shift-" ": recreate the fastplot
-
 // Revolver commands.
 void plotmenucmd();                    // "ppp"
 void eraseplotcmd();                   // "pp" Del
