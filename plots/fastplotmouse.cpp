@@ -117,6 +117,7 @@ bool dragargbar(calculator& c)
         w.right += d;
         c.setargvalue(c.argvalue() + d);
         setplotwindow(c, w);
+        c.proceed(false);   // the values follow the moved argument
         return true;
     }
     m.move(p->barx(), s.top, s.bottom, uint8_t(colorof(61)));
