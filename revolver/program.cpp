@@ -12,7 +12,7 @@
 #include "objects/hooks.h"
 #include "plots/curvecolor.h"
 #include "plots/fastplotwindow.h"
-#include "plots/plotlist.h"
+#include "plots/plotenv.h"
 #include "platform/core/cmdline.h"
 #include "revolver/revolver.h"
 #include "screen/calcmain.h"
@@ -82,7 +82,7 @@ void runprogram()
         createcalculator = nullptr;
         dropvalueboxes();
     }
-    dropplotlist();
+    closeplotwindow();
     dropcurvecolors();
     delete rev1;
     rev1 = nullptr;

@@ -12,6 +12,4 @@ void later()
 }
 }  // namespace
 
-void plotmenucmd() { later(); }
-void eraseplotcmd() { later(); }
 void mouseframecmd() { later(); }

@@ -7,6 +7,4 @@
 class calculator;
 
 // Revolver commands.
-void plotmenucmd();                    // "ppp"
-void eraseplotcmd();                   // "pp" Del
 void mouseframecmd();                  // "om": the mouse frame dialog, and what it returned
