@@ -116,7 +116,6 @@ TEST_F(fastplotsitting, TheBarSetsTheArgumentOnlyLowInThePlot)
             } else {
                 EXPECT_EQ(c.argvalue(), 1) << r.releasey;
             }
-            droptrackers();   // they belong to this sitting's screen
         });
     }
 }
