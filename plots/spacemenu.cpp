@@ -18,6 +18,14 @@ namespace {
 
 constexpr keycode delkey = 339;
 
+// Keys that close the menu and run one command.
+struct closing {
+    keycode key;
+    void (*run)(calculator&);
+};
+const closing closingkeys[] = {
+    {'1', swapplots}, {'a', adaptwindow}, {'s', savewindow}, {delkey, removeplots}, {'S', plotstatistics}};
+
 struct menuline {
     const char* key;
     const char* text;
@@ -93,6 +101,18 @@ void help(menustate& m, keycode k)
         m.general = !m.general;
 }
 
+// The plot's window and range as the menu found them: a change left
+// without computing would not match the curve.
+void restore(menustate& m)
+{
+    fastplot* p = m.ready();
+    if (!m.changed || !p)
+        return;
+    p->world = m.world;
+    p->spec.rangelow = m.rangelow;
+    p->spec.rangehigh = m.rangehigh;
+}
+
 // Enter after "e" changed the plot: computed again, or the old window and
 // range put back when the user keeps the plot as it was.
 void actualize(menustate& m)
@@ -102,9 +122,7 @@ void actualize(menustate& m)
         return;
     calculator& c = m.c;
     if (!p->canactualize(0)) {
-        p->world = m.world;
-        p->spec.rangelow = m.rangelow;
-        p->spec.rangehigh = m.rangehigh;
+        restore(m);
         return;
     }
     if (p->table && tablevalid(p->stamp, calcstamp(c), p->spec.type) && p->table->count() >= 2) {
@@ -115,9 +133,7 @@ void actualize(menustate& m)
     }
     p->checktable();
     p->computed = 0;
-    if (p->compute()) {
-        c.plotredraw = 1;
-    } else {
+    if (!p->compute()) {
         msgfailed();
         c.plotnumber = 1;
     }
@@ -178,6 +194,7 @@ bool command(menustate& m, keycode k)
         return false;
     case key::esc:
         close(m);
+        restore(m);
         c.redraw();
         return true;
     case key::enter:
@@ -185,13 +202,13 @@ bool command(menustate& m, keycode k)
         actualize(m);
         return true;
     }
-    void (*run)(calculator&) = k == '1' ? swapplots : k == 'a' ? adaptwindow : k == 's' ? savewindow
-                                                    : k == delkey ? removeplots : k == 'S' ? plotstatistics : nullptr;
-    if (!run)
-        return false;
-    close(m);
-    run(c);
-    return true;
+    for (const closing& entry : closingkeys)
+        if (entry.key == k) {
+            close(m);
+            entry.run(c);
+            return true;
+        }
+    return false;
 }
 
 }  // namespace

@@ -40,6 +40,8 @@ TEST_F(fastplotsitting, SpaceMenuKeys)
         {"c<Esc>", "no contour plot, the menu stays", false, true},
         {"lx<Esc>", "no window was saved, the menu stays", false, true},
         {"<F1><S-F1><Esc>", "help keeps the menu", false, true},
+        {"ew<C-y>-2<Enter><C-y>2<Enter><C-y>-1<Enter><C-y>1<Enter><Enter><Esc>",
+         "an edited window left with Esc is put back", false, true},
     };
     for (const row& r : rows) {
         fastplot *one = nullptr, *two = nullptr;
