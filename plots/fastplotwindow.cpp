@@ -141,26 +141,31 @@ std::string fastplot::paramname() const
     return calc ? argumentname(*calc) : std::string();
 }
 
+namespace {
+
+// Curve k's name on one axis.
+std::string curvename(const fastplot& f, uint16_t k, bool abscissa)
+{
+    const calculator* c = f.calc;
+    if (!c || k >= f.spec.curves())
+        return {};
+    if (!f.isparametric())
+        return abscissa ? argumentname(*c) : columnname(*c, c->valueindex1() + 1, f.stamp);
+    uint16_t x = 0, y = 0;
+    f.pairof(k, x, y);
+    return columnname(*c, paircolumn(*c, abscissa ? x : y), f.stamp);
+}
+
+}  // namespace
+
 std::string fastplot::xname(uint16_t k) const
 {
-    if (!calc || k >= spec.curves())
-        return {};
-    if (!isparametric())
-        return argumentname(*calc);
-    uint16_t x = 0, y = 0;
-    pairof(k, x, y);
-    return columnname(*calc, paircolumn(*calc, x), stamp);
+    return curvename(*this, k, true);
 }
 
 std::string fastplot::yname(uint16_t k) const
 {
-    if (!calc || k >= spec.curves())
-        return {};
-    if (!isparametric())
-        return columnname(*calc, calc->valueindex1() + 1, stamp);
-    uint16_t x = 0, y = 0;
-    pairof(k, x, y);
-    return columnname(*calc, paircolumn(*calc, y), stamp);
+    return curvename(*this, k, false);
 }
 
 std::string fastplot::title() const
