@@ -255,8 +255,7 @@ void calculator::drawstatus()
             box->hide();
     fillrow(row, 1, screencols(), line.back);
     writeat(line.text.c_str(), 1, row, ink, line.back);
-    if (canzoom())
-        drawzoomspot();
+    drawzoomspot();
     if (!line.value.empty()) {
         int back = focus ? line.back : role(4);
         writeat(line.value.c_str(), valuecolumn, row, ink, back);

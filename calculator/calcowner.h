@@ -44,5 +44,6 @@ public:
     // rectangle on the screen and the window a new plot starts from.
     calculator* current = nullptr;
     rect fastplotrect;
-    drect plotwindow{};
+    drect plotwindow{};                // the saved window ("s", "l")
+    uint8_t panedrawn = 0;             // a fastplot pane is on the screen
 };

@@ -137,8 +137,13 @@ public:
     bool canparametric() const;
     bool canzoom() const;
     void showplot();
+    // The current plot drawn (or only refreshed when it is the one shown);
+    // without a ready plot the pane is cleared.
     void drawplot();
+    // The zoom pictogram at the end of the status row (key 602).
     void drawzoomspot();
+    // The pane below the calculator emptied when a plot was drawn there.
+    void clearpane();
     void dropplots();
     bool plotready() const;
 

@@ -9,6 +9,7 @@
 #include "plots/autorange.h"
 #include "plots/autowindow.h"
 #include "plots/curves.h"
+#include "plots/fastplotcommands.h"
 #include "screen/msgbox.h"
 #include "screen/screen.h"
 #include "screen/statusbox.h"
@@ -142,9 +143,7 @@ bool fastplot::iniparam(drect window)
         return false;
     for (uint16_t k = 0; k < curves; ++k) {
         if (sample(n, k) < 2) {
-            tell("\n Less than two points available for plotting in \n\r parameter interval [%g,%g].\n\r Could "
-                 "not create a curve ! \n\r",
-                 spec.rangelow, spec.rangehigh);
+            msgtwopoints(spec.rangelow, spec.rangehigh);
             ordinates.reset();
             abscissae.reset();
             samplecount = 0;

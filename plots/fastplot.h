@@ -117,6 +117,12 @@ public:
     void frame();
     void drawframe(int colour);
     std::string title() const;
+    // Curve k's abscissa and ordinate names (a simple plot: the argument
+    // and the value); empty beyond the curves.
+    std::string xname(uint16_t k) const;
+    std::string yname(uint16_t k) const;
+    // "arc" by arc length, else the argument letter.
+    std::string paramname() const;
     void showbar();
     // The argument's pixel column, -10 when it lies outside the window.
     int barx() const;

@@ -1,6 +1,8 @@
 #include "plots/fastplotwindow.h"
 
+#include <atomic>
 #include <cstdio>
+#include <memory>
 
 #include "calculator/calculator.h"
 #include "calculator/rknames.h"
@@ -19,8 +21,11 @@
 
 namespace {
 
-// The calculator whose pane was drawn last: the hot spots answer for it.
-calculator* shown = nullptr;
+// The pane drawn last shows two ready plots: the switch box answers
+// (read by the window thread).
+std::atomic<bool> twoshown{false};
+
+std::unique_ptr<maus> bar, zoom;
 
 int twoplots(const calculator* c)
 {
@@ -72,6 +77,13 @@ std::string columnname(const calculator& c, int n, const plotstamp& stamp)
     return name;
 }
 
+// The table column of a pair's component: in Direct mode the argument
+// comes first, the Runge-Kutta state holds its parameter itself.
+int paircolumn(const calculator& c, uint16_t component)
+{
+    return c.mode == calcmode::direct ? component + 1 : component;
+}
+
 std::string argumentname(const calculator& c)
 {
     return c.mode == calcmode::arclength ? "arc" : std::string(1, c.argchar());
@@ -88,19 +100,33 @@ scalestyle panestyle(bool current)
 
 maus& bartracker()
 {
-    static maus tracker(uint8_t(colorof(58)));
-    return tracker;
+    if (!bar)
+        bar = std::make_unique<maus>(uint8_t(colorof(58)));
+    return *bar;
 }
 
 maus& frametracker()
 {
-    static maus tracker(uint8_t(colorof(59)));
-    return tracker;
+    if (!zoom)
+        zoom = std::make_unique<maus>(uint8_t(colorof(59)));
+    return *zoom;
+}
+
+void maketrackers()
+{
+    bartracker();
+    frametracker();
+}
+
+void droptrackers()
+{
+    bar.reset();
+    zoom.reset();
 }
 
 int16_t tabspot(bool, bool press)
 {
-    if (!twoplots(shown))
+    if (!twoshown)
         return 0;
     return press ? -1 : 9;
 }
@@ -108,6 +134,38 @@ int16_t tabspot(bool, bool press)
 int16_t altyspot(bool, bool press)
 {
     return press ? -1 : 601;
+}
+
+std::string fastplot::paramname() const
+{
+    return calc ? argumentname(*calc) : std::string();
+}
+
+namespace {
+
+// Curve k's name on one axis.
+std::string curvename(const fastplot& f, uint16_t k, bool abscissa)
+{
+    const calculator* c = f.calc;
+    if (!c || k >= f.spec.curves())
+        return {};
+    if (!f.isparametric())
+        return abscissa ? argumentname(*c) : columnname(*c, c->valueindex1() + 1, f.stamp);
+    uint16_t x = 0, y = 0;
+    f.pairof(k, x, y);
+    return columnname(*c, paircolumn(*c, abscissa ? x : y), f.stamp);
+}
+
+}  // namespace
+
+std::string fastplot::xname(uint16_t k) const
+{
+    return curvename(*this, k, true);
+}
+
+std::string fastplot::yname(uint16_t k) const
+{
+    return curvename(*this, k, false);
 }
 
 std::string fastplot::title() const
@@ -118,12 +176,10 @@ std::string fastplot::title() const
     if (isparametric() && spec.curves() > 1) {
         t = "Parametric Plot of " + std::to_string(spec.curves()) + " Curves";
     } else if (isparametric()) {
-        uint16_t x = 0, y = 0;
-        pairof(0, x, y);
-        std::string p = argumentname(*calc);
-        t = columnname(*calc, y, stamp) + "(" + p + ") over " + columnname(*calc, x, stamp) + "(" + p + ")";
+        std::string p = paramname();
+        t = yname(0) + "(" + p + ") over " + xname(0) + "(" + p + ")";
     } else {
-        t = columnname(*calc, calc->valueindex1() + 1, stamp) + " over " + argumentname(*calc);
+        t = yname(0) + " over " + xname(0);
     }
     if (sampleflag)
         t += "  (Sample)";
@@ -166,6 +222,7 @@ void fastplot::drawframe(int colour)
     std::string t = title();
     gtextout(x0 + ((x1 - x0) - gtextextent(t.c_str())) / 2, top + 1, 7, bar, t.c_str());
     bool two = twoplots(calc);
+    twoshown = two;
     if (two) {
         int sx = x0 - 1, sy = top + 1;
         outline(14, sx, sy, sx + 2 * smallcharheight(), sy + smallcharwidth());
@@ -200,7 +257,6 @@ void drawfastplotwindow(fastplot* p)
 {
     if (!p || p->state() != 3)
         return;
-    shown = p->calc;
     {
         infohidden hidden;
         tofront();

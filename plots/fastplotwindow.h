@@ -19,8 +19,19 @@ int16_t tabspot(bool left, bool press);
 int16_t altyspot(bool left, bool press);
 
 // The two mouse trackers of the pane: the argument bar and the zoom frame.
+// The running program makes them once the screen stands and drops them
+// before it goes.
 maus& bartracker();
 maus& frametracker();
+void maketrackers();
+void droptrackers();
+
+// A mouse press on the calculator's screen: the argument bar dragged or a
+// zoom frame drawn over the current plot.
+void fastplotmouse(calculator& c);
+// The bar released over the plot sets the argument, in a side margin it
+// shifts the window by 0.9 of its width; false when it went back.
+bool dragargbar(calculator& c);
 
 // The frame's action (magnify, compress, push) applied to the current
 // plot's window in plot #2 (recomputed in place when #2 is current).

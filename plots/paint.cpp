@@ -115,23 +115,28 @@ bool screenplotter(const plotcmdlist* list, int colour, uint16_t first, uint16_t
         return false;
     showwholescreen();
     int previous = setdrawcolor(colour);
-    bool drawn = false;
-    for (uint32_t i = 1; first + i - 1 <= last; i++) {
-        const plotcmd& c = list->at(i);
-        int x = int(first + i - 1);
-        if (c.kind == plotcmd::end)
-            break;
-        if (c.kind == plotcmd::move) {
-            if (c.a)
-                gmoveto(x, c.a);
-        } else if (c.kind == plotcmd::line) {
-            if (c.a)
-                drawn = glineto(x, c.a) || drawn;
-        } else if (c.kind != plotcmd::penup) {
-            unexpectederror("nonexistent plotcmd in screenplotter#1");
-            break;
+    bool drawn = false, bad = false;
+    {
+        linebatch batch;
+        for (uint32_t i = 1; first + i - 1 <= last; i++) {
+            const plotcmd& c = list->at(i);
+            int x = int(first + i - 1);
+            if (c.kind == plotcmd::end)
+                break;
+            if (c.kind == plotcmd::move) {
+                if (c.a)
+                    gmoveto(x, c.a);
+            } else if (c.kind == plotcmd::line) {
+                if (c.a)
+                    drawn = glineto(x, c.a) || drawn;
+            } else if (c.kind != plotcmd::penup) {
+                bad = true;
+                break;
+            }
         }
     }
+    if (bad)
+        unexpectederror("nonexistent plotcmd in screenplotter#1");
     setdrawcolor(previous);
     return drawn;
 }
@@ -143,25 +148,30 @@ bool screenplotter(const plotcmdlist* list, int colour)
     drawdcget();
     showwholescreen();
     int previous = setdrawcolor(colour);
-    bool drawn = false;
-    for (uint32_t i = 1; i < list->count; i++) {
-        const plotcmd& c = list->at(i);
-        if (c.kind == plotcmd::end) {
-            endpixel(*list, i, colour);
-            break;
-        }
-        if (c.kind == plotcmd::move) {
-            if (c.a && c.b)
-                gmoveto(c.a, c.b);
-            endpixel(*list, i, colour);
-        } else if (c.kind == plotcmd::line) {
-            if (c.a && c.b)
-                drawn = glineto(c.a, c.b) || drawn;
-        } else if (c.kind != plotcmd::penup) {
-            unexpectederror("nonexistent plotcmd in screenplotter#2");
-            break;
+    bool drawn = false, bad = false;
+    {
+        linebatch batch;
+        for (uint32_t i = 1; i < list->count; i++) {
+            const plotcmd& c = list->at(i);
+            if (c.kind == plotcmd::end) {
+                endpixel(*list, i, colour);
+                break;
+            }
+            if (c.kind == plotcmd::move) {
+                if (c.a && c.b)
+                    gmoveto(c.a, c.b);
+                endpixel(*list, i, colour);
+            } else if (c.kind == plotcmd::line) {
+                if (c.a && c.b)
+                    drawn = glineto(c.a, c.b) || drawn;
+            } else if (c.kind != plotcmd::penup) {
+                bad = true;
+                break;
+            }
         }
     }
+    if (bad)
+        unexpectederror("nonexistent plotcmd in screenplotter#2");
     setdrawcolor(previous);
     drawdcrelease();
     return drawn;

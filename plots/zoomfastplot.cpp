@@ -35,8 +35,14 @@ bool zoomfastplot(calculator& c, const screenrect& frame)
     fastplot* p = c.currentplot();
     if (!p || p->state() != 3 || !p->canactualize(0))
         return false;
+    maus& m = frametracker();
+    m.left = frame.left;
+    m.top = frame.top;
+    m.right = frame.right;
+    m.bottom = frame.bottom;
+    m.drawstored(0);
     drect w = zoomwindow(frame, c.owner->fastplotrect, p->world);
-    frametracker().releaseall();
+    m.releaseall();
     if (w.isempty())
         return false;
     p->checktable();

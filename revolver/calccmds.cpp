@@ -17,8 +17,8 @@
 #include "objects/contexthelp.h"
 #include "objects/contextlist.h"
 #include "objects/install.h"
+#include "plots/fastplotcommands.h"
 #include "revolver/revolver.h"
-#include "revolver/standins.h"
 #include "screen/boxsettings.h"
 #include "screen/infowin.h"
 #include "screen/inputdialogs.h"
@@ -48,6 +48,17 @@ void switchplot(calculator& c)
         c.plotnumber = uint8_t(c.plotnumber == 1 ? 2 : 1);
         c.drawplot();
     }
+}
+
+void toggleoverlay(calculator& c)
+{
+    if (!c.plotready())
+        return;
+    c.boxoverplot = uint8_t(!c.boxoverplot);
+    infohidden hidden;
+    c.drawstatus();
+    c.plotredraw = 1;
+    c.drawplotarea();
 }
 
 namespace {

@@ -6,6 +6,8 @@ class calculator;
 
 void enterkey(calculator& c);
 void switchplot(calculator& c);
+// 602, Shift-Tab: the value box over the drawn plot or not.
+void toggleoverlay(calculator& c);
 void selectprev(calculator& c);
 void selectnext(calculator& c);
 void focusarguments(calculator& c);

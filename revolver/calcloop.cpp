@@ -1,8 +1,8 @@
 #include "revolver/calcloop.h"
 
+#include "plots/fastplotwindow.h"
 #include "revolver/commands.h"
 #include "revolver/revolver.h"
-#include "revolver/standins.h"
 #include "screen/menustate.h"
 #include "screen/screen.h"
 
@@ -36,7 +36,7 @@ void calccommandloop(calculator& c, revolver& r)
             }
         }
         if (r.state == cmdreader::leftclick || r.state == cmdreader::plotpending) {
-            fastplotloop(c);
+            fastplotmouse(c);
             continue;
         }
         if (!command)

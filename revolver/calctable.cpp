@@ -6,7 +6,6 @@
 #include "revolver/cmdkeys.h"
 #include "revolver/cmdreader.h"
 #include "revolver/commands.h"
-#include "revolver/standins.h"
 #include "revolver/toolrows.h"
 
 using namespace cmdkey;

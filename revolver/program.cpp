@@ -11,6 +11,7 @@
 #include "objects/contextlist.h"
 #include "objects/hooks.h"
 #include "plots/curvecolor.h"
+#include "plots/fastplotwindow.h"
 #include "plots/plotenv.h"
 #include "platform/core/cmdline.h"
 #include "revolver/revolver.h"
@@ -74,8 +75,10 @@ void runprogram()
         clrscr(7);
         seedrandom();
         makecurvecolors();
+        maketrackers();
         tellstartfaults(priorityok, priorityerror);
         rev1->mainloop();
+        droptrackers();
         createcalculator = nullptr;
         dropvalueboxes();
     }

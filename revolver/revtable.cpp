@@ -7,7 +7,6 @@
 #include "revolver/optioncmds.h"
 #include "revolver/reference.h"
 #include "revolver/revcmds.h"
-#include "revolver/standins.h"
 
 using namespace cmdkey;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "platform/core/fonts.h"
 #include "screen/palette.h"
@@ -14,6 +15,39 @@ namespace {
 int drawcolour = 16;
 int penx = 0, peny = 0;
 int dcusers = 0;
+
+// The open line batch: its lock and the pixels its lines changed.
+struct batchstate {
+    int depth = 0;
+    std::unique_ptr<screenlock> lock;
+    pixelrect changed{0, 0, 0, 0};
+    bool any = false;
+} batch;
+
+void grow(pixelrect& r, const pixelrect& by, bool& any)
+{
+    if (!any)
+        r = by;
+    r = {std::min(r.left, by.left), std::min(r.top, by.top), std::max(r.right, by.right),
+         std::max(r.bottom, by.bottom)};
+    any = true;
+}
+}
+
+linebatch::linebatch()
+{
+    if (batch.depth++ == 0)
+        batch.lock = std::make_unique<screenlock>();
+}
+
+linebatch::~linebatch()
+{
+    if (--batch.depth > 0)
+        return;
+    batch.lock.reset();
+    if (batch.any)
+        screenchanged(batch.changed);
+    batch.any = false;
 }
 
 int setdrawcolor(int index)
@@ -54,11 +88,18 @@ void gmoveto(int x, int y)
 
 bool glineto(int x, int y)
 {
-    {
-        screenlock lock;
-        drawline(lock.pixels(), penx, peny, x, y, colorrgb(drawcolour));
+    pixelrect r{std::min(penx, x), std::min(peny, y), std::max(penx, x) + 1, std::max(peny, y) + 1};
+    if (batch.lock) {
+        drawline(batch.lock->pixels(), penx, peny, x, y, colorrgb(drawcolour));
         marklinecells(penx, peny, x, y);
-        screenchanged({std::min(penx, x), std::min(peny, y), std::max(penx, x) + 1, std::max(peny, y) + 1});
+        grow(batch.changed, r, batch.any);
+    } else {
+        {
+            screenlock lock;
+            drawline(lock.pixels(), penx, peny, x, y, colorrgb(drawcolour));
+            marklinecells(penx, peny, x, y);
+        }
+        screenchanged(r);
     }
     gmoveto(x, y);
     return true;

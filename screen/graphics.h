@@ -15,6 +15,16 @@ void graphicsreset();
 
 void gmoveto(int x, int y);
 bool glineto(int x, int y);
+// While one lives, the lines drawn (glineto) take the screen lock once
+// and report their changed pixels together when the last one ends.  No
+// wait for the window thread may happen under it.
+class linebatch {
+public:
+    linebatch();
+    ~linebatch();
+    linebatch(const linebatch&) = delete;
+    linebatch& operator=(const linebatch&) = delete;
+};
 bool grectangle(int left, int top, int right, int bottom);
 void gtriangle(int x1, int y1, int x2, int y2, int x3, int y3);
 int gtextextent(const char* text);

@@ -53,12 +53,13 @@ maus::~maus()
         shape->forget();
 }
 
-bool maus::drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const drect& world)
+bool maus::drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const drect& world,
+                     bool pressed)
 {
     double r1 = ratio(pixels.height(), pixels.width());
     double r3 = rectwidth(world) > 0 ? ratio(rectheight(world), rectwidth(world)) : r1;
     double r2 = r3 > 0 ? r1 * r1 / r3 : 0.0;
-    if (!waitleftdown())
+    if (!pressed && !waitleftdown())
         return false;
     platform::inputstate& in = platform::input();
     sendtomain(msg::capture);
@@ -140,11 +141,11 @@ void maus::release()
     keep = false;
 }
 
-bool maus::startdrag(int t, int b, int& x, int& y)
+bool maus::startdrag(int t, int b, int& x, int& y, bool pressed)
 {
     linetop = t;
     linebottom = b;
-    linex = trackvline(t, b);
+    linex = trackvline(t, b, pressed);
     platform::pixpoint p = platform::input().position();
     x = p.x;
     y = p.y;

@@ -20,8 +20,10 @@ public:
 
     // Drags the frame; its corners are clamped to the screen.  The pixel
     // and world rectangles give the aspect ratios.  True when the frame
-    // has a positive width and height.
-    bool drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const drect& world);
+    // has a positive width and height.  pressed: the press that starts
+    // it has come already (a button up by now ends the drag at once).
+    bool drawframe(int16_t& l, int16_t& t, int16_t& r, int16_t& b, const rect& pixels, const drect& world,
+                   bool pressed = false);
     // Draws the stored frame in color (0: the tracker's colour), saving
     // the cells under each side first.
     void drawstored(uint8_t c);
@@ -33,7 +35,7 @@ public:
     // Removes the line shape; its cells come back when it was made by move.
     void release();
     // Drags an inverted vertical line from top to bottom; always true.
-    bool startdrag(int top, int bottom, int& x, int& y);
+    bool startdrag(int top, int bottom, int& x, int& y, bool pressed = false);
 
     int32_t left, right, top, bottom;
     int32_t linetop = 0, linebottom = 0, linex = 0;
@@ -55,6 +57,7 @@ void movevline(int oldx, int newx, int top, int bottom);
 bool vlineshown();
 // Waits until the left button is down; false when the program stops.
 bool waitleftdown();
-// Follows the mouse column with the line while the left button is held;
-// the last column.
-int trackvline(int top, int bottom);
+// Follows the mouse column with the line while the left button is held
+// (pressed: the press came already, else it is waited for); the last
+// column.
+int trackvline(int top, int bottom, bool pressed = false);

@@ -60,9 +60,9 @@ bool vlineshown()
     return shown;
 }
 
-int trackvline(int top, int bottom)
+int trackvline(int top, int bottom, bool pressed)
 {
-    if (!waitleftdown())
+    if (!pressed && !waitleftdown())
         return 0;
     platform::inputstate& in = platform::input();
     sendtomain(msg::capture);

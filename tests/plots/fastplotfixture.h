@@ -7,9 +7,19 @@
 
 #include "calculator/calculator.h"
 #include "plots/fastplot.h"
+#include "plots/fastplotwindow.h"
 #include "tests/calculator/calcfixture.h"
 
 struct fastplotsitting : calcsitting {
+    // The pane's mouse trackers save cells of the sitting's screen: they
+    // go with it.
+    hostrun withcalc(const std::string& keys, std::function<void(calculator&)> body)
+    {
+        return calcsitting::withcalc(keys, [&](calculator& c) {
+            body(c);
+            droptrackers();
+        });
+    }
     // A ready calculator of the formula, its plot rectangle 600 by 300.
     static void ready(calculator& c, const char* formula, const char* args = "x")
     {

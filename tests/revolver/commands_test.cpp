@@ -26,21 +26,24 @@ struct commandcase {
 const commandcase cases[] = {
     // The calculator's commands.
     {"<Enter>", "", "<Esc>", "enter argument x"},
-    {"<key 601>", "", "", "Calculator 1 "},   // no fastplot: nothing to close
-    {"<key 602>", "", "x", later},
-    {"<Tab>", "", "", "Calculator 1 "},
-    {"<S-Tab>", "", "x", later},
+    // Rows that start with a default fastplot ("<Space><Space>") show by
+    // the space menu whether a plot is still ready: "Edit in Detail".
+    {"<Space><Space><key 601>", "<Space>", "<Esc>", "Create a simple Plot / enter Window"},   // closed
+    {"<Space><Space><key 602>", "<Space>", "<Esc>", "Edit in Detail"},
+    {"<Space><Space><Tab>", "<Space>", "<Esc>", "Edit in Detail"},   // one plot: nothing to switch
+    {"<Space><Space><S-Tab>", "<Space>", "<Esc>", "Edit in Detail"},
     {"<Up>", "", "", "Calculator 1 "},
     {"<Down>", "", "", "Calculator 1 "},
     {"<PgUp>", "", "", "Calculator 1 "},
     {"<PgDn>", "", "", "Calculator 1 "},
-    {"<click 10 10>", "", "", "Calculator 1 "},   // the fastplot loop: none yet
+    {"<Space><Space><click 10 10>", "<Space>", "<Esc>", "Edit in Detail"},   // a frame of no size
     {"<F3>", "", "<Esc>", " Possible Representations of 9 "},
     {"<C-w>", "", "x", "The variable list is displayed with <W> !"},
     {"<F8>v", "", "xxx", "myfu->version"},
     {"<F8>2", "", "<Esc>", " formula ? "},
     {"+", "", "<Esc>", "<+> (Summation Menu)"},
-    {"<Space>", "", "", "Calculator 1 "},
+    {"<Space>", "", "<Esc>", " <space> - Commands "},
+    {"<Space><Space><S-Space>", "<Space>S<ok>", "", "Plot consisting of"},
     {"d1", "", "", "f.1     =       6.0000000000"},   // d(x*x)/dx at 3
     {"dd", "", "<Esc>", "Initializing Runge-Kutta Mode"},
     {"^", "", "", "Calculator 1 "},
@@ -58,7 +61,7 @@ const commandcase cases[] = {
     {"nn", "", "x", "Nr.            Value                  Target"},
     {"ppn", "", "<Esc>", " Left border (abscissa) ? "},   // no fastplot: a window is asked
     {"pp+", "", "x", "There has no designer plot been created yet."},
-    {"ppl", "", "x", later},
+    {"ppl", "", "x", "because there is no designer plot yet!"},
     {"p+", "", "x", "There has no designer plot been created yet."},
     {"r0", "", "x", "Found nothing"},
     {"rf", "", "<Esc>", " requested value ? "},
@@ -74,6 +77,7 @@ const commandcase cases[] = {
     {"<F7>", "", "", "Calculator 1 "},
     {"<F1>", "", "<Esc>", "Master Reference List"},
     {"<S-F1>", "", "", "Calculator 1 "},   // no fastplot drawn
+    {"<Space><Space><S-F1>", "", "", "On drawing Mouse Frames"},
     {"<F2>", "", "", "Calculator 1 "},
     {"<F4>", "", "<Esc>", "<F4> Submenu"},
     {"<F5>", "", "<Esc>", "Calculation Notepad"},
@@ -120,6 +124,8 @@ TEST_F(commands, EveryCommandOfBothTablesIsReached)
         std::string seen = dumpfile(r, "d.txt");
         for (const std::string& box : r.boxes)
             seen += box;
+        for (const platform::inforecord& info : r.infos)
+            seen += info.title;
         EXPECT_NE(seen.find(c.shows), std::string::npos) << c.keys << " shows:\n" << seen;
         std::remove("vemo.rev");
         databaseassistance = true;   // "od" switches it off

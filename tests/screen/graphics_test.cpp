@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "platform/core/input.h"
+#include "platform/core/surface.h"
 #include "screenfixture.h"
 #include "screen/graphics.h"
 #include "screen/palette.h"
@@ -145,4 +146,41 @@ TEST_F(graphics, rubberframefollowsthemousewhilethebuttonisheld)
     EXPECT_EQ(r.right, 300);
     EXPECT_EQ(r.bottom, 260);
     EXPECT_EQ(pixels(), before);  // erased at the end
+}
+
+// Lines drawn in one batch paint the pixels and mark the cells that they
+// do one by one, and the front learns of all of them only when the batch
+// ends.
+TEST_F(graphics, abatchoflinesdrawsasthelinesalone)
+{
+    const int path[][2] = {{30, 500}, {200, 40}, {201, 41}, {420, 300}, {790, 20}, {790, 530}};
+    auto polyline = [&] {
+        gmoveto(path[0][0], path[0][1]);
+        for (const auto& p : path)
+            glineto(p[0], p[1]);
+    };
+    setdrawcolor(4);
+    polyline();
+    std::vector<uint32_t> alone = pixels();
+    std::vector<cellpos> marked = dirtycells();
+    flushcells();
+    setpixels(0);
+    redrawscreen();
+    platform::pixrect r{};
+    platform::mainsurface().takedirty(r);
+    {
+        linebatch batch;
+        polyline();
+        EXPECT_FALSE(platform::mainsurface().takedirty(r));   // nothing told yet
+    }
+    ASSERT_TRUE(platform::mainsurface().takedirty(r));
+    EXPECT_LE(r.left, 30);
+    EXPECT_LE(r.top, 20);
+    EXPECT_GE(r.right, 791);
+    EXPECT_GE(r.bottom, 531);
+    EXPECT_EQ(pixels(), alone);
+    std::vector<cellpos> again = dirtycells();
+    ASSERT_EQ(again.size(), marked.size());
+    for (size_t i = 0; i < marked.size(); i++)
+        EXPECT_TRUE(again[i].x == marked[i].x && again[i].y == marked[i].y) << i;
 }

@@ -1,0 +1,106 @@
+// Fastplots made, zoomed, dragged and closed through the running program:
+// golden screens of each step.  sin x at 1 plots over -9 .. 1; on the
+// 800 by 540 screen its plot area is 20 .. 720 by 153 .. 520 pixels
+// inside frame bands of 18.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "revolver/program.h"
+#include "tests/screen/dumpfile.h"
+#include "tests/screen/goldenfiles.h"
+#include "tests/screen/hostrun.h"
+#include "tests/screen/workfolder.h"
+
+namespace {
+
+const std::filesystem::path golden = std::filesystem::path(VEMO_SOURCE_DIR) / "tests/revolver/golden";
+
+// The default plot of sin x (the space menu's space).
+const std::string sine = "esin(x)<Enter><Enter>1<Enter><Space><Space>";
+// The hot spots of the pane's title bar; a press and a release on them.
+const std::string closebox = "<press 730 143 px><release 730 143 px>";
+const std::string switchbox = "<press 22 138 px><release 22 138 px>";
+
+std::string px(const char* item, int x, int y)
+{
+    return "<" + std::string(item) + " " + std::to_string(x) + " " + std::to_string(y) + " px>";
+}
+
+std::string drag(int x0, int y0, int x1, int y1)
+{
+    return px("press", x0, y0) + px("move", (x0 + x1) / 2, (y0 + y1) / 2) + px("release", x1, y1);
+}
+
+// The statistics box of the plot shown, last in a script.
+const std::string statistics = "<Space>S<ok><close>";
+
+std::string boxes(const hostrun& r)
+{
+    std::string all;
+    for (const std::string& b : r.boxes)
+        all += b;
+    return all;
+}
+
+class fastplotscripts : public workfolder {};
+
+TEST_F(fastplotscripts, ZoomFramesMakePlotTwoAndTheBoxesSwitchAndClose)
+{
+    hostrun r = runscript(sine + "<dump fastplot-default>" + drag(300, 300, 300, 300) + "<dump fastplot-zeroframe>"
+                              + drag(200, 200, 400, 300) + "g<dump fastplot-zoom>" + drag(100, 300, 300, 500)
+                              + "g<dump fastplot-zoomagain>" + switchbox + "<dump fastplot-switched>" + closebox
+                              + "<dump fastplot-closed>" + statistics,
+                          runprogram);
+    ASSERT_EQ(r.status, 0);
+    for (const char* name : {"fastplot-default", "fastplot-zoom", "fastplot-zoomagain", "fastplot-switched",
+                             "fastplot-closed"})
+        checkgoldenfiles(r.out, name, golden);
+    // A frame of no size changes nothing.
+    EXPECT_EQ(slurp(r.out + "/fastplot-zeroframe.png"), slurp(r.out + "/fastplot-default.png"));
+    // The zoom of the zoom is plot #1 now: pixels 200 .. 400 of 20 .. 720
+    // over -9 .. 1 are -6.42857 .. -3.57143, and 100 .. 300 of that again
+    // -6.10204 .. -5.28571.
+    std::string told = boxes(r);
+    EXPECT_NE(told.find(" Simple direct Plot"), std::string::npos) << told;
+    EXPECT_NE(told.find("    -6.10204 <= x      <= -5.28571"), std::string::npos) << told;
+}
+
+TEST_F(fastplotscripts, TheBarReleasedInTheLeftMarginShiftsTheWindow)
+{
+    // Pressed on the lower frame band, released left of the plot: the
+    // window and the argument move left by 0.9 of the width, 9.
+    hostrun r = runscript(sine + drag(300, 529, 10, 529) + "<dump fastplot-shifted>" + statistics, runprogram);
+    ASSERT_EQ(r.status, 0);
+    checkgoldenfiles(r.out, "fastplot-shifted", golden);
+    EXPECT_NE(dumpfile(r, "fastplot-shifted.txt").find("x= -8 "), std::string::npos);
+    EXPECT_NE(boxes(r).find("         -18 <= x      <= -8"), std::string::npos) << boxes(r);
+}
+
+TEST_F(fastplotscripts, TheMenuStaysForTheContourAndThePropertiesBox)
+{
+    hostrun r = runscript(sine + "<Space>c<dump fastplot-contour><Esc><Space>e<dump fastplot-properties><Esc><Esc>",
+                          runprogram);
+    ASSERT_EQ(r.status, 0);
+    checkgoldenfiles(r.out, "fastplot-contour", golden);
+    checkgoldenfiles(r.out, "fastplot-properties", golden);
+}
+
+TEST_F(fastplotscripts, AParametricPlotOfTwoValues)
+{
+    // cos x on the x axis, sin x on the y axis, x from 0 to 6.3: a circle
+    // in an automatic window.
+    hostrun r = runscript("ecos(x), sin(x)<Enter><Enter>1<Enter><Space>px<Down>y<Enter><Enter>0<Enter>6.3<Enter>"
+                          "<dump fastplot-parametric>"
+                              + statistics,
+                          runprogram);
+    ASSERT_EQ(r.status, 0);
+    checkgoldenfiles(r.out, "fastplot-parametric", golden);
+    std::string told = boxes(r);
+    EXPECT_NE(told.find(" Parametric direct Plot"), std::string::npos) << told;
+    EXPECT_NE(told.find(" 1)  f.2 over f.1"), std::string::npos) << told;
+    EXPECT_NE(told.find(" 0 <= x <= 6.3"), std::string::npos) << told;
+}
+
+}  // namespace
