@@ -24,6 +24,15 @@ plotpsp* nextpsp(plotpsp* p)
     return static_cast<plotpsp*>(p->next);
 }
 
+// The current plot when it may be duplicated (a current perspective, the
+// clipboard not shown), with that perspective.
+plot* duplicable(plotpsp*& shown)
+{
+    plot* current = currentplot();
+    shown = current ? current->activemapping() : nullptr;
+    return shown && !current->clipboardshown ? current : nullptr;
+}
+
 // The new plot with the current plot's curves and copyover flag; null on
 // failure.
 std::unique_ptr<plot> plotwithcurves(const plot& source)
@@ -151,11 +160,9 @@ bool plotpsp::copycurve(std::string& message)
 
 bool duplicatevisible()
 {
-    plot* current = currentplot();
-    plotpsp* shown = current ? current->activemapping() : nullptr;
-    if (!shown || current->clipboardshown)
-        return false;
-    std::unique_ptr<plot> made = plotwithcurves(*current);
+    plotpsp* shown = nullptr;
+    plot* current = duplicable(shown);
+    std::unique_ptr<plot> made = current ? plotwithcurves(*current) : nullptr;
     plotpsp* copy = made ? shown->registr(made.get()) : nullptr;
     if (!copy)
         return false;
@@ -168,11 +175,9 @@ bool duplicatevisible()
 
 bool duplicateall()
 {
-    plot* current = currentplot();
-    plotpsp* shown = current ? current->activemapping() : nullptr;
-    if (!shown || current->clipboardshown)
-        return false;
-    std::unique_ptr<plot> made = plotwithcurves(*current);
+    plotpsp* shown = nullptr;
+    plot* current = duplicable(shown);
+    std::unique_ptr<plot> made = current ? plotwithcurves(*current) : nullptr;
     if (!made)
         return false;
     // The copy of the current perspective becomes current; when that one
