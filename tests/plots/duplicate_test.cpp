@@ -234,10 +234,16 @@ TEST_F(listedplot, StatisticsCountTablesAndShowNoCountWithoutASample)
         const char* curvebox;
     } cases[] = {
         {"nothing", false, 0, "No valtable resources used", "No points computed"},
-        {"a table and a sample", true, 12, "1 valtables used for curves", "Points computed: 10"},
+        // Three entries of (x, y): 3 x (8 x 2 + 12) bytes.
+        {"a table and a sample", true, 12, "holding a total of 84 bytes", "Points computed: 10"},
     };
     for (const auto& t : cases) {
         auto table = std::make_shared<valtable>(2);
+        ASSERT_TRUE(table->flush());
+        for (double x : {1.0, 2.0}) {
+            double v[2] = {x, x};
+            ASSERT_TRUE(table->append(v, 1, 1, 0.1));
+        }
         a->owntable = t.table ? table : nullptr;
         autoprint* e = s->consider.first();
         e->sample.clear();
