@@ -6,6 +6,7 @@
 #include <new>
 
 #include "plots/painting.h"
+#include "plots/plotenvstandins.h"
 #include "plots/plot.h"
 #include "plots/plotcommands.h"
 #include "plots/plotlist.h"
@@ -216,4 +217,9 @@ bool duplicateplot()
     case '1': return duplicatevisible();
     default: return false;
     }
+}
+
+void duplicatecmd()
+{
+    duplicateplot();
 }

@@ -8,6 +8,7 @@
 #include "math/valtable.h"
 #include "objects/saveable.h"
 #include "plots/plot.h"
+#include "plots/plotenvstandins.h"
 #include "screen/boxsettings.h"
 #include "screen/msgbox.h"
 
@@ -104,4 +105,9 @@ void plot::statistics() const
     out.show(" Value Table Statistics ");
     curvestatistics(activemapping(), out);
     out.show(" Curve Statistics ");
+}
+
+void statisticscmd(plot& p)
+{
+    p.statistics();
 }
