@@ -138,7 +138,7 @@ TEST_F(twoprograms, AFailedWriteTellsAndHandsNothingOver)
     chmod((root / "out").c_str(), 0777);
     // Root writes anywhere: then VEMO runs as nobody.
     std::string prefix = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
-    vemo(sineplot + "P<dump failed>x<Esc><close>", prefix);
+    EXPECT_EQ(vemo(sineplot + "P<dump failed>x<Esc><close>", prefix), 0);
     std::string failed = slurp(root / "out" / "failed.txt");
     EXPECT_NE(failed.find("Error encountered while writing"), std::string::npos) << failed;
     EXPECT_NE(failed.find("PLOT1.RKP"), std::string::npos) << failed;
