@@ -188,7 +188,7 @@ bool duplicateall()
     for (plotpsp* s = current->perspectives.first(); s; s = nextpsp(s)) {
         bool before = !passed;
         passed = passed || s == shown;
-        if (!s->consider.count || perspectiveempty(*s))
+        if (perspectiveempty(*s))
             continue;
         plotpsp* copy = s->registr(made.get());
         if (!copy)

@@ -1,6 +1,7 @@
 // The value-table statistics of a plot and of the active curve ("S").
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "calculator/furk.h"
@@ -24,7 +25,7 @@ public:
         va_start(args, format);
         std::vsnprintf(line, sizeof line, format, args);
         va_end(args);
-        if (text.size() + std::string(line).size() < limit)
+        if (text.size() + std::strlen(line) < limit)
             text += line;
     }
     void show(const char* caption)
