@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,9 @@ struct listedplot : ::testing::Test {
         plotlist().setcursor(plotlist().count);
     }
     ~listedplot() override { dropplotlist(); }
+
+    // Runs commands that paint on the screen of a running host.
+    static void painting(const std::function<void()>& body) { rundialogue("", body); }
 
     plotpsp* addpsp(const std::string& letters)
     {
@@ -170,7 +174,9 @@ TEST_F(listedplot, DuplicatesKeepTheCopyOfTheCurrentPerspectiveCurrent)
         addpsp(spec.substr(from));
         p->currentpsp = uint16_t(t.current);
         std::string before = layout(*p);
-        ASSERT_TRUE(t.all ? duplicateall() : duplicatevisible()) << t.what;
+        bool done = false;
+        painting([&] { done = t.all ? duplicateall() : duplicatevisible(); });
+        ASSERT_TRUE(done) << t.what;
         ASSERT_EQ(plotlist().count, 2) << t.what;
         plot* made = currentplot();
         ASSERT_NE(made, p) << t.what;
@@ -186,7 +192,9 @@ TEST_F(listedplot, DuplicatesKeepTheCopyOfTheCurrentPerspectiveCurrent)
 TEST_F(listedplot, DuplicatingAsksNothingForASinglePerspectiveNumberedOne)
 {
     addpsp("C");
-    EXPECT_TRUE(duplicateplot());
+    bool made = false;
+    painting([&] { made = duplicateplot(); });
+    EXPECT_TRUE(made);
     EXPECT_EQ(plotlist().count, 2);
     EXPECT_EQ(plotlist().cursor, 2);
     EXPECT_EQ(layout(*currentplot()), "1:3* ");
@@ -198,7 +206,8 @@ TEST_F(listedplot, NoDuplicateWhileTheClipboardIsShownOrWithoutPerspectives)
     EXPECT_FALSE(duplicateall());
     addpsp("A");
     p->currentpsp = 1;
-    ASSERT_TRUE(p->copytoclipboard());
+    painting([&] { p->copytoclipboard(); });
+    ASSERT_TRUE(p->clipboardshown);
     EXPECT_FALSE(duplicatevisible());
     EXPECT_FALSE(duplicateall());
     EXPECT_EQ(plotlist().count, 1);
