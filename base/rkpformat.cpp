@@ -1,7 +1,10 @@
 #include "base/rkpformat.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 
 namespace rkp {
 
@@ -42,6 +45,22 @@ bool putnumber(std::string& out, double value)
         return false;
     puttext(out, text);
     return true;
+}
+
+bool takechunk(const unsigned char* chunk, int n, std::string& text)
+{
+    for (int i = 0; i < n; ++i) {
+        if (chunk[i] == 0 || (i == recordsize - 1 && chunk[i] == framemark))
+            return true;
+        text += char(chunk[i]);
+    }
+    return false;
+}
+
+double textvalue(const std::string& text)
+{
+    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return strtod_l(text.c_str(), nullptr, c);
 }
 
 }  // namespace rkp

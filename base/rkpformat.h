@@ -38,4 +38,12 @@ std::string numbertext(double value);
 // Appends a number; false (nothing appended) for a value not finite.
 bool putnumber(std::string& out, double value);
 
+// Takes a chunk of n bytes (fewer at the end of a file) into text; true
+// when the text ended in it (a zero byte, or the frame mark in the last
+// place).
+bool takechunk(const unsigned char* chunk, int n, std::string& text);
+// The leading number of a text in the C locale, the rest ignored; 0 when
+// it holds none.
+double textvalue(const std::string& text);
+
 }  // namespace rkp

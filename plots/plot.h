@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "base/chain.h"
 #include "base/listnode.h"
@@ -117,6 +118,13 @@ public:
     int paint(bool includenotconsidered);
     int paintedit(int level);
     bool anyvisible(bool includenotconsidered);
+    // A copy for target with copies of the visible entries, each on the
+    // target's curve of the same number; null (after a message) when the
+    // target is this plot or lacks a curve (duplicate.cpp).
+    plotpsp* registr(plot* target) const;
+    // Appends a copy of the active entry's curve and an entry showing it;
+    // message tells the numbers of both curves.
+    bool copycurve(std::string& message);
     // The window of the curve of the first entry whose mapped window
     // matches f; nowindow when none does (mappings.cpp).
     drect matchentry(const drect& f) const;
@@ -176,6 +184,11 @@ public:
     bool deletepsp();
     bool steppsp(int direction);
     bool writetransfer();
+    // Copies of the source's enabled curves, each over a copy of its
+    // graph made for this plot (one copy per source graph).
+    bool copycurves(const plot& source);
+    // The value-table and curve statistics boxes (plotstatistics.cpp).
+    void statistics() const;
 
     // A new perspective with the mapping and the entries of
     // considerupdate; null on failure (plotframe.cpp).

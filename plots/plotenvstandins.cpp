@@ -12,8 +12,6 @@ void later()
 }
 }  // namespace
 
-void duplicatecmd() { later(); }
-void statisticscmd(plot&) { later(); }
 void runeditcmd(plot&) { later(); }
 void stepactivecmd(plotpsp&, int) { later(); }
 bool mousecreatecmd(plotpsp&, double, double) { later(); return false; }

@@ -1,26 +1,17 @@
 #include "vemdraw/reader.h"
 
+#include "base/rkpformat.h"
 #include "vemdraw/messages.h"
 
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 #include <new>
 #include <string>
 
 namespace {
 
-constexpr int recordsize = 6;
-constexpr uint8_t framemark = 0xFF;
+using rkp::framemark;
+using rkp::recordsize;
 constexpr double largest = 1e33;
-
-// The C locale's conversion: the leading number, the rest ignored.
-double ctod(const std::string& text)
-{
-    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
-    return strtod_l(text.c_str(), nullptr, c);
-}
 
 class plotreader {
 public:
@@ -318,21 +309,14 @@ bool readtextchunk(FILE* file, std::string& text, int& nread)
 {
     unsigned char b[recordsize] = {};
     nread = int(std::fread(b, 1, recordsize, file));
-    for (int i = 0; i < nread; ++i) {
-        if (b[i] == 0)
-            return true;
-        if (i == recordsize - 1 && b[i] == framemark)
-            return true;
-        text += char(b[i]);
-    }
-    return false;
+    return rkp::takechunk(b, nread, text);
 }
 
 bool readnumber(FILE* file, double& value, int& nread)
 {
     plotrecord head;
     readrecord(file, head, nread);
-    if (nread < recordsize || head.code != 21)
+    if (nread < recordsize || head.code != rkp::numberhead)
         return false;
     std::string text;
     for (int remaining = head.a; remaining >= 0; remaining -= recordsize) {
@@ -341,7 +325,7 @@ bool readnumber(FILE* file, double& value, int& nread)
         if (nread < recordsize)
             return false;
     }
-    value = ctod(text);
+    value = rkp::textvalue(text);
     return true;
 }
 

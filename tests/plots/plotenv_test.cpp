@@ -124,15 +124,15 @@ TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
         {"+", "x", later, 3, 2},
         {"-", "x", later, 3, 2},
         {"A<cancel>", "", "", 3, 2},   // the Default Diagram Options dialog
-        {"S", "x", later, 3, 2},
+        {"S", "xx", "Value Table Statistics", 3, 2},
         {"e", "x", later, 3, 2},
-        {"2", "x", later, 3, 2},
+        {"2", "<Esc>", "Duplicating the Plot", 3, 2},
         {"s", "x", "Could not start VEMDRAW", 3, 2},
         {"P", "x", "Could not start VEMDRAW", 3, 2},   // written, then handed over
         {"d<ok>", "", "Command unavailable for", 3, 2},
         {"<Tab>pA", "x", "The upper buttons are inactive in the Clipboard.", 3, 2},
         {"<Right><Left>", "", "", 3, 2},   // one plot: nowhere to go
-        {"<key 603><key 603>S", "x", later, 3, 2},   // the help cursor switched off again
+        {"<key 603><key 603>S", "xx", "Value Table Statistics", 3, 2},   // the help cursor switched off again
         {"<key 999>", "", "", 3, 2},   // not in the table: ignored
     };
     for (const row& r : rows) {

@@ -4,12 +4,17 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "base/rkpformat.h"
+#include "math/valtable.h"
 #include "platform/core/files.h"
 #include "plots/curvecolor.h"
 #include "plots/plot.h"
@@ -189,19 +194,51 @@ struct transferplot : ::testing::Test {
         psp->consider.append(e);
         return e;
     }
-    std::string dump(const std::string& path)
+    // The independent reader's model ("dump") or its check of a file
+    // ("check": "ok" or the faults; status tells whether it found any).
+    static std::string rkpfile(const std::string& verb, const std::string& path, int* status = nullptr)
     {
-        std::string command = "/usr/bin/python3 " VEMO_SOURCE_DIR "/tests/vemdraw/rkpfile.py dump " + path;
+        std::string command = "/usr/bin/python3 " VEMO_SOURCE_DIR "/tests/vemdraw/rkpfile.py " + verb + " " + path;
         FILE* pipe = popen(command.c_str(), "r");
         std::string text;
         char buffer[4096];
         size_t n;
         while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
             text.append(buffer, n);
-        EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << command;
+        int ended = pipe ? pclose(pipe) : -1;
+        if (status)
+            *status = ended;
+        else
+            EXPECT_EQ(ended, 0) << command;
         return text;
     }
+    static std::string dump(const std::string& path) { return rkpfile("dump", path); }
 };
+
+// The points of a dump's lines as world points of window w; a new run
+// (a move) starts a new vector.
+std::vector<std::vector<std::pair<double, double>>> dumpedruns(const std::string& model, const drect& w)
+{
+    std::vector<std::vector<std::pair<double, double>>> runs;
+    std::istringstream lines(model);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("line ", 0) != 0)
+            continue;
+        std::istringstream points(line);
+        std::string token;
+        points >> token >> token >> token;
+        while (points >> token) {
+            int code, x, y;
+            if (std::sscanf(token.c_str(), "%d:%d,%d", &code, &x, &y) != 3)
+                continue;
+            if (code == 1 || runs.empty())
+                runs.emplace_back();
+            runs.back().push_back({w.left + x * (w.right - w.left) / 20000, w.top - y * (w.top - w.bottom) / 20000});
+        }
+    }
+    return runs;
+}
 
 TEST_F(transferplot, SineWrittenAndReadBackByTheIndependentReader)
 {
@@ -263,6 +300,111 @@ TEST_F(transferplot, AnEmptyWindowWritesNothing)
     EXPECT_FALSE(made);
     EXPECT_NE(dumptext(run, "q").find("empty window"), std::string::npos) << dumptext(run, "q");
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Curves with known points: each file passes every item of the
+// independent checker, its decoded runs lie on the curve, and its bytes are
+// the committed ones that VEMDRAW's reader tests read (VEMO_UPDATE_GOLDEN=1
+// writes them).
+TEST_F(transferplot, KnownCurvesPassTheCheckerAndLieOnTheCurve)
+{
+    parser first;  // the compiler's shared state
+    callingobject circleformula("cos(t), sin(t)", "t");
+    directparam circle(static_cast<fastplot*>(nullptr), &circleformula.object);
+    struct known {
+        const char* name;
+        drect w;
+        std::function<double(double, double)> distance;   // from the curve
+        size_t gaps;
+    } cases[] = {
+        {"sine", {0, 1.5, 2 * M_PI, -1.5}, [](double x, double y) { return std::fabs(y - std::sin(x)); }, 0},
+        {"circle", {-1.5, 1.5, 1.5, -1.5}, [](double x, double y) { return std::fabs(std::hypot(x, y) - 1); }, 0},
+        {"break", {-2, 4.5, 2, -0.5},
+         [](double x, double y) { return std::fabs(x) < 0.5 ? 1.0 : std::fabs(y - x * x) / (1 + 4 * std::fabs(x)); }, 1},
+    };
+    for (const known& k : cases) {
+        psp->consider.clear();
+        p.curves.clear();
+        autoprint* e;
+        if (std::string(k.name) == "circle") {
+            e = add([](double) { return 0.0; }, k.w, 3);
+            plotcurve* c = e->curve;
+            c->graph = &circle;
+            c->selection[0] = 1;
+            c->selection[1] = 2;
+            c->rangelow = 0;
+            c->rangehigh = 2 * M_PI;
+            c->owntable = std::make_shared<valtable>(3);
+            c->owntable->startreplaceable = 1;
+            c->owntable->flush();
+        } else if (std::string(k.name) == "sine") {
+            e = add([](double x) { return std::sin(x); }, k.w, 1);
+        } else {
+            e = add([](double x) { return std::fabs(x) < 0.5 ? NAN : x * x; }, k.w, 2);
+        }
+        e->resolution = 200;
+        std::snprintf(psp->transfer.name, sizeof psp->transfer.name, "%s.RKP", k.name);
+        std::string path;
+        ASSERT_TRUE(maketransferfile(*psp, dir.string(), path)) << k.name;
+        EXPECT_EQ(rkpfile("check", path), "ok\n") << k.name;
+        // Moves that leave a gap, not those that start a new arc where the
+        // last one ended.
+        auto runs = dumpedruns(dump(path), k.w);
+        size_t gaps = 0;
+        for (size_t i = 1; i < runs.size(); ++i)
+            gaps += std::hypot(runs[i].front().first - runs[i - 1].back().first,
+                               runs[i].front().second - runs[i - 1].back().second)
+                    > 0.1;
+        EXPECT_EQ(gaps, k.gaps) << k.name;
+        size_t points = 0;
+        for (const auto& run : runs)
+            for (auto [x, y] : run) {
+                EXPECT_LT(k.distance(x, y), 2e-3) << k.name << " at " << x << "," << y;
+                ++points;
+            }
+        EXPECT_GT(points, 100u) << k.name;
+        std::string written, golden;
+        std::string goldenpath = VEMO_SOURCE_DIR "/tests/plots/golden/transfer-" + std::string(k.name) + ".rkp";
+        ASSERT_TRUE(loadfile(path, written));
+        if (const char* update = std::getenv("VEMO_UPDATE_GOLDEN"); update && *update == '1')
+            std::filesystem::copy_file(path, goldenpath, std::filesystem::copy_options::overwrite_existing);
+        ASSERT_TRUE(loadfile(goldenpath, golden)) << goldenpath;
+        EXPECT_EQ(written, golden) << k.name;
+    }
+}
+
+// The checker is no rubber stamp: a written file broken in one place
+// fails it.
+TEST_F(transferplot, TheCheckerFindsEachBreach)
+{
+    add([](double x) { return x; }, {0, 1, 1, 0}, 0);
+    std::strcpy(psp->transfer.name, "LINE.RKP");
+    std::string path, good;
+    ASSERT_TRUE(maketransferfile(*psp, dir.string(), path));
+    ASSERT_TRUE(loadfile(path, good));
+    size_t trailer = good.find(std::string("\x16\0\0\0\0\xff", 6));
+    ASSERT_NE(trailer, std::string::npos);
+    struct {
+        const char* fault;
+        std::function<void(std::string&)> breach;
+    } cases[] = {
+        {"frame mark", [](std::string& f) { f[11] = 0; }},
+        {"multiple of 6", [](std::string& f) { f.pop_back(); }},
+        {"no move", [](std::string& f) { f[12] = 2; }},
+        {"outside the square", [](std::string& f) { f[13] = char(0xFF), f[14] = char(0xFF); }},
+        {"no finite number", [&](std::string& f) { f.replace(trailer + 12, 1, "n"); }},
+        {"flag word", [](std::string& f) { f.replace(f.size() - 6, 6, std::string("\x12\x01\x01\0\0\xff", 6)); }},
+        {"not the last record", [](std::string& f) { f.erase(f.size() - 6); }},
+    };
+    for (const auto& c : cases) {
+        std::string broken = good;
+        c.breach(broken);
+        ASSERT_TRUE(savefile(path, broken));
+        int status = 0;
+        std::string found = rkpfile("check", path, &status);
+        EXPECT_NE(status, 0) << c.fault;
+        EXPECT_NE(found.find(c.fault), std::string::npos) << c.fault << ": " << found;
+    }
 }
 
 }  // namespace
