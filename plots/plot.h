@@ -120,6 +120,10 @@ public:
     // The window of the curve of the first entry whose mapped window
     // matches f; nowindow when none does (mappings.cpp).
     drect matchentry(const drect& f) const;
+    // A sibling of the active entry's curve through the world point,
+    // asked for in its dialog, painted and appended as the new active
+    // entry; false when none was made (siblings.cpp).
+    bool mousecreate(double x, double y);
 
     struct transfername {
         plotpsp* back = nullptr;
