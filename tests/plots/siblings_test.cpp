@@ -190,8 +190,9 @@ TEST_F(oscillatorplot, ASiblingThroughAPointLiesOnTheCircleThroughIt)
     const double cx = devicex(world, s, 0), cy = devicey(world, s, 0), radius = devicex(world, s, 0.5) - cx;
     ASSERT_GT(points.size(), 100u);
     for (const plotcmd& q : points)
-        if (q.kind == plotcmd::move || q.kind == plotcmd::line)
+        if (q.kind == plotcmd::move || q.kind == plotcmd::line) {
             EXPECT_LE(std::fabs(std::hypot(q.a - cx, q.b - cy) - radius), 0.75) << q.kind << ": " << q.a << " " << q.b;
+        }
     // The source still starts at (1, 0).
     EXPECT_EQ(source->owntable->startvector[1], 1);
 }
