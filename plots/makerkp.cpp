@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "screen/dialogrunner.h"
+#include "plots/smalldialogs.h"
 #include "screen/filenames.h"
 
 namespace {
@@ -12,8 +12,7 @@ namespace {
 constexpr int ended = 13, cancelled = 27;
 constexpr size_t typedlimit = 40, namelength = 8;
 
-// Where the dialog was last closed, for the rest of the run.
-int savedx = -1, savedy = -1;
+dialogplace place;
 
 std::string printed(const char* format, const char* name)
 {
@@ -127,22 +126,12 @@ int makerkpdialog(filenamerecord& record, const std::string& directory)
     makerkprun run{record, directory};
     record.message.clear();
     platform::dialogtemplate t = run.layout();
-    t.keepposition = true;
-    t.x = savedx;
-    t.y = savedy;
     run.fill(t);
     t.command = [&run](platform::dialogtemplate& d, int id, platform::notification n) { return run.command(d, id, n); };
-    int result = 0;
-    while (result != ended && result != cancelled) {
-        result = rundialog(t);
-        // A front that ends with OK itself leaves the button's logic to
-        // run here; the dialog opens again while it keeps it open.
-        if (result == makerkp::ok)
-            result = run.command(t, makerkp::ok, platform::notification::click);
-        else if (result != ended)
-            result = cancelled;
-    }
-    savedx = t.x;
-    savedy = t.y;
-    return result;
+    // The dialog opens again while the logic keeps it open.
+    int result;
+    do
+        result = runsmalldialog(t, &place);
+    while (result == 0);
+    return result == ended ? ended : cancelled;
 }

@@ -6,15 +6,14 @@
 #include <cstdlib>
 
 #include "plots/curvecolor.h"
-#include "screen/dialogrunner.h"
+#include "plots/smalldialogs.h"
 
 namespace {
 
 constexpr int ended = 13, cancelled = 27;
 constexpr int maxdigits = 17;
 
-// Where the dialog was last closed, for the rest of the run.
-int savedx = -1, savedy = -1;
+dialogplace place;
 
 std::string printed(const char* format, double v)
 {
@@ -155,16 +154,7 @@ int mousecreatedialog(mousecreaterecord& record)
 {
     mousecreaterun run{record};
     platform::dialogtemplate t = run.layout();
-    t.keepposition = true;
-    t.x = savedx;
-    t.y = savedy;
     run.fill(t);
     t.command = [&run](platform::dialogtemplate& d, int id, platform::notification n) { return run.command(d, id, n); };
-    int result = rundialog(t);
-    // A front that ends with OK itself leaves the button's logic to run here.
-    if (result == mousecreate::ok)
-        result = run.command(t, mousecreate::ok, platform::notification::click);
-    savedx = t.x;
-    savedy = t.y;
-    return result == ended ? ended : cancelled;
+    return runsmalldialog(t, &place) == ended ? ended : cancelled;
 }

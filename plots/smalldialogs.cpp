@@ -24,15 +24,24 @@ dialogtemplate choice(const char* name, const char* title, int first, const char
     return t;
 }
 
-// The logic's answer; a front that ended the dialog itself (closing, OK)
-// gives a button id, which goes through the logic too.
-int runchoice(dialogtemplate t)
-{
-    int result = rundialog(t);
-    return result == 1 || result == 2 ? t.command(t, result, platform::notification::click) : result;
-}
-
 }  // namespace
+
+int runsmalldialog(dialogtemplate& t, dialogplace* place)
+{
+    if (place) {
+        t.keepposition = true;
+        t.x = place->x;
+        t.y = place->y;
+    }
+    int result = rundialog(t);
+    if (place) {
+        place->x = t.x;
+        place->y = t.y;
+    }
+    if ((result == 1 || result == 2) && t.command)
+        result = t.command(t, result, platform::notification::click);
+    return result;
+}
 
 dialogtemplate cutcopytemplate()
 {
@@ -47,10 +56,12 @@ dialogtemplate dupliplottemplate()
 
 int cutcopydialog()
 {
-    return runchoice(cutcopytemplate());
+    dialogtemplate t = cutcopytemplate();
+    return runsmalldialog(t);
 }
 
 int dupliplotdialog()
 {
-    return runchoice(dupliplottemplate());
+    dialogtemplate t = dupliplottemplate();
+    return runsmalldialog(t);
 }

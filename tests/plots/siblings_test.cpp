@@ -3,6 +3,7 @@
 // point of the plane.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -111,35 +112,31 @@ TEST(siblings, TheDialogRefusesNonFiniteNumbersAndGreysAnUnrestrictedRange)
     EXPECT_EQ(d.run.command(d.t, m::cancel, platform::notification::click), 27);
 }
 
-// A plot of one perspective over one Runge-Kutta curve of the plane:
-// x' = y, y' = -x, whose orbits are circles round the origin.
-struct oscillatorplot : ::testing::Test {
-    const drect world{-1.5, 1.5, 1.5, -1.5};
+// A plot of one perspective whose active entry shows one Runge-Kutta
+// curve of a first-order system with that formula and start.
+struct solverplot {
     plot p;
     plotpsp* psp = new plotpsp(&p);
     plotcurve* source = new plotcurve;
-    rkparam* graph = nullptr;
 
-    oscillatorplot()
+    template <class curve>
+    curve* make(rkshape shape, const char* formula, std::initializer_list<double> start, const drect& world)
     {
         makecurvecolors();
         RK rk;
-        rk.shape = {1, 2, 't', false};
-        rk.setformula("f.2, -f.1");
-        rk.table = std::make_shared<valtable>(3);
-        rk.table->startvector[1] = 1;
+        rk.shape = shape;
+        rk.setformula(formula);
+        rk.table = std::make_shared<valtable>(uint32_t(start.size()));
+        std::copy(start.begin(), start.end(), rk.table->startvector);
         EXPECT_TRUE(rk.compile(compilemode::normal, nullptr, nullptr, nullptr));
-        graph = new rkparam(&p, p.registerrksolver(&rk));
+        auto* graph = new curve(&p, p.registerrksolver(&rk));
         graph->components = &p.components;
         p.graphs.append(graph);
         EXPECT_TRUE(graph->firstimplement());
         source->graph = graph;
         source->world = world;
-        source->colour = 2;
-        source->rangelow = 0;
-        source->rangehigh = 2 * pi;
         source->selection[0] = 1;
-        source->selection[1] = 2;
+        source->selection[1] = uint16_t(shape.dimension);
         source->argnumber = 1;
         source->owntable = std::make_shared<valtable>(*graph->solver->table);
         source->owntable->flush();
@@ -148,6 +145,19 @@ struct oscillatorplot : ::testing::Test {
         p.currentpsp = 1;
         psp->consider.append(new autoprint(psp, source));
         psp->apnr = 1;
+        return graph;
+    }
+};
+
+// x' = y, y' = -x, whose orbits are circles round the origin.
+struct oscillatorplot : ::testing::Test, solverplot {
+    const drect world{-1.5, 1.5, 1.5, -1.5};
+    rkparam* graph = make<rkparam>({1, 2, 't', false}, "f.2, -f.1", {0, 1, 0}, world);
+
+    oscillatorplot()
+    {
+        source->colour = 2;
+        source->rangehigh = 2 * pi;
     }
 
     // The device points of a fresh sample of curve c on a 400 x 400 square.
@@ -243,28 +253,9 @@ TEST(siblings, AGraphsSiblingFollowsTheSameEquationFromThePoint)
 {
     // y' = y: the sibling through (1, 2) is 2 e^(x - 1).
     const drect world{-1, 3, 2, 0};
-    plot p;
-    auto* psp = new plotpsp(&p);
-    p.perspectives.append(psp);
-    RK rk;
-    rk.shape = {1, 1, 't', false};
-    rk.setformula("f.1");
-    rk.table = std::make_shared<valtable>(2);
-    rk.table->startvector[1] = 1;
-    ASSERT_TRUE(rk.compile(compilemode::normal, nullptr, nullptr, nullptr));
-    auto* graph = new rkgraph(&p, p.registerrksolver(&rk));
-    graph->components = &p.components;
-    p.graphs.append(graph);
-    ASSERT_TRUE(graph->firstimplement());
-    auto* source = new plotcurve;
-    source->graph = graph;
-    source->world = world;
-    source->selection[0] = source->selection[1] = 1;
-    source->argnumber = 1;
-    source->owntable = std::make_shared<valtable>(*graph->solver->table);
-    p.curves.append(source);
-    psp->consider.append(new autoprint(psp, source));
-    psp->apnr = 1;
+    solverplot s;
+    rkgraph* graph = s.make<rkgraph>({1, 1, 't', false}, "f.1", {0, 1}, world);
+    plotpsp* psp = s.psp;
     std::unique_ptr<plotcurve> sibling;
     hostrun run = rundialogue("<ok>", [&] {
         sibling.reset(graph->mousecreate(*psp->activeentry(), 1, 2));
