@@ -16,7 +16,9 @@
 #include "plots/mousecreate.h"
 #include "plots/plot.h"
 #include "tests/plots/curvefixture.h"
+#include "screen/keys.h"
 #include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 
@@ -175,11 +177,15 @@ TEST_F(oscillatorplot, ASiblingThroughAPointLiesOnTheCircleThroughIt)
 {
     bool made = false;
     std::vector<plotcmd> points;
-    hostrun run = rundialogue("<dialog 1077=4 ok>", [&] {
+    // The unit circle painted, then its sibling through (0.5, 0).
+    hostrun run = rundialogue("<dialog 1077=4 ok><dump sibling> ", [&] {
+        psp->paint(false);
         made = psp->mousecreate(0.5, 0);
+        getkey();
         if (made)
             points = sampled(*psp->activeentry()->curve);
     });
+    checkgoldenfiles(run.out, "sibling", VEMO_SOURCE_DIR "/tests/plots/golden");
     EXPECT_EQ(run.status, 0);
     ASSERT_TRUE(made);
     ASSERT_EQ(psp->consider.count, 2);
