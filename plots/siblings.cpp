@@ -77,7 +77,9 @@ plotcurve* makesibling(autoprint& entry, plotcurve& c, double x, double y, doubl
         r.x = x;
         r.y = y;
     }
+    // The point is a state of the solution: no later state replaces it.
     putstart(*copy->owntable, r.x, r.y);
+    copy->owntable->startreplaceable = 0;
     if (!copy->owntable->flush())
         return nullptr;
     copy->owntable->unchecked = 1;
