@@ -14,6 +14,7 @@
 #include "plots/curvecolor.h"
 #include "plots/insertion.h"
 #include "plots/mousecreate.h"
+#include "plots/paint.h"
 #include "plots/plot.h"
 #include "tests/plots/curvefixture.h"
 #include "screen/keys.h"
@@ -178,6 +179,8 @@ TEST_F(oscillatorplot, ASiblingThroughAPointLiesOnTheCircleThroughIt)
     bool made = false;
     std::vector<plotcmd> points;
     // The unit circle painted, then its sibling through (0.5, 0).
+    const screenrect area = plotarea();
+    plotarea() = {20, 140, 720, 520};
     hostrun run = rundialogue("<dialog 1077=4 ok><dump sibling> ", [&] {
         psp->paint(false);
         made = psp->mousecreate(0.5, 0);
@@ -185,6 +188,7 @@ TEST_F(oscillatorplot, ASiblingThroughAPointLiesOnTheCircleThroughIt)
         if (made)
             points = sampled(*psp->activeentry()->curve);
     });
+    plotarea() = area;
     checkgoldenfiles(run.out, "sibling", VEMO_SOURCE_DIR "/tests/plots/golden");
     EXPECT_EQ(run.status, 0);
     ASSERT_TRUE(made);
