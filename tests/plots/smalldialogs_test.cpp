@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <utility>
+#include <vector>
 #include <sstream>
 
 #include "plots/makerkp.h"
@@ -131,6 +134,43 @@ TEST_F(makerkpnames, ScriptedAnswersEndWithTheLogicsResult)
     if (std::getenv("VEMO_UPDATE_GOLDEN"))
         std::ofstream(golden, std::ios::binary) << log;
     EXPECT_EQ(log, readtext(golden));
+}
+
+// A front whose user moves every dialog to (120 + n, 80) before closing it.
+struct movingfront : platform::headlessfront {
+    std::vector<std::pair<int, int>> opened;
+    int rundialog(platform::dialogtemplate& t) override
+    {
+        opened.emplace_back(t.keepposition ? t.x : -2, t.y);
+        int result = headlessfront::rundialog(t);
+        t.x = 120 + int(opened.size());
+        t.y = 80;
+        return result;
+    }
+};
+
+std::function<void()> body;
+void runbody()
+{
+    body();
+}
+
+TEST_F(makerkpnames, TheDialogsReopenWhereTheyWereClosed)
+{
+    movingfront front;
+    filenamerecord r;
+    body = [&] {
+        makerkpdialog(r, dir.string());
+        makerkpdialog(r, dir.string());
+        // Kept open by its logic, it opens again where it was.
+        std::ofstream(dir / "OLD.RKP") << "old";
+        makerkpdialog(r, dir.string());
+        cutcopydialog();
+    };
+    hostrun run = runscript(front, "<cancel><cancel><text old><ok><cancel>", runbody);
+    EXPECT_EQ(run.status, 0);
+    std::vector<std::pair<int, int>> expected{{-1, -1}, {121, 80}, {122, 80}, {123, 80}, {-2, -1}};
+    EXPECT_EQ(front.opened, expected);
 }
 
 TEST(smalldialogs, ChoicesAnswerWithTheirKeys)
