@@ -71,13 +71,14 @@ platform::dialogtemplate mousecreaterun::layout() const
         {903, controlkind::text, ")"},
         {904, controlkind::text, "Color"},
         colours,
+        // Before the group, which frames the controls that follow it.
+        {m::copyclippers, controlkind::check, "Copy private Clipper(s)"},
         {m::range, controlkind::group, "Parameter Range"},
         {m::unrestricted, controlkind::check, "unrestricted"},
         {905, controlkind::text, "Lower Limit"},
         {m::lower, controlkind::edit},
         {906, controlkind::text, "Upper Limit"},
         {m::upper, controlkind::edit},
-        {m::copyclippers, controlkind::check, "Copy private Clipper(s)"},
         {m::ok, controlkind::button, "OK"},
         {m::cancel, controlkind::button, "Abbrechen"},
     };

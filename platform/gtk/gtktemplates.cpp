@@ -253,6 +253,7 @@ int gtkfront::rundialog(dialogtemplate& dialog)
             into = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
             gtk_container_set_border_width(GTK_CONTAINER(into), 4);
             gtk_container_add(GTK_CONTAINER(w), into);
+            gtk_widget_show(into);   // show_all stops at the frame, which the template shows
         } else {
             gtk_box_pack_start(GTK_BOX(into), w, FALSE, FALSE, 3);
         }
