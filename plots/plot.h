@@ -124,6 +124,10 @@ public:
     // asked for in its dialog, painted and appended as the new active
     // entry; false when none was made (siblings.cpp).
     bool mousecreate(double x, double y);
+    // Appends an entry for each enabled curve of the plot, or a copy of
+    // each entry of source that is visible (or includehidden) and whose
+    // curve is enabled; false without an owner or memory (plotframe.cpp).
+    bool considerupdate(const chainof<autoprint>* source, bool includehidden);
 
     struct transfername {
         plotpsp* back = nullptr;
@@ -176,6 +180,13 @@ public:
     bool deletepsp();
     bool steppsp(int direction);
     bool writetransfer();
+
+    // A new perspective with the mapping and the entries of
+    // considerupdate; null on failure (plotframe.cpp).
+    plotpsp* newpsp(const drect& mapping, const chainof<autoprint>* source, bool includehidden);
+    // A mouse frame (pixels) over the shown perspective made into a new
+    // perspective in the clipboard; true when one was made.
+    bool aaktion(const screenrect& frame);
 
     // The registry of private copies (plotregistry.cpp).
     bool registervarstore(const varman* store);

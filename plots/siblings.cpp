@@ -9,6 +9,7 @@
 #include "plots/curves.h"
 #include "plots/mousecreate.h"
 #include "plots/plot.h"
+#include "plots/plotenvstandins.h"
 
 namespace {
 
@@ -147,4 +148,9 @@ bool plotpsp::mousecreate(double x, double y)
     consider.append(entry.release());
     apnr = uint16_t(consider.count);
     return true;
+}
+
+bool mousecreatecmd(plotpsp& s, double x, double y)
+{
+    return s.mousecreate(x, y);
 }
