@@ -21,6 +21,7 @@
 #include "plots/startprinter.h"
 #include "tests/plots/curvefixture.h"
 #include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 
@@ -389,6 +390,27 @@ TEST(newpsp, EntriesFromTheCurvesOrFromAnotherPerspective)
     }
     plotpsp orphan(nullptr);
     EXPECT_FALSE(orphan.considerupdate(nullptr, false));
+}
+
+// The file name and clipboard dialogs reached by their keys: P names the
+// file, refusing names that would leave the work directory, writes it and
+// hands it over; Tab cuts the current perspective into the clipboard.
+TEST_F(plotenvsitting, ClipboardAndFileNameDialogsByTheirKeys)
+{
+    const std::string golden = VEMO_SOURCE_DIR "/tests/plots/golden";
+    plot& p = addplot({identitymapping, abovecurve, identitymapping}, 1);
+    plotpsp* first = p.perspectives.first();
+    hostrun h = run("P<dialog 1099=/x ok 1099=a/b ok 1099=.x ok 1099=abc.def ok><dump envprint>x"
+                    "<Tab><dialog press=1102><dump envcut><Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_EQ(p.perspectives.count, 2);
+    EXPECT_EQ(p.clipboard, first);
+    EXPECT_STREQ(first->transfer.name, "ABC.RKP");
+    EXPECT_TRUE(std::filesystem::exists(dir / "ABC.RKP"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "A"));
+    EXPECT_NE(seen(h, "").find("MAKERKP ended with 13"), std::string::npos);
+    for (const char* name : {"envcut", "envprint"})
+        checkgoldenfiles(h.out, name, golden);
 }
 
 // The accessors follow the current plot down to the graph; an active
