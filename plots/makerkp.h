@@ -29,8 +29,8 @@ struct makerkprun {
     platform::dialogtemplate layout();
     // Shows the record in the controls; the message is used up.
     void fill(platform::dialogtemplate& t);
-    // The edit's name into the record; false (with the message set) for a
-    // name that would leave the work directory or hide the file.
+    // The edit's name into the record; false when the typed text would
+    // leave the work directory, hide the file or hold a control character.
     bool readfilename(platform::dialogtemplate& t);
     // 13 and 27 end the dialog, 0 keeps it open.
     int command(platform::dialogtemplate& t, int id, platform::notification n);
