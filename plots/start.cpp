@@ -4,6 +4,7 @@
 #include "calculator/hooks.h"
 #include "plots/fastplot.h"
 #include "plots/fastplotwindow.h"
+#include "plots/plotpanel.h"
 
 namespace {
 
@@ -38,4 +39,5 @@ void startplots()
     h.plotupdate = update;
     h.plotdraw = drawfastplotwindow;
     h.plotdelete = remove;
+    startpanel();
 }
