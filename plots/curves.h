@@ -130,6 +130,9 @@ public:
     double toundefined(double& t, double s, double e) override;
     double toclipper(double& t, double s, double e) override;
     bool prepare(samplerequest request) override;
+    // Sibling curves through a point (siblings.cpp).
+    bool canmousecreate() override;
+    plotcurve* mousecreate(autoprint& entry, double x, double y) override;
 
     RK* solver;
     solverclipper clipping{*this};
@@ -172,6 +175,9 @@ public:
     curvepoint toclipper(double& t, double s, double e) override;
     bool record(const double* point, double mindist) override;
     bool prepare(samplerequest request) override;
+    // Sibling curves through a point (siblings.cpp).
+    bool canmousecreate() override;
+    plotcurve* mousecreate(autoprint& entry, double x, double y) override;
 
     RK* solver;
     solverclipper clipping{*this};

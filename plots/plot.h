@@ -128,6 +128,10 @@ public:
     // The window of the curve of the first entry whose mapped window
     // matches f; nowindow when none does (mappings.cpp).
     drect matchentry(const drect& f) const;
+    // A sibling of the active entry's curve through the world point,
+    // asked for in its dialog, painted and appended as the new active
+    // entry; false when none was made (siblings.cpp).
+    bool mousecreate(double x, double y);
     // Appends an entry for each enabled curve of the plot, or a copy of
     // each entry of source that is visible (or includehidden) and whose
     // curve is enabled; false without an owner or memory (plotframe.cpp).

@@ -14,4 +14,3 @@ void later()
 
 void runeditcmd(plot&) { later(); }
 void stepactivecmd(plotpsp&, int) { later(); }
-bool mousecreatecmd(plotpsp&, double, double) { later(); return false; }

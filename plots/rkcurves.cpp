@@ -206,8 +206,9 @@ bool rkparam::prepare(samplerequest request)
     if (!handover(solver, request.table, &clipping))
         return false;
     table = request.table;
-    xposition = uint16_t(request.component1 + 1);
-    yposition = uint16_t(request.component2 + 1);
+    // A table entry is the state: the parameter, then value k at place k.
+    xposition = request.component1;
+    yposition = request.component2;
     plottedarg = 1;
     return true;
 }

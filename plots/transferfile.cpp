@@ -192,7 +192,7 @@ bool maketransferfile(plotpsp& p, const std::string& dir, std::string& path)
 {
     if (!p.consider.count || !p.transfer.back)
         return false;
-    std::string name = asktransfername(p);
+    std::string name = asktransfername(p, dir);
     if (name.empty())
         return false;
     path = dir + "/" + name;

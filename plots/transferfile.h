@@ -44,6 +44,7 @@ bool transferbytes(plotpsp& p, std::string& out);
 // the file written.
 bool maketransferfile(plotpsp& p, const std::string& dir, std::string& path);
 
-// The transfer file name of the perspective ("NAME.RKP"), asked for when
-// it has none; empty for cancel.
-std::string asktransfername(plotpsp& p);
+// The transfer file name of the perspective ("NAME.RKP") for a file of
+// directory, asked with its last name shown; empty for cancel.  The
+// answer keeps the name and the program-wide start flag.
+std::string asktransfername(plotpsp& p, const std::string& directory);

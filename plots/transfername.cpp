@@ -1,18 +1,20 @@
-// The transfer file name until its dialog comes: the perspective's last
-// name, else PLOTn.RKP after its number.
-#include <cctype>
-#include <cstdio>
+// The perspective's transfer file name through "Writing a binary Plotfile".
 #include <cstring>
 
+#include "plots/makerkp.h"
 #include "plots/plot.h"
+#include "plots/plotcommands.h"
 #include "plots/transferfile.h"
 
-std::string asktransfername(plotpsp& p)
+std::string asktransfername(plotpsp& p, const std::string& directory)
 {
-    char* name = p.transfer.name;
-    if (!name[0])
-        std::snprintf(name, sizeof p.transfer.name, "PLOT%d.RKP", int(p.number % 1000));
-    for (char* c = name; *c; ++c)
-        *c = char(std::toupper(static_cast<unsigned char>(*c)));
-    return name;
+    filenamerecord record;
+    std::memcpy(record.name, p.transfer.name, sizeof record.name);
+    record.name[sizeof record.name - 1] = 0;
+    record.startprinter = startvemdrawwhenfinished;
+    if (makerkpdialog(record, directory) != 13)
+        return {};
+    startvemdrawwhenfinished = record.startprinter;
+    std::memcpy(p.transfer.name, record.name, sizeof record.name);
+    return record.name;
 }

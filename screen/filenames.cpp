@@ -60,18 +60,19 @@ uint64_t existsindir(const char* name, const char* directory)
     return size < 0 ? 0 : uint64_t(size) + 1;
 }
 
-uint8_t isfilename(const char* name)
+uint8_t isfilename(const char* name, const std::string& directory)
 {
     if (!name || !*name || !plainname(name))
         return 0;
-    if (existsindir(name))
+    std::string path = resolvefile(directory, name);
+    if (filesize(path) >= 0)
         return 2;
     // An exclusive create: a file that appeared meanwhile is never opened.
-    int fd = open(name, O_WRONLY | O_CREAT | O_EXCL, 0666);
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd < 0)
         return errno == EEXIST ? 2 : 0;
     close(fd);
-    unlink(name);
+    unlink(path.c_str());
     return 1;
 }
 

@@ -14,8 +14,9 @@ std::string addbackslash();
 uint64_t existsindir(const char* name, const char* directory = nullptr);
 // 0 for a name that cannot name a file here, 2 when the file exists, 1
 // when a new file of that name can be made (probed by an exclusive create
-// and removed; an existing file is never opened).
-uint8_t isfilename(const char* name);
+// and removed; an existing file is never opened).  With a directory the
+// name is probed there, else in the current directory.
+uint8_t isfilename(const char* name, const std::string& directory = std::string());
 // Cuts name to at most eight characters before a "." and the extension;
 // returns where the extension starts.  Without an extension name is
 // unchanged.  name must hold 8 + 1 + the extension + 1 bytes.

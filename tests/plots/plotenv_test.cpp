@@ -5,28 +5,43 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <vector>
 #include <unistd.h>
 
 #include "objects/librarylist.h"
 #include "plots/curvecolor.h"
+#include "plots/mousecreate.h"
 #include "plots/paint.h"
 #include "plots/plot.h"
 #include "plots/plotenv.h"
 #include "plots/plotlist.h"
 #include "plots/plotpanel.h"
+#include "plots/screenmap.h"
 #include "plots/startprinter.h"
 #include "tests/plots/curvefixture.h"
 #include "tests/screen/editrun.h"
+#include "tests/screen/goldenfiles.h"
 
 namespace {
 
-// A function's graph that takes the pen when asked to.
+// A function's graph that takes the pen when asked to; a pen click asks
+// for its sibling through the world point and makes none.
 struct pengraph : functiongraph {
     bool pen;
     pengraph(std::function<double(double)> f, bool pen) : functiongraph(std::move(f)), pen(pen) {}
     bool canmousecreate() override { return pen; }
+    plotcurve* mousecreate(autoprint& entry, double x, double y) override
+    {
+        mousecreaterecord r;
+        r.x = x;
+        r.y = y;
+        r.window = entry.mappedwindow();
+        mousecreatedialog(r);
+        return nullptr;
+    }
 };
 
 const drect sinewindow{0, 1.5, 2 * M_PI, -1.5};
@@ -84,10 +99,13 @@ struct plotenvsitting : ::testing::Test {
         plotenvkeys();
     }
     static hostrun run(const std::string& script) { return rundialogue(script, environment); }
-    // The dump's text, the native boxes and the help windows' titles.
+    // The dump's text, the native boxes, the help windows' titles and the
+    // dialogs' log.
     static std::string seen(const hostrun& r, const std::string& dump)
     {
         std::string all = dump.empty() ? "" : dumptext(r, dump);
+        std::ifstream dialogs(r.out + "/dialogs.txt");
+        all += std::string(std::istreambuf_iterator<char>(dialogs), {});
         for (const std::string& box : r.boxes)
             all += box + "\n";
         for (const platform::inforecord& info : r.infos)
@@ -111,10 +129,10 @@ TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
         // The panel posts these after a press in help mode has reset the cursor.
         {"<key 605>", "", "The numbered Window Symbols", 3, 2},
         {"<key 606>", "", "Mapping Number", 3, 2},
-        {"<Tab>", "t", "To Clipboard:", 2, 1},   // cut from the middle: the one before stays
-        {"<Tab>", "p", "To Clipboard:", 3, 2},
-        {"<Tab>p<Ins>", "", "", 4, 3},
-        {"<Ins>", "<Esc>", "To Clipboard:", 3, 2},   // no clipboard shown: Tab
+        {"<Tab><dialog press=1102>", "", "CUTCOPY ended with 116", 2, 1},   // cut from the middle: the one before stays
+        {"<Tab><dialog press=1101>", "", "CUTCOPY ended with 112", 3, 2},
+        {"<Tab><dialog press=1101><Ins>", "", "", 4, 3},
+        {"<Ins><cancel>", "", "CUTCOPY ended with 27", 3, 2},   // no clipboard shown: Tab
         {"<Del>", "", "", 2, 2},
         {"<Home>", "", "", 3, 1},
         {"<End>", "", "", 3, 3},
@@ -128,9 +146,9 @@ TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
         {"e", "x", later, 3, 2},
         {"2", "<Esc>", "Duplicating the Plot", 3, 2},
         {"s", "x", "Could not start VEMDRAW", 3, 2},
-        {"P", "x", "Could not start VEMDRAW", 3, 2},   // written, then handed over
+        {"P<text plot>", "x", "Could not start VEMDRAW", 3, 2},   // named, written, then handed over
         {"d<ok>", "", "Command unavailable for", 3, 2},
-        {"<Tab>pA", "x", "The upper buttons are inactive in the Clipboard.", 3, 2},
+        {"<Tab><dialog press=1101>A", "x", "The upper buttons are inactive in the Clipboard.", 3, 2},
         {"<Right><Left>", "", "", 3, 2},   // one plot: nowhere to go
         {"<key 603><key 603>S", "xx", "Value Table Statistics", 3, 2},   // the help cursor switched off again
         {"<key 999>", "", "", 3, 2},   // not in the table: ignored
@@ -181,7 +199,7 @@ TEST_F(plotenvsitting, EveryKeyWithTheHelpCursorShowsItsTopic)
     for (const row& r : rows) {
         plot& p = addplot({identitymapping, identitymapping, identitymapping}, 2);
         // After the topic the arrow is back: Tab copies.
-        hostrun h = run(std::string("<key 603>") + r.key + "<Tab>p<Esc>");
+        hostrun h = run(std::string("<key 603>") + r.key + "<Tab><dialog press=1101><Esc>");
         EXPECT_EQ(h.status, 0) << r.key;
         ASSERT_FALSE(h.infos.empty()) << r.key;
         EXPECT_EQ(h.infos.front().title, r.topic) << r.key;
@@ -265,15 +283,24 @@ TEST_F(plotenvsitting, PenCursorClickAndEsc)
     const char* click = "<press 200 150 px><move 200 150 px><release 200 150 px>";
     addplot({identitymapping}, 1, true);
     platform::headlessfront front;
-    hostrun h = runscript(front, std::string("d") + click + "<dump pen>x<Esc>" + click + "<dump frame><Esc>",
-                          environment);
+    hostrun h = runscript(front, std::string("d") + click + "<cancel><Esc>" + click + "<dump frame><Esc>", environment);
     EXPECT_EQ(h.status, 0);
-    EXPECT_NE(seen(h, "pen").find(later), std::string::npos);
+    // The click's pixel (200, 150) in the sine's window over the plot
+    // area the panels leave, with the digits a step of 1/500 of the
+    // window needs.
+    std::string dialogs = seen(h, "");
+    screenmap m(sinewindow, panelplotarea());
+    std::string x = pixeldigits(m.xtoworld(200), sinewindow.right - sinewindow.left, 500);
+    std::string y = pixeldigits(m.ytoworld(150), sinewindow.top - sinewindow.bottom, 500);
+    EXPECT_NE(dialogs.find("MOUSECREATE ended with 27"), std::string::npos) << dialogs;
+    EXPECT_NE(dialogs.find("1108=" + x + "\n"), std::string::npos) << x << "\n" << dialogs;
+    EXPECT_NE(dialogs.find("1103=" + y + "\n"), std::string::npos) << y << "\n" << dialogs;
     // The pointer went back to where the pen was pressed.
     ASSERT_EQ(front.warps().size(), 1u);
     EXPECT_EQ(front.warps()[0], std::make_pair(200, 150));
     // The first Esc left the environment open (the script ends with the
     // second); the click after it asked for nothing.
+    EXPECT_EQ(dialogs.find("MOUSECREATE", 1), std::string::npos);
     EXPECT_EQ(dumptext(h, "frame").find(later), std::string::npos);
     // "d" twice: pen off again, the click drags a frame.
     h = run(std::string("dd") + click + "<Esc>");
@@ -390,6 +417,27 @@ TEST(newpsp, EntriesFromTheCurvesOrFromAnotherPerspective)
     }
     plotpsp orphan(nullptr);
     EXPECT_FALSE(orphan.considerupdate(nullptr, false));
+}
+
+// The file name and clipboard dialogs reached by their keys: P names the
+// file, refusing names that would leave the work directory, writes it and
+// hands it over; Tab cuts the current perspective into the clipboard.
+TEST_F(plotenvsitting, ClipboardAndFileNameDialogsByTheirKeys)
+{
+    const std::string golden = VEMO_SOURCE_DIR "/tests/plots/golden";
+    plot& p = addplot({identitymapping, abovecurve, identitymapping}, 1);
+    plotpsp* first = p.perspectives.first();
+    hostrun h = run("P<dialog 1099=/x ok 1099=a/b ok 1099=.x ok 1099=abc.def ok><dump envprint>x"
+                    "<Tab><dialog press=1102><dump envcut><Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_EQ(p.perspectives.count, 2);
+    EXPECT_EQ(p.clipboard, first);
+    EXPECT_STREQ(first->transfer.name, "ABC.RKP");
+    EXPECT_TRUE(std::filesystem::exists(dir / "ABC.RKP"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "A"));
+    EXPECT_NE(seen(h, "").find("MAKERKP ended with 13"), std::string::npos);
+    for (const char* name : {"envcut", "envprint"})
+        checkgoldenfiles(h.out, name, golden);
 }
 
 // The accessors follow the current plot down to the graph; an active

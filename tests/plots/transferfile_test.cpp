@@ -246,7 +246,9 @@ TEST_F(transferplot, SineWrittenAndReadBackByTheIndependentReader)
     e->resolution = 100;
     std::strcpy(psp->transfer.name, "sine.rkp");
     std::string path;
-    ASSERT_TRUE(maketransferfile(*psp, dir.string(), path));
+    bool made = false;
+    hostrun run = rundialogue("<ok>", [&] { made = maketransferfile(*psp, dir.string(), path); });
+    ASSERT_TRUE(made);
     EXPECT_EQ(path, (dir / "SINE.RKP").string());
     EXPECT_GT(e->printpoints, 90u);
     std::string model = dump(path);
@@ -279,7 +281,8 @@ TEST_F(transferplot, AFailedSaveTellsFalseAndKeepsTheOldFile)
     std::ofstream(path) << "old";
     simulatesavefailure(true);
     bool made = true;
-    hostrun run = rundialogue("<dump q> ", [&] {
+    // The second OK takes the existing file.
+    hostrun run = rundialogue("<dialog ok ok><dump q> ", [&] {
         std::string written;
         made = maketransferfile(*psp, dir.string(), written);
     });
@@ -296,7 +299,8 @@ TEST_F(transferplot, AnEmptyWindowWritesNothing)
     add([](double x) { return x; }, {0, 1, 0, 0}, 0);
     std::string path;
     bool made = true;
-    hostrun run = rundialogue("<dump q> ", [&] { made = maketransferfile(*psp, dir.string(), path); });
+    std::strcpy(psp->transfer.name, "EMPTY.RKP");
+    hostrun run = rundialogue("<ok><dump q> ", [&] { made = maketransferfile(*psp, dir.string(), path); });
     EXPECT_FALSE(made);
     EXPECT_NE(dumptext(run, "q").find("empty window"), std::string::npos) << dumptext(run, "q");
     EXPECT_FALSE(std::filesystem::exists(path));
