@@ -77,6 +77,9 @@ public:
     drect mappedwindow() const;
     // Curves of the owning plot drawn from the same graph.
     uint32_t siblingcount() const;
+    // The curve is enabled and the entry considered and visible (or
+    // hidden ones are included).
+    bool shown(bool includehidden) const;
 
     // Painting (paint.cpp).  mode 1: edit mode.
     bool drawcurve(int mode);
@@ -120,6 +123,24 @@ public:
     // The window of the curve of the first entry whose mapped window
     // matches f; nowindow when none does (mappings.cpp).
     drect matchentry(const drect& f) const;
+
+    // The consider list's queries and steps; the curve editor
+    // (curveeditor.cpp).  Positions are 1-based, 0 for none; a curve's
+    // number is its place among the plot's enabled curves.
+    uint32_t indexof(const autoprint* entry) const;
+    uint32_t numberofentry(uint32_t position) const;
+    autoprint* entryofcurve(const plotcurve* curve) const;
+    autoprint* entryofnumber(uint32_t n) const;
+    uint32_t countshown() const;
+    uint32_t stepentry(uint32_t from, int direction, bool includehidden) const;
+    bool fixapnr(bool includehidden);
+    bool noshown(bool includehidden) const;
+    bool isempty();
+    void stepactive(int direction);
+    void stepcurve(int direction);
+    bool togglevisible();
+    bool removeentry();
+    bool runedit();
 
     struct transfername {
         plotpsp* back = nullptr;
@@ -172,6 +193,8 @@ public:
     bool deletepsp();
     bool steppsp(int direction);
     bool writetransfer();
+    // The curve editor on the current perspective (curveeditor.cpp).
+    void runeditCOMMAND();
 
     // The registry of private copies (plotregistry.cpp).
     bool registervarstore(const varman* store);

@@ -2,6 +2,7 @@
 
 #include "calculator/calcstart.h"
 #include "calculator/hooks.h"
+#include "plots/curvedialog.h"
 #include "plots/fastplot.h"
 #include "plots/fastplotwindow.h"
 
@@ -38,4 +39,5 @@ void startplots()
     h.plotupdate = update;
     h.plotdraw = drawfastplotwindow;
     h.plotdelete = remove;
+    installcurverequests();
 }

@@ -57,10 +57,13 @@ int setcontrol(dialogtemplate& d, dialogcontrol& c, const std::string& value)
 
 }  // namespace
 
-int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad)
+int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad, bool modeless)
 {
     std::istringstream words(text);
-    for (std::string w; words >> w;) {
+    bool first = true;
+    for (std::string w; words >> w; first = false) {
+        if (first && w == d.name)
+            continue;
         size_t eq = w.find('=');
         int id = 0, result = -1;
         if (w == "ok" || w == "cancel") {
@@ -69,6 +72,10 @@ int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad)
         } else if (eq != std::string::npos && scriptnumber(w.substr(eq + 1), 1, 65535, id) && w.substr(0, eq) == "press") {
             dialogcontrol* c = d.control(id);
             result = c && c->enabled && c->shown ? d.notify(id, notification::click) : -1;
+        } else if (eq != std::string::npos && scriptnumber(w.substr(eq + 1), 1, 65535, id) && w.substr(0, eq) == "help") {
+            result = d.control(id) ? std::max(0, d.notify(id, notification::help)) : -1;
+        } else if (w == "moved") {
+            result = std::max(0, d.notify(0, notification::moved));
         } else if (eq != std::string::npos && scriptnumber(w.substr(0, eq), 1, 65535, id) && d.control(id)) {
             result = setcontrol(d, *d.control(id), w.substr(eq + 1));
         }
@@ -79,11 +86,12 @@ int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad)
         if (result > 0)
             return result;
     }
-    bad = "the end of the answer";
+    if (!modeless)
+        bad = "the end of the answer";
     return 0;
 }
 
-std::string dialogvalues(const dialogtemplate& d, int result)
+std::string dialogvalues(const dialogtemplate& d, int result, bool withhidden)
 {
     std::ostringstream out;
     out << d.name << " ended with " << result << "\n";
@@ -103,7 +111,8 @@ std::string dialogvalues(const dialogtemplate& d, int result)
         case controlkind::picture: v = c.shown ? c.label : ""; break;
         default: continue;
         }
-        out << "  " << c.id << "=" << v << (c.enabled ? "" : " (grey)") << "\n";
+        out << "  " << c.id << "=" << v << (c.enabled ? "" : " (grey)") << (withhidden && !c.shown ? " (hidden)" : "")
+            << "\n";
     }
     return out.str();
 }

@@ -8,13 +8,15 @@
 
 namespace platform {
 
-// Runs "ID=VALUE" (1/0 for checks and radios, an index for combos, a
-// number for spins, text for edits), "press=ID", "ok" and "cancel" in
-// order.  The dialog's result; 0 when the words end without one or a word
-// does not fit the dialog (bad names the word).
-int answerdialog(dialogtemplate& dialog, const std::string& words, std::string& bad);
+// After an optional leading name of the dialog, runs "ID=VALUE" (1/0 for checks and radios, an index for combos, a
+// number for spins, text for edits), "press=ID", "help=ID" (context help on
+// a control), "moved", "ok" and "cancel" in order.  The dialog's result; 0
+// when the words end without one or a word does not fit the dialog (bad
+// names the word; a modeless dialog may end its words without a result).
+int answerdialog(dialogtemplate& dialog, const std::string& words, std::string& bad, bool modeless = false);
 
-// The controls' final values, one line each, as the log shows them.
-std::string dialogvalues(const dialogtemplate& dialog, int result);
+// The controls' final values, one line each, as the log shows them;
+// withhidden marks hidden controls.
+std::string dialogvalues(const dialogtemplate& dialog, int result, bool withhidden = false);
 
 }  // namespace platform
