@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the layers with threads (the platform and the screen with its
 # host) and their tests with ThreadSanitizer into build-tsan/ and runs them
-# (scripted runs of the host through the headless front, in this process);
-# any data race fails the run.
+# (scripted runs of the host through the headless front, in this process),
+# and the curve editor's runs with its dialog on the window thread; any
+# data race fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TSAN=ON >/dev/null
-cmake --build build-tsan --parallel "$(nproc)" --target test_platform test_screen
+cmake --build build-tsan --parallel "$(nproc)" --target test_platform test_screen test_plots
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tools/tsan.supp"
 build-tsan/bin/test_platform --gtest_brief=1
 build-tsan/bin/test_screen --gtest_brief=1
+build-tsan/bin/test_plots --gtest_brief=1 --gtest_filter='editorrun.*'

@@ -361,3 +361,18 @@ TEST_F(editorrun, TheParameterRangeFromItsDialog)
     EXPECT_NE(dialogdump(run, "range-set").find("1074=0.5 <= x <= 2\n"), std::string::npos);
     EXPECT_NE(dialogdump(run, "range-unrestricted").find("1074=unrestricted\n"), std::string::npos);
 }
+
+TEST_F(editorrun, ChangesLandOnTheComputingThreadAroundARepaint)
+{
+    // Colour, resolution and "Recalc" in one go: the editor takes the
+    // changes with its next key, then samples curve 3 anew; the dialog is
+    // hidden while the sampling runs.
+    hostrun run = edit("<dialog EDITCURVES 1048=2 1063=100 press=1056><busy><dump edit-during></busy>"
+                       "<dump edit-after><Esc>",
+                       [](plot& p) {
+                           EXPECT_EQ(p.curves.at(3)->colour, 2);
+                           EXPECT_EQ(resolutionof(p, 3), 100);
+                       });
+    EXPECT_EQ(dialogdump(run, "edit-during"), "") << "hidden while busy";
+    EXPECT_NE(dialogdump(run, "edit-after").find("1063=100\n"), std::string::npos);
+}
