@@ -258,6 +258,23 @@ struct modelessrun {
 };
 
 std::map<int, std::unique_ptr<modelessrun>> modelessruns;
+
+bool isbutton(controlkind k)
+{
+    return k == controlkind::button || k == controlkind::bitmapbutton;
+}
+
+// Rows of the modeless layout: buttons side by side, a label or picture
+// with the fields or text after it.
+bool joinsrow(controlkind first, controlkind k)
+{
+    bool field = k == controlkind::edit || k == controlkind::combo || k == controlkind::spin;
+    if (isbutton(first))
+        return isbutton(k);
+    if (first == controlkind::picture)
+        return k == controlkind::text;
+    return first == controlkind::text && field;
+}
 int lastmodeless = 0;
 
 void closemodeless(GtkWidget* d)
@@ -271,7 +288,9 @@ void closemodeless(GtkWidget* d)
             m.run.t->x *= m.scale;
             m.run.t->y *= m.scale;
         }
-        // Destroyed once the event that closed it has ended.
+        // Destroyed once the event that closed it has ended; its widgets
+        // tell the logic nothing more (an edit losing the focus).
+        m.run.refreshing = true;
         gtk_widget_hide(d);
         modelessrun* doomed = it->second.release();
         modelessruns.erase(it);
@@ -352,13 +371,21 @@ int gtkfront::modelesscreate(dialogtemplate& dialog)
     m->scale = scale_;
     GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(d));
     GtkWidget* radiogroup = nullptr;
+    GtkWidget* row = nullptr;
+    controlkind first = controlkind::text;   // of the row
     for (dialogcontrol& c : dialog.controls) {
         if (c.kind == controlkind::button && (c.id == 1 || c.id == 2)) {
             gtk_dialog_add_button(GTK_DIALOG(d), c.label.c_str(), c.id);
             continue;
         }
         GtkWidget* w = makewidget(m->run, c, radiogroup, m->owned);
-        gtk_box_pack_start(GTK_BOX(content), w, FALSE, FALSE, 1);
+        if (!row || !joinsrow(first, c.kind)) {
+            row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
+            gtk_box_pack_start(GTK_BOX(content), row, FALSE, FALSE, 1);
+            gtk_widget_show(row);
+            first = c.kind;
+        }
+        gtk_box_pack_start(GTK_BOX(row), w, isbutton(c.kind), TRUE, 0);
         m->run.widgets.push_back({&c, w});
     }
     m->run.refresh();
@@ -373,6 +400,8 @@ int gtkfront::modelesscreate(dialogtemplate& dialog)
     int handle = ++lastmodeless;
     modelessruns[handle] = std::move(m);
     gtk_widget_show(d);
+    if (GtkWidget* ok = gtk_dialog_get_widget_for_response(GTK_DIALOG(d), 1))
+        gtk_widget_grab_focus(ok);
     return handle;
 }
 

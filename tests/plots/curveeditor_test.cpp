@@ -376,3 +376,14 @@ TEST_F(editorrun, ChangesLandOnTheComputingThreadAroundARepaint)
     EXPECT_EQ(dialogdump(run, "edit-during"), "") << "hidden while busy";
     EXPECT_NE(dialogdump(run, "edit-after").find("1063=100\n"), std::string::npos);
 }
+
+TEST_F(editorrun, ContextHelpPerControlAndAMoveRepaints)
+{
+    hostrun run = edit("<dialog EDITCURVES help=1063><dialog EDITCURVES help=1056><dialog EDITCURVES press=1113>"
+                       "<dialog EDITCURVES moved><Esc>",
+                       [](plot&) {});
+    std::vector<std::string> titles;
+    for (const platform::inforecord& r : run.infos)
+        titles.push_back(r.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Resolution", "The Recalc Button", "The Edit View"}));
+}
