@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the layers with threads (the platform and the screen with its
 # host) and their tests with ThreadSanitizer into build-tsan/ and runs them
-# (scripted runs of the host through the headless front, in this process),
-# and the curve editor's runs with its dialog on the window thread; any
-# data race fails the run.
+# (scripted runs of the host through the headless front, in this process,
+# among them template dialogs whose logic runs on the computing thread while
+# the window thread shows them, and the curve editor's runs with its
+# modeless dialog on the window thread); any data race fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TSAN=ON >/dev/null

@@ -16,7 +16,7 @@ enum class controlkind {
     text, edit, button,
     check,          // checked: the box's mark
     radio,          // checked; automatic radios are marked by the front
-    group,          // a frame with a label
+    group,          // a frame with a label around the controls that follow, up to the next group
     spin,           // number within low..high, shown in the buddy edit
     picture,        // label: an icon name ("red", "blue", "exclamation")
     bitmapbutton,   // a button showing the icon named by label
@@ -44,7 +44,11 @@ struct dialogcontrol {
     int low = 0, high = 0;   // spin: the range
     int number = 0;          // spin: the number; combo: the chosen index
     int delta = 0;           // spin: the last step (+1 up, -1 down)
-    int width = 0, height = 0;   // picture and owner-drawn: size in pixels
+    int width = 0, height = 0;   // picture, bitmap button and owner-drawn: size in pixels
+    // Picture and bitmap button: draws the image at width x height pixels
+    // (a plain function, so any thread may call it); without it the label
+    // names an icon.
+    void (*paint)(cairo_t*) = nullptr;
     std::vector<std::string> items{};   // combo
 };
 
@@ -54,9 +58,11 @@ struct dialogtemplate {
     std::string fontname;
     std::vector<dialogcontrol> controls;
     bool nocaption = false;
-    // Saved position: kept by the caller between openings (-1: the front's choice).
+    // Saved position: kept by the caller between openings (-1: the front's
+    // choice); the front gives the position and size at closing.
     bool keepposition = false;
     int x = -1, y = -1;
+    int width = 0, height = 0;
     // The logic: a control's id and what happened to it, with the values in
     // the template current; it may change any control.  Above 0 ends the
     // dialog with that result.  Without it, buttons end the dialog with

@@ -25,6 +25,7 @@ struct request {
 std::mutex lock;
 std::condition_variable finished;
 std::deque<request*> queue;
+std::deque<request*> backcalls;   // for the thread that waits in callwait
 bool closed = false;
 std::atomic<requesthandler> handler{nullptr};
 
@@ -45,6 +46,7 @@ bool enqueue(request* r)
     queue.push_back(r);
     if (auto f = currentfront())
         f->wake();
+    finished.notify_all();   // a window thread waiting in callwaiting
     return true;
 }
 
@@ -118,14 +120,44 @@ long callwait(request& r)
     if (!enqueue(&r))
         return 0;
     std::unique_lock guard(lock);
-    finished.wait(guard, [&] { return r.done; });
-    return r.result;
+    for (;;) {
+        finished.wait(guard, [&] { return r.done || !backcalls.empty(); });
+        if (r.done)
+            return r.result;
+        request* b = backcalls.front();
+        backcalls.pop_front();
+        guard.unlock();
+        long result = b->fn(b->arg);
+        guard.lock();
+        b->result = result;
+        b->done = true;
+        finished.notify_all();
+    }
 }
 
 long callmain(long (*fn)(void*), void* arg)
 {
     request r{0, 0, 0, true, fn, arg};
     return callwait(r);
+}
+
+long callwaiting(long (*fn)(void*), void* arg)
+{
+    request b{0, 0, 0, true, fn, arg};
+    {
+        std::lock_guard guard(lock);
+        if (closed)
+            return 0;
+        backcalls.push_back(&b);
+    }
+    finished.notify_all();
+    for (;;) {
+        runrequests();
+        std::unique_lock guard(lock);
+        finished.wait(guard, [&] { return b.done || !queue.empty(); });
+        if (b.done)
+            return b.result;
+    }
 }
 
 }  // namespace platform

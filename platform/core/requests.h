@@ -16,6 +16,12 @@ void setrequesthandler(requesthandler fn);
 // (0 when cancelled).  Boxes and dialogs reach the window thread this way.
 long callmain(long (*fn)(void*), void* arg);
 
+// Window thread, inside a request that another thread waits for: runs
+// fn(arg) on that waiting thread and returns its result, running the
+// requests that fn makes meanwhile (a box it opens), as a call the other
+// way would.  0 when the requests are closed.
+long callwaiting(long (*fn)(void*), void* arg);
+
 // Window thread: runs every queued request (fronts call it after wake()).
 void runrequests();
 // Any thread: true while requests are queued.

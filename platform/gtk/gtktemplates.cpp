@@ -44,6 +44,29 @@ const char* iconname(const std::string& label)
     return label == "red" ? "dialog-error" : label == "blue" ? "dialog-information" : "dialog-warning";
 }
 
+// The control's own image, or the icon its label names.
+GtkWidget* imageof(const dialogcontrol& c, GtkIconSize size)
+{
+    if (!c.paint || c.width <= 0 || c.height <= 0)
+        return gtk_image_new_from_icon_name(iconname(c.label), size);
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, c.width, c.height);
+    cairo_t* cr = cairo_create(s);
+    c.paint(cr);
+    cairo_destroy(cr);
+    GtkWidget* image = gtk_image_new_from_surface(s);
+    cairo_surface_destroy(s);
+    return image;
+}
+
+// An edit that a spin button shows: the spin button stands for both.
+bool isbuddy(const dialogtemplate& t, const dialogcontrol& c)
+{
+    for (const dialogcontrol& s : t.controls)
+        if (s.kind == controlkind::spin && s.buddy == c.id)
+            return c.kind == controlkind::edit;
+    return false;
+}
+
 void templaterun::refresh()
 {
     refreshing = true;
@@ -105,9 +128,7 @@ GtkWidget* makewidget(templaterun& run, dialogcontrol& c, GtkWidget*& radiogroup
         gtk_label_set_xalign(GTK_LABEL(w), 0);
         break;
     case controlkind::group:
-        w = gtk_label_new(nullptr);
-        gtk_label_set_markup(GTK_LABEL(w), ("<b>" + c.label + "</b>").c_str());
-        gtk_label_set_xalign(GTK_LABEL(w), 0);
+        w = gtk_frame_new(c.label.empty() ? nullptr : c.label.c_str());
         break;
     case controlkind::edit:
         w = gtk_entry_new();
@@ -123,8 +144,13 @@ GtkWidget* makewidget(templaterun& run, dialogcontrol& c, GtkWidget*& radiogroup
         break;
     case controlkind::button:
     case controlkind::bitmapbutton:
-        w = c.kind == controlkind::button ? gtk_button_new_with_label(c.label.c_str())
-                                          : gtk_button_new_from_icon_name(iconname(c.label), GTK_ICON_SIZE_BUTTON);
+        if (c.kind == controlkind::button) {
+            w = gtk_button_new_with_label(c.label.c_str());
+        } else {
+            w = gtk_button_new();
+            gtk_button_set_image(GTK_BUTTON(w), imageof(c, GTK_ICON_SIZE_BUTTON));
+            gtk_button_set_always_show_image(GTK_BUTTON(w), TRUE);
+        }
         g_signal_connect(w, "clicked", G_CALLBACK(+[](GtkButton*, gpointer p) {
                              auto* h = static_cast<handler*>(p);
                              h->run->tell(h->c->id, notification::click);
@@ -162,7 +188,7 @@ GtkWidget* makewidget(templaterun& run, dialogcontrol& c, GtkWidget*& radiogroup
                          }), h);
         break;
     case controlkind::picture:
-        w = gtk_image_new_from_icon_name(iconname(c.label), GTK_ICON_SIZE_DIALOG);
+        w = imageof(c, GTK_ICON_SIZE_DIALOG);
         break;
     case controlkind::combo:
         w = gtk_combo_box_text_new();
@@ -203,6 +229,8 @@ int gtkfront::rundialog(dialogtemplate& dialog)
     if (dialog.keepposition && dialog.x >= 0)
         gtk_window_move(GTK_WINDOW(d), dialog.x / scale_, dialog.y / scale_);
     GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(d));
+    GtkWidget* into = content;    // the box of the current group
+    GtkWidget* groups = nullptr;  // the groups' frames, side by side
     templaterun run{&dialog, d, {}};
     std::vector<std::unique_ptr<handler>> owned;
     GtkWidget* radiogroup = nullptr;
@@ -212,8 +240,23 @@ int gtkfront::rundialog(dialogtemplate& dialog)
             gtk_dialog_add_button(GTK_DIALOG(d), c.label.c_str(), c.id);
             continue;
         }
+        if (isbuddy(dialog, c))
+            continue;
         GtkWidget* w = makewidget(run, c, radiogroup, owned);
-        gtk_box_pack_start(GTK_BOX(content), w, FALSE, FALSE, 3);
+        if (c.kind == controlkind::group) {
+            if (!groups) {
+                groups = gtk_flow_box_new();
+                gtk_flow_box_set_selection_mode(GTK_FLOW_BOX(groups), GTK_SELECTION_NONE);
+                gtk_flow_box_set_max_children_per_line(GTK_FLOW_BOX(groups), 3);
+                gtk_box_pack_start(GTK_BOX(content), groups, FALSE, FALSE, 3);
+            }
+            gtk_container_add(GTK_CONTAINER(groups), w);
+            into = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+            gtk_container_set_border_width(GTK_CONTAINER(into), 4);
+            gtk_container_add(GTK_CONTAINER(w), into);
+        } else {
+            gtk_box_pack_start(GTK_BOX(into), w, FALSE, FALSE, 3);
+        }
         run.widgets.push_back({&c, w});
         if (c.kind == controlkind::edit && c.selected) {
             gtk_widget_grab_focus(w);
@@ -234,13 +277,18 @@ int gtkfront::rundialog(dialogtemplate& dialog)
         for (auto& [c, w] : run.widgets)
             if (c->kind == controlkind::edit)
                 c->value = gtk_entry_get_text(GTK_ENTRY(w));
+            else if (c->kind == controlkind::spin)
+                gtk_spin_button_update(GTK_SPIN_BUTTON(w));
         result = dialog.notify(response, notification::click);
         run.refresh();
     }
     if (dialog.keepposition) {
         gtk_window_get_position(GTK_WINDOW(d), &dialog.x, &dialog.y);
+        gtk_window_get_size(GTK_WINDOW(d), &dialog.width, &dialog.height);
         dialog.x *= scale_;
         dialog.y *= scale_;
+        dialog.width *= scale_;
+        dialog.height *= scale_;
     }
     gtk_widget_destroy(d);
     return result;
@@ -371,6 +419,7 @@ int gtkfront::modelesscreate(dialogtemplate& dialog)
     m->scale = scale_;
     GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(d));
     GtkWidget* radiogroup = nullptr;
+    GtkWidget* into = content;   // the box of the current group
     GtkWidget* row = nullptr;
     controlkind first = controlkind::text;   // of the row
     for (dialogcontrol& c : dialog.controls) {
@@ -378,15 +427,26 @@ int gtkfront::modelesscreate(dialogtemplate& dialog)
             gtk_dialog_add_button(GTK_DIALOG(d), c.label.c_str(), c.id);
             continue;
         }
+        if (isbuddy(dialog, c))
+            continue;
         GtkWidget* w = makewidget(m->run, c, radiogroup, m->owned);
+        m->run.widgets.push_back({&c, w});
+        if (c.kind == controlkind::group) {
+            gtk_box_pack_start(GTK_BOX(content), w, FALSE, FALSE, 2);
+            into = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+            gtk_container_set_border_width(GTK_CONTAINER(into), 3);
+            gtk_container_add(GTK_CONTAINER(w), into);
+            gtk_widget_show(into);
+            row = nullptr;
+            continue;
+        }
         if (!row || !joinsrow(first, c.kind)) {
             row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
-            gtk_box_pack_start(GTK_BOX(content), row, FALSE, FALSE, 1);
+            gtk_box_pack_start(GTK_BOX(into), row, FALSE, FALSE, 1);
             gtk_widget_show(row);
             first = c.kind;
         }
         gtk_box_pack_start(GTK_BOX(row), w, isbutton(c.kind), TRUE, 0);
-        m->run.widgets.push_back({&c, w});
     }
     m->run.refresh();
     modelessrun* run = m.get();

@@ -3,6 +3,7 @@
 #include "platform/headless/script.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 namespace platform {
@@ -55,6 +56,19 @@ int setcontrol(dialogtemplate& d, dialogcontrol& c, const std::string& value)
     }
 }
 
+// "X,Y": the user moved the dialog there.
+int moveto(dialogtemplate& d, const std::string& where)
+{
+    size_t comma = where.find(',');
+    int x = 0, y = 0;
+    if (comma == std::string::npos || !scriptnumber(where.substr(0, comma), 0, 65535, x) ||
+        !scriptnumber(where.substr(comma + 1), 0, 65535, y))
+        return -1;
+    d.x = x;
+    d.y = y;
+    return 0;
+}
+
 }  // namespace
 
 int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad, bool modeless)
@@ -66,7 +80,9 @@ int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad, b
             continue;
         size_t eq = w.find('=');
         int id = 0, result = -1;
-        if (w == "ok" || w == "cancel") {
+        if (w.rfind("at=", 0) == 0 && d.keepposition) {
+            result = moveto(d, w.substr(3));
+        } else if (w == "ok" || w == "cancel") {
             int button = w == "ok" ? 1 : 2;
             result = d.command ? d.command(d, button, notification::click) : button;
         } else if (eq != std::string::npos && scriptnumber(w.substr(eq + 1), 1, 65535, id) && w.substr(0, eq) == "press") {
@@ -91,10 +107,28 @@ int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad, b
     return 0;
 }
 
+void writeimages(const dialogtemplate& d, const std::string& folder)
+{
+    for (const dialogcontrol& c : d.controls) {
+        std::string path = folder + "/" + d.name + "-" + std::to_string(c.id) + ".png";
+        if (!c.paint || c.width <= 0 || c.height <= 0 || std::filesystem::exists(path))
+            continue;
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, c.width, c.height);
+        cairo_t* cr = cairo_create(s);
+        c.paint(cr);
+        cairo_destroy(cr);
+        cairo_surface_write_to_png(s, path.c_str());
+        cairo_surface_destroy(s);
+    }
+}
+
 std::string dialogvalues(const dialogtemplate& d, int result, bool withhidden)
 {
     std::ostringstream out;
-    out << d.name << " ended with " << result << "\n";
+    out << d.name << " ended with " << result;
+    if (d.keepposition)
+        out << " at " << d.x << "," << d.y;
+    out << "\n";
     for (const dialogcontrol& c : d.controls) {
         std::string v;
         switch (c.kind) {

@@ -377,6 +377,7 @@ bool headlessfront::dump(const std::string& name)
 
 int headlessfront::rundialog(dialogtemplate& dialog)
 {
+    writeimages(dialog, out_);
     int result = answerdialogitem(dialog);
     std::ofstream log(out_ + "/dialogs.txt", std::ios::binary | std::ios::app);
     log << dialogvalues(dialog, result);
@@ -388,11 +389,14 @@ int headlessfront::answerdialogitem(dialogtemplate& dialog)
     const scriptitem* item = answer("the dialog " + dialog.name);
     if (!item)
         return 2;
+    std::string bad;
     switch (item->answer) {
     case answerkind::ok:
-        return 1;
     case answerkind::cancel:
-        return 2;
+        // The ending button as the dialog's logic takes it.
+        if (int result = answerdialog(dialog, item->answer == answerkind::ok ? "ok" : "cancel", bad))
+            return result;
+        break;
     case answerkind::text:
         for (dialogcontrol& c : dialog.controls)
             if (c.kind == controlkind::edit) {
@@ -400,13 +404,11 @@ int headlessfront::answerdialogitem(dialogtemplate& dialog)
                 return 1;
             }
         break;
-    case answerkind::dialog: {
-        std::string bad;
+    case answerkind::dialog:
         if (int result = answerdialog(dialog, item->text, bad))
             return result;
         error(item->source + " does not answer the dialog " + dialog.name + " at " + bad);
         return 2;
-    }
     default:
         break;
     }

@@ -147,6 +147,32 @@ TEST(requests, SendtomainRunsOnTheWindowThreadAndCancelsWhenClosed)
     setrequesthandler(nullptr);
 }
 
+TEST(requests, CallwaitingRunsOnTheWaitingThreadWhichMayCallBackMeanwhile)
+{
+    setwindowthread();
+    setrequesthandler(echo);
+    reopenrequests();
+    // The window thread, inside the computing thread's request, has the
+    // computing thread run a function that itself sends a request.
+    static std::atomic<long> result{-1};
+    static std::atomic<bool> ranthere{false};
+    auto back = +[](void*) -> long {
+        ranthere = !iswindowthread();
+        return sendtomain(3040, 1, 1);
+    };
+    static long (*backfn)(void*) = back;
+    ASSERT_TRUE(thread2().start([] {
+        result = callmain(+[](void*) -> long { return callwaiting(backfn, nullptr) + 1; }, nullptr);
+    }));
+    while (!requestspending())
+        std::this_thread::sleep_for(1ms);
+    runrequests();
+    EXPECT_TRUE(thread2().join(5000));
+    EXPECT_TRUE(ranthere);
+    EXPECT_EQ(result, 3043);
+    setrequesthandler(nullptr);
+}
+
 TEST(cmdline, SwitchesAreWholeWords)
 {
     setcommandline({"-F", "OEM", "18", "10", "400", "/p", "h", "/home/x", "dir/-a", "-f", "ANSI", "14", "-a"});
