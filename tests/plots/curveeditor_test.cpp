@@ -261,7 +261,8 @@ struct editorrun : fastplotsitting {
     }
     // A plot of sin, cos and x/3 over [0, 3] (colours red, green, blue),
     // then the editor on it; check runs on the plot afterwards.
-    hostrun edit(const std::string& keys, std::function<void(plot&)> check)
+    hostrun edit(const std::string& keys, std::function<void(plot&)> check,
+                 std::function<void(plot&)> prepare = nullptr)
     {
         return withcalc("rgb" + keys, [&](calculator& c) {
             makecurvecolors();
@@ -278,6 +279,8 @@ struct editorrun : fastplotsitting {
             plot* p = currentplot();
             ASSERT_NE(p, nullptr);
             ASSERT_EQ(p->curves.count, 3);
+            if (prepare)
+                prepare(*p);
             p->runeditCOMMAND();
             check(*p);
             dropcurvecolors();
@@ -386,4 +389,23 @@ TEST_F(editorrun, ContextHelpPerControlAndAMoveRepaints)
     for (const platform::inforecord& r : run.infos)
         titles.push_back(r.title);
     EXPECT_EQ(titles, (std::vector<std::string>{"Resolution", "The Recalc Button", "The Edit View"}));
+}
+
+TEST_F(editorrun, SearchGivesACurveWithoutAnEntryOneAndMakesItActive)
+{
+    hostrun run = edit("<dialog EDITCURVES 1068=2><dump search-none><dialog EDITCURVES press=1056><dump search-added><Esc>",
+                       [](plot& p) {
+                           plotpsp& psp = *p.perspectives.first();
+                           ASSERT_EQ(psp.consider.count, 3);
+                           EXPECT_EQ(psp.consider.at(3)->curve, p.curves.at(2));
+                           EXPECT_EQ(psp.apnr, 3);
+                       },
+                       [](plot& p) { p.perspectives.first()->consider.erase(p.perspectives.first()->consider.at(2)); });
+    std::string none = dialogdump(run, "search-none");
+    EXPECT_NE(none.find("1073=Not considered\n"), std::string::npos) << none;
+    EXPECT_NE(none.find("1056=Search...\n"), std::string::npos);
+    EXPECT_NE(none.find("1063= (grey)"), std::string::npos);
+    std::string added = dialogdump(run, "search-added");
+    EXPECT_NE(added.find("1056=Recalc\n"), std::string::npos) << added;
+    EXPECT_NE(added.find("1068=2\n"), std::string::npos);
 }
