@@ -89,6 +89,7 @@ void templaterun::refresh()
             gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), c->checked);
             break;
         case controlkind::spin:
+            gtk_spin_button_set_range(GTK_SPIN_BUTTON(w), c->low, c->high);
             gtk_spin_button_set_value(GTK_SPIN_BUTTON(w), c->number);
             break;
         case controlkind::combo:
