@@ -57,9 +57,9 @@ bool readpen(const std::string& text, uint16_t& value);
 bool absoluteresolution(double answer, int32_t& value);
 bool scaledresolution(int32_t resolution, double factor, int32_t& value);
 
-// Shared with the curve editor.  The curve number for "g" or the clipper
-// index for "C"; the flag asks the next fill to set the clipper control.
-extern std::atomic<uint32_t> gotonumber;
+// Shared with the curve editor.  The go-to number (plots/plotenv.h) holds
+// the curve number for "g" or the clipper index for "C"; this flag asks
+// the next fill to set the clipper control to it.
 extern std::atomic<bool> selectclipper;
 
 // Computing thread: requests to the dialog (create, destroy, fill with the

@@ -12,6 +12,7 @@
 #include "plots/curvedialog.h"
 #include "plots/editrange.h"
 #include "plots/plot.h"
+#include "plots/plotenv.h"
 #include "screen/helptopics.h"
 #include "screen/host.h"
 #include "screen/keys.h"
@@ -20,7 +21,6 @@
 using platform::dialogtemplate;
 using platform::notification;
 
-std::atomic<uint32_t> gotonumber{1};
 std::atomic<bool> selectclipper{false};
 
 namespace {
@@ -51,7 +51,7 @@ std::string editornotice;
 void render()
 {
     dialogstate& s = state();
-    fillcurvedialog(s.dialog, s.view, s.message, selectclipper.exchange(false), gotonumber);
+    fillcurvedialog(s.dialog, s.view, s.message, selectclipper.exchange(false), uint32_t(gotonumber.load()));
 }
 
 void notice(const char* text)
@@ -202,7 +202,7 @@ void typednumber(const std::string& text)
     if (!std::isfinite(x))
         return;
     uint32_t live = state().view.live;
-    gotonumber = x < 0 ? live : uint32_t(std::min(std::trunc(x), double(live)));
+    gotonumber = int32_t(x < 0 ? live : uint32_t(std::min(std::trunc(x), double(live))));
     postkey('g');
 }
 
@@ -238,7 +238,7 @@ int clicked(dialogtemplate& d, int id)
         break;
     case 1059:
     case 1060:
-        gotonumber = id == 1059 ? uint32_t(d.control(1058)->number) : 0;
+        gotonumber = id == 1059 ? d.control(1058)->number : 0;
         selectclipper = true;
         postkey('C');
         break;

@@ -7,6 +7,8 @@
 #include "plots/curvedialog.h"
 #include "plots/paint.h"
 #include "plots/plot.h"
+#include "plots/plotenv.h"
+#include "plots/plotenvstandins.h"
 #include "plots/plotpanel.h"
 #include "screen/host.h"
 #include "screen/infowin.h"
@@ -68,7 +70,7 @@ bool editorkey(plotpsp& p, keycode k, bool& changed)
 {
     switch (k) {
     case 'g':
-        gotocurve(p, gotonumber);
+        gotocurve(p, uint32_t(gotonumber.load()));
         break;
     case '+':
     case '-':
@@ -85,8 +87,12 @@ bool editorkey(plotpsp& p, keycode k, bool& changed)
         changed |= p.removeentry();
         break;
     case '2':
-    case 'A':
         msgnotimplemented();
+        p.paintedit(0);
+        break;
+    case 'A':
+        if (p.owner)
+            printoptionsdialog(*p.owner);
         p.paintedit(0);
         break;
     case 64:
@@ -143,4 +149,14 @@ void plot::runeditCOMMAND()
     if (p->noshown(true))
         unexpectederror("plot::runeditCOMMAND()");
     p->paint(false);
+}
+
+void runeditcmd(plot& p)
+{
+    p.runeditCOMMAND();
+}
+
+void stepactivecmd(plotpsp& s, int direction)
+{
+    s.stepactive(direction);
 }

@@ -5,6 +5,7 @@
 #include "plots/fastplot.h"
 #include "plots/insertion.h"
 #include "plots/painting.h"
+#include "plots/plotenv.h"
 #include "plots/plot.h"
 #include "plots/plotlist.h"
 #include "plots/windowcmds.h"
@@ -22,21 +23,6 @@ void aborted()
 {
     setfootercode(10);
     msgbox("\n Command aborted \n");
-}
-
-// The plot environment on a saved screen.
-void showplotenv()
-{
-    screensave whole(-1, -1, -1, -1);
-    plotenvkeys();
-    infoclose("whelpplot");
-    whole.restore();
-    repaintmain();
-}
-
-void nodesignerplot()
-{
-    tell("\n There has no designer plot been created yet. \n\r Why don't you try \"ppn\" ?\n");
 }
 
 // The computed fastplot, checked and with its table made current; null

@@ -12,19 +12,6 @@
 #include <cctype>
 #include <new>
 
-plotpsp* newpsp(plot& p, const drect& mapping)
-{
-    auto* psp = new (std::nothrow) plotpsp(&p);
-    if (!psp)
-        return nullptr;
-    psp->mapping = mapping;
-    for (plotcurve* c = p.curves.first(); c; c = static_cast<plotcurve*>(c->next))
-        if (c->enabled)
-            if (auto* e = new (std::nothrow) autoprint(psp, c))
-                psp->consider.append(e);
-    return psp;
-}
-
 drect mappingdialog(plot& p, int mode, const drect& f, plotpsp*& a)
 {
     drect g = p.currentmapping();
@@ -50,7 +37,7 @@ drect mappingdialog(plot& p, int mode, const drect& f, plotpsp*& a)
     }
     if (k != 'd')
         return nowindow;
-    plotpsp* made = newpsp(p, relcorners(f, g));
+    plotpsp* made = p.newpsp(relcorners(f, g), nullptr, false);
     if (!made)
         return nowindow;
     delete plot::pendingpsp;
@@ -89,7 +76,7 @@ bool choosemapping(plot& p, const drect& f)
             return false;
     }
     if (!a) {
-        a = plot::pendingpsp = newpsp(p, identitymapping);
+        a = plot::pendingpsp = p.newpsp(identitymapping, nullptr, false);
         if (!a)
             return false;
     }

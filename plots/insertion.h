@@ -23,9 +23,6 @@ void adddesignerplot(calculator& k);
 void newdesignerplotwindow(calculator& k);
 void adddesignerplotwindow(calculator& k, bool show);
 
-// A new perspective with the mapping and an entry for each enabled curve;
-// null without memory.
-plotpsp* newpsp(plot& p, const drect& mapping);
 // The perspective and world window of a new curve shown as in the window
 // f; true when the pending curve and entry exist.
 bool choosemapping(plot& p, const drect& f);

@@ -2,14 +2,15 @@
 
 #include "plots/plot.h"
 
-void plotenvkeys() {}
-
 void paintperspective(plotpsp& perspective)
 {
     perspective.paint(false);
 }
 
-bool perspectiveempty(const plotpsp&)
+bool perspectiveempty(const plotpsp& perspective)
 {
-    return false;
+    for (autoprint* e = perspective.consider.first(); e; e = static_cast<autoprint*>(e->next))
+        if (e->considered && e->curve && e->curve->enabled)
+            return false;
+    return true;
 }

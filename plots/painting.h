@@ -1,13 +1,10 @@
-// The plot environment's entry points: until it comes the environment
-// closes at once and a perspective counts as showing its curves; the
-// perspective itself is painted (plotpsp::paint).
+// Painting a perspective for the plot environment, and whether it shows
+// any curve.
 #pragma once
 
 class plotpsp;
 
-// The plot environment on the current plot, until the user leaves it.
-void plotenvkeys();
 // Paints the perspective into the main window.
 void paintperspective(plotpsp& perspective);
-// The painted perspective shows nothing.
+// No entry of the perspective is shown, not even a hidden one.
 bool perspectiveempty(const plotpsp& perspective);

@@ -123,6 +123,10 @@ public:
     // The window of the curve of the first entry whose mapped window
     // matches f; nowindow when none does (mappings.cpp).
     drect matchentry(const drect& f) const;
+    // Appends an entry for each enabled curve of the plot, or a copy of
+    // each entry of source that is visible (or includehidden) and whose
+    // curve is enabled; false without an owner or memory (plotframe.cpp).
+    bool considerupdate(const chainof<autoprint>* source, bool includehidden);
 
     // The consider list's queries and steps; the curve editor
     // (curveeditor.cpp).  Positions are 1-based, 0 for none; a curve's
@@ -195,6 +199,13 @@ public:
     bool writetransfer();
     // The curve editor on the current perspective (curveeditor.cpp).
     void runeditCOMMAND();
+
+    // A new perspective with the mapping and the entries of
+    // considerupdate; null on failure (plotframe.cpp).
+    plotpsp* newpsp(const drect& mapping, const chainof<autoprint>* source, bool includehidden);
+    // A mouse frame (pixels) over the shown perspective made into a new
+    // perspective in the clipboard; true when one was made.
+    bool aaktion(const screenrect& frame);
 
     // The registry of private copies (plotregistry.cpp).
     bool registervarstore(const varman* store);

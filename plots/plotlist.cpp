@@ -1,6 +1,8 @@
 #include "plots/plotlist.h"
 
 #include "plots/plot.h"
+#include "plots/plotenv.h"
+#include "screen/infowin.h"
 
 namespace {
 chainof<plot>* plots = nullptr;
@@ -20,6 +22,7 @@ plot* currentplot()
 
 void dropplotlist()
 {
+    plotenvhelp().close();
     delete plots;
     plots = nullptr;
 }

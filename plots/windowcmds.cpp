@@ -9,6 +9,7 @@
 #include "screen/menustate.h"
 #include "screen/msgbox.h"
 #include "screen/screen.h"
+#include "screen/winbox.h"
 
 uint16_t keyboardhintcount = 3;
 
@@ -16,11 +17,12 @@ namespace {
 
 constexpr int helpitem = 39998;
 
-void keepfixedwarning(int mode)
+constexpr char keepfixedtext[] = "You have checked the option \n\n\r   \"Keep %s fixed\"\n\n\rThis option is ignored. "
+                                 "It is effective\n\ronly for magnifying or compressing !";
+
+const char* keptaxis(int mode)
 {
-    tell("You have checked the option \n\n\r   \"Keep %s fixed\"\n\n\rThis option is ignored. It is effective\n\ronly "
-         "for magnifying or compressing !",
-         mode == 2 ? "X" : "Y");
+    return mode == 2 ? "X" : "Y";
 }
 
 // One border: the prompt with the value it has now, then the typed
@@ -32,35 +34,63 @@ bool askborder(double& value, const char* prompt)
     return inputstate != inputstates::cancelled;
 }
 
-}  // namespace
-
-drect zoomwindow(const screenrect& frame, const screenrect& view, const drect& w)
+// Runs the mouse frame dialog for the frame f over the view v; the
+// answer in upper case.
+int askframe(const drect& f, const drect& v)
 {
-    drect f = todrect(frame), v = todrect(view);
     zoomrecord.keepmode = 1;
     zoomrecord.shifted = isshifted(f, v);
     drawend();
     int key = std::toupper(mouseframedialog(zoomrecord));
     drawbegin();
-    drect now;
-    switch (key) {
+    return key;
+}
+
+}  // namespace
+
+drect answeredwindow(int answer, const drect& f, const drect& v, const drect& w)
+{
+    switch (answer) {
     case 'G':
-        now = mapcorners(w, relcorners(f, v));
-        break;
+        return mapcorners(w, relcorners(f, v));
     case 'K':
-        now = mapcorners(w, relcorners(v, f));
-        break;
+        return mapcorners(w, relcorners(v, f));
     case 'V':
-        if (zoomrecord.keepmode > 1) {
-            keepfixedwarning(zoomrecord.keepmode);
-            zoomrecord.keepmode = 1;
-        }
-        now = mapcorners(w, relcorners(shiftframe(f, v), v));
-        break;
+        return mapcorners(w, relcorners(shiftframe(f, v), v));
     default:
         return zerowindow;
     }
-    return keepaxes(w, now, zoomrecord.keepmode);
+}
+
+drect zoomwindow(const screenrect& frame, const screenrect& view, const drect& w)
+{
+    drect f = todrect(frame), v = todrect(view);
+    int key = askframe(f, v);
+    if (key == 'V' && zoomrecord.keepmode > 1) {
+        tell(keepfixedtext, keptaxis(zoomrecord.keepmode));
+        zoomrecord.keepmode = 1;
+    }
+    if (key != 'G' && key != 'K' && key != 'V')
+        return zerowindow;
+    return keepaxes(w, answeredwindow(key, f, v, w), zoomrecord.keepmode);
+}
+
+drect framewindow(const drect& f, const drect& p, const drect& m)
+{
+    int key = askframe(f, p);
+    if (key == 'V' && zoomrecord.keepmode > 1) {
+        msgboxf(keepfixedtext, keptaxis(zoomrecord.keepmode));
+        zoomrecord.keepmode = 1;
+    }
+    drect g = f;
+    if (zoomrecord.keepmode == 2) {
+        g.left = p.left;
+        g.right = p.right;
+    } else if (zoomrecord.keepmode == 3) {
+        g.top = p.top;
+        g.bottom = p.bottom;
+    }
+    return answeredwindow(key, g, p, m);
 }
 
 bool inputwindow(drect& w)

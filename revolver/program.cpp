@@ -11,7 +11,7 @@
 #include "objects/contextlist.h"
 #include "objects/hooks.h"
 #include "plots/curvecolor.h"
-#include "plots/plotlist.h"
+#include "plots/plotenv.h"
 #include "platform/core/cmdline.h"
 #include "revolver/revolver.h"
 #include "screen/calcmain.h"
@@ -79,7 +79,7 @@ void runprogram()
         createcalculator = nullptr;
         dropvalueboxes();
     }
-    dropplotlist();
+    closeplotwindow();
     dropcurvecolors();
     delete rev1;
     rev1 = nullptr;

@@ -1,5 +1,6 @@
 // The revolver's commands, in the order tested.
 #include "numerics/toolcmds.h"
+#include "plots/plotenv.h"
 #include "revolver/cmdkeys.h"
 #include "revolver/commands.h"
 #include "revolver/cmdreader.h"

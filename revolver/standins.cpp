@@ -20,6 +20,4 @@ void fastplotloop(calculator&) {}
 void spacemenu(calculator&) {}
 void refreshfastplot(calculator&) {}
 
-void plotmenucmd() { later(); }
-void eraseplotcmd() { later(); }
 void mouseframecmd() { later(); }

@@ -16,6 +16,4 @@ void spacemenu(calculator& c);         // " ": the plot menu
 void refreshfastplot(calculator& c);   // Shift-" ": recreate the fastplot
 
 // Revolver commands.
-void plotmenucmd();                    // "ppp"
-void eraseplotcmd();                   // "pp" Del
 void mouseframecmd();                  // "om": the mouse frame dialog, and what it returned

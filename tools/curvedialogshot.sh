@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Opens the curve editor of a designer plot in VEMO's GTK window under Xvfb
-# and checks that the "Curve Properties" window comes up beside the main
-# window, answers its "+" button and closes with its OK button; then ends
-# the program.  Needs xvfb, xdotool and xwd.  The picture of the screen is
-# left in OUT when given.
+# and checks that the "Curve Properties" window comes up and goes again
+# when Esc ends the editor; then ends the program.  Needs xvfb, xdotool
+# and xwd.  The picture of the screen is left in OUT when given.
 # Usage: tools/curvedialogshot.sh [BUILD_DIR] [OUT.xwd]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

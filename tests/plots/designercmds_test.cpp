@@ -19,7 +19,7 @@ struct designercmds : fastplotsitting {
 
 TEST_F(designercmds, NewPlotAndAddedCurvesFromTheFastplot)
 {
-    hostrun run = withcalc("<dump none>xrgb", [&](calculator& c) {
+    hostrun run = withcalc("<dump none>xr<Esc>gb<Esc>", [&](calculator& c) {
         ready(c, "sin(x)");
         fastplot& f = plotof(c, plottype::simple, 0, 3, {0, 2, 3, -2});
         adddesignerplot(c);

@@ -18,9 +18,9 @@ TEST_F(designer, NewPlotThenAddedCurvesAndTheCalculatorDeleted)
 {
     const char* script = "ex*x<Enter><Enter>3<Enter>"
                          "p+<dump none>x"
-                         "ppn0<Enter>5<Enter>0<Enter>30<Enter><dump first>r"
+                         "ppn0<Enter>5<Enter>0<Enter>30<Enter><dump first>r<Esc>"
                          "p+<dump second>g"
-                         "pp+<dump third>b"
+                         "pp+<dump third>b<Esc>"
                          "<Del><dump deleted><Esc>"
                          "ex<Enter><Enter>1<Enter>p+<dump fourth>m<dump end><close>";
     hostrun r = runscript(script, runprogram);

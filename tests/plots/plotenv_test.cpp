@@ -1,0 +1,414 @@
+// The plot environment driven by keys, panel codes and the mouse on plots
+// of sine curves: the key table with both cursors, the mouse frame, the
+// pen and deleting plots.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+#include <unistd.h>
+
+#include "objects/librarylist.h"
+#include "plots/curvecolor.h"
+#include "plots/paint.h"
+#include "plots/plot.h"
+#include "plots/plotenv.h"
+#include "plots/plotlist.h"
+#include "plots/startprinter.h"
+#include "tests/plots/curvefixture.h"
+#include "tests/screen/editrun.h"
+
+namespace {
+
+// A function's graph that takes the pen when asked to.
+struct pengraph : functiongraph {
+    bool pen;
+    pengraph(std::function<double(double)> f, bool pen) : functiongraph(std::move(f)), pen(pen) {}
+    bool canmousecreate() override { return pen; }
+};
+
+const drect sinewindow{0, 1.5, 2 * M_PI, -1.5};
+// A mapping above the sine's highest point: nothing shows.
+const drect abovecurve{0, 3, 1, 2};
+const screenrect area{40, 40, 600, 400};
+
+struct plotenvsitting : ::testing::Test {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("plotenv" + std::to_string(getpid()));
+    std::string olddir = workdirectory();
+
+    plotenvsitting()
+    {
+        std::filesystem::create_directories(dir);
+        setworkdirectory(dir.string());
+        printer().program = "/nonexistent/vemdraw";
+    }
+    ~plotenvsitting() override
+    {
+        dropplotlist();
+        printer() = printerlink();
+        gotonumber = 0;
+        setworkdirectory(olddir);
+        std::filesystem::remove_all(dir);
+    }
+    // A plot of one sine curve in perspectives numbered 1, 2, ... with
+    // the mappings, the index current; it becomes the current plot.
+    static plot& addplot(std::initializer_list<drect> mappings, int current, bool pen = false)
+    {
+        auto* p = new plot;
+        auto* g = new pengraph([](double x) { return std::sin(x); }, pen);
+        p->graphs.append(g);
+        g->implement();
+        auto* c = new plotcurve;
+        c->graph = g;
+        c->world = sinewindow;
+        c->colour = 4;
+        c->selection[0] = c->selection[1] = 1;
+        c->argnumber = 1;
+        p->curves.append(c);
+        for (const drect& m : mappings) {
+            auto* s = new plotpsp(p);
+            s->mapping = m;
+            s->consider.append(new autoprint(s, c));
+            s->apnr = 1;
+            p->perspectives.append(s);
+        }
+        p->currentpsp = uint16_t(current);
+        plotlist().append(p);
+        plotlist().seek(p);
+        return *p;
+    }
+    static hostrun run(const std::string& script)
+    {
+        return rundialogue(script, [] {
+            makecurvecolors();
+            plotarea() = area;
+            plotenvkeys();
+        });
+    }
+    // The dump's text with the curve dialog's values, the native boxes and
+    // the help windows' titles.
+    static std::string seen(const hostrun& r, const std::string& dump)
+    {
+        std::string all = dump.empty() ? "" : dumptext(r, dump);
+        if (!dump.empty()) {
+            std::ifstream dialog(r.out + "/" + dump + "-EDITCURVES.txt");
+            all.append(std::istreambuf_iterator<char>(dialog), std::istreambuf_iterator<char>());
+        }
+        for (const std::string& box : r.boxes)
+            all += box + "\n";
+        for (const platform::inforecord& info : r.infos)
+            all += info.title + "\n";
+        return all;
+    }
+};
+
+const char later[] = "Feature not implemented !";
+
+TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
+{
+    struct row {
+        const char* keys;
+        const char* close;   // what ends the box shown after keys
+        const char* shows;
+        int perspectives, current;
+    } rows[] = {
+        {"<F1>", "", "The Plot Environment", 3, 2},
+        {"<S-F1>", "", "On drawing Mouse Frames", 3, 2},
+        {"<Tab>", "t", "To Clipboard:", 2, 1},   // cut from the middle: the one before stays
+        {"<Tab>", "p", "To Clipboard:", 3, 2},
+        {"<Tab>p<Ins>", "", "", 4, 3},
+        {"<Ins>", "<Esc>", "To Clipboard:", 3, 2},   // no clipboard shown: Tab
+        {"<Del>", "", "", 2, 2},
+        {"<Home>", "", "", 3, 1},
+        {"<End>", "", "", 3, 3},
+        {"<Up>", "", "", 3, 1},
+        {"<Down>", "", "", 3, 3},
+        {"g", "", "", 3, 3},
+        {"+", "", "", 3, 2},   // one curve: the active entry stays
+        {"-", "", "", 3, 2},
+        {"A", "x", later, 3, 2},
+        {"S", "x", later, 3, 2},
+        {"e", "<Esc>", "1068=1\n", 3, 2},   // the curve editor's dialog on curve 1
+        {"2", "x", later, 3, 2},
+        {"s", "x", "Could not start VEMDRAW", 3, 2},
+        {"P", "x", "Could not start VEMDRAW", 3, 2},   // written, then handed over
+        {"d<ok>", "", "Command unavailable for", 3, 2},
+        {"<Tab>pA", "x", "The upper buttons are inactive in the Clipboard.", 3, 2},
+        {"<Right><Left>", "", "", 3, 2},   // one plot: nowhere to go
+        {"<key 603><key 603>S", "x", later, 3, 2},   // the help cursor switched off again
+        {"<key 999>", "", "", 3, 2},   // not in the table: ignored
+    };
+    for (const row& r : rows) {
+        plot& p = addplot({identitymapping, identitymapping, identitymapping}, 2);
+        gotonumber = 3;
+        hostrun h = run(std::string(r.keys) + "<dump d>" + r.close + "<Esc>");
+        EXPECT_EQ(h.status, 0) << r.keys;
+        EXPECT_NE(seen(h, "d").find(r.shows), std::string::npos) << r.keys << "\n" << seen(h, "d");
+        EXPECT_EQ(p.perspectives.count, r.perspectives) << r.keys;
+        EXPECT_EQ(p.currentpsp, r.current) << r.keys;
+        dropplotlist();
+    }
+}
+
+// With the help cursor a key shows its button's topic and does nothing
+// else; the cursor is the arrow again afterwards.
+TEST_F(plotenvsitting, EveryKeyWithTheHelpCursorShowsItsTopic)
+{
+    struct row {
+        const char* key;
+        const char* topic;
+    } rows[] = {
+        {"<Del>", "The delete Button"},
+        {"<Home>", "The vertical double Arrows"},
+        {"<End>", "The vertical double Arrows"},
+        {"<Up>", "The vertical single arrows"},
+        {"<Down>", "The vertical single arrows"},
+        {"<Ins>", "The Cut / Copy Button"},
+        {"+", "The Curve Selection Buttons   <+>  <->"},
+        {"-", "The Curve Selection Buttons   <+>  <->"},
+        {"A", "The Grid / Axes Button   <A>"},
+        {"P", "The Print Button   <P>"},
+        {"s", "The VEMDRAW Button   <s>"},
+        {"e", "The Edit Button    <e>"},
+        {"d", "The Pen Button     <d>"},
+        {"<Left>", "The Horizontal Arrows"},
+        {"<Right>", "The Horizontal Arrows"},
+        {"2", "The Plot Duplicate Button   <2>"},
+        {"<C-Del>", "The Plot Delete Button"},
+        {"<key 604>", "The Quit Button     <esc>"},
+        {"<click 30 20>", "The Plot Environment"},
+        {"<F1>", "The Plot Environment"},
+    };
+    for (const row& r : rows) {
+        plot& p = addplot({identitymapping, identitymapping, identitymapping}, 2);
+        // After the topic the arrow is back: Tab copies.
+        hostrun h = run(std::string("<key 603>") + r.key + "<Tab>p<Esc>");
+        EXPECT_EQ(h.status, 0) << r.key;
+        ASSERT_FALSE(h.infos.empty()) << r.key;
+        EXPECT_EQ(h.infos.front().title, r.topic) << r.key;
+        EXPECT_EQ(p.perspectives.count, 3) << r.key;
+        EXPECT_EQ(p.currentpsp, 2) << r.key;
+        EXPECT_TRUE(p.clipboardshown) << r.key;
+        dropplotlist();
+    }
+}
+
+// A frame dragged over the plot area answered in the mouse frame dialog:
+// the new perspective in the clipboard has the mapping worked out by
+// hand from the frame's place in the plot area (y grows upward).
+TEST_F(plotenvsitting, MouseFrameMagnifiesMinifiesAndPushes)
+{
+    const double w = 560, h = 360;   // the plot area's size
+    struct row {
+        const char* drag;
+        const char* answer;
+        drect mapping;   // nowindow: no new perspective
+        const char* shows;
+    } rows[] = {
+        // Frame (200, 150) - (300, 250) inside the area: no push offered.
+        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "g", {160 / w, 250 / h, 260 / w, 150 / h}, ""},
+        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "k", {-1.6, 2.1, 4, -1.5}, ""},
+        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "v<Esc>", nowindow, ""},
+        // Keep X: the mapping's left and right stay.
+        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "2g", {0, 250 / h, 1, 150 / h}, ""},
+        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "3g", {160 / w, 1, 260 / w, 0}, ""},
+        // Past the right edge: pushed right by the frame's left edge.
+        {"<press 500 150 px><move 700 250 px><release 700 250 px>", "v", {460 / w, 1, 1 + 460 / w, 0}, ""},
+        {"<press 500 150 px><move 700 250 px><release 700 250 px>", "2v<ok>", {460 / w, 1, 1 + 460 / w, 0}, "\"Keep X fixed\""},
+        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "<Esc>", nowindow, ""},
+        // Above the sine's highest point: nothing to show.
+        {"<press 50 42 px><move 100 60 px><release 100 60 px>", "g", nowindow, "Curve(s) not visible in window !"},
+    };
+    for (const row& r : rows) {
+        plot& p = addplot({identitymapping}, 1);
+        hostrun h = run(r.drag + std::string(r.answer) + "<dump d>" + (r.mapping.isempty() ? "x" : "") + "<Esc>");
+        EXPECT_EQ(h.status, 0) << r.drag << r.answer;
+        std::string all = seen(h, "d");
+        EXPECT_NE(all.find(r.shows), std::string::npos) << r.answer << "\n" << all;
+        EXPECT_EQ(p.perspectives.count, 1) << r.answer;
+        if (r.mapping.isempty()) {
+            EXPECT_EQ(p.clipboard, nullptr) << r.answer;
+        } else {
+            ASSERT_NE(p.clipboard, nullptr) << r.answer;
+            EXPECT_TRUE(p.clipboardshown);
+            const drect& m = p.clipboard->mapping;
+            EXPECT_NEAR(m.left, r.mapping.left, 1e-12) << r.drag << r.answer;
+            EXPECT_NEAR(m.top, r.mapping.top, 1e-12) << r.drag << r.answer;
+            EXPECT_NEAR(m.right, r.mapping.right, 1e-12) << r.drag << r.answer;
+            EXPECT_NEAR(m.bottom, r.mapping.bottom, 1e-12) << r.drag << r.answer;
+            EXPECT_EQ(p.clipboard->number, 2);
+            EXPECT_EQ(p.clipboard->apnr, 1);
+        }
+        dropplotlist();
+    }
+}
+
+// The pen: "d" switches it on a graph that takes it; a click then asks
+// for a sibling curve, Esc only brings the arrow back (a click then drags
+// a frame), and a second Esc leaves.
+TEST_F(plotenvsitting, PenCursorClickAndEsc)
+{
+    const char* click = "<press 200 150 px><move 200 150 px><release 200 150 px>";
+    addplot({identitymapping}, 1, true);
+    hostrun h = run(std::string("d") + click + "<dump pen>x<Esc>" + click + "<dump frame><Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(seen(h, "pen").find(later), std::string::npos);
+    // The first Esc left the environment open (the script ends with the
+    // second); the click after it asked for nothing.
+    EXPECT_EQ(dumptext(h, "frame").find(later), std::string::npos);
+    // "d" twice: pen off again, the click drags a frame.
+    h = run(std::string("dd") + click + "<Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_EQ(seen(h, "").find(later), std::string::npos);
+}
+
+// Ctrl-Del deletes the current plot; it asks first unless none of the
+// plot's perspectives shows a curve (a second perspective counts too).
+TEST_F(plotenvsitting, CtrlDelAsksUnlessEveryPerspectiveIsEmpty)
+{
+    struct row {
+        std::initializer_list<drect> mappings;
+        int plots;               // in the list before
+        const char* before;      // keys that paint (and so test) perspectives
+        const char* answer;
+        bool asked;
+        int left;                // plots afterwards
+    } rows[] = {
+        {{identitymapping}, 1, "", "<yes>", true, 0},
+        {{identitymapping}, 1, "", "<no><Esc>", true, 1},
+        {{abovecurve, identitymapping}, 1, "", "<no><Esc>", true, 1},
+        {{abovecurve, abovecurve}, 1, "<Down>", "", false, 0},
+        {{abovecurve}, 1, "", "", false, 0},
+        {{identitymapping}, 2, "", "<yes><Esc>", true, 1},   // the other plot is shown
+    };
+    for (const row& r : rows) {
+        for (int i = 1; i < r.plots; ++i)
+            addplot({identitymapping}, 1);
+        addplot(r.mappings, 1);
+        hostrun h = run(std::string(r.before) + "<C-Del>" + r.answer);
+        EXPECT_EQ(h.status, 0) << r.answer;
+        bool asked = seen(h, "").find("Delete the Plot ?") != std::string::npos;
+        EXPECT_EQ(asked, r.asked) << r.answer;
+        EXPECT_EQ(plotlist().count, r.left) << r.answer;
+        dropplotlist();
+    }
+}
+
+// A perspective that shows no curve says so while the environment waits.
+TEST_F(plotenvsitting, EmptyPerspectiveBox)
+{
+    addplot({abovecurve, identitymapping}, 1);
+    hostrun h = run("<dump empty><Down><dump shown><Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(seen(h, "empty").find("Empty perspective"), std::string::npos);
+    EXPECT_NE(seen(h, "empty").find("Press <del> to delete it !"), std::string::npos);
+    EXPECT_EQ(seen(h, "shown").find("Empty perspective"), std::string::npos);
+}
+
+// Left and Right step through the plots within the list; Del on the only
+// perspective turns into the question for the whole plot; the quit
+// button leaves like Esc.
+TEST_F(plotenvsitting, PlotsSteppedAndLeft)
+{
+    addplot({identitymapping}, 1);
+    addplot({identitymapping}, 1);
+    addplot({identitymapping}, 1);
+    plotlist().setcursor(2);
+    hostrun h = run("<Right><Right><dump last><Left><Left><Left><key 604>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_EQ(plotlist().cursor, 1);
+    h = run("<Del><no><Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(seen(h, "").find("Delete the Plot ?"), std::string::npos);
+    EXPECT_EQ(plotlist().count, 3);
+}
+
+// New perspectives take an entry for each enabled curve, or copies of the
+// source's entries of enabled curves that are visible (hidden ones too
+// when asked), with their pens and resolutions.
+TEST(newpsp, EntriesFromTheCurvesOrFromAnotherPerspective)
+{
+    plot p;
+    plotcurve* curves[3];
+    for (plotcurve*& c : curves) {
+        c = new plotcurve;
+        p.curves.append(c);
+    }
+    curves[1]->enabled = 0;
+    auto* source = new plotpsp(&p);
+    p.perspectives.append(source);
+    for (plotcurve* c : curves) {
+        auto* e = new autoprint(source, c);
+        e->pen = 5;
+        e->resolution = 100;
+        source->consider.append(e);
+    }
+    source->consider.at(3)->visible = 0;
+    const drect m{0.25, 0.5, 0.75, 0.25};
+    struct row {
+        const chainof<autoprint>* from;
+        bool hidden;
+        std::vector<plotcurve*> shows;
+        uint16_t pen;
+    } rows[] = {
+        {nullptr, false, {curves[0], curves[2]}, autoprint::defaultpen},
+        {&source->consider, false, {curves[0]}, 5},
+        {&source->consider, true, {curves[0], curves[2]}, 5},
+    };
+    for (const row& r : rows) {
+        std::unique_ptr<plotpsp> made(p.newpsp(m, r.from, r.hidden));
+        ASSERT_NE(made, nullptr);
+        EXPECT_EQ(made->number, 2);
+        EXPECT_EQ(made->mapping.left, m.left);
+        EXPECT_EQ(made->mapping.bottom, m.bottom);
+        ASSERT_EQ(made->consider.count, int(r.shows.size())) << r.hidden;
+        for (size_t i = 0; i < r.shows.size(); ++i) {
+            autoprint* e = made->consider.at(int(i) + 1);
+            EXPECT_EQ(e->curve, r.shows[i]);
+            EXPECT_EQ(e->perspective, made.get());
+            EXPECT_EQ(e->pen, r.pen);
+        }
+    }
+    plotpsp orphan(nullptr);
+    EXPECT_FALSE(orphan.considerupdate(nullptr, false));
+}
+
+// The accessors follow the current plot down to the graph; an active
+// entry number of 0 stands for the first entry; any missing link gives null.
+TEST(plotaccessors, FollowTheLinksOrGiveNull)
+{
+    dropplotlist();
+    EXPECT_EQ(curplot(), nullptr);
+    EXPECT_EQ(curpsp(), nullptr);
+    EXPECT_EQ(curentry(), nullptr);
+    EXPECT_EQ(curgraph(), nullptr);
+    auto* p = new plot;
+    plotlist().append(p);
+    plotlist().seek(p);
+    auto* s = new plotpsp(p);
+    p->perspectives.append(s);
+    p->currentpsp = 1;
+    EXPECT_EQ(curpsp(), s);
+    EXPECT_EQ(curentry(), nullptr);
+    auto* c = new plotcurve;
+    p->curves.append(c);
+    auto* first = new autoprint(s, c);
+    auto* second = new autoprint(s, c);
+    s->consider.append(first);
+    s->consider.append(second);
+    EXPECT_EQ(curentry(), first);
+    EXPECT_EQ(curplotcurve(), c);
+    EXPECT_EQ(curgraph(), nullptr);
+    s->apnr = 2;
+    EXPECT_EQ(curentry(), second);
+    p->clipboard = new plotpsp(p);
+    p->clipboardshown = 1;
+    EXPECT_EQ(curpsp(), p->clipboard);
+    EXPECT_EQ(curentry(), nullptr);
+    dropplotlist();
+}
+
+}  // namespace
