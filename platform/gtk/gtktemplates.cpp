@@ -307,6 +307,7 @@ struct modelessrun {
 };
 
 std::map<int, std::unique_ptr<modelessrun>> modelessruns;
+int lastmodeless = 0;
 
 bool isbutton(controlkind k)
 {
@@ -324,7 +325,6 @@ bool joinsrow(controlkind first, controlkind k)
         return k == controlkind::text;
     return first == controlkind::text && field;
 }
-int lastmodeless = 0;
 
 void closemodeless(GtkWidget* d)
 {
