@@ -5,6 +5,7 @@
 #include "plots/curvedialog.h"
 #include "plots/fastplot.h"
 #include "plots/fastplotwindow.h"
+#include "plots/plotpanel.h"
 
 namespace {
 
@@ -39,5 +40,6 @@ void startplots()
     h.plotupdate = update;
     h.plotdraw = drawfastplotwindow;
     h.plotdelete = remove;
+    startpanel();
     installcurverequests();
 }

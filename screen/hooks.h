@@ -6,6 +6,8 @@
 //    3050 that later parts serve (setrequest, host.h).
 #pragma once
 
+#include "platform/core/draw.h"
+
 struct screenhooks {
     // Alt-X in the command loop: whether the program may end (the context
     // asks to save its changes).
@@ -15,6 +17,11 @@ struct screenhooks {
     bool (*withoutdatabase)() = nullptr;
     // The notepad's F3: the fraction recognizer's window on a number.
     void (*recognize)(double value) = nullptr;
+    // The plots' panels (window thread): paint one (its looks brought up
+    // to date first); a left or right button pressed on one and its
+    // release, in the panel's pixels.
+    void (*panelpaint)(int handle, const canvas& c) = nullptr;
+    void (*panelmouse)(int handle, bool press, bool left, int x, int y) = nullptr;
 };
 
 screenhooks& screenhook();

@@ -11,6 +11,7 @@
 #include "platform/core/surface.h"
 #include "platform/core/thread.h"
 #include "screen/calcmain.h"
+#include "screen/hooks.h"
 #include "screen/hoststate.h"
 #include "screen/hotspot.h"
 #include "screen/infowin.h"
@@ -168,6 +169,19 @@ public:
     bool infokey(int handle, const keydown& k) override { return ::infokey(handle, k); }
     void infoclose(int handle) override { infowmclose(handle); }
 
+    void panelpaint(int handle, const canvas& c) override
+    {
+        if (auto fn = screenhook().panelpaint)
+            fn(handle, c);
+    }
+    void panelmouse(int handle, mouseaction action, mousebutton button, int x, int y) override
+    {
+        if (action == mouseaction::move)
+            return;
+        if (auto fn = screenhook().panelmouse)
+            fn(handle, action == mouseaction::press, button == mousebutton::left, x, y);
+    }
+
     void mouse(mouseaction action, mousebutton button, int x, int y) override
     {
         inputstate& in = input();
@@ -269,6 +283,26 @@ void setrequest(int code, requestfn fn)
 void setcurrentcursor(cursorkind kind)
 {
     currentcursor = kind;
+}
+
+cursorkind getcurrentcursor()
+{
+    return currentcursor;
+}
+
+void putpointer(int x, int y)
+{
+    struct place {
+        int x, y;
+    } p{x, y};
+    callmain(
+        [](void* arg) -> long {
+            auto* p = static_cast<place*>(arg);
+            if (front* f = currentfront())
+                f->warppointer(p->x, p->y);
+            return 0;
+        },
+        &p);
 }
 
 bool confirmabort()

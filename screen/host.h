@@ -63,8 +63,11 @@ long tgw40proc(int code, long a, long b);
 using requestfn = long (*)(long a, long b);
 void setrequest(int code, requestfn fn);
 
-// The cursor that mouse moves and 3047 set.
+// The cursor that mouse moves and 3047 set (any thread).
 void setcurrentcursor(platform::cursorkind kind);
+platform::cursorkind getcurrentcursor();
+// Computing thread: puts the mouse pointer on a client pixel (X11 only).
+void putpointer(int x, int y);
 
 // The title: "VEMO   " and the current directory with a trailing "/",
 // padded to 80 characters.

@@ -148,6 +148,17 @@ public:
     virtual void monotonyshow(int unit) {}
     virtual void monotonyclose() {}
 
+    // Panels (panels.h) over the main window's client area at client
+    // pixels; handles are above 0.  Their painting and presses reach the
+    // host (hostevents::panel...).
+    virtual int panelcreate(int x, int y, int width, int height) { return 0; }
+    virtual void paneldestroy(int handle) {}
+    virtual void panelshow(int handle, bool shown) {}
+    virtual void panelinvalidate(int handle) {}
+    // Puts the mouse pointer on a client pixel where the window system
+    // lets a program do that (X11).
+    virtual void warppointer(int x, int y) {}
+
     // Menu bar of the main window ("STOPMENU" or "DERAruri", menus.h):
     // items by id, top-level popups by position.
     virtual void attachmenu(const std::string& name) = 0;
@@ -196,6 +207,10 @@ public:
     virtual void infopaint(int handle, const canvas& c) {}
     virtual bool infokey(int handle, const keydown& k) { return false; }
     virtual void infoclose(int handle) {}
+    // Panels: paint one (its own pixels, origin at its corner); a button
+    // pressed on it and the release after that, in its pixels.
+    virtual void panelpaint(int handle, const canvas& c) {}
+    virtual void panelmouse(int handle, mouseaction action, mousebutton button, int x, int y) {}
     // Any thread: a computation is under way.
     virtual bool busy() const = 0;
     // The painted main window: draw the client area of that size on cr;

@@ -1,5 +1,6 @@
 #include "platform/gtk/gtkfront.h"
 
+#include "platform/core/cursors.h"
 #include "platform/core/input.h"
 #include "platform/core/menus.h"
 #include "platform/core/requests.h"
@@ -143,9 +144,13 @@ bool gtkfront::createwindow(const std::string& title)
     gtk_container_add(GTK_CONTAINER(window_), box);
 
     GdkDisplay* display = gdk_display_get_default();
-    const char* names[] = {"default", "pencil", "help"};
-    for (int i = 0; i < 3; ++i)
-        cursors_[i] = gdk_cursor_new_from_name(display, names[i]);
+    cursors_[0] = gdk_cursor_new_from_name(display, "default");
+    for (cursorkind kind : {cursorkind::pen, cursorkind::help}) {
+        int hotx = 0, hoty = 0;
+        cairo_surface_t* image = cursorimage(kind, hotx, hoty);
+        cursors_[int(kind)] = gdk_cursor_new_from_surface(display, image, hotx, hoty);
+        cairo_surface_destroy(image);
+    }
     gtk_widget_show_all(window_);
     blinktimer_ = g_timeout_add(blinkms, blink, this);
     return true;
@@ -298,6 +303,7 @@ bool gtkfront::ondraw(void* p)
             cairo_paint(cr);
         }
     }
+    panels_.paint(cr);
     if (caretexists_ && caretvisible_ && caretphase_) {
         cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
         cairo_set_source_rgb(cr, 1, 1, 1);
@@ -336,9 +342,13 @@ bool gtkfront::onbutton(void* event, bool press)
     setmodifiers(e->state);
     if (press)
         gtk_widget_grab_focus(area_);
+    mouseaction action = press ? mouseaction::press : mouseaction::release;
+    mousebutton button = e->button == 1 ? mousebutton::left : mousebutton::right;
+    int x = int(e->x * scale_), y = int(e->y * scale_);
+    if (panels_.route(action, button, x, y))
+        return TRUE;
     if (hostevents* h = currenthost())
-        h->mouse(press ? mouseaction::press : mouseaction::release,
-                 e->button == 1 ? mousebutton::left : mousebutton::right, int(e->x * scale_), int(e->y * scale_));
+        h->mouse(action, button, x, y);
     return TRUE;
 }
 

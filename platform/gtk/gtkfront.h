@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/front.h"
+#include "platform/core/panels.h"
 
 #include <atomic>
 #include <map>
@@ -59,6 +60,13 @@ public:
     void infoinvalidate(int handle) override;
     bool infoiconic(int handle) override;
     bool infoposition(int handle, int& x, int& y) override;
+
+    // Panels drawn in the drawing area over the surface (gtkpanels.cpp).
+    int panelcreate(int x, int y, int width, int height) override;
+    void paneldestroy(int handle) override;
+    void panelshow(int handle, bool shown) override;
+    void panelinvalidate(int handle) override;
+    void warppointer(int x, int y) override;
 
     void monotonyshow(int unit) override;
     void monotonyclose() override;
@@ -117,6 +125,8 @@ private:
     std::map<int, bool> checked_;
     std::vector<GtkWidget*> tops_;
     std::map<int, GtkWidget*> infos_;
+    panelset panels_;
+    void queuepanel(int handle);
     GtkWidget* monotony_ = nullptr;
     int lastinfo_ = 0;
     bool settingcheck_ = false;

@@ -215,7 +215,20 @@ void headlessfront::feedkeys()
             h->close();
         return;
     }
-    while (!done_ && !atend() && computekeys().blocked()) {
+    while (!done_ && computekeys().blocked()) {
+        // A press that posted nothing (on a panel or a hot spot): its
+        // release comes before the next item.
+        if (release_) {
+            long posted = computekeys().posted();
+            release_ = false;
+            mouse(clicked_, mouseaction::release);
+            progress();
+            if (computekeys().posted() != posted)
+                return;
+            continue;
+        }
+        if (atend())
+            return;
         const scriptitem& item = items_[next_];
         if (item.kind == itemkind::busy) {
             if (!busynow())
@@ -333,6 +346,8 @@ void headlessfront::mouse(const scriptitem& item, mouseaction action)
         y = (y - 1) * ch + ch / 2;
     }
     input().setmodifiers(item.key.shift, item.key.ctrl, item.key.alt);
+    if (panels_.route(action, item.button, x, y))
+        return;
     if (hostevents* h = currenthost())
         h->mouse(action, item.button, x, y);
 }
@@ -363,16 +378,54 @@ bool headlessfront::dump(const std::string& name)
         return paintdump(name);
     std::string base = out_ + "/" + name;
     std::ofstream text(base + ".txt", std::ios::binary);
-    text << celltext();
+    text << celltext() << dumpsuffix();
     text.close();
     const char* failed = !text ? ".txt"
-                         : !mainsurface().writepng(base + ".png") ? ".png"
+                         : !writeimage(base + ".png") ? ".png"
                          : !dumpmodeless(base) ? "-dialog.txt"
                          : monotonyunit_ && !monotonypng(base + "-monotony.png", monotonyunit_) ? "-monotony.png"
                                                                                              : nullptr;
     if (failed)
         std::fprintf(stderr, "vemo: cannot write the dump %s%s\n", base.c_str(), failed);
     return !failed;
+}
+
+std::string headlessfront::dumpsuffix() const
+{
+    static const char* names[] = {"arrow", "pen", "help"};
+    std::string lines;
+    for (const panelrecord& p : panels_.all())
+        if (p.shown)
+            lines += "\npanel " + std::to_string(p.handle) + " at " + std::to_string(p.x) + "," + std::to_string(p.y)
+                     + " size " + std::to_string(p.width) + "x" + std::to_string(p.height);
+    if (cursor_ != cursorkind::arrow)
+        lines += std::string("\ncursor ") + names[int(cursor_)];
+    return lines;
+}
+
+// The surface, with the shown panels over it.
+bool headlessfront::writeimage(const std::string& path)
+{
+    screensurface& s = mainsurface();
+    if (!panels_.anyshown())
+        return s.writepng(path);
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, s.width(), s.height());
+    cairo_t* cr = cairo_create(image);
+    bool painted = false;
+    {
+        std::lock_guard guard(s.lock());
+        if (s.image()) {
+            cairo_surface_flush(s.image());
+            cairo_set_source_surface(cr, s.image(), 0, 0);
+            cairo_paint(cr);
+            painted = true;
+        }
+    }
+    panels_.paint(cr);
+    cairo_destroy(cr);
+    bool written = painted && cairo_surface_write_to_png(image, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(image);
+    return written;
 }
 
 int headlessfront::rundialog(dialogtemplate& dialog)

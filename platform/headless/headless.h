@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/core/front.h"
+#include "platform/core/panels.h"
 #include "platform/headless/script.h"
 
 #include <condition_variable>
@@ -59,7 +60,7 @@ public:
     void caretdestroy() override {}
     void caretmove(int x, int y) override {}
     void caretvisible(bool on) override {}
-    void setcursor(cursorkind kind) override {}
+    void setcursor(cursorkind kind) override { cursor_ = kind; }
     void capture(bool on) override {}
     void movewindow(int x, int y) override { moves_.push_back({x, y}); }
     void tofront() override {}
@@ -100,6 +101,18 @@ public:
     // area as NAME-monotony.png while it is open.
     void monotonyshow(int unit) override;
     void monotonyclose() override { monotonyunit_ = 0; }
+
+    // Panels are painted over the surface in NAME.png; NAME.txt ends with
+    // a line for each shown panel, and one for the cursor unless it is
+    // the arrow.
+    int panelcreate(int x, int y, int width, int height) override { return panels_.create(x, y, width, height); }
+    void paneldestroy(int handle) override { panels_.destroy(handle); }
+    void panelshow(int handle, bool shown) override { panels_.show(handle, shown); }
+    void warppointer(int x, int y) override { warps_.push_back({x, y}); }
+    const panelset& panels() const { return panels_; }
+    cursorkind cursor() const { return cursor_; }
+    // Where the pointer was put, in order.
+    const std::vector<std::pair<int, int>>& warps() const { return warps_; }
     bool monotonyopen() const { return monotonyunit_ > 0; }
     int monotonyshows() const { return monotonyshows_; }
 
@@ -166,6 +179,11 @@ private:
     std::vector<std::pair<int, int>> moves_;
     menurecord menu_;
     std::vector<inforecord> infos_;
+    panelset panels_;
+    cursorkind cursor_ = cursorkind::arrow;
+    std::vector<std::pair<int, int>> warps_;
+    std::string dumpsuffix() const;
+    bool writeimage(const std::string& path);
     struct modelessrecord {
         int handle;
         dialogtemplate* dialog;

@@ -7,7 +7,8 @@
 // pixels from -32768 to 32767), <busy> ... </busy>, <menu ID> (1 to 65535),
 // <close>, <dump NAME>, the answers to native boxes, and for the newest
 // open info window <info close> (its close button) or <info NAME> (a named
-// key typed into it).  A mouse item acts when the program waits for a key
+// key typed into it).  A press on a panel, and the release after it, go to
+// that panel; a click's release comes before the next item.  A mouse item acts when the program waits for a key
 // or reads a mouse button; reading the position takes none.
 //
 // <busy> holds the computation that the item before it starts at its first
