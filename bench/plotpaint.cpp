@@ -12,6 +12,7 @@
 #include "plots/curvecolor.h"
 #include "plots/paint.h"
 #include "plots/plot.h"
+#include "plots/plotpanel.h"
 
 namespace {
 
@@ -32,13 +33,17 @@ void sinecolumns(plotcmdlist& l, const screenrect& a, double phase)
     l.append(plotcmd::end, 0, 0);
 }
 
-void designerrepaint(benchmark::State& state)
-{
+// The screen without a window thread, with the curve colours.
+struct paintsetup {
     screenup screen;
     nowindowthread alone;
-    makecurvecolors();
-    const screenrect& a = plotarea();
-    plot p;
+    paintsetup() { makecurvecolors(); }
+    ~paintsetup() { dropcurvecolors(); }
+};
+
+// A perspective of 7 sine curves whose samples are current.
+plotpsp* sinesperspective(plot& p, const screenrect& a)
+{
     auto* ps = new plotpsp(&p);
     p.perspectives.append(ps);
     for (int k = 0; k < 7; k++) {
@@ -52,13 +57,41 @@ void designerrepaint(benchmark::State& state)
         e->sample.generation = currentgeneration(*c);
         ps->consider.append(e);
     }
+    return ps;
+}
+
+void designerrepaint(benchmark::State& state)
+{
+    paintsetup setup;
+    const screenrect& a = plotarea();
+    plot p;
+    plotpsp* ps = sinesperspective(p, a);
     for (auto _ : state)
         benchmark::DoNotOptimize(ps->paint(false));
     state.counters["curves"] = ps->consider.count;
     state.counters["columns"] = a.right - a.left + 1;
-    dropcurvecolors();
 }
 BENCHMARK(designerrepaint)->Unit(benchmark::kMillisecond);
+
+// The plot environment's Down and Up keys between two such perspectives:
+// the computing thread's share of key to screen (the step, the repaint of
+// the new perspective and the panel's redraw request).
+void stepperspectives(benchmark::State& state)
+{
+    paintsetup setup;
+    const screenrect& a = plotarea();
+    plot p;
+    sinesperspective(p, a);
+    sinesperspective(p, a);
+    p.currentpsp = 1;
+    int direction = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(p.steppsp(direction));
+        redrawpanel();
+        direction = -direction;
+    }
+}
+BENCHMARK(stepperspectives)->Unit(benchmark::kMillisecond);
 
 void pointcurve(benchmark::State& state)
 {

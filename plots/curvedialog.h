@@ -57,7 +57,7 @@ bool readpen(const std::string& text, uint16_t& value);
 bool absoluteresolution(double answer, int32_t& value);
 bool scaledresolution(int32_t resolution, double factor, int32_t& value);
 
-// Shared with the curve editor.  The go-to number (plots/plotenv.h) holds
+// Shared with the curve editor.  The go-to number (plots/plotpanel.h) holds
 // the curve number for "g" or the clipper index for "C"; this flag asks
 // the next fill to set the clipper control to it.
 extern std::atomic<bool> selectclipper;

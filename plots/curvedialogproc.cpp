@@ -12,7 +12,7 @@
 #include "plots/curvedialog.h"
 #include "plots/editrange.h"
 #include "plots/plot.h"
-#include "plots/plotenv.h"
+#include "plots/plotpanel.h"
 #include "screen/helptopics.h"
 #include "screen/host.h"
 #include "screen/keys.h"

@@ -7,7 +7,6 @@
 #include "plots/curvedialog.h"
 #include "plots/paint.h"
 #include "plots/plot.h"
-#include "plots/plotenv.h"
 #include "plots/plotenvstandins.h"
 #include "plots/plotpanel.h"
 #include "screen/host.h"

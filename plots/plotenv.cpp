@@ -2,6 +2,8 @@
 // links from the current plot down to the current graph.
 #include "plots/plotenv.h"
 
+#include <atomic>
+
 #include "platform/core/requests.h"
 #include "plots/painting.h"
 #include "plots/plot.h"
@@ -14,8 +16,6 @@
 #include "screen/host.h"
 #include "screen/msgbox.h"
 #include "screen/winbox.h"
-
-std::atomic<int32_t> gotonumber{0};
 
 namespace {
 

@@ -3,9 +3,6 @@
 // the current plot down to its current graph.
 #pragma once
 
-#include <atomic>
-#include <cstdint>
-
 #include "plots/panelstate.h"
 
 class autoprint;
@@ -26,10 +23,6 @@ int plotenvcommand(plot& p, bool& help);
 // The program-wide cursor mode; setting it shows it at once.
 panelcursor cursormode();
 void setcursormode(panelcursor mode);
-
-// The perspective number that the panel's tabs and the curve dialog set
-// before they post "g"; its low 16 bits count.
-extern std::atomic<int32_t> gotonumber;
 
 // The environment's help window.
 infoholder& plotenvhelp();

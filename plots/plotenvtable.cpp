@@ -2,7 +2,7 @@
 // does with the normal (or pen) cursor and with the help cursor.
 #include "plots/plotenv.h"
 
-#include <span>
+#include <memory>
 
 #include "objects/librarylist.h"
 #include "platform/core/input.h"
@@ -16,6 +16,7 @@
 #include "plots/screenmap.h"
 #include "plots/startprinter.h"
 #include "screen/helptopics.h"
+#include "screen/host.h"
 #include "screen/keys.h"
 #include "screen/maus.h"
 #include "screen/menustate.h"
@@ -197,6 +198,7 @@ void penclick(plot& p, int)
     platform::pixpoint at = platform::input().leftpress();
     screenmap m(e->mappedwindow(), plotarea());
     mousecreatecmd(*current(p), m.xtoworld(at.x), m.ytoworld(at.y));
+    putpointer(at.x, at.y);
 }
 
 void helpclick(plot& p, int key)
@@ -227,6 +229,9 @@ const envrow rows[] = {
     {plotkey::help, helpmode, nothing},
     {plotkey::leftdown, frame, nothing},
     {plotkey::leftup, penclick, helpclick},
+    // The panel's presses in help mode on a tab and on the "Mapping" label.
+    {panelkey::tabhelp, helpof<helpwindowsymbols>, helpof<helpwindowsymbols>},
+    {panelkey::mappinghelp, helpof<helpmappingnumber>, helpof<helpmappingnumber>},
 };
 
 const envrow* rowof(int key)

@@ -88,18 +88,15 @@ bool plot::aaktion(const screenrect& frame)
     maus& tracker = frametracker();
     tracker.drawstored(0);
     drect w = framewindow(todrect(frame), todrect(plotarea()), shown->mapping);
-    if (w.isempty()) {
-        tracker.releaseall();
-        return false;
-    }
     bool grows = !drect::inside(shown->mapping, w);
     autoprint* active = shown->activeentry() ? shown->activeentry() : shown->consider.first();
     plotcurve* remembered = active ? active->curve : nullptr;
-    plotpsp* made = newpsp(w, &shown->consider, false);
+    plotpsp* made = w.isempty() ? nullptr : newpsp(w, &shown->consider, false);
+    bool shows = made && made->anyvisible(grows);
+    tracker.releaseall();
     if (!made)
         return false;
-    if (!made->anyvisible(grows)) {
-        tracker.releaseall();
+    if (!shows) {
         delete made;
         if (!breakrequested()) {
             msgstyle(1);
@@ -109,7 +106,6 @@ bool plot::aaktion(const screenrect& frame)
         }
         return false;
     }
-    tracker.releaseall();
     delete clipboard;
     clipboard = made;
     clipboardshown = 1;

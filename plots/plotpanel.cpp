@@ -21,6 +21,8 @@
 #include "screen/screen.h"
 #include "screen/winbox.h"
 
+std::atomic<int32_t> gotonumber{0};
+
 namespace {
 
 struct plotpanel {

@@ -410,12 +410,3 @@ TEST_F(editorrun, SearchGivesACurveWithoutAnEntryOneAndMakesItActive)
     EXPECT_NE(added.find("1056=Recalc\n"), std::string::npos) << added;
     EXPECT_NE(added.find("1068=3\n"), std::string::npos);
 }
-
-TEST_F(editorrun, TheClipperEditorRunsWithTheDialogHidden)
-{
-    hostrun run = edit("<dialog EDITCURVES press=1060><dump clippers-open><Esc><dump clippers-back><Esc>",
-                       [](plot&) {});
-    EXPECT_EQ(dialogdump(run, "clippers-open"), "");
-    EXPECT_NE(dumptext(run, "clippers-open").find("Clipper"), std::string::npos) << dumptext(run, "clippers-open");
-    EXPECT_NE(dialogdump(run, "clippers-back").find("1068=3\n"), std::string::npos);
-}

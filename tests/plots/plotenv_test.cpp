@@ -17,6 +17,7 @@
 #include "plots/plot.h"
 #include "plots/plotenv.h"
 #include "plots/plotlist.h"
+#include "plots/plotpanel.h"
 #include "plots/startprinter.h"
 #include "tests/plots/curvefixture.h"
 #include "tests/screen/editrun.h"
@@ -33,7 +34,6 @@ struct pengraph : functiongraph {
 const drect sinewindow{0, 1.5, 2 * M_PI, -1.5};
 // A mapping above the sine's highest point: nothing shows.
 const drect abovecurve{0, 3, 1, 2};
-const screenrect area{40, 40, 600, 400};
 
 struct plotenvsitting : ::testing::Test {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / ("plotenv" + std::to_string(getpid()));
@@ -80,14 +80,12 @@ struct plotenvsitting : ::testing::Test {
         plotlist().seek(p);
         return *p;
     }
-    static hostrun run(const std::string& script)
+    static void environment()
     {
-        return rundialogue(script, [] {
-            makecurvecolors();
-            plotarea() = area;
-            plotenvkeys();
-        });
+        makecurvecolors();
+        plotenvkeys();
     }
+    static hostrun run(const std::string& script) { return rundialogue(script, environment); }
     // The dump's text with the curve dialog's values, the native boxes and
     // the help windows' titles.
     static std::string seen(const hostrun& r, const std::string& dump)
@@ -117,6 +115,9 @@ TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
     } rows[] = {
         {"<F1>", "", "The Plot Environment", 3, 2},
         {"<S-F1>", "", "On drawing Mouse Frames", 3, 2},
+        // The panel posts these after a press in help mode has reset the cursor.
+        {"<key 605>", "", "The numbered Window Symbols", 3, 2},
+        {"<key 606>", "", "Mapping Number", 3, 2},
         {"<Tab>", "t", "To Clipboard:", 2, 1},   // cut from the middle: the one before stays
         {"<Tab>", "p", "To Clipboard:", 3, 2},
         {"<Tab>p<Ins>", "", "", 4, 3},
@@ -181,6 +182,8 @@ TEST_F(plotenvsitting, EveryKeyWithTheHelpCursorShowsItsTopic)
         {"<key 604>", "The Quit Button     <esc>"},
         {"<click 30 20>", "The Plot Environment"},
         {"<F1>", "The Plot Environment"},
+        {"<key 605>", "The numbered Window Symbols"},
+        {"<key 606>", "Mapping Number"},
     };
     for (const row& r : rows) {
         plot& p = addplot({identitymapping, identitymapping, identitymapping}, 2);
@@ -196,38 +199,46 @@ TEST_F(plotenvsitting, EveryKeyWithTheHelpCursorShowsItsTopic)
     }
 }
 
-// A frame dragged over the plot area answered in the mouse frame dialog:
-// the new perspective in the clipboard has the mapping worked out by
-// hand from the frame's place in the plot area (y grows upward).
+// A frame dragged over the plot area (where the panels leave it) answered
+// in the mouse frame dialog: the new perspective in the clipboard has the
+// mapping worked out by hand from the frame's place in the plot area of
+// width W and height H (y grows upward).
 TEST_F(plotenvsitting, MouseFrameMagnifiesMinifiesAndPushes)
 {
-    const double w = 560, h = 360;   // the plot area's size
+    screenrect area;
+    rundialogue("", [&] { area = panelplotarea(); });
+    const double W = area.right - area.left, H = area.bottom - area.top;
+    // Inside: (100, 60) - (200, 160) from the area's corner.  Past the
+    // right edge: from W - 100 to beyond the screen.
+    auto drag = [&](bool past, int top, int bottom) {
+        int l = area.left + (past ? int(W) - 100 : 100), r = past ? 2000 : area.left + 200;
+        std::string press = std::to_string(l) + " " + std::to_string(area.top + top);
+        std::string release = std::to_string(r) + " " + std::to_string(area.top + bottom);
+        return "<press " + press + " px><move " + release + " px><release " + release + " px>";
+    };
+    const drect magnified{100 / W, (H - 60) / H, 200 / W, (H - 160) / H};
+    const drect pushed{(W - 100) / W, 1, 1 + (W - 100) / W, 0};
     struct row {
-        const char* drag;
+        bool past;
         const char* answer;
         drect mapping;   // nowindow: no new perspective
         const char* shows;
     } rows[] = {
-        // Frame (200, 150) - (300, 250) inside the area: no push offered.
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "g", {160 / w, 250 / h, 260 / w, 150 / h}, ""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "k", {-1.6, 2.1, 4, -1.5}, ""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "v<Esc>", nowindow, ""},
-        // Keep X: the mapping's left and right stay.
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "2g", {0, 250 / h, 1, 150 / h}, ""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "3g", {160 / w, 1, 260 / w, 0}, ""},
-        // Past the right edge: pushed right by the frame's left edge.
-        {"<press 500 150 px><move 700 250 px><release 700 250 px>", "v", {460 / w, 1, 1 + 460 / w, 0}, ""},
-        {"<press 500 150 px><move 700 250 px><release 700 250 px>", "2v<ok>", {460 / w, 1, 1 + 460 / w, 0}, "\"Keep X fixed\""},
-        {"<press 200 150 px><move 300 250 px><release 300 250 px>", "<Esc>", nowindow, ""},
-        // Above the sine's highest point: nothing to show.
-        {"<press 50 42 px><move 100 60 px><release 100 60 px>", "g", nowindow, "Curve(s) not visible in window !"},
+        {false, "g", magnified, ""},
+        {false, "k", {-1, 160 / 100.0, (W - 100) / 100, (160 - H) / 100}, ""},
+        {false, "v<Esc>", nowindow, ""},   // no push offered
+        // Keep X (Y): the mapping's left and right (top and bottom) stay.
+        {false, "2g", {0, magnified.top, 1, magnified.bottom}, ""},
+        {false, "3g", {magnified.left, 1, magnified.right, 0}, ""},
+        {true, "v", pushed, ""},
+        {true, "2v<ok>", pushed, "\"Keep X fixed\""},
+        {false, "<Esc>", nowindow, ""},
     };
     for (const row& r : rows) {
         plot& p = addplot({identitymapping}, 1);
-        hostrun h = run(r.drag + std::string(r.answer) + "<dump d>" + (r.mapping.isempty() ? "x" : "") + "<Esc>");
-        EXPECT_EQ(h.status, 0) << r.drag << r.answer;
-        std::string all = seen(h, "d");
-        EXPECT_NE(all.find(r.shows), std::string::npos) << r.answer << "\n" << all;
+        hostrun h = run(drag(r.past, 60, 160) + r.answer + "<dump d>" + (r.mapping.isempty() ? "x" : "") + "<Esc>");
+        EXPECT_EQ(h.status, 0) << r.answer;
+        EXPECT_NE(seen(h, "d").find(r.shows), std::string::npos) << r.answer << "\n" << seen(h, "d");
         EXPECT_EQ(p.perspectives.count, 1) << r.answer;
         if (r.mapping.isempty()) {
             EXPECT_EQ(p.clipboard, nullptr) << r.answer;
@@ -235,15 +246,22 @@ TEST_F(plotenvsitting, MouseFrameMagnifiesMinifiesAndPushes)
             ASSERT_NE(p.clipboard, nullptr) << r.answer;
             EXPECT_TRUE(p.clipboardshown);
             const drect& m = p.clipboard->mapping;
-            EXPECT_NEAR(m.left, r.mapping.left, 1e-12) << r.drag << r.answer;
-            EXPECT_NEAR(m.top, r.mapping.top, 1e-12) << r.drag << r.answer;
-            EXPECT_NEAR(m.right, r.mapping.right, 1e-12) << r.drag << r.answer;
-            EXPECT_NEAR(m.bottom, r.mapping.bottom, 1e-12) << r.drag << r.answer;
+            EXPECT_NEAR(m.left, r.mapping.left, 1e-12) << r.answer;
+            EXPECT_NEAR(m.top, r.mapping.top, 1e-12) << r.answer;
+            EXPECT_NEAR(m.right, r.mapping.right, 1e-12) << r.answer;
+            EXPECT_NEAR(m.bottom, r.mapping.bottom, 1e-12) << r.answer;
             EXPECT_EQ(p.clipboard->number, 2);
             EXPECT_EQ(p.clipboard->apnr, 1);
         }
         dropplotlist();
     }
+    // A strip along the top, above the sine's highest point (1 of 1.5):
+    // nothing to show.
+    addplot({identitymapping}, 1);
+    hostrun h = run(drag(false, 2, 20) + "g<dump d>x<Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(seen(h, "d").find("Curve(s) not visible in window !"), std::string::npos);
+    EXPECT_EQ(currentplot()->clipboard, nullptr);
 }
 
 // The pen: "d" switches it on a graph that takes it; a click then asks
@@ -253,9 +271,14 @@ TEST_F(plotenvsitting, PenCursorClickAndEsc)
 {
     const char* click = "<press 200 150 px><move 200 150 px><release 200 150 px>";
     addplot({identitymapping}, 1, true);
-    hostrun h = run(std::string("d") + click + "<dump pen>x<Esc>" + click + "<dump frame><Esc>");
+    platform::headlessfront front;
+    hostrun h = runscript(front, std::string("d") + click + "<dump pen>x<Esc>" + click + "<dump frame><Esc>",
+                          environment);
     EXPECT_EQ(h.status, 0);
     EXPECT_NE(seen(h, "pen").find(later), std::string::npos);
+    // The pointer went back to where the pen was pressed.
+    ASSERT_EQ(front.warps().size(), 1u);
+    EXPECT_EQ(front.warps()[0], std::make_pair(200, 150));
     // The first Esc left the environment open (the script ends with the
     // second); the click after it asked for nothing.
     EXPECT_EQ(dumptext(h, "frame").find(later), std::string::npos);

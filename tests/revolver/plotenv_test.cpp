@@ -29,7 +29,7 @@ bool contains(const std::vector<std::string>& texts, const std::string& part)
 TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
 {
     const std::string inside = "<press 200 200 px><move 400 400 px><release 400 400 px>";
-    const std::string pastright = "<press 500 200 px><move 780 400 px><release 780 400 px>";
+    const std::string pastright = "<press 500 200 px><move 2000 400 px><release 2000 400 px>";
     std::string script = "ex*x<Enter><Enter>3<Enter>ppn0<Enter>5<Enter>0<Enter>30<Enter>r<Esc>"
                          "<Right>e10*sin(x)+10<Enter><Enter>1<Enter>ppn0<Enter>5<Enter>0<Enter>30<Enter>b<Esc>"
                          "pp+g<dump plotenv-enter><Left><dump plotenv-left><Right>"
@@ -37,16 +37,17 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
                          + inside + "k<dump plotenv-minify><Ins>"      // 3
                          + pastright + "v<dump plotenv-push><Ins>"     // 4
                          + pastright + "2v<ok><dump plotenv-keepx><Ins>"   // 5, pushed all the same
-                         + "<Home><dump home><End><dump plotenv-end><Up><Up>"
-                           "<key 603><Del>"
+                         + "<Home><dump home><End><dump plotenv-end>"
+                           "<click 17 203 px><dump plotenv-tab><Up><Up>"   // the tab of perspective 2
+                           "<click 787 13 px><dump plotenv-help><click 69 87 px>"   // help, then the delete button
                            "<C-Del><no>"
                            "<Esc><dump plotenv-leave>"
                            "ppp<dump ppp><Esc>"
-                           "pp<Del><dump erase>1<close>";
+                           "pp<Del><dump erase>1pp<Del><dump again><Esc><dump cancelled>x<close>";
     hostrun r = runscript(script, runprogram);
     ASSERT_EQ(r.status, 0);
     for (const char* name : {"plotenv-enter", "plotenv-left", "plotenv-magnify", "plotenv-minify", "plotenv-push",
-                             "plotenv-keepx", "plotenv-end", "plotenv-leave"})
+                             "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-help", "plotenv-leave"})
         checkgoldenfiles(r.out, name, golden);
     // Home shows the first perspective as on entering.
     EXPECT_EQ(dumpfile(r, "home.txt"), dumpfile(r, "plotenv-enter.txt"));
@@ -58,6 +59,9 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     EXPECT_NE(dumpfile(r, "plotenv-leave.txt").find("Calculator 2"), std::string::npos);
     EXPECT_EQ(dumpfile(r, "ppp.txt").find("Calculator 2"), std::string::npos);
     EXPECT_NE(dumpfile(r, "erase.txt").find("You wish to erase plot nr. 2  ?"), std::string::npos);
+    // Erased: the first plot is the current one.
+    EXPECT_NE(dumpfile(r, "again.txt").find("You wish to erase plot nr. 1  ?"), std::string::npos);
+    EXPECT_NE(dumpfile(r, "cancelled.txt").find("Command cancelled"), std::string::npos);
 }
 
 }  // namespace
