@@ -6,7 +6,7 @@
 #include <new>
 
 #include "plots/painting.h"
-#include "plots/plotenvstandins.h"
+#include "plots/envcommands.h"
 #include "plots/plot.h"
 #include "plots/plotcommands.h"
 #include "plots/plotlist.h"

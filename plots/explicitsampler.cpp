@@ -7,6 +7,7 @@
 #include <new>
 
 #include "formula/evalstate.h"
+#include "platform/core/pausegate.h"
 #include "formula/standins.h"
 #include "plots/breakdialogs.h"
 #include "plots/clipper.h"
@@ -114,6 +115,7 @@ bool resetlist(plotcmdlist& list, uint32_t n)
 bool graphcurve::sampler(samplerequest& request, sampleresult& result)
 {
     busyscope busy;
+    platform::checkpoint();   // a pause or a script's hold may park the run here
     request.visible = 0;
     bool drawn = columns(request, result);
     if (!drawn)

@@ -78,6 +78,9 @@ public:
     drect mappedwindow() const;
     // Curves of the owning plot drawn from the same graph.
     uint32_t siblingcount() const;
+    // The curve is enabled and the entry considered and visible (or
+    // hidden ones are included).
+    bool shown(bool includehidden) const;
 
     // Painting (paint.cpp).  mode 1: edit mode.
     bool drawcurve(int mode);
@@ -137,6 +140,24 @@ public:
     // curve is enabled; false without an owner or memory (plotframe.cpp).
     bool considerupdate(const chainof<autoprint>* source, bool includehidden);
 
+    // The consider list's queries and steps; the curve editor
+    // (curveeditor.cpp).  Positions are 1-based, 0 for none; a curve's
+    // number is its place among the plot's enabled curves.
+    uint32_t indexof(const autoprint* entry) const;
+    uint32_t numberofentry(uint32_t position) const;
+    autoprint* entryofcurve(const plotcurve* curve) const;
+    autoprint* entryofnumber(uint32_t n) const;
+    uint32_t countshown() const;
+    uint32_t stepentry(uint32_t from, int direction, bool includehidden) const;
+    bool fixapnr(bool includehidden);
+    bool noshown(bool includehidden) const;
+    bool isempty();
+    void stepactive(int direction);
+    void stepcurve(int direction);
+    bool togglevisible();
+    bool removeentry();
+    bool runedit();
+
     struct transfername {
         plotpsp* back = nullptr;
         char name[13] = {};
@@ -193,6 +214,8 @@ public:
     bool copycurves(const plot& source);
     // The value-table and curve statistics boxes (plotstatistics.cpp).
     void statistics() const;
+    // The curve editor on the current perspective (curveeditor.cpp).
+    void runeditCOMMAND();
 
     // A new perspective with the mapping and the entries of
     // considerupdate; null on failure (plotframe.cpp).

@@ -8,7 +8,7 @@
 #include "plots/painting.h"
 #include "plots/plot.h"
 #include "plots/plotcommands.h"
-#include "plots/plotenvstandins.h"
+#include "plots/envcommands.h"
 #include "plots/plotkeys.h"
 #include "plots/plotlist.h"
 #include "screen/boxsettings.h"

@@ -10,7 +10,7 @@
 #include "plots/paint.h"
 #include "plots/painting.h"
 #include "plots/plot.h"
-#include "plots/plotenvstandins.h"
+#include "plots/envcommands.h"
 #include "plots/plotkeys.h"
 #include "plots/plotpanel.h"
 #include "plots/printoptionsdialog.h"

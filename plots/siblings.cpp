@@ -9,7 +9,7 @@
 #include "plots/curves.h"
 #include "plots/mousecreate.h"
 #include "plots/plot.h"
-#include "plots/plotenvstandins.h"
+#include "plots/envcommands.h"
 
 namespace {
 

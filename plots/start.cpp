@@ -2,6 +2,7 @@
 
 #include "calculator/calcstart.h"
 #include "calculator/hooks.h"
+#include "plots/curvedialog.h"
 #include "plots/fastplot.h"
 #include "plots/fastplotwindow.h"
 #include "plots/plotpanel.h"
@@ -40,4 +41,5 @@ void startplots()
     h.plotdraw = drawfastplotwindow;
     h.plotdelete = remove;
     startpanel();
+    installcurverequests();
 }

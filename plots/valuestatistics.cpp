@@ -9,7 +9,7 @@
 #include "math/valtable.h"
 #include "objects/saveable.h"
 #include "plots/plot.h"
-#include "plots/plotenvstandins.h"
+#include "plots/envcommands.h"
 #include "screen/boxsettings.h"
 #include "screen/msgbox.h"
 

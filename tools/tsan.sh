@@ -3,8 +3,9 @@
 # host) and their tests with ThreadSanitizer into build-tsan/ and runs them
 # (scripted runs of the host through the headless front, in this process,
 # among them template dialogs whose logic runs on the computing thread while
-# the window thread shows them), and the plot panels' tests (clicks and panel
-# painting beside the computing thread); any data race fails the run.
+# the window thread shows them), the plot panels' tests (clicks and panel
+# painting beside the computing thread) and the curve editor's runs with its
+# modeless dialog on the window thread; any data race fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TSAN=ON >/dev/null
@@ -12,4 +13,4 @@ cmake --build build-tsan --parallel "$(nproc)" --target test_platform test_scree
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tools/tsan.supp"
 build-tsan/bin/test_platform --gtest_brief=1
 build-tsan/bin/test_screen --gtest_brief=1
-build-tsan/bin/test_plots --gtest_brief=1 --gtest_filter='plotpanel.*'
+build-tsan/bin/test_plots --gtest_brief=1 --gtest_filter='plotpanel.*:editorrun.*'

@@ -25,7 +25,9 @@ enum class controlkind {
 };
 
 // What made the logic's command hook run.
-enum class notification { click, change, leave, spin };
+// help: context help asked on the control (id 0: the dialog); moved: the
+// dialog's window moved (x, y are current).
+enum class notification { click, change, leave, spin, help, moved };
 
 struct dialogcontrol {
     int id = 0;

@@ -130,6 +130,17 @@ public:
     // ended it (1 OK, 2 Cancel).
     virtual int rundialog(dialogtemplate& dialog) { return 2; }
 
+    // A modeless dialog from its template, transient for the main window;
+    // the template stays the caller's until modelessdestroy.  Its logic
+    // runs here, on the window thread, with each event; a result above 0
+    // closes it (the position kept in the template when keepposition).  A
+    // handle above 0, or 0.  Show or hide it; refill shows the template's
+    // values again.
+    virtual int modelesscreate(dialogtemplate& dialog) { return 0; }
+    virtual void modelessdestroy(int handle) {}
+    virtual void modelessshow(int handle, bool shown) {}
+    virtual void modelessrefill(int handle) {}
+
     // Info windows: small text windows owned by the main window, at a
     // screen position with a client size; handles are above 0.  Their
     // painting, keys and closing reach the host (hostevents::info...).

@@ -49,6 +49,10 @@ public:
                          boxicon icon, bool owned) override;
 
     int rundialog(dialogtemplate& dialog) override;
+    int modelesscreate(dialogtemplate& dialog) override;
+    void modelessdestroy(int handle) override;
+    void modelessshow(int handle, bool shown) override;
+    void modelessrefill(int handle) override;
     std::unique_ptr<printjob> printdialog(const std::string& docname, bool landscape = false) override;
     std::string filedialog(bool save, const std::vector<filefilter>& filters, const std::string& directory,
                            const std::string& name) override;

@@ -5,6 +5,7 @@
 
 #include <gtk/gtk.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -88,6 +89,7 @@ void templaterun::refresh()
             gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), c->checked);
             break;
         case controlkind::spin:
+            gtk_spin_button_set_range(GTK_SPIN_BUTTON(w), c->low, c->high);
             gtk_spin_button_set_value(GTK_SPIN_BUTTON(w), c->number);
             break;
         case controlkind::combo:
@@ -309,6 +311,198 @@ int gtkfront::rundialog(dialogtemplate& dialog)
     }
     gtk_widget_destroy(d);
     return result;
+}
+
+// Modeless dialogs: a non-modal GtkDialog per template, its logic told of
+// every event on this thread; a result above 0 closes it.
+namespace {
+
+struct modelessrun {
+    templaterun run;
+    std::vector<std::unique_ptr<handler>> owned;
+    int scale = 1;
+    int x = -1, y = -1;   // the last position told
+};
+
+std::map<int, std::unique_ptr<modelessrun>> modelessruns;
+int lastmodeless = 0;
+
+bool isbutton(controlkind k)
+{
+    return k == controlkind::button || k == controlkind::bitmapbutton;
+}
+
+// Rows of the modeless layout: buttons side by side, a label or picture
+// with the fields or text after it.
+bool joinsrow(controlkind first, controlkind k)
+{
+    bool field = k == controlkind::edit || k == controlkind::combo || k == controlkind::spin;
+    if (isbutton(first))
+        return isbutton(k);
+    if (first == controlkind::picture)
+        return k == controlkind::text;
+    return first == controlkind::text && field;
+}
+
+void closemodeless(GtkWidget* d)
+{
+    for (auto it = modelessruns.begin(); it != modelessruns.end(); ++it) {
+        modelessrun& m = *it->second;
+        if (m.run.dialog != d)
+            continue;
+        if (m.run.t->keepposition) {
+            gtk_window_get_position(GTK_WINDOW(d), &m.run.t->x, &m.run.t->y);
+            m.run.t->x *= m.scale;
+            m.run.t->y *= m.scale;
+        }
+        // Destroyed once the event that closed it has ended; its widgets
+        // tell the logic nothing more (an edit losing the focus).
+        m.run.refreshing = true;
+        gtk_widget_hide(d);
+        modelessrun* doomed = it->second.release();
+        modelessruns.erase(it);
+        g_idle_add(+[](gpointer p) -> gboolean {
+                       auto* m = static_cast<modelessrun*>(p);
+                       gtk_widget_destroy(m->run.dialog);
+                       delete m;
+                       return G_SOURCE_REMOVE;
+                   }, doomed);
+        return;
+    }
+}
+
+// An ending button, the close button (2) or the logic's own result.
+void modelessresponse(GtkDialog* d, int response, gpointer p)
+{
+    auto* m = static_cast<modelessrun*>(p);
+    int result = m->run.ended;
+    if (result <= 0) {
+        int id = response > 0 ? response : 2;
+        for (auto& [c, w] : m->run.widgets)
+            if (c->kind == controlkind::edit)
+                c->value = gtk_entry_get_text(GTK_ENTRY(w));
+        result = m->run.t->notify(id, notification::click);
+        m->run.refresh();
+    }
+    m->run.ended = 0;
+    if (result > 0)
+        closemodeless(GTK_WIDGET(d));
+}
+
+gboolean modelessconfigure(GtkWidget* d, GdkEvent*, gpointer p)
+{
+    auto* m = static_cast<modelessrun*>(p);
+    int x = 0, y = 0;
+    gtk_window_get_position(GTK_WINDOW(d), &x, &y);
+    if (x != m->x || y != m->y) {
+        bool first = m->x < 0;
+        m->x = x;
+        m->y = y;
+        m->run.t->x = x * m->scale;
+        m->run.t->y = y * m->scale;
+        if (!first)
+            m->run.tell(0, notification::moved);
+    }
+    return FALSE;
+}
+
+// F1: context help on the control that has the focus.
+gboolean modelesskey(GtkWidget* d, GdkEventKey* e, gpointer p)
+{
+    if (e->keyval != GDK_KEY_F1)
+        return FALSE;
+    auto* m = static_cast<modelessrun*>(p);
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(d));
+    int id = 0;
+    for (auto& [c, w] : m->run.widgets)
+        if (w == focus)
+            id = c->id;
+    m->run.tell(id, notification::help);
+    return TRUE;
+}
+
+}  // namespace
+
+int gtkfront::modelesscreate(dialogtemplate& dialog)
+{
+    GtkWidget* d = gtk_dialog_new();
+    gtk_window_set_title(GTK_WINDOW(d), dialog.title.c_str());
+    if (window_)
+        gtk_window_set_transient_for(GTK_WINDOW(d), GTK_WINDOW(window_));
+    gtk_window_set_modal(GTK_WINDOW(d), FALSE);
+    if (dialog.keepposition && dialog.x >= 0)
+        gtk_window_move(GTK_WINDOW(d), dialog.x / scale_, dialog.y / scale_);
+    auto m = std::make_unique<modelessrun>();
+    m->run.t = &dialog;
+    m->run.dialog = d;
+    m->scale = scale_;
+    GtkWidget* content = gtk_dialog_get_content_area(GTK_DIALOG(d));
+    GtkWidget* radiogroup = nullptr;
+    GtkWidget* into = content;   // the box of the current group
+    GtkWidget* row = nullptr;
+    controlkind first = controlkind::text;   // of the row
+    for (dialogcontrol& c : dialog.controls) {
+        if (c.kind == controlkind::button && (c.id == 1 || c.id == 2)) {
+            gtk_dialog_add_button(GTK_DIALOG(d), c.label.c_str(), c.id);
+            continue;
+        }
+        if (isbuddy(dialog, c))
+            continue;
+        GtkWidget* w = makewidget(m->run, c, radiogroup, m->owned);
+        m->run.widgets.push_back({&c, w});
+        if (c.kind == controlkind::group) {
+            gtk_box_pack_start(GTK_BOX(content), w, FALSE, FALSE, 2);
+            into = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+            gtk_container_set_border_width(GTK_CONTAINER(into), 3);
+            gtk_container_add(GTK_CONTAINER(w), into);
+            gtk_widget_show(into);
+            row = nullptr;
+            continue;
+        }
+        if (!row || !joinsrow(first, c.kind)) {
+            row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
+            gtk_box_pack_start(GTK_BOX(into), row, FALSE, FALSE, 1);
+            gtk_widget_show(row);
+            first = c.kind;
+        }
+        gtk_box_pack_start(GTK_BOX(row), w, isbutton(c.kind), TRUE, 0);
+    }
+    m->run.refresh();
+    modelessrun* run = m.get();
+    g_signal_connect(d, "response", G_CALLBACK(modelessresponse), run);
+    g_signal_connect(d, "delete-event", G_CALLBACK(+[](GtkWidget* w, GdkEvent*, gpointer) -> gboolean {
+                         gtk_dialog_response(GTK_DIALOG(w), 2);
+                         return TRUE;
+                     }), nullptr);
+    g_signal_connect(d, "configure-event", G_CALLBACK(modelessconfigure), run);
+    g_signal_connect(d, "key-press-event", G_CALLBACK(modelesskey), run);
+    int handle = ++lastmodeless;
+    modelessruns[handle] = std::move(m);
+    gtk_widget_show(d);
+    if (GtkWidget* ok = gtk_dialog_get_widget_for_response(GTK_DIALOG(d), 1))
+        gtk_widget_grab_focus(ok);
+    return handle;
+}
+
+void gtkfront::modelessdestroy(int handle)
+{
+    auto it = modelessruns.find(handle);
+    if (it != modelessruns.end())
+        closemodeless(it->second->run.dialog);
+}
+
+void gtkfront::modelessshow(int handle, bool shown)
+{
+    auto it = modelessruns.find(handle);
+    if (it != modelessruns.end())
+        gtk_widget_set_visible(it->second->run.dialog, shown);
+}
+
+void gtkfront::modelessrefill(int handle)
+{
+    auto it = modelessruns.find(handle);
+    if (it != modelessruns.end())
+        it->second->run.refresh();
 }
 
 }  // namespace platform

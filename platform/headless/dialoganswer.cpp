@@ -71,10 +71,13 @@ int moveto(dialogtemplate& d, const std::string& where)
 
 }  // namespace
 
-int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad)
+int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad, bool modeless)
 {
     std::istringstream words(text);
-    for (std::string w; words >> w;) {
+    bool first = true;
+    for (std::string w; words >> w; first = false) {
+        if (first && w == d.name)
+            continue;
         size_t eq = w.find('=');
         int id = 0, result = -1;
         if (w.rfind("at=", 0) == 0 && d.keepposition) {
@@ -85,6 +88,10 @@ int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad)
         } else if (eq != std::string::npos && scriptnumber(w.substr(eq + 1), 1, 65535, id) && w.substr(0, eq) == "press") {
             dialogcontrol* c = d.control(id);
             result = c && c->enabled && c->shown ? d.notify(id, notification::click) : -1;
+        } else if (eq != std::string::npos && scriptnumber(w.substr(eq + 1), 1, 65535, id) && w.substr(0, eq) == "help") {
+            result = d.control(id) ? std::max(0, d.notify(id, notification::help)) : -1;
+        } else if (w == "moved") {
+            result = std::max(0, d.notify(0, notification::moved));
         } else if (eq != std::string::npos && scriptnumber(w.substr(0, eq), 1, 65535, id) && d.control(id)) {
             result = setcontrol(d, *d.control(id), w.substr(eq + 1));
         }
@@ -95,7 +102,8 @@ int answerdialog(dialogtemplate& d, const std::string& text, std::string& bad)
         if (result > 0)
             return result;
     }
-    bad = "the end of the answer";
+    if (!modeless)
+        bad = "the end of the answer";
     return 0;
 }
 
@@ -114,7 +122,7 @@ void writeimages(const dialogtemplate& d, const std::string& folder)
     }
 }
 
-std::string dialogvalues(const dialogtemplate& d, int result)
+std::string dialogvalues(const dialogtemplate& d, int result, bool withhidden)
 {
     std::ostringstream out;
     out << d.name << " ended with " << result;
@@ -138,7 +146,8 @@ std::string dialogvalues(const dialogtemplate& d, int result)
         case controlkind::bitmapbutton: v = c.label; break;
         default: continue;
         }
-        out << "  " << c.id << "=" << v << (c.enabled ? "" : " (grey)") << "\n";
+        out << "  " << c.id << "=" << v << (c.enabled ? "" : " (grey)") << (withhidden && !c.shown ? " (hidden)" : "")
+            << "\n";
     }
     return out.str();
 }

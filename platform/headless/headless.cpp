@@ -324,6 +324,8 @@ bool headlessfront::deliver(const scriptitem& item)
         deliverinfo(item);
         return true;
     case itemkind::answer:
+        if (delivermodeless(item))
+            return !done_;
         error("no box to answer with " + item.source);
         return false;
     case itemkind::busy:
@@ -380,6 +382,7 @@ bool headlessfront::dump(const std::string& name)
     text.close();
     const char* failed = !text ? ".txt"
                          : !writeimage(base + ".png") ? ".png"
+                         : !dumpmodeless(base) ? "-dialog.txt"
                          : monotonyunit_ && !monotonypng(base + "-monotony.png", monotonyunit_) ? "-monotony.png"
                                                                                              : nullptr;
     if (failed)
@@ -464,6 +467,61 @@ int headlessfront::answerdialogitem(dialogtemplate& dialog)
     }
     error(item->source + " does not answer the dialog " + dialog.name);
     return 2;
+}
+
+int headlessfront::modelesscreate(dialogtemplate& dialog)
+{
+    modeless_.push_back({++lastmodeless_, &dialog, true});
+    return lastmodeless_;
+}
+
+void headlessfront::modelessdestroy(int handle)
+{
+    std::erase_if(modeless_, [handle](const modelessrecord& r) { return r.handle == handle; });
+}
+
+void headlessfront::modelessshow(int handle, bool shown)
+{
+    for (modelessrecord& r : modeless_)
+        if (r.handle == handle)
+            r.shown = shown;
+}
+
+bool headlessfront::delivermodeless(const scriptitem& item)
+{
+    if (item.answer != answerkind::dialog)
+        return false;
+    std::istringstream words(item.text);
+    std::string name;
+    words >> name;
+    auto open = std::find_if(modeless_.begin(), modeless_.end(),
+                             [&](const modelessrecord& r) { return r.shown && r.dialog->name == name; });
+    if (open == modeless_.end())
+        return false;
+    std::string rest, bad;
+    std::getline(words, rest);
+    int handle = open->handle;
+    dialogtemplate& d = *open->dialog;
+    int result = answerdialog(d, rest, bad, true);
+    if (!bad.empty())
+        error(item.source + " does not fit the dialog " + name + " at " + bad);
+    else if (result > 0)
+        modelessdestroy(handle);
+    return true;
+}
+
+bool headlessfront::dumpmodeless(const std::string& base)
+{
+    for (const modelessrecord& r : modeless_) {
+        if (!r.shown)
+            continue;
+        std::string values = dialogvalues(*r.dialog, 0, true);
+        std::ofstream out(base + "-" + r.dialog->name + ".txt", std::ios::binary);
+        out << values.substr(values.find('\n') + 1);
+        if (!out)
+            return false;
+    }
+    return true;
 }
 
 void headlessfront::monotonyshow(int unit)

@@ -92,8 +92,16 @@ public:
     bool infoiconic(int handle) override;
 
     // <text LINE> fills the first edit field and confirms; <ok>, <cancel>;
-    // <dialog ID=VALUE ... ok|cancel> sets fields by id.
+    // <dialog [NAME] ID=VALUE ... ok|cancel> sets fields by id.
     int rundialog(dialogtemplate& dialog) override;
+
+    // Modeless dialogs: while one is open, <dialog NAME ID=VALUE ...
+    // press=ID> acts on the open dialog of that name when the computing
+    // thread waits for a key; <dump NAME> writes the values of each shown
+    // one as NAME-DIALOGNAME.txt.
+    int modelesscreate(dialogtemplate& dialog) override;
+    void modelessdestroy(int handle) override;
+    void modelessshow(int handle, bool shown) override;
 
     // The Monotony Test window as a model; <dump NAME> writes its client
     // area as NAME-monotony.png while it is open.
@@ -188,6 +196,17 @@ private:
     std::vector<std::pair<int, int>> warps_;
     std::string dumpsuffix() const;
     bool writeimage(const std::string& path);
+    struct modelessrecord {
+        int handle;
+        dialogtemplate* dialog;
+        bool shown;
+    };
+    std::vector<modelessrecord> modeless_;
+    int lastmodeless_ = 0;
+    // A <dialog NAME ...> item for an open modeless dialog: true when it
+    // was one (acted on, or an error).
+    bool delivermodeless(const scriptitem& item);
+    bool dumpmodeless(const std::string& base);
     int monotonyunit_ = 0;     // 0 while the window is closed
     int monotonyshows_ = 0;
     inforecord* info(int handle);

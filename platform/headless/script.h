@@ -19,6 +19,11 @@
 // at a chosen point.  A dialogue of the computation that waits for a key
 // takes the items at once.
 //
+// A modeless dialog of the program (created through front::modelesscreate)
+// takes <dialog NAME ID=VALUE ... press=ID> while it is open and shown:
+// the words act on it, through its logic, when the computing thread waits
+// for a key; boxes and dialogs its logic opens take the items after it.
+//
 // Script errors (exit status 3): an item that is not one of these, a
 // number out of its range, a "<" that opens no item, a character that no
 // text font shows (found when the script is read) or that the font in use

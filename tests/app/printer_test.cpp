@@ -115,7 +115,7 @@ const std::string sineplot = "esin(x)<Enter><Enter>1<Enter>ppn0<Enter>6.28<Enter
 
 TEST_F(twoprograms, PrintThenShowHandsTheFileToVemdraw)
 {
-    ASSERT_EQ(vemo(sineplot + "Ps<Esc><close>"), 0);
+    ASSERT_EQ(vemo(sineplot + "P<text plot1>s<Esc><close>"), 0);
     std::vector<fs::path> shown = dumps();
     ASSERT_FALSE(shown.empty());
     std::string file = (work / "PLOT1.RKP").string();
@@ -138,7 +138,7 @@ TEST_F(twoprograms, AFailedWriteTellsAndHandsNothingOver)
     chmod((root / "out").c_str(), 0777);
     // Root writes anywhere: then VEMO runs as nobody.
     std::string prefix = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
-    EXPECT_EQ(vemo(sineplot + "P<dump failed>x<Esc><close>", prefix), 0);
+    EXPECT_EQ(vemo(sineplot + "P<text plot1><ok><dump failed>x<Esc><close>", prefix), 0);
     std::string failed = slurp(root / "out" / "failed.txt");
     EXPECT_NE(failed.find("Error encountered while writing"), std::string::npos) << failed;
     EXPECT_NE(failed.find("PLOT1.RKP"), std::string::npos) << failed;

@@ -99,11 +99,15 @@ struct plotenvsitting : ::testing::Test {
         plotenvkeys();
     }
     static hostrun run(const std::string& script) { return rundialogue(script, environment); }
-    // The dump's text, the native boxes, the help windows' titles and the
-    // dialogs' log.
+    // The dump's text with the curve dialog's values, the native boxes, the
+    // help windows' titles and the dialogs' log.
     static std::string seen(const hostrun& r, const std::string& dump)
     {
         std::string all = dump.empty() ? "" : dumptext(r, dump);
+        if (!dump.empty()) {
+            std::ifstream dialog(r.out + "/" + dump + "-EDITCURVES.txt");
+            all.append(std::istreambuf_iterator<char>(dialog), std::istreambuf_iterator<char>());
+        }
         std::ifstream dialogs(r.out + "/dialogs.txt");
         all += std::string(std::istreambuf_iterator<char>(dialogs), {});
         for (const std::string& box : r.boxes)
@@ -139,12 +143,12 @@ TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
         {"<Up>", "", "", 3, 1},
         {"<Down>", "", "", 3, 3},
         {"g", "", "", 3, 3},
-        {"+", "x", later, 3, 2},
-        {"-", "x", later, 3, 2},
+        {"+", "", "", 3, 2},   // one curve: the active entry stays
+        {"-", "", "", 3, 2},
         {"A<cancel>", "", "", 3, 2},   // the Default Diagram Options dialog
         {"S", "xx", "Value Table Statistics", 3, 2},
-        {"e", "x", later, 3, 2},
-        {"2", "<Esc>", "Duplicating the Plot", 3, 2},
+        {"e", "<Esc>", "1068=1\n", 3, 2},   // the curve editor's dialog on curve 1
+        {"2<cancel>", "", "DUPLIPLOT ended with 2", 3, 2},   // the duplication dialog
         {"s", "x", "Could not start VEMDRAW", 3, 2},
         {"P<text plot>", "x", "Could not start VEMDRAW", 3, 2},   // named, written, then handed over
         {"d<ok>", "", "Command unavailable for", 3, 2},

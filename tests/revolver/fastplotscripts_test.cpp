@@ -49,8 +49,8 @@ class fastplotscripts : public workfolder {};
 TEST_F(fastplotscripts, ZoomFramesMakePlotTwoAndTheBoxesSwitchAndClose)
 {
     hostrun r = runscript(sine + "<dump fastplot-default>" + drag(300, 300, 300, 300) + "<dump fastplot-zeroframe>"
-                              + drag(200, 200, 400, 300) + "g<dump fastplot-zoom>" + drag(100, 300, 300, 500)
-                              + "g<dump fastplot-zoomagain>" + switchbox + "<dump fastplot-switched>" + closebox
+                              + drag(200, 200, 400, 300) + "<dialog press=1002><dump fastplot-zoom>" + drag(100, 300, 300, 500)
+                              + "<dialog press=1002><dump fastplot-zoomagain>" + switchbox + "<dump fastplot-switched>" + closebox
                               + "<dump fastplot-closed>" + statistics,
                           runprogram);
     ASSERT_EQ(r.status, 0);

@@ -1,7 +1,5 @@
-// Plot-environment commands whose tools come later.  Each is defined in
-// plotenvstandins.cpp, one line a command, showing "Feature not
-// implemented !".  A tool that comes deletes its line there and defines
-// the function with the same signature in its own file.
+// Plot-environment commands that the key table calls, each defined with
+// the tool it runs.
 #pragma once
 
 class plot;
