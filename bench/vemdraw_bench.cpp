@@ -3,6 +3,7 @@
 // 8-bit GIF at A4 and 300 dpi (rendering alone beside it).
 #include <benchmark/benchmark.h>
 
+#include "base/rkpformat.h"
 #include "vemdraw/dibholder.h"
 #include "vemdraw/export.h"
 #include "vemdraw/geometry.h"
@@ -21,48 +22,32 @@ namespace {
 
 constexpr int curves = 10, points = 10000;
 
-void putrecord(std::string& out, int code, int a, int b)
-{
-    const char r[6] = {char(code), char(a & 0xFF), char(a >> 8), char(b & 0xFF), char(b >> 8), char(0xFF)};
-    out.append(r, 6);
-}
-
-void putnumber(std::string& out, double v)
-{
-    char text[32];
-    int n = std::snprintf(text, sizeof text, "%.16g", v);
-    putrecord(out, 21, n, 0);
-    std::string chunks(text, n);
-    chunks.resize((n / 6 + 1) * 6, '\0');
-    chunks.back() = char(0xFF);
-    out += chunks;
-}
-
 // Ten sine curves of 10^5 points in all, a world window with a grid of
 // three orders.
 std::string makefile()
 {
+    using rkp::putnumber, rkp::putrecord;
     std::string out;
     for (int c = 0; c < curves; ++c) {
-        putrecord(out, 19, 0, 20);
-        putrecord(out, 1, 255 * (c % 2), 255 * (c % 3 == 0));
+        putrecord(out, rkp::pen, 0, 20);
+        putrecord(out, rkp::point, 255 * (c % 2), 255 * (c % 3 == 0));
         for (int i = 0; i < points; ++i) {
             double x = i * 10.0 / points;
             int y = int(10000 + std::sin(x + c) * (8000 - 500 * c));
-            putrecord(out, i ? 2 : 1, i * 2, 20000 - y);
+            putrecord(out, i ? rkp::drawpoint : rkp::point, uint16_t(i * 2), uint16_t(rkp::square - y));
         }
     }
-    putrecord(out, 22, 0, 0);
+    putrecord(out, rkp::worldwindow, 0, 0);
     for (double v : {0.0, 1.25, 10.0, -1.25})
         putnumber(out, v);
-    putrecord(out, 23, 0, 0);
+    putrecord(out, rkp::anchors, 0, 0);
     putnumber(out, 0);
     putnumber(out, 0);
-    putrecord(out, 24, 0, 0);
+    putrecord(out, rkp::units, 0, 0);
     putnumber(out, 1);
     putnumber(out, 0.1);
-    putrecord(out, 25, 2, 4);
-    putrecord(out, 18, 0x0008 | 0x0200, 0);
+    putrecord(out, rkp::gridstyle, 2, 4);
+    putrecord(out, rkp::flagword, 0x0008 | 0x0200, 0);
     return out;
 }
 

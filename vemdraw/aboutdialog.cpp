@@ -1,15 +1,10 @@
 #include "vemdraw/aboutdialog.h"
 
-#include "vemdraw/messages.h"
-
-#include "platform/core/front.h"
+#include "vemdraw/dialogtext.h"
 
 void aboutdialog()
 {
     using platform::controlkind;
-    platform::front* f = platform::currentfront();
-    if (!f)
-        return;
     platform::dialogtemplate t{"ABOUTDIALOG", "About VEMDRAW", "", {}};
     t.controls = {
         {.id = 0, .kind = controlkind::picture, .label = "blue"},
@@ -21,6 +16,5 @@ void aboutdialog()
         {.id = 1, .kind = controlkind::button, .label = "OK"},
         {.id = 2, .kind = controlkind::button, .label = "Cancel"},
     };
-    modalscope open;
-    f->rundialog(t);
+    runmodal(t);
 }

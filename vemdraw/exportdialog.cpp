@@ -1,13 +1,12 @@
 #include "vemdraw/exportdialog.h"
 
+#include "vemdraw/dialogtext.h"
 #include "vemdraw/filecommands.h"
-#include "vemdraw/messages.h"
 #include "vemdraw/model.h"
 
 #include "platform/core/front.h"
 
 using platform::controlkind;
-using platform::dialogcontrol;
 
 namespace {
 
@@ -19,15 +18,6 @@ std::string keptdirectory;
 constexpr int widthedit = 1057, heightedit = 1049, namestatic = 1086, message = 1095, writebutton = 1089;
 constexpr int full = 1087, bmp4 = 1083, bmp8 = 1084, gif = 1085, interlace = 1088;
 constexpr int redicon = 1094, blueicon = 1096, exclamicon = 1097;
-
-dialogcontrol item(int id, controlkind kind, const char* label)
-{
-    dialogcontrol c;
-    c.id = id;
-    c.kind = kind;
-    c.label = label;
-    return c;
-}
 
 // The wait cursor while it lives.
 struct waitcursor {
@@ -46,22 +36,19 @@ platform::dialogtemplate exporttemplate()
 {
     platform::dialogtemplate t{"EXPORTDIALOG", "Write to File", "", {}};
     t.controls = {
-        item(0, controlkind::text, "Width (pixels)"), item(widthedit, controlkind::edit, ""),
-        item(0, controlkind::text, "Height (pixels)"), item(heightedit, controlkind::edit, ""),
-        item(1081, controlkind::button, "Adapt to Height"), item(1077, controlkind::button, "Adapt to Width"),
-        item(1078, controlkind::button, "Use Application Window Size"),
-        item(0, controlkind::group, "Format"),
-        item(bmp4, controlkind::radio, "4 bit BMP"), item(bmp8, controlkind::radio, "8 bit BMP"),
-        item(gif, controlkind::radio, "GIF"),
-        item(full, controlkind::check, "Full Palette"), item(interlace, controlkind::check, "Interlaced"),
-        item(namestatic, controlkind::text, ""), item(1079, controlkind::button, "Change..."),
-        item(redicon, controlkind::picture, "red"), item(blueicon, controlkind::picture, "blue"),
-        item(exclamicon, controlkind::picture, "exclamation"), item(message, controlkind::text, ""),
-        item(writebutton, controlkind::button, "Write"), item(2, controlkind::button, "Cancel"),
+        control(0, controlkind::text, "Width (pixels)"), control(widthedit, controlkind::edit),
+        control(0, controlkind::text, "Height (pixels)"), control(heightedit, controlkind::edit),
+        control(1081, controlkind::button, "Adapt to Height"), control(1077, controlkind::button, "Adapt to Width"),
+        control(1078, controlkind::button, "Use Application Window Size"),
+        control(0, controlkind::group, "Format"),
+        control(bmp4, controlkind::radio, "4 bit BMP"), control(bmp8, controlkind::radio, "8 bit BMP"),
+        control(gif, controlkind::radio, "GIF"),
+        control(full, controlkind::check, "Full Palette"), control(interlace, controlkind::check, "Interlaced"),
+        control(namestatic, controlkind::text), control(1079, controlkind::button, "Change..."),
+        control(redicon, controlkind::picture, "red"), control(blueicon, controlkind::picture, "blue"),
+        control(exclamicon, controlkind::picture, "exclamation"), control(message, controlkind::text),
+        control(writebutton, controlkind::button, "Write"), control(2, controlkind::button, "Cancel"),
     };
-    for (dialogcontrol& c : t.controls)
-        if (c.kind == controlkind::edit)
-            c.limit = 40;
     return t;
 }
 
@@ -135,8 +122,7 @@ int exportcontrol(platform::dialogtemplate& t, exportsettings& r, const diagram*
 
 void exportdialog(const diagram* d, const pixelbox& screen, const std::string& loaded)
 {
-    platform::front* f = platform::currentfront();
-    if (!f || !d)
+    if (!d)
         return;
     exportsettings r;
     r.format = keptformat;
@@ -153,10 +139,7 @@ void exportdialog(const diagram* d, const pixelbox& screen, const std::string& l
     t.command = [&](platform::dialogtemplate& dt, int id, platform::notification) {
         return exportcontrol(dt, r, d, id);
     };
-    {
-        modalscope open;
-        f->rundialog(t);
-    }
+    runmodal(t);
     keptformat = r.format;
     keptfull = r.fullpalette;
     keptinterlaced = r.interlaced;

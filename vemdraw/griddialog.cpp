@@ -5,16 +5,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <initializer_list>
 
 using platform::controlkind;
 
 namespace {
 
-constexpr int densities[] = {1006, 1007, 1008, 1009};
-constexpr int styles[] = {1012, 1011, 1010};   // by style 0 dotted, 1 thin, 2 thick
-constexpr int colourids[] = {1013, 1014, 1015, 1016, 1017, 1031};
-constexpr uint32_t colours[] = {0x4040FF, 0xFF00FF, 0x00FF00, 0xFF4040, 0xFFFF00, 0x000000};
+constexpr std::initializer_list<int> densities = {1006, 1007, 1008, 1009};
+constexpr std::initializer_list<int> styles = {1012, 1011, 1010};   // by style 0 dotted, 1 thin, 2 thick
+constexpr std::initializer_list<int> colourids = {1013, 1014, 1015, 1016, 1017, 1031};
+constexpr std::initializer_list<uint32_t> colours = {0x4040FF, 0xFF00FF, 0x00FF00, 0xFF4040, 0xFFFF00, 0x000000};
 constexpr int onetoone = 1019, subdividedid = 1020, truecm = 1021, bysize = 1022;
 constexpr int spinx = 1030, spiny = 1029;
 
@@ -25,10 +25,11 @@ uint32_t factorof(double unit, double grid)
     return std::isfinite(f) ? uint32_t(std::clamp(f, 1.0, 50.0)) : 1;
 }
 
-template <size_t n>
-size_t indexof(const int (&ids)[n], int id)
+// The position of v in list; the list's size when it is not there.
+template <class T>
+size_t indexof(std::initializer_list<T> list, T v)
 {
-    return size_t(std::find(std::begin(ids), std::end(ids), id) - std::begin(ids));
+    return size_t(std::find(list.begin(), list.end(), v) - list.begin());
 }
 
 }  // namespace
@@ -100,13 +101,14 @@ platform::dialogtemplate gridtemplate(const gridsettings& r)
 
 void gridrefresh(platform::dialogtemplate& t, const gridsettings& r)
 {
-    markradios(t, {1006, 1007, 1008, 1009}, r.density);
-    markradios(t, {1012, 1011, 1010}, r.style);
-    markradios(t, {1013, 1014, 1015, 1016, 1017, 1031},
-               size_t(std::find(std::begin(colours), std::end(colours), r.colour) - std::begin(colours)));
+    markradios(t, densities, r.density);
+    markradios(t, styles, r.style);
+    markradios(t, colourids, indexof(colours, r.colour));
     markradios(t, {onetoone, subdividedid, truecm}, !r.synchronised ? 2 : r.subdivided ? 1 : 0);
     bool lines = r.density > 0;
-    enable(t, {1010, 1011, 1012, 1013, 1014, 1015, 1016, 1017, 1031, onetoone, subdividedid, truecm}, lines);
+    enable(t, styles, lines);
+    enable(t, colourids, lines);
+    enable(t, {onetoone, subdividedid, truecm}, lines);
     enable(t, {spinx, spiny}, lines && r.subdivided);
     enable(t, {bysize}, lines && !r.synchronised);
 }
@@ -115,12 +117,12 @@ int gridcontrol(platform::dialogtemplate& t, gridsettings& r, const printerdate&
 {
     if (id == 1 || id == 2)
         return id;
-    if (size_t k = indexof(densities, id); k < std::size(densities))
+    if (size_t k = indexof(densities, id); k < densities.size())
         r.density = uint32_t(k);
-    else if (size_t k = indexof(styles, id); k < std::size(styles))
+    else if (size_t k = indexof(styles, id); k < styles.size())
         r.style = uint32_t(k);
-    else if (size_t k = indexof(colourids, id); k < std::size(colourids))
-        r.colour = colours[k];
+    else if (size_t k = indexof(colourids, id); k < colourids.size())
+        r.colour = colours.begin()[k];
     else if (id == onetoone || id == subdividedid || id == truecm) {
         r.synchronised = id != truecm;
         r.subdivided = id == subdividedid;

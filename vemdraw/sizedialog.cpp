@@ -25,11 +25,6 @@ double& field(sizesettings& r, int k)
     return k == 0 ? r.width : k == 1 ? r.height : r.margins[size_t(k - 2)];
 }
 
-double field(const sizesettings& r, int k)
-{
-    return k == 0 ? r.width : k == 1 ? r.height : r.margins[size_t(k - 2)];
-}
-
 mmrect paperof(const sizesettings& r, const printerdate& p)
 {
     return diagramrect(p, r.orientation, r.interpretation, r.margins.data(), r.width, r.height);
@@ -79,7 +74,7 @@ void sizeapply(const sizesettings& r, diagram& d, printerdate& p)
 {
     d.interpretation = r.interpretation;
     const auto& m = r.margins;
-    if (marginsvalid(p, m[0], m[1], m[2], m[3], r.orientation)) {
+    if (validmargins(r, p)) {
         d.marginleft = m[0];
         d.margintop = m[1];
         d.marginright = m[2];
@@ -124,11 +119,13 @@ platform::dialogtemplate sizetemplate()
 
 void sizefill(platform::dialogtemplate& t, const sizesettings& r)
 {
-    double largest = std::max({std::fabs(r.width), std::fabs(r.height), std::fabs(r.margins[0]),
-                               std::fabs(r.margins[1]), std::fabs(r.margins[2]), std::fabs(r.margins[3])});
+    const double values[6] = {r.width, r.height, r.margins[0], r.margins[1], r.margins[2], r.margins[3]};
+    double largest = std::fabs(values[0]);
+    for (double v : values)
+        largest = std::max(largest, std::fabs(v));
     const char* format = largest > 1e10 ? "%12g" : "%.3f";
     for (int k = 0; k < 6; ++k)
-        t.control(edits[k])->value = formatted(format, field(r, k) / 10);
+        t.control(edits[k])->value = formatted(format, values[k] / 10);
 }
 
 void sizepreview(platform::dialogtemplate& t, sizesettings& r, const printerdate& p)
