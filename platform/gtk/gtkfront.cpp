@@ -438,7 +438,6 @@ void gtkfront::caretvisible(bool on)
 void gtkfront::makecursors()
 {
     GdkDisplay* display = gdk_display_get_default();
-    const char* names[] = {"default", nullptr, nullptr, "wait"};
     for (int i = 0; i < 4; ++i) {
         if (cursors_[i])
             continue;
@@ -447,7 +446,7 @@ void gtkfront::makecursors()
             cursors_[i] = gdk_cursor_new_from_surface(display, image, hotx, hoty);
             cairo_surface_destroy(image);
         } else {
-            cursors_[i] = gdk_cursor_new_from_name(display, names[i]);
+            cursors_[i] = gdk_cursor_new_from_name(display, cursorkind(i) == cursorkind::wait ? "wait" : "default");
         }
     }
 }
