@@ -16,14 +16,6 @@ startxserver 1280x1024x24
 xvfb=$xserverpid
 (cd "$work" && exec "$vemo" >/dev/null 2>&1) &
 vemopid=$!
-findwindow() {
-    for _ in $(seq 50); do
-        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [[ -n $w ]] && { echo "$w"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
 window=$(findwindow '^VEMO') || { echo "curvedialogshot: no VEMO window"; exit 1; }
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 0.5
@@ -41,13 +33,6 @@ sleep 0.5
 # Esc on the main window ends the editor, which closes the dialog.
 xdotool windowfocus "$window" 2>/dev/null || true
 xdotool key Escape
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Curve Properties$' >/dev/null 2>&1 || break
-    sleep 0.2
-done
-if xdotool search --onlyvisible --name '^Curve Properties$' >/dev/null 2>&1; then
-    echo "curvedialogshot: the dialog stayed open after the editor ended"
-    exit 1
-fi
+windowgone '^Curve Properties$' || { echo "curvedialogshot: the dialog stayed open after the editor ended"; exit 1; }
 kill "$vemopid" 2>/dev/null || true
 echo "curvedialogshot: the Curve Properties window opened and closed"

@@ -26,13 +26,7 @@ startxserver
 xvfb=$xserverpid
 "$vemo" >/dev/null 2>&1 &
 vemopid=$!
-main=""
-for _ in $(seq 50); do
-    main=$(xdotool search --onlyvisible --name '^VEMO' 2>/dev/null | head -1 || true)
-    [[ -n $main ]] && break
-    sleep 0.2
-done
-[[ -n $main ]] || { echo "dialogshot: no VEMO window"; exit 1; }
+main=$(findwindow '^VEMO') || { echo "dialogshot: no VEMO window"; exit 1; }
 xdotool windowfocus "$main" 2>/dev/null || true
 sleep 0.5
 xdotool type --delay 50 'om'
@@ -69,13 +63,7 @@ xdotool key --delay 50 Return Return 3 Return
 xdotool type --delay 50 'ppn0'
 xdotool key --delay 50 Return 5 Return 0 Return 3 0 Return r Escape
 xdotool type --delay 50 'pp+gA'
-options=""
-for _ in $(seq 50); do
-    options=$(xdotool search --onlyvisible --name '^Default Diagram Options$' 2>/dev/null | head -1 || true)
-    [[ -n $options ]] && break
-    sleep 0.2
-done
-[[ -n $options ]] || { echo "dialogshot: no Default Diagram Options dialog"; exit 1; }
+options=$(findwindow '^Default Diagram Options$') || { echo "dialogshot: no Default Diagram Options dialog"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$options")"
 ((Y >= 0 && Y + HEIGHT <= 1024)) || { echo "dialogshot: the options dialog does not fit on the screen"; exit 1; }
 xdotool windowfocus "$options" 2>/dev/null || true

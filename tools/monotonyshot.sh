@@ -15,14 +15,6 @@ startxserver
 xvfb=$xserverpid
 "$vemo" >/dev/null 2>&1 &
 vemopid=$!
-findwindow() {
-    for _ in $(seq 50); do
-        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [[ -n $window ]] && { echo "$window"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
 main=$(findwindow '^VEMO') || { echo "monotonyshot: no VEMO window"; exit 1; }
 xdotool windowfocus "$main" 2>/dev/null || true
 sleep 0.5

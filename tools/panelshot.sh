@@ -29,12 +29,7 @@ startxserver 1280x1024x24
 xvfb=$xserverpid
 (cd "$work" && exec "$vemo" >/dev/null 2>&1) &
 vemopid=$!
-for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name '^VEMO' 2>/dev/null | head -1 || true)
-    [[ -n $window ]] && break
-    sleep 0.2
-done
-[[ -n ${window:-} ]] || { echo "panelshot: no VEMO window"; exit 1; }
+window=$(findwindow '^VEMO') || { echo "panelshot: no VEMO window"; exit 1; }
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 0.5
 xdotool type --delay 20 'ex*x'

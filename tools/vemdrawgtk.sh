@@ -29,14 +29,7 @@ xvfb=$xserverpid
 
 # Waits for a visible window whose name matches; prints its id.
 waitwindow() {
-    local id
-    for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        sleep 0.2
-    done
-    echo "vemdrawgtk: no window \"$1\"" >&2
-    return 1
+    findwindow "$1" || { echo "vemdrawgtk: no window \"$1\"" >&2; return 1; }
 }
 
 "$vemdraw" "$file" >/dev/null 2>"$work/stderr" &
@@ -65,14 +58,7 @@ dialogs)
         height=$(xwininfo -id "$dialog" | sed -n 's/^ *Height: *//p')
         ((height > 400)) || { echo "vemdrawgtk: \"${item#* }\" is $height pixels high"; exit 1; }
         xdotool windowfocus --sync "$dialog" key Escape
-        for _ in $(seq 25); do
-            xdotool search --onlyvisible --name "^${item#* }\$" >/dev/null 2>&1 || break
-            sleep 0.2
-        done
-        if xdotool search --onlyvisible --name "^${item#* }\$" >/dev/null 2>&1; then
-            echo "vemdrawgtk: \"${item#* }\" did not close"
-            exit 1
-        fi
+        windowgone "^${item#* }\$" || { echo "vemdrawgtk: \"${item#* }\" did not close"; exit 1; }
     done
     ;;
 print)

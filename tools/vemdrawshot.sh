@@ -22,12 +22,7 @@ xvfb=$xserverpid
 # No print server: no default printer, as in the headless run.
 CUPS_SERVER=/nonexistent "$vemdraw" "$file" >/dev/null 2>"$work/stderr" &
 pid=$!
-for _ in $(seq 50); do
-    box=$(xdotool search --onlyvisible --name '^-$' 2>/dev/null | head -1 || true)
-    [[ -n $box ]] && break
-    sleep 0.2
-done
-[[ -n ${box:-} ]] || { echo "vemdrawshot: no printer box"; exit 1; }
+box=$(findwindow '^-$') || { echo "vemdrawshot: no printer box"; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$box")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.3 key Escape

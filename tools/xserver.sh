@@ -4,6 +4,10 @@
 #   source tools/xserver.sh; startxserver [SCREEN]   sets DISPLAY and xserverpid
 #   tools/xserver.sh [-s SCREEN] COMMAND...          runs COMMAND under one
 # SCREEN is Xvfb's screen geometry (default 1280x1024x24).
+#   findwindow NAME     prints the id of a visible window whose name matches
+#                       the pattern NAME, waiting up to 10 s; fails without
+#   windowgone NAME     waits up to 10 s until no visible window matches;
+#                       fails while one does
 
 startxserver() {
     local fifo number
@@ -18,6 +22,24 @@ startxserver() {
     fi
     rm -f "$fifo"
     export DISPLAY=:$number
+}
+
+findwindow() {
+    local id
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
+windowgone() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
 }
 
 if [[ ${BASH_SOURCE[0]} == "$0" ]]; then

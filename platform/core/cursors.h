@@ -12,7 +12,8 @@ namespace platform {
 constexpr int cursorsize = 32;
 
 // A new ARGB32 image of cursorsize square with its hot spot; null for the
-// arrow, which is the system's.  The caller destroys it.
+// arrow and the wait cursor, which are the system's.  The caller destroys
+// it.
 cairo_surface_t* cursorimage(cursorkind kind, int& hotx, int& hoty);
 
 }  // namespace platform

@@ -50,6 +50,19 @@ struct dialogcontrol {
     // names an icon.
     void (*paint)(cairo_t*) = nullptr;
     std::vector<std::string> items{};   // combo
+
+    // A new ARGB32 image that paint draws; null without paint or size.  The
+    // caller destroys it.
+    cairo_surface_t* image() const
+    {
+        if (!paint || width <= 0 || height <= 0)
+            return nullptr;
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+        cairo_t* cr = cairo_create(s);
+        paint(cr);
+        cairo_destroy(cr);
+        return s;
+    }
 };
 
 struct dialogtemplate {

@@ -61,8 +61,13 @@ void panelset::paint(cairo_t* cr) const
     hostevents* h = currenthost();
     if (!h)
         return;
+    // Only the panels that meet what is being drawn (a caret's blink
+    // redraws a few pixels).
+    double left, top, right, bottom;
+    cairo_clip_extents(cr, &left, &top, &right, &bottom);
     for (const panelrecord& p : panels_) {
-        if (!p.shown || p.width <= 0 || p.height <= 0)
+        if (!p.shown || p.width <= 0 || p.height <= 0 || p.x >= right || p.y >= bottom || p.x + p.width <= left
+            || p.y + p.height <= top)
             continue;
         cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, p.width, p.height);
         if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {

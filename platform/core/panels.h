@@ -33,7 +33,8 @@ public:
     // it happens), go to the host's panelmouse in panel pixels; true when
     // the event was a panel's.
     bool route(mouseaction action, mousebutton button, int x, int y);
-    // Paints every shown panel over cr, whose origin is the client area's.
+    // Paints every shown panel within cr's clip over cr, whose origin is
+    // the client area's.
     void paint(cairo_t* cr) const;
 
 private:

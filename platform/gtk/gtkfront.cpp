@@ -143,14 +143,6 @@ bool gtkfront::createwindow(const std::string& title)
     gtk_box_pack_start(GTK_BOX(box), area_, FALSE, FALSE, 0);
     gtk_container_add(GTK_CONTAINER(window_), box);
 
-    GdkDisplay* display = gdk_display_get_default();
-    cursors_[0] = gdk_cursor_new_from_name(display, "default");
-    for (cursorkind kind : {cursorkind::pen, cursorkind::help}) {
-        int hotx = 0, hoty = 0;
-        cairo_surface_t* image = cursorimage(kind, hotx, hoty);
-        cursors_[int(kind)] = gdk_cursor_new_from_surface(display, image, hotx, hoty);
-        cairo_surface_destroy(image);
-    }
     makecursors();
     gtk_widget_show_all(window_);
     blinktimer_ = g_timeout_add(blinkms, blink, this);
@@ -442,14 +434,21 @@ void gtkfront::caretvisible(bool on)
     caretarea();
 }
 
-// By cursorkind.
+// By cursorkind: the program's drawn ones, the others the system's.
 void gtkfront::makecursors()
 {
     GdkDisplay* display = gdk_display_get_default();
-    const char* names[] = {"default", "pencil", "help", "wait"};
-    for (int i = 0; i < 4; ++i)
-        if (!cursors_[i])
-            cursors_[i] = gdk_cursor_new_from_name(display, names[i]);
+    for (int i = 0; i < 4; ++i) {
+        if (cursors_[i])
+            continue;
+        int hotx = 0, hoty = 0;
+        if (cairo_surface_t* image = cursorimage(cursorkind(i), hotx, hoty)) {
+            cursors_[i] = gdk_cursor_new_from_surface(display, image, hotx, hoty);
+            cairo_surface_destroy(image);
+        } else {
+            cursors_[i] = gdk_cursor_new_from_name(display, cursorkind(i) == cursorkind::wait ? "wait" : "default");
+        }
+    }
 }
 
 // The wait cursor shows over every window of the program (a dialog may

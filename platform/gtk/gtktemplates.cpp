@@ -47,12 +47,9 @@ const char* iconname(const std::string& label)
 // The control's own image, or the icon its label names.
 GtkWidget* imageof(const dialogcontrol& c, GtkIconSize size)
 {
-    if (!c.paint || c.width <= 0 || c.height <= 0)
+    cairo_surface_t* s = c.image();
+    if (!s)
         return gtk_image_new_from_icon_name(iconname(c.label), size);
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, c.width, c.height);
-    cairo_t* cr = cairo_create(s);
-    c.paint(cr);
-    cairo_destroy(cr);
     GtkWidget* image = gtk_image_new_from_surface(s);
     cairo_surface_destroy(s);
     return image;

@@ -111,12 +111,11 @@ void writeimages(const dialogtemplate& d, const std::string& folder)
 {
     for (const dialogcontrol& c : d.controls) {
         std::string path = folder + "/" + d.name + "-" + std::to_string(c.id) + ".png";
-        if (!c.paint || c.width <= 0 || c.height <= 0 || std::filesystem::exists(path))
+        if (!c.paint || std::filesystem::exists(path))
             continue;
-        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, c.width, c.height);
-        cairo_t* cr = cairo_create(s);
-        c.paint(cr);
-        cairo_destroy(cr);
+        cairo_surface_t* s = c.image();
+        if (!s)
+            continue;
         cairo_surface_write_to_png(s, path.c_str());
         cairo_surface_destroy(s);
     }

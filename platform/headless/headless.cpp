@@ -392,14 +392,14 @@ bool headlessfront::dump(const std::string& name)
 
 std::string headlessfront::dumpsuffix() const
 {
-    static const char* names[] = {"arrow", "pen", "help"};
+    static const char* names[] = {"arrow", "pen", "help", "wait"};
     std::string lines;
     for (const panelrecord& p : panels_.all())
         if (p.shown)
             lines += "\npanel " + std::to_string(p.handle) + " at " + std::to_string(p.x) + "," + std::to_string(p.y)
                      + " size " + std::to_string(p.width) + "x" + std::to_string(p.height);
-    if (cursor_ != cursorkind::arrow)
-        lines += std::string("\ncursor ") + names[int(cursor_)];
+    if (cursor() != cursorkind::arrow)
+        lines += std::string("\ncursor ") + names[int(cursor())];
     return lines;
 }
 

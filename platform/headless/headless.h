@@ -62,8 +62,7 @@ public:
     void caretvisible(bool on) override {}
     void setcursor(cursorkind kind) override
     {
-        cursor_ = kind;
-        if (cursors_.empty() || cursors_.back() != kind)
+        if (cursor() != kind)
             cursors_.push_back(kind);
     }
     void capture(bool on) override {}
@@ -116,7 +115,7 @@ public:
     void panelshow(int handle, bool shown) override { panels_.show(handle, shown); }
     void warppointer(int x, int y) override { warps_.push_back({x, y}); }
     const panelset& panels() const { return panels_; }
-    cursorkind cursor() const { return cursor_; }
+    cursorkind cursor() const { return cursors_.empty() ? cursorkind::arrow : cursors_.back(); }
     // Where the pointer was put, in order.
     const std::vector<std::pair<int, int>>& warps() const { return warps_; }
     bool monotonyopen() const { return monotonyunit_ > 0; }
@@ -192,7 +191,6 @@ private:
     menurecord menu_;
     std::vector<inforecord> infos_;
     panelset panels_;
-    cursorkind cursor_ = cursorkind::arrow;
     std::vector<std::pair<int, int>> warps_;
     std::string dumpsuffix() const;
     bool writeimage(const std::string& path);
