@@ -157,12 +157,7 @@ void calculator::drawzoomspot()
     glineto(r - 2, t + 2);
     setdrawcolor(old);
     flushcells();
-    if (!spot) {
-        spot = new hotspot(l, t, r, b, altzspot);
-        spot->leftpress = 1;
-    } else {
-        spot->place(l, t, r, b);
-    }
+    placepressspot(spot, altzspot, l, t, r, b);
 }
 
 void calculator::dropplots()

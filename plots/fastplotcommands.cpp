@@ -56,13 +56,19 @@ void recomputed(calculator& c, fastplot& p)
     c.plotnumber = 1;
 }
 
+// The span of the solver's table; 0 .. 0 without one.
+void tablerange(const calculator& c, double& lo, double& hi)
+{
+    const valtable* t = c.initvalues.get();
+    lo = t ? t->firstx : 0;
+    hi = t ? t->lastx : 0;
+}
+
 // The parameter range of a Runge-Kutta plot by arc length: the solver
 // table's, else asked.
 bool arcrange(calculator& c, double& lo, double& hi)
 {
-    valtable* t = c.initvalues.get();
-    lo = t ? t->firstx : 0;
-    hi = t ? t->lastx : 0;
+    tablerange(c, lo, hi);
     if (isemptyrange(lo, hi))
         paramrange(lo, hi);
     return !isemptyrange(lo, hi);
@@ -149,9 +155,7 @@ void parametricplot(calculator& c)
     drect w = now ? now->world : drect{};
     double lo = 0, hi = 0;
     if (c.mode != calcmode::direct) {
-        valtable* t = c.initvalues.get();
-        lo = t ? t->firstx : 0;
-        hi = t ? t->lastx : 0;
+        tablerange(c, lo, hi);
     } else if (now) {
         lo = now->spec.rangelow;
         hi = now->spec.rangehigh;

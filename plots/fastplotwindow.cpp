@@ -53,16 +53,6 @@ void outline(int colour, int left, int top, int right, int bottom)
 hotspot* switchbox = nullptr;
 hotspot* closebox = nullptr;
 
-void placespot(hotspot*& spot, hotspot::action fn, int left, int top, int right, int bottom)
-{
-    if (!spot) {
-        spot = new hotspot(left, top, right, bottom, fn);
-        spot->leftpress = 1;
-    } else {
-        spot->place(left, top, right, bottom);
-    }
-}
-
 // The name of 1-based table column n with the primes of its derivative
 // order in Direct mode.
 std::string columnname(const calculator& c, int n, const plotstamp& stamp)
@@ -226,7 +216,7 @@ void fastplot::drawframe(int colour)
     if (two) {
         int sx = x0 - 1, sy = top + 1;
         outline(14, sx, sy, sx + 2 * smallcharheight(), sy + smallcharwidth());
-        placespot(switchbox, tabspot, sx, sy, sx + 2 * smallcharheight(), sy + smallcharwidth());
+        placepressspot(switchbox, tabspot, sx, sy, sx + 2 * smallcharheight(), sy + smallcharwidth());
     }
     int side = margintop - 5, cr = right - 2, ct = top + 2, cl = cr - side, cb = ct + side;
     outline(6, cl, ct, cr, cb);
@@ -239,7 +229,7 @@ void fastplot::drawframe(int colour)
     gmoveto(cr - 3, ct + 2);
     glineto(cl + 2, cb - 3);
     setdrawcolor(previous);
-    placespot(closebox, altyspot, cl, ct, cr, cb);
+    placepressspot(closebox, altyspot, cl, ct, cr, cb);
     char label[8];
     std::snprintf(label, sizeof label, "#%1d", calc ? calc->plotnumber : 1);
     gtextout(x0, top + 2, two ? 15 : 7, two ? 6 : bar, label);

@@ -82,6 +82,12 @@ bool sampleentry(autoprint& e)
     return true;
 }
 
+// The sample was taken since the curve last changed.
+bool samplecurrent(const autoprint& e)
+{
+    return e.sample.generation == currentgeneration(*e.curve) && (e.sample.columns || e.sample.points);
+}
+
 // After a failed sampling.
 void samplefailed(autoprint& e, bool clearvisible)
 {
@@ -201,7 +207,7 @@ bool autoprint::paint(bool includenotconsidered, int mode)
         return false;
     if ((!considered && !includenotconsidered) || (!visible && mode != 1))
         return false;
-    if (sample.generation == currentgeneration(*curve) && (sample.columns || sample.points)) {
+    if (samplecurrent(*this)) {
         drawcurve(mode);
     } else if (sampleentry(*this)) {
         considered = 1;
@@ -218,7 +224,7 @@ bool autoprint::takesample()
     menus().clearflags();
     if (!perspective || !curve || !visible)
         return false;
-    if (sample.generation == currentgeneration(*curve) && (sample.columns || sample.points))
+    if (samplecurrent(*this))
         return true;
     if (sampleentry(*this))
         return true;

@@ -10,7 +10,7 @@ void paintperspective(plotpsp& perspective)
 bool perspectiveempty(const plotpsp& perspective)
 {
     for (autoprint* e = perspective.consider.first(); e; e = static_cast<autoprint*>(e->next))
-        if (e->considered && e->curve && e->curve->enabled)
+        if (e->shown(true))
             return false;
     return true;
 }

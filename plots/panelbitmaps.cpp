@@ -44,12 +44,7 @@ const entry* lookup(const char* name, bool& grey)
     return nullptr;
 }
 
-void rgb(cairo_t* cr, unsigned colour)
-{
-    cairo_set_source_rgb(cr, (colour >> 16 & 255) / 255.0, (colour >> 8 & 255) / 255.0, (colour & 255) / 255.0);
-}
-
-void polygon(cairo_t* cr, std::initializer_list<std::pair<double, double>> points)
+void outline(cairo_t* cr, std::initializer_list<std::pair<double, double>> points)
 {
     bool first = true;
     for (auto [x, y] : points) {
@@ -60,7 +55,23 @@ void polygon(cairo_t* cr, std::initializer_list<std::pair<double, double>> point
         first = false;
     }
     cairo_close_path(cr);
+}
+
+void polygon(cairo_t* cr, std::initializer_list<std::pair<double, double>> points)
+{
+    outline(cr, points);
     cairo_fill(cr);
+}
+
+// A filled w by h box at (x, y) with a black edge inside it.
+void framedbox(cairo_t* cr, double x, double y, double w, double h, uint32_t fill)
+{
+    setsourcergb(cr, fill);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    setsourcergb(cr, 0x000000);
+    cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+    cairo_stroke(cr);
 }
 
 void line(cairo_t* cr, double x1, double y1, double x2, double y2)
@@ -86,20 +97,20 @@ void arrow(cairo_t* cr, double x, double y, double w, double h, int dx, int dy)
 
 void drawaxes(cairo_t* cr)
 {
-    rgb(cr, 0xFFFFFF);
+    setsourcergb(cr, 0xFFFFFF);
     cairo_rectangle(cr, 1, 1, 30, 30);
     cairo_fill(cr);
-    rgb(cr, 0xB0B0B0);
+    setsourcergb(cr, 0xB0B0B0);
     for (int i = 9; i < 31; i += 7) {
         line(cr, i + 0.5, 2, i + 0.5, 30);
         line(cr, 2, i + 0.5, 30, i + 0.5);
     }
-    rgb(cr, 0x000000);
+    setsourcergb(cr, 0x000000);
     line(cr, 5.5, 28, 5.5, 3);
     line(cr, 4, 26.5, 29, 26.5);
     polygon(cr, {{5.5, 1}, {2.5, 6}, {8.5, 6}});
     polygon(cr, {{31, 26.5}, {26, 23.5}, {26, 29.5}});
-    rgb(cr, 0xC00000);
+    setsourcergb(cr, 0xC00000);
     cairo_move_to(cr, 6, 24);
     cairo_curve_to(cr, 14, 2, 20, 30, 29, 8);
     cairo_stroke(cr);
@@ -107,7 +118,7 @@ void drawaxes(cairo_t* cr)
 
 void drawzeroone(cairo_t* cr)
 {
-    rgb(cr, 0x000080);
+    setsourcergb(cr, 0x000080);
     for (int i = 0; i < 4; ++i) {
         double x = 2 + i * 7.5;
         if (i % 2 == 0) {
@@ -122,42 +133,22 @@ void drawzeroone(cairo_t* cr)
 
 void drawprint(cairo_t* cr)
 {
-    rgb(cr, 0xFFFFFF);
-    cairo_rectangle(cr, 9, 2, 14, 12);
-    cairo_fill(cr);
-    rgb(cr, 0x000000);
-    cairo_rectangle(cr, 9.5, 2.5, 13, 11);
-    cairo_stroke(cr);
+    framedbox(cr, 9, 2, 14, 12, 0xFFFFFF);
     for (int y = 5; y < 13; y += 3)
         line(cr, 11, y + 0.5, 21, y + 0.5);
-    rgb(cr, 0x606060);
-    cairo_rectangle(cr, 2, 13, 28, 12);
-    cairo_fill(cr);
-    rgb(cr, 0x000000);
-    cairo_rectangle(cr, 2.5, 13.5, 27, 11);
-    cairo_stroke(cr);
-    rgb(cr, 0xFFFFFF);
-    cairo_rectangle(cr, 8, 21, 16, 9);
-    cairo_fill(cr);
-    rgb(cr, 0x000000);
-    cairo_rectangle(cr, 8.5, 21.5, 15, 8);
-    cairo_stroke(cr);
-    rgb(cr, 0x00C000);
+    framedbox(cr, 2, 13, 28, 12, 0x606060);
+    framedbox(cr, 8, 21, 16, 9, 0xFFFFFF);
+    setsourcergb(cr, 0x00C000);
     cairo_rectangle(cr, 25, 16, 3, 2);
     cairo_fill(cr);
 }
 
 void drawpen(cairo_t* cr, bool grey)
 {
-    rgb(cr, grey ? 0xA0A0A0 : 0xE0C000);
-    polygon(cr, {{3, 21}, {5, 15}, {17, 3}, {21, 7}, {9, 19}});
-    rgb(cr, grey ? 0x808080 : 0x000000);
-    cairo_move_to(cr, 3, 21);
-    cairo_line_to(cr, 5, 15);
-    cairo_line_to(cr, 17, 3);
-    cairo_line_to(cr, 21, 7);
-    cairo_line_to(cr, 9, 19);
-    cairo_close_path(cr);
+    setsourcergb(cr, grey ? 0xA0A0A0 : 0xE0C000);
+    outline(cr, {{3, 21}, {5, 15}, {17, 3}, {21, 7}, {9, 19}});
+    cairo_fill_preserve(cr);
+    setsourcergb(cr, grey ? 0x808080 : 0x000000);
     cairo_stroke(cr);
     polygon(cr, {{2, 22}, {3.5, 17.5}, {6.5, 20.5}});
 }
@@ -165,10 +156,10 @@ void drawpen(cairo_t* cr, bool grey)
 // "VE" in a frame.
 void drawlogo(cairo_t* cr)
 {
-    rgb(cr, 0x000080);
+    setsourcergb(cr, 0x000080);
     cairo_rectangle(cr, 0, 0, 40, 24);
     cairo_fill(cr);
-    rgb(cr, 0xFFFF00);
+    setsourcergb(cr, 0xFFFF00);
     cairo_set_line_width(cr, 2);
     cairo_move_to(cr, 6, 5);
     cairo_line_to(cr, 12, 19);
@@ -184,7 +175,7 @@ void drawlogo(cairo_t* cr)
 
 void drawerase(cairo_t* cr)
 {
-    rgb(cr, 0xC00000);
+    setsourcergb(cr, 0xC00000);
     cairo_set_line_width(cr, 3);
     line(cr, 3, 3, 13, 13);
     line(cr, 13, 3, 3, 13);
@@ -192,7 +183,7 @@ void drawerase(cairo_t* cr)
 
 void drawpicture(cairo_t* cr, picture kind, pixelsize s, bool grey)
 {
-    rgb(cr, grey ? 0x808080 : 0x000000);
+    setsourcergb(cr, grey ? 0x808080 : 0x000000);
     switch (kind) {
     case picture::left: arrow(cr, 0, 0, s.w, s.h, -1, 0); break;
     case picture::right: arrow(cr, 0, 0, s.w, s.h, 1, 0); break;
@@ -217,6 +208,11 @@ void drawpicture(cairo_t* cr, picture kind, pixelsize s, bool grey)
 }
 
 }  // namespace
+
+void setsourcergb(cairo_t* cr, uint32_t rgb)
+{
+    cairo_set_source_rgb(cr, (rgb >> 16 & 255) / 255.0, (rgb >> 8 & 255) / 255.0, (rgb & 255) / 255.0);
+}
 
 pixelsize bitmapsize(const char* name)
 {

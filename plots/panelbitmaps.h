@@ -6,10 +6,14 @@
 
 #include <cairo.h>
 
+#include <cstdint>
+
 #include "plots/panelsizes.h"
 
 // 0 by 0 for a name that is none of them.
 pixelsize bitmapsize(const char* name);
+// The colour 0xRRGGBB as cr's source.
+void setsourcergb(cairo_t* cr, uint32_t rgb);
 // Draws the picture with its upper left corner at cr's origin; false
 // (nothing drawn) for an unknown name.
 bool drawbitmap(const char* name, cairo_t* cr);

@@ -3,31 +3,30 @@
 
 #include <array>
 
-namespace {
+#include "plots/plotkeys.h"
 
-constexpr int keyleft = 331, keyright = 333, keyctrldel = 403, keyhelp = 603, keyleave = 604;
-constexpr int keyhome = 327, keyup = 328, keyins = 338, keydown = 336, keyend = 335, keydel = 339;
+namespace {
 
 constexpr std::array<panelbutton, 19> table{{
     {3, panelside::top, 's', "start the printer utility"},
     {4, panelside::top, 'P', "write the transfer file"},
     {5, panelside::top, 'A', "print options"},
-    {6, panelside::top, keyleft, "previous plot"},
-    {7, panelside::top, keyright, "next plot"},
+    {6, panelside::top, plotkey::left, "previous plot"},
+    {7, panelside::top, plotkey::right, "next plot"},
     {8, panelside::top, '2', "duplicate the plot"},
-    {9, panelside::top, keyctrldel, "delete the plot"},
+    {9, panelside::top, plotkey::ctrldel, "delete the plot"},
     {10, panelside::top, 'e', "curve editor"},
     {11, panelside::top, 'd', "pen: new curve with the mouse"},
     {12, panelside::top, '+', "next curve"},
     {13, panelside::top, '-', "previous curve"},
-    {14, panelside::top, keyhelp, "help mode"},
-    {15, panelside::top, keyleave, "leave the plot environment"},
-    {21, panelside::side, keyhome, "first perspective"},
-    {22, panelside::side, keyup, "previous perspective"},
-    {23, panelside::side, keyins, "insert the clipboard perspective, or cut/copy"},
-    {24, panelside::side, keydown, "next perspective"},
-    {25, panelside::side, keyend, "last perspective"},
-    {26, panelside::side, keydel, "delete the perspective"},
+    {14, panelside::top, plotkey::help, "help mode"},
+    {15, panelside::top, plotkey::quit, "leave the plot environment"},
+    {21, panelside::side, plotkey::home, "first perspective"},
+    {22, panelside::side, plotkey::up, "previous perspective"},
+    {23, panelside::side, plotkey::ins, "insert the clipboard perspective, or cut/copy"},
+    {24, panelside::side, plotkey::down, "next perspective"},
+    {25, panelside::side, plotkey::end, "last perspective"},
+    {26, panelside::side, plotkey::del, "delete the perspective"},
 }};
 
 }

@@ -50,11 +50,6 @@ look lookof(int id, const panelstate& s)
     return {nullptr, nullptr, false, true};
 }
 
-void source(cairo_t* cr, uint32_t rgb)
-{
-    cairo_set_source_rgb(cr, (rgb >> 16 & 255) / 255.0, (rgb >> 8 & 255) / 255.0, (rgb & 255) / 255.0);
-}
-
 // Cairo on the canvas's pixels, without smoothing, so that every front
 // shows the same pixels.
 struct painter {
@@ -103,9 +98,9 @@ void roundrect(cairo_t* cr, double x1, double y1, double x2, double y2, double c
 void filledround(cairo_t* cr, int x1, int y1, int x2, int y2, int corner, uint32_t fill)
 {
     roundrect(cr, x1, y1, x2, y2, corner, corner);
-    source(cr, fill);
+    setsourcergb(cr, fill);
     cairo_fill_preserve(cr);
-    source(cr, black);
+    setsourcergb(cr, black);
     cairo_stroke(cr);
 }
 
@@ -117,16 +112,16 @@ void text(const canvas& c, int x, int y, const std::string& t, uint32_t bg)
 // Raised, or sunk while pushed; pictures and texts move with the face.
 void buttonframe(cairo_t* cr, const panelbox& b, bool pushed)
 {
-    source(cr, face);
+    setsourcergb(cr, face);
     cairo_rectangle(cr, b.x, b.y, b.w, b.h);
     cairo_fill(cr);
     double l = b.x + 0.5, t = b.y + 0.5, r = b.x + b.w - 0.5, u = b.y + b.h - 0.5;
-    source(cr, pushed ? shadow : light);
+    setsourcergb(cr, pushed ? shadow : light);
     cairo_move_to(cr, l, u);
     cairo_line_to(cr, l, t);
     cairo_line_to(cr, r, t);
     cairo_stroke(cr);
-    source(cr, pushed ? light : black);
+    setsourcergb(cr, pushed ? light : black);
     cairo_move_to(cr, r, t);
     cairo_line_to(cr, r, u);
     cairo_line_to(cr, l, u);
@@ -208,7 +203,7 @@ void drawtabs(const canvas& c, painter& p, const panellayout& l, const panelview
         panelpoint previous = at(s.psp);
         for (int n = s.psp + step; n >= 1 && n <= count && shown(at(n)); n += step) {
             panelpoint q = at(n);
-            source(p.cr, black);
+            setsourcergb(p.cr, black);
             cairo_move_to(p.cr, cx + 0.5, previous.y + l.th / 2);
             cairo_line_to(p.cr, cx + 0.5, q.y + l.th / 2);
             cairo_stroke(p.cr);

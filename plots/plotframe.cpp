@@ -25,7 +25,7 @@ bool selectgraph(plotpsp& s, const plotcurve* curve)
     int position = 0, firstshown = 0;
     for (autoprint* e = s.consider.first(); e; e = nextentry(e)) {
         ++position;
-        if (!e->visible || !e->considered || !e->curve || !e->curve->enabled)
+        if (!e->shown(false))
             continue;
         if (e->curve == curve) {
             s.apnr = uint16_t(position);

@@ -20,11 +20,6 @@ constexpr int helpitem = 39998;
 constexpr char keepfixedtext[] = "You have checked the option \n\n\r   \"Keep %s fixed\"\n\n\rThis option is ignored. "
                                  "It is effective\n\ronly for magnifying or compressing !";
 
-const char* keptaxis(int mode)
-{
-    return mode == 2 ? "X" : "Y";
-}
-
 // One border: the prompt with the value it has now, then the typed
 // number; false on Esc.
 bool askborder(double& value, const char* prompt)
@@ -35,14 +30,23 @@ bool askborder(double& value, const char* prompt)
 }
 
 // Runs the mouse frame dialog for the frame f over the view v; the
-// answer in upper case.
-int askframe(const drect& f, const drect& v)
+// answer in upper case.  A push ignores the keep modes: that is told (in
+// a native box or the text screen's) and the mode set back.
+int askframe(const drect& f, const drect& v, bool nativebox)
 {
     zoomrecord.keepmode = 1;
     zoomrecord.shifted = isshifted(f, v);
     drawend();
     int key = std::toupper(mouseframedialog(zoomrecord));
     drawbegin();
+    if (key == 'V' && zoomrecord.keepmode > 1) {
+        const char* axis = zoomrecord.keepmode == 2 ? "X" : "Y";
+        if (nativebox)
+            msgboxf(keepfixedtext, axis);
+        else
+            tell(keepfixedtext, axis);
+        zoomrecord.keepmode = 1;
+    }
     return key;
 }
 
@@ -65,11 +69,7 @@ drect answeredwindow(int answer, const drect& f, const drect& v, const drect& w)
 drect zoomwindow(const screenrect& frame, const screenrect& view, const drect& w)
 {
     drect f = todrect(frame), v = todrect(view);
-    int key = askframe(f, v);
-    if (key == 'V' && zoomrecord.keepmode > 1) {
-        tell(keepfixedtext, keptaxis(zoomrecord.keepmode));
-        zoomrecord.keepmode = 1;
-    }
+    int key = askframe(f, v, false);
     if (key != 'G' && key != 'K' && key != 'V')
         return zerowindow;
     return keepaxes(w, answeredwindow(key, f, v, w), zoomrecord.keepmode);
@@ -77,11 +77,7 @@ drect zoomwindow(const screenrect& frame, const screenrect& view, const drect& w
 
 drect framewindow(const drect& f, const drect& p, const drect& m)
 {
-    int key = askframe(f, p);
-    if (key == 'V' && zoomrecord.keepmode > 1) {
-        msgboxf(keepfixedtext, keptaxis(zoomrecord.keepmode));
-        zoomrecord.keepmode = 1;
-    }
+    int key = askframe(f, p, true);
     drect g = f;
     if (zoomrecord.keepmode == 2) {
         g.left = p.left;

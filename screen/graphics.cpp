@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <optional>
 
 #include "platform/core/fonts.h"
 #include "screen/palette.h"
@@ -19,7 +19,7 @@ int dcusers = 0;
 // The open line batch: its lock and the pixels its lines changed.
 struct batchstate {
     int depth = 0;
-    std::unique_ptr<screenlock> lock;
+    std::optional<screenlock> lock;
     pixelrect changed{0, 0, 0, 0};
     bool any = false;
 } batch;
@@ -37,7 +37,7 @@ void grow(pixelrect& r, const pixelrect& by, bool& any)
 linebatch::linebatch()
 {
     if (batch.depth++ == 0)
-        batch.lock = std::make_unique<screenlock>();
+        batch.lock.emplace();
 }
 
 linebatch::~linebatch()
@@ -88,18 +88,12 @@ void gmoveto(int x, int y)
 
 bool glineto(int x, int y)
 {
-    pixelrect r{std::min(penx, x), std::min(peny, y), std::max(penx, x) + 1, std::max(peny, y) + 1};
-    if (batch.lock) {
+    {
+        linebatch line;   // alone, a batch of one line
         drawline(batch.lock->pixels(), penx, peny, x, y, colorrgb(drawcolour));
         marklinecells(penx, peny, x, y);
-        grow(batch.changed, r, batch.any);
-    } else {
-        {
-            screenlock lock;
-            drawline(lock.pixels(), penx, peny, x, y, colorrgb(drawcolour));
-            marklinecells(penx, peny, x, y);
-        }
-        screenchanged(r);
+        grow(batch.changed, {std::min(penx, x), std::min(peny, y), std::max(penx, x) + 1, std::max(peny, y) + 1},
+             batch.any);
     }
     gmoveto(x, y);
     return true;

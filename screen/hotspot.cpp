@@ -46,6 +46,16 @@ void hotspot::place(int x1, int y1, int x2, int y2)
     bottom = clamp16(std::max(y1, y2));
 }
 
+void placepressspot(hotspot*& spot, hotspot::action fn, int x1, int y1, int x2, int y2)
+{
+    if (spot) {
+        spot->place(x1, y1, x2, y2);
+        return;
+    }
+    spot = new hotspot(x1, y1, x2, y2, fn);
+    spot->leftpress = 1;
+}
+
 bool hotspot::contains(int x, int y) const
 {
     return x >= left && x <= right && y >= top && y <= bottom;

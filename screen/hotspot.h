@@ -30,6 +30,10 @@ public:
     action callback = nullptr;
 };
 
+// Makes spot, answering left presses with fn, on the first call; later
+// calls move it.
+void placepressspot(hotspot*& spot, hotspot::action fn, int x1, int y1, int x2, int y2);
+
 // The key code of the newest qualifying spot that holds the mouse
 // position, else 0.  A press qualifies by its press flag; a click by its
 // click flag and a press position inside the spot.

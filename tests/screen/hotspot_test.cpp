@@ -54,4 +54,17 @@ TEST_F(hotspots, NewestFirstAndFlags)
     EXPECT_EQ(walkhotspots(true, false, 205, 205, 205, 205), 0);
 }
 
+TEST_F(hotspots, PlacedSpotIsMadeOnceThenMoved)
+{
+    hotspot* spot = nullptr;
+    placepressspot(spot, answer601, 10, 10, 20, 20);
+    ASSERT_NE(spot, nullptr);
+    hotspot* first = spot;
+    EXPECT_EQ(walkhotspots(true, true, 0, 0, 15, 15), -1);
+    placepressspot(spot, answer601, 50, 50, 60, 60);
+    EXPECT_EQ(spot, first);
+    EXPECT_EQ(walkhotspots(true, true, 0, 0, 15, 15), 0);
+    EXPECT_EQ(walkhotspots(true, true, 0, 0, 55, 55), -1);
+}
+
 }  // namespace
