@@ -162,8 +162,6 @@ bool plotpsp::removeentry()
         return false;
     uint32_t removed = apnr;
     a->curve->enabled = 0;
-    if (editorselection == a)
-        editorselection = nullptr;
     consider.erase(a);
     apnr = uint16_t(other > removed ? other - 1 : other);
     editorselection = activeentry();

@@ -25,6 +25,17 @@ plotpsp* nextpsp(plotpsp* p)
     return static_cast<plotpsp*>(p->next);
 }
 
+// A copy of the curve with its clippers; null on failure.
+plotcurve* curvecopy(const plotcurve& c)
+{
+    auto* copy = new (std::nothrow) plotcurve(c);
+    if (copy && c.clippers && !copy->clippers) {
+        delete copy;
+        return nullptr;
+    }
+    return copy;
+}
+
 // The current plot when it may be duplicated (a current perspective, the
 // clipboard not shown), with that perspective.
 plot* duplicable(plotpsp*& shown)
@@ -102,11 +113,9 @@ bool plot::copycurves(const plot& source)
     for (plotcurve* c = source.curves.first(); c; c = static_cast<plotcurve*>(c->next)) {
         if (!c->enabled)
             continue;
-        auto* copy = new (std::nothrow) plotcurve(*c);
-        if (!copy || (c->clippers && !copy->clippers)) {
-            delete copy;
+        plotcurve* copy = curvecopy(*c);
+        if (!copy)
             return false;
-        }
         curves.append(copy);
         if (!c->graph)
             continue;
@@ -137,11 +146,9 @@ bool plotpsp::copycurve(std::string& message)
     autoprint* active = activeentry();
     if (!owner || !active || !active->curve || !active->curve->graph)
         return false;
-    auto* curve = new (std::nothrow) plotcurve(*active->curve);
-    if (!curve || (active->curve->clippers && !curve->clippers)) {
-        delete curve;
+    plotcurve* curve = curvecopy(*active->curve);
+    if (!curve)
         return false;
-    }
     auto* entry = new (std::nothrow) autoprint(*active);
     if (!entry) {
         delete curve;

@@ -21,18 +21,6 @@ std::string printed(const char* format, const char* name)
     return text;
 }
 
-// Nothing that leaves the work directory, hides the file or cannot be
-// shown: no separator, no control character, no leading ".".
-bool plaintext(const std::string& text)
-{
-    if (!text.empty() && text[0] == '.')
-        return false;
-    for (unsigned char c : text)
-        if (c == '/' || c == '\\' || c < 32 || c == 127)
-            return false;
-    return true;
-}
-
 }  // namespace
 
 platform::dialogtemplate makerkprun::layout()
@@ -75,7 +63,7 @@ bool makerkprun::readfilename(platform::dialogtemplate& t)
     for (char* c = name; *c; ++c)
         *c = char(std::toupper(static_cast<unsigned char>(*c)));
     std::memcpy(record.name, name, sizeof name);
-    return plaintext(typed);
+    return plainname(typed);
 }
 
 int makerkprun::command(platform::dialogtemplate& t, int id, platform::notification)

@@ -3,13 +3,12 @@
 #include "plots/fastplotcommands.h"
 
 #include <cstdio>
-#include <string>
 
 #include "calculator/calculator.h"
-#include "formula/appendf.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "math/valtable.h"
+#include "plots/boxtext.h"
 #include "plots/fastplot.h"
 #include "screen/winbox.h"
 
@@ -28,34 +27,32 @@ void plotstatistics(calculator& c)
     if (!c.plotready())
         return;
     fastplot& p = *c.currentplot();
-    std::string t;
+    boxtext t;
     char letter = c.argchar();
     if (!p.isparametric()) {
-        appendf(t, " Simple %s Plot\n\n\r", modeword(c.mode));
-        appendf(t, " %s over %c\n\n\r", p.yname(0).c_str(), letter);
+        t.add(" Simple %s Plot\n\n\r", modeword(c.mode));
+        t.add(" %s over %c\n\n\r", p.yname(0).c_str(), letter);
     } else {
-        appendf(t, " Parametric %s Plot \n\n\r", modeword(c.mode));
+        t.add(" Parametric %s Plot \n\n\r", modeword(c.mode));
         for (uint16_t k = 0; k < p.spec.curves(); ++k)
-            appendf(t, "%2d)  %s over %s\n\r", k + 1, p.yname(k).c_str(), p.xname(k).c_str());
-        appendf(t, "\n\r");
-        appendf(t, " Range of independent parameter:\n\r %g <= %c <= %g\n\n\r", p.spec.rangelow, letter,
+            t.add("%2d)  %s over %s\n\r", k + 1, p.yname(k).c_str(), p.xname(k).c_str());
+        t.add("\n\r");
+        t.add(" Range of independent parameter:\n\r %g <= %c <= %g\n\n\r", p.spec.rangelow, letter,
             p.spec.rangehigh);
     }
-    appendf(t, " Coordinate Window:\n\r %12g <= %-7s<= %-12g\n\r %12g <= %-7s<= %-12g\n\n\r", p.world.left,
+    t.add(" Coordinate Window:\n\r %12g <= %-7s<= %-12g\n\r %12g <= %-7s<= %-12g\n\n\r", p.world.left,
         p.xname(0).c_str(), p.world.right, p.world.bottom, p.yname(0).c_str(), p.world.top);
-    appendf(t, " Plot consisting of %ld arcs and %ld points\n\r", long(p.result.arcs),
+    t.add(" Plot consisting of %ld arcs and %ld points\n\r", long(p.result.arcs),
         long(p.result.points ? p.result.points->count : 0));
     c.implement();
     const fingerprint* f = shared.print;
     long tables = (p.table ? 1 : 0) + (f ? long(f->tablestested) : 0);
     long bytes = (f ? long(f->tablesize) : 0) + (p.table ? long(p.table->bytesize()) : 0);
     if (tables != 0) {
-        appendf(t, "\n Number of valtables used: %ld\n\r", tables);
-        appendf(t, "\n Number of bytes used by all\n\r valtables together: %ld", bytes);
+        t.add("\n Number of valtables used: %ld\n\r", tables);
+        t.add("\n Number of bytes used by all\n\r valtables together: %ld", bytes);
     }
-    if (t.size() > 2047)
-        t.resize(2047);
     char caption[40];
     std::snprintf(caption, sizeof caption, " Properties of Plot #%d ", int(c.plotnumber));
-    winmsgbox(t.c_str(), caption);
+    winmsgbox(t.text.c_str(), caption);
 }

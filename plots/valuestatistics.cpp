@@ -1,13 +1,9 @@
 // The value-table statistics of a plot and of the active curve ("S").
-#include <cstdarg>
-#include <cstdio>
-#include <cstring>
-#include <string>
-
 #include "calculator/furk.h"
 #include "math/valbase.h"
 #include "math/valtable.h"
 #include "objects/saveable.h"
+#include "plots/boxtext.h"
 #include "plots/plot.h"
 #include "plots/envcommands.h"
 #include "screen/boxsettings.h"
@@ -15,31 +11,14 @@
 
 namespace {
 
-// The one message buffer of both boxes.
-class statisticstext {
-public:
-    void add(const char* format, ...) __attribute__((format(printf, 2, 3)))
-    {
-        char line[512];
-        va_list args;
-        va_start(args, format);
-        std::vsnprintf(line, sizeof line, format, args);
-        va_end(args);
-        if (text.size() + std::strlen(line) < limit)
-            text += line;
-    }
-    void show(const char* caption)
-    {
-        setboxtitle(caption);
-        setfootercode(10);
-        msgbox(text.c_str());
-        text.clear();
-    }
-
-private:
-    static constexpr size_t limit = 2048;
-    std::string text;
-};
+// Shows the text in its box and empties it for the next one.
+void show(boxtext& out, const char* caption)
+{
+    setboxtitle(caption);
+    setfootercode(10);
+    msgbox(out.text.c_str());
+    out.text.clear();
+}
 
 // The value tables of the Runge-Kutta functions among the private copies.
 void componenttables(const plot& p, uint32_t& count, uint64_t& bytes)
@@ -54,7 +33,7 @@ void componenttables(const plot& p, uint32_t& count, uint64_t& bytes)
     }
 }
 
-void tablestatistics(const plot& p, statisticstext& out)
+void tablestatistics(const plot& p, boxtext& out)
 {
     uint32_t ncomponents = 0, ncurves = 0;
     uint64_t bcomponents = 0, bcurves = 0;
@@ -80,7 +59,7 @@ void tablestatistics(const plot& p, statisticstext& out)
 }
 
 // A curve without a sample (or without an active entry) shows no count.
-void curvestatistics(const plotpsp* s, statisticstext& out)
+void curvestatistics(const plotpsp* s, boxtext& out)
 {
     autoprint* e = s ? (s->apnr ? s->activeentry() : s->consider.first()) : nullptr;
     if (!e) {
@@ -101,11 +80,11 @@ void curvestatistics(const plotpsp* s, statisticstext& out)
 
 void plot::statistics() const
 {
-    statisticstext out;
+    boxtext out;   // one buffer for both boxes
     tablestatistics(*this, out);
-    out.show(" Value Table Statistics ");
+    show(out, " Value Table Statistics ");
     curvestatistics(activemapping(), out);
-    out.show(" Curve Statistics ");
+    show(out, " Curve Statistics ");
 }
 
 void statisticscmd(plot& p)

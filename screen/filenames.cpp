@@ -17,19 +17,17 @@ namespace {
 
 constexpr int16_t namecolumn = 12;
 
-// Names stay in the work directory: no separator, no hidden file, no
-// control character.
-bool plainname(const char* name)
+}  // namespace
+
+bool plainname(std::string_view name)
 {
-    if (name[0] == '.')
+    if (!name.empty() && name.front() == '.')
         return false;
-    for (const unsigned char* p = (const unsigned char*)name; *p; p++)
-        if (*p == '/' || *p == '\\' || *p < 32 || *p == 127)
+    for (unsigned char c : name)
+        if (c == '/' || c == '\\' || c < 32 || c == 127)
             return false;
     return true;
 }
-
-}  // namespace
 
 char* driveroot(char* buffer)
 {

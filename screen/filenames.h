@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The root of the file system: "/".
 char* driveroot(char* buffer);
@@ -12,6 +13,9 @@ std::string addbackslash();
 // 0 when no file matches (the name resolved ignoring letter case), else
 // its size + 1.  With a directory the name is looked up there.
 uint64_t existsindir(const char* name, const char* directory = nullptr);
+// A name that stays in the work directory: no separator, no hidden file,
+// no control character.
+bool plainname(std::string_view name);
 // 0 for a name that cannot name a file here, 2 when the file exists, 1
 // when a new file of that name can be made (probed by an exclusive create
 // and removed; an existing file is never opened).  With a directory the

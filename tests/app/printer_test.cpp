@@ -16,29 +16,23 @@
 #include <thread>
 #include <vector>
 
+#include "tests/screen/workfolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // A folder with bin/vemo (a copy), bin/vemdraw (a starter of the built
 // VEMDRAW, headless on draw.txt, dumping into drawn/PID, each start noted
 // in started) and the work directory work/.
-struct twoprograms : ::testing::Test {
+struct twoprograms : workfolder {
     fs::path root;
     fs::path bin, work, drawn;
 
     void SetUp() override
     {
-        char name[] = "/tmp/vemoprintXXXXXX";
-        root = mkdtemp(name);
+        workfolder::SetUp();
+        root = folder;
         bin = root / "bin";
         work = root / "work";
         drawn = root / "drawn";
@@ -56,7 +50,7 @@ struct twoprograms : ::testing::Test {
     void TearDown() override
     {
         chmod(work.c_str(), 0755);
-        fs::remove_all(root);
+        workfolder::TearDown();
     }
     // Runs the copy of VEMO in the work directory on a script; its status.
     int vemo(const std::string& script, const std::string& prefix = "")

@@ -2,7 +2,6 @@
 // alone, and every dialog answered through the headless front.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,29 +9,25 @@
 #include <functional>
 #include <utility>
 #include <vector>
-#include <sstream>
 
 #include "plots/makerkp.h"
 #include "plots/smalldialogs.h"
 #include "tests/screen/editrun.h"
+#include "tests/screen/workfolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readtext(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // A scratch work directory.
-struct workdir : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("makerkp" + std::to_string(getpid()));
-    workdir() { fs::create_directories(dir); }
-    ~workdir() override { fs::remove_all(dir); }
+struct makerkpnames : workfolder {
+    fs::path dir;
+
+    void SetUp() override
+    {
+        workfolder::SetUp();
+        dir = folder;
+    }
 };
 
 // The dialog's logic on a template of its own: the name typed, then OK.
@@ -49,8 +44,6 @@ struct namedialog {
     }
     std::string message() const { return const_cast<platform::dialogtemplate&>(t).control(makerkp::message)->label; }
 };
-
-using makerkpnames = workdir;
 
 TEST_F(makerkpnames, NamesAreCutUpperCasedAndKeptInTheWorkDirectory)
 {
@@ -127,13 +120,13 @@ TEST_F(makerkpnames, ScriptedAnswersEndWithTheLogicsResult)
         EXPECT_EQ(result, c.result) << c.script;
         EXPECT_STREQ(r.name, c.name) << c.script;
         EXPECT_EQ(r.startprinter, c.start) << c.script;
-        log += std::string("# ") + c.script + "\n" + readtext(fs::path(run.out) / "dialogs.txt");
+        log += std::string("# ") + c.script + "\n" + slurp(fs::path(run.out) / "dialogs.txt");
     }
     // The controls as each run left them.
     fs::path golden = fs::path(VEMO_SOURCE_DIR) / "tests/plots/golden/makerkp-dialogs.log";
     if (std::getenv("VEMO_UPDATE_GOLDEN"))
         std::ofstream(golden, std::ios::binary) << log;
-    EXPECT_EQ(log, readtext(golden));
+    EXPECT_EQ(log, slurp(golden));
 }
 
 // A front whose user moves every dialog to (120 + n, 80) before closing it.
