@@ -16,8 +16,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -174,16 +176,18 @@ void vemdrawprogram::openfromname()
         errorboxf("Could not open File:\n\r%s", path.c_str());
         return enablemenus(1);
     }
-    if (readfile(file))
+    if (readfile(file, path))
         settitle();
     if (nameoffset_ > 0 && chdir(path.substr(0, nameoffset_).c_str()) != 0)
         errorboxf("Cannot change to the folder of\n\r%s", path.c_str());
 }
 
-bool vemdrawprogram::readfile(FILE* file)
+bool vemdrawprogram::readfile(FILE* file, const std::string& path)
 {
     diagrams_.removeall();
     bool read = readplotfile(file, &diagrams_, &printer_);
+    if (!read && std::ferror(file))
+        errorboxf("Could not read File:\n\r%s\n\r%s", path.c_str(), std::strerror(errno));
     if (read) {
         enablemenus(0);
         applysettings(firstdiagram(diagrams_));
@@ -206,7 +210,7 @@ void vemdrawprogram::fileopencommand()
         errorbox("Could not open File:\n\r" + path, "-");
         return;
     }
-    if (readfile(file)) {
+    if (readfile(file, path)) {
         filename_ = path;
         nameoffset_ = platform::handover::nameoffset(path);
         settitle();

@@ -49,9 +49,9 @@ public:
     uint32_t nameoffset() const { return nameoffset_; }
 
 private:
-    // Reads the open file (and closes it) into the diagram list; false
-    // leaves the list empty and the menus grey.
-    bool readfile(FILE* file);
+    // Reads the open file at path (and closes it) into the diagram list;
+    // false leaves the list empty and the menus grey.
+    bool readfile(FILE* file, const std::string& path);
     // Hand-overs that came while a box was open, applied after it.
     void applyqueued();
 
