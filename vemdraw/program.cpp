@@ -227,7 +227,7 @@ void vemdrawprogram::paint(cairo_t* cr, int width, int height)
         centredtext(cr, "No file loaded", 0, 0, width, height, "Sans 10");
 }
 
-int32_t vemdrawprogram::handover(const platform::handover::message& m)
+void vemdrawprogram::handover(const platform::handover::message& m)
 {
     front_.present();
     if (m.type == platform::handover::copydata) {
@@ -235,21 +235,15 @@ int32_t vemdrawprogram::handover(const platform::handover::message& m)
         nameoffset_ = m.offset;
         openfromname();
     }
-    return 0;
 }
 
-void vemdrawprogram::readable(int fd)
+void vemdrawprogram::readable(int)
 {
     platform::handover::message m;
     int client;
     while (listener_.receive(m, client)) {
-        if (modalopen()) {
-            queued_.push_back(m);
-            platform::handover::listener::reply(client, 0);
-        } else {
-            applyqueued();
-            platform::handover::listener::reply(client, handover(m));
-        }
+        platform::handover::listener::reply(client, 0);
+        queued_.push_back(std::move(m));
     }
     applyqueued();
 }
