@@ -186,8 +186,7 @@ bool vemdrawprogram::readfile(FILE* file, const std::string& path)
 {
     diagrams_.removeall();
     bool read = readplotfile(file, &diagrams_, &printer_);
-    if (!read && std::ferror(file))
-        errorboxf("Could not read File:\n\r%s\n\r%s", path.c_str(), std::strerror(errno));
+    int failedread = !read && std::ferror(file) ? (errno ? errno : EIO) : 0;
     if (read) {
         enablemenus(0);
         applysettings(firstdiagram(diagrams_));
@@ -197,6 +196,8 @@ bool vemdrawprogram::readfile(FILE* file, const std::string& path)
     }
     std::fclose(file);
     front_.repaint();
+    if (failedread)   // told over an empty window
+        errorboxf("Could not read File:\n\r%s\n\r%s", path.c_str(), std::strerror(failedread));
     return read;
 }
 
