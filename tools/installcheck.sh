@@ -56,12 +56,11 @@ source "$root/tools/xserver.sh"
 startxserver
 entry vemo
 printf '<Right>esin(x)<Enter><Enter>1<Enter><Space><Space>ppnrP<text plot1><Esc><A-X>y' >"$tmp/print.txt"
-PATH=/usr/bin:/bin "${command[@]}" --headless --script "$tmp/print.txt" --out "$tmp/print" --timeout 20 ||
+CUPS_SERVER=/nonexistent PATH=/usr/bin:/bin "${command[@]}" --headless --script "$tmp/print.txt" --out "$tmp/print" --timeout 20 ||
     fail "printing vemo ended with $?"
-# Without a printer VEMDRAW says so first.
-if box=$(findwindow '^-$'); then
-    xdotool windowfocus "$box" key Escape 2>/dev/null || true
-fi
+# Without a printer VEMDRAW says so first; the file shows after the box.
+box=$(findwindow '^-$') || fail "no printer box"
+xdotool windowfocus "$box" key Escape 2>/dev/null || true
 window=$(findwindow "^Vemdraw  $HOME/vemo/PLOT1.RKP$") || fail "no VEMDRAW window on PLOT1.RKP"
 [[ $(readlink -f "/proc/$(xdotool getwindowpid "$window")/exe") == "$prefix/bin/vemdraw" ]] ||
     fail "VEMDRAW not the installed one"
