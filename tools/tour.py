@@ -19,28 +19,30 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 from PIL import Image
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+README = os.path.join(ROOT, "README.md")
 BLOCK = re.compile(r"^```(tour|tour-vemdraw) (\w+)\n(.*?)^```", re.M | re.S)
 
 
-def steps(readme):
+def steps():
     """The tour's blocks in order: (program, name, items)."""
-    with open(readme, encoding="utf-8") as f:
+    with open(README, encoding="utf-8") as f:
         text = f.read()
     return [(m.group(1), m.group(2), "".join(m.group(3).split("\n"))) for m in BLOCK.finditer(text)]
 
 
-def run(build, folder, readme=os.path.join(ROOT, "README.md")):
+def run(build, folder):
     """Runs the tour in folder; VEMO's exit status."""
     bindir = os.path.join(folder, "bin")
     for d in ("bin", "work", "vemo", "vemdraw"):
         os.makedirs(os.path.join(folder, d))
     shutil.copy(os.path.join(build, "bin", "vemo"), bindir)
     # A dump after each step, but the last of VEMO's: it quits.
-    blocks = steps(readme)
+    blocks = steps()
     last = max(i for i, b in enumerate(blocks) if b[0] == "tour")
     vemoscript, drawscript = "", "<dump diagram>"
     for i, (program, name, items) in enumerate(blocks):
@@ -62,7 +64,7 @@ def run(build, folder, readme=os.path.join(ROOT, "README.md")):
     for _ in range(600):
         if not drawn or os.path.exists(os.path.join(folder, "vemdraw", drawn[0] + ".txt")):
             break
-        subprocess.run(["sleep", "0.05"])
+        time.sleep(0.05)
     return done.returncode
 
 
@@ -175,7 +177,7 @@ def check(build):
     with tempfile.TemporaryDirectory() as folder:
         status = run(build, folder)
         faults = [] if status == 0 else ["VEMO ended with status %d" % status]
-        names = [name for _, name, _ in steps(os.path.join(ROOT, "README.md"))]
+        names = [name for _, name, _ in steps()]
         faults += ["step %s: no check" % n for n in names if n not in CHECKS]
         faults += ["no step %s in the README" % n for n in CHECKS if n not in names]
         for name in names:
