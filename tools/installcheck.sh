@@ -24,7 +24,8 @@ done
 entries=$prefix/share/applications
 desktop-file-validate "$entries/vemo.desktop" "$entries/vemdraw.desktop" || fail "invalid desktop entries"
 
-# The entry's command line with these words for its field code (%f).
+# The entry's command line, without its field code, in command; its icon
+# must be there.
 entry() {
     local exec
     exec=$(sed -n 's/^Exec=//p' "$entries/$1.desktop")
