@@ -122,6 +122,8 @@ void label(const screenmap& m, const screenrect& r, const axis& a, const tickpla
     setdrawcolor(a.back);
     if (a.horizontal) {
         int y = r.bottom + a.offset;
+        if (st.labelbottom > 0)
+            y = std::min(y, st.labelbottom + 1 - smallcharheight());
         int x = std::max(int(r.left), p - n * smallcharwidth() / 2 - 1);
         if (n > 3)
             gtriangle(p, y - size, p - size, y, p + size, y);

@@ -48,7 +48,7 @@ struct scalestyle {
     uint8_t tickcolour = 0;
     uint8_t xtextcolour = 0, xbackcolour = 0;
     uint8_t ytextcolour = 0, ybackcolour = 0;
-    int16_t labelright = 0;   // the last column y labels may reach; 0: any
+    int16_t labelright = 0, labelbottom = 0;   // the last column and row labels may reach; 0: any
 };
 
 enum scaleparts { scaleticks = 1, scalelabels = 2, wholescales = 3 };

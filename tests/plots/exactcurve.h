@@ -22,14 +22,16 @@ inline uint32_t curvergb(int k)
 }
 
 // (x(t), y(t)) for steps + 1 parameters from t0 to t1, mapped from world
-// onto area; a point the mapping leaves out breaks the curve.
-inline goldencurve exactcurve(const drect& world, const screenrect& area, int colour, const realfunction& x,
+// onto area, in the colour rgb (0xRRGGBB); a point the mapping leaves out
+// breaks the curve.
+inline goldencurve exactcurve(const drect& world, const screenrect& area, uint32_t rgb, const realfunction& x,
                               const realfunction& y, double t0, double t1, int steps)
 {
     screenmap m(world, area);
     goldencurve c;
-    c.colour = curvergb(colour);
-    c.box = area;
+    c.colour = rgb;
+    // Inside the edges: a sample on the window's border is not drawn.
+    c.box = {int16_t(area.left + 1), int16_t(area.top + 1), int16_t(area.right - 1), int16_t(area.bottom - 1)};
     devicepiece piece;
     for (int i = 0; i <= steps; i++) {
         double t = t0 + (t1 - t0) * i / steps;
@@ -47,8 +49,8 @@ inline goldencurve exactcurve(const drect& world, const screenrect& area, int co
 }
 
 // The graph of f across the window, four points a pixel column.
-inline goldencurve exactgraph(const drect& world, const screenrect& area, int colour, const realfunction& f)
+inline goldencurve exactgraph(const drect& world, const screenrect& area, uint32_t rgb, const realfunction& f)
 {
-    return exactcurve(world, area, colour, [](double x) { return x; }, f, world.left, world.right,
+    return exactcurve(world, area, rgb, [](double x) { return x; }, f, world.left, world.right,
                       4 * (area.right - area.left));
 }

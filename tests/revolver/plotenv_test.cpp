@@ -54,12 +54,12 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     const drect window{0, 30, 5, 0};
     const screenrect area = panelplotarea();
     auto wave = [](double x) { return 10 * std::sin(x) + 10; };
-    goldencurve green = exactgraph(window, area, 2, wave);
-    goldencurve blue = exactgraph(window, area, 3, wave);
+    goldencurve green = exactgraph(window, area, curvergb(2), wave);
+    goldencurve blue = exactgraph(window, area, curvergb(3), wave);
     blue.covering = {green.colour};
     checkgoldenplot(r.out, "plotenv-enter", golden, {blue, green});
     checkgoldenplot(r.out, "plotenv-help", golden, {blue, green});
-    checkgoldenplot(r.out, "plotenv-left", golden, {exactgraph(window, area, 1, [](double x) { return x * x; })});
+    checkgoldenplot(r.out, "plotenv-left", golden, {exactgraph(window, area, curvergb(1), [](double x) { return x * x; })});
     for (const char* name : {"plotenv-magnify", "plotenv-minify", "plotenv-push",
                              "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-leave"})
         checkgoldenfiles(r.out, name, golden);
@@ -78,18 +78,6 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     EXPECT_NE(dumpfile(r, "cancelled.txt").find("Command cancelled"), std::string::npos);
 }
 
-// Pixels of colour c in rows y0 .. y1 and columns x0 .. x1 of a picture.
-size_t countcolour(const std::string& png, uint32_t c, int x0, int y0, int x1, int y1)
-{
-    int w = 0, h = 0;
-    std::vector<uint32_t> p = pngpixels(png, w, h);
-    size_t n = 0;
-    for (int y = std::max(y0, 0); y <= std::min(y1, h - 1); y++)
-        for (int x = std::max(x0, 0); x <= std::min(x1, w - 1); x++)
-            n += p[size_t(y * w + x)] == c;
-    return n;
-}
-
 // Designer plots fit the grid of the area the panels leave, also when they
 // were first painted before the panels were there; OK in "Default Diagram
 // Options" paints the perspective again, and the scale labels stand over
@@ -103,24 +91,24 @@ TEST_F(plotenv, CurvesFitTheirGridAndOptionsRepaint)
     hostrun r = runscript(script, runprogram, 60);
     ASSERT_EQ(r.status, 0);
     const screenrect area = panelplotarea();
-    goldencurve line = exactgraph({0, 6, 6, 0}, area, 1, [](double x) { return x; });
+    goldencurve line = exactgraph({0, 6, 6, 0}, area, curvergb(1), [](double x) { return x; });
     // From corner to corner.
     ASSERT_EQ(line.pieces.size(), 1u);
     EXPECT_EQ(line.pieces[0].front(), std::make_pair(double(area.left), double(area.bottom)));
     EXPECT_EQ(line.pieces[0].back(), std::make_pair(double(area.right), double(area.top)));
     expectcurveshown(r.out + "/diagonal.png", line, "x on entering");
     expectcurveshown(r.out + "/again.png", line, "x after ppp");
-    goldencurve wave = exactgraph({-3, 1.5, 3, -1.5}, area, 1, [](double x) { return std::sin(x); });
+    goldencurve wave = exactgraph({-3, 1.5, 3, -1.5}, area, curvergb(1), [](double x) { return std::sin(x); });
     expectcurveshown(r.out + "/axes.png", wave, "sin x");
     expectcurveshown(r.out + "/noaxes.png", wave, "sin x without axes");
     uint32_t axis = colorrgb(colorof(24));
-    EXPECT_GT(countcolour(r.out + "/axes.png", axis, area.left, area.top, area.right, area.bottom), 500u);
-    EXPECT_EQ(countcolour(r.out + "/noaxes.png", axis, area.left, area.top, area.right, area.bottom), 0u);
+    EXPECT_GT(countpixels(r.out + "/axes.png", axis, area), 500u);
+    EXPECT_EQ(countpixels(r.out + "/noaxes.png", axis, area), 0u);
     // The label "0" of the y scale at the right edge, and the "0" of the x
     // scale at the bottom.
     int y0 = screenmap({-3, 1.5, 3, -1.5}, area).worldtoy(0), x0 = screenmap({-3, 1.5, 3, -1.5}, area).worldtox(0);
-    EXPECT_EQ(countcolour(r.out + "/axes.png", axis, area.right - 8, y0 - 3, area.right - 2, y0 + 3), 0u);
-    EXPECT_EQ(countcolour(r.out + "/axes.png", axis, x0 - 3, area.bottom - 6, x0 + 3, area.bottom), 0u);
+    EXPECT_EQ(countpixels(r.out + "/axes.png", axis, {int16_t(area.right - 8), int16_t(y0 - 3), int16_t(area.right - 2), int16_t(y0 + 3)}), 0u);
+    EXPECT_EQ(countpixels(r.out + "/axes.png", axis, {int16_t(x0 - 3), int16_t(area.bottom - 6), int16_t(x0 + 3), area.bottom}), 0u);
 }
 
 }  // namespace

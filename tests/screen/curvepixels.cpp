@@ -106,3 +106,14 @@ curvefit fitcurvepixels(const fs::path& png, uint32_t colour, const screenrect& 
         }
     return fit;
 }
+
+size_t countpixels(const fs::path& png, uint32_t colour, const screenrect& box)
+{
+    int w = 0, h = 0;
+    std::vector<uint32_t> p = pngpixels(png, w, h);
+    size_t n = 0;
+    for (int y = std::max<int>(box.top, 0); y <= std::min<int>(box.bottom, h - 1); y++)
+        for (int x = std::max<int>(box.left, 0); x <= std::min<int>(box.right, w - 1); x++)
+            n += p[size_t(y * w + x)] == colour;
+    return n;
+}

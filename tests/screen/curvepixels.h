@@ -30,3 +30,5 @@ curvefit fitcurvepixels(const std::filesystem::path& png, uint32_t colour, const
                         const std::vector<uint32_t>& covering = {});
 // Pixels of a PNG as 0xRRGGBB, empty when it cannot be read.
 std::vector<uint32_t> pngpixels(const std::filesystem::path& png, int& width, int& height);
+// Pixels of colour inside box (edges included).
+size_t countpixels(const std::filesystem::path& png, uint32_t colour, const screenrect& box);
