@@ -1,6 +1,7 @@
 // The screen plotters, the painting of an entry's curve from its sample
-// (sampling again only when the curve's generation or the plot area moved) and of a whole
-// perspective: margins, plot area, scales, axes and the shown curves.
+// (sampling again only when the curve's generation or the plot area moved)
+// and of a whole perspective: margins, plot area, scales, axes and the
+// shown curves.
 #include "plots/paint.h"
 
 #include <algorithm>
