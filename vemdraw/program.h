@@ -52,6 +52,9 @@ private:
     // Reads the open file (and closes it) into the diagram list; false
     // leaves the list empty and the menus grey.
     bool readfile(FILE* file);
+    // A relative file name made absolute (its name offset along): opening
+    // changes into the file's folder, where it would name another file.
+    void makeabsolute();
     // Hand-overs that came while a box was open, applied after it.
     void applyqueued();
 
