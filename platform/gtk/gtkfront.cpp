@@ -52,6 +52,7 @@ gboolean barcommandrelease(GtkWidget* item, GdkEventButton* e, gpointer)
     gtk_menu_shell_activate_item(GTK_MENU_SHELL(bar), item, TRUE);
     return TRUE;
 }
+
 gboolean blink(gpointer p) { self(p)->onblink(); return G_SOURCE_CONTINUE; }
 gboolean requestsidle(gpointer p) { self(p)->onrequests(); return G_SOURCE_REMOVE; }
 gboolean invalidateidle(gpointer p) { self(p)->oninvalidate(); return G_SOURCE_REMOVE; }

@@ -12,10 +12,9 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
-
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
