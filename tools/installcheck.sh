@@ -50,7 +50,7 @@ cp "$root/tests/plots/golden/transfer-sine.rkp" "$HOME/vemo/SINE.RKP"
 printf '<dump shown>' >"$tmp/vemdraw.txt"
 "${command[@]}" --headless --script "$tmp/vemdraw.txt" --out "$tmp/vemdraw" --timeout 20 SINE.RKP ||
     fail "vemdraw ended with $?"
-grep -q "^title: Vemdraw  SINE.RKP$" "$tmp/vemdraw/shown.txt" || fail "vemdraw shows $(head -1 "$tmp/vemdraw/shown.txt")"
+grep -qx "title: Vemdraw  $HOME/vemo/SINE.RKP" "$tmp/vemdraw/shown.txt" || fail "vemdraw shows $(head -1 "$tmp/vemdraw/shown.txt")"
 
 # The installed VEMO starts the VEMDRAW beside it, not one on the path.
 source "$root/tools/xserver.sh"
@@ -59,9 +59,8 @@ entry vemo
 printf '<Right>esin(x)<Enter><Enter>1<Enter><Space><Space>ppnrP<text plot1><Esc><A-X>y' >"$tmp/print.txt"
 CUPS_SERVER=/nonexistent PATH=/usr/bin:/bin "${command[@]}" --headless --script "$tmp/print.txt" --out "$tmp/print" --timeout 20 ||
     fail "printing vemo ended with $?"
-# Without a printer VEMDRAW says so first; the file shows after the box.
-box=$(findwindow '^-$') || fail "no printer box"
-xdotool windowfocus "$box" key Escape 2>/dev/null || true
+# Without an installed printer VEMDRAW lays the page out for GTK's "Print
+# to File": the file shows at once.
 window=$(findwindow "^Vemdraw  $HOME/vemo/PLOT1.RKP$") || fail "no VEMDRAW window on PLOT1.RKP"
 [[ $(readlink -f "/proc/$(xdotool getwindowpid "$window")/exe") == "$prefix/bin/vemdraw" ]] ||
     fail "VEMDRAW not the installed one"

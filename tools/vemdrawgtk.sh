@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# VEMDRAW's GTK window under Xvfb, driven by keys as a user would, with
-# no printer but GTK's "Print to File":
+# VEMDRAW's GTK window under Xvfb, driven by keys and clicks as a user
+# would, with no printer but GTK's "Print to File", for which the page is
+# laid out from the start (no box):
 #   print    File / Print to a PDF file: one A4 page turned as the diagram
 #            asks, its curve on the same pixels as the headless front's
 #            print of the same diagram (both rendered by poppler at 300 dpi);
 #            then Shape Preview sizes the window to the diagram's shape;
-#   dialogs  Axes, Grid and Size each open their dialog with its controls
-#            shown, which Escape closes, and GTK has nothing to warn about.
-# Needs xvfb, xdotool, xwininfo and poppler-utils.
+#   dialogs  one quick click on Axes, Grid and Size in the menu bar each
+#            opens its dialog with its controls shown, which Escape closes;
+#            one on Shape Preview reshapes the window; GTK has nothing to
+#            warn about.
+# Needs xvfb, xdotool, xwininfo, ImageMagick's import and poppler-utils.
 # Usage: tools/vemdrawgtk.sh print|dialogs [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +20,8 @@ work=$(mktemp -d)
 trap 'kill ${pid:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 
 python3 "$root/tests/vemdraw/rkpfile.py" make "$work/files"
-file=$work/files/sine.rkp
+# Margins of its own: the page looks the same on every printer.
+file=$work/files/sinemargins.rkp
 # A home of its own: GTK's printing from files only, settings in memory.
 export HOME=$work/home GSETTINGS_BACKEND=memory
 mkdir -p "$HOME/.config/gtk-3.0"
@@ -34,10 +38,12 @@ waitwindow() {
 
 "$vemdraw" "$file" >/dev/null 2>"$work/stderr" &
 pid=$!
-box=$(waitwindow '^-$')   # no default printer
-sleep 0.3
-xdotool windowfocus --sync "$box" key Escape
 main=$(waitwindow '^Vemdraw  ')
+sleep 0.5
+if xdotool search --onlyvisible --name '^-$' >/dev/null 2>&1; then
+    echo "vemdrawgtk: a box at the start"
+    exit 1
+fi
 
 # Opens a menu command: F10, then right to the item of the menu bar.
 menubar() {
@@ -48,10 +54,19 @@ menubar() {
     xdotool key Return
 }
 
+# The centres of the menu bar's items, from a picture of the window.
+menuitems() {
+    import -window "$main" "$work/window.png"
+    /usr/bin/python3 "$root/tests/vemdraw/menuitems.py" "$work/window.png"
+}
+
 case $what in
 dialogs)
+    mapfile -t items < <(menuitems)
+    ((${#items[@]} == 7)) || { echo "vemdrawgtk: menu bar items at ${items[*]}"; exit 1; }
     for item in "1 Box and Axes" "2 Grid Properties" "3 Diagram Size and Position"; do
-        menubar "${item%% *}"
+        # A quick press and release, as a user clicks.
+        xdotool mousemove --window "$main" "${items[${item%% *}]}" 12 click 1
         dialog=$(waitwindow "^${item#* }\$")
         sleep 0.5
         # The groups show their controls: far taller than their captions.
@@ -60,6 +75,12 @@ dialogs)
         xdotool windowfocus --sync "$dialog" key Escape
         windowgone "^${item#* }\$" || { echo "vemdrawgtk: \"${item#* }\" did not close"; exit 1; }
     done
+    # Shape Preview, nothing printed yet: the window leaves its first size
+    # for the landscape diagram's shape.
+    xdotool mousemove --window "$main" "${items[4]}" 12 click 1
+    sleep 1.5
+    size=$(xwininfo -id "$main" | sed -n 's/^ *\(Width\|Height\): *//p' | tr '\n' ' ')
+    [[ $size != "800 625 " ]] || { echo "vemdrawgtk: Shape Preview left the window at $size"; exit 1; }
     ;;
 print)
     xdotool windowfocus --sync "$main"
@@ -87,12 +108,13 @@ print)
     pdftoppm -r 300 -png -singlefile "$work/files/output.pdf" "$work/gtk"
     pdftoppm -r 300 -png -singlefile "$work/reference.pdf" "$work/reference"
     /usr/bin/python3 "$root/tests/vemdraw/samecurve.py" "$work/gtk.png" "$work/reference.png"
-    # With the printer's data now known, Shape Preview gives the 800 x 600
-    # client area the proportions of the landscape diagram, 843 x 568.
+    # After printing, Shape Preview gives the 800 x 600 client area the
+    # proportions of the landscape diagram, 257 x 170 mm inside 20 mm
+    # margins on A4: 851 x 563.
     menubar 4
     sleep 1.5
     size=$(xwininfo -id "$main" | sed -n 's/^ *\(Width\|Height\): *//p' | tr '\n' ' ')
-    [[ $size == "843 593 " ]] || { echo "vemdrawgtk: after Shape Preview the window is $size"; exit 1; }
+    [[ $size == "851 588 " ]] || { echo "vemdrawgtk: after Shape Preview the window is $size"; exit 1; }
     ;;
 *)
     echo "usage: $0 print|dialogs [BUILD_DIR]" >&2

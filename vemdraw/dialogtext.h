@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <type_traits>
 
 platform::dialogcontrol control(int id, platform::controlkind kind, const char* label = "");
 // A spin control of low..high at number, shown in the edit buddy.
@@ -14,11 +15,20 @@ platform::dialogcontrol spincontrol(int id, int buddy, int low, int high, int nu
 // The number at the start of an edit's text (at most 40 characters,
 // blanks first allowed); false when there is none or it is not finite.
 bool readnumber(const std::string& text, double& value);
+// A number as a dialog shows it: -0 as 0.
+inline auto shown(auto value)
+{
+    if constexpr (std::is_floating_point_v<decltype(value)>)
+        return value == 0 ? decltype(value)(0) : value;
+    else
+        return value;
+}
+
 // printf into a string (up to 255 characters).
 std::string formatted(const char* format, auto... values)
 {
     char text[256];
-    std::snprintf(text, sizeof text, format, values...);
+    std::snprintf(text, sizeof text, format, shown(values)...);
     return text;
 }
 

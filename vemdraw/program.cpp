@@ -13,13 +13,13 @@
 #include "vemdraw/shapepreview.h"
 #include "vemdraw/sizedialog.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -45,12 +45,6 @@ void editfirst(const nodelist& list, auto from, auto run, auto apply)
         return;
     if ((d = firstdiagram(list)))
         apply(r, *d);
-}
-
-bool regularfile(const std::string& path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace
@@ -166,20 +160,33 @@ void vemdrawprogram::openfromname()
 {
     if (!filename_ || filename_->empty())
         return enablemenus(1);
-    const std::string& path = *filename_;
     if (nameoffset_ == 0)
-        nameoffset_ = platform::handover::nameoffset(path);
+        nameoffset_ = platform::handover::nameoffset(*filename_);
+    makeabsolute();
+    const std::string& path = *filename_;
     if (nameoffset_ >= path.size())   // a folder: nothing to open
         return enablemenus(1);
-    FILE* file = regularfile(path) ? std::fopen(path.c_str(), "rb") : nullptr;
-    if (!file) {
-        errorboxf("Could not open File:\n\r%s", path.c_str());
+    FILE* file = openplotfile(path);
+    if (!file)
         return enablemenus(1);
-    }
     if (readfile(file, path))
         settitle();
     if (nameoffset_ > 0 && chdir(path.substr(0, nameoffset_).c_str()) != 0)
         errorboxf("Cannot change to the folder of\n\r%s", path.c_str());
+}
+
+void vemdrawprogram::makeabsolute()
+{
+    if (filename_->empty() || filename_->front() == '/')
+        return;
+    std::error_code error;
+    std::string folder = std::filesystem::current_path(error).string();
+    if (error)
+        return;
+    if (folder.back() != '/')
+        folder += '/';
+    filename_ = folder + *filename_;
+    nameoffset_ += uint32_t(folder.size());
 }
 
 bool vemdrawprogram::readfile(FILE* file, const std::string& path)
@@ -206,11 +213,9 @@ void vemdrawprogram::fileopencommand()
     std::string path = askopenname(filename_ ? directoryof(*filename_) : "");
     if (path.empty())
         return;
-    FILE* file = regularfile(path) ? std::fopen(path.c_str(), "rb") : nullptr;
-    if (!file) {
-        errorbox("Could not open File:\n\r" + path, "-");
+    FILE* file = openplotfile(path);
+    if (!file)
         return;
-    }
     if (readfile(file, path)) {
         filename_ = path;
         nameoffset_ = platform::handover::nameoffset(path);

@@ -53,6 +53,9 @@ private:
     // Reads the open file at path (and closes it) into the diagram list;
     // false leaves the list empty and the menus grey.
     bool readfile(FILE* file, const std::string& path);
+    // A relative file name made absolute (its name offset along): opening
+    // changes into the file's folder, where it would name another file.
+    void makeabsolute();
     // Hand-overs received, applied in turn while no box is open.
     void applyqueued();
 

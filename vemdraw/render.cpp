@@ -48,6 +48,26 @@ double firstabove(double p, double s, double low)
     return p;
 }
 
+// Positions a step apart on the lattice through the anchor, each from its
+// index there: summed steps drift, and a tick mark would stand a pixel
+// beside the grid line of the same place.
+class ladder {
+public:
+    // Starting at the lattice's position nearest first.
+    ladder(double anchor, double step, double first)
+        : anchor_(anchor), step_(step), index_(std::round((first - anchor) / step))
+    {
+    }
+    double at() const { return anchor_ + index_ * step_; }
+    void next() { index_ += 1; }
+    // One step past the lattice's position nearest position.
+    void from(double position) { index_ = std::round((position - anchor_) / step_) + 1; }
+
+private:
+    double anchor_, step_;
+    double index_;   // whole
+};
+
 struct gridwalk {
     gdi& g;
     const viewmap& map;
@@ -183,36 +203,37 @@ void drawgrid(const diagram& d, gdi& g, const viewmap& map, const gdipen* pens[3
     if (!(s1 > 0) || !std::isfinite(s1) || f[0] == 0 || f[1] == 0)
         return;
     double s2 = s1 / f[0], s3 = s1 / f[1];
-    double p1 = firstgridvalue(anchor, s1, low, high);
-    double p2 = firstabove(p1, s2, low), p3 = firstabove(p2, s3, low);
+    ladder p1{anchor, s1, firstgridvalue(anchor, s1, low, high)};
+    ladder p2{anchor, s2, firstabove(p1.at(), s2, low)};
+    ladder p3{anchor, s3, firstabove(p2.at(), s3, low)};
     gridwalk walk{g, map, horizontal};
     // Finer lines first, then the coarser line at the same place.
-    while (p1 < high) {
+    while (p1.at() < high) {
         do {
-            for (; pens[2] && p3 + s3 / 2 < p2; p3 += s3)
-                if (!walk.line(pens[2], p3))
+            for (; pens[2] && p3.at() + s3 / 2 < p2.at(); p3.next())
+                if (!walk.line(pens[2], p3.at()))
                     return;
-            p3 = p2 + s3;
-            if (!walk.line(pens[1], p2))
+            p3.from(p2.at());
+            if (!walk.line(pens[1], p2.at()))
                 return;
-            p2 += s2;
-        } while (p2 - s2 / 2 < p1);
-        p2 = p1 + s2;
-        if (!walk.line(pens[0], p1))
+            p2.next();
+        } while (p2.at() - s2 / 2 < p1.at());
+        p2.from(p1.at());
+        if (!walk.line(pens[0], p1.at()))
             return;
-        p1 += s1;
+        p1.next();
     }
     // Beyond the last first-order line, up to the far edge.
     if (!pens[1])
         return;
     for (uint32_t n = f[1] / f[0];;) {
-        for (uint32_t i = 1; i < n; ++i, p3 += s3)
-            if (p3 > high || !walk.line(pens[2], p3))
+        for (uint32_t i = 1; i < n; ++i, p3.next())
+            if (p3.at() > high || !walk.line(pens[2], p3.at()))
                 return;
-        p3 = p2 + s3;
-        if (p2 > high || !walk.line(pens[1], p2))
+        p3.from(p2.at());
+        if (p2.at() > high || !walk.line(pens[1], p2.at()))
             return;
-        p2 += s2;
+        p2.next();
     }
 }
 
@@ -254,8 +275,10 @@ void drawticks(const diagram& d, gdi& g, const viewmap& map, bool alongx, double
     double from = alongx ? std::max(w.bottom, position - length / 2) : std::max(w.left, position - length / 2);
     double to = alongx ? std::min(w.top, position + length / 2) : std::min(w.right, position + length / 2);
     double low = alongx ? w.left : w.bottom, high = alongx ? w.right : w.top;
-    double at = firstgridvalue(alongx ? d.anchorx : d.anchory, step, low, high);
-    for (long n = 0; at < high && n < walklimit; ++n, at += step) {
+    double anchor = alongx ? d.anchorx : d.anchory;
+    ladder tick{anchor, step, firstgridvalue(anchor, step, low, high)};
+    for (long n = 0; n < walklimit && tick.at() < high; ++n, tick.next()) {
+        double at = tick.at();
         if (alongx) {
             g.moveto(map.worldx(at), map.worldy(from));
             g.lineto(map.worldx(at), map.worldy(to));

@@ -39,6 +39,20 @@ gboolean focusin(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(true); re
 gboolean focusout(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onfocus(false); return FALSE; }
 gboolean configure(GtkWidget*, GdkEvent*, gpointer p) { self(p)->onconfigure(); return FALSE; }
 void menuactivate(GtkMenuItem* item, gpointer p) { self(p)->onmenu(GTK_WIDGET(item)); }
+
+// A command of the menu bar itself (no submenu) runs on the release of the
+// click that selected it; the bar would only run it after a press held
+// half a second.
+gboolean barcommandrelease(GtkWidget* item, GdkEventButton* e, gpointer)
+{
+    GtkWidget* bar = gtk_widget_get_parent(item);
+    if (e->button != 1 || !GTK_IS_MENU_SHELL(bar)
+        || gtk_menu_shell_get_selected_item(GTK_MENU_SHELL(bar)) != item)
+        return FALSE;
+    gtk_menu_shell_activate_item(GTK_MENU_SHELL(bar), item, TRUE);
+    return TRUE;
+}
+
 gboolean blink(gpointer p) { self(p)->onblink(); return G_SOURCE_CONTINUE; }
 gboolean requestsidle(gpointer p) { self(p)->onrequests(); return G_SOURCE_REMOVE; }
 gboolean invalidateidle(gpointer p) { self(p)->oninvalidate(); return G_SOURCE_REMOVE; }
@@ -195,8 +209,10 @@ void gtkfront::attachmenu(const std::string& name)
             gtk_menu_shell_append(GTK_MENU_SHELL(parent), gtk_separator_menu_item_new());
         } else {
             GtkWidget* item = additem(parent, e.label, e.id, e.check);
-            if (parent == bar)
+            if (parent == bar) {
                 tops_.push_back(item);
+                g_signal_connect(item, "button-release-event", G_CALLBACK(barcommandrelease), nullptr);
+            }
         }
     }
     menuenable(40042, false);

@@ -88,7 +88,8 @@ public:
     bool frame(int& x, int& y, int& extrawidth, int& extraheight) override;
     void placewindow(int x, int y, int clientwidth, int clientheight) override;
     void present() override;
-    // The system's default printer at 300 dpi on its default paper.
+    // The system's default printer at 300 dpi on its default paper; without
+    // one GTK's "Print to File" on the locale's paper with its margins.
     bool defaultprinter(printercaps& caps) override;
     void watch(int fd) override;
     void unwatch(int fd) override;

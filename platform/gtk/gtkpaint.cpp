@@ -8,6 +8,7 @@
 #include <gtk/gtkunixprint.h>
 
 #include <cmath>
+#include <string>
 
 namespace platform {
 
@@ -43,18 +44,31 @@ gboolean watched(gint fd, GIOCondition, gpointer p)
     return G_SOURCE_CONTINUE;
 }
 
-// The default printer, or none (taken on the window thread).
-GtkPrinter* defaultgtkprinter()
+// The default printer; without one GTK's "Print to File", which the print
+// dialog always offers (tofile set); none when neither can be had (taken on
+// the window thread).
+GtkPrinter* defaultgtkprinter(bool& tofile)
 {
-    GtkPrinter* found = nullptr;
+    struct found {
+        GtkPrinter* preferred = nullptr;
+        GtkPrinter* file = nullptr;
+    } f;
     auto pick = +[](GtkPrinter* printer, gpointer data) -> gboolean {
-        if (!gtk_printer_is_default(printer))
-            return FALSE;
-        *static_cast<GtkPrinter**>(data) = GTK_PRINTER(g_object_ref(printer));
-        return TRUE;
+        auto* f = static_cast<found*>(data);
+        if (gtk_printer_is_default(printer)) {
+            f->preferred = GTK_PRINTER(g_object_ref(printer));
+            return TRUE;
+        }
+        std::string backend = G_OBJECT_TYPE_NAME(gtk_printer_get_backend(printer));
+        if (!f->file && backend == "GtkPrintBackendFile")
+            f->file = GTK_PRINTER(g_object_ref(printer));
+        return FALSE;
     };
-    gtk_enumerate_printers(pick, &found, nullptr, TRUE);
-    return found;
+    gtk_enumerate_printers(pick, &f, nullptr, TRUE);
+    tofile = !f.preferred && f.file;
+    if (f.preferred && f.file)
+        g_object_unref(f.file);
+    return f.preferred ? f.preferred : f.file;
 }
 
 int pixels(double inches)
@@ -198,15 +212,22 @@ void gtkfront::onwatch(int fd)
 
 bool gtkfront::defaultprinter(printercaps& caps)
 {
-    GtkPrinter* printer = defaultgtkprinter();
+    bool tofile = false;
+    GtkPrinter* printer = defaultgtkprinter(tofile);
     if (!printer)
         return false;
     GtkPageSetup* page = gtk_printer_get_default_page_size(printer);
     if (!page)
-        page = gtk_page_setup_new();
+        page = gtk_page_setup_new();   // the locale's paper and its margins
     double top = 0, bottom = 0, left = 0, right = 0;   // points
-    if (!gtk_printer_get_hard_margins(printer, &top, &bottom, &left, &right))
+    if (tofile) {
+        top = gtk_page_setup_get_top_margin(page, GTK_UNIT_POINTS);
+        bottom = gtk_page_setup_get_bottom_margin(page, GTK_UNIT_POINTS);
+        left = gtk_page_setup_get_left_margin(page, GTK_UNIT_POINTS);
+        right = gtk_page_setup_get_right_margin(page, GTK_UNIT_POINTS);
+    } else if (!gtk_printer_get_hard_margins(printer, &top, &bottom, &left, &right)) {
         top = bottom = left = right = 0;
+    }
     caps.dpix = caps.dpiy = int(printerdpi);
     caps.paperwidth = pixels(gtk_page_setup_get_paper_width(page, GTK_UNIT_INCH));
     caps.paperheight = pixels(gtk_page_setup_get_paper_height(page, GTK_UNIT_INCH));

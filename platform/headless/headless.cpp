@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -155,7 +156,7 @@ int headlessfront::run()
             error(ended_ ? "the program did not end after the script" : "time-out: the program made no progress");
     }
     if (status_ == exitstatus::normal && (!atend() || release_)) {
-        std::fprintf(stderr, "vemo: script error: items left over when the program ended, from %s\n",
+        std::fprintf(stderr, "%s: script error: items left over when the program ended, from %s\n", programname(),
                      atend() ? clicked_.source.c_str() : items_[next_].source.c_str());
         status_ = exitstatus::script;
     }
@@ -168,11 +169,16 @@ int headlessfront::run()
     return status_;
 }
 
+const char* programname()
+{
+    return program_invocation_short_name;
+}
+
 void headlessfront::error(const std::string& text)
 {
     if (status_ == exitstatus::script)
         return;
-    std::fprintf(stderr, "vemo: script error: %s\n", text.c_str());
+    std::fprintf(stderr, "%s: script error: %s\n", programname(), text.c_str());
     dump("end");
     status_ = exitstatus::script;
     done_ = true;
@@ -386,7 +392,7 @@ bool headlessfront::dump(const std::string& name)
                          : monotonyunit_ && !monotonypng(base + "-monotony.png", monotonyunit_) ? "-monotony.png"
                                                                                              : nullptr;
     if (failed)
-        std::fprintf(stderr, "vemo: cannot write the dump %s%s\n", base.c_str(), failed);
+        std::fprintf(stderr, "%s: cannot write the dump %s%s\n", programname(), base.c_str(), failed);
     return !failed;
 }
 

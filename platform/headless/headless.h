@@ -42,6 +42,9 @@ namespace exitstatus {
 constexpr int normal = 0, usage = 2, script = 3, failed = 4;
 }
 
+// The name of the program that runs (vemo, vemdraw), for its messages.
+const char* programname();
+
 class headlessfront : public front {
 public:
     // Reads and parses the script and makes the output folder; false with

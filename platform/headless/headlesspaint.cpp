@@ -92,7 +92,7 @@ int headlessfront::runpainted()
         progress();
     }
     if (status_ == exitstatus::normal && !atend()) {
-        std::fprintf(stderr, "vemo: script error: items left over when the program ended, from %s\n",
+        std::fprintf(stderr, "%s: script error: items left over when the program ended, from %s\n", programname(),
                      items_[next_].source.c_str());
         status_ = exitstatus::script;
     }
@@ -149,7 +149,7 @@ bool headlessfront::paintdump(const std::string& name)
         text << box << "\n--\n";
     text.close();
     if (!png || !text)
-        std::fprintf(stderr, "vemo: cannot write the dump %s\n", base.c_str());
+        std::fprintf(stderr, "%s: cannot write the dump %s\n", programname(), base.c_str());
     return png && text;
 }
 

@@ -174,3 +174,22 @@ TEST(Export, EightBitExportIsTheWindowDump)
     EXPECT_EQ(same, "same\n");
     fs::remove(fixturedir() + "/SINE.BMP");
 }
+
+// The sine's grid follows its main units: every tick mark of an exported
+// GIF stands on its grid line, as Pillow decodes the image.
+TEST(Export, TickMarksStandOnTheirGridLines)
+{
+    const struct {
+        int width, height;
+    } sizes[] = {{500, 375}, {769, 576}, {911, 683}, {1234, 925}};
+    for (auto [width, height] : sizes) {
+        std::string gif = fixturedir() + "/SINE.GIF";
+        fs::remove(gif);
+        vemdraw("ticks", "<menu 40026><dialog 1057=" + std::to_string(width) + " 1049=" + std::to_string(height)
+                             + " press=1089 press=1089>",
+                fixturedir() + "/sine.rkp");
+        EXPECT_EQ(output("/usr/bin/python3 " VEMO_SOURCE_DIR "/tests/vemdraw/ticksongrid.py " + gif), "ok\n")
+            << width << " x " << height;
+        fs::remove(gif);
+    }
+}

@@ -10,12 +10,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs the program on file with the script; the dump named "after".
-std::string afterscript(const std::string& name, const std::string& script, const std::string& file)
+// Runs the program on file with the script, started in folder when one is
+// given; the dump named "after".
+std::string afterscript(const std::string& name, const std::string& script, const std::string& file,
+                        const std::string& folder = "")
 {
     std::string out = fixturedir() + "/" + name, path = out + ".txt";
     std::ofstream(path) << script << "<dump after>";
-    std::string command = std::string(VEMO_BIN_DIR) + "/vemdraw --headless --script " + path + " --out " + out + " " + file;
+    std::string command = (folder.empty() ? "" : "cd " + folder + " && ") + VEMO_BIN_DIR
+                          + "/vemdraw --headless --script " + path + " --out " + out + " " + file;
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return filetext(out + "/after.txt");
 }
@@ -68,4 +71,30 @@ TEST(FileCommands, AFileThatFailsToReadShowsNothing)
         EXPECT_NE(dump.find("enabled: 40013 40023 40022 40024\n"), std::string::npos) << dump;
         EXPECT_EQ(dump.find("title: Vemdraw  /proc/self/mem"), std::string::npos) << dump;
     }
+}
+
+TEST(FileCommands, OpenNamesWhyAFileCannotBeOpened)
+{
+    const struct {
+        std::string path, reason;
+    } cases[] = {{fixturedir() + "/missing.rkp", "No such file or directory"}, {fixturedir(), "Is a directory"}};
+    for (const auto& c : cases) {
+        std::string dump = afterscript("openfails", "<menu 40013><file " + c.path + "><ok>", fixturedir() + "/sine.rkp");
+        EXPECT_NE(dump.find("Could not open File:\n\r" + c.path + "\n\r" + c.reason + "\n"), std::string::npos) << dump;
+    }
+}
+
+// A relative name stays the file's name after opening changed into its
+// folder: in the title and for Delete.
+TEST(FileCommands, RelativeNamesBecomeAbsolute)
+{
+    fs::create_directories(fixturedir() + "/sub");
+    std::string copy = fixturedir() + "/sub/relative.rkp";
+    fs::copy_file(fixturedir() + "/sine.rkp", copy, fs::copy_options::overwrite_existing);
+    std::string dump = afterscript("relativename", "", "relative.rkp", fixturedir() + "/sub");
+    EXPECT_EQ(dump.rfind("title: Vemdraw  " + copy + "\n", 0), 0u) << dump;
+
+    dump = afterscript("relativedelete", "<menu 40028><yes>", "sub/relative.rkp", fixturedir());
+    EXPECT_NE(dump.find("Delete File: \n\r" + copy + " ?"), std::string::npos) << dump;
+    EXPECT_FALSE(fs::exists(copy));
 }

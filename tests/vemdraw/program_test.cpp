@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <span>
@@ -92,6 +95,21 @@ TEST(Program, EachMenuCommandOpensItsFirstBox)
     sethost(nullptr);
     setfront(nullptr);
     std::filesystem::current_path(cwd);
+}
+
+// A script that does not fit the run is reported under VEMDRAW's own name.
+TEST(Program, ScriptErrorsNameVemdraw)
+{
+    std::string script = fixturedir() + "/leftover.txt";
+    std::ofstream(script) << "<ok>";   // no box to answer
+    std::string command = std::string(VEMO_BIN_DIR) + "/vemdraw --headless --script " + script + " --out "
+                          + fixturedir() + "/leftover " + fixturedir() + "/sine.rkp 2>&1";
+    FILE* p = popen(command.c_str(), "r");
+    ASSERT_TRUE(p);
+    char line[256] = "";
+    std::fgets(line, sizeof line, p);
+    EXPECT_EQ(WEXITSTATUS(pclose(p)), exitstatus::script);
+    EXPECT_EQ(std::string(line).rfind("vemdraw: script error: ", 0), 0u) << line;
 }
 
 }  // namespace

@@ -270,20 +270,21 @@ def check(data):
 TRAILER = (numbers(22, -1, 3, 3, -2) + numbers(23, 0, 0) + numbers(24, 1, 1)
            + numbers(27, 120, 80) + record(17, 1) + record(25, 1, 3) + record(18, 0x0400 | 0x0200))
 
-def sine():
+def sine(margins=b""):
     """sin x on 0..10 (window -1.25..1.25) in blue, 0.5 mm; a grid of three
-    orders, thick, in green."""
+    orders, thick, in green; the page's margins when given."""
     out = pen(50, 0, 0, 255)
     for i in range(401):
         x = i * 10 / 400
         y = 10000 - math.sin(x) * 8000
         out += point(1 if i == 0 else 2, round(x * 2000), round(y))
-    return (out + numbers(22, 0, 1.25, 10, -1.25) + numbers(23, 0, 0) + numbers(24, 1, 0.1)
+    return (out + numbers(22, 0, 1.25, 10, -1.25) + numbers(23, 0, 0) + numbers(24, 1, 0.1) + margins
             + record(17, 0) + record(25, 2, 3) + record(18, 0x0008 | 0x0010))
 
 
 FIXTURES = {
     "sine": sine(),
+    "sinemargins": sine(numbers(16, 20, 20) + numbers(28, 20, 20)),   # 20 mm all round
     "empty": b"",
     "points": pen(20, 255, 0, 0) + point(1, 0, 0) + point(2, 10000, 5000) + point(2, 20000, 20000),
     "wholerecord": point(1, 5, 5),

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 namespace {
 
@@ -270,6 +271,17 @@ TEST_F(Settings, AxesTakeFlagsOrdersUnitsAndDiameter)
     EXPECT_TRUE(has(none, "1070=0 (grey)") && has(none, "1063=") && has(none, "(grey)")) << none;
     EXPECT_TRUE(has(none, "1068= makes inf main intervals (grey)")) << none;
     EXPECT_TRUE(first().box);
+}
+
+// A file without trailer has a window from 0: each dialog shows "0", never "-0".
+TEST_F(Settings, DialogsShowNoNegativeZero)
+{
+    ASSERT_TRUE(start("<dialog cancel><dialog cancel><dialog cancel>", true, "points"));
+    for (int id : {axes, grid, size})
+        program->command(id);
+    std::string log = dialogs();
+    EXPECT_TRUE(has(log, "          0 <= X <= 20000")) << log;
+    EXPECT_FALSE(std::regex_search(log, std::regex("-0([^.0-9]|$)"))) << log;
 }
 
 TEST_F(Settings, ExportShowsTheWaitCursorWhileWriting)
