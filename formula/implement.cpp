@@ -75,6 +75,8 @@ bool parser::implement()
     rpncursor at(code);
     for (;;) {
         int token = at.next();
+        // Each token is recorded: any change of the code changes the check word.
+        lowbyte(print, token);
         switch (token) {
         case tk::END:
         case tk::ENDMULTI:

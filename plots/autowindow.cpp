@@ -6,21 +6,31 @@
 
 #include "plots/autorange.h"
 #include "screen/inputdialogs.h"
+#include "screen/screen.h"
 
 namespace {
 constexpr int trimcount = 15;
 constexpr double narrowspread = 0.1, margin = 0.03, toolarge = 1e100;
+
+// One border: an empty field to set it, the border itself to edit.
+double askborder(double value, bool set, const char* title)
+{
+    if (set)
+        return inputdouble(value, title);
+    entrybox(&value, int16_t(screencols()), 0, title);
+    return value;
+}
 }
 
 bool paramrange(double& lower, double& upper)
 {
     bool set = !(lower < upper);
-    double lo = inputdouble(lower, set ? " Setting Parameter Range - Input lower border: "
-                                       : " Edit Parameter Range - Input lower border: ");
+    double lo = askborder(lower, set, set ? " Setting Parameter Range - Input lower border: "
+                                          : " Edit Parameter Range - Input lower border: ");
     if (inputstate == inputstates::cancelled)
         return false;
-    double hi = inputdouble(upper, set ? " Setting Parameter Range - Input upper border: "
-                                       : " Edit Parameter Range - Input upper border: ");
+    double hi = askborder(upper, set, set ? " Setting Parameter Range - Input upper border: "
+                                          : " Edit Parameter Range - Input upper border: ");
     if (inputstate == inputstates::cancelled)
         return false;
     lower = lo;

@@ -118,7 +118,7 @@ bool plotpsp::isempty()
 
 void plotpsp::stepactive(int direction)
 {
-    if (uint32_t k = stepentry(apnr, direction, false))
+    if (uint32_t k = stepentry(indexof(activeentry()), direction, false))
         apnr = uint16_t(k);
     redrawpanel();
 }
@@ -157,10 +157,10 @@ bool plotpsp::togglevisible()
 bool plotpsp::removeentry()
 {
     autoprint* a = activeentry();
-    uint32_t other = a ? stepentry(apnr, 0, true) : 0;
+    uint32_t removed = indexof(a);
+    uint32_t other = a ? stepentry(removed, 0, true) : 0;
     if (!other)
         return false;
-    uint32_t removed = apnr;
     a->curve->enabled = 0;
     consider.erase(a);
     apnr = uint16_t(other > removed ? other - 1 : other);

@@ -197,8 +197,9 @@ uint32_t fastplot::sample(uint32_t n, uint16_t curve)
     std::fill_n(abscissae.get(), n, undefined);
     auto* p = dynamic_cast<paramcurve*>(paramgraph());
     int32_t got = p ? p->tabulateparam(abscissae.get(), ordinates.get(), int32_t(n), q) : 0;
-    samplecount = uint32_t(std::max(0, got));
-    return samplecount;
+    // All n places hold a point or the undefined mark.
+    samplecount = got > 0 ? n : 0;
+    return uint32_t(std::max(0, got));
 }
 
 void rangeofintervals(const double* pairs, uint16_t count, double& lo, double& hi)

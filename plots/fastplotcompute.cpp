@@ -4,6 +4,7 @@
 #include "math/valtable.h"
 #include "plots/clipper.h"
 #include "plots/fastplot.h"
+#include "plots/paramsampler.h"
 #include "plots/screenmap.h"
 #include "screen/statusbox.h"
 
@@ -58,9 +59,9 @@ bool fastplot::fullcompute()
         ok = graph->sample(q, one);
         if (!ok || !one.points)
             continue;
-        for (uint32_t i = 1; i < one.points->count; ++i)
-            if (!result.points->append(one.points->at(i)))
-                return false;
+        // One end command closes the joined list.
+        if (!appendcommands(*result.points, *one.points))
+            return false;
     }
     return ok;
 }

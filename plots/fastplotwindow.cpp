@@ -67,13 +67,6 @@ std::string columnname(const calculator& c, int n, const plotstamp& stamp)
     return name;
 }
 
-// The table column of a pair's component: in Direct mode the argument
-// comes first, the Runge-Kutta state holds its parameter itself.
-int paircolumn(const calculator& c, uint16_t component)
-{
-    return c.mode == calcmode::direct ? component + 1 : component;
-}
-
 std::string argumentname(const calculator& c)
 {
     return c.mode == calcmode::arclength ? "arc" : std::string(1, c.argchar());
@@ -145,7 +138,8 @@ std::string curvename(const fastplot& f, uint16_t k, bool abscissa)
         return abscissa ? argumentname(*c) : columnname(*c, c->valueindex1() + 1, f.stamp);
     uint16_t x = 0, y = 0;
     f.pairof(k, x, y);
-    return columnname(*c, paircolumn(*c, abscissa ? x : y), f.stamp);
+    // Column 1 is the argument (the parameter), value k is column k + 1.
+    return columnname(*c, (abscissa ? x : y) + 1, f.stamp);
 }
 
 }  // namespace

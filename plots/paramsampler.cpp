@@ -192,6 +192,9 @@ bool paramrun::unishot(bool forward, double& t, double h, plotcmdlist& list)
                 h /= 2;
                 p1 = point(t0 + sgn * h, h / 1000);
             }
+            // Undefined however close: the curve ends here in this direction.
+            if (curve.status == canplot::undefined)
+                return false;
             curve.runclippers->start(curve.work, forward);
             if (halved) {
                 v = -1;

@@ -111,12 +111,14 @@ plotpsp::~plotpsp()
 
 autoprint* plotpsp::activeentry() const
 {
-    return apnr ? consider.at(apnr) : nullptr;
+    if (!apnr)
+        return consider.first();
+    return apnr <= consider.count ? consider.at(apnr) : nullptr;
 }
 
 drect plotpsp::mappedwindow() const
 {
-    autoprint* entry = apnr ? (apnr <= consider.count ? consider.at(apnr) : nullptr) : consider.first();
+    autoprint* entry = activeentry();
     if (!entry) {
         unexpectederror(" plotpsp::mappedwindow() ");
         return nowindow;

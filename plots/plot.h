@@ -116,6 +116,7 @@ public:
     // The mapped window of the active entry (the first when none is
     // active); nowindow, with a report, without entries.
     drect mappedwindow() const;
+    // Entry number apnr, the first entry when apnr is 0.
     autoprint* activeentry() const;
     // Frame, scales, axes and the entries (paint.cpp): the entries painted.
     int paint(bool includenotconsidered);

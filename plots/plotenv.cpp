@@ -153,9 +153,7 @@ plotpsp* curpsp()
 autoprint* curentry()
 {
     plotpsp* s = curpsp();
-    if (!s)
-        return nullptr;
-    return s->apnr ? s->consider.at(s->apnr) : s->consider.first();
+    return s ? s->activeentry() : nullptr;
 }
 
 plotcurve* curplotcurve()

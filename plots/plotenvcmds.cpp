@@ -21,7 +21,8 @@ void showplotenv()
 
 void nodesignerplot()
 {
-    tell("\n There has no designer plot been created yet. \n\r Why don't you try \"ppn\" ?\n");
+    tell("\n There has no designer plot been created yet. \n\r Why don't you try \"ppn\" ?\n\n\r"
+         " Best make a fastplot first, edit its window with the \n\r mouse (draw a frame over it), then give \"ppn\". \n");
 }
 
 void plotmenucmd()

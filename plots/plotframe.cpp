@@ -89,7 +89,7 @@ bool plot::aaktion(const screenrect& frame)
     tracker.drawstored(0);
     drect w = framewindow(todrect(frame), todrect(plotarea()), shown->mapping);
     bool grows = !drect::inside(shown->mapping, w);
-    autoprint* active = shown->activeentry() ? shown->activeentry() : shown->consider.first();
+    autoprint* active = shown->activeentry();
     plotcurve* remembered = active ? active->curve : nullptr;
     plotpsp* made = w.isempty() ? nullptr : newpsp(w, &shown->consider, false);
     bool shows = made && made->anyvisible(grows);

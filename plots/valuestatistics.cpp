@@ -61,7 +61,7 @@ void tablestatistics(const plot& p, boxtext& out)
 // A curve without a sample (or without an active entry) shows no count.
 void curvestatistics(const plotpsp* s, boxtext& out)
 {
-    autoprint* e = s ? (s->apnr ? s->activeentry() : s->consider.first()) : nullptr;
+    autoprint* e = s ? s->activeentry() : nullptr;
     if (!e) {
         out.add("\n No curve selected \n");
         return;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "base/checksumcell.h"
 #include "base/limits.h"
+#include "formula/compile.h"
 #include "formula/diagnostics.h"
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
@@ -206,10 +210,35 @@ TEST(implement, recordsthecodeinthefingerprint)
     EXPECT_EQ(print.records.at(0).value, 2.5);
     EXPECT_EQ(print.records.at(1).kind, printglobal);
     EXPECT_EQ(print.records.at(1).value, 7.0);
-    ASSERT_EQ(print.nbytes(), 2u);  // the argument index's low byte, the assigned letter
-    EXPECT_EQ(print.bytes.at(0), 0x34);
-    EXPECT_EQ(print.bytes.at(1), 'h');
+    // Each token, the argument index's low byte after its token, the
+    // assigned letter after its token.
+    const std::vector<uint8_t> bytes = {tk::MAKE_AUTOSPACE, tk::FEED_CONSTANT, tk::FEED_GLOBAL, tk::FEED_ARG_NR, 0x34,
+                                        tk::PLUS, tk::ASSIGN_GLOBAL, 'h', tk::END};
+    ASSERT_EQ(print.nbytes(), bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i)
+        EXPECT_EQ(print.bytes.at(uint32_t(i)), bytes[i]) << i;
     EXPECT_EQ(shared.implementing, 0);
+}
+
+TEST(implement, codeswiththesameconstantsdifferintheircheckword)
+{
+    // Edits that bring no new constant (or none at all) still change
+    // the implementation's sum.
+    std::vector<uint16_t> seen;
+    for (const char* text : {"sin(x)", "x*sin(x)", "sin(x)+x", "sin(x)+cos(x)", "cos(x)+sin(x)", "sin(x)*2",
+                             "2*sin(x)"}) {
+        parser p;
+        ASSERT_NE(p.compile(text, "x", compilemode::quiet), 0) << text;
+        fingerprint& print = *shared.print;
+        print.reset();
+        ASSERT_TRUE(p.implement()) << text;
+        checksumcell cell;
+        print.checksum(cell);
+        print.disable();
+        for (uint16_t earlier : seen)
+            EXPECT_NE(cell.check, earlier) << text;
+        seen.push_back(cell.check);
+    }
 }
 
 TEST(implement, failsforstaleorabortedcode)

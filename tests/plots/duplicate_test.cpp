@@ -227,8 +227,10 @@ TEST_F(listedplot, CopiedCurveIsAppendedWithItsEntry)
     EXPECT_NE(added->curve->clippers, c->clippers);
     EXPECT_EQ(added->pen, 11);
     EXPECT_EQ(added->perspective, s);
+    // Active number 0: the first entry's curve.
     s->apnr = 0;
-    EXPECT_FALSE(s->copycurve(message));
+    ASSERT_TRUE(s->copycurve(message));
+    EXPECT_EQ(message, "A copy of curve #2 has been added as #5");
 }
 
 TEST_F(listedplot, StatisticsCountTablesAndShowNoCountWithoutASample)

@@ -197,5 +197,28 @@ TEST_F(fastplotsitting, AParametricPlotSpansItsCurves)
         EXPECT_EQ(f->state(), 3);
         EXPECT_EQ(f->sampleflag, 0);
         EXPECT_GT(f->result.count(), 10);
+        // One end command, the last: the screen plotter draws up to it.
+        const plotcmdlist& cmds = *f->result.points;
+        for (uint32_t i = 1; i + 1 < cmds.count; ++i)
+            ASSERT_NE(cmds.at(i).kind, plotcmd::end) << i << " of " << cmds.count;
+        EXPECT_EQ(cmds.at(cmds.count - 1).kind, plotcmd::end);
+    });
+}
+
+TEST_F(fastplotsitting, AnEditedFormulaInvalidatesTheParametricTable)
+{
+    // The edit brings no new constant; the changed code alone tells.
+    withcalc("", [&](calculator& c) {
+        ready(c, "cos(x), sin(x)");
+        fastplot& f = specified(c, plottype::parametric, 0, 6);
+        setpairs(f, {{0, 1}});
+        ASSERT_TRUE(f.ini({}));
+        ASSERT_TRUE(f.compute());
+        EXPECT_TRUE(tablevalid(f.stamp, calcstamp(c), plottype::parametric));
+        c.setformula("cos(x), sin(x)*cos(x)", "x");
+        c.reimplement();
+        EXPECT_FALSE(tablevalid(f.stamp, calcstamp(c), plottype::parametric));
+        f.updateflags();
+        EXPECT_EQ(f.current, 0);
     });
 }
