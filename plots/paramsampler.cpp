@@ -15,6 +15,7 @@
 #include "formula/standins.h"
 #include "math/valbase.h"
 #include "math/valtable.h"
+#include "platform/core/pausegate.h"
 #include "plots/clipper.h"
 #include "plots/curves.h"
 #include "plots/plotservices.h"
@@ -160,8 +161,11 @@ bool paramrun::unishot(bool forward, double& t, double h, plotcmdlist& list)
     if (h == 0)
         return false;
     double t0 = t;
-    // The break check: false when the walk is to end.
-    auto goon = [&] { return !breakrequested() || interrupted(list, std::fabs(t0 - entry)); };
+    // The break check, a checkpoint at each point: false when the walk is to end.
+    auto goon = [&] {
+        platform::checkpoint();
+        return !breakrequested() || interrupted(list, std::fabs(t0 - entry));
+    };
     curvepoint p0 = point(t0, std::fabs(t0) / 1e14);
     if (!goon() || !defined() || masked(forward))
         return false;
