@@ -454,8 +454,9 @@ bool paramcurve::walk(samplerequest& request, sampleresult& result)
         result.failed = 1;
         return false;
     }
-    std::unique_ptr<plotcmdlist> temporary(new (std::nothrow) plotcmdlist(m));
-    if (!temporary)
+    if (!walklist)
+        walklist.reset(new (std::nothrow) plotcmdlist(m));
+    if (!walklist)
         return false;
     resetlist(*result.points);
     result.arcs = 0;
@@ -470,5 +471,5 @@ bool paramcurve::walk(samplerequest& request, sampleresult& result)
         return false;
     paramrun run(*this, request, result, r);
     run.frame = {world, screen, scaledivisor};
-    return run.walkpieces(*temporary) && !result.failed;
+    return run.walkpieces(*walklist) && !result.failed;
 }
