@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <vector>
 
 #include "calculator/calcfunm.h"
 #include "calculator/funm.h"
@@ -30,13 +31,17 @@ struct calling {
     }
 };
 
-// A direct parametric curve that counts its evaluations.
+// A direct parametric curve that counts its evaluations and, when asked,
+// keeps their parameters.
 struct countedparam : directparam {
     uint64_t evaluations = 0;
+    std::vector<double>* parameters = nullptr;
     using directparam::directparam;
     curvepoint pointat(double t, double tolerance) override
     {
         ++evaluations;
+        if (parameters)
+            parameters->push_back(t);
         return directparam::pointat(t, tolerance);
     }
 };
@@ -80,24 +85,56 @@ std::unique_ptr<valtable> tabulated(paramcurve& c, samplerequest& r, int n)
     return table;
 }
 
+// Many periods and one entry in the middle: a walk backwards and one
+// forwards, each ending at its point limit of 100 x 1000.
+samplerequest lissajousrequest()
+{
+    return request({-1.2, 1.2, 1.2, -1.2}, {0, 0, 20000, 20000}, 1000, 0, 2000 * pi);
+}
+const char lissajous[] = "sin(3*t), sin(2*t)";
+
 void lissajouswalk(benchmark::State& state)
 {
-    calling source("sin(3*t), sin(2*t)", "t");
+    calling source(lissajous, "t");
     countedparam c(static_cast<fastplot*>(nullptr), &source.object);
-    // Many periods and one entry in the middle: a walk backwards and one
-    // forwards, each ending at its point limit of 100 x 1000.
-    samplerequest r = request({-1.2, 1.2, 1.2, -1.2}, {0, 0, 20000, 20000}, 1000, 0, 2000 * pi);
+    samplerequest r = lissajousrequest();
     auto table = tabulated(c, r, 3);
     r.norecord = 1;
     sampleresult result;
     c.evaluations = 0;
-    for (auto _ : state)
+    for (auto _ : state) {
+        result.clear();   // each run makes its lists afresh, as a new sample does
         benchmark::DoNotOptimize(c.sample(r, result));
+    }
     state.counters["commands"] = double(result.count() - 1);
     state.counters["walks"] = 2;
     state.counters["evals/run"] = double(c.evaluations) / double(state.iterations());
 }
 BENCHMARK(lissajouswalk)->Unit(benchmark::kMillisecond);
+
+// The bare evaluator on the parameters of one such walk, in its order: the
+// time the walk cannot go below.
+void lissajousbare(benchmark::State& state)
+{
+    calling source(lissajous, "t");
+    countedparam c(static_cast<fastplot*>(nullptr), &source.object);
+    samplerequest r = lissajousrequest();
+    auto table = tabulated(c, r, 3);
+    r.norecord = 1;
+    std::vector<double> parameters;
+    c.parameters = &parameters;
+    sampleresult result;
+    c.sample(r, result);
+    double t = 0;
+    double* args[] = {&t};
+    for (auto _ : state)
+        for (double x : parameters) {
+            t = x;
+            benchmark::DoNotOptimize(evalobject(&source.object, args));
+        }
+    state.counters["evals/run"] = double(parameters.size());
+}
+BENCHMARK(lissajousbare)->Unit(benchmark::kMillisecond);
 
 // Evaluations per emitted command on a 400-unit target at resolution 400.
 struct known {

@@ -1,6 +1,8 @@
 #include "plots/canplot.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <new>
 
 #include "base/objcount.h"
@@ -9,46 +11,59 @@
 #include "plots/plot.h"
 #include "screen/msgbox.h"
 
+// The entries live in malloc'd storage (a plot command is a plain
+// aggregate): growing reallocates without constructing the spare room.
 plotcmdlist::plotcmdlist(uint32_t n)
 {
     objcount(classnumber);
-    if (n < 1)
-        n = 1;
-    entries = new (std::nothrow) plotcmd[n];
+    n = std::max(n, 1u);
+    entries = static_cast<plotcmd*>(std::calloc(n, sizeof(plotcmd)));
     if (!entries) {
         n = 1;
-        entries = new plotcmd[1];
+        entries = static_cast<plotcmd*>(std::calloc(1, sizeof(plotcmd)));
+        if (!entries)
+            throw std::bad_alloc();
     }
     capacity = count = n;
 }
 
 plotcmdlist::~plotcmdlist()
 {
-    delete[] entries;
+    std::free(entries);
     objcount(-classnumber);
+}
+
+uint32_t plotcmdlist::grown(uint32_t n) const
+{
+    uint64_t wanted = std::max<uint64_t>({n, 2 * uint64_t(capacity), uint64_t(capacity) + growthstep});
+    return uint32_t(std::min<uint64_t>(wanted, UINT32_MAX));
+}
+
+bool plotcmdlist::reserve(uint32_t n)
+{
+    void* block = std::realloc(entries, size_t(n) * sizeof(plotcmd));
+    if (!block)
+        return false;
+    entries = static_cast<plotcmd*>(block);
+    capacity = n;
+    return true;
 }
 
 bool plotcmdlist::setcount(uint32_t n)
 {
-    if (n > capacity) {
-        uint32_t grow = std::max({n - capacity, capacity / 8, growthstep});
-        auto* block = new (std::nothrow) plotcmd[capacity + grow];
-        if (!block)
-            return false;
-        std::copy(entries, entries + count, block);
-        delete[] entries;
-        entries = block;
-        capacity += grow;
-    }
+    if (n > capacity && !reserve(grown(n)) && !reserve(n))
+        return false;
+    if (n > count)
+        std::fill(entries + count, entries + n, plotcmd{});
     count = n;
     return true;
 }
 
 bool plotcmdlist::append(const plotcmd& c)
 {
-    if (!setcount(count + 1))
+    if (count == capacity && !reserve(grown(count + 1)))
         return false;
-    entries[count - 1] = c;
+    entries[count++] = c;
     return true;
 }
 

@@ -44,8 +44,9 @@ public:
     plotcmdlist(const plotcmdlist&) = delete;
     plotcmdlist& operator=(const plotcmdlist&) = delete;
 
-    // Grows by max(missing, capacity / 8, 10) when n exceeds the capacity;
-    // false, with the list unchanged, when memory runs out.
+    // Count n, new entries end commands.  The capacity grows to
+    // max(n, twice the capacity, capacity + 10) when n exceeds it; false,
+    // with the list unchanged, when memory runs out.
     bool setcount(uint32_t n);
     // count + 1 and the new last entry; false without memory.
     bool append(const plotcmd& c);
@@ -57,6 +58,12 @@ public:
     plotcmd* entries = nullptr;
     uint32_t capacity = 0;
     uint32_t count = 0;
+
+private:
+    // The capacity for n entries under the growth rule.
+    uint32_t grown(uint32_t n) const;
+    // The capacity n; false, with the list unchanged, without memory.
+    bool reserve(uint32_t n);
 };
 
 // The result of one sampling run; it owns its two lists.

@@ -81,6 +81,9 @@ public:
     uint16_t xposition = 2, yposition = 3;    // their places in a table entry
     double scaledivisor = 1;
     uint8_t norecord = 0;
+    // Each walk's commands before they join the sample; kept between runs,
+    // so that a new sample reuses its memory.
+    std::unique_ptr<plotcmdlist> walklist;
 
 protected:
     // The sampler's run; the caller drops the list when it answers false.

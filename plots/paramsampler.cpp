@@ -15,6 +15,7 @@
 #include "formula/services.h"
 #include "math/valbase.h"
 #include "math/valtable.h"
+#include "platform/core/pausegate.h"
 #include "plots/clipper.h"
 #include "plots/curves.h"
 #include "plots/plotservices.h"
@@ -160,8 +161,11 @@ bool paramrun::unishot(bool forward, double& t, double h, plotcmdlist& list)
     if (h == 0)
         return false;
     double t0 = t;
-    // The break check: false when the walk is to end.
-    auto goon = [&] { return !breakrequested() || interrupted(list, std::fabs(t0 - entry)); };
+    // The break check, a checkpoint at each point: false when the walk is to end.
+    auto goon = [&] {
+        platform::checkpoint();
+        return !breakrequested() || interrupted(list, std::fabs(t0 - entry));
+    };
     curvepoint p0 = point(t0, std::fabs(t0) / 1e14);
     if (!goon() || !defined() || masked(forward))
         return false;
@@ -453,8 +457,9 @@ bool paramcurve::walk(samplerequest& request, sampleresult& result)
         result.failed = 1;
         return false;
     }
-    std::unique_ptr<plotcmdlist> temporary(new (std::nothrow) plotcmdlist(m));
-    if (!temporary)
+    if (!walklist)
+        walklist.reset(new (std::nothrow) plotcmdlist(m));
+    if (!walklist)
         return false;
     resetlist(*result.points);
     result.arcs = 0;
@@ -469,5 +474,5 @@ bool paramcurve::walk(samplerequest& request, sampleresult& result)
         return false;
     paramrun run(*this, request, result, r);
     run.frame = {world, screen, scaledivisor};
-    return run.walkpieces(*temporary) && !result.failed;
+    return run.walkpieces(*walklist) && !result.failed;
 }

@@ -4,6 +4,7 @@
 
 #include "formula/evalstate.h"
 #include "formula/services.h"
+#include "platform/core/pausegate.h"
 #include "plots/breakdialogs.h"
 #include "plots/curves.h"
 #include "plots/plotservices.h"
@@ -41,6 +42,7 @@ int32_t graphcurve::tabulategraph(double* values, int32_t n, samplerequest reque
     const double d = (request.rangehigh - request.rangelow) / (n - 1);
     int32_t defined = 0;
     for (int32_t i = 0; i < n; ++i) {
+        platform::checkpoint();   // each point: a pause or a STOP may come in here
         double v = valueat(request.rangelow + i * d, 0);
         if (breakrequested()) {
             if (askafterbreak(i + 1, n, false) != again)
@@ -67,6 +69,7 @@ int32_t paramcurve::tabulateparam(double* xs, double* ys, int32_t n, samplereque
     const double d = (request.rangehigh - request.rangelow) / (n - 1);
     int32_t defined = 0;
     for (int32_t i = 0; i < n; ++i) {
+        platform::checkpoint();
         curvepoint p = pointat(request.rangelow + i * d, 0);
         if (breakrequested()) {
             afterbreak a = askafterbreak(i + 1, n, true);

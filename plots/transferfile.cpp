@@ -202,7 +202,7 @@ bool maketransferfile(plotpsp& p, const std::string& dir, std::string& path)
         return false;
     if (!savefile(path, bytes)) {
         msgstyle(2);
-        tell("\n Error encountered while writing to file \n\r %s ! \n", path.c_str());
+        tell("\n Error encountered while writing to file \n\r %s ! \n\r %s \n", path.c_str(), fileerror().c_str());
         return false;
     }
     return true;

@@ -19,6 +19,14 @@ curvepoint swapped(const curvepoint& p)
 {
     return {p.y, p.x};
 }
+
+// The length of (x, y): the plain root, hypot only where the squares
+// overflow (hypot costs the walk as much as a simple formula's values).
+double norm(double x, double y)
+{
+    double s = x * x + y * y;
+    return std::isfinite(s) ? std::sqrt(s) : std::hypot(x, y);
+}
 }
 
 bool walkframe::empty() const
@@ -56,7 +64,7 @@ int stepjudge(const curvepoint& p0, const curvepoint& p1, const curvepoint& p2, 
     double sy = frame.screen.height() / (rectheight(frame.world) * frame.f);
     double ax = (p1.x - p0.x) * sx, ay = (p1.y - p0.y) * sy;
     double bx = (p2.x - p1.x) * sx, by = (p2.y - p1.y) * sy;
-    double l = std::hypot(ax, ay) + std::hypot(bx, by);
+    double l = norm(ax, ay) + norm(bx, by);
     if (frame.screen.height() < 10 * l)
         hint = -1;
     const double g = curvaturetolerance;

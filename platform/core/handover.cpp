@@ -4,19 +4,23 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/epoll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/timerfd.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace platform::handover {
 
@@ -292,27 +296,72 @@ void listener::reply(int client, int32_t result)
     ::close(client);
 }
 
-int post(const std::string& name, const message& m, std::string& error, int peer)
+namespace {
+
+// Connects to the socket at path: -1 with errno set when that fails.
+int connectto(const std::string& path)
+{
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    sockaddr_un a = address(path);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0)
+        return fd;
+    int failure = errno;
+    ::close(fd);
+    errno = failure;
+    return -1;
+}
+
+// False once the process has ended (also when it waits to be reaped).
+bool alive(pid_t pid)
+{
+    siginfo_t info{};
+    if (waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
+        return false;
+    return kill(pid, 0) == 0 || errno == EPERM;
+}
+
+// Connects to path; while no listener is there yet (a listener just
+// started) waits for one until the deadline, as long as the peer runs.
+int connectwhenready(const std::string& path, std::chrono::steady_clock::time_point deadline, int peer)
+{
+    for (;;) {
+        int fd = connectto(path);
+        bool absent = fd < 0 && (errno == ENOENT || errno == ECONNREFUSED);
+        if (!absent || std::chrono::steady_clock::now() >= deadline || (peer != 0 && !alive(peer)))
+            return fd;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+int post(const std::string& name, const message& m, std::string& error, int peer,
+         std::chrono::steady_clock::time_point deadline)
 {
     std::string path;
     if (!socketpath(name, path, error))
         return -1;
-    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un a = address(path);
     uint32_t head[3] = {m.type, m.offset, uint32_t(m.path.size())};
-    bool connected = fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    if (connected && !samepeer(fd, peer)) {
+    int fd = connectwhenready(path, deadline, peer);
+    if (fd >= 0 && !samepeer(fd, peer)) {
         error = path + " is held by another program";
         ::close(fd);
         return -1;
     }
-    if (!connected || !writeall(fd, head, headersize) || !writeall(fd, m.path.data(), m.path.size())) {
+    if (fd < 0 || !writeall(fd, head, headersize) || !writeall(fd, m.path.data(), m.path.size())) {
         error = "cannot hand over to " + path + ": " + std::strerror(errno);
         if (fd >= 0)
             ::close(fd);
         return -1;
     }
     return fd;
+}
+
+}  // namespace
+
+int post(const std::string& name, const message& m, std::string& error, int peer)
+{
+    return post(name, m, error, peer, std::chrono::steady_clock::now());
 }
 
 bool waitreply(int fd, int timeoutms, int32_t& result)
@@ -325,10 +374,13 @@ bool waitreply(int fd, int timeoutms, int32_t& result)
 
 bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error, int peer)
 {
-    int fd = post(name, m, error, peer);
+    using clock = std::chrono::steady_clock;
+    const clock::time_point deadline = clock::now() + std::chrono::milliseconds(timeoutms);
+    int fd = post(name, m, error, peer, deadline);
     if (fd < 0)
         return false;
-    if (!waitreply(fd, timeoutms, result)) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock::now()).count();
+    if (!waitreply(fd, int(std::max<long long>(left, 0)), result)) {
         error = "no answer to the hand-over";
         return false;
     }

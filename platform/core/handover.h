@@ -80,7 +80,8 @@ private:
 int post(const std::string& name, const message& m, std::string& error, int peer = 0);
 // Waits up to timeoutms for the reply and closes the connection.
 bool waitreply(int fd, int timeoutms, int32_t& result);
-// post and waitreply.
+// post and waitreply, within timeoutms in all: a socket that is not yet
+// there (a listener just started) is waited for while peer runs.
 bool send(const std::string& name, const message& m, int timeoutms, int32_t& result, std::string& error,
           int peer = 0);
 

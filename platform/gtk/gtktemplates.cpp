@@ -6,6 +6,7 @@
 #include <gtk/gtk.h>
 
 #include <map>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -216,6 +217,18 @@ GtkWidget* makewidget(templaterun& run, dialogcontrol& c, GtkWidget*& radiogroup
     return w;
 }
 
+// A width at which the window manager shows the whole title beside its
+// buttons: the title in the dialog's font, a fifth more for a bold bar
+// font, and room for the buttons.
+void fittitle(GtkWidget* d, const std::string& title)
+{
+    PangoLayout* layout = gtk_widget_create_pango_layout(d, title.c_str());
+    int width = 0, height = 0;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    g_object_unref(layout);
+    gtk_window_set_default_size(GTK_WINDOW(d), width * 6 / 5 + 100, -1);
+}
+
 }  // namespace
 
 int gtkfront::rundialog(dialogtemplate& dialog)
@@ -223,6 +236,8 @@ int gtkfront::rundialog(dialogtemplate& dialog)
     GtkWidget* d = gtk_dialog_new();
     gtk_window_set_title(GTK_WINDOW(d), dialog.title.c_str());
     gtk_window_set_decorated(GTK_WINDOW(d), !dialog.nocaption);
+    if (!dialog.nocaption)
+        fittitle(d, dialog.title);
     if (window_)
         gtk_window_set_transient_for(GTK_WINDOW(d), GTK_WINDOW(window_));
     gtk_window_set_modal(GTK_WINDOW(d), TRUE);

@@ -3,14 +3,14 @@
 
 #include "plots/canplot.h"
 
-TEST(plotcmdlist, GrowsByTheLargestOfMissingAnEighthAndTen)
+TEST(plotcmdlist, GrowsToTheLargestOfTheCountTwiceTheCapacityAndTenMore)
 {
     struct {
         uint32_t start, wanted, capacity;
     } cases[] = {
-        {10, 11, 20},      // the growth step
-        {100, 101, 112},   // an eighth of the capacity
-        {100, 300, 300},   // the missing entries
+        {1, 2, 11},        // the growth step
+        {100, 101, 200},   // twice the capacity
+        {100, 300, 300},   // the count asked for
         {10, 10, 10},      // fits
         {0, 0, 1},         // at least one entry
     };
@@ -20,6 +20,21 @@ TEST(plotcmdlist, GrowsByTheLargestOfMissingAnEighthAndTen)
         EXPECT_EQ(list.capacity, k.capacity) << k.start << " -> " << k.wanted;
         EXPECT_EQ(list.count, k.wanted);
     }
+}
+
+// Entries that a larger count brings in are end commands, also where an
+// earlier, longer count left other commands in the storage.
+TEST(plotcmdlist, EntriesBroughtInByTheCountAreEndCommands)
+{
+    plotcmdlist list(1);
+    for (uint16_t i = 1; i <= 40; ++i)
+        ASSERT_TRUE(list.append(plotcmd::line, i, i));
+    ASSERT_TRUE(list.setcount(3));
+    ASSERT_TRUE(list.setcount(list.capacity));
+    EXPECT_EQ(list.at(2).a, 2);
+    for (uint32_t i = 3; i < list.count; ++i)
+        ASSERT_EQ(list.at(i).kind, plotcmd::end) << i;
+    EXPECT_EQ(list.at(20).a, 0);
 }
 
 TEST(plotcmdlist, AppendKeepsEntriesAndReadingPastTheCountGivesEntryZero)

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "objects/librarylist.h"
+#include "platform/core/files.h"
 #include "plots/curvecolor.h"
 #include "plots/mousecreate.h"
 #include "plots/paint.h"
@@ -442,6 +443,37 @@ TEST_F(plotenvsitting, ClipboardAndFileNameDialogsByTheirKeys)
     EXPECT_NE(seen(h, "").find("MAKERKP ended with 13"), std::string::npos);
     for (const char* name : {"envcut", "envprint"})
         checkgoldenfiles(h.out, name, golden);
+}
+
+// "s" again right after "s" started VEMDRAW: the hand-over waits for the
+// socket that VEMDRAW opens only after its window (here a stub that
+// listens after half a second and notes the message it takes).
+TEST_F(plotenvsitting, ShowRightAfterStartWaitsForTheSocket)
+{
+    std::string error;
+    std::string folder = platform::handover::folder(error);
+    ASSERT_FALSE(folder.empty()) << error;
+    std::string note = (dir / "note").string(), stub = (dir / "stub").string();
+    std::ofstream(stub) << "#!/usr/bin/python3\n"
+                           "import os, socket, struct, time\n"
+                           "time.sleep(0.5)\n"
+                           "s = socket.socket(socket.AF_UNIX)\n"
+                           "s.bind('" << folder << "/' + os.environ['VEMDRAW_HANDOVER'])\n"
+                           "s.listen(1)\n"
+                           "c = s.accept()[0]\n"
+                           "kind, offset, size = struct.unpack('3I', c.recv(12, socket.MSG_WAITALL))\n"
+                           "open('" << note << "', 'w').write('%d %s' % (kind, c.recv(size, socket.MSG_WAITALL).decode()))\n"
+                           "c.sendall(struct.pack('i', 0))\n"
+                           "os.unlink(s.getsockname())\n";
+    std::filesystem::permissions(stub, std::filesystem::perms::owner_all);
+    printer().program = stub;
+    addplot({identitymapping}, 1);
+    hostrun h = run("ss<dump d><Esc>");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_EQ(seen(h, "d").find("did not answer"), std::string::npos) << seen(h, "d");
+    std::string noted;
+    EXPECT_TRUE(loadfile(note, noted));
+    EXPECT_EQ(noted, std::to_string(platform::handover::raise) + " " + dir.string() + "/");
 }
 
 // The accessors follow the current plot down to the graph; an active

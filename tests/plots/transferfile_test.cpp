@@ -289,6 +289,7 @@ TEST_F(transferplot, AFailedSaveTellsFalseAndKeepsTheOldFile)
     simulatesavefailure(false);
     EXPECT_FALSE(made);
     EXPECT_NE(dumptext(run, "q").find("OLD.RKP"), std::string::npos) << dumptext(run, "q");
+    EXPECT_NE(dumptext(run, "q").find("No space left on device"), std::string::npos) << dumptext(run, "q");
     std::string old;
     EXPECT_TRUE(loadfile(path, old));
     EXPECT_EQ(old, "old");

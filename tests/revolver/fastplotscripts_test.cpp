@@ -139,4 +139,30 @@ TEST_F(fastplotscripts, AParametricPlotOfTwoValues)
     EXPECT_NE(told.find(" 0 <= x <= 6.3"), std::string::npos) << told;
 }
 
+// STOP while a parametric fastplot tabulates its sample, and a chosen
+// time into the walk of the same curve put into a designer plot: each
+// asks its question, and "r" resumes to the plot that no STOP interrupted.
+TEST_F(fastplotscripts, StopAsksWhileTabulatingAndWhileWalking)
+{
+    const std::string circle = "ecos(x), sin(x)<Enter><Enter>1<Enter><Space>px<Down>y<Enter><Enter>0<Enter>6.3<Enter>";
+    const std::string stop = "<menu 40042><yes></busy><dump stop>r";
+    struct {
+        std::string script, question, shown;
+    } rows[] = {
+        {circle + "<busy>" + stop + "<dump fastplot-parametric>" + statistics,
+         "Sample generation has been interrupted during calculation of", "fastplot-parametric"},
+        {circle + "<dump fastplot-parametric>ppnr<busy 40>" + stop + "<dump resumed><Esc><close>",
+         "Plotting of parametric curve interrupted at point 16,", "resumed"},
+    };
+    for (const auto& row : rows) {
+        std::filesystem::remove("vemo.rev");   // each row from an empty ring
+        hostrun r = runscript(row.script, runprogram);
+        ASSERT_EQ(r.status, 0) << row.script;
+        std::string stopped = dumpfile(r, "stop.txt");
+        EXPECT_NE(stopped.find(row.question), std::string::npos) << stopped;
+        checkgoldenfiles(r.out, "fastplot-parametric", golden);
+        EXPECT_EQ(dumpfile(r, row.shown + ".txt").find("interrupted"), std::string::npos);
+    }
+}
+
 }  // namespace
