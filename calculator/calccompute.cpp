@@ -11,7 +11,7 @@
 #include "calculator/rk.h"
 #include "calculator/valuebox.h"
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "formula/varman.h"
 #include "screen/inputdialogs.h"
 #include "screen/keys.h"

@@ -9,7 +9,7 @@
 #include "calculator/rk.h"
 #include "calculator/rktrace.h"
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "math/valtable.h"
 #include "platform/core/pausegate.h"
 #include "screen/keys.h"

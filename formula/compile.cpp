@@ -10,7 +10,7 @@
 #include "formula/markset.h"
 #include "formula/parser.h"
 #include "formula/rkshape.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "formula/tokens.h"
 #include "formula/usagerefs.h"
 #include "formula/varman.h"

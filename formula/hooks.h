@@ -2,7 +2,7 @@
 //  - The user objects fill the table below when they start (startobjects
 //    in objects/hooks.h), and the evaluator's calls of user objects
 //    (objectcalls.h).
-//  - The screen installs the busy scope and the status line (standins.h)
+//  - The screen installs the busy scope and the status line (services.h)
 //    and the STOP state (stophook.h) on the computing thread
 //    (installevalhooks), and the message output its report sink
 //    (base/report.h).
@@ -15,7 +15,7 @@
 #include <string>
 
 #include "formula/objectcalls.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "formula/stophook.h"
 
 class chain;
@@ -51,7 +51,7 @@ struct formulahooks {
     std::unique_ptr<componentlookup> (*lookup)(const char* name, int argc, int valuecount, namesused& names,
                                                reflist* called) = nullptr;
     fu* (*findcalled)(const reflist& list, const char* name, int argc, int valuecount) = nullptr;
-    // The object family and the function database (standins.h).
+    // The object family and the function database (services.h).
     std::string (*fullname)(const fu* object) = nullptr;
     int (*originlibrary)(const fu* object) = nullptr;
     bool (*implementcomponent)(fu* object, int passmode) = nullptr;

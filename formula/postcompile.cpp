@@ -8,7 +8,7 @@
 #include "formula/evalstate.h"
 #include "formula/fingerprint.h"
 #include "formula/parser.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 
 implpass& pass()
 {

@@ -17,8 +17,8 @@
 #include "formula/nfv.h"
 #include "formula/objectcalls.h"
 #include "formula/rkshape.h"
+#include "formula/services.h"
 #include "formula/slist.h"
-#include "formula/standins.h"
 #include "formula/tokens.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "numerics/mcstat.h"
 #include "objects/contextlist.h"
 #include "objects/fu.h"

@@ -8,7 +8,7 @@
 
 #include "calculator/calcfunm.h"
 #include "calculator/calculator.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "math/vecfuncs.h"
 #include "numerics/nlminimizer.h"
 #include "numerics/nlsolver.h"

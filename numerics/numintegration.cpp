@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "objects/fu.h"
 #include "objects/romberg.h"
 #include "numerics/toolcmds.h"

@@ -6,7 +6,7 @@
 #include "calculator/calculator.h"
 #include "calculator/fuwrapper.h"
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "numerics/extremesearch.h"
 #include "numerics/toolcmds.h"
 #include "numerics/toolpoint.h"

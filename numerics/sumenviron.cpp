@@ -3,7 +3,7 @@
 #include <memory>
 #include <new>
 
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "math/seraccel.h"
 #include "math/seriesterm.h"
 #include "objects/fuinfinite.h"

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "numerics/toolpoint.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "base/objcount.h"
 #include "formula/parser.h"
 #include "formula/rpncode.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "formula/tokens.h"
 #include "formula/varman.h"
 #include "objects/context.h"

@@ -6,7 +6,7 @@
 #include "base/limits.h"
 #include "base/report.h"
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "objects/comment.h"
 #include "objects/context.h"
 #include "objects/fu1.h"

@@ -1,6 +1,6 @@
 // The database's answers to the compiler: the resolver's questions and the
 // assistance in its diagnostics.
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "objects/context.h"
 #include "objects/fudaba.h"
 #include "objects/hooks.h"

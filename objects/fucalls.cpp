@@ -1,6 +1,6 @@
 // What the compiler asks of the objects that a formula calls.
 #include "formula/compile.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "objects/fu.h"
 #include "objects/hooks.h"
 

@@ -30,7 +30,7 @@ objecthooks& objectshook();
 void installobjectcalls();
 
 // What the compiler asks of the objects (fucalls.cpp) and of the function
-// database (dabaservices.cpp); standins.h says what each answers.
+// database (dabaservices.cpp); services.h says what each answers.
 namespace objectservices {
 std::string fullname(const fu* object);
 int originlibrary(const fu* object);

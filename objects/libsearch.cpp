@@ -10,7 +10,7 @@
 #include "formula/evalstate.h"
 #include "formula/namesused.h"
 #include "formula/recordio.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "objects/context.h"
 #include "objects/fu1.h"
 #include "objects/libfile.h"

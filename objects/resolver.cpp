@@ -7,8 +7,8 @@
 #include "formula/compile.h"
 #include "formula/evalstate.h"
 #include "formula/namesused.h"
+#include "formula/services.h"
 #include "formula/slist.h"
-#include "formula/standins.h"
 #include "objects/context.h"
 #include "objects/fu.h"
 

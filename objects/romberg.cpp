@@ -6,7 +6,7 @@
 
 #include "base/objcount.h"
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "math/numtheory.h"
 #include "objects/fu.h"
 #include "platform/core/pausegate.h"

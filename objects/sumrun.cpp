@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "math/seraccel.h"
 #include "math/seriesterm.h"
 #include "math/smallfuncs.h"

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "math/rounding.h"
 #include "objects/sumhelp.h"
 #include "objects/sumrecord.h"

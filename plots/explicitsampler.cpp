@@ -8,7 +8,7 @@
 
 #include "formula/evalstate.h"
 #include "platform/core/pausegate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "plots/breakdialogs.h"
 #include "plots/clipper.h"
 #include "plots/curves.h"

@@ -12,7 +12,7 @@
 #include <new>
 
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "math/valbase.h"
 #include "math/valtable.h"
 #include "plots/clipper.h"

@@ -1,7 +1,7 @@
 // Small services of the plots that other parts call too: the STOP
 // request, drawing brackets and the 16-bit text sums (the guard that
 // hides the status box is statushidden, screen/statushidden.h).  The busy state's guard is busyscope
-// (formula/standins.h), which holds menustate::busybegin and busyend.
+// (formula/services.h), which holds menustate::busybegin and busyend.
 #pragma once
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "plots/breakdialogs.h"
 #include "plots/curves.h"
 #include "plots/plotservices.h"

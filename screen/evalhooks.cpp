@@ -1,7 +1,7 @@
 #include "screen/evalhooks.h"
 
 #include "formula/evalstate.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 #include "formula/stophook.h"
 #include "math/random.h"
 #include "screen/hoststate.h"

@@ -8,7 +8,7 @@
 
 #include "formula/compile.h"
 #include "formula/parser.h"
-#include "formula/standins.h"
+#include "formula/services.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "formula/standins.h"
+#include "formula/services.h"
 
 namespace {
 busyhooks hooks;
