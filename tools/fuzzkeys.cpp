@@ -8,11 +8,9 @@
 // input; the front answers what they leave waiting and closes the window
 // at their end, so every run ends.  FUZZKEYS_SCRIPT=FILE keeps the script
 // of each input there, to run again with vemo --headless --lenient.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
+#include <cstdlib>  // mkdtemp
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -95,7 +93,7 @@ void endthread()
     host().running = false;
 }
 
-fs::path work, scriptfile;
+fs::path work, scriptfile, home;
 
 }  // namespace
 
@@ -110,8 +108,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     const char* keep = std::getenv("FUZZKEYS_SCRIPT");
     scriptfile = keep ? fs::absolute(keep) : dir / "script.txt";
     fs::create_directory(work);
-    if (chdir(work.c_str()) != 0)
-        std::abort();
+    home = fs::current_path();
     startrevolver();
     setmainloop(runprogram);
     platform::setsleepless(true);
@@ -120,9 +117,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Each run starts from an empty work folder: no state file of the last.
+    // Each run starts in an empty work folder: no state file of the last.
+    // The fuzzer's own paths are relative to the folder it was started in.
     for (const auto& entry : fs::directory_iterator(work))
         fs::remove_all(entry.path());
+    fs::current_path(work);
     std::ofstream(scriptfile, std::ios::binary) << script(data, size);
     platform::headlessfront front;
     std::string error;
@@ -130,5 +129,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     vemohost(front);
     endthread();
+    fs::current_path(home);
     return 0;
 }
