@@ -8,7 +8,8 @@
 # tests/revolver/golden/vemo.rev with the keys of tools/fuzzrevolver.dict,
 # the transfer-file target (VEMDRAW's reader, geometry and renderer) from
 # the reader's fixtures, the key-sequence target (the running program on the
-# lenient scripted front) from tools/fuzzkeys.seeds.
+# lenient scripted front) from tools/fuzzkeys.seeds with the keys of
+# tools/fuzzkeys.dict.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-45}
@@ -54,4 +55,4 @@ run fuzzvemdraw rkpcorpus
 # The program keeps objects for its life time (and the font library its
 # caches): no leak check.
 # A crash happens in the program's work folder: artifacts go here.
-ASAN_OPTIONS=detect_leaks=0 run fuzzkeys keycorpus -max_len=256 -artifact_prefix="$PWD/"
+ASAN_OPTIONS=detect_leaks=0 run fuzzkeys keycorpus -dict=../../../tools/fuzzkeys.dict -max_len=256 -artifact_prefix="$PWD/"
