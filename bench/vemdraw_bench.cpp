@@ -1,6 +1,8 @@
 // VEMDRAW: loading a transfer file of 10^5 points with its geometry, one
 // full repaint of it into an 800 x 600 window, and its whole export as an
-// 8-bit GIF at A4 and 300 dpi (rendering alone beside it).
+// 8-bit GIF at A4 and 300 dpi (rendering alone beside it); loading 10^5
+// two-point polylines, and loading and painting a path of 60,000 points
+// cut into n polylines (n = 1 and 30,000 cost alike).
 #include <benchmark/benchmark.h>
 
 #include "base/rkpformat.h"
@@ -51,17 +53,35 @@ std::string makefile()
     return out;
 }
 
+// Five periods of a sine through the device square, a new polyline (a
+// pen and its colour record) every points / lines points.
+std::string makepolylines(int lines, int points)
+{
+    using rkp::putrecord;
+    std::string out;
+    int perline = points / lines;
+    for (int i = 0; i < points; ++i) {
+        if (i % perline == 0) {
+            putrecord(out, rkp::pen, 0, 20);
+            putrecord(out, rkp::point, 0, 0);
+        }
+        double t = double(i) / points;
+        auto x = uint16_t(t * rkp::square), y = uint16_t(10000 + 8000 * std::sin(t * 10 * M_PI));
+        putrecord(out, i % perline ? rkp::drawpoint : rkp::point, x, y);
+    }
+    return out;
+}
+
 struct loaded {
     std::string path = "/tmp/vemdrawbench" + std::to_string(getpid()) + ".rkp";
     printerdate printer;
     nodelist list;
 
-    loaded()
+    explicit loaded(const std::string& data = makefile())
     {
         setboxsink([](const std::string&, const std::string&) { return true; });
         platform::printercaps a4{300, 300, 210, 297, 2480, 3508, 2480, 3508, 0, 0};
         printer.fill(&a4);
-        std::string data = makefile();
         FILE* f = std::fopen(path.c_str(), "wb");
         std::fwrite(data.data(), 1, data.size(), f);
         std::fclose(f);
@@ -87,24 +107,52 @@ void loadandapply(benchmark::State& state)
 }
 BENCHMARK(loadandapply)->Unit(benchmark::kMillisecond);
 
+void loadpolylines(benchmark::State& state)
+{
+    loaded file(makepolylines(100000, 200000));
+    for (auto _ : state)
+        if (!file.load())
+            state.SkipWithError("the file does not load");
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(loadpolylines)->Unit(benchmark::kMillisecond);
+
+// The window's paint of the first diagram into an 800 x 600 image.
+void paintwindow(cairo_surface_t* image, const nodelist& list)
+{
+    cairo_t* cr = cairo_create(image);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    paintdiag(cr, firstdiagram(list), screenwindow(800, 600));
+    cairo_destroy(cr);
+    cairo_surface_flush(image);
+}
+
 void repaint(benchmark::State& state)
 {
     loaded file;
     if (!file.load())
         return state.SkipWithError("the file does not load");
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 800, 600);
-    for (auto _ : state) {
-        cairo_t* cr = cairo_create(image);
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        cairo_paint(cr);
-        paintdiag(cr, firstdiagram(file.list), screenwindow(800, 600));
-        cairo_destroy(cr);
-        cairo_surface_flush(image);
-    }
+    for (auto _ : state)
+        paintwindow(image, file.list);
     cairo_surface_destroy(image);
     state.SetItemsProcessed(state.iterations() * curves * points);
 }
 BENCHMARK(repaint)->Unit(benchmark::kMillisecond);
+
+void loadandpaint(benchmark::State& state)
+{
+    loaded file(makepolylines(int(state.range(0)), 60000));
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 800, 600);
+    for (auto _ : state) {
+        if (!file.load())
+            return state.SkipWithError("the file does not load");
+        paintwindow(image, file.list);
+    }
+    cairo_surface_destroy(image);
+}
+BENCHMARK(loadandpaint)->Arg(1)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

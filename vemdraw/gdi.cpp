@@ -39,6 +39,8 @@ void gdi::flush()
 
 void gdi::select(const gdipen& pen)
 {
+    if (pending_ && pen == pen_)
+        return;
     flush();
     pen_ = pen;
     int width = pen.width < 1 ? 1 : pen.width;

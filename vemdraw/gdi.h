@@ -12,6 +12,8 @@ struct gdipen {
     int width = 1;            // device pixels; 0 draws 1
     uint32_t colour = 0;      // 0x00BBGGRR
     bool dotted = false;
+
+    bool operator==(const gdipen&) const = default;
 };
 
 class gdi {
@@ -21,6 +23,7 @@ public:
     gdi(const gdi&) = delete;
     gdi& operator=(const gdi&) = delete;
 
+    // Lines drawn with the pen in use go on into the path not yet stroked.
     void select(const gdipen& pen);
     void moveto(int x, int y);
     void lineto(int x, int y);

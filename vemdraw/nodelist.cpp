@@ -3,15 +3,11 @@
 void nodelist::append(listnode* node)
 {
     node->next = nullptr;
-    scratch = 0;
-    if (!head) {
+    if (tail)
+        tail->next = node;
+    else
         head = node;
-    } else {
-        listnode* last = head;
-        for (scratch = 1; last->next; ++scratch)
-            last = last->next;
-        last->next = node;
-    }
+    tail = node;
     ++count;
 }
 
@@ -22,5 +18,6 @@ void nodelist::removeall()
         delete head;
         head = next;
     }
+    tail = nullptr;
     count = 0;
 }

@@ -1,5 +1,5 @@
-// An intrusive list that owns its nodes: appended at the end, destroyed
-// head first.
+// An intrusive list that owns its nodes: appended at the end in constant
+// time, destroyed head first.
 #pragma once
 
 #include "base/listnode.h"
@@ -18,6 +18,8 @@ public:
     listnode* first() const { return head; }
 
     uint32_t count = 0;
+
+private:
     listnode* head = nullptr;
-    uint32_t scratch = 0;   // the count of the last append's walk
+    listnode* tail = nullptr;
 };

@@ -16,8 +16,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -174,16 +176,17 @@ void vemdrawprogram::openfromname()
         errorboxf("Could not open File:\n\r%s", path.c_str());
         return enablemenus(1);
     }
-    if (readfile(file))
+    if (readfile(file, path))
         settitle();
     if (nameoffset_ > 0 && chdir(path.substr(0, nameoffset_).c_str()) != 0)
         errorboxf("Cannot change to the folder of\n\r%s", path.c_str());
 }
 
-bool vemdrawprogram::readfile(FILE* file)
+bool vemdrawprogram::readfile(FILE* file, const std::string& path)
 {
     diagrams_.removeall();
     bool read = readplotfile(file, &diagrams_, &printer_);
+    int failedread = !read && std::ferror(file) ? (errno ? errno : EIO) : 0;
     if (read) {
         enablemenus(0);
         applysettings(firstdiagram(diagrams_));
@@ -193,6 +196,8 @@ bool vemdrawprogram::readfile(FILE* file)
     }
     std::fclose(file);
     front_.repaint();
+    if (failedread)   // told over an empty window
+        errorboxf("Could not read File:\n\r%s\n\r%s", path.c_str(), std::strerror(failedread));
     return read;
 }
 
@@ -206,7 +211,7 @@ void vemdrawprogram::fileopencommand()
         errorbox("Could not open File:\n\r" + path, "-");
         return;
     }
-    if (readfile(file)) {
+    if (readfile(file, path)) {
         filename_ = path;
         nameoffset_ = platform::handover::nameoffset(path);
         settitle();
@@ -223,7 +228,7 @@ void vemdrawprogram::paint(cairo_t* cr, int width, int height)
         centredtext(cr, "No file loaded", 0, 0, width, height, "Sans 10");
 }
 
-int32_t vemdrawprogram::handover(const platform::handover::message& m)
+void vemdrawprogram::handover(const platform::handover::message& m)
 {
     front_.present();
     if (m.type == platform::handover::copydata) {
@@ -231,21 +236,15 @@ int32_t vemdrawprogram::handover(const platform::handover::message& m)
         nameoffset_ = m.offset;
         openfromname();
     }
-    return 0;
 }
 
-void vemdrawprogram::readable(int fd)
+void vemdrawprogram::readable(int)
 {
     platform::handover::message m;
     int client;
     while (listener_.receive(m, client)) {
-        if (modalopen()) {
-            queued_.push_back(m);
-            platform::handover::listener::reply(client, 0);
-        } else {
-            applyqueued();
-            platform::handover::listener::reply(client, handover(m));
-        }
+        platform::handover::listener::reply(client, 0);
+        queued_.push_back(std::move(m));
     }
     applyqueued();
 }

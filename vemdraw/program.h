@@ -40,8 +40,9 @@ public:
     void openfromname();
     void fileopencommand();
     void settitle();
-    // A message of the hand-over channel: its reply.
-    int32_t handover(const platform::handover::message& m);
+    // Applies a message of the hand-over channel (answered before, so
+    // that a box it raises does not hold the sender).
+    void handover(const platform::handover::message& m);
 
     const nodelist& diagrams() const { return diagrams_; }
     const printerdate& printer() const { return printer_; }
@@ -49,10 +50,10 @@ public:
     uint32_t nameoffset() const { return nameoffset_; }
 
 private:
-    // Reads the open file (and closes it) into the diagram list; false
-    // leaves the list empty and the menus grey.
-    bool readfile(FILE* file);
-    // Hand-overs that came while a box was open, applied after it.
+    // Reads the open file at path (and closes it) into the diagram list;
+    // false leaves the list empty and the menus grey.
+    bool readfile(FILE* file, const std::string& path);
+    // Hand-overs received, applied in turn while no box is open.
     void applyqueued();
 
     platform::front& front_;

@@ -3,6 +3,7 @@
 #include "base/rkpformat.h"
 #include "vemdraw/messages.h"
 
+#include <cerrno>
 #include <cmath>
 #include <new>
 #include <string>
@@ -17,6 +18,7 @@ class plotreader {
 public:
     plotreader(FILE* f, nodelist* l, printerdate* p) : file(f), list(l), printer(p) {}
     bool run();
+    int readerror = 0;   // the errno of a failed read, 0 for none
 
 private:
     bool newdiagram();
@@ -30,6 +32,9 @@ private:
     // A value that cannot be used is taken as not given, with a message.
     void ignored(const char* name);
     bool formaterror(const char* what);
+    // A short read that the stream's error flag marks as a failed read
+    // (not the end of the file): its errno is kept.
+    bool failedread();
 
     FILE* file;
     nodelist* list;
@@ -70,6 +75,8 @@ bool plotreader::run()
         while (nread == recordsize) {
             plotrecord r;
             if (!readrecord(file, r, nread)) {
+                if (failedread())
+                    return false;
                 if (nread == 0)
                     return true;
                 errorboxf("\n Invalid file format : \n\r Frame error detected in cycle %d \n\r", cycle);
@@ -83,6 +90,14 @@ bool plotreader::run()
     } catch (const std::bad_alloc&) {
         return false;
     }
+}
+
+bool plotreader::failedread()
+{
+    if (!std::ferror(file))
+        return false;
+    readerror = errno ? errno : EIO;
+    return true;
 }
 
 bool plotreader::formaterror(const char* what)
@@ -179,6 +194,8 @@ bool plotreader::penrecord(const plotrecord& r)
     penwidthpixels(line->linepen, printer ? printer->dpiy : 0);
     plotrecord colour;
     readrecord(file, colour, nread);
+    if (nread < recordsize && failedread())
+        return false;
     if (nread < recordsize) {
         errorboxf("\n Invalid file format : \n\r nofread<6 in cycle %d \n\r", cycle);
         return false;
@@ -193,7 +210,8 @@ bool plotreader::readvalues(double* values, int n, const char* name)
 {
     for (int i = 0; i < n; ++i)
         if (!readnumber(file, values[i], nread)) {
-            plotreaderror(nread, name);
+            if (!failedread())
+                plotreaderror(nread, name);
             return false;
         }
     return true;
@@ -347,5 +365,9 @@ bool readplotfile(FILE* file, nodelist* list, printerdate* printer)
 {
     if (!file || !list)
         return false;
-    return plotreader(file, list, printer).run();
+    plotreader reader(file, list, printer);
+    bool read = reader.run();
+    if (reader.readerror)
+        errno = reader.readerror;
+    return read;
 }

@@ -25,5 +25,6 @@ uint32_t colorbyindex(uint32_t index);
 void plotreaderror(int nread, const char* name);
 
 // Appends the diagrams of the file to the list (printer: the program's
-// record); true on a clean end of file.
+// record); true on a clean end of file.  A failed read (the stream's
+// error flag) ends it with false and no box, errno telling why.
 bool readplotfile(FILE* file, nodelist* list, printerdate* printer);

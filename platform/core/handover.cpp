@@ -1,13 +1,18 @@
 #include "platform/core/handover.h"
 
+#include "platform/core/clock.h"
+
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/epoll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/timerfd.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -61,17 +66,49 @@ bool samepeer(int fd, pid_t pid = 0)
            && (pid == 0 || cred.pid == pid);
 }
 
-bool readmessage(int fd, message& m)
+// The bytes of a message still to come after those read: the header,
+// then the path it announces; -1 when it announces too long a path.
+long missing(const std::string& bytes)
+{
+    if (bytes.size() < headersize)
+        return long(headersize - bytes.size());
+    uint32_t length;
+    std::memcpy(&length, bytes.data() + 8, sizeof length);
+    if (length > PATH_MAX)
+        return -1;
+    return long(headersize + length - bytes.size());
+}
+
+enum class progress { partial, whole, failed };
+
+// Reads what the peer has sent, up to the end of its message.
+progress readsome(int fd, std::string& bytes)
+{
+    for (;;) {
+        long need = missing(bytes);
+        if (need <= 0)
+            return need == 0 ? progress::whole : progress::failed;
+        char buffer[1024];
+        ssize_t n = recv(fd, buffer, std::min(size_t(need), sizeof buffer), MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return progress::partial;
+        if (n <= 0)
+            return progress::failed;
+        bytes.append(buffer, size_t(n));
+    }
+}
+
+// A whole message's bytes.
+bool parsemessage(const std::string& bytes, message& m)
 {
     uint32_t head[3];
-    if (!readall(fd, head, headersize))
-        return false;
-    if (head[2] > PATH_MAX)
-        return false;
+    std::memcpy(head, bytes.data(), headersize);
     m.type = head[0];
     m.offset = head[1];
-    m.path.assign(head[2], '\0');
-    if (!readall(fd, m.path.data(), head[2]) || m.path.find('\0') != std::string::npos)
+    m.path = bytes.substr(headersize);
+    if (m.path.find('\0') != std::string::npos)
         return false;
     if (m.type != copydata && m.type != raise)
         return false;
@@ -146,7 +183,7 @@ bool listener::open(const std::string& name, std::string& error)
     fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     sockaddr_un a = address(path);
     if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || chmod(path.c_str(), 0600) != 0
-        || listen(fd_, 8) != 0) {
+        || listen(fd_, 8) != 0 || !watchevents()) {
         error = "cannot listen on " + path + ": " + std::strerror(errno);
         close();
         return false;
@@ -155,8 +192,23 @@ bool listener::open(const std::string& name, std::string& error)
     return true;
 }
 
+bool listener::watchevents()
+{
+    events_ = epoll_create1(EPOLL_CLOEXEC);
+    timer_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    epoll_event listening{EPOLLIN, {.fd = fd_}}, deadline{EPOLLIN, {.fd = timer_}};
+    return events_ >= 0 && timer_ >= 0 && epoll_ctl(events_, EPOLL_CTL_ADD, fd_, &listening) == 0
+           && epoll_ctl(events_, EPOLL_CTL_ADD, timer_, &deadline) == 0;
+}
+
 void listener::close()
 {
+    while (!taken_.empty())
+        ::close(drop(0));
+    for (int fd : {events_, timer_})
+        if (fd >= 0)
+            ::close(fd);
+    events_ = timer_ = -1;
     if (fd_ >= 0) {
         ::close(fd_);
         if (!path_.empty())
@@ -170,22 +222,68 @@ void listener::close()
     path_.clear();
 }
 
-bool listener::receive(message& m, int& client)
+void listener::takewaiting()
 {
     for (;;) {
-        client = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+        int client = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (client < 0 && (errno == EINTR || errno == ECONNABORTED))
+            continue;
         if (client < 0)
-            return false;
-        if (!samepeer(client)) {
+            return;
+        epoll_event bytes{EPOLLIN, {.fd = client}};
+        if (!samepeer(client) || epoll_ctl(events_, EPOLL_CTL_ADD, client, &bytes) != 0) {
             ::close(client);
             continue;
         }
-        timeval wait{1, 0};   // a stalled sender does not hold the window thread
-        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-        if (readmessage(client, m))
-            return true;
-        reply(client, -1);
+        taken_.push_back({client, msecs() + deadlinems, {}});
     }
+}
+
+int listener::drop(size_t i)
+{
+    int fd = taken_[i].fd;
+    epoll_ctl(events_, EPOLL_CTL_DEL, fd, nullptr);
+    taken_.erase(taken_.begin() + long(i));
+    return fd;
+}
+
+void listener::armtimer()
+{
+    itimerspec next{};
+    if (!taken_.empty()) {
+        auto first = std::min_element(taken_.begin(), taken_.end(),
+                                      [](const connection& a, const connection& b) { return a.deadline < b.deadline; });
+        long long ms = std::max(1LL, first->deadline - msecs());
+        next.it_value = {time_t(ms / 1000), long(ms % 1000) * 1000000};
+    }
+    timerfd_settime(timer_, 0, &next, nullptr);
+}
+
+bool listener::receive(message& m, int& client)
+{
+    if (events_ < 0)
+        return false;
+    uint64_t expirations;
+    (void)!read(timer_, &expirations, sizeof expirations);   // the timer only wakes the watch
+    takewaiting();
+    long long now = msecs();
+    for (size_t i = 0; i < taken_.size();) {
+        progress p = readsome(taken_[i].fd, taken_[i].bytes);
+        if (p == progress::partial && now < taken_[i].deadline) {
+            ++i;
+            continue;
+        }
+        std::string bytes = std::move(taken_[i].bytes);
+        int fd = drop(i);
+        if (p == progress::whole && parsemessage(bytes, m)) {
+            client = fd;
+            armtimer();
+            return true;
+        }
+        reply(fd, -1);
+    }
+    armtimer();
+    return false;
 }
 
 void listener::reply(int client, int32_t result)

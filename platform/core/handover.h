@@ -3,11 +3,14 @@
 // named by the environment variable VEMDRAW_HANDOVER, held by one
 // listener under a lock file.  A message is {u32 type, u32 offset of the
 // file name in the path, u32 length, the path's bytes}; the reply an i32.
-// Peers of another user are refused.
+// Peers of another user are refused.  The listener never blocks: it reads
+// what each connection has sent so far, and a message not whole within
+// its deadline after the connection was taken is answered -1 and dropped.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -33,6 +36,8 @@ std::string folder(std::string& error);
 // The socket's path for a name (no "/", not starting with ".").
 bool socketpath(const std::string& name, std::string& path, std::string& error);
 
+constexpr int deadlinems = 1000;   // from taking a connection to its message's last byte
+
 class listener {
 public:
     ~listener() { close(); }
@@ -40,16 +45,33 @@ public:
     // is bad, another listener holds it or the socket cannot be made.
     bool open(const std::string& name, std::string& error);
     void close();
-    int fd() const { return fd_; }
-    // Takes the next waiting message: true with a client to answer (the
-    // caller replies, which also closes it); false when none is waiting.
-    // A refused peer or a malformed message is answered and dropped.
+    // The descriptor to watch: readable when a connection waits, one of
+    // those taken has sent bytes or hung up, or a deadline has passed.
+    int fd() const { return events_; }
+    // Takes the waiting connections, reads what they have sent and
+    // answers -1 to those past their deadline, without waiting; true with
+    // a whole message and its client to answer (the caller replies, which
+    // also closes it), false when no message is whole.  A refused peer or
+    // a malformed message is answered and dropped.
     bool receive(message& m, int& client);
     static void reply(int client, int32_t result);
 
 private:
-    int fd_ = -1, lock_ = -1;
+    struct connection {
+        int fd;
+        long long deadline;   // msecs()
+        std::string bytes;    // of the message so far
+    };
+    void takewaiting();
+    // Drops connection i from the list and the watch; its descriptor.
+    int drop(size_t i);
+    void armtimer();
+    // The listening socket and the deadline timer on the watched events.
+    bool watchevents();
+
+    int fd_ = -1, lock_ = -1, events_ = -1, timer_ = -1;
     std::string path_, lockpath_;
+    std::vector<connection> taken_;
 };
 
 // The sender's side: connects and writes one message; -1 with a message

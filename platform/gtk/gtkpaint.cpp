@@ -177,6 +177,8 @@ void gtkfront::watch(int fd)
 {
     unwatch(fd);
     watches_[fd] = g_unix_fd_add(fd, G_IO_IN, watched, this);
+    // Served also in the loop of a box that its own handler opened.
+    g_source_set_can_recurse(g_main_context_find_source_by_id(nullptr, watches_[fd]), TRUE);
 }
 
 void gtkfront::unwatch(int fd)

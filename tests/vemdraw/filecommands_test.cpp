@@ -49,3 +49,23 @@ TEST(FileCommands, DeleteAsksAndKeepsTheDiagram)
     EXPECT_EQ(dump.rfind("title: Vemdraw  (no file)\n", 0), 0u) << dump;
     EXPECT_NE(dump.find("enabled: 40013 40015 40026 40028"), std::string::npos) << dump;   // menus stay
 }
+
+TEST(FileCommands, AFileThatFailsToReadShowsNothing)
+{
+    // /proc/self/mem opens as a regular file; its first read fails (EIO).
+    const std::string box = "Could not read File:\n\r/proc/self/mem\n\rInput/output error";
+    std::string sine = fixturedir() + "/sine.rkp";
+    const struct {
+        const char* name;
+        std::string script, file;
+    } cases[] = {
+        {"readerrorstart", "<ok>", "/proc/self/mem"},
+        {"readerroropen", "<menu 40013><file /proc/self/mem><ok>", sine},
+    };
+    for (const auto& c : cases) {
+        std::string dump = afterscript(c.name, c.script, c.file);
+        EXPECT_NE(dump.find(box), std::string::npos) << dump;
+        EXPECT_NE(dump.find("enabled: 40013 40023 40022 40024\n"), std::string::npos) << dump;
+        EXPECT_EQ(dump.find("title: Vemdraw  /proc/self/mem"), std::string::npos) << dump;
+    }
+}

@@ -7,6 +7,8 @@
 
 #include <dirent.h>
 
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -121,6 +123,51 @@ TEST(Reader, LargestShapeFlagsGivePortraitAndTheLargerShape)
     ASSERT_TRUE(readfixture("flags0210", list, printer));
     EXPECT_EQ(printer.orientation, orientation::portrait);
     EXPECT_TRUE(firstdiagram(list)->largershape);
+}
+
+// A stream of a fixture's first bytes whose next read fails with EIO,
+// as a disk or a network file system fails under a reader.
+struct failingstream {
+    std::string bytes;
+    size_t at = 0;
+
+    static ssize_t read(void* cookie, char* buffer, size_t size)
+    {
+        auto* s = static_cast<failingstream*>(cookie);
+        if (s->at == s->bytes.size()) {
+            errno = EIO;
+            return -1;
+        }
+        size_t n = std::min(size, s->bytes.size() - s->at);
+        std::memcpy(buffer, s->bytes.data() + s->at, n);
+        s->at += n;
+        return ssize_t(n);
+    }
+};
+
+TEST(Reader, AFailedReadFailsWithoutABoxAndTellsWhy)
+{
+    const struct {
+        const char* name;
+        size_t good;   // bytes read before the failure
+    } cases[] = {
+        {"sine", 0}, {"sine", 6}, {"sine", 600}, {"sine", 603}, {"trailer", 30}, {"trailer", 33}, {"trailer", 39},
+    };
+    for (const auto& c : cases) {
+        std::string whole = filetext(fixturedir() + "/" + c.name + ".rkp");
+        ASSERT_GT(whole.size(), c.good);
+        failingstream stream{whole.substr(0, c.good)};
+        FILE* f = fopencookie(&stream, "rb", {failingstream::read, nullptr, nullptr, nullptr});
+        ASSERT_NE(f, nullptr);
+        nodelist list;
+        printerdate printer = a4printer();
+        auto& boxes = capturedboxes();
+        errno = 0;
+        EXPECT_FALSE(readplotfile(f, &list, &printer)) << c.name << " " << c.good;
+        EXPECT_EQ(errno, EIO) << c.name << " " << c.good;
+        EXPECT_TRUE(boxes.empty()) << c.name << " " << c.good << ": " << boxes[0];
+        std::fclose(f);
+    }
 }
 
 TEST(Reader, NumbersAsWrittenByteForByte)
