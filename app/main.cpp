@@ -17,7 +17,7 @@ int runheadless(const programoptions& o)
 {
     platform::headlessfront front;
     std::string error;
-    if (!front.load({o.script, o.out, o.timeout}, error)) {
+    if (!front.load({o.script, o.out, o.timeout, o.lenient}, error)) {
         std::fprintf(stderr, "vemo: %s\n", error.c_str());
         return error.rfind("line ", 0) == 0 ? platform::exitstatus::script : platform::exitstatus::usage;
     }

@@ -5,7 +5,7 @@
 
 const char usagetext[] =
     "usage: vemo [-F OEM|ANSI HEIGHT WIDTH WEIGHT] [-f OEM|ANSI HEIGHT WIDTH WEIGHT] [-p h|i|n] [-a]\n"
-    "       vemo --headless --script FILE --out DIR [--timeout SECONDS] [switches]\n"
+    "       vemo --headless --script FILE --out DIR [--timeout SECONDS] [--lenient] [switches]\n"
     "       vemo --help | --version\n"
     "Switches may also start with \"/\".\n";
 
@@ -38,6 +38,8 @@ bool parseoptions(int argc, const char* const* argv, programoptions& options, st
             options.version = true;
         } else if (word == "--headless") {
             options.headless = true;
+        } else if (word == "--lenient") {
+            options.lenient = true;
         } else if (word == "--script") {
             options.script = argv[++i];
         } else if (word == "--out") {

@@ -9,6 +9,7 @@ struct programoptions {
     bool help = false, version = false, headless = false;
     std::string script, out;
     int timeout = 60;                 // seconds
+    bool lenient = false;             // the scripted front answers what the script leaves waiting
     std::vector<std::string> words;   // the rest, in order
 };
 

@@ -179,13 +179,14 @@ void helpmode(plot&, int)
 
 void nothing(plot&, int) {}
 
-// A frame dragged over the plot area becomes a new perspective.
+// A frame dragged over the plot area becomes a new perspective.  The press
+// has come with the key: a click without a move ends the drag at once.
 void frame(plot& p, int)
 {
     if (shownempty(p) || cursormode() != panelcursor::arrow)
         return;
     screenrect f;
-    if (frametracker().drawframe(f.left, f.top, f.right, f.bottom, plotarea(), p.shownwindow()))
+    if (frametracker().drawframe(f.left, f.top, f.right, f.bottom, plotarea(), p.shownwindow(), true))
         p.aaktion(f);
 }
 

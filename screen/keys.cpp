@@ -94,9 +94,11 @@ bool kbhit()
     return computekeys().peek();
 }
 
+// A flushed Esc counts as read: the next Esc is a first one again.
 void flushkeys()
 {
     computekeys().flush();
+    host().lastposted = 0;
 }
 
 bool shiftdown() { return input().shift(); }

@@ -156,9 +156,10 @@ void list2way::showfrom(int32_t n)
     box->drawline(true, colors);
 }
 
+// The bar keeps its row; a list not shown yet starts with current on top.
 void list2way::redraw()
 {
-    int16_t bar = box->barrow;
+    int16_t bar = std::clamp<int16_t>(box->barrow, 1, std::max<int16_t>(pagelen, 1));
     int32_t line = current;
     drawpage(current - (bar - 1));
     current = line;
@@ -171,7 +172,7 @@ bool list2way::lineup()
 {
     lineshown(current, current - 1);
     box->resolvecolors(colors);
-    if (box->barup(colors)) {
+    if (current > first && box->barup(colors)) {
         current--;
         return true;
     }
@@ -191,7 +192,7 @@ bool list2way::linedown()
     lineshown(current, current + 1);
     box->resolvecolors(colors);
     if (box->nextrow > box->height) {
-        if (box->bardown(colors)) {
+        if (current < last && box->bardown(colors)) {
             current++;
             return true;
         }
@@ -204,7 +205,7 @@ bool list2way::linedown()
         box->drawline(true, colors);
         return false;
     }
-    if (box->barrow >= box->nextrow - 1)
+    if (box->barrow >= box->nextrow - 1 || current >= last)
         return false;
     box->bardown(colors);
     current++;

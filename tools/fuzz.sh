@@ -7,18 +7,20 @@
 # keys of tools/fuzzlibrary.dict, the revolver's state file target from
 # tests/revolver/golden/vemo.rev with the keys of tools/fuzzrevolver.dict,
 # the transfer-file target (VEMDRAW's reader, geometry and renderer) from
-# the reader's fixtures.
+# the reader's fixtures, the key-sequence target (the running program on the
+# lenient scripted front) from tools/fuzzkeys.seeds with the keys of
+# tools/fuzzkeys.dict.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-45}
 ((seconds > 60)) && seconds=60
-share=$((seconds / 4 > 0 ? seconds / 4 : 1))
+share=$((seconds / 5 > 0 ? seconds / 5 : 1))
 out=build/fuzz
-mkdir -p "$out/corpus" "$out/libcorpus" "$out/revcorpus" "$out/rkpcorpus" "$out/work"
+mkdir -p "$out/corpus" "$out/libcorpus" "$out/revcorpus" "$out/rkpcorpus" "$out/keycorpus" "$out/work"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula fuzzlibrary fuzzrevolver fuzzvemdraw
-cp build-fuzz/bin/fuzzformula build-fuzz/bin/fuzzlibrary build-fuzz/bin/fuzzrevolver build-fuzz/bin/fuzzvemdraw "$out/"
+cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula fuzzlibrary fuzzrevolver fuzzvemdraw fuzzkeys
+cp build-fuzz/bin/fuzzformula build-fuzz/bin/fuzzlibrary build-fuzz/bin/fuzzrevolver build-fuzz/bin/fuzzvemdraw build-fuzz/bin/fuzzkeys "$out/"
 # Seeds: the formulas of the case table, one file each.
 n=0
 grep -v '^#' tests/formula/formulacases.txt | sed -n 's/ => .*//p' | while IFS= read -r line; do
@@ -34,6 +36,11 @@ python3 tests/vemdraw/rkpfile.py make "$out/rkpfiles" >/dev/null
 for f in "$out"/rkpfiles/*.rkp; do
   { printf '\001'; cat "$f"; } > "$out/rkpcorpus/$(basename "$f")"
 done
+n=0
+grep -v '^#' tools/fuzzkeys.seeds | while IFS= read -r line; do
+  n=$((n + 1))
+  printf '%b' "$line" > "$out/keycorpus/seed$n"
+done
 cd "$out/work"
 # run TARGET CORPUS [OPTION...]
 run() {
@@ -45,3 +52,7 @@ run fuzzformula corpus
 run fuzzlibrary libcorpus -dict=../../../tools/fuzzlibrary.dict
 run fuzzrevolver revcorpus -dict=../../../tools/fuzzrevolver.dict
 run fuzzvemdraw rkpcorpus
+# The program keeps objects for its life time (and the font library its
+# caches): no leak check.
+# A crash happens in the program's work folder: artifacts go here.
+ASAN_OPTIONS=detect_leaks=0 run fuzzkeys keycorpus -dict=../../../tools/fuzzkeys.dict -max_len=256 -artifact_prefix="$PWD/"

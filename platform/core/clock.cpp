@@ -13,6 +13,7 @@ namespace {
 const auto start = std::chrono::steady_clock::now();
 std::atomic<bool> virtualon{false};
 std::atomic<long long> virtualms{0};
+std::atomic<bool> sleepless{false};
 
 void advance(long long ms)
 {
@@ -32,7 +33,8 @@ void sleepms(int ms)
     checkpoint();
     if (ms > 0) {
         advance(ms);
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        if (!sleepless || !virtualon)
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 }
 
@@ -45,6 +47,11 @@ void setvirtualclock(bool on)
 {
     virtualms = 0;
     virtualon = on;
+}
+
+void setsleepless(bool on)
+{
+    sleepless = on;
 }
 
 void clockstep()

@@ -13,6 +13,9 @@ void sleepms(int ms);
 // the length of each sleep, so that a calibrated run repeats exactly.
 long long clockms();
 void setvirtualclock(bool on);
+// While set and the clock is virtual, a sleep only advances the clock (the
+// key-sequence fuzz target, where time is what runs cost).
+void setsleepless(bool on);
 // A checkpoint's millisecond of virtual time; nothing off the computing
 // thread or while the clock is real.
 void clockstep();

@@ -245,20 +245,21 @@ void gtkfront::destroywindow()
 
 // SIGTERM and SIGINT end the program as a closed window does, so that it
 // unwinds through its orderly end.
-static gboolean terminationsignal(gpointer)
+static gboolean terminationsignal(gpointer p)
 {
-    if (hostevents* h = currenthost())
-        h->terminate();
+    self(p)->terminate();
     return G_SOURCE_CONTINUE;
 }
 
 int gtkfront::run()
 {
     looping_ = true;
-    guint term = g_unix_signal_add(SIGTERM, terminationsignal, nullptr);
-    guint interrupt = g_unix_signal_add(SIGINT, terminationsignal, nullptr);
+    guint term = g_unix_signal_add(SIGTERM, terminationsignal, this);
+    guint interrupt = g_unix_signal_add(SIGINT, terminationsignal, this);
+    watchclose(true);
     if (window_)
         gtk_main();
+    watchclose(false);
     g_source_remove(term);
     g_source_remove(interrupt);
     looping_ = false;
@@ -549,8 +550,12 @@ int gtkfront::runmodal(GtkWidget* dialog)
     // destroy it; the caller destroys it after reading the answer.
     gulong kept = g_signal_connect(dialog, "delete-event", G_CALLBACK(gtk_true), nullptr);
     ++boxes_;
-    gtk_widget_show_all(dialog);
-    g_main_loop_run(w.loop);
+    loops_.push_back(w.loop);
+    if (!closing_) {
+        gtk_widget_show_all(dialog);
+        g_main_loop_run(w.loop);
+    }
+    loops_.pop_back();
     g_signal_handler_disconnect(dialog, answered);   // w ends with this call
     g_signal_handler_disconnect(dialog, kept);
     --boxes_;

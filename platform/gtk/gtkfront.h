@@ -107,6 +107,11 @@ public:
     void onblink();
     void onrequests();
     void oninvalidate();
+    // Window thread: ends the program as SIGTERM does; boxes that are up end
+    // unanswered and later ones are not shown (gtkboxclose.cpp).
+    void terminate();
+    // True when the event closes the program under a box (and it did so).
+    bool closesunderbox(void* event);
 
 private:
     GtkWidget* additem(GtkWidget* menu, const char* label, int id, bool check = false);
@@ -139,6 +144,11 @@ private:
     int status_ = 0;
     bool looping_ = false;
     int boxes_ = 0;  // native boxes open: focus moves to them, not away
+    std::vector<void*> loops_;   // the main loops of the open boxes
+    bool closing_ = false;       // boxes are no longer shown
+    // While on, the close button and Alt-F4 of the main window reach the
+    // program while a box holds the grab, which would drop them.
+    void watchclose(bool on);
     std::atomic<bool> wakepending_{false}, drawpending_{false};
     int caretx_ = 0, carety_ = 0, caretw_ = 0, careth_ = 0;
     bool caretexists_ = false, caretvisible_ = false, caretphase_ = true;

@@ -63,6 +63,7 @@ bool headlessfront::load(const headlessoptions& options, std::string& error)
     }
     out_ = options.out;
     timeoutms_ = options.timeout * 1000LL;
+    lenient_ = options.lenient;
     return true;
 }
 
@@ -155,7 +156,7 @@ int headlessfront::run()
         if (!done_ && msecs() - lastprogress_ > timeoutms_)
             error(ended_ ? "the program did not end after the script" : "time-out: the program made no progress");
     }
-    if (status_ == exitstatus::normal && (!atend() || release_)) {
+    if (status_ == exitstatus::normal && !lenient_ && (!atend() || release_)) {
         std::fprintf(stderr, "%s: script error: items left over when the program ended, from %s\n", programname(),
                      atend() ? clicked_.source.c_str() : items_[next_].source.c_str());
         status_ = exitstatus::script;
@@ -184,6 +185,12 @@ void headlessfront::error(const std::string& text)
     done_ = true;
 }
 
+void headlessfront::complain(const std::string& text)
+{
+    if (!lenient_)
+        error(text);
+}
+
 void headlessfront::fail()
 {
     if (status_ == exitstatus::normal)
@@ -199,6 +206,35 @@ void headlessfront::step()
     }
     if (computekeys().blocked())
         feedkeys();
+    else if (lenient_)
+        typeintobusy();
+}
+
+// Holds a computation that reads no key 200 ms of its clock later and
+// gives it the next item (the close at the end), as a user types into it.
+void headlessfront::typeintobusy()
+{
+    constexpr long long patience = 200;
+    if (!busynow() || done_)
+        return;
+    if (!holding_) {
+        holding_ = true;
+        holdfrom = clockms() + patience;
+        holdwhen(busyhold);
+        return;
+    }
+    if (!parked())
+        return;
+    holding_ = false;
+    progress();
+    if (atend()) {
+        ended_ = true;
+        if (hostevents* h = currenthost())
+            h->close();
+    } else {
+        deliver(items_[next_++]);
+    }
+    release();
 }
 
 // The computing thread waits for a key and its queue is empty: deliver
@@ -299,8 +335,8 @@ bool headlessfront::deliver(const scriptitem& item)
     switch (item.kind) {
     case itemkind::key:
         if (item.key.ch && !item.key.alt && !h->cantype(item.key.ch)) {
-            error("the text font cannot show " + item.source);
-            return false;
+            complain("the text font cannot show " + item.source);
+            return lenient_;
         }
         input().setmodifiers(item.key.shift, item.key.ctrl, item.key.alt);
         if (!h->key(item.key) && item.key.alt && item.key.vk == vk::f4)
@@ -332,8 +368,8 @@ bool headlessfront::deliver(const scriptitem& item)
     case itemkind::answer:
         if (delivermodeless(item))
             return !done_;
-        error("no box to answer with " + item.source);
-        return false;
+        complain("no box to answer with " + item.source);
+        return lenient_;
     case itemkind::busy:
     case itemkind::endbusy:
         error("misplaced " + item.source);
@@ -369,6 +405,15 @@ void headlessfront::pollmouse()
                 f->mouse(f->clicked_, mouseaction::release);
             } else if (!f->atend() && f->items_[f->next_].kind == itemkind::mouse) {
                 f->deliver(f->items_[f->next_++]);
+            } else if (f->lenient_ && (input().leftdown() || input().rightdown())) {
+                // A button held with no mouse item to come is let go.
+                scriptitem up;
+                up.kind = itemkind::mouse;
+                up.button = input().leftdown() ? mousebutton::left : mousebutton::right;
+                up.pixels = true;
+                up.x = input().position().x;
+                up.y = input().position().y;
+                f->mouse(up, mouseaction::release);
             } else {
                 return 0;
             }
@@ -446,9 +491,14 @@ int headlessfront::rundialog(dialogtemplate& dialog)
 int headlessfront::answerdialogitem(dialogtemplate& dialog)
 {
     const scriptitem* item = answer("the dialog " + dialog.name);
+    std::string bad;
+    if (!item && lenient_) {
+        int result = answerdialog(dialog, "ok", bad);
+        result = result ? result : answerdialog(dialog, "cancel", bad);
+        return result ? result : 2;
+    }
     if (!item)
         return 2;
-    std::string bad;
     switch (item->answer) {
     case answerkind::ok:
     case answerkind::cancel:
@@ -466,12 +516,12 @@ int headlessfront::answerdialogitem(dialogtemplate& dialog)
     case answerkind::dialog:
         if (int result = answerdialog(dialog, item->text, bad))
             return result;
-        error(item->source + " does not answer the dialog " + dialog.name + " at " + bad);
+        complain(item->source + " does not answer the dialog " + dialog.name + " at " + bad);
         return 2;
     default:
         break;
     }
-    error(item->source + " does not answer the dialog " + dialog.name);
+    complain(item->source + " does not answer the dialog " + dialog.name);
     return 2;
 }
 
@@ -585,7 +635,7 @@ void headlessfront::deliverinfo(const scriptitem& item)
     auto open = std::find_if(infos_.rbegin(), infos_.rend(), [](const inforecord& r) { return r.open; });
     hostevents* h = currenthost();
     if (open == infos_.rend() || !h)
-        return error("no info window for " + item.source);
+        return complain("no info window for " + item.source);
     if (item.infoclose)
         h->infoclose(open->handle);
     else
@@ -595,7 +645,7 @@ void headlessfront::deliverinfo(const scriptitem& item)
 const scriptitem* headlessfront::answer(const std::string& what)
 {
     if (ended_ || atend() || items_[next_].kind != itemkind::answer) {
-        error(what + " needs an answer"
+        complain(what + " needs an answer"
               + (ended_ || atend() ? std::string(" after the end of the script") : ", found " + items_[next_].source));
         return nullptr;
     }
@@ -607,13 +657,14 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
                                     boxicon icon, bool owned)
 {
     boxes_.push_back(text);
-    boxanswer fallback = buttons == boxbuttons::ok ? boxanswer::ok
+    bool yesno = buttons == boxbuttons::yesno || buttons == boxbuttons::yesnocancel;
+    boxanswer fallback = lenient_ ? (yesno ? boxanswer::yes : boxanswer::ok)
+                         : buttons == boxbuttons::ok    ? boxanswer::ok
                          : buttons == boxbuttons::yesno ? boxanswer::no
                                                         : boxanswer::cancel;
     const scriptitem* item = answer("the box \"" + text + "\"");
     if (!item)
         return fallback;
-    bool yesno = buttons == boxbuttons::yesno || buttons == boxbuttons::yesnocancel;
     bool cancel = buttons == boxbuttons::okcancel || buttons == boxbuttons::yesnocancel;
     switch (item->answer) {
     case answerkind::yes:
@@ -631,7 +682,7 @@ boxanswer headlessfront::messagebox(const std::string& text, const std::string& 
     default:
         break;
     }
-    error(item->source + " does not answer the box \"" + text + "\"");
+    complain(item->source + " does not answer the box \"" + text + "\"");
     return fallback;
 }
 
@@ -642,7 +693,7 @@ std::string headlessfront::filedialog(bool save, const std::vector<filefilter>&,
     if (!item || item->answer == answerkind::cancel)
         return {};
     if (item->answer != answerkind::file || item->text.empty()) {
-        error(item->source + " does not answer the file dialog");
+        complain(item->source + " does not answer the file dialog");
         return {};
     }
     return item->text[0] == '/' ? item->text : out_ + "/" + item->text;
@@ -654,7 +705,7 @@ std::unique_ptr<printjob> headlessfront::printdialog(const std::string& docname,
     if (!item || item->answer == answerkind::cancel)
         return nullptr;
     if (item->answer != answerkind::file || item->text.empty()) {
-        error(item->source + " does not answer the print dialog");
+        complain(item->source + " does not answer the print dialog");
         return nullptr;
     }
     std::string path = item->text[0] == '/' ? item->text : out_ + "/" + item->text;
@@ -670,7 +721,7 @@ bool headlessfront::fontdialog(fontchoice& font, bool printer)
     int size = 0;
     if (item->answer != answerkind::font || blank == std::string::npos
         || !scriptnumber(item->text.substr(blank + 1), 1, 999, size)) {
-        error(item->source + " does not answer the font dialog");
+        complain(item->source + " does not answer the font dialog");
         return false;
     }
     font.face = item->text.substr(0, blank);

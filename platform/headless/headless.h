@@ -35,6 +35,12 @@ struct headlessoptions {
     std::string script;   // script file
     std::string out;      // folder for dumps
     int timeout = 60;     // seconds without progress, or after the script's end
+    // Lenient (for random scripts): a box or dialog that the script leaves
+    // unanswered takes yes or ok (a file, print or font dialog cancel), an
+    // answer that fits nothing is passed over, every 200 ms of the
+    // program's clock that a computation runs without reading a key it
+    // takes the next item, and items left at the end are no error.
+    bool lenient = false;
 };
 
 // Exit statuses of a run.
@@ -175,6 +181,10 @@ private:
     // next item is not one.
     const scriptitem* answer(const std::string& what);
     void error(const std::string& text);
+    // A script error unless lenient.
+    void complain(const std::string& text);
+    // Lenient: the next item into a computation that reads no key.
+    void typeintobusy();
     int answerdialogitem(dialogtemplate& dialog);
     // Ends the run as a failure of the program (status 4).
     void fail();
@@ -218,6 +228,8 @@ private:
     bool ended_ = false;       // the script is used up and the window closed
     bool window_ = false;
     bool done_ = false;
+    bool lenient_ = false;
+    bool holding_ = false;     // lenient: a hold is armed for typeintobusy
     int status_ = exitstatus::normal;
     bool release_ = false;     // the release of a click is due
     scriptitem clicked_;

@@ -78,6 +78,19 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     EXPECT_NE(dumpfile(r, "cancelled.txt").find("Command cancelled"), std::string::npos);
 }
 
+// A click on the plot area without a move between press and release is no
+// frame: nothing changes and the environment reads the next key.
+TEST_F(plotenv, AClickOnThePlotAreaIsNoFrame)
+{
+    hostrun r = runscript("esin(x)<Enter><Enter>1<Enter>ppn0<Enter>6.28<Enter>-1.5<Enter>1.5<Enter>r<dump before>"
+                          "<click 40 15><dump clicked><click 400 300 px><dump again><Esc><Esc><A-X>y",
+                          runprogram);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(dumpfile(r, "clicked.txt"), dumpfile(r, "before.txt"));
+    EXPECT_EQ(dumpfile(r, "again.txt"), dumpfile(r, "before.txt"));
+    EXPECT_EQ(dumpfile(r, "clicked.png"), dumpfile(r, "before.png"));
+}
+
 // Designer plots fit the grid of the area the panels leave, also when they
 // were first painted before the panels were there; OK in "Default Diagram
 // Options" paints the perspective again, and the scale labels stand over

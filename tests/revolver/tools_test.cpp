@@ -75,6 +75,18 @@ TEST(tools, MonteCarloRuns)
     EXPECT_TRUE(shows(v, "zafter", " Runtime error. Change argument(s) and retry"));
 }
 
+// Esc stops "z" and Esc in its menu quits as the menu offers: the Esc that
+// stopped the run was read, so the second is no double Esc asking to abort.
+TEST(tools, EscStopsMonteCarloAndEscQuits)
+{
+    vemorun v;
+    ASSERT_EQ(v.run("ex+1<Enter><Enter>2<Enter>z<busy><Esc></busy><dump menu><Esc><dump quit><A-x>y"), 0)
+        << v.read("stderr.txt");
+    EXPECT_TRUE(shows(v, "menu", "Computation interrupted:"));
+    EXPECT_TRUE(shows(v, "quit", " Mean value of random function:  3"));
+    EXPECT_TRUE(v.exists("vemo.rev"));
+}
+
 // F3 on the value, and "oo_r" showing the recognizer's settings.
 TEST(tools, RecognizerWindowAndSettings)
 {

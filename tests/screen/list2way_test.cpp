@@ -32,13 +32,15 @@ public:
 
 int32_t firstline = 1;
 int32_t listsize = 100;
-int32_t startline = 0;   // 0: showtop
+int32_t startline = 0;   // 0: showtop, -1: redraw
 int32_t result = -1;
 
 void listloop()
 {
     numbered list(firstline, listsize);
-    if (startline)
+    if (startline < 0)
+        list.redraw();
+    else if (startline)
         list.showfrom(startline);
     else
         list.showtop();
@@ -93,6 +95,22 @@ TEST(list2way, KeysMoveTheBarWithinTheLines)
     };
     for (auto c : cases)
         EXPECT_EQ(runlist(c.script, c.size, c.start), c.line) << c.script << " on " << c.size << " lines";
+}
+
+// A list opened with redraw (as the axis list of a parametric plot is)
+// shows its first line under the bar, and Up stays there.
+TEST(list2way, RedrawOpensTheListOnItsFirstLine)
+{
+    for (int32_t first : {0, 1}) {
+        firstline = first;
+        hostrun r;
+        EXPECT_EQ(runlist("<dump open><Up><Up><Down><Enter>", 100, -1, &r), first + 1) << first;
+        std::string open = dump(r, "open");
+        EXPECT_NE(open.find("|line " + std::to_string(first) + " "), std::string::npos) << open;
+        EXPECT_NE(open.find("|line " + std::to_string(first + 9) + " "), std::string::npos) << open;
+        EXPECT_EQ(runlist("<Up><Up><Enter>", 1, -1), first) << first;
+    }
+    firstline = 1;
 }
 
 TEST(list2way, PagesAreDrawnAroundTheCurrentLine)

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Closing VEMO's window ends the program from whatever state it is in: a box
 # shown for a moment, a box waiting for any key, a menu, a dialogue, a list,
-# a running computation (after the abort question is answered yes).  Each
-# run types a formula first, brings the program into one state, closes the
-# window with Alt-F4 (taken by the program itself, or with WM set by the
-# window manager, as its close button does) and checks that the program
-# ended through its orderly end: status 0 and the formula in vemo.rev.
-# Needs xdotool.  Usage: [WM=openbox] gtkclose.sh VEMO
+# a running computation (after the abort question is answered yes), and
+# with the abort question up, unanswered, by the close button, Alt-F4 or
+# SIGTERM.  Each run types a formula first, brings the program into one
+# state, closes the window with Alt-F4 (taken by the program itself, or with
+# WM set by the window manager, as its close button does) and checks that
+# the program ended through its orderly end: status 0 and the formula in
+# vemo.rev.  Esc in the menu of a stopped Monte Carlo run quits it, with no
+# box.  Needs xdotool.  Usage: [WM=openbox] gtkclose.sh VEMO
 set -uo pipefail
 vemo=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 vemopid=
 wmpid=
@@ -25,23 +28,43 @@ fail() { echo "gtkclose: $*"; failures=$((failures + 1)); }
 # The program's visible windows other than the main window.
 others() { xdotool search --onlyvisible --pid "$vemopid" 2>/dev/null | grep -vx "$main" || true; }
 
+# The box that the program shows, waiting up to 5 s.
+waitbox() {
+    box=""
+    for _ in $(seq 50); do
+        box=$(others | head -1)
+        [[ -n $box ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Answers the abort question with yes: the pointer on the box (without a
 # window manager the keyboard follows the pointer), then Alt-Y.
 answeryes() {
-    local box=""
-    for _ in $(seq 50); do
-        box=$(others | head -1)
-        [[ -n $box ]] && break
-        sleep 0.1
-    done
-    [[ -n $box ]] || return 1
+    waitbox || return 1
     eval "$(xdotool getwindowgeometry --shell "$box")"
     xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT / 2))
     sleep 0.2
     xdotool key alt+y
 }
 
-# run NAME ASKS KEYS...: one state, reached by KEYS after the formula.
+# Closes the program under the abort question, unanswered: the main
+# window's close button (the message a window manager sends), Alt-F4 into
+# the main window, or SIGTERM.
+closeunder() {
+    waitbox || return 1
+    sleep 0.3
+    case $1 in
+    button) python3 "$here/wmdelete.py" "$main" ;;
+    altf4) xdotool key --window "$main" alt+F4 ;;
+    term) kill -TERM "$vemopid" ;;
+    esac
+}
+
+# run NAME ASKS KEYS...: one state, reached by KEYS after the formula (a
+# key "pause" waits a second).  ASKS: no, ask (the abort question answered
+# yes), nobox (no box may be up before closing), or under-HOW (closeunder).
 run() {
     local name=$1 asks=$2
     shift 2
@@ -66,11 +89,24 @@ run() {
     xdotool type --delay 20 'e2*x+1'
     xdotool key --delay 20 Return
     sleep 0.5
-    xdotool key --delay 30 "$@"
+    for key in "$@"; do
+        if [[ $key == pause ]]; then
+            sleep 1
+        else
+            xdotool key "$key"
+            sleep 0.03
+        fi
+    done
     sleep 0.1
+    if [[ $asks == nobox ]]; then
+        sleep 0.5
+        [[ -z $(others) ]] || fail "$name: a box is up"
+    fi
     xdotool key alt+F4
     if [[ $asks == ask ]]; then
         answeryes || fail "$name: no abort question"
+    elif [[ $asks == under-* ]]; then
+        closeunder "${asks#under-}" || fail "$name: no abort question"
     fi
     for _ in $(seq 150); do
         kill -0 "$vemopid" 2>/dev/null || break
@@ -96,6 +132,13 @@ run menu no F4                    # the context submenu
 run dialog no e plus 3            # the formula editor
 run list no F1                    # the master reference list
 run computing ask Return 3 Return z   # a Monte Carlo run
+run stopped nobox Return 3 Return z pause Escape pause Escape   # Esc stops it, Esc quits
+hows="button term"
+# With a window manager, Alt-F4 closes the box, which has the focus.
+[[ -z ${WM:-} ]] && hows+=" altf4"
+for how in $hows; do
+    run "underbox-$how" "under-$how" Return 3 Return z
+done
 
 [[ $failures == 0 ]] || exit 1
 echo "gtkclose: every state ends on closing the window"
