@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int helpmenuitem = 39998;
 constexpr int reportsize = 2048;
 
 int bracket(char c)

@@ -65,10 +65,6 @@ bool boxed(const hostrun& run, const std::string& text)
     return dumptext(run, "end").find(text) != std::string::npos;
 }
 
-bool shows(const hostrun& run, const std::string& dump, const std::string& text)
-{
-    return dumptext(run, dump).find(text) != std::string::npos;
-}
 
 TEST_F(contextcmds, incorporationStopsAtACollisionUntilOneCopyIsDeleted)
 {

@@ -22,7 +22,7 @@
 
 namespace {
 
-const std::string golden = VEMO_SOURCE_DIR "/tests/plots/golden";
+const std::string editorgolden = VEMO_SOURCE_DIR "/tests/plots/golden";
 const double notanumber = std::numeric_limits<double>::quiet_NaN();
 
 // A plot of n stub curves and one perspective; entry i shows curve i.
@@ -327,7 +327,7 @@ TEST_F(editorrun, SelectingHidingAndRemovingCurves)
     ASSERT_FALSE(run.boxes.empty());
     EXPECT_EQ(run.boxes.back(), "You are deleting curve #1 \n\rfrom the plot");
     for (const char* name : {"edit-start", "edit-all", "edit-hidden", "edit-removed"})
-        checkgoldenfiles(run.out, name, golden);
+        checkgoldenfiles(run.out, name, editorgolden);
 }
 
 TEST_F(editorrun, ColourAndResolutionsFromTheDialog)
@@ -349,7 +349,7 @@ TEST_F(editorrun, ColourAndResolutionsFromTheDialog)
     EXPECT_NE(dialogdump(run, "edit-refused").find("1063=20\n"), std::string::npos);
     EXPECT_NE(dialogdump(run, "edit-absolute").find("1063=20000\n"), std::string::npos);
     EXPECT_NE(dialogdump(run, "edit-nan").find("1045=Invalid Input"), std::string::npos);
-    checkgoldenfiles(run.out, "edit-colour", golden);
+    checkgoldenfiles(run.out, "edit-colour", editorgolden);
 }
 TEST_F(editorrun, TheParameterRangeFromItsDialog)
 {

@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::string golden = VEMO_SOURCE_DIR "/tests/revolver/golden";
+const std::string plotenvgolden = VEMO_SOURCE_DIR "/tests/revolver/golden";
 
 class plotenv : public workfolder {};
 
@@ -48,7 +48,7 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     ASSERT_EQ(r.status, 0);
     for (const char* name : {"plotenv-enter", "plotenv-left", "plotenv-magnify", "plotenv-minify", "plotenv-push",
                              "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-help", "plotenv-leave"})
-        checkgoldenfiles(r.out, name, golden);
+        checkgoldenfiles(r.out, name, plotenvgolden);
     // Home shows the first perspective as on entering.
     EXPECT_EQ(dumpfile(r, "home.txt"), dumpfile(r, "plotenv-enter.txt"));
     EXPECT_TRUE(contains(r.boxes, "\"Keep X fixed\""));
