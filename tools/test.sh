@@ -11,6 +11,9 @@ step() {
   time "$@"
 }
 bash tools/setup.sh
+# Every build batches its sources (tools/build.sh): a clean build costs a
+# third of the processor time.
+export UNITY=ON
 # Every include points down the layers (README: layout).
 step python3 tools/layers.py
 step bash tools/build.sh
