@@ -61,6 +61,7 @@ plotpsp* sinesperspective(plot& p, const screenrect& a)
         e->sample.columns = new plotcmdlist(1);
         sinecolumns(*e->sample.columns, a, k * 0.9);
         e->sample.generation = currentgeneration(*c);
+        e->sample.screen = a;
         ps->consider.append(e);
     }
     return ps;

@@ -5,6 +5,7 @@
 #include "calculator/rknames.h"
 #include "calculator/valuebox.h"
 #include "plots/fastplot.h"
+#include "screen/boxsettings.h"
 #include "screen/keys.h"
 #include "screen/msgbox.h"
 #include "screen/msgbuffer.h"
@@ -75,7 +76,7 @@ int asknotice(const changelist& l)
 {
     msgbuffer m(0, 0, 0, 0, 2048);
     msgstyle(1);
-    m.addf(" N O T I C E ");
+    setboxtitle(" N O T I C E ");
     m.addf("\n The plot might not behave as you're expecting. \n\r Since its creation, the following has been "
            "changed: \n\n\r%s\n\r",
            l.text.c_str());

@@ -108,8 +108,9 @@ void ticks(const screenmap& m, const screenrect& r, const axis& a, const tickpla
 }
 
 void label(const screenmap& m, const screenrect& r, const axis& a, const tickplan& plan, int index, double step,
-           bool eform, int16_t size)
+           bool eform, const scalestyle& st)
 {
+    int size = st.trianglesize;
     if (index <= 0)
         return;
     double v = index == plan.zeroindex ? 0.0 : plan.first + (index - 1) * plan.step();
@@ -121,18 +122,22 @@ void label(const screenmap& m, const screenrect& r, const axis& a, const tickpla
     setdrawcolor(a.back);
     if (a.horizontal) {
         int y = r.bottom + a.offset;
+        if (st.labelbottom > 0)
+            y = std::min(y, st.labelbottom + 1 - smallcharheight());
         int x = std::max(int(r.left), p - n * smallcharwidth() / 2 - 1);
         if (n > 3)
             gtriangle(p, y - size, p - size, y, p + size, y);
         gtextout(x, y, a.text, a.back, text.c_str());
     } else {
         int x = r.right + a.offset;
+        if (st.labelright > 0)
+            x = std::min(x, st.labelright + 1 - gtextextent(text.c_str()));
         gtriangle(x - 1 - size, p, x - 1, p - size, x - 1, p + size);
         gtextout(x, p - smallcharheight() / 2, a.text, a.back, text.c_str());
     }
 }
 
-bool drawaxis(const screenmap& m, const screenrect& r, const axis& a, int n, const scalestyle& st)
+bool drawaxis(const screenmap& m, const screenrect& r, const axis& a, int n, const scalestyle& st, int parts)
 {
     tickplan plan;
     if (!tickchoice(a.lo, a.hi, n, plan))
@@ -141,9 +146,12 @@ bool drawaxis(const screenmap& m, const screenrect& r, const axis& a, int n, con
     ticklabels labels = labelticks(plan, int(std::fmin(count, maxticks)) - 1);
     double extent = std::fmax(std::fabs(a.lo), std::fabs(a.hi));
     bool eform = labels.step >= 1e7 || extent < 1e-9;
-    ticks(m, r, a, plan, st);
-    label(m, r, a, plan, labels.label1, labels.step, eform, st.trianglesize);
-    label(m, r, a, plan, labels.label2, labels.step, eform, st.trianglesize);
+    if (parts & scaleticks)
+        ticks(m, r, a, plan, st);
+    if (parts & scalelabels) {
+        label(m, r, a, plan, labels.label1, labels.step, eform, st);
+        label(m, r, a, plan, labels.label2, labels.step, eform, st);
+    }
     return true;
 }
 
@@ -255,12 +263,13 @@ std::string resolutionlabel(double x, double range, int pixels)
     return f > 5e-8 && f < 5e6 ? fformatlabel(x, f) : eformatlabel(x, f);
 }
 
-bool drawaxisscales(const drect& w, const screenrect& r, const scalestyle& st)
+bool drawaxisscales(const drect& w, const screenrect& r, const scalestyle& st, int parts)
 {
     screenmap m(w, r);
     int old = setdrawcolor(st.tickcolour);
-    bool ok = drawaxis(m, r, {true, w.left, w.right, st.xtextcolour, st.xbackcolour, st.xlabeloffset}, 30, st)
-              && drawaxis(m, r, {false, w.bottom, w.top, st.ytextcolour, st.ybackcolour, st.ylabeloffset}, 18, st);
+    bool ok = drawaxis(m, r, {true, w.left, w.right, st.xtextcolour, st.xbackcolour, st.xlabeloffset}, 30, st, parts)
+              && drawaxis(m, r, {false, w.bottom, w.top, st.ytextcolour, st.ybackcolour, st.ylabeloffset}, 18, st,
+                          parts);
     setdrawcolor(old);
     return ok;
 }

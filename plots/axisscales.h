@@ -48,8 +48,11 @@ struct scalestyle {
     uint8_t tickcolour = 0;
     uint8_t xtextcolour = 0, xbackcolour = 0;
     uint8_t ytextcolour = 0, ybackcolour = 0;
+    int16_t labelright = 0, labelbottom = 0;   // the last column and row labels may reach; 0: any
 };
 
-// Ticks across r and labels below and right of it for world window w;
-// false when a tick layout cannot be made.
-bool drawaxisscales(const drect& w, const screenrect& r, const scalestyle& style);
+enum scaleparts { scaleticks = 1, scalelabels = 2, wholescales = 3 };
+// Ticks across r and labels below and right of it for world window w (or
+// only the parts asked for, so that lines can go between them); false when
+// a tick layout cannot be made.
+bool drawaxisscales(const drect& w, const screenrect& r, const scalestyle& style, int parts = wholescales);

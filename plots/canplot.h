@@ -80,6 +80,7 @@ struct sampleresult {
     uint8_t failed = 0;              // memory ran out: not drawable
     uint32_t arcs = 0;
     uint32_t generation = 0;         // the curve generation it was made for
+    screenrect screen;               // and the pixel rectangle
 };
 
 // What to sample for one curve and one target; a plain value, copied by

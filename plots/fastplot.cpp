@@ -163,7 +163,7 @@ samplerequest fastplot::request(uint16_t curve, bool fullrange) const
     q.world = world;
     q.unit = {0, 1, 1, 0};
     q.screen = screen;
-    q.resolution = width();
+    q.resolution = isparametric() ? width() : 0;  // explicit curves: one sample a column
     q.table = table;
     q.rangelow = spec.rangelow;
     q.rangehigh = spec.rangehigh;

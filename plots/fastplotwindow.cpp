@@ -79,11 +79,13 @@ std::string argumentname(const calculator& c)
     return c.mode == calcmode::arclength ? "arc" : std::string(1, c.argchar());
 }
 
-scalestyle panestyle(bool current)
+// The labels end within the frame bands.
+scalestyle panestyle(const fastplot& p)
 {
-    auto r = [&](int role) { return uint8_t(colorof(current ? role : 53)); };
+    auto r = [&](int role) { return uint8_t(colorof(p.current ? role : 53)); };
     return {int16_t(smallcharheight()), int16_t(smallcharheight() / 2), int16_t(1.6 * smallcharheight()),
-            int16_t(smallcharwidth()), int16_t(0.6 * smallcharwidth()), r(64), r(65), r(55), r(56), r(53)};
+            int16_t(smallcharwidth()), int16_t(0.6 * smallcharwidth()), r(64), r(65), r(55), r(56), r(53),
+            int16_t(p.screen.right + p.marginright), int16_t(p.screen.bottom + p.marginbottom)};
 }
 
 }  // namespace
@@ -253,7 +255,7 @@ void drawfastplotwindow(fastplot* p)
         makevisible(0, p->screen.top, screenpixwidth(), screenpixheight(), false);
         p->updateflags();
         p->clearpane();
-        drawaxisscales(p->world, p->screen, panestyle(p->current));
+        drawaxisscales(p->world, p->screen, panestyle(*p));
         screenplotter(p->result.points, colorof(p->current ? 57 : 67));
         if (p->bar)
             p->showbar();

@@ -1,6 +1,7 @@
 // The screen plotters, the painting of an entry's curve from its sample
-// (sampling again only when the curve's generation moved) and of a whole
-// perspective: margins, plot area, scales, axes and the shown curves.
+// (sampling again only when the curve's generation or the plot area moved)
+// and of a whole perspective: margins, plot area, scales, axes and the
+// shown curves.
 #include "plots/paint.h"
 
 #include <algorithm>
@@ -79,13 +80,15 @@ bool sampleentry(autoprint& e)
     if (!generatesample(*e.curve, q, e.sample))
         return false;
     e.sample.generation = currentgeneration(*e.curve);
+    e.sample.screen = q.screen;
     return true;
 }
 
-// The sample was taken since the curve last changed.
+// The sample was taken for the plot area since the curve last changed.
 bool samplecurrent(const autoprint& e)
 {
-    return e.sample.generation == currentgeneration(*e.curve) && (e.sample.columns || e.sample.points);
+    return e.sample.generation == currentgeneration(*e.curve) && e.sample.screen == plotarea()
+           && (e.sample.columns || e.sample.points);
 }
 
 // After a failed sampling.
@@ -247,14 +250,14 @@ void paintplotframe(const plot* p, int mode)
     ::flushcells();
 }
 
-void paintscales(const drect& w, const screenrect& area, bool clipboardshown)
+void paintscales(const drect& w, const screenrect& area, bool clipboardshown, int parts)
 {
     int cw = smallcharwidth();
     int tick = clipboardshown ? 80 : 79, text = clipboardshown ? 77 : 75, back = clipboardshown ? 78 : 76;
     scalestyle style{5, 0, int16_t(-cw), 0, int16_t(0.6 * cw), uint8_t(colorof(tick)),
                      uint8_t(colorof(text)), uint8_t(colorof(back)), uint8_t(colorof(text)),
                      uint8_t(colorof(back))};
-    drawaxisscales(w, area, style);
+    drawaxisscales(w, area, style, parts);
 }
 
 void paintaxes(const plotpsp& perspective, int mode)

@@ -30,5 +30,6 @@ screenrect& plotarea();
 extern autoprint* editorselection;
 
 void paintplotframe(const plot* p, int mode);
-void paintscales(const drect& w, const screenrect& area, bool clipboardshown);
+// parts: of enum scaleparts (plots/axisscales.h).
+void paintscales(const drect& w, const screenrect& area, bool clipboardshown, int parts);
 void paintaxes(const plotpsp& perspective, int mode);

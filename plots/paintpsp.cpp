@@ -2,6 +2,7 @@
 // in the order of the consider list; the edit-mode picture.
 #include <algorithm>
 
+#include "plots/axisscales.h"
 #include "plots/breakdialogs.h"
 #include "plots/paint.h"
 #include "plots/plot.h"
@@ -42,8 +43,11 @@ int plotpsp::paint(bool includenotconsidered)
     }
     drect w = mappedwindow();
     if (!isemptyrange(w.left, w.right) && !isemptyrange(w.bottom, w.top)) {
-        paintscales(w, plotarea(), owner && owner->clipboardshown);
+        // The labels over the axes that run through them.
+        bool clipboard = owner && owner->clipboardshown;
+        paintscales(w, plotarea(), clipboard, scaleticks);
         paintaxes(*this, 0);
+        paintscales(w, plotarea(), clipboard, scalelabels);
     }
     int painted = 0;
     bool stop = false;

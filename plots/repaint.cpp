@@ -1,5 +1,13 @@
-// Until perspectives are painted a designer plot shows nothing, so there
-// is nothing to paint again.
 #include "plots/repaint.h"
 
-void repaintplot(plot&) {}
+#include "plots/paint.h"
+#include "plots/painting.h"
+#include "plots/plot.h"
+
+void repaintplot(plot& p)
+{
+    if (editorselection || p.clipboardshown)
+        return;
+    if (plotpsp* s = p.activemapping())
+        paintperspective(*s);
+}

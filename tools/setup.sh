@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev    # the fuzz target (libFuzzer)
   # decoders written elsewhere that read the exported images back in tests
   python3-pil imagemagick giflib-tools netpbm gifsicle
+  desktop-file-utils          # desktop-file-validate checks the installed entries
 )
 
 # Benchmark-only: the evaluator is compared with muParser in bench/; never

@@ -16,9 +16,10 @@
 #include "plots/paint.h"
 #include "plots/plot.h"
 #include "plots/plotlist.h"
+#include "plots/plotpanel.h"
 #include "tests/plots/fastplotfixture.h"
 #include "tests/plots/plotgraph.h"
-#include "tests/screen/goldenfiles.h"
+#include "tests/plots/exactcurve.h"
 
 namespace {
 
@@ -326,7 +327,16 @@ TEST_F(editorrun, SelectingHidingAndRemovingCurves)
     EXPECT_NE(dialogdump(run, "edit-removed").find("1069=/ 2\n"), std::string::npos);
     ASSERT_FALSE(run.boxes.empty());
     EXPECT_EQ(run.boxes.back(), "You are deleting curve #1 \n\rfrom the plot");
-    for (const char* name : {"edit-start", "edit-all", "edit-hidden", "edit-removed"})
+    // On entering the selected x/3 in its blue over sin and cos in grey.
+    const drect window{0, 1.5, 3, -1.5};
+    const screenrect area = panelplotarea();
+    goldencurve third = exactgraph(window, area, curvergb(3), [](double x) { return x / 3; });
+    goldencurve others = exactgraph(window, area, colorrgb(colorof(38)), [](double x) { return std::sin(x); });
+    goldencurve cosine = exactgraph(window, area, others.colour, [](double x) { return std::cos(x); });
+    others.pieces.insert(others.pieces.end(), cosine.pieces.begin(), cosine.pieces.end());
+    others.covering = {third.colour};
+    checkgoldenplot(run.out, "edit-start", editorgolden, {third, others});
+    for (const char* name : {"edit-all", "edit-hidden", "edit-removed"})
         checkgoldenfiles(run.out, name, editorgolden);
 }
 

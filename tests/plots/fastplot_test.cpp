@@ -42,6 +42,18 @@ TEST_F(fastplotsitting, AWindowWithoutHeightTakesItFromTheSample)
     });
 }
 
+TEST_F(fastplotsitting, AGivenWindowIsSampledOncePerPaneColumn)
+{
+    withcalc("", [&](calculator& c) {
+        ready(c, "sin(x)");
+        fastplot& f = plotof(c, plottype::simple, 0, 3, {0, 2, 3, -2});
+        ASSERT_EQ(f.sampleflag, 0);
+        // sin stays inside the window: every column a point of the line.
+        EXPECT_EQ(countkind(f.result, plotcmd::move), 1);
+        EXPECT_EQ(countkind(f.result, plotcmd::move) + countkind(f.result, plotcmd::line), f.width() + 1);
+    });
+}
+
 TEST_F(fastplotsitting, FewerThanTwoDefinedPointsMakeNoPlot)
 {
     withcalc("", [&](calculator& c) {
@@ -133,6 +145,21 @@ TEST_F(fastplotsitting, ActualizationAsksWhatTheChangesNeed)
             EXPECT_FALSE(has(run, "q", k.absent)) << k.name;
         }
     }
+}
+
+// " N O T I C E " is the title in the box's top border, and the text's
+// first line starts at the left border.
+TEST_F(fastplotsitting, TheNoticeIsTheBoxTitle)
+{
+    hostrun run = withcalc("<dump q><Esc>", [&](calculator& c) {
+        ready(c, "sin(x)*y", "xy");
+        fastplot& f = plotof(c, plottype::simple, 0, 3, {0, 2, 3, -2});
+        f.stamp.othersum++;
+        f.canactualize(0);
+    });
+    std::string text = dumptext(run, "q");
+    EXPECT_NE(text.find("═ N O T I C E ═"), std::string::npos) << text;
+    EXPECT_NE(text.find("║ The plot might not behave"), std::string::npos) << text;
 }
 
 TEST_F(fastplotsitting, ThePlotCountDropsPlotTwoAboveAnUnreadyPlotOne)

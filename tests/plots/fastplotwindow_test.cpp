@@ -6,8 +6,9 @@
 #include "plots/fastplotcommands.h"
 #include "plots/fastplotwindow.h"
 #include "screen/hotspot.h"
+#include "tests/plots/exactcurve.h"
 #include "tests/plots/fastplotfixture.h"
-#include "tests/screen/goldenfiles.h"
+#include "tests/screen/dumpfile.h"
 
 namespace {
 
@@ -17,10 +18,15 @@ TEST_F(fastplotsitting, PaneOfASineAndItsCloseBox)
 {
     int16_t corner = 0, inside = 0, tab = 0;
     std::string title;
+    goldencurve sine;
+    screenrect outer;
     hostrun run = withcalc("<dump fastplot-sin>x", [&](calculator& c) {
         ready(c, "sin(x)");
         fastplot& f = plotof(c, plottype::simple, -M_PI, M_PI);
         drawfastplotwindow(&f);
+        sine = exactgraph(f.world, f.screen, colorrgb(colorof(57)), [](double x) { return std::sin(x); });
+        outer = {int16_t(f.screen.left - f.marginleft), int16_t(f.screen.top - f.margintop),
+                 int16_t(f.screen.right + f.marginright), int16_t(f.screen.bottom + f.marginbottom)};
         title = f.title();
         // The close box's corners: right edge outer right - 2, top outer top + 2.
         int right = f.screen.right + f.marginright - 2, top = f.screen.top - f.margintop + 2;
@@ -36,7 +42,15 @@ TEST_F(fastplotsitting, PaneOfASineAndItsCloseBox)
     EXPECT_EQ(corner, 601);
     EXPECT_EQ(inside, -1);  // a press there is swallowed
     EXPECT_EQ(tab, 0);
-    checkgoldenfiles(run.out, "fastplot-sin", golden);
+    checkgoldenplot(run.out, "fastplot-sin", golden, {sine});
+    // The scale labels end within the frame bands: right of the pane and
+    // below it only the screen's background.
+    std::string png = run.out + "/fastplot-sin.png";
+    uint32_t back = cellcolor(png, 80, 30);
+    screenrect right{int16_t(outer.right + 1), outer.top, int16_t(outer.right + 40), int16_t(outer.bottom + 30)};
+    screenrect below{sine.box.left, int16_t(outer.bottom + 1), int16_t(outer.right + 40), int16_t(outer.bottom + 30)};
+    for (const screenrect& r : {right, below})
+        EXPECT_EQ(countpixels(png, back, r), size_t(r.width() + 1) * size_t(r.height() + 1));
 }
 
 }  // namespace

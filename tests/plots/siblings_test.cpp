@@ -20,7 +20,7 @@
 #include "tests/plots/curvefixture.h"
 #include "screen/keys.h"
 #include "tests/screen/editrun.h"
-#include "tests/screen/goldenfiles.h"
+#include "tests/plots/exactcurve.h"
 
 namespace {
 
@@ -190,7 +190,11 @@ TEST_F(oscillatorplot, ASiblingThroughAPointLiesOnTheCircleThroughIt)
             points = sampled(*psp->activeentry()->curve);
     });
     plotarea() = area;
-    checkgoldenfiles(run.out, "sibling", VEMO_SOURCE_DIR "/tests/plots/golden");
+    auto circle = [&](double radius, int colour) {
+        return exactcurve(world, {20, 140, 720, 520}, curvergb(colour), [=](double t) { return radius * std::cos(t); },
+                          [=](double t) { return radius * std::sin(t); }, 0, 2 * pi, 4000);
+    };
+    checkgoldenplot(run.out, "sibling", VEMO_SOURCE_DIR "/tests/plots/golden", {circle(1, 2), circle(0.5, 4)});
     EXPECT_EQ(run.status, 0);
     ASSERT_TRUE(made);
     ASSERT_EQ(psp->consider.count, 2);

@@ -4,12 +4,14 @@
 // inside frame bands of 18.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "revolver/program.h"
+#include "tests/plots/exactcurve.h"
 #include "tests/screen/dumpfile.h"
-#include "tests/screen/goldenfiles.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/workfolder.h"
 
@@ -44,6 +46,34 @@ std::string boxes(const hostrun& r)
     return all;
 }
 
+// The window of the last statistics box: "lo <= x <= hi" then the
+// ordinate's line.
+drect statisticswindow(const std::string& told)
+{
+    drect w;
+    size_t at = told.rfind("Coordinate Window:");
+    if (at == std::string::npos)
+        return w;
+    char name[16];
+    size_t line = told.find('\n', at) + 1;
+    std::sscanf(told.c_str() + line, " %lf <= %15s <= %lf", &w.left, name, &w.right);
+    line = told.find('\n', line) + 1;
+    std::sscanf(told.c_str() + line, " %lf <= %15s <= %lf", &w.bottom, name, &w.top);
+    return w;
+}
+
+// The pane's plot area and its current curve's colour.
+const screenrect pane{20, 153, 720, 520};
+uint32_t panecurve()
+{
+    return colorrgb(colorof(57));
+}
+
+double sinewave(double x)
+{
+    return std::sin(x);
+}
+
 class fastplotscripts : public workfolder {};
 
 TEST_F(fastplotscripts, ZoomFramesMakePlotTwoAndTheBoxesSwitchAndClose)
@@ -54,8 +84,11 @@ TEST_F(fastplotscripts, ZoomFramesMakePlotTwoAndTheBoxesSwitchAndClose)
                               + "<dump fastplot-closed>" + statistics,
                           runprogram);
     ASSERT_EQ(r.status, 0);
-    for (const char* name : {"fastplot-default", "fastplot-zoom", "fastplot-zoomagain", "fastplot-switched",
-                             "fastplot-closed"})
+    // The statistics tell the window of the zoom of the zoom.
+    goldencurve zoomed = exactgraph(statisticswindow(boxes(r)), pane, panecurve(), sinewave);
+    checkgoldenplot(r.out, "fastplot-zoomagain", golden, {zoomed});
+    checkgoldenplot(r.out, "fastplot-closed", golden, {zoomed});
+    for (const char* name : {"fastplot-default", "fastplot-zoom", "fastplot-switched"})
         checkgoldenfiles(r.out, name, golden);
     // A frame of no size changes nothing.
     EXPECT_EQ(slurp(r.out + "/fastplot-zeroframe.png"), slurp(r.out + "/fastplot-default.png"));
@@ -73,7 +106,8 @@ TEST_F(fastplotscripts, TheBarReleasedInTheLeftMarginShiftsTheWindow)
     // window and the argument move left by 0.9 of the width, 9.
     hostrun r = runscript(sine + drag(300, 529, 10, 529) + "<dump fastplot-shifted>" + statistics, runprogram);
     ASSERT_EQ(r.status, 0);
-    checkgoldenfiles(r.out, "fastplot-shifted", golden);
+    checkgoldenplot(r.out, "fastplot-shifted", golden,
+                    {exactgraph(statisticswindow(boxes(r)), pane, panecurve(), sinewave)});
     EXPECT_NE(dumpfile(r, "fastplot-shifted.txt").find("x= -8 "), std::string::npos);
     EXPECT_NE(boxes(r).find("         -18 <= x      <= -8"), std::string::npos) << boxes(r);
 }
@@ -96,7 +130,9 @@ TEST_F(fastplotscripts, AParametricPlotOfTwoValues)
                               + statistics,
                           runprogram);
     ASSERT_EQ(r.status, 0);
-    checkgoldenfiles(r.out, "fastplot-parametric", golden);
+    goldencurve circle = exactcurve(statisticswindow(boxes(r)), pane, panecurve(), [](double t) { return std::cos(t); },
+                                    sinewave, 0, 6.3, 4000);
+    checkgoldenplot(r.out, "fastplot-parametric", golden, {circle});
     std::string told = boxes(r);
     EXPECT_NE(told.find(" Parametric direct Plot"), std::string::npos) << told;
     EXPECT_NE(told.find(" 1)  f.2 over f.1"), std::string::npos) << told;

@@ -4,9 +4,12 @@
 // the question before deleting a plot, leaving, "ppp" and "pp" Del.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
+#include "plots/plotpanel.h"
 #include "revolver/program.h"
+#include "tests/plots/exactcurve.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/goldenfiles.h"
 #include "tests/screen/hostrun.h"
@@ -46,8 +49,19 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
                            "pp<Del><dump erase>1pp<Del><dump again><Esc><dump cancelled>x<close>";
     hostrun r = runscript(script, runprogram);
     ASSERT_EQ(r.status, 0);
-    for (const char* name : {"plotenv-enter", "plotenv-left", "plotenv-magnify", "plotenv-minify", "plotenv-push",
-                             "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-help", "plotenv-leave"})
+    // Both plots over 0 .. 5 by 0 .. 30: the second shows 10 sin x + 10 in
+    // blue and green (painted over it), the first x x in red.
+    const drect window{0, 30, 5, 0};
+    const screenrect area = panelplotarea();
+    auto wave = [](double x) { return 10 * std::sin(x) + 10; };
+    goldencurve green = exactgraph(window, area, curvergb(2), wave);
+    goldencurve blue = exactgraph(window, area, curvergb(3), wave);
+    blue.covering = {green.colour};
+    checkgoldenplot(r.out, "plotenv-enter", plotenvgolden, {blue, green});
+    checkgoldenplot(r.out, "plotenv-help", plotenvgolden, {blue, green});
+    checkgoldenplot(r.out, "plotenv-left", plotenvgolden, {exactgraph(window, area, curvergb(1), [](double x) { return x * x; })});
+    for (const char* name : {"plotenv-magnify", "plotenv-minify", "plotenv-push",
+                             "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-leave"})
         checkgoldenfiles(r.out, name, plotenvgolden);
     // Home shows the first perspective as on entering.
     EXPECT_EQ(dumpfile(r, "home.txt"), dumpfile(r, "plotenv-enter.txt"));
@@ -62,6 +76,39 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     // Erased: the first plot is the current one.
     EXPECT_NE(dumpfile(r, "again.txt").find("You wish to erase plot nr. 1  ?"), std::string::npos);
     EXPECT_NE(dumpfile(r, "cancelled.txt").find("Command cancelled"), std::string::npos);
+}
+
+// Designer plots fit the grid of the area the panels leave, also when they
+// were first painted before the panels were there; OK in "Default Diagram
+// Options" paints the perspective again, and the scale labels stand over
+// the axes that run into them.
+TEST_F(plotenv, CurvesFitTheirGridAndOptionsRepaint)
+{
+    std::string script = "ex<Enter><Enter>1<Enter>ppn0<Enter>6<Enter>0<Enter>6<Enter>r<dump diagonal><Esc>"
+                         "ppp<dump again><Esc>"
+                         "<Right>esin(x)<Enter><Enter>1<Enter>ppn-3<Enter>3<Enter>-1.5<Enter>1.5<Enter>r<dump axes>"
+                         "A<dialog 1019=0 1020=0 ok><dump noaxes><Esc><A-X>y";
+    hostrun r = runscript(script, runprogram, 60);
+    ASSERT_EQ(r.status, 0);
+    const screenrect area = panelplotarea();
+    goldencurve line = exactgraph({0, 6, 6, 0}, area, curvergb(1), [](double x) { return x; });
+    // From corner to corner.
+    ASSERT_EQ(line.pieces.size(), 1u);
+    EXPECT_EQ(line.pieces[0].front(), std::make_pair(double(area.left), double(area.bottom)));
+    EXPECT_EQ(line.pieces[0].back(), std::make_pair(double(area.right), double(area.top)));
+    expectcurveshown(r.out + "/diagonal.png", line, "x on entering");
+    expectcurveshown(r.out + "/again.png", line, "x after ppp");
+    goldencurve wave = exactgraph({-3, 1.5, 3, -1.5}, area, curvergb(1), [](double x) { return std::sin(x); });
+    expectcurveshown(r.out + "/axes.png", wave, "sin x");
+    expectcurveshown(r.out + "/noaxes.png", wave, "sin x without axes");
+    uint32_t axis = colorrgb(colorof(24));
+    EXPECT_GT(countpixels(r.out + "/axes.png", axis, area), 500u);
+    EXPECT_EQ(countpixels(r.out + "/noaxes.png", axis, area), 0u);
+    // The label "0" of the y scale at the right edge, and the "0" of the x
+    // scale at the bottom.
+    int y0 = screenmap({-3, 1.5, 3, -1.5}, area).worldtoy(0), x0 = screenmap({-3, 1.5, 3, -1.5}, area).worldtox(0);
+    EXPECT_EQ(countpixels(r.out + "/axes.png", axis, {int16_t(area.right - 8), int16_t(y0 - 3), int16_t(area.right - 2), int16_t(y0 + 3)}), 0u);
+    EXPECT_EQ(countpixels(r.out + "/axes.png", axis, {int16_t(x0 - 3), int16_t(area.bottom - 6), int16_t(x0 + 3), area.bottom}), 0u);
 }
 
 }  // namespace

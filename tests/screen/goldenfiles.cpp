@@ -1,6 +1,5 @@
 #include "tests/screen/goldenfiles.h"
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,24 +17,6 @@ std::string readfile(const fs::path& p)
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-// Pixels of a PNG as 0xRRGGBB, empty when it cannot be read.
-std::vector<uint32_t> pngpixels(const fs::path& p, int& w, int& h)
-{
-    std::vector<uint32_t> out;
-    cairo_surface_t* s = cairo_image_surface_create_from_png(p.c_str());
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
-        w = cairo_image_surface_get_width(s);
-        h = cairo_image_surface_get_height(s);
-        int stride = cairo_image_surface_get_stride(s) / 4;
-        auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++)
-                out.push_back(data[y * stride + x] & 0xFFFFFF);
-    }
-    cairo_surface_destroy(s);
-    return out;
 }
 
 }  // namespace
@@ -67,4 +48,24 @@ void checkgoldenimage(const fs::path& folder, const std::string& name, const fs:
     for (size_t i = 0; i < std::min(expected.size(), actual.size()); i++)
         differ += expected[i] != actual[i];
     EXPECT_EQ(differ, 0u) << name << ": pixels differ from the golden image";
+}
+
+bool expectcurveshown(const fs::path& png, const goldencurve& c, const std::string& what)
+{
+    curvefit fit = fitcurvepixels(png, c.colour, c.box, c.pieces, 1.5, c.covering);
+    EXPECT_FALSE(c.pieces.empty()) << what << ": no part of the curve inside the box";
+    EXPECT_EQ(fit.stray, 0u) << what << ": off by up to " << fit.worst << " px, " << fit.where;
+    EXPECT_EQ(fit.missed, 0u) << what << ": left out, " << fit.where;
+    return !c.pieces.empty() && fit.stray == 0 && fit.missed == 0;
+}
+
+void checkgoldenplot(const fs::path& folder, const std::string& name, const fs::path& golden,
+                     const std::vector<goldencurve>& curves)
+{
+    bool fitted = true;
+    for (size_t i = 0; i < curves.size(); i++)
+        fitted = expectcurveshown(folder / (name + ".png"), curves[i], name + " curve " + std::to_string(i + 1))
+                 && fitted;
+    ASSERT_TRUE(fitted) << name << ": the picture does not show its curves; not compared or stored";
+    checkgoldenfiles(folder, name, golden);
 }
