@@ -119,7 +119,7 @@ TEST(notepadedit, enterandescfirstremoveablock)
 TEST(notepadedit, infoandrecognizer)
 {
     // The key that closes the key reference also closes the information.
-    mathedited e = runeditor<notepadedit>("", "<F1><dump notepadinfo><dump info><F1><dump keys>y<F3><dump recognizer>z<Enter>");
+    mathedited e = runeditor<notepadedit>("", "<F1><dump notepadinfo><dump info><F1><dump keys>y<F3><dump recognizer><Enter>");
     EXPECT_TRUE(shows(e, "info", " This is the calculation notepad. "));
     EXPECT_TRUE(shows(e, "keys", " Key Reference - Math Editor "));
     EXPECT_FALSE(shows(e, "recognizer", "not available"));   // without a recognizer F3 tells nothing
