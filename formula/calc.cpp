@@ -24,7 +24,6 @@
 #include "math/smallpower.h"
 
 namespace {
-constexpr double divisionbyzero = 1e300;
 
 double notimplemented(const parser* p)
 {

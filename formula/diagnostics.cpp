@@ -6,7 +6,7 @@
 #include "base/limits.h"
 
 namespace {
-// Stand-in for the line list: one line per "\n", carriage returns dropped.
+// The text as lines: one per "\n", carriage returns dropped.
 std::vector<std::string> splitlines(const char* text)
 {
     std::vector<std::string> lines(1);

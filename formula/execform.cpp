@@ -13,7 +13,6 @@
 #include "math/smallpower.h"
 
 namespace {
-constexpr double divisionbyzero = 1e300;
 
 // Values a handler token takes (it leaves one); 0 for tokens that do not
 // run in the form; -1: as many as its cell says.

@@ -15,6 +15,9 @@
 class parser;
 class runsum;
 
+// The quotient when the divisor is 0.
+constexpr double divisionbyzero = 1e300;
+
 namespace xo {
 // Suffixes: A an argument, K a constant, P a double read through a pointer.
 enum code : unsigned short {

@@ -272,9 +272,9 @@ compileentry compiler::reducecall()
     }
     int token = name.token;
     emittoken(token);
-    if (cellof(token) == cellkind::call)
+    if (cellof(token) == operandcell::call)
         emitcell(operand::ofcall(name.cell.object, short(sum), name.cell.valc));
-    else if (cellof(token) == cellkind::function)
+    else if (cellof(token) == operandcell::function)
         emitcell(operand::offunction(short(sum), name.cell.valc));
     if (token == tk::CALL_USER_FUNC || token == tk::CALL_MULTIFUNC) {
         constant = false;

@@ -27,7 +27,7 @@ template <bool lowin, bool highin> void between(calcframe&)
     *t = truth(low && high);
 }
 
-const handlerrow rows[] = {
+const handlerrow logicrows[] = {
     {tk::BOOL, unaryhandler<boolean>},
     {tk::NOT, unaryhandler<negation>},
     {tk::EQUAL, binaryhandler<equal>},
@@ -50,5 +50,5 @@ const handlerrow rows[] = {
 
 void registerlogic()
 {
-    registerrows(rows);
+    registerrows(logicrows);
 }

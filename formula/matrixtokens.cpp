@@ -259,7 +259,7 @@ void eigenvectors(calcframe& f)
     shared.top = first + n * n - 1;
 }
 
-const handlerrow rows[] = {
+const handlerrow matrixrows[] = {
     {tk::SOLVE, solvereal},
     {tk::INVERT, invertreal},
     {tk::DETERMINANT, determinantreal},
@@ -284,5 +284,5 @@ const handlerrow rows[] = {
 
 void registermatrices()
 {
-    registerrows(rows);
+    registerrows(matrixrows);
 }

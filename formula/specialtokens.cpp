@@ -69,7 +69,7 @@ template <double (*fn)(const double*, int)> void symmetrichandler(calcframe& f)
     shared.top = first;
 }
 
-const handlerrow rows[] = {
+const handlerrow specialrows[] = {
     {tk::GAMMA, unaryhandler<gammafn>},
     {tk::FACTORIAL, unaryhandler<factorial>},
     {tk::GAMMA1, unaryhandler<gammad<1>>},
@@ -116,5 +116,5 @@ const handlerrow rows[] = {
 
 void registerspecial()
 {
-    registerrows(rows);
+    registerrows(specialrows);
 }

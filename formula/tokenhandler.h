@@ -7,7 +7,7 @@
 // designates the slot of the top value): it takes its operands from the
 // top, writes its result or results from the slot of the first (deepest)
 // operand on and leaves shared.top on the last result.  A handler of a token with an
-// operand cell (cellof(code) != cellkind::none) consumes exactly that one
+// operand cell (cellof(code) != operandcell::none) consumes exactly that one
 // cell with f.cur.take(): argc holds the argument count of a function
 // cell, valc its value count.  Errors set shared.error (mostly through the
 // report routines); the evaluator leaves at the next token.

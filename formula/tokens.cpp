@@ -206,27 +206,27 @@ bool executable(int code)
     }
 }
 
-cellkind cellof(int code)
+operandcell cellof(int code)
 {
     using namespace tk;
     switch (code) {
     case FEED_CONSTANT:
-        return cellkind::constant;
+        return operandcell::constant;
     case FEED_GLOBAL: case FEED_STATIC: case FEED_CONST:
     case ASSIGN_STATIC: case ASSIGN_GLOBAL:
-        return cellkind::variable;
+        return operandcell::variable;
     case FEED_ARG_NR: case ASSIGN_TO_ARG: case FEED_AUTO: case ASSIGN_TO_AUTO:
     case FEED_ASSUME_NR: case MAKE_AUTOSPACE:
-        return cellkind::index;
+        return operandcell::index;
     case CALL_USER_FUNC: case CALL_MULTIFUNC:
-        return cellkind::call;
+        return operandcell::call;
     case FEED_ASSUMEVALS:
-        return cellkind::assumed;
+        return operandcell::assumed;
     }
     // Built-ins that take any number of arguments or yield several values
     // carry their counts in a cell.
     int argc = argcoftoken(code);
     if (argc == anyargs || argc == multivalued)
-        return cellkind::function;
-    return cellkind::none;
+        return operandcell::function;
+    return operandcell::none;
 }

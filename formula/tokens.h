@@ -212,7 +212,7 @@ const char* tokenname(int code);
 bool executable(int code);
 
 // What the operand cell of a token holds; tokens of kind none take no cell.
-enum class cellkind : unsigned char {
+enum class operandcell : unsigned char {
     none,
     constant,  // FEED CONSTANT
     variable,  // a variable record and its letter
@@ -222,5 +222,5 @@ enum class cellkind : unsigned char {
     assumed,   // first assumed slot and number of values
 };
 
-cellkind cellof(int code);
-inline bool takescell(int code) { return cellof(code) != cellkind::none; }
+operandcell cellof(int code);
+inline bool takescell(int code) { return cellof(code) != operandcell::none; }

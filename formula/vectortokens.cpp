@@ -106,7 +106,7 @@ void scalartimes(calcframe& f)
     shared.top = s + k - 1;
 }
 
-const handlerrow rows[] = {
+const handlerrow vectorrows[] = {
     {tk::INNERPROD, listhandler<innerprod>},
     {tk::NORM2, listhandler<norm2>},
     {tk::DISTANCE, listhandler<distance>},
@@ -122,5 +122,5 @@ const handlerrow rows[] = {
 
 void registervectors()
 {
-    registerrows(rows);
+    registerrows(vectorrows);
 }

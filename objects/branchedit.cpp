@@ -24,11 +24,10 @@
 namespace {
 constexpr int ins = 338, del = 339, shiftf10 = 349;
 constexpr int firstcomponent = 1000;   // item code of component p: 1000 + p
-constexpr int helpitem = 39998;        // disabled while a help box is open
 
 int helpbox(const char* caption, const char* text, bool top)
 {
-    menus().disable(helpitem);
+    menus().disable(helpmenuitem);
     menus().setmode();
     msgstyle(3);
     setboxtitle(caption);
@@ -37,7 +36,7 @@ int helpbox(const char* caption, const char* text, bool top)
         setpopupwidth(0);
     }
     int k = msgbox(text);
-    menus().enable(helpitem);
+    menus().enable(helpmenuitem);
     menus().setmode();
     return k;
 }

@@ -16,7 +16,7 @@ chain* localobjects = nullptr;
 int currentlibrary = 0;
 void (*touchlibrary)(int library) = nullptr;
 
-static void touch(int library)
+void touch(int library)
 {
     if (touchlibrary)
         touchlibrary(library);
@@ -98,7 +98,7 @@ void freecontext()
     delete old;
 }
 
-static bool isdesktop()
+bool isdesktop()
 {
     const char* name = libraryname(currentlibrary);
     return name && std::strcmp(name, desktoplibrary) == 0;

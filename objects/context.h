@@ -41,6 +41,10 @@ extern int currentlibrary;
 // Called with a library number whenever that library changed (0: the
 // context changed); the user-function database sets it.
 extern void (*touchlibrary)(int library);
+// Tells touchlibrary (when set) that the library changed.
+void touch(int library);
+// Whether the context mirrors the desktop library.
+bool isdesktop();
 
 // Lookups from the head, names compared byte for byte; null when none.
 fu1* findresident(const chain& list, const char* name, int nargs, int nvalues);

@@ -23,21 +23,10 @@ bool collisionmode = false;
 
 namespace {
 
-void touch(int library)
-{
-    if (touchlibrary)
-        touchlibrary(library);
-}
-
 const char* currentname()
 {
     const char* name = libraryname(currentlibrary);
     return name ? name : "";
-}
-
-bool isdesktop()
-{
-    return std::strcmp(currentname(), desktoplibrary) == 0;
 }
 
 bool listed(const componentlist& list, const fu1* object)

@@ -60,10 +60,9 @@ bool clearcontext();
 // the current one; true when changed.
 bool changecontext();
 
-// Entry points of the revolver's handlers (its command reader does not
-// exist yet): F2 saves and shows the OK box; "ul" lists the context; F4
-// is the context submenu.  contextmenu is false when the revolver should
-// not go on with the current calculator.
+// Entry points of the revolver's handlers: F2 saves and shows the OK box;
+// "ul" lists the context; F4 is the context submenu.  contextmenu is false
+// when the revolver should not go on with the current calculator.
 void savecontextcmd();
 void listcontextcmd();
 bool contextmenu();

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int helpitem = 39998;
 
 const char contextkeys[] =
     "\n <v>iew       display object\n\r <V>iew       display components \n\r <i>          implement / disimplement \n\r"
@@ -71,14 +70,14 @@ void componentkeyhelp(bool candelete, bool canedit, void (*help)())
     if (canedit)
         text.addf(" <e>          edit object\n\r <w>          edit (local) variable\n\r <C>          edit comment \n\r");
     for (;;) {
-        menus().disable(helpitem);
+        menus().disable(helpmenuitem);
         setboxtitle(" Key Reference: Component List ");
         if (help)
             setfootercode(12);
         setpopupy(1);
         msgstyle(3);
         int key = msgbox(text.text());
-        menus().enable(helpitem);
+        menus().enable(helpmenuitem);
         if (key != key::f1 || !help)
             return;
         help();

@@ -27,12 +27,6 @@ constexpr int keyins = 338, keydel = 339, keyf2 = 316, ctrlw = 23;
 
 std::unique_ptr<comment> transfer;
 
-void touch(int library)
-{
-    if (touchlibrary)
-        touchlibrary(library);
-}
-
 // Changes to a foreign copy are lost at the next context change.
 void foreignwarning(const fu1* object)
 {

@@ -254,8 +254,7 @@ int listlibraries()
 
 void infohelp(const char* text, int16_t column, int16_t row)
 {
-    constexpr int helpitem = 39998;
-    menus().disable(helpitem);
+    menus().disable(helpmenuitem);
     setboxtitle(" I N F O ");
     msgstyle(3);
     if (column > 0)
@@ -263,5 +262,5 @@ void infohelp(const char* text, int16_t column, int16_t row)
     if (row > 0)
         setpopupy(row);
     msgbox(text);
-    menus().enable(helpitem);
+    menus().enable(helpmenuitem);
 }

@@ -100,7 +100,7 @@ extern int32_t remembered;
 extern bool showforeignlibrary, databaseisopen;
 // The comment picked up with <p>; dropped by quitprogram.
 void droptransfercomment();
-// The calling calculator that <Ins> makes; null until the revolver exists
+// The calling calculator that <Ins> makes; null while no revolver runs
 // ("failed !" then).
 extern bool (*createcalculator)(fu1* object);
 // The revolver's current calculator, named when an edit changes counts.

@@ -119,11 +119,18 @@ void dabadisplay(const dabarec* e)
     object->show();
 }
 
-// Needs the revolver's calling calculators, which do not exist yet.
+// The revolver makes the calculator (createcalculator, contextlist.h) and
+// says why when it cannot.
 void dabacalculator(dabalist& list)
 {
-    (void)list;
-    msgfailed();
+    const dabarec* e = list.entryat();
+    if (!e)
+        return;
+    std::unique_ptr<fu1> object(obtain(e->name, e->arguments, e->values, e->library));
+    if (!object || !createcalculator)
+        msgfailed();
+    else if (createcalculator(object.get()))
+        okbox(500);
 }
 
 void dabagoto(dabalist& list)

@@ -16,6 +16,7 @@ void excerptkeyhelp();
 sortmode asksortmode(sortmode current);
 
 void dabadisplay(const dabarec* entry);
+// <Ins>: a calling calculator for the object of the current entry.
 void dabacalculator(dabalist& list);
 void dabagoto(dabalist& list);
 void dabasort(dabalist& list);

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int helpitem = 39998;
 
 const char mainkeys[] =
     "\n <s>        select new sortmode \n\r <v>        display object \n\r <g>oto     enter the object's context \n\r"
@@ -51,11 +50,11 @@ void keyhelp(const char* caption, const char* keys, const char* info)
     setboxtitle(caption);
     popup shown(keys);
     while (getkey() == key::f1) {
-        menus().disable(helpitem);
+        menus().disable(helpmenuitem);
         setboxtitle(" I N F O ");
         msgstyle(3);
         msgbox(info);
-        menus().enable(helpitem);
+        menus().enable(helpmenuitem);
     }
 }
 
@@ -83,9 +82,9 @@ sortmode asksortmode(sortmode current)
     menu.addf(" ...<C>  by context in chronologic order\n\r");
     menu.addf(" ...<l>  by length of name\n\r");
     menu.addf("\n (current sortmode: %s) \n\r", sortmodename(current));
-    menus().disable(helpitem);
+    menus().disable(helpmenuitem);
     setboxtitle(" change sortmode ");
     sortmode chosen = sortmodeofkey(menu.show());
-    menus().enable(helpitem);
+    menus().enable(helpmenuitem);
     return chosen == sortmode::none ? current : chosen;
 }

@@ -35,10 +35,10 @@ bool dabarec::sameidentity(const dabarec& other) const
     return arguments == other.arguments && values == other.values && std::strcmp(name, other.name) == 0;
 }
 
-sortmode sortmodeofkey(int key)
+sortmode sortmodeofkey(int sortkey)
 {
     for (char k : {'a', 'i', 'm', 'n', 'c', 'C', 'l'})
-        if (key == k)
+        if (sortkey == k)
             return sortmode(k);
     return sortmode::none;
 }
@@ -89,12 +89,12 @@ int library(const dabarec& a, const dabarec& b) { return number(a.library, b.lib
 int serial(const dabarec& a, const dabarec& b) { return number(a.serial, b.serial); }
 int length(const dabarec& a, const dabarec& b) { return number(int(std::strlen(a.name)), int(std::strlen(b.name))); }
 
-using key = int (*)(const dabarec&, const dabarec&);
+using sortkey = int (*)(const dabarec&, const dabarec&);
 
 // The keys of each mode, compared in order up to the first difference.
 struct modekeys {
     sortmode mode;
-    key keys[6];
+    sortkey keys[6];
 };
 
 const modekeys table[] = {
@@ -116,7 +116,7 @@ int dabacompare(sortmode mode, const dabarec& a, const dabarec& b)
 {
     for (const modekeys& m : table)
         if (m.mode == mode) {
-            for (key k : m.keys)
+            for (sortkey k : m.keys)
                 if (!k)
                     break;
                 else if (int d = k(a, b))
@@ -126,19 +126,19 @@ int dabacompare(sortmode mode, const dabarec& a, const dabarec& b)
     return 0;
 }
 
-long dabasearch(const std::vector<dabarec*>& entries, sortmode mode, const dabarec& key)
+long dabasearch(const std::vector<dabarec*>& entries, sortmode mode, const dabarec& sortkey)
 {
-    if (key.invalid)
+    if (sortkey.invalid)
         return -1;
     if (mode == sortmode::none) {
         for (size_t i = 0; i < entries.size(); i++)
-            if (entries[i]->sameidentity(key) && entries[i]->library == key.library)
+            if (entries[i]->sameidentity(sortkey) && entries[i]->library == sortkey.library)
                 return long(i);
         return -1;
     }
-    auto at = std::lower_bound(entries.begin(), entries.end(), &key,
+    auto at = std::lower_bound(entries.begin(), entries.end(), &sortkey,
                                [mode](const dabarec* a, const dabarec* b) { return dabacompare(mode, *a, *b) < 0; });
-    if (at == entries.end() || dabacompare(mode, **at, key) != 0)
+    if (at == entries.end() || dabacompare(mode, **at, sortkey) != 0)
         return -1;
     return long(at - entries.begin());
 }

@@ -13,7 +13,7 @@
 #include "screen/menustate.h"
 
 namespace {
-const slotinfo sumslots[fufinitsum::slots] = {
+const slotinfo finitesumslots[fufinitsum::slots] = {
     {"Index starts at", "first summation index", '1', 'v', "@STARTAT"},
     {"Index runs to", "last summation index", '9', 'b', "@STOPAT"},
     {"Step", "step by which the index increases", 'I', '+', "@INCREMENT"},
@@ -35,7 +35,7 @@ const letterinfo sumindex = {
 };
 }
 
-fufinitsum::fufinitsum() : compositeslots(slots, sumslots, &sumindex, summand, "0123", "0132") {}
+fufinitsum::fufinitsum() : compositeslots(slots, finitesumslots, &sumindex, summand, "0123", "0132") {}
 
 fu1* fufinitsum::clone() const
 {

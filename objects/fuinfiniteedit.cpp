@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "formula/letters.h"
 #include "math/seraccel.h"
 #include "objects/edithooks.h"
 #include "objects/fuinfinite.h"
@@ -104,12 +105,6 @@ int fuinfinite::edit()
 }
 
 namespace {
-// Keys above the character range are function keys.
-bool isletter(int key)
-{
-    return key > 0 && key < 128 && std::isalpha(key);
-}
-
 // After a new argument list: the index letter may now be an argument.
 void warncollision(char sumvar, const char* letters)
 {

@@ -16,7 +16,7 @@
 #include "objects/sumrecord.h"
 
 namespace {
-constexpr size_t keylinelength = 80;
+constexpr size_t sumkeylinelength = 80;
 constexpr size_t skiplength = 100;
 }
 
@@ -44,7 +44,7 @@ bool fuinfinite::learn(std::istream& in)
     if (!readheader(in))
         return false;
     std::string line;
-    while (readrecordline(in, line, keylinelength)) {
+    while (readrecordline(in, line, sumkeylinelength)) {
         int key = matchany(line.c_str(), "@@END", "@ARGS", "@@VARMAN", "@SUMRECORD", "@SUMVAR", "@SUMMAND",
                            "@STARTAT", "@STEP", "@ROT", "@PHASE", nullptr);
         switch (key) {

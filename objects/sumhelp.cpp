@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int helpitem = 39998;
 
 const char menutext[] =
     "\n This environment allows summation of the current calculator formula. Press \n\r"
@@ -111,7 +110,7 @@ const char interrupttext[] =
 int screen(const char* caption, const char* text, bool nohelpitem = false)
 {
     if (nohelpitem)
-        menus().disable(helpitem);
+        menus().disable(helpmenuitem);
     msgstyle(3);
     setboxtitle(caption);
     int k = msgbox(text);

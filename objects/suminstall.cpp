@@ -42,7 +42,7 @@ void prependchar(char* text, char c)
 
 namespace {
 
-const char caption[] = " Installation Assistant for Infinite Sums ";
+const char assistantcaption[] = " Installation Assistant for Infinite Sums ";
 
 void invalid(const char* text)
 {
@@ -64,7 +64,7 @@ bool introduce(const sumbase& calc, const sumrecord& r, const char* letters)
         m.addf(" - and  \"%s\"  as the argument list. \n\r", letters);
     m.addf("\n Continue (y/n) ? \n\r");
     msgstyle(5);
-    setboxtitle(caption);
+    setboxtitle(assistantcaption);
     int k = m.show();
     return k == 'y' || k == 'Y';
 }
@@ -163,7 +163,7 @@ char askextraarg(const char* name, const char* letters, double value)
 {
     for (;;) {
         msgstyle(5);
-        setboxtitle(caption);
+        setboxtitle(assistantcaption);
         int k = tell("\n Currently, '%s' of the summation menu has the constant \n\r value %.15g. \n\r"
                      " '%s' could as well be supplied as an extra argument to \n\r the function.\n\n\r"
                      " To leave '%s' constant, press <esc> now. \n\r To introduce '%s' as a function argument, press the \n\r"
@@ -227,7 +227,7 @@ bool suminstall(const sumbase* calc, const sumrecord* r)
     readdiagnostics(f.get(), true);
     msgstyle(5);
     setfootercode(10);
-    setboxtitle(caption);
+    setboxtitle(assistantcaption);
     msgbox("\n The installation has been completed. The next screen lets you access \n\r"
            " the new function. You can then press <Ins> to set up a calculator for \n\r"
            " immediate testing. Otherwise, <Esc> takes you back to the summation \n\r"

@@ -7,15 +7,14 @@
 
 namespace {
 
-constexpr int helpitem = 39998;
 
 void helpbox(const char* caption, const char* text)
 {
-    menus().disable(helpitem);
+    menus().disable(helpmenuitem);
     msgstyle(3);
     setboxtitle(caption);
     msgbox(text);
-    menus().enable(helpitem);
+    menus().enable(helpmenuitem);
 }
 
 }  // namespace

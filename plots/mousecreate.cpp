@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr int ended = 13, cancelled = 27;
+constexpr int enterkey = 13, esckey = 27;
 constexpr int maxdigits = 17;
 
-dialogplace place;
+dialogplace dialogspot;
 
 std::string printed(const char* format, double v)
 {
@@ -126,9 +126,9 @@ int mousecreaterun::command(platform::dialogtemplate& t, int id, platform::notif
     switch (id) {
     case m::ok:
         readedits(t);
-        return ended;
+        return enterkey;
     case m::cancel:
-        return cancelled;
+        return esckey;
     case m::colour:
         record.colour = uint16_t(t.control(m::colour)->number);
         break;
@@ -157,5 +157,5 @@ int mousecreatedialog(mousecreaterecord& record)
     platform::dialogtemplate t = run.layout();
     run.fill(t);
     t.command = [&run](platform::dialogtemplate& d, int id, platform::notification n) { return run.command(d, id, n); };
-    return runsmalldialog(t, &place) == ended ? ended : cancelled;
+    return runsmalldialog(t, &dialogspot) == enterkey ? enterkey : esckey;
 }

@@ -1,4 +1,4 @@
-// The button table of the plot panels.
+// The button buttons of the plot panels.
 #include "plots/panelbuttons.h"
 
 #include <array>
@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::array<panelbutton, 19> table{{
+constexpr std::array<panelbutton, 19> buttons{{
     {3, panelside::top, 's', "start the printer utility"},
     {4, panelside::top, 'P', "write the transfer file"},
     {5, panelside::top, 'A', "print options"},
@@ -33,12 +33,12 @@ constexpr std::array<panelbutton, 19> table{{
 
 std::span<const panelbutton> panelbuttons()
 {
-    return table;
+    return buttons;
 }
 
 int panelbuttonkey(int id)
 {
-    for (const panelbutton& b : table)
+    for (const panelbutton& b : buttons)
         if (b.id == id)
             return b.key;
     return id >= 16 && id <= 20 ? 0 : -1;

@@ -13,7 +13,7 @@ pixelsize buttonsize(pixelsize b, int border = 2)
     return {b.w + border, b.h + border};
 }
 
-void place(panellayout& l, int id, int x, int y, int w, int h)
+void setbutton(panellayout& l, int id, int x, int y, int w, int h)
 {
     l.button[id] = {std::max(x, 0), std::max(y, 0), w, h};
 }
@@ -25,22 +25,22 @@ struct sizes {
 void placetop(panellayout& l, const sizes& s, int screenw)
 {
     constexpr int g = panellayout::g;
-    place(l, 5, g, g, s.a.w, s.a.h);
-    place(l, 4, 3 * g + s.a.w, g + (s.a.h - s.o.h) / 2, s.o.w, s.o.h);
-    place(l, 3, 5 * g + s.a.w + s.o.w, g, s.p.w, s.p.h);
+    setbutton(l, 5, g, g, s.a.w, s.a.h);
+    setbutton(l, 4, 3 * g + s.a.w, g + (s.a.h - s.o.h) / 2, s.o.w, s.o.h);
+    setbutton(l, 3, 5 * g + s.a.w + s.o.w, g, s.p.w, s.p.h);
     int row = l.ch + 3 * g;
     int x1 = l.b1.x, x2 = l.b2.x;
-    place(l, 6, x1 + g, row, s.lft.w, s.lft.h);
-    place(l, 7, x1 + s.lft.w + 2 * g, row, s.lft.w, s.lft.h);
-    place(l, 8, x1 + 2 * s.lft.w + 3 * g, row, s.e.w, s.e.h);
-    place(l, 9, x1 + 2 * s.lft.w + s.e.w + 4 * g, row, s.e.w, s.e.h);
-    place(l, 10, x2 + g, row, 2 * s.e.w, s.e.h);
-    place(l, 11, x2 + 2 * s.e.w + 2 * g, row, s.d.w, s.d.h);
-    place(l, 12, x2 + 2 * s.e.w + s.d.w + 3 * g, row, s.e.w, s.e.h);
-    place(l, 13, x2 + 3 * s.e.w + s.d.w + 4 * g, row, s.e.w, s.e.h);
+    setbutton(l, 6, x1 + g, row, s.lft.w, s.lft.h);
+    setbutton(l, 7, x1 + s.lft.w + 2 * g, row, s.lft.w, s.lft.h);
+    setbutton(l, 8, x1 + 2 * s.lft.w + 3 * g, row, s.e.w, s.e.h);
+    setbutton(l, 9, x1 + 2 * s.lft.w + s.e.w + 4 * g, row, s.e.w, s.e.h);
+    setbutton(l, 10, x2 + g, row, 2 * s.e.w, s.e.h);
+    setbutton(l, 11, x2 + 2 * s.e.w + 2 * g, row, s.d.w, s.d.h);
+    setbutton(l, 12, x2 + 2 * s.e.w + s.d.w + 3 * g, row, s.e.w, s.e.h);
+    setbutton(l, 13, x2 + 3 * s.e.w + s.d.w + 4 * g, row, s.e.w, s.e.h);
     int right = screenw - l.top.x;
-    place(l, 14, right - g - s.e.w, g, s.e.w, s.e.h);
-    place(l, 15, right - 4 * g - s.e.w - s.logo.w, g, s.logo.w, s.logo.h);
+    setbutton(l, 14, right - g - s.e.w, g, s.e.w, s.e.h);
+    setbutton(l, 15, right - 4 * g - s.e.w - s.logo.w, g, s.logo.w, s.logo.h);
 }
 
 void placeside(panellayout& l, const sizes& s)
@@ -50,12 +50,12 @@ void placeside(panellayout& l, const sizes& s)
     panelpoint q = clipboardtab(l);
     panelpoint down{q.x + (l.tw - s.lft.h) / 2, q.y + l.th + g};
     panelpoint up{down.x, down.y - (l.th + 2 * g + s.lft.w)};
-    place(l, 24, down.x, down.y, s.lft.h, s.lft.w);
-    place(l, 25, down.x, down.y + s.lft.w + g, s.lft.h, s.u.h);
-    place(l, 22, up.x, up.y, s.lft.h, s.lft.w);
-    place(l, 21, up.x, up.y - (g + s.u.h), s.lft.h, s.u.h);
-    place(l, 23, m.x + g + l.tw, m.y + (l.th - s.lft.h) / 2, s.lft.w, s.lft.h);
-    place(l, 26, q.x + (l.tw - s.e.w) / 2, s.e.h + (l.topabove ? 0 : l.h1), s.e.w, s.e.h);
+    setbutton(l, 24, down.x, down.y, s.lft.h, s.lft.w);
+    setbutton(l, 25, down.x, down.y + s.lft.w + g, s.lft.h, s.u.h);
+    setbutton(l, 22, up.x, up.y, s.lft.h, s.lft.w);
+    setbutton(l, 21, up.x, up.y - (g + s.u.h), s.lft.h, s.u.h);
+    setbutton(l, 23, m.x + g + l.tw, m.y + (l.th - s.lft.h) / 2, s.lft.w, s.lft.h);
+    setbutton(l, 26, q.x + (l.tw - s.e.w) / 2, s.e.h + (l.topabove ? 0 : l.h1), s.e.w, s.e.h);
 }
 
 }

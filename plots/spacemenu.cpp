@@ -32,7 +32,7 @@ struct menuline {
 };
 
 // What the menu was opened on, for the changes made inside it.
-struct menustate {
+struct spacemenustate {
     calculator& c;
     drect world{};
     double rangelow = 0, rangehigh = 0;
@@ -49,7 +49,7 @@ void line(const menuline& l, bool applies)
     colorprintf(8, "%s", l.text);
 }
 
-void paint(const menustate& m)
+void paint(const spacemenustate& m)
 {
     fastplot* p = m.ready();
     bool plot = p != nullptr;
@@ -74,7 +74,7 @@ void paint(const menustate& m)
     textbackground(15);
 }
 
-void open(menustate& m)
+void open(spacemenustate& m)
 {
     setboxtitle(" <space> - Commands ");
     setfootercode(7);
@@ -82,13 +82,13 @@ void open(menustate& m)
     paint(m);
 }
 
-void close(menustate& m)
+void close(spacemenustate& m)
 {
     infoclose("whelpspacemenu");
     m.box.reset();
 }
 
-void help(menustate& m, keycode k)
+void help(spacemenustate& m, keycode k)
 {
     static infoholder general, menu, mouse;
     if (k == key::shiftf1)
@@ -103,7 +103,7 @@ void help(menustate& m, keycode k)
 
 // The plot's window and range as the menu found them: a change left
 // without computing would not match the curve.
-void restore(menustate& m)
+void restore(spacemenustate& m)
 {
     fastplot* p = m.ready();
     if (!m.changed || !p)
@@ -115,7 +115,7 @@ void restore(menustate& m)
 
 // Enter after "e" changed the plot: computed again, or the old window and
 // range put back when the user keeps the plot as it was.
-void actualize(menustate& m)
+void actualize(spacemenustate& m)
 {
     fastplot* p = m.ready();
     if (!m.changed || !p)
@@ -142,7 +142,7 @@ void actualize(menustate& m)
 }
 
 // One key of the menu; true when it ended the menu.
-bool command(menustate& m, keycode k)
+bool command(spacemenustate& m, keycode k)
 {
     calculator& c = m.c;
     fastplot* p = m.ready();
@@ -217,7 +217,7 @@ void spacemenu(calculator& c)
 {
     if (!c.cancompute(true))
         return;
-    menustate m{c, {}, 0, 0, false, true, nullptr};
+    spacemenustate m{c, {}, 0, 0, false, true, nullptr};
     if (fastplot* p = c.currentplot()) {
         m.world = p->world;
         m.rangelow = p->spec.rangelow;

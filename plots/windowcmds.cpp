@@ -15,7 +15,6 @@ uint16_t keyboardhintcount = 3;
 
 namespace {
 
-constexpr int helpitem = 39998;
 
 constexpr char keepfixedtext[] = "You have checked the option \n\n\r   \"Keep %s fixed\"\n\n\rThis option is ignored. "
                                  "It is effective\n\ronly for magnifying or compressing !";
@@ -114,7 +113,7 @@ void keyboardhint()
 {
     if (keyboardhintcount == 0)
         return;
-    menus().disable(helpitem);
+    menus().disable(helpmenuitem);
     msgstyle(3);
     msgbox("\n The revolver environment is exclusively keyboard operated - with \n\r the exception of up to three "
            "clickable buttons that may show up in \n\r connection with \"fastplots\". Their function will be obvious "

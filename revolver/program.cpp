@@ -47,7 +47,7 @@ void tellstartfaults(bool priorityok, const std::string& error)
     }
 }
 
-bool argumentsareglobal()
+bool globalstoreactive()
 {
     return rev1 && rev1->activestore == shared.globals;
 }
@@ -70,7 +70,7 @@ void runprogram()
         unexpectederror(" main rev1 ");
     } else {
         makevalueboxes(rev1->activestore);
-        menus().setchecksource(menuid::argsvars, argumentsareglobal);
+        menus().setchecksource(menuid::argsvars, globalstoreactive);
         createcalculator = calculatorfor;
         clrscr(7);
         seedrandom();

@@ -3,7 +3,7 @@
 //    in objects/hooks.h).
 //  - The program gives the computing thread its command loop (setmainloop,
 //    calcmain.h) and installs the handlers of the request codes 3033 to
-//    3050 that later parts serve (setrequest, host.h).
+//    3050 that the higher layers serve (setrequest, host.h).
 #pragma once
 
 #include "platform/core/draw.h"

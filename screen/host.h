@@ -58,7 +58,7 @@ void cleanupthread2();
 bool confirmabort();
 long tgw40proc(int code, long a, long b);
 
-// Handlers that later subsystems install for their request codes
+// Handlers that the higher layers install for their request codes
 // (3033 to 3050); a code without one does nothing and answers 0.
 using requestfn = long (*)(long a, long b);
 void setrequest(int code, requestfn fn);

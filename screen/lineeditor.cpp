@@ -16,14 +16,14 @@ keycode lastinputkey = 0;
 
 namespace {
 
-constexpr int classnumber = 251;
+constexpr int lineeditorclass = 251;
 constexpr int colorroles[5] = {251, 252, 253, 254, 255};
 constexpr keycode f5 = 319, f9 = 323, shiftf5 = 344, shiftf9 = 348;
 constexpr keycode home = 327, end = 335, left = 331, right = 333, up = 328, down = 336;
 constexpr keycode ins = 338, del = 339;
 
 lineeditor* slot = nullptr;
-std::unique_ptr<lineeditor> shared;
+std::unique_ptr<lineeditor> ownededitor;
 
 bool grow(int size)
 {
@@ -109,13 +109,13 @@ void deletekey(keycode k)
 
 lineeditor::lineeditor(int16_t n) : maxlen(std::max<int16_t>(n, 0))
 {
-    objcount(classnumber);
+    objcount(lineeditorclass);
     grow(maxlen + 1);
 }
 
 lineeditor::~lineeditor()
 {
-    objcount(-classnumber);
+    objcount(-lineeditorclass);
 }
 
 bool lineeditor::isfinishkey(keycode k)
@@ -344,9 +344,9 @@ cellpos editendpos()
 lineeditor* sharededitor(int16_t maxlen)
 {
     if (!slot) {
-        if (!shared)
-            shared.reset(new (std::nothrow) lineeditor(maxlen));
-        slot = shared.get();
+        if (!ownededitor)
+            ownededitor.reset(new (std::nothrow) lineeditor(maxlen));
+        slot = ownededitor.get();
     }
     return slot;
 }
@@ -364,7 +364,7 @@ editorslot::~editorslot()
 void editcleanup()
 {
     slot = nullptr;
-    shared.reset();
+    ownededitor.reset();
     linestate& e = edit();
     e.text.reset();
     e.capacity = 0;

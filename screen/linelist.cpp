@@ -10,19 +10,19 @@
 #include "screen/screen.h"
 
 namespace {
-constexpr int classnumber = 37;
+constexpr int linelistclass = 37;
 }
 
 linelist::linelist() : maxlength(limits::linemaxlength)
 {
-    objcount(classnumber);
+    objcount(linelistclass);
 }
 
 linelist::linelist(const linelist& other)
     : count(other.count), capacity(other.capacity), prefixbytes(other.prefixbytes),
       maxlength(other.maxlength), widest(other.widest), split(other.split)
 {
-    objcount(classnumber);
+    objcount(linelistclass);
     if (capacity == 0)
         return;
     lines = new (std::nothrow) char*[capacity + 1]();
@@ -46,7 +46,7 @@ linelist::linelist(const linelist& other)
 
 linelist::~linelist()
 {
-    objcount(-classnumber);
+    objcount(-linelistclass);
     clear();
     delete[] lines;
 }

@@ -24,8 +24,7 @@ int32_t listline = 0;
 
 namespace {
 
-constexpr int classnumber = 47;
-constexpr int helpitem = 39998;
+constexpr int list2wayclass = 47;
 
 namespace keys {
 constexpr int up = 328, down = 336, pgup = 329, pgdn = 337, home = 327, end = 335;
@@ -45,7 +44,7 @@ list2way::list2way(int16_t left, int16_t top, int16_t right, int16_t bottom, int
                    int hfg, int hbg)
     : first(first_), last(last_), current(first_)
 {
-    objcount(classnumber);
+    objcount(list2wayclass);
     if (legendrows > 0)
         boxdefaults(legend);
     if (legendrows < 0 || listnoframepending()) {
@@ -62,7 +61,7 @@ list2way::list2way(int16_t left, int16_t top, int16_t right, int16_t bottom, int
 
 list2way::~list2way()
 {
-    objcount(-classnumber);
+    objcount(-list2wayclass);
 }
 
 void list2way::lineshown(int32_t, int32_t) {}
@@ -346,7 +345,7 @@ int32_t list2way::run(int key)
 
 void showlisthelp()
 {
-    menus().disable(helpitem);
+    menus().disable(helpmenuitem);
     setpopupcolors(15, 2, 9, 16, 3, 3, 3);
     setpopupy(1);
     setboxtitle(" General List Commands ");
@@ -356,5 +355,5 @@ void showlisthelp()
            "<g>oto           goto line nr.... \n\r <alt>+<p>rint    print part of the list \n\r <alt>+<w>rite    "
            "write to file part of the list \n\r <alt>+<f>ind     text search (insensitive) \n\r <n> <N>          "
            "repeat search forward / backward \n\n\r You can view this reference with <alt>+<F1> in every list. \n");
-    menus().enable(helpitem);
+    menus().enable(helpmenuitem);
 }

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int helpmenuitem = 39998;
 constexpr int reportsize = 2048;
 
 int bracket(char c)
@@ -217,10 +216,6 @@ notepadedit* notepadeditor()
 
 void recognize(double value)
 {
-    if (auto hook = screenhook().recognize) {
+    if (auto hook = screenhook().recognize)
         hook(value);
-        return;
-    }
-    msgstyle(1);
-    tell("\n The recognizer is not available yet (value %.16g). \n", value);
 }

@@ -40,5 +40,5 @@ void dropeditors();
 mathedit* matheditor();
 notepadedit* notepadeditor();
 
-// Runs the fraction recognizer on a value.
+// Runs the fraction recognizer (screenhook) on a value; nothing without it.
 void recognize(double value);

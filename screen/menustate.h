@@ -18,6 +18,9 @@ struct menuitem {
 
 constexpr int menuitemcount = 6;
 
+// The help item, disabled while a help box is open.
+constexpr int helpmenuitem = 39998;
+
 // Run mode of the main loop: 0 waiting for a command, 2 running one.
 extern std::atomic<int> runmode;
 

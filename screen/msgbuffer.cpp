@@ -13,7 +13,7 @@
 #include "screen/winbox.h"
 
 namespace {
-constexpr int classnumber = 2;
+constexpr int msgbufferclass = 2;
 constexpr int altp = 592;
 constexpr size_t printwidth = 78;
 lineprinter printer = nullptr;
@@ -23,14 +23,14 @@ msgbuffer::msgbuffer(uint8_t text, uint8_t textback, uint8_t frame, uint8_t boxb
     : capacity(std::max<int16_t>(size, 0)), buffer(new (std::nothrow) char[capacity + 1]()),
       colors{text, textback, frame, boxback}
 {
-    objcount(classnumber);
+    objcount(msgbufferclass);
     if (!buffer)
         capacity = 0;
 }
 
 msgbuffer::~msgbuffer()
 {
-    objcount(-classnumber);
+    objcount(-msgbufferclass);
     hide();
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int classnumber = 79;
+constexpr int popupclass = 79;
 constexpr int colorcount = 7;
 constexpr int defaultrole = 131;
 
@@ -93,7 +93,7 @@ textplace textextent(const char* text)
 
 popup::popup(const char* text)
 {
-    objcount(classnumber);
+    objcount(popupclass);
     textplace p = textextent(text);
     place = {};
     int c[colorcount];
@@ -116,5 +116,5 @@ popup::popup(const char* text)
 
 popup::~popup()
 {
-    objcount(-classnumber);
+    objcount(-popupclass);
 }

@@ -8,12 +8,12 @@
 #include "screen/tgwscreen.h"
 
 namespace {
-constexpr int classnumber = 71;
+constexpr int screensaveclass = 71;
 }
 
 screensave::screensave(int l, int t, int r, int b, bool inpixels)
 {
-    objcount(classnumber);
+    objcount(screensaveclass);
     if (inpixels) {
         cellrect c = pixelrecttocells(l, t, r, b);
         l = c.left, t = c.top, r = c.right, b = c.bottom;
@@ -82,7 +82,7 @@ bool screensave::restore()
 
 screensave::~screensave()
 {
-    objcount(-classnumber);
+    objcount(-screensaveclass);
     if (issaved)
         restore();
     textcolor(fg);

@@ -9,18 +9,18 @@
 #include "screen/uiutil.h"
 
 namespace {
-constexpr int classnumber = 17;
+constexpr int statuslineclass = 17;
 }
 
 statusline::statusline(int16_t r, int16_t c) : lines(size_t(std::max<int16_t>(r, 1))), rows(r), columns(c)
 {
-    objcount(classnumber);
+    objcount(statuslineclass);
     clear();
 }
 
 statusline::~statusline()
 {
-    objcount(-classnumber);
+    objcount(-statuslineclass);
 }
 
 void statusline::clear()

@@ -18,7 +18,7 @@ share=$((seconds / 5 > 0 ? seconds / 5 : 1))
 out=build/fuzz
 mkdir -p "$out/corpus" "$out/libcorpus" "$out/revcorpus" "$out/rkpcorpus" "$out/keycorpus" "$out/work"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_UNITY_BUILD="${UNITY:-OFF}" >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)" --target fuzzformula fuzzlibrary fuzzrevolver fuzzvemdraw fuzzkeys
 cp build-fuzz/bin/fuzzformula build-fuzz/bin/fuzzlibrary build-fuzz/bin/fuzzrevolver build-fuzz/bin/fuzzvemdraw build-fuzz/bin/fuzzkeys "$out/"
 # Seeds: the formulas of the case table, one file each.

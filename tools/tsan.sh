@@ -6,9 +6,11 @@
 # the window thread shows them), the plot panels' tests (clicks and panel
 # painting beside the computing thread) and the curve editor's runs with its
 # modeless dialog on the window thread; any data race fails the run.
+# UNITY as in build.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TSAN=ON >/dev/null
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TSAN=ON \
+  -DCMAKE_UNITY_BUILD="${UNITY:-OFF}" >/dev/null
 cmake --build build-tsan --parallel "$(nproc)" --target test_platform test_screen test_plots
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tools/tsan.supp"
 build-tsan/bin/test_platform --gtest_brief=1

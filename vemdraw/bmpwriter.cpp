@@ -1,19 +1,8 @@
 #include "vemdraw/bmpwriter.h"
 
 #include "platform/core/files.h"
+#include "vemdraw/byteput.h"
 #include "vemdraw/dibholder.h"
-
-static void put16(std::string& s, uint32_t v)
-{
-    s += char(v & 0xFF);
-    s += char(v >> 8 & 0xFF);
-}
-
-static void put32(std::string& s, uint32_t v)
-{
-    put16(s, v & 0xFFFF);
-    put16(s, v >> 16);
-}
 
 std::string bmpheader(const dibholder& dib)
 {

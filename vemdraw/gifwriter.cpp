@@ -3,14 +3,9 @@
 #include <memory>
 
 #include "platform/core/files.h"
+#include "vemdraw/byteput.h"
 #include "vemdraw/dibholder.h"
 #include "vemdraw/lzwencoder.h"
-
-static void put16(std::string& s, uint32_t v)
-{
-    s += char(v & 0xFF);
-    s += char(v >> 8 & 0xFF);
-}
 
 // The smallest b with 2^b >= colours, at least 1.
 static int colorbits(int colors)

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr uint32_t white = 0xFFFFFF, black = 0;
+constexpr uint32_t whiteink = 0xFFFFFF, blackink = 0;
 // Every walk ends after this many lines or steps, whatever the values.
 constexpr long walklimit = 100000;
 
@@ -173,9 +173,9 @@ double firstgridvalue(double anchor, double step, double low, double high)
 uint32_t gridshade(uint32_t colour, int n)
 {
     if (n <= 0)
-        return blendcolor(colour, 0.25, white, 0.75);
+        return blendcolor(colour, 0.25, whiteink, 0.75);
     if (n == 1)
-        return blendcolor(colour, 0.5, white, 0.5);
+        return blendcolor(colour, 0.5, whiteink, 0.5);
     return colour;
 }
 
@@ -248,7 +248,7 @@ void paintdiagram(const diagram& d, gdi& g, const pixelbox& area)
     int st = int(d.gridstyle);
     uint32_t colours[3] = {gridshade(d.gridcolour, st), gridshade(d.gridcolour, st - 1),
                            gridshade(d.gridcolour, st - 2)};
-    uint32_t background = white;
+    uint32_t background = whiteink;
     bool tint = false, drawn[2][3] = {};
     setdrawn(d, drawn, colours, background, tint, m1, m2, steps);
     gdipen pens[3];
@@ -336,7 +336,7 @@ void drawboxaxes(const diagram& d, gdi& g, const viewmap& map, const gdipen& pen
 
 void paintboxaxes(const diagram& d, gdi& g, const pixelbox& area)
 {
-    gdipen pen{1, black, false};
+    gdipen pen{1, blackink, false};
     drawboxaxes(d, g, mapof(d, area), pen, pen);
 }
 

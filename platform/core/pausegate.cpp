@@ -12,9 +12,9 @@ namespace platform {
 
 namespace {
 
-std::mutex lock;
+std::mutex gatelock;
 std::condition_variable opened;
-std::atomic<bool> closed{false};  // paused or armed: the fast test
+std::atomic<bool> gateclosed{false};  // paused or armed: the fast test
 bool pausedflag = false;
 bool (*holdcondition)() = nullptr;
 bool isparked = false;
@@ -27,14 +27,14 @@ bool mustwait()
 
 void update()
 {
-    closed = pausedflag || holdcondition;
+    gateclosed = pausedflag || holdcondition;
 }
 
 }  // namespace
 
 void pausethread()
 {
-    std::lock_guard guard(lock);
+    std::lock_guard guard(gatelock);
     pausedflag = true;
     update();
 }
@@ -42,7 +42,7 @@ void pausethread()
 void resumethread()
 {
     {
-        std::lock_guard guard(lock);
+        std::lock_guard guard(gatelock);
         pausedflag = false;
         update();
     }
@@ -51,16 +51,16 @@ void resumethread()
 
 bool paused()
 {
-    std::lock_guard guard(lock);
+    std::lock_guard guard(gatelock);
     return pausedflag;
 }
 
 void checkpoint()
 {
     clockstep();
-    if (!closed.load() || iswindowthread() || surfacelock::heldhere())
+    if (!gateclosed.load() || iswindowthread() || surfacelock::heldhere())
         return;
-    std::unique_lock guard(lock);
+    std::unique_lock guard(gatelock);
     if (!mustwait())
         return;
     isparked = true;
@@ -75,7 +75,7 @@ void checkpoint()
 
 void holdwhen(bool (*condition)())
 {
-    std::lock_guard guard(lock);
+    std::lock_guard guard(gatelock);
     holdcondition = condition;
     update();
 }
@@ -88,7 +88,7 @@ void release()
 
 bool parked()
 {
-    std::lock_guard guard(lock);
+    std::lock_guard guard(gatelock);
     return isparked;
 }
 

@@ -22,11 +22,11 @@ struct request {
     long result = 0;
 };
 
-std::mutex lock;
+std::mutex requestlock;
 std::condition_variable finished;
 std::deque<request*> queue;
 std::deque<request*> backcalls;   // for the thread that waits in callwait
-bool closed = false;
+bool requestsclosed = false;
 std::atomic<requesthandler> handler{nullptr};
 
 long handle(int code, long a, long b)
@@ -40,8 +40,8 @@ long handle(int code, long a, long b)
 // closerequests() has returned.
 bool enqueue(request* r)
 {
-    std::lock_guard guard(lock);
-    if (closed)
+    std::lock_guard guard(requestlock);
+    if (requestsclosed)
         return false;
     queue.push_back(r);
     if (auto f = currentfront())
@@ -57,7 +57,7 @@ void complete(request* r, long result)
         return;
     }
     {
-        std::lock_guard guard(lock);
+        std::lock_guard guard(requestlock);
         r->result = result;
         r->done = true;
     }
@@ -76,7 +76,7 @@ void runrequests()
     for (;;) {
         request* r;
         {
-            std::lock_guard guard(lock);
+            std::lock_guard guard(requestlock);
             if (queue.empty())
                 return;
             r = queue.front();
@@ -88,7 +88,7 @@ void runrequests()
 
 bool requestspending()
 {
-    std::lock_guard guard(lock);
+    std::lock_guard guard(requestlock);
     return !queue.empty();
 }
 
@@ -96,8 +96,8 @@ void closerequests()
 {
     std::deque<request*> cancelled;
     {
-        std::lock_guard guard(lock);
-        closed = true;
+        std::lock_guard guard(requestlock);
+        requestsclosed = true;
         cancelled.swap(queue);
     }
     for (request* r : cancelled)
@@ -106,8 +106,8 @@ void closerequests()
 
 void reopenrequests()
 {
-    std::lock_guard guard(lock);
-    closed = false;
+    std::lock_guard guard(requestlock);
+    requestsclosed = false;
 }
 
 // Computing thread: parks first while paused, so that nothing of it runs
@@ -119,7 +119,7 @@ long callwait(request& r)
     checkpoint();
     if (!enqueue(&r))
         return 0;
-    std::unique_lock guard(lock);
+    std::unique_lock guard(requestlock);
     for (;;) {
         finished.wait(guard, [&] { return r.done || !backcalls.empty(); });
         if (r.done)
@@ -145,15 +145,15 @@ long callwaiting(long (*fn)(void*), void* arg)
 {
     request b{0, 0, 0, true, fn, arg};
     {
-        std::lock_guard guard(lock);
-        if (closed)
+        std::lock_guard guard(requestlock);
+        if (requestsclosed)
             return 0;
         backcalls.push_back(&b);
     }
     finished.notify_all();
     for (;;) {
         runrequests();
-        std::unique_lock guard(lock);
+        std::unique_lock guard(requestlock);
         finished.wait(guard, [&] { return b.done || !queue.empty(); });
         if (b.done)
             return b.result;

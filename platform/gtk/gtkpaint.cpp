@@ -17,12 +17,12 @@ namespace {
 constexpr int defaultwidth = 800, defaultheight = 600;
 constexpr double printerdpi = 300;
 
-gtkfront* self(gpointer p)
+gtkfront* frontof(gpointer p)
 {
     return static_cast<gtkfront*>(p);
 }
 
-gboolean paintdraw(GtkWidget*, cairo_t* cr, gpointer p) { return self(p)->onpaint(cr); }
+gboolean paintdraw(GtkWidget*, cairo_t* cr, gpointer p) { return frontof(p)->onpaint(cr); }
 
 gboolean closewindow(GtkWidget*, GdkEvent*, gpointer)
 {
@@ -40,7 +40,7 @@ void sizechanged(GtkWidget* area, GdkRectangle* r, gpointer)
 
 gboolean watched(gint fd, GIOCondition, gpointer p)
 {
-    self(p)->onwatch(fd);
+    frontof(p)->onwatch(fd);
     return G_SOURCE_CONTINUE;
 }
 

@@ -16,10 +16,6 @@
 namespace {
 using showing = libdir;
 
-bool shows(const hostrun& run, const std::string& dump, const std::string& part)
-{
-    return dumptext(run, dump).find(part) != std::string::npos;
-}
 }
 
 TEST_F(showing, AWarningKeepsTheCodeUsable)

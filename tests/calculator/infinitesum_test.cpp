@@ -52,10 +52,6 @@ struct infinitefront : libdir {
     }
 };
 
-bool shows(const hostrun& run, const std::string& dump, const std::string& part)
-{
-    return dumptext(run, dump).find(part) != std::string::npos;
-}
 
 }
 

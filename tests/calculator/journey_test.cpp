@@ -42,10 +42,6 @@ struct journey : sittings {
     }
 };
 
-bool shows(const hostrun& run, const std::string& dump, const std::string& part)
-{
-    return dumptext(run, dump).find(part) != std::string::npos;
-}
 
 }  // namespace
 

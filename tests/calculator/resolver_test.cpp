@@ -61,10 +61,6 @@ struct resolving : libdir {
     std::function<void()> between;
 };
 
-bool shows(const hostrun& run, const std::string& dump, const std::string& part)
-{
-    return dumptext(run, dump).find(part) != std::string::npos;
-}
 
 }
 

@@ -18,7 +18,7 @@
 #include "tests/calculator/rkfixture.h"
 
 namespace {
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 struct rktest : ::testing::Test {
     parser first;  // the shared state

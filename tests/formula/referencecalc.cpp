@@ -9,6 +9,7 @@
 #include "base/report.h"
 #include "formula/appendf.h"
 #include "formula/evalstate.h"
+#include "formula/execform.h"
 #include "formula/fingerprint.h"
 #include "formula/objectcalls.h"
 #include "formula/parser.h"
@@ -23,7 +24,6 @@
 #include "referencecalc.h"
 
 namespace {
-constexpr double divisionbyzero = 1e300;
 
 double notimplemented(const parser* p)
 {

@@ -76,13 +76,13 @@ TEST(tokentable, cellkindsfollowthecellrules)
     const std::set<int> variable = {82, 173, 174, 89, 113};
     const std::set<int> index = {2, 171, 84, 90, 85, 88};
     for (int code = 0; code < tokencount; ++code) {
-        cellkind want = cellkind::none;
-        if (code == 83) want = cellkind::constant;
-        if (variable.count(code)) want = cellkind::variable;
-        if (index.count(code)) want = cellkind::index;
-        if (code == 91 || code == 92) want = cellkind::call;
-        if (code == 86) want = cellkind::assumed;
-        if (function.count(code)) want = cellkind::function;
+        operandcell want = operandcell::none;
+        if (code == 83) want = operandcell::constant;
+        if (variable.count(code)) want = operandcell::variable;
+        if (index.count(code)) want = operandcell::index;
+        if (code == 91 || code == 92) want = operandcell::call;
+        if (code == 86) want = operandcell::assumed;
+        if (function.count(code)) want = operandcell::function;
         EXPECT_EQ(cellof(code), want) << code;
     }
     EXPECT_FALSE(takescell(tk::SIN));

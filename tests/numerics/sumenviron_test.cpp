@@ -10,7 +10,7 @@
 namespace {
 
 using summenu = sumfront;
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 // Accelerated limits: the value to full precision and the result line.
 TEST_F(summenu, AcceleratedLimitsOfKnownSeries)

@@ -11,7 +11,7 @@
 namespace {
 
 using assistant = sumfront;
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 // The value of a formula without arguments.
 double evaluate(const char* formula)

@@ -26,7 +26,7 @@ namespace {
 
 using namespace compositerecords;
 
-const std::string library =
+const std::string kindrecords =
     finitsum("tri", "n", 'k', "1", "n", "1", "k") + finitsum("squares", "", 'k', "1", "100", "1", "k^2") +
     finitsum("down", "", 'k', "10", "1", "-3", "k") + finitsum("none", "", 'k', "1", "0", "1", "k") +
     finitsum("geo", "xn", 'j', "0", "n", "1", "x^j") + finitsum("lns", "", 'k', "1", "9", "1", "ln(5-k)") +
@@ -39,7 +39,7 @@ struct compositekinds : compositelibrary {
     void SetUp() override
     {
         compositelibrary::SetUp();
-        start(library);
+        start(kindrecords);
     }
     double value(const char* text)
     {
@@ -115,7 +115,7 @@ TEST_F(compositekinds, TwoFormulaObjectPicksByCondition)
 TEST_F(compositekinds, RecordsRoundTripByteForByte)
 {
     ASSERT_TRUE(writelib(at("copy.lib"), *context, true));
-    EXPECT_EQ(get("copy.lib"), library);
+    EXPECT_EQ(get("copy.lib"), kindrecords);
     for (const char* name : {"geo", "pair"}) {
         fu1* f = find<fu1>(name);
         std::unique_ptr<fu1> twin(f->clone());

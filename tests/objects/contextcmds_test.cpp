@@ -31,7 +31,7 @@ const std::string ownc = constant("c", "1");
 const std::string foreigng = formularecord("ga", 1, "x", "x+1", nullptr, "A.LIB");
 const std::string foreignh = formularecord("ha", 1, "x", "ga(x)*2", nullptr, "A.LIB");
 const std::string owng = formularecord("ga", 1, "x", "x+3");
-const std::string desktop = ownc + foreigng + foreignh + owng;
+const std::string contextdesktop = ownc + foreigng + foreignh + owng;
 const std::string alib = formularecord("ga", 1, "x", "x+1") + formularecord("ha", 1, "x", "ga(x)*2");
 
 struct contextcmds : sittings {
@@ -43,7 +43,7 @@ struct contextcmds : sittings {
         home = std::filesystem::current_path();
         std::filesystem::current_path(dir);
         put("A.LIB", alib);
-        put("DESKTOP.LIB", desktop);
+        put("DESKTOP.LIB", contextdesktop);
     }
     void TearDown() override
     {
@@ -65,10 +65,6 @@ bool boxed(const hostrun& run, const std::string& text)
     return dumptext(run, "end").find(text) != std::string::npos;
 }
 
-bool shows(const hostrun& run, const std::string& dump, const std::string& text)
-{
-    return dumptext(run, dump).find(text) != std::string::npos;
-}
 
 TEST_F(contextcmds, incorporationStopsAtACollisionUntilOneCopyIsDeleted)
 {
@@ -97,7 +93,7 @@ TEST_F(contextcmds, incorporationStopsAtACollisionUntilOneCopyIsDeleted)
     EXPECT_EQ(log, "");
     // Both are own objects now.
     EXPECT_EQ(get("DESKTOP.LIB"), ownc + formularecord("ga", 1, "x", "x+1") + formularecord("ha", 1, "x", "ga(x)*2"));
-    EXPECT_EQ(get("DESKTOP.bak"), desktop);
+    EXPECT_EQ(get("DESKTOP.bak"), contextdesktop);
 }
 
 TEST_F(contextcmds, removingFromTheIncorporationListKeepsTheForeignCopy)
@@ -160,7 +156,7 @@ TEST_F(contextcmds, aNewLibraryIsACopyThatLeavesTheContextsChangesToSave)
     EXPECT_EQ(marks, "e");
     EXPECT_EQ(backup, log);
     EXPECT_NE(log, "");
-    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.LIB"), contextdesktop);
     EXPECT_FALSE(std::filesystem::exists(at("DESKTOP.bak")));
 }
 
@@ -206,7 +202,7 @@ TEST_F(contextcmds, deletingTheForeignObjectsThenQuittingSaves)
     EXPECT_EQ(log, "Deleted:       copy of ga(1)\n\rDeleted:       copy of ha(1)\n\r");
     EXPECT_TRUE(quit);
     EXPECT_EQ(get("DESKTOP.LIB"), ownc + owng);
-    EXPECT_EQ(get("DESKTOP.bak"), desktop);
+    EXPECT_EQ(get("DESKTOP.bak"), contextdesktop);
 }
 
 TEST_F(contextcmds, clearingDesktopKeepsTheFileUntilTheNextSave)
@@ -223,11 +219,11 @@ TEST_F(contextcmds, clearingDesktopKeepsTheFileUntilTheNextSave)
     EXPECT_TRUE(shows(run, "told", "DESKTOP.LIB has been deleted"));
     EXPECT_TRUE(shows(run, "deleting", "you are deleting the file"));
     EXPECT_TRUE(cleared);
-    EXPECT_EQ(ondisk, desktop);
+    EXPECT_EQ(ondisk, contextdesktop);
     EXPECT_EQ(log, "ALL OBJECTS DELETED\n\n\r");
     EXPECT_TRUE(saved);
     EXPECT_FALSE(std::filesystem::exists(at("DESKTOP.LIB")));
-    EXPECT_EQ(get("DESKTOP.bak"), desktop);
+    EXPECT_EQ(get("DESKTOP.bak"), contextdesktop);
 }
 
 TEST_F(contextcmds, clearingWithACopyFirstAndOnlyInDesktop)
@@ -275,7 +271,7 @@ TEST_F(contextcmds, changingTheContext)
     EXPECT_FALSE(aborted);
     EXPECT_TRUE(shows(run, "aborted", "context change: was aborted"));
     EXPECT_EQ(after, 2);
-    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.LIB"), contextdesktop);
 }
 
 TEST_F(contextcmds, savingAnotherLibraryCountsItsObjectsFirst)
@@ -310,8 +306,8 @@ TEST_F(contextcmds, theContextSubmenuReachesTheCommands)
     });
     EXPECT_TRUE(shows(run, "menu", "You are in \"DESKTOP.LIB\"."));
     EXPECT_TRUE(shows(run, "libraries", " List of all Library Files "));
-    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
-    EXPECT_EQ(get("DESKTOP.bak"), desktop);
+    EXPECT_EQ(get("DESKTOP.LIB"), contextdesktop);
+    EXPECT_EQ(get("DESKTOP.bak"), contextdesktop);
     EXPECT_FALSE(proceed);
 }
 
@@ -325,7 +321,7 @@ TEST_F(contextcmds, quittingAsksTheQuestions)
     EXPECT_TRUE(shows(run, "quit", "Quit (y/n) ?"));
     EXPECT_FALSE(first);
     EXPECT_TRUE(second);
-    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.LIB"), contextdesktop);
 }
 
 // Saves that fail: the old file stays byte for byte, the marks and the
@@ -358,7 +354,7 @@ TEST_F(failedsave, halfWayThroughTheSave)
 {
     hostrun run = save([] { simulatesavefailure(true); }, [] { simulatesavefailure(false); });
     kept(run, "bad file status after writing 4 objects");
-    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.LIB"), contextdesktop);
     EXPECT_FALSE(std::filesystem::exists(at("DESKTOP.bak")));
 }
 
@@ -387,7 +383,7 @@ TEST_F(failedsave, aReadOnlyDirectory)
                 setfsuid(0);
         });
     kept(run, "could not open file");
-    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.LIB"), contextdesktop);
 }
 
 TEST_F(failedsave, aLibraryThatCannotBeReadIsNeverOverwritten)
@@ -412,7 +408,7 @@ TEST_F(failedsave, aLibraryThatCannotBeReadIsNeverOverwritten)
     EXPECT_FALSE(saved);
     EXPECT_TRUE(shows(run, "unread", "could not read the library file"));
     EXPECT_TRUE(shows(run, "told", "it is not overwritten"));
-    EXPECT_EQ(get("DESKTOP.LIB"), desktop);
+    EXPECT_EQ(get("DESKTOP.LIB"), contextdesktop);
 }
 
 }  // namespace

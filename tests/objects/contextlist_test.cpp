@@ -23,7 +23,7 @@ const char* const longest = "abcdefghijklmnopqrstuvwxyz0123";  // 30 characters
 // A comment in the OEM code page: a-umlaut, o-umlaut, u-umlaut, micro.
 const char* const oemnote = "\x84\x94\x81 \xe6 ok";
 const std::string statics = "@@FU1\ndif\n2\n1\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
-const std::string desktop = formularecord(longest, 2, "xy", "x+y") +
+const std::string desktoprecords = formularecord(longest, 2, "xy", "x+y") +
                             formularecord("Ga", 0, "", "sort##(3,1,2)", nullptr, nullptr, 3) + statics +
                             constant("k", "2", oemnote) + formularecord("ga", 1, "x", "x+1", nullptr, "A.LIB") +
                             formularecord("top", 1, "x", "ga(x)*k+dif(x,1)");
@@ -33,7 +33,7 @@ struct contextwindows : sittings {
     {
         sittings::SetUp();
         put("A.LIB", formularecord("ga", 1, "x", "x+1"));
-        put("DESKTOP.LIB", desktop);
+        put("DESKTOP.LIB", desktoprecords);
     }
 };
 
@@ -137,7 +137,7 @@ TEST_F(contextwindows, aCommentTravelsByteForByte)
     EXPECT_EQ(marks, "");
     std::string withnote = "@@FU1\ndif\n2\n1\n@@COMMENT\n" + std::string(oemnote) +
                            "\n@@END COMMENT\n@DATA\n@ARGS\nab\n@FORMULA\na-b\n@@VARMAN\ns= 0.1\n@@END VARMAN\n@@END FU1\n";
-    std::string expected = desktop;
+    std::string expected = desktoprecords;
     expected.replace(expected.find(statics), statics.size(), withnote);
     EXPECT_EQ(get("DESKTOP.LIB"), expected);
 }

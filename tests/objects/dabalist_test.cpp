@@ -182,7 +182,7 @@ TEST_F(mainlist, grepandcallfinderlists)
     EXPECT_EQ(screen(run, "again", 17), (std::vector<std::string>{"ma ( 0) beta.lib"}));
 }
 
-// F1 twice, Ins (no calculators yet), Alt+3 on f, back with 3 and with 0.
+// F1 twice, Ins (no revolver: "failed !"), Alt+3 on f, back with 3 and with 0.
 TEST_F(mainlist, keyhelpviewandpositions)
 {
     hostrun run = runscript("<F1><dump help><F1><dump info><Esc><Ins>"

@@ -13,10 +13,6 @@
 
 namespace {
 
-bool shows(const hostrun& run, const std::string& dump, const std::string& part)
-{
-    return dumptext(run, dump).find(part) != std::string::npos;
-}
 
 }  // namespace
 

@@ -23,7 +23,7 @@
 
 namespace {
 
-const std::string golden = VEMO_SOURCE_DIR "/tests/plots/golden";
+const std::string editorgolden = VEMO_SOURCE_DIR "/tests/plots/golden";
 const double notanumber = std::numeric_limits<double>::quiet_NaN();
 
 // A plot of n stub curves and one perspective; entry i shows curve i.
@@ -335,9 +335,9 @@ TEST_F(editorrun, SelectingHidingAndRemovingCurves)
     goldencurve cosine = exactgraph(window, area, others.colour, [](double x) { return std::cos(x); });
     others.pieces.insert(others.pieces.end(), cosine.pieces.begin(), cosine.pieces.end());
     others.covering = {third.colour};
-    checkgoldenplot(run.out, "edit-start", golden, {third, others});
+    checkgoldenplot(run.out, "edit-start", editorgolden, {third, others});
     for (const char* name : {"edit-all", "edit-hidden", "edit-removed"})
-        checkgoldenfiles(run.out, name, golden);
+        checkgoldenfiles(run.out, name, editorgolden);
 }
 
 TEST_F(editorrun, ColourAndResolutionsFromTheDialog)
@@ -359,7 +359,7 @@ TEST_F(editorrun, ColourAndResolutionsFromTheDialog)
     EXPECT_NE(dialogdump(run, "edit-refused").find("1063=20\n"), std::string::npos);
     EXPECT_NE(dialogdump(run, "edit-absolute").find("1063=20000\n"), std::string::npos);
     EXPECT_NE(dialogdump(run, "edit-nan").find("1045=Invalid Input"), std::string::npos);
-    checkgoldenfiles(run.out, "edit-colour", golden);
+    checkgoldenfiles(run.out, "edit-colour", editorgolden);
 }
 TEST_F(editorrun, TheParameterRangeFromItsDialog)
 {

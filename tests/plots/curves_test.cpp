@@ -17,7 +17,7 @@
 #include "tests/screen/editrun.h"
 
 namespace {
-constexpr double inf = std::numeric_limits<double>::infinity();
+constexpr double infinity = std::numeric_limits<double>::infinity();
 
 struct curvekinds : ::testing::Test {
     parser first;  // the shared state
@@ -30,7 +30,7 @@ TEST_F(curvekinds, TabulatorsMarkUndefinedPointsWithInfinity)
     samplerequest r = makerequest({-1, 1, 1, -1}, {0, 0, 10, 10}, 0, -1, 1);
     double values[5];
     EXPECT_EQ(g.tabulategraph(values, 5, r), 3);
-    const double want[] = {inf, inf, 0, std::sqrt(0.5), 1};
+    const double want[] = {infinity, infinity, 0, std::sqrt(0.5), 1};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(values[i], want[i]) << i;
     EXPECT_EQ(g.tabulategraph(values, 1, r), 0);
@@ -46,8 +46,8 @@ TEST_F(curvekinds, TabulatorsMarkUndefinedPointsWithInfinity)
     r.plottedarg = 1;
     double xs[5], ys[5];
     EXPECT_EQ(c.tabulateparam(xs, ys, 5, r), 3);
-    EXPECT_EQ(xs[1], inf);
-    EXPECT_EQ(ys[0], inf);
+    EXPECT_EQ(xs[1], infinity);
+    EXPECT_EQ(ys[0], infinity);
     EXPECT_EQ(xs[3], 0.5);
     EXPECT_EQ(ys[4], 1);
     EXPECT_EQ(table.count(), 3u);  // the defined points, recorded

@@ -17,7 +17,7 @@
 #include "tests/screen/editrun.h"
 
 namespace {
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 struct explicitsampling : ::testing::Test {
     parser first;  // the shared state

@@ -20,7 +20,7 @@
 #include "tests/screen/editrun.h"
 
 namespace {
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 // A direct parametric curve that notes the parameters of the points it
 // records: the accepted points of its walks.

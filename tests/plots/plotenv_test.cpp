@@ -119,7 +119,7 @@ struct plotenvsitting : ::testing::Test {
     }
 };
 
-const char later[] = "Feature not implemented !";
+const char notimplemented[] = "Feature not implemented !";
 
 TEST_F(plotenvsitting, EveryKeyWithTheNormalCursor)
 {
@@ -306,11 +306,11 @@ TEST_F(plotenvsitting, PenCursorClickAndEsc)
     // The first Esc left the environment open (the script ends with the
     // second); the click after it asked for nothing.
     EXPECT_EQ(dialogs.find("MOUSECREATE", 1), std::string::npos);
-    EXPECT_EQ(dumptext(h, "frame").find(later), std::string::npos);
+    EXPECT_EQ(dumptext(h, "frame").find(notimplemented), std::string::npos);
     // "d" twice: pen off again, the click drags a frame.
     h = run(std::string("dd") + click + "<Esc>");
     EXPECT_EQ(h.status, 0);
-    EXPECT_EQ(seen(h, "").find(later), std::string::npos);
+    EXPECT_EQ(seen(h, "").find(notimplemented), std::string::npos);
 }
 
 // Ctrl-Del deletes the current plot; it asks first unless none of the

@@ -25,7 +25,7 @@
 
 namespace {
 
-const std::filesystem::path golden = std::filesystem::path(VEMO_SOURCE_DIR) / "tests/plots/golden";
+const std::filesystem::path panelgolden = std::filesystem::path(VEMO_SOURCE_DIR) / "tests/plots/golden";
 
 // The headless screen: 80 by 30 cells of 10 by 18 pixels.
 constexpr int screenw = 800, screenh = 540;
@@ -219,7 +219,7 @@ TEST(plotpanel, ShownPanelsInTheDumpAndHiddenSidePanel)
     EXPECT_NE(hidden.find(top), std::string::npos);
     EXPECT_EQ(hidden.find("panel 2"), std::string::npos);   // two hides, one show
     EXPECT_EQ(dumptext(run, "gone").find("panel"), std::string::npos);
-    checkgoldenimage(run.out, "plot-panels", golden);
+    checkgoldenimage(run.out, "plot-panels", panelgolden);
 }
 
 // While the computing thread steps through the perspectives, repaints

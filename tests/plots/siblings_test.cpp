@@ -1,6 +1,7 @@
 // Sibling curves: which Runge-Kutta curves make them, the dialog that
 // sets them up, and a sibling of the harmonic oscillator drawn through a
 // point of the plane.
+#include <numbers>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,7 +24,7 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
+using std::numbers::pi;
 
 TEST(siblings, OnlyFirstOrderCurvesOfOneOrTwoValuesMakeThem)
 {

@@ -1,7 +1,6 @@
 // Every command of the calculator's and the revolver's tables, reached
 // through the program's main loop on a calculator that holds x*x computed
-// at 3: the keys in, a text of the first screen or box they open out.  A
-// tool that replaces a stand-in changes its row's text, never drops it.
+// at 3: the keys in, a text of the first screen or box they open out.
 #include <gtest/gtest.h>
 
 #include "objects/fudaba.h"
@@ -14,7 +13,6 @@
 namespace {
 
 const char setup[] = "ex*x<Enter><Enter>3<Enter>";
-const char later[] = "Feature not implemented !";
 
 struct commandcase {
     const char* keys;

@@ -11,10 +11,6 @@
 
 namespace {
 
-bool shows(const vemorun& v, const std::string& dump, const std::string& text)
-{
-    return v.screen(dump).find(text) != std::string::npos;
-}
 
 // The cells of row y from column x1 to x2 that differ in colour from the
 // cell (cx, cy) in a dump's picture.
@@ -51,7 +47,7 @@ TEST(leftovers, TheInstallDialogueCoversTheCalculator)
 {
     vemorun v;
     ASSERT_EQ(v.run("ex*x<Enter><Enter>3<Enter>u+<dump uplus><Esc><A-x>y"), 0) << v.read("stderr.txt");
-    ASSERT_TRUE(shows(v, "uplus", "Input of a 1-formula function"));
+    ASSERT_TRUE(v.shows("uplus", "Input of a 1-formula function"));
     for (int row = 6; row <= 12; ++row)
         EXPECT_EQ(strangecells(v, "uplus", row, 62, 79, 70, 20), 0) << "row " << row;
 }
@@ -73,9 +69,9 @@ TEST(leftovers, TurningLeavesNoValueBox)
     vemorun v;
     ASSERT_EQ(v.run(twocalculators + "<Right><dump direct><Left><Left><dump empty><A-x>y"), 0)
         << v.read("stderr.txt");
-    ASSERT_TRUE(shows(v, "rk", "f.1     =     -0.841470984807892"));
-    EXPECT_FALSE(shows(v, "direct", "0.84147098480789"));
-    EXPECT_FALSE(shows(v, "empty", "0.84147098480789"));
+    ASSERT_TRUE(v.shows("rk", "f.1     =     -0.841470984807892"));
+    EXPECT_FALSE(v.shows("direct", "0.84147098480789"));
+    EXPECT_FALSE(v.shows("empty", "0.84147098480789"));
     for (int row = 7; row <= 12; ++row)
         EXPECT_EQ(strangecells(v, "empty", row, 1, 80, 40, 28), 0) << "row " << row;
 }

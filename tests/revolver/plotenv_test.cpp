@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::string golden = VEMO_SOURCE_DIR "/tests/revolver/golden";
+const std::string plotenvgolden = VEMO_SOURCE_DIR "/tests/revolver/golden";
 
 class plotenv : public workfolder {};
 
@@ -57,12 +57,12 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     goldencurve green = exactgraph(window, area, curvergb(2), wave);
     goldencurve blue = exactgraph(window, area, curvergb(3), wave);
     blue.covering = {green.colour};
-    checkgoldenplot(r.out, "plotenv-enter", golden, {blue, green});
-    checkgoldenplot(r.out, "plotenv-help", golden, {blue, green});
-    checkgoldenplot(r.out, "plotenv-left", golden, {exactgraph(window, area, curvergb(1), [](double x) { return x * x; })});
+    checkgoldenplot(r.out, "plotenv-enter", plotenvgolden, {blue, green});
+    checkgoldenplot(r.out, "plotenv-help", plotenvgolden, {blue, green});
+    checkgoldenplot(r.out, "plotenv-left", plotenvgolden, {exactgraph(window, area, curvergb(1), [](double x) { return x * x; })});
     for (const char* name : {"plotenv-magnify", "plotenv-minify", "plotenv-push",
                              "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-leave"})
-        checkgoldenfiles(r.out, name, golden);
+        checkgoldenfiles(r.out, name, plotenvgolden);
     // Home shows the first perspective as on entering.
     EXPECT_EQ(dumpfile(r, "home.txt"), dumpfile(r, "plotenv-enter.txt"));
     EXPECT_TRUE(contains(r.boxes, "\"Keep X fixed\""));

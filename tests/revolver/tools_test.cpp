@@ -6,10 +6,6 @@
 
 namespace {
 
-bool shows(const vemorun& v, const std::string& dump, const std::string& text)
-{
-    return v.screen(dump).find(text) != std::string::npos;
-}
 
 // "r0" on sin(x) from 3 adopts pi; "ii" over [0, 1] puts the integral
 // 1 - cos 1 on the calculator as its fixed value.
@@ -20,10 +16,10 @@ TEST(tools, ZeroSearchAndIntegration)
                     "ii0<Enter>1<Enter><dump ii>x<dump iiresult><A-x>y"),
               0)
         << v.read("stderr.txt");
-    EXPECT_TRUE(shows(v, "r0", "Zero or pole with change of sign found at x=3.14159265358979"));
+    EXPECT_TRUE(v.shows("r0", "Zero or pole with change of sign found at x=3.14159265358979"));
     EXPECT_NE(v.row("adopted", 1).find("x= 3.14159265358979"), std::string::npos) << v.row("adopted", 1);
-    EXPECT_TRUE(shows(v, "ii", "result = 0.4596976941318603"));
-    EXPECT_TRUE(shows(v, "iiresult", "  numeric integration result:  0.45969769413186 "));
+    EXPECT_TRUE(v.shows("ii", "result = 0.4596976941318603"));
+    EXPECT_TRUE(v.shows("iiresult", "  numeric integration result:  0.45969769413186 "));
 }
 
 // STOP during "ii" asks; "n" goes on to the full result.
@@ -34,8 +30,8 @@ TEST(tools, IntegrationAsksOnStop)
                     "<dump stop>n<dump goon>x<A-x>y"),
               0)
         << v.read("stderr.txt");
-    EXPECT_TRUE(shows(v, "stop", "Abort numeric integration (y/n) ?"));
-    EXPECT_TRUE(shows(v, "goon", "result = 1.718281828459045"));
+    EXPECT_TRUE(v.shows("stop", "Abort numeric integration (y/n) ?"));
+    EXPECT_TRUE(v.shows("goon", "result = 1.718281828459045"));
 }
 
 // "rf" asks the requested value; "mi" reports the minimum and adopts it.
@@ -46,12 +42,12 @@ TEST(tools, ValueSearchAndGoldenSection)
                     "<Right>ex*x-2*x+3<Enter><Enter>5<Enter>mi<dump mi>a<dump miadopted><A-x>y"),
               0)
         << v.read("stderr.txt");
-    EXPECT_TRUE(shows(v, "rfask", " requested value ? "));
-    EXPECT_TRUE(shows(v, "rf", "Target found at x=1.41421356237309"));
+    EXPECT_TRUE(v.shows("rfask", " requested value ? "));
+    EXPECT_TRUE(v.shows("rf", "Target found at x=1.41421356237309"));
     EXPECT_NE(v.row("rfadopted", 1).find("x= 1.41421356237309"), std::string::npos);
-    EXPECT_TRUE(shows(v, "mi", "Found a local minimum at (0.999999986125 | 2)"));
+    EXPECT_TRUE(v.shows("mi", "Found a local minimum at (0.999999986125 | 2)"));
     EXPECT_NE(v.row("miadopted", 1).find("x= 0.99999998612"), std::string::npos);
-    EXPECT_TRUE(shows(v, "miadopted", "f.1     =                      2 "));
+    EXPECT_TRUE(v.shows("miadopted", "f.1     =                      2 "));
 }
 
 // "z": a key typed while the run goes on interrupts it after its chunk;
@@ -67,12 +63,12 @@ TEST(tools, MonteCarloRuns)
                     "<A-x>y"),
               0)
         << v.read("stderr.txt");
-    EXPECT_TRUE(shows(v, "z1", "Computation interrupted:"));
-    EXPECT_TRUE(shows(v, "zbreak", "Iterations:    1050 "));
-    EXPECT_TRUE(shows(v, "zresult", " Mean value of random function:  3 "));
-    EXPECT_TRUE(shows(v, "zerr1", "Call to function log with argument -1"));
-    EXPECT_TRUE(shows(v, "zerr2", "Runtime error during iteration 1. Choose one:"));
-    EXPECT_TRUE(shows(v, "zafter", " Runtime error. Change argument(s) and retry"));
+    EXPECT_TRUE(v.shows("z1", "Computation interrupted:"));
+    EXPECT_TRUE(v.shows("zbreak", "Iterations:    1050 "));
+    EXPECT_TRUE(v.shows("zresult", " Mean value of random function:  3 "));
+    EXPECT_TRUE(v.shows("zerr1", "Call to function log with argument -1"));
+    EXPECT_TRUE(v.shows("zerr2", "Runtime error during iteration 1. Choose one:"));
+    EXPECT_TRUE(v.shows("zafter", " Runtime error. Change argument(s) and retry"));
 }
 
 // Esc stops "z" and Esc in its menu quits as the menu offers: the Esc that
@@ -94,12 +90,12 @@ TEST(tools, RecognizerWindowAndSettings)
     ASSERT_EQ(v.run("ex/4<Enter><Enter>3<Enter><PgDn><F3><dump f3><F1><dump f3help><Esc><A-F1><dump listhelp><Esc><Esc>oo_ry<dump oor><Enter><Enter><Enter><A-x>y"),
               0)
         << v.read("stderr.txt");
-    EXPECT_TRUE(shows(v, "f3", " Possible Representations of 0.75 "));
-    EXPECT_TRUE(shows(v, "f3", "║ 3 / 4 "));
+    EXPECT_TRUE(v.shows("f3", " Possible Representations of 0.75 "));
+    EXPECT_TRUE(v.shows("f3", "║ 3 / 4 "));
     // F1 is the recognizer's help, Alt-F1 the help of every list.
-    EXPECT_TRUE(shows(v, "f3help", " This is the recognizer window. "));
-    EXPECT_TRUE(shows(v, "listhelp", " General List Commands "));
-    EXPECT_TRUE(shows(v, "oor", "maxsig (Default=0.1,  previous value=0.1)"));
+    EXPECT_TRUE(v.shows("f3help", " This is the recognizer window. "));
+    EXPECT_TRUE(v.shows("listhelp", " General List Commands "));
+    EXPECT_TRUE(v.shows("oor", "maxsig (Default=0.1,  previous value=0.1)"));
 }
 
 // The notepad's F3 reaches the recognizer with the latest value there.
@@ -107,8 +103,8 @@ TEST(tools, NotepadRecognizesItsValue)
 {
     vemorun v;
     ASSERT_EQ(v.run("<F5>3/4<Enter><F3><dump notepad><Esc><Esc><A-x>y"), 0) << v.read("stderr.txt");
-    EXPECT_TRUE(shows(v, "notepad", " Possible Representations of 0.75 "));
-    EXPECT_FALSE(shows(v, "notepad", "not available"));
+    EXPECT_TRUE(v.shows("notepad", " Possible Representations of 0.75 "));
+    EXPECT_FALSE(v.shows("notepad", "not available"));
 }
 
 }  // namespace
@@ -126,13 +122,13 @@ TEST(tools, StopEndsEverySearchAndPausesMonteCarlo)
               0)
         << v.read("stderr.txt");
     for (const char* dump : {"r0stop", "mistop"}) {
-        EXPECT_FALSE(shows(v, dump, "╔")) << dump;
+        EXPECT_FALSE(v.shows(dump, "╔")) << dump;
         EXPECT_NE(v.row(dump, 1).find("x= 3 "), std::string::npos) << dump;
     }
-    EXPECT_TRUE(shows(v, "zstop", "Iterations:    0 "));
-    EXPECT_TRUE(shows(v, "zstop", "Computation interrupted:"));
-    EXPECT_TRUE(shows(v, "zagain", "Iterations:    1 "));
-    EXPECT_TRUE(shows(v, "zend", " Mean value of random function:  0.141120008059867"));
+    EXPECT_TRUE(v.shows("zstop", "Iterations:    0 "));
+    EXPECT_TRUE(v.shows("zstop", "Computation interrupted:"));
+    EXPECT_TRUE(v.shows("zagain", "Iterations:    1 "));
+    EXPECT_TRUE(v.shows("zend", " Mean value of random function:  0.141120008059867"));
 }
 }  // namespace
 
@@ -150,8 +146,8 @@ TEST(tools, RungeKuttaSolution)
         << v.read("stderr.txt");
     for (const char* dump : {"rk6", "rk1"})
         EXPECT_EQ(v.row(dump, 3), "Order = 1    Dimension = 1" + std::string(54, ' ')) << dump;
-    EXPECT_TRUE(shows(v, "rkrf", "Target found at t=0.6931471805599"));
-    EXPECT_TRUE(shows(v, "rkii", "result = 1.7182818284"));
+    EXPECT_TRUE(v.shows("rkrf", "Target found at t=0.6931471805599"));
+    EXPECT_TRUE(v.shows("rkii", "result = 1.7182818284"));
 }
 }  // namespace
 
@@ -195,11 +191,11 @@ TEST(tools, StopReachesLongRunsAtAChosenPoint)
         EXPECT_GE(n, c.low) << c.keys << "\n" << v.screen("stopped");
         EXPECT_LE(n, c.high) << c.keys << "\n" << v.screen("stopped");
         bool z = c.keys.find(">z<") != std::string::npos;
-        EXPECT_TRUE(shows(v, "stopped", z ? "Computation interrupted:" : "Termination condition 6 encountered:  User break"))
+        EXPECT_TRUE(v.shows("stopped", z ? "Computation interrupted:" : "Termination condition 6 encountered:  User break"))
             << c.keys;
-        EXPECT_TRUE(shows(v, "after", c.result)) << c.keys << "\n" << v.screen("after");
+        EXPECT_TRUE(v.shows("after", c.result)) << c.keys << "\n" << v.screen("after");
         if (z) {
-            EXPECT_TRUE(shows(v, "mean", " Mean value of random function:  3 ")) << v.screen("mean");
+            EXPECT_TRUE(v.shows("mean", " Mean value of random function:  3 ")) << v.screen("mean");
         }
     }
 }

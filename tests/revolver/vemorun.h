@@ -14,6 +14,7 @@
 
 struct vemorun {
     std::string dir;
+    std::string program = std::string(VEMO_BIN_DIR) + "/vemo";
     std::string runas;   // a command that vemo runs under (setpriv ...)
 
     vemorun()
@@ -27,11 +28,21 @@ struct vemorun {
 
     std::string path(const std::string& name) const { return dir + "/" + name; }
 
+    // Runs vemo as nobody from a copy in the work folder: the checkout
+    // may lie where nobody cannot reach it.
+    void asnobody()
+    {
+        std::filesystem::permissions(dir, std::filesystem::perms::all);
+        std::filesystem::copy_file(program, path("vemo"));
+        program = path("vemo");
+        runas = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+    }
+
     // The exit status of vemo on the script; switches go before it.
     int run(const std::string& script, const std::string& switches = "") const
     {
         std::ofstream(path("script.txt"), std::ios::binary) << script;
-        std::string command = "cd '" + dir + "' && " + runas + " '" + VEMO_BIN_DIR + "/vemo' " + switches
+        std::string command = "cd '" + dir + "' && " + runas + " '" + program + "' " + switches
                               + " --headless --script script.txt --out out --timeout 20 >/dev/null 2>"
                               + path("stderr.txt");
         int rc = std::system(command.c_str());
@@ -58,6 +69,11 @@ struct vemorun {
         return line;
     }
     std::string screen(const std::string& dump) const { return read("out/" + dump + ".txt"); }
+    // Whether a dump's text holds text.
+    bool shows(const std::string& dump, const std::string& text) const
+    {
+        return screen(dump).find(text) != std::string::npos;
+    }
 };
 
 inline std::string goldenrev()

@@ -26,3 +26,8 @@ std::string dumptext(const hostrun& run, const std::string& name)
     s << in.rdbuf();
     return s.str();
 }
+
+bool shows(const hostrun& run, const std::string& name, const std::string& part)
+{
+    return dumptext(run, name).find(part) != std::string::npos;
+}

@@ -12,7 +12,7 @@ namespace {
 using platform::keydown;
 namespace vk = platform::vk;
 
-keydown press(int vkey, int ch, const char* mods = "")
+keydown keypress(int vkey, int ch, const char* mods = "")
 {
     keydown k;
     k.vk = vkey;
@@ -31,22 +31,22 @@ TEST(translatekey, CodesOfTheKeyTable)
         keydown k;
         keycode code;
     } cases[] = {
-        {press(vk::pgup, 0, "S"), 329},       // Shift gives the plain code
-        {press(vk::home, 0, "CS"), 375},      // Ctrl wins over Shift
-        {press(vk::left, 0, "AC"), 411},      // Alt wins over both
-        {press(vk::del, 0, "C"), 403},
-        {press(vk::ins, 0, "A"), 418},
-        {press('X', 0, "A"), 600},
-        {press('0', 0, "A"), 560},
-        {press(vk::f1, 0, "A"), 360},
-        {press(vk::f10, 0, "C"), 359},
-        {press(vk::f1 + 4, 0, "S"), 344},     // Shift-F5
-        {press(vk::f1 + 10, 0), 0},           // F11 is swallowed
-        {press(vk::f12, 0), 0},
-        {press(vk::tab, 0, "S"), 271},
-        {press('A', 1, "C"), 1},              // Ctrl-A as the layout gives it
-        {press(vk::enter, 13), 13},
-        {press('Q', '@', "C"), '@'},          // AltGr is not Alt
+        {keypress(vk::pgup, 0, "S"), 329},       // Shift gives the plain code
+        {keypress(vk::home, 0, "CS"), 375},      // Ctrl wins over Shift
+        {keypress(vk::left, 0, "AC"), 411},      // Alt wins over both
+        {keypress(vk::del, 0, "C"), 403},
+        {keypress(vk::ins, 0, "A"), 418},
+        {keypress('X', 0, "A"), 600},
+        {keypress('0', 0, "A"), 560},
+        {keypress(vk::f1, 0, "A"), 360},
+        {keypress(vk::f10, 0, "C"), 359},
+        {keypress(vk::f1 + 4, 0, "S"), 344},     // Shift-F5
+        {keypress(vk::f1 + 10, 0), 0},           // F11 is swallowed
+        {keypress(vk::f12, 0), 0},
+        {keypress(vk::tab, 0, "S"), 271},
+        {keypress('A', 1, "C"), 1},              // Ctrl-A as the layout gives it
+        {keypress(vk::enter, 13), 13},
+        {keypress('Q', '@', "C"), '@'},          // AltGr is not Alt
     };
     for (auto& c : cases) {
         keycode code = -1;
@@ -58,7 +58,7 @@ TEST(translatekey, CodesOfTheKeyTable)
 TEST(translatekey, AltF4IsLeftToTheSystem)
 {
     keycode code = -1;
-    EXPECT_FALSE(translatekey(press(vk::f4, 0, "A"), code));
+    EXPECT_FALSE(translatekey(keypress(vk::f4, 0, "A"), code));
     EXPECT_EQ(code, 0);
 }
 
@@ -83,7 +83,7 @@ TEST(translatekey, TypedCharactersTakeTheBytesOfTheFontsCodePage)
         for (bool isoem : {true, false}) {
             host().oemkeys = isoem;
             keycode code = -1;
-            EXPECT_TRUE(translatekey(press(0, c.ch), code));
+            EXPECT_TRUE(translatekey(keypress(0, c.ch), code));
             EXPECT_EQ(code, isoem ? c.oem : c.ansi) << c.text << (isoem ? " OEM" : " ANSI");
         }
     host().oemkeys = true;

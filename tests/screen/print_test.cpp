@@ -46,7 +46,7 @@ void printjob()
 }
 
 // "p" prints; Alt-X ends.
-void printloop()
+void listprintloop()
 {
     for (keycode k; (k = getkey()) != key::altx;)
         if (k == 'p')
@@ -116,7 +116,7 @@ TEST(print, PagesHoldTheLinesThatThePrinterSizeAllows)
     const int perpage = platform::virtualprinter::height / 42;
     ASSERT_EQ(perpage, 83);
     linestoprint = numberedlines(2 * perpage + 1);
-    hostrun r = runscript("p<file list.pdf><A-x>", printloop);
+    hostrun r = runscript("p<file list.pdf><A-x>", listprintloop);
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(printlayout().linesperpage, perpage);
     EXPECT_EQ(printlayout().charsperline, 103);
@@ -150,7 +150,7 @@ TEST(print, ListsPrintTheScreensCharactersInItsFace)
     for (const codepagecase& c : codepagecases) {
         platform::setcommandline(c.switches);
         linestoprint = {c.bytes};
-        hostrun r = runscript("p<file chars.pdf><A-x>", printloop);
+        hostrun r = runscript("p<file chars.pdf><A-x>", listprintloop);
         ASSERT_EQ(r.status, 0);
         auto pages = pdfpages(r.out + "/chars.pdf");
         ASSERT_EQ(pages.size(), 1u);
@@ -215,7 +215,7 @@ TEST(print, TheJobEndsOnTheWindowThread)
         finishedon = destroyedon = 0;
         setprinterfontchoice(c.fontchoice);
         watchingfront front;
-        hostrun r = runscript(front, c.script, printloop);
+        hostrun r = runscript(front, c.script, listprintloop);
         setprinterfontchoice(false);
         EXPECT_EQ(r.status, 0) << c.script;
         EXPECT_EQ(results.front(), c.finished == 1) << c.script;
@@ -227,11 +227,11 @@ TEST(print, TheJobEndsOnTheWindowThread)
 TEST(print, CancelAndUnwritableFilesAreFailures)
 {
     linestoprint = numberedlines(3);
-    hostrun cancelled = runscript("p<cancel><A-x>", printloop);
+    hostrun cancelled = runscript("p<cancel><A-x>", listprintloop);
     EXPECT_EQ(cancelled.status, 0);
     EXPECT_EQ(results, std::vector<bool>{false});
 
-    hostrun unwritable = runscript("p<file /nonexistent/folder/list.pdf><A-x>", printloop);
+    hostrun unwritable = runscript("p<file /nonexistent/folder/list.pdf><A-x>", listprintloop);
     EXPECT_EQ(unwritable.status, 0);
     ASSERT_FALSE(results.empty());
     EXPECT_FALSE(results.front() && results.back());
@@ -242,7 +242,7 @@ TEST(print, TheChosenPrinterFontSetsTheLayout)
 {
     linestoprint = numberedlines(1);
     hostrun r = runscript("<menu 40050><font DejaVu Sans Mono 20>p<file big.pdf><font DejaVu Sans Mono 28><A-x>",
-                          printloop);
+                          listprintloop);
     setprinterfontchoice(false);
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(printerfont().face, "DejaVu Sans Mono");

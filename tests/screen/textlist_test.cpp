@@ -11,7 +11,7 @@
 namespace {
 
 int lines = 3;
-int16_t start = 1;
+int16_t firstshown = 1;
 int16_t shown = -1;
 
 void pageloop()
@@ -19,13 +19,13 @@ void pageloop()
     textpage page;
     for (int i = 1; i <= lines; i++)
         page.addlinef(i == 2 ? "second line\n\r" : "l%d\n\r", i);
-    shown = page.show(start);
+    shown = page.show(firstshown);
 }
 
 std::string showpage(const std::string& script, int n, int16_t first, hostrun* out = nullptr)
 {
     lines = n;
-    start = first;
+    firstshown = first;
     shown = -1;
     hostrun r = runscript(script, pageloop);
     EXPECT_EQ(r.status, 0) << script;

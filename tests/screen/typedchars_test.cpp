@@ -5,16 +5,21 @@
 
 #include "platform/core/cmdline.h"
 #include "screen/keys.h"
-#include "screen/screendemo.h"
+#include "screen/screen.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/hostrun.h"
 
 namespace {
 
+// Writes each typed character at the cursor; Enter starts a new line.
 void echoloop()
 {
-    for (keycode k; (k = getkey()) != key::altx;)
-        screenecho(k);
+    for (keycode k; (k = getkey()) != key::altx;) {
+        if (k == key::enter)
+            cputs("\n\r");
+        else if (k >= 32 && k < 256)
+            putch((unsigned char)k);
+    }
 }
 
 TEST(typedchars, ShowInTheFontsCodePage)

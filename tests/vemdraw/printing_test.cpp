@@ -19,7 +19,7 @@ namespace {
 
 constexpr int print = 40015;
 
-std::string output(const std::string& command)
+std::string commandoutput(const std::string& command)
 {
     std::string text;
     FILE* p = popen((command + " 2>&1").c_str(), "r");
@@ -37,7 +37,7 @@ struct rendered {
     rendered(const std::string& pdf, int dpi)
     {
         std::string png = pdf.substr(0, pdf.size() - 4);
-        output("pdftoppm -r " + std::to_string(dpi) + " -png -singlefile " + pdf + " " + png);
+        commandoutput("pdftoppm -r " + std::to_string(dpi) + " -png -singlefile " + pdf + " " + png);
         image = cairo_image_surface_create_from_png((png + ".png").c_str());
     }
     ~rendered() { cairo_surface_destroy(image); }
@@ -87,7 +87,7 @@ TEST_F(Printing, OneA4PageInTheRecordsOrientationWithTheCurveWhereTheMapPutsIt)
     ASSERT_EQ(program->printer().orientation, orientation::landscape);   // from the file
     program->command(print);
     EXPECT_TRUE(boxes->empty());
-    std::string info = output("pdfinfo " + out + "/landscape.pdf");
+    std::string info = commandoutput("pdfinfo " + out + "/landscape.pdf");
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Page size:       841.92 x 595.2 pts (A4)"), std::string::npos) << info;
     rendered page(out + "/landscape.pdf", 300);
@@ -97,7 +97,7 @@ TEST_F(Printing, OneA4PageInTheRecordsOrientationWithTheCurveWhereTheMapPutsIt)
     // Turned upright in the size dialog, the next page is upright.
     program->command(40019);
     program->command(print);
-    info = output("pdfinfo " + out + "/portrait.pdf");
+    info = commandoutput("pdfinfo " + out + "/portrait.pdf");
     EXPECT_NE(info.find("Page size:       595.2 x 841.92 pts (A4)"), std::string::npos) << info;
     expectcurve(first(), rendered(out + "/portrait.pdf", 300), 0, 0);
 }
@@ -121,7 +121,7 @@ TEST_F(Printing, SidesBelowOneCentimetreAreRefused)
             EXPECT_EQ((*boxes)[0].rfind("Cannot print diagrams with sides below 1cm ! \n\r", 0), 0u);
         }
     }
-    EXPECT_NE(output("pdfinfo " + out + "/ten.pdf").find("Pages:           1\n"), std::string::npos);
+    EXPECT_NE(commandoutput("pdfinfo " + out + "/ten.pdf").find("Pages:           1\n"), std::string::npos);
 }
 
 TEST_F(Printing, WithoutADefaultPrinterTheChosenOneLaysOut)
@@ -188,7 +188,7 @@ TEST_F(ChosenPrinter, ReplacesTheDefaultOneBeforeLayingOut)
     EXPECT_EQ(p.orientation, orientation::portrait);   // as the dialog left it
     pixelbox r = printerrect(first());
     EXPECT_TRUE(r.right <= 3260 && r.bottom <= 4725 && r.right - r.left > 3000) << r.left << " " << r.right;
-    std::string info = output("pdfinfo " + f.path);
+    std::string info = commandoutput("pdfinfo " + f.path);
     EXPECT_NE(info.find("Page size:       419.528 x 595.276 pts"), std::string::npos) << info;   // A5
     rendered page(f.path, 600);
     EXPECT_NEAR(page.width(), 3496, 1);
