@@ -78,8 +78,8 @@ TEST(tools, EscStopsMonteCarloAndEscQuits)
     vemorun v;
     ASSERT_EQ(v.run("ex+1<Enter><Enter>2<Enter>z<busy><Esc></busy><dump menu><Esc><dump quit><A-x>y"), 0)
         << v.read("stderr.txt");
-    EXPECT_TRUE(shows(v, "menu", "Computation interrupted:"));
-    EXPECT_TRUE(shows(v, "quit", " Mean value of random function:  3"));
+    EXPECT_TRUE(v.shows("menu", "Computation interrupted:"));
+    EXPECT_TRUE(v.shows("quit", " Mean value of random function:  3"));
     EXPECT_TRUE(v.exists("vemo.rev"));
 }
 
