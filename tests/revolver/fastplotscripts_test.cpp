@@ -11,6 +11,7 @@
 
 #include "revolver/program.h"
 #include "tests/plots/exactcurve.h"
+#include "tests/revolver/plotscripts.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/workfolder.h"
@@ -33,17 +34,6 @@ std::string px(const char* item, int x, int y)
 std::string drag(int x0, int y0, int x1, int y1)
 {
     return px("press", x0, y0) + px("move", (x0 + x1) / 2, (y0 + y1) / 2) + px("release", x1, y1);
-}
-
-// The statistics box of the plot shown, last in a script.
-const std::string statistics = "<Space>S<ok><close>";
-
-std::string boxes(const hostrun& r)
-{
-    std::string all;
-    for (const std::string& b : r.boxes)
-        all += b;
-    return all;
 }
 
 // The window of the last statistics box: "lo <= x <= hi" then the

@@ -17,6 +17,7 @@
 
 #include "revolver/program.h"
 #include "screen/palette.h"
+#include "tests/revolver/plotscripts.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/hostrun.h"
 #include "tests/screen/workfolder.h"
@@ -80,14 +81,6 @@ std::string linebelow(const hostrun& r, const std::string& dump, const std::stri
     return line;
 }
 
-std::string boxes(const hostrun& r)
-{
-    std::string all;
-    for (const std::string& b : r.boxes)
-        all += b;
-    return all;
-}
-
 bool shows(const hostrun& r, const std::string& dump, const std::string& text)
 {
     return dumpfile(r, dump + ".txt").find(text) != std::string::npos;
@@ -101,9 +94,6 @@ const std::string oscillator = "dd<Backspace>2<Enter><Backspace>1<Enter>t-f.1<En
 // at t = 6: a circle, which the pen may add siblings to.
 const std::string rotation = "dd<Backspace>1<Enter><Backspace>2<Enter>tf.2,-f.1<Enter><Down>e<Backspace>1<Enter>"
                              "<Enter><Enter><Enter><Backspace>6<Enter>";
-// The statistics box of the fastplot shown; the window closed.
-const std::string statistics = "<Space>S<ok><close>";
-
 class plotsinuse : public workfolder {};
 
 TEST_F(plotsinuse, AParametricFastplotDrawsEveryCurve)
