@@ -334,6 +334,7 @@ struct modelessrun {
     std::vector<std::unique_ptr<handler>> owned;
     int scale = 1;
     int x = -1, y = -1;   // the last position told
+    int hiddenx = -1, hiddeny = -1;   // where it was hidden
 };
 
 std::map<int, std::unique_ptr<modelessrun>> modelessruns;
@@ -404,6 +405,8 @@ void modelessresponse(GtkDialog* d, int response, gpointer p)
 gboolean modelessconfigure(GtkWidget* d, GdkEvent*, gpointer p)
 {
     auto* m = static_cast<modelessrun*>(p);
+    if (!gtk_widget_get_visible(d))   // withdrawn: the window manager lets go of it
+        return FALSE;
     int x = 0, y = 0;
     gtk_window_get_position(GTK_WINDOW(d), &x, &y);
     if (x != m->x || y != m->y) {
@@ -503,11 +506,20 @@ void gtkfront::modelessdestroy(int handle)
         closemodeless(it->second->run.dialog);
 }
 
+// A window shown again is placed anew by the window manager: back where
+// it was hidden instead.
 void gtkfront::modelessshow(int handle, bool shown)
 {
     auto it = modelessruns.find(handle);
-    if (it != modelessruns.end())
-        gtk_widget_set_visible(it->second->run.dialog, shown);
+    if (it == modelessruns.end())
+        return;
+    modelessrun& m = *it->second;
+    GtkWindow* d = GTK_WINDOW(m.run.dialog);
+    if (!shown && gtk_widget_get_visible(m.run.dialog))
+        gtk_window_get_position(d, &m.hiddenx, &m.hiddeny);
+    else if (shown && m.hiddenx >= 0)
+        gtk_window_move(d, m.hiddenx, m.hiddeny);
+    gtk_widget_set_visible(m.run.dialog, shown);
 }
 
 void gtkfront::modelessrefill(int handle)
