@@ -18,10 +18,6 @@ xvfb=$xserverpid
 
 VEMDRAW_HANDOVER=handover.sock "$vemdraw" >/dev/null 2>"$work/stderr" &
 pid=$!
-if box=$(findwindow '^-$'); then   # no default printer
-    sleep 0.3
-    xdotool windowfocus --sync "$box" key Escape
-fi
 findwindow '^Vemdraw' >/dev/null
 
 # hand PATH: sends a path, prints the answer or "none" after 1 s.

@@ -5,8 +5,8 @@
 #   tools/xserver.sh [-s SCREEN] COMMAND...          runs COMMAND under one
 # SCREEN is Xvfb's screen geometry (default 1280x1024x24).
 #   findwindow NAME     prints the id of a visible window whose name matches
-#                       the pattern NAME, waiting up to 10 s; fails without
-#   windowgone NAME     waits up to 10 s until no visible window matches;
+#                       the pattern NAME, waiting up to 30 s; fails without
+#   windowgone NAME     waits up to 30 s until no visible window matches;
 #                       fails while one does
 
 startxserver() {
@@ -26,7 +26,7 @@ startxserver() {
 
 findwindow() {
     local id
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
         [[ -n $id ]] && { echo "$id"; return 0; }
         sleep 0.2
@@ -35,7 +35,7 @@ findwindow() {
 }
 
 windowgone() {
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.2
     done

@@ -28,10 +28,10 @@ fail() { echo "gtkclose: $*"; failures=$((failures + 1)); }
 # The program's visible windows other than the main window.
 others() { xdotool search --onlyvisible --pid "$vemopid" 2>/dev/null | grep -vx "$main" || true; }
 
-# The box that the program shows, waiting up to 5 s.
+# The box that the program shows, waiting up to 20 s (a loaded machine).
 waitbox() {
     box=""
-    for _ in $(seq 50); do
+    for _ in $(seq 200); do
         box=$(others | head -1)
         [[ -n $box ]] && return 0
         sleep 0.1
@@ -55,11 +55,14 @@ answeryes() {
 closeunder() {
     waitbox || return 1
     sleep 0.3
+    # The program may end before xdotool has sent the key's release, which
+    # then fails on the window gone: whether it ended is checked after.
     case $1 in
     button) python3 "$here/wmdelete.py" "$main" ;;
-    altf4) xdotool key --window "$main" alt+F4 ;;
+    altf4) xdotool key --window "$main" alt+F4 2>/dev/null ;;
     term) kill -TERM "$vemopid" ;;
     esac
+    return 0
 }
 
 # run NAME ASKS KEYS...: one state, reached by KEYS after the formula (a
@@ -73,7 +76,7 @@ run() {
     (cd "$dir" && exec "$vemo" >/dev/null 2>"$dir/err") &
     vemopid=$!
     main=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         main=$(xdotool search --onlyvisible --pid "$vemopid" --name '^VEMO   /' 2>/dev/null | head -1)
         [[ -n $main ]] && break
         sleep 0.1
