@@ -83,6 +83,9 @@ run() {
     done
     if [[ -z $main ]]; then
         fail "$name: no window"
+        kill -KILL "$vemopid" 2>/dev/null
+        wait "$vemopid" 2>/dev/null
+        vemopid=
         return
     fi
     eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -129,18 +132,30 @@ run() {
     grep -qx '2\*x+1' "$dir/vemo.rev" 2>/dev/null || fail "$name: no vemo.rev with the formula"
 }
 
-run moment no Right a b c Escape  # "no such command !" shown for 300 ms
-run anykey no F10                 # the version notice waits for a key
-run menu no F4                    # the context submenu
-run dialog no e plus 3            # the formula editor
-run list no F1                    # the master reference list
-run computing ask Return 3 Return z   # a Monte Carlo run
-run stopped nobox Return 3 Return z pause Escape pause Escape   # Esc stops it, Esc quits
+# A state that fails is tried once more: on a loaded machine the X server
+# may deliver the keys late.  A fault of the program fails both times.
+check() {
+    local before=$failures
+    run "$@"
+    if ((failures > before)); then
+        echo "gtkclose: $1: once more"
+        failures=$before
+        run "$1-again" "${@:2}"
+    fi
+}
+
+check moment no Right a b c Escape  # "no such command !" shown for 300 ms
+check anykey no F10                 # the version notice waits for a key
+check menu no F4                    # the context submenu
+check dialog no e plus 3            # the formula editor
+check list no F1                    # the master reference list
+check computing ask Return 3 Return z   # a Monte Carlo run
+check stopped nobox Return 3 Return z pause Escape pause Escape   # Esc stops it, Esc quits
 hows="button term"
 # With a window manager, Alt-F4 closes the box, which has the focus.
 [[ -z ${WM:-} ]] && hows+=" altf4"
 for how in $hows; do
-    run "underbox-$how" "under-$how" Return 3 Return z
+    check "underbox-$how" "under-$how" Return 3 Return z
 done
 
 [[ $failures == 0 ]] || exit 1
