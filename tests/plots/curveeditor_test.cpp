@@ -5,8 +5,11 @@
 
 #include <cmath>
 #include <fstream>
+#include <initializer_list>
 #include <limits>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "plots/curvecolor.h"
 #include "plots/curvedialog.h"
@@ -301,6 +304,37 @@ int32_t resolutionof(plot& p, int i)
     return p.perspectives.first()->consider.at(i)->resolution;
 }
 
+// The editor's plot over 0 .. 3 by -1.5 .. 1.5 and its curves.
+double editorsin(double x)
+{
+    return std::sin(x);
+}
+double editorcos(double x)
+{
+    return std::cos(x);
+}
+double editorthird(double x)
+{
+    return x / 3;
+}
+goldencurve editorcurve(uint32_t colour, const realfunction& f)
+{
+    return exactgraph({0, 1.5, 3, -1.5}, panelplotarea(), colour, f);
+}
+// Curves not selected, in grey, under the colours that cover them: the
+// selected curve's and the yellow band along y = 0.
+goldencurve editorgrey(std::initializer_list<realfunction> fs, std::vector<uint32_t> covering)
+{
+    goldencurve c = editorcurve(colorrgb(colorof(38)), fs.begin()[0]);
+    for (const realfunction* f = fs.begin() + 1; f != fs.end(); ++f) {
+        goldencurve one = editorcurve(c.colour, *f);
+        c.pieces.insert(c.pieces.end(), one.pieces.begin(), one.pieces.end());
+    }
+    c.covering = std::move(covering);
+    c.covering.push_back(colorrgb(colorof(34)));
+    return c;
+}
+
 }  // namespace
 
 TEST_F(editorrun, SelectingHidingAndRemovingCurves)
@@ -327,17 +361,13 @@ TEST_F(editorrun, SelectingHidingAndRemovingCurves)
     EXPECT_NE(dialogdump(run, "edit-removed").find("1069=/ 2\n"), std::string::npos);
     ASSERT_FALSE(run.boxes.empty());
     EXPECT_EQ(run.boxes.back(), "You are deleting curve #1 \n\rfrom the plot");
-    // On entering the selected x/3 in its blue over sin and cos in grey.
-    const drect window{0, 1.5, 3, -1.5};
-    const screenrect area = panelplotarea();
-    goldencurve third = exactgraph(window, area, curvergb(3), [](double x) { return x / 3; });
-    goldencurve others = exactgraph(window, area, colorrgb(colorof(38)), [](double x) { return std::sin(x); });
-    goldencurve cosine = exactgraph(window, area, others.colour, [](double x) { return std::cos(x); });
-    others.pieces.insert(others.pieces.end(), cosine.pieces.begin(), cosine.pieces.end());
-    others.covering = {third.colour};
-    checkgoldenplot(run.out, "edit-start", editorgolden, {third, others});
-    for (const char* name : {"edit-all", "edit-hidden", "edit-removed"})
-        checkgoldenfiles(run.out, name, editorgolden);
+    // On entering the selected x/3 in its blue over sin and cos in grey;
+    // "+" all curves in grey; curve 1 removed, cos selected in its green.
+    goldencurve third = editorcurve(curvergb(3), editorthird), green = editorcurve(curvergb(2), editorcos);
+    checkgoldenplot(run.out, "edit-start", editorgolden, {third, editorgrey({editorsin, editorcos}, {third.colour})});
+    checkgoldenplot(run.out, "edit-all", editorgolden, {editorgrey({editorsin, editorcos, editorthird}, {})});
+    checkgoldenplot(run.out, "edit-removed", editorgolden, {green, editorgrey({editorthird}, {green.colour})});
+    checkgoldenfiles(run.out, "edit-hidden", editorgolden);
 }
 
 TEST_F(editorrun, ColourAndResolutionsFromTheDialog)
@@ -359,7 +389,9 @@ TEST_F(editorrun, ColourAndResolutionsFromTheDialog)
     EXPECT_NE(dialogdump(run, "edit-refused").find("1063=20\n"), std::string::npos);
     EXPECT_NE(dialogdump(run, "edit-absolute").find("1063=20000\n"), std::string::npos);
     EXPECT_NE(dialogdump(run, "edit-nan").find("1045=Invalid Input"), std::string::npos);
-    checkgoldenfiles(run.out, "edit-colour", editorgolden);
+    // x/3 in colour 4 over sin and cos in grey.
+    goldencurve third = editorcurve(curvergb(4), editorthird);
+    checkgoldenplot(run.out, "edit-colour", editorgolden, {third, editorgrey({editorsin, editorcos}, {third.colour})});
 }
 TEST_F(editorrun, TheParameterRangeFromItsDialog)
 {
