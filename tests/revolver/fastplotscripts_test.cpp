@@ -115,8 +115,8 @@ TEST_F(fastplotscripts, AParametricPlotOfTwoValues)
 {
     // cos x on the x axis, sin x on the y axis, x from 0 to 6.3: a circle
     // in an automatic window.
-    hostrun r = runscript("ecos(x), sin(x)<Enter><Enter>1<Enter><Space>px<Down>y<Enter><Enter>0<Enter>6.3<Enter>"
-                          "<dump fastplot-parametric>"
+    hostrun r = runscript(parametricfastplot("cos(x), sin(x)", "0", "6.3")
+                          + "<dump fastplot-parametric>"
                               + statistics,
                           runprogram);
     ASSERT_EQ(r.status, 0);
@@ -134,7 +134,7 @@ TEST_F(fastplotscripts, AParametricPlotOfTwoValues)
 // asks its question, and "r" resumes to the plot that no STOP interrupted.
 TEST_F(fastplotscripts, StopAsksWhileTabulatingAndWhileWalking)
 {
-    const std::string circle = "ecos(x), sin(x)<Enter><Enter>1<Enter><Space>px<Down>y<Enter><Enter>0<Enter>6.3<Enter>";
+    const std::string circle = parametricfastplot("cos(x), sin(x)", "0", "6.3");
     const std::string stop = "<menu 40042><yes></busy><dump stop>r";
     struct {
         std::string script, question, shown;

@@ -143,8 +143,8 @@ TEST_F(plotsinuse, AnEditedParametricFormulaTakesANewSample)
     // notice the plot is sampled anew instead of offering the old sample,
     // and the curve is the new one: y = x sin x through the mapping that
     // the extreme pixels give (x from -1 to 1, y from -1/2 to 1/2).
-    hostrun r = runscript("ecos(x), sin(x)<Enter><Enter>1<Enter><Space>px<Down>y<Enter><Enter>0<Enter>6.3<Enter>"
-                          "e<End>*cos(x)<Enter><Enter><Enter><Space>a<dump notice><Enter><dump eight>"
+    hostrun r = runscript(parametricfastplot("cos(x), sin(x)", "0", "6.3")
+                          + "e<End>*cos(x)<Enter><Enter><Enter><Space>a<dump notice><Enter><dump eight>"
                               + statistics,
                           runprogram);
     ASSERT_EQ(r.status, 0);
@@ -203,8 +203,8 @@ TEST_F(plotsinuse, AWalkFromTheBorderOfAnUndefinedRegionEndsQuietly)
     // begins.  The fastplot's sample shows the whole curve, to x = 4 at
     // about 94 % of the pane (the automatic window adds 3 % each side);
     // the designer plot's walk reports nothing.
-    hostrun r = runscript("ex, sqr(x)<Enter><Enter>1<Enter><Space>px<Down>y<Enter><Enter>-1<Enter>4<Enter>"
-                          "<dump root>ppnr<dump walked><Esc>"
+    hostrun r = runscript(parametricfastplot("x, sqr(x)", "-1", "4")
+                          + "<dump root>ppnr<dump walked><Esc>"
                               + statistics,
                           runprogram);
     ASSERT_EQ(r.status, 0);
