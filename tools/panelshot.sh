@@ -27,9 +27,9 @@ cmp -s "$work/before.png" "$work/after.png" && { echo "panelshot: the click chan
 source "$root/tools/xserver.sh"
 startxserver 1280x1024x24
 xvfb=$xserverpid
-(cd "$work" && exec "$vemo" >/dev/null 2>&1) &
+(cd "$work" && exec "$vemo" >"$work/vemo.log" 2>&1) &
 vemopid=$!
-window=$(findwindow '^VEMO') || { echo "panelshot: no VEMO window"; exit 1; }
+window=$(findwindow "^VEMO") || { echo "panelshot: no VEMO window"; cat "$work/vemo.log"; exit 1; }
 xdotool windowfocus "$window" 2>/dev/null || true
 sleep 0.5
 xdotool type --delay 20 'ex*x'

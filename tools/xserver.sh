@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # A virtual X server of one's own: Xvfb picks a free display itself
 # (-displayfd), so tests running at once never race for one display number.
+# It does not reset when its last client leaves (-noreset): a client that
+# connects during such a reset is hung up on, and findwindow's searches come
+# and go while the program starts.
 #   source tools/xserver.sh; startxserver [SCREEN]   sets DISPLAY and xserverpid
 #   tools/xserver.sh [-s SCREEN] COMMAND...          runs COMMAND under one
 # SCREEN is Xvfb's screen geometry (default 1280x1024x24).
@@ -13,7 +16,7 @@ startxserver() {
     local fifo number
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     xserverpid=$!
     if ! read -r -t 30 number <"$fifo"; then
         rm -f "$fifo"
