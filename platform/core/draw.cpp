@@ -39,30 +39,33 @@ inline uint32_t blend(uint32_t fg, uint32_t bg, unsigned a)
 
 // The colour of every coverage for one pair of colours.  A screen shows
 // few pairs, so a small cache of them spares the blending per pixel and
-// the branches on the coverage; each thread that draws has its own.
+// the branches on the coverage; each thread that draws has its own, whose
+// tables are made as pairs come (a short-lived thread pays for the few
+// it uses, not for all 1024).
 struct blendtable {
     uint32_t fg = 0, bg = 0;
-    bool filled = false;
     uint32_t colour[256];
 };
 
 const uint32_t* blendcolours(uint32_t fg, uint32_t bg)
 {
     constexpr int slotbits = 10;
-    thread_local std::unique_ptr<blendtable[]> cache;
+    thread_local std::unique_ptr<std::unique_ptr<blendtable>[]> cache;
     if (!cache)
-        cache.reset(new blendtable[1 << slotbits]);
-    blendtable& t = cache[((fg * 0x9E3779B1u) ^ (bg * 0x85EBCA77u)) >> (32 - slotbits)];
-    if (!t.filled || t.fg != fg || t.bg != bg) {
+        cache = std::make_unique<std::unique_ptr<blendtable>[]>(1 << slotbits);
+    std::unique_ptr<blendtable>& slot = cache[((fg * 0x9E3779B1u) ^ (bg * 0x85EBCA77u)) >> (32 - slotbits)];
+    if (!slot || slot->fg != fg || slot->bg != bg) {
+        if (!slot)
+            slot.reset(new blendtable);
+        blendtable& t = *slot;
         t.fg = fg;
         t.bg = bg;
-        t.filled = true;
         t.colour[0] = bg;
         t.colour[255] = fg;
         for (unsigned a = 1; a < 255; a++)
             t.colour[a] = blend(fg, bg, a);
     }
-    return t.colour;
+    return slot->colour;
 }
 
 void drawglyph(const canvas& c, int x, int y, const glyphatlas& g, unsigned char byte, uint32_t fg, uint32_t bg)
