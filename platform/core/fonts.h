@@ -23,6 +23,9 @@ struct fontspec {
     bool oem = true;  // code page 437; false: code page 1252
 };
 
+// Fonts of one spec share its atlas while it is among the last few specs
+// made: a font made again (as by each run of the host in one process)
+// renders no glyphs.
 class font {
 public:
     explicit font(const fontspec& spec);
@@ -37,7 +40,7 @@ public:
 
 private:
     fontspec fspec;
-    std::unique_ptr<glyphatlas> atlas;
+    std::shared_ptr<const glyphatlas> atlas;
 };
 
 // Sizes below these are raised to them.
