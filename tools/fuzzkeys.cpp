@@ -6,8 +6,10 @@
 // STOP, then of the mouse items (whose place takes the next two bytes),
 // repeating; other bytes count as 0x80 + their value.  At most 64 items per
 // input; the front answers what they leave waiting and closes the window
-// at their end, so every run ends.  FUZZKEYS_SCRIPT=FILE keeps the script
-// of each input there, to run again with vemo --headless --lenient.
+// at their end, so every run ends.  The program runs with the smallest
+// fonts it takes.  FUZZKEYS_SCRIPT=FILE keeps the script of each input
+// there, to run again with vemo --headless --lenient (with the fonts:
+// -F OEM 4 2 400 -f OEM 4 2 600).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>  // mkdtemp
@@ -16,6 +18,7 @@
 #include <string>
 
 #include "platform/core/clock.h"
+#include "platform/core/cmdline.h"
 #include "platform/core/keyqueue.h"
 #include "platform/core/thread.h"
 #include "platform/headless/headless.h"
@@ -112,6 +115,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     startrevolver();
     setmainloop(runprogram);
     platform::setsleepless(true);
+    // The smallest fonts the program takes: the same keys and screens at a
+    // fraction of the pixels to draw, save and restore per key.
+    platform::setcommandline({"-F", "OEM", "4", "2", "400", "-f", "OEM", "4", "2", "600"});
     return 0;
 }
 
