@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (libFuzzer with address and undefined behaviour
 # sanitizers over the layers they link, up to the user objects, in
-# build-fuzz/) and runs them for FUZZ_SECONDS together (default 45, at
-# most 60), split evenly: the formula target seeded from the formula case
+# build-fuzz/) and runs them for FUZZ_SECONDS together (default 60, at
+# most 60): the key-sequence target, which runs the whole program for each
+# input, for 2/5 of them, the other four evenly for the rest.  The formula
+# target is seeded from the formula case
 # table, the library target from tests/objects/libcorpus with the record
 # keys of tools/fuzzlibrary.dict, the revolver's state file target from
 # tests/revolver/golden/vemo.rev with the keys of tools/fuzzrevolver.dict,
@@ -12,9 +14,10 @@
 # tools/fuzzkeys.dict.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${FUZZ_SECONDS:-45}
+seconds=${FUZZ_SECONDS:-60}
 ((seconds > 60)) && seconds=60
-share=$((seconds / 5 > 0 ? seconds / 5 : 1))
+keyshare=$((seconds * 2 / 5 > 0 ? seconds * 2 / 5 : 1))
+share=$(((seconds - keyshare) / 4 > 0 ? (seconds - keyshare) / 4 : 1))
 out=build/fuzz
 mkdir -p "$out/corpus" "$out/libcorpus" "$out/revcorpus" "$out/rkpcorpus" "$out/keycorpus" "$out/work"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_FUZZ=ON \
@@ -55,4 +58,5 @@ run fuzzvemdraw rkpcorpus
 # The program keeps objects for its life time (and the font library its
 # caches): no leak check.
 # A crash happens in the program's work folder: artifacts go here.
+share=$keyshare
 ASAN_OPTIONS=detect_leaks=0 run fuzzkeys keycorpus -dict=../../../tools/fuzzkeys.dict -max_len=256 -artifact_prefix="$PWD/"
