@@ -320,6 +320,26 @@ TEST(Render, DumpsMatchTheGoldens)
     }
 }
 
+// The sine VEMO wrote for the window 0..2 pi x -1.5..1.5 at resolution
+// 200 (tests/plots/golden/transfer-sine.rkp, made by the plots'
+// transfer-file tests) lies in the window on the sine through that
+// window's mapping: VEMO's writer, the reader and the renderer's two
+// mappings agree.
+TEST(Render, SineWrittenByVemoShowsOnTheSine)
+{
+    std::string out = fixturedir() + "/vemosine", script = out + ".txt";
+    std::ofstream(script) << "<dump vemosine>";
+    ASSERT_EQ(std::system(run("--script " + script + " --out " + out + " " + fixturedir() + "/vemo-sine.rkp").c_str()),
+              0);
+    // The samples lie at the centres of the 200 steps: the curve runs from
+    // half a step inside the left edge to half a step inside the right.
+    double half = M_PI / 200;
+    devicepiece sine = worldcurve({0, 1.5, 2 * M_PI, -1.5}, [](double x) { return std::sin(x); }, half,
+                                  2 * M_PI - half, 4 * int(dumparea.right - dumparea.left));
+    // The pen of curve colour 1: red.
+    EXPECT_TRUE(showscurves(out + "/vemosine.png", {{0xFF0000, insidearea(), sine}}, "vemo-sine"));
+}
+
 TEST(Render, NoFileShowsGreyedMenus)
 {
     std::string out = fixturedir() + "/nofile", script = out + ".txt";
