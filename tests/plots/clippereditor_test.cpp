@@ -77,6 +77,8 @@ TEST(clippereditor, EditingAFormulaClipper)
     EXPECT_NE(start.find("Clipper nr. 1"), std::string::npos);
     EXPECT_NE(start.find("y - 1"), std::string::npos);
     EXPECT_NE(dumptext(e.run, "clippers-edited").find("y +x - 2"), std::string::npos);
+    // The editor runs without a plot behind it: its pictures show the box
+    // alone, no curve to fit.
     for (const char* name : {"clippers-start", "clippers-edited", "clippers-negative"})
         checkgoldenfiles(e.run.out, name, golden);
 }

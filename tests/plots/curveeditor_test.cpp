@@ -335,6 +335,24 @@ goldencurve editorgrey(std::initializer_list<realfunction> fs, std::vector<uint3
     return c;
 }
 
+// The hidden selected curve: f in the colour of role 39, yellow as the
+// edit mode's axes (role 34), so with the x axis's three rows from r on,
+// r = trunc(bottom - 0.5 (bottom - top) - 1) in the middle of the window,
+// under the other curves.
+goldencurve editorhidden(const realfunction& f, std::vector<uint32_t> covering)
+{
+    goldencurve c = editorcurve(colorrgb(colorof(39)), f);
+    EXPECT_EQ(c.colour, colorrgb(colorof(34)));
+    screenrect a = panelplotarea();
+    double r = int(a.bottom - 0.5 * (a.bottom - a.top) - 1);
+    devicepiece axis;
+    for (int x = a.left; x <= a.right + 1; x += 2)
+        axis.emplace_back(x, r + 1);
+    c.pieces.push_back(axis);
+    c.covering = std::move(covering);
+    return c;
+}
+
 }  // namespace
 
 TEST_F(editorrun, SelectingHidingAndRemovingCurves)
@@ -367,7 +385,9 @@ TEST_F(editorrun, SelectingHidingAndRemovingCurves)
     checkgoldenplot(run.out, "edit-start", editorgolden, {third, editorgrey({editorsin, editorcos}, {third.colour})});
     checkgoldenplot(run.out, "edit-all", editorgolden, {editorgrey({editorsin, editorcos, editorthird}, {})});
     checkgoldenplot(run.out, "edit-removed", editorgolden, {green, editorgrey({editorthird}, {green.colour})});
-    checkgoldenfiles(run.out, "edit-hidden", editorgolden);
+    // sin hidden and selected on top of the grey cos and x/3.
+    goldencurve hidden = editorhidden(editorsin, {colorrgb(colorof(38))});
+    checkgoldenplot(run.out, "edit-hidden", editorgolden, {hidden, editorgrey({editorcos, editorthird}, {hidden.colour})});
 }
 
 TEST_F(editorrun, ColourAndResolutionsFromTheDialog)

@@ -219,6 +219,7 @@ TEST(plotpanel, ShownPanelsInTheDumpAndHiddenSidePanel)
     EXPECT_NE(hidden.find(top), std::string::npos);
     EXPECT_EQ(hidden.find("panel 2"), std::string::npos);   // two hides, one show
     EXPECT_EQ(dumptext(run, "gone").find("panel"), std::string::npos);
+    // Only the panels beside a plot area nothing was painted in: no curve to fit.
     checkgoldenimage(run.out, "plot-panels", panelgolden);
 }
 

@@ -4,11 +4,17 @@
 // inside frame bands of 18.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <ostream>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "plots/screenmap.h"
 #include "revolver/program.h"
 #include "tests/plots/exactcurve.h"
 #include "tests/revolver/plotscripts.h"
@@ -36,12 +42,12 @@ std::string drag(int x0, int y0, int x1, int y1)
     return px("press", x0, y0) + px("move", (x0 + x1) / 2, (y0 + y1) / 2) + px("release", x1, y1);
 }
 
-// The window of the last statistics box: "lo <= x <= hi" then the
-// ordinate's line.
-drect statisticswindow(const std::string& told)
+// The window of the last statistics box (of the first with first set):
+// "lo <= x <= hi" then the ordinate's line.
+drect statisticswindow(const std::string& told, bool first = false)
 {
     drect w;
-    size_t at = told.rfind("Coordinate Window:");
+    size_t at = first ? told.find("Coordinate Window:") : told.rfind("Coordinate Window:");
     if (at == std::string::npos)
         return w;
     char name[16];
@@ -62,6 +68,57 @@ uint32_t panecurve()
 double sinewave(double x)
 {
     return std::sin(x);
+}
+
+// The curve where the text boxes of a dump leave the pane to be seen: a
+// box spans, in each cell row, its outermost frame characters (cells of
+// 10 by 18 pixels).  Rows alike make one part.
+std::vector<goldencurve> uncovered(const goldencurve& curve, const std::string& text)
+{
+    const std::string frame = "\u2554\u2557\u255a\u255d\u2551";
+    struct rowspan {
+        int top, bottom, first, last;   // cells of the box, -1 for none
+    };
+    std::vector<rowspan> rows;
+    std::istringstream lines(text);
+    std::string line;
+    for (int row = 0; std::getline(lines, line); ++row) {
+        int top = std::max(row * 18, int(curve.box.top)), bottom = std::min(row * 18 + 17, int(curve.box.bottom));
+        if (top > bottom)
+            continue;
+        int first = -1, last = -1, cell = 0;
+        for (size_t i = 0; i < line.size(); ++cell) {
+            size_t n = 1;
+            while (i + n < line.size() && (line[i + n] & 0xC0) == 0x80)
+                ++n;
+            if (n > 1 && frame.find(line.substr(i, n)) != std::string::npos) {
+                first = first < 0 ? cell : first;
+                last = cell;
+            }
+            i += n;
+        }
+        if (!rows.empty() && rows.back().first == first && rows.back().last == last)
+            rows.back().bottom = bottom;
+        else
+            rows.push_back({top, bottom, first, last});
+    }
+    std::vector<goldencurve> parts;
+    auto add = [&](int left, int top, int right, int bottom) {
+        if (left > right)
+            return;
+        goldencurve part = curve;
+        part.box = {int16_t(left), int16_t(top), int16_t(right), int16_t(bottom)};
+        parts.push_back(part);
+    };
+    for (const rowspan& r : rows) {
+        if (r.first < 0) {
+            add(curve.box.left, r.top, curve.box.right, r.bottom);
+        } else {
+            add(curve.box.left, r.top, std::min(r.first * 10 - 1, int(curve.box.right)), r.bottom);
+            add(std::max((r.last + 1) * 10, int(curve.box.left)), r.top, curve.box.right, r.bottom);
+        }
+    }
+    return parts;
 }
 
 class fastplotscripts : public workfolder {};
@@ -104,12 +161,71 @@ TEST_F(fastplotscripts, TheBarReleasedInTheLeftMarginShiftsTheWindow)
 
 TEST_F(fastplotscripts, TheMenuStaysForTheContourAndThePropertiesBox)
 {
-    hostrun r = runscript(sine + "<Space>c<dump fastplot-contour><Esc><Space>e<dump fastplot-properties><Esc><Esc>",
+    hostrun r = runscript(sine + "<Space>c<dump fastplot-contour><Esc><Space>e<dump fastplot-properties><Esc><Esc>"
+                              + statistics,
                           runprogram);
     ASSERT_EQ(r.status, 0);
-    checkgoldenfiles(r.out, "fastplot-contour", golden);
-    checkgoldenfiles(r.out, "fastplot-properties", golden);
+    // Around the boxes the plot of sin x stays in sight.
+    goldencurve plotted = exactgraph(statisticswindow(boxes(r)), pane, panecurve(), sinewave);
+    checkgoldenplot(r.out, "fastplot-contour", golden, uncovered(plotted, dumpfile(r, "fastplot-contour.txt")));
+    checkgoldenplot(r.out, "fastplot-properties", golden, uncovered(plotted, dumpfile(r, "fastplot-properties.txt")));
+    // The properties box tells the same window.
+    EXPECT_NE(dumpfile(r, "fastplot-properties.txt").find("-9 <= x <= 1"), std::string::npos);
 }
+
+// The pictures of the first test, each in a run of its own that tells the
+// window of sin x's plot by its statistics first and that of the plot
+// shown last.
+struct sinepicture {
+    const char* name;
+    std::string keys;   // after the plot of sin x, up to the dump
+    drect (*window)(const drect& plotted);   // the one expected from sin x's
+};
+
+void PrintTo(const sinepicture& p, std::ostream* os)
+{
+    *os << p.name;
+}
+
+drect unchanged(const drect& plotted)
+{
+    return plotted;
+}
+
+// The frame from pixels (200, 200) to (400, 300) through the pane's mapping.
+drect framed(const drect& plotted)
+{
+    screenmap m(plotted, pane);
+    return {m.xtoworld(200), m.ytoworld(200), m.xtoworld(400), m.ytoworld(300)};
+}
+
+class sinepictures : public workfolder, public testing::WithParamInterface<sinepicture> {};
+
+TEST_P(sinepictures, FitTheExactCurveInTheWindowTold)
+{
+    const sinepicture& p = GetParam();
+    hostrun r = runscript(sine + "<Space>S<ok>" + p.keys + "<dump " + p.name + ">" + statistics, runprogram);
+    ASSERT_EQ(r.status, 0);
+    drect plotted = statisticswindow(boxes(r), true), shown = statisticswindow(boxes(r)), want = p.window(plotted);
+    EXPECT_EQ(plotted.left, -9);
+    EXPECT_EQ(plotted.right, 1);
+    // The boxes tell six digits.
+    for (auto [told, expected] : {std::pair{shown.left, want.left}, {shown.top, want.top}, {shown.right, want.right},
+                                  {shown.bottom, want.bottom}})
+        EXPECT_NEAR(told, expected, 1e-5 * std::fabs(expected)) << p.name;
+    checkgoldenplot(r.out, p.name, golden, {exactgraph(shown, pane, panecurve(), sinewave)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    fastplotscripts, sinepictures,
+    testing::Values(sinepicture{"fastplot-default", "", unchanged},
+                    sinepicture{"fastplot-zoom", drag(200, 200, 400, 300) + "<dialog press=1002>", framed},
+                    // Switched to plot #1 after two zooms: sin x's plot again.
+                    sinepicture{"fastplot-switched",
+                                drag(300, 300, 300, 300) + drag(200, 200, 400, 300) + "<dialog press=1002>"
+                                    + drag(100, 300, 300, 500) + "<dialog press=1002>" + switchbox,
+                                unchanged}),
+    [](const testing::TestParamInfo<sinepicture>& info) { return std::string(info.param.name).substr(9); });
 
 TEST_F(fastplotscripts, AParametricPlotOfTwoValues)
 {

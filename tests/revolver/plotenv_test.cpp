@@ -4,11 +4,17 @@
 // the question before deleting a plot, leaving, "ppp" and "pp" Del.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <vector>
 
+#include "plots/plot.h"
+#include "plots/plotlist.h"
 #include "plots/plotpanel.h"
 #include "revolver/program.h"
+#include "screen/screen.h"
 #include "tests/plots/exactcurve.h"
 #include "tests/screen/dumpfile.h"
 #include "tests/screen/goldenfiles.h"
@@ -29,6 +35,71 @@ bool contains(const std::vector<std::string>& texts, const std::string& part)
     return false;
 }
 
+// The front of a run that notes, when the program asks before deleting a
+// plot, the mapped window of every entry of each of the plot's
+// perspectives, by perspective number.  The program waits for the answer
+// meanwhile.
+class deletequestionfront : public platform::headlessfront {
+public:
+    std::map<int, std::vector<drect>> windows;
+
+    platform::boxanswer messagebox(const std::string& text, const std::string& caption,
+                                   platform::boxbuttons buttons, platform::boxicon icon, bool owned) override
+    {
+        const plot* p = currentplot();
+        if (p && text.find("Delete the Plot ?") != std::string::npos)
+            for (const plotpsp* s = p->perspectives.first(); s; s = static_cast<const plotpsp*>(s->next))
+                for (const autoprint* e = s->consider.first(); e; e = static_cast<const autoprint*>(e->next))
+                    windows[s->number].push_back(e->mappedwindow());
+        return headlessfront::messagebox(text, caption, buttons, icon, owned);
+    }
+};
+
+// A mouse frame from the press at (x0, y0) to the release at (x1, y1) as
+// the tracker ends it: ordered and held on the screen of w x h pixels.
+screenrect draggedframe(int x0, int y0, int x1, int y1, int w, int h)
+{
+    return {int16_t(std::max(0, std::min(x0, x1))), int16_t(std::max(0, std::min(y0, y1))),
+            int16_t(std::min(w - 1, std::max(x0, x1))), int16_t(std::min(h - 1, std::max(y0, y1)))};
+}
+
+// The window that frame f over the plot area a makes of the window w, by
+// the frame commands' arithmetic: magnify ('G') shows the part of w under
+// f, minify ('K') the window in which w shrinks into f, push ('V') moves
+// w by the offset of f on each axis where f lies past an edge of a with
+// both its edges.  Fractions run rightward and upward (pixel rows down).
+drect framedwindow(char answer, const screenrect& f, const screenrect& a, const drect& w)
+{
+    struct span {
+        double lo, hi;   // pixel edges: left, right or bottom, top
+    };
+    auto place = [](span in, span of, double w0, double w1) {   // in's edges as fractions of of, applied
+        double d = of.hi - of.lo;
+        return std::make_pair(w0 + (in.lo - of.lo) / d * (w1 - w0), w0 + (in.hi - of.lo) / d * (w1 - w0));
+    };
+    // Upward: the pixel rows negated.
+    span fx{double(f.left), double(f.right)}, fy{-double(f.bottom), -double(f.top)};
+    span ax{double(a.left), double(a.right)}, ay{-double(a.bottom), -double(a.top)};
+    auto pushed = [](span f, span a) {
+        if ((f.lo - a.lo) * (f.hi - a.hi) <= 0)
+            return a;
+        double d = a.hi - a.lo;
+        return f.lo >= a.lo ? span{f.lo, f.lo + d} : span{f.hi - d, f.hi};
+    };
+    std::pair<double, double> x, y;
+    if (answer == 'G') {
+        x = place(fx, ax, w.left, w.right);
+        y = place(fy, ay, w.bottom, w.top);
+    } else if (answer == 'K') {
+        x = place(ax, fx, w.left, w.right);
+        y = place(ay, fy, w.bottom, w.top);
+    } else {
+        x = place(pushed(fx, ax), ax, w.left, w.right);
+        y = place(pushed(fy, ay), ay, w.bottom, w.top);
+    }
+    return {x.first, y.second, x.second, y.first};
+}
+
 TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
 {
     const std::string inside = "<press 200 200 px><move 400 400 px><release 400 400 px>";
@@ -47,7 +118,8 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
                            "<Esc><dump plotenv-leave>"
                            "ppp<dump ppp><Esc>"
                            "pp<Del><dump erase>1pp<Del><dump again><Esc><dump cancelled>x<close>";
-    hostrun r = runscript(script, runprogram);
+    deletequestionfront front;
+    hostrun r = runscript(front, script, runprogram);
     ASSERT_EQ(r.status, 0);
     // Both plots over 0 .. 5 by 0 .. 30: the second shows 10 sin x + 10 in
     // blue and green (painted over it), the first x x in red.
@@ -60,9 +132,37 @@ TEST_F(plotenv, StepsFramesHelpDeleteQuestionAndLeaving)
     checkgoldenplot(r.out, "plotenv-enter", plotenvgolden, {blue, green});
     checkgoldenplot(r.out, "plotenv-help", plotenvgolden, {blue, green});
     checkgoldenplot(r.out, "plotenv-left", plotenvgolden, {exactgraph(window, area, curvergb(1), [](double x) { return x * x; })});
-    for (const char* name : {"plotenv-magnify", "plotenv-minify", "plotenv-push",
-                             "plotenv-keepx", "plotenv-end", "plotenv-tab", "plotenv-leave"})
-        checkgoldenfiles(r.out, name, plotenvgolden);
+    // The frames' perspectives, each made from the one shown (the one
+    // inserted last): the windows the program gave them are those of the
+    // frame commands' arithmetic; the pictures show the curves in them.
+    const int w = screenpixwidth(), h = screenpixheight();
+    const screenrect in = draggedframe(200, 200, 400, 400, w, h), past = draggedframe(500, 200, 2000, 400, w, h);
+    std::map<int, drect> made{{1, window}};
+    made[2] = framedwindow('G', in, area, made[1]);
+    made[3] = framedwindow('K', in, area, made[2]);
+    made[4] = framedwindow('V', past, area, made[3]);
+    made[5] = framedwindow('V', past, area, made[4]);
+    ASSERT_EQ(front.windows.size(), made.size());
+    for (const auto& [number, expected] : made) {
+        ASSERT_EQ(front.windows[number].size(), 2u) << number;
+        for (const drect& got : front.windows[number]) {
+            EXPECT_NEAR(got.left, expected.left, 1e-9) << number;
+            EXPECT_NEAR(got.top, expected.top, 1e-9) << number;
+            EXPECT_NEAR(got.right, expected.right, 1e-9) << number;
+            EXPECT_NEAR(got.bottom, expected.bottom, 1e-9) << number;
+        }
+    }
+    const std::pair<const char*, int> framed[] = {{"plotenv-magnify", 2}, {"plotenv-minify", 3}, {"plotenv-push", 4},
+                                                  {"plotenv-keepx", 5},   {"plotenv-end", 5},    {"plotenv-tab", 2}};
+    for (const auto& [name, number] : framed) {
+        const drect& shown = front.windows[number].front();
+        goldencurve framedgreen = exactgraph(shown, area, curvergb(2), wave);
+        goldencurve framedblue = exactgraph(shown, area, curvergb(3), wave);
+        framedblue.covering = {framedgreen.colour};
+        checkgoldenplot(r.out, name, plotenvgolden, {framedblue, framedgreen});
+    }
+    // Left: the calculator, no plot and so no curve to fit.
+    checkgoldenfiles(r.out, "plotenv-leave", plotenvgolden);
     // Home shows the first perspective as on entering.
     EXPECT_EQ(dumpfile(r, "home.txt"), dumpfile(r, "plotenv-enter.txt"));
     EXPECT_TRUE(contains(r.boxes, "\"Keep X fixed\""));

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/screen/curvepixels.h"
+#include "tests/base/curvepixels.h"
 
 void checkgoldenfiles(const std::filesystem::path& folder, const std::string& name);
 // The same against the files in another golden folder.

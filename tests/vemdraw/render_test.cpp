@@ -6,13 +6,16 @@
 #include "vemdraw/render.h"
 
 #include "platform/core/draw.h"
+#include "tests/base/curvepixels.h"
 
 #include <gtest/gtest.h>
 
 #include <cairo.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -174,8 +177,110 @@ bool samepng(const std::string& a, const std::string& b)
     return same;
 }
 
-// The program's window as dumped, against goldens; VEMO_UPDATE_GOLDEN=1
-// writes them anew.
+// The drawing rectangle of the dumps' 800 x 600 client area.
+const pixelbox dumparea = screenwindow(800, 600);
+
+// Where a dump must show a curve: pixels of the pen's colour (0xRRGGBB)
+// inside box, against the exact curve in window pixels.
+struct dumpcurve {
+    uint32_t rgb;
+    screenrect box;
+    devicepiece curve;
+};
+
+screenrect pixelrect(uint32_t left, uint32_t top, uint32_t right, uint32_t bottom)
+{
+    return {int16_t(left), int16_t(top), int16_t(right), int16_t(bottom)};
+}
+
+// The drawing rectangle without its edges (the box is drawn there).
+screenrect insidearea()
+{
+    return pixelrect(dumparea.left + 1, dumparea.top + 1, dumparea.right - 1, dumparea.bottom - 1);
+}
+
+// (t, f(t)) for steps + 1 values of t from t0 to t1, through the mapping of
+// the file's world window onto the drawing rectangle (the axes' and the
+// grid's mapping).
+devicepiece worldcurve(const worldrect& window, const std::function<double(double)>& f, double t0, double t1,
+                       int steps)
+{
+    viewmap m;
+    m.set(window, dumparea);
+    devicepiece piece;
+    for (int i = 0; i <= steps; ++i) {
+        double t = t0 + (t1 - t0) * i / steps;
+        piece.emplace_back(m.worldx(t), m.worldy(f(t)));
+    }
+    return piece;
+}
+
+// The straight lines between points of the 0..20000 device square (y
+// downwards), 1000 points a line, through the square's mapping onto the
+// drawing rectangle.
+devicepiece squarecurve(const std::vector<std::pair<double, double>>& points)
+{
+    viewmap square;
+    square.set(torect(dumparea), {0, 0, devicesize, devicesize});
+    devicepiece piece;
+    for (size_t k = 0; k + 1 < points.size(); ++k)
+        for (int i = 0; i <= 1000; ++i) {
+            auto [x0, y0] = points[k];
+            auto [x1, y1] = points[k + 1];
+            double x = x0 + (x1 - x0) * i / 1000, y = y0 + (y1 - y0) * i / 1000;
+            piece.emplace_back(std::trunc(square.devicex(x)), std::trunc(square.devicey(y)));
+        }
+    return piece;
+}
+
+// The curves the fixtures' dumps must show, from the fixtures as
+// rkpfile.py writes them.
+std::vector<dumpcurve> sinecurves()
+{
+    // sin x on 0..10 in the world window 0..10 x -1.25..1.25, blue pen.
+    devicepiece sine = worldcurve({0, 1.25, 10, -1.25}, [](double x) { return std::sin(x); }, 0, 10,
+                                  4 * int(dumparea.right - dumparea.left));
+    return {{0x0000FF, insidearea(), sine}};
+}
+
+std::vector<dumpcurve> trailercurves()
+{
+    // A black line across the middle of the square: y = 0.5 in the world
+    // window -1..3 x -2..3.  Box and axes are black too: the curve is
+    // looked for in a band around it, left and right of the Y axis at the
+    // anchor x = 0.
+    worldrect window{-1, 3, 3, -2};
+    devicepiece line = worldcurve(window, [](double) { return 0.5; }, -1, 3, 4 * int(dumparea.right - dumparea.left));
+    viewmap m;
+    m.set(window, dumparea);
+    uint32_t yaxis = m.worldx(0), y = m.worldy(0.5);
+    return {{0x000000, pixelrect(dumparea.left + 1, y - 5, yaxis - 2, y + 5), line},
+            {0x000000, pixelrect(yaxis + 2, y - 5, dumparea.right - 1, y + 5), line}};
+}
+
+std::vector<dumpcurve> pointscurves()
+{
+    // No world window: the red polyline's points in the square.
+    return {{0xFF0000, insidearea(), squarecurve({{0, 0}, {10000, 5000}, {20000, 20000}})}};
+}
+
+// True when the dump shows its curves within 1.5 pixels, none left out.
+bool showscurves(const std::string& png, const std::vector<dumpcurve>& curves, const std::string& name)
+{
+    bool shown = true;
+    for (const dumpcurve& c : curves) {
+        curvefit fit = fitcurvepixels(png, c.rgb, c.box, {c.curve}, 1.5);
+        EXPECT_EQ(fit.stray, 0u) << name << ": off by up to " << fit.worst << " px, " << fit.where;
+        EXPECT_EQ(fit.missed, 0u) << name << ": left out, " << fit.where;
+        EXPECT_GT(fit.pixels, 0u) << name;
+        shown = shown && fit.stray == 0 && fit.missed == 0 && fit.pixels > 0;
+    }
+    return shown;
+}
+
+// The program's window as dumped, fitted to the fixtures' exact curves,
+// then against goldens; VEMO_UPDATE_GOLDEN=1 writes them anew, only when
+// they show their curves.
 TEST(Render, DumpsMatchTheGoldens)
 {
     const struct {
@@ -183,11 +288,13 @@ TEST(Render, DumpsMatchTheGoldens)
         const char* script;
         const char* file;
         const char* options;
+        std::vector<dumpcurve> curves;
     } cases[] = {
-        {"trailer", "<dump trailer>", "trailer", ""},
-        {"sine", "<dump sine>", "sine", ""},
-        {"notrailer", "<dump notrailer>", "points", ""},
-        {"twodiagrams", "<dump twodiagrams>", "twodiagrams", "--no-printer"},
+        {"trailer", "<dump trailer>", "trailer", "", trailercurves()},
+        {"sine", "<dump sine>", "sine", "", sinecurves()},
+        {"notrailer", "<dump notrailer>", "points", "", pointscurves()},
+        // The first diagram is a single move: the box alone.
+        {"twodiagrams", "<dump twodiagrams>", "twodiagrams", "--no-printer", {}},
     };
     std::string golden = VEMO_SOURCE_DIR "/tests/vemdraw/golden/";
     bool update = std::getenv("VEMO_UPDATE_GOLDEN");
@@ -198,6 +305,7 @@ TEST(Render, DumpsMatchTheGoldens)
                                   + "/" + c.file + ".rkp");
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
         std::string png = out + "/" + c.name + ".png";
+        ASSERT_TRUE(showscurves(png, c.curves, c.name)) << c.name << ": not compared or stored";
         if (update) {
             std::system(("cp " + png + " " + out + "/" + c.name + ".txt " + golden).c_str());
             continue;
@@ -210,6 +318,26 @@ TEST(Render, DumpsMatchTheGoldens)
                              + "'); i.load(); assert i.size == (800, 600)\"";
         EXPECT_EQ(std::system(decode.c_str()), 0) << c.name;
     }
+}
+
+// The sine VEMO wrote for the window 0..2 pi x -1.5..1.5 at resolution
+// 200 (tests/plots/golden/transfer-sine.rkp, made by the plots'
+// transfer-file tests) lies in the window on the sine through that
+// window's mapping: VEMO's writer, the reader and the renderer's two
+// mappings agree.
+TEST(Render, SineWrittenByVemoShowsOnTheSine)
+{
+    std::string out = fixturedir() + "/vemosine", script = out + ".txt";
+    std::ofstream(script) << "<dump vemosine>";
+    ASSERT_EQ(std::system(run("--script " + script + " --out " + out + " " + fixturedir() + "/vemo-sine.rkp").c_str()),
+              0);
+    // The samples lie at the centres of the 200 steps: the curve runs from
+    // half a step inside the left edge to half a step inside the right.
+    double half = M_PI / 200;
+    devicepiece sine = worldcurve({0, 1.5, 2 * M_PI, -1.5}, [](double x) { return std::sin(x); }, half,
+                                  2 * M_PI - half, 4 * int(dumparea.right - dumparea.left));
+    // The pen of curve colour 1: red.
+    EXPECT_TRUE(showscurves(out + "/vemosine.png", {{0xFF0000, insidearea(), sine}}, "vemo-sine"));
 }
 
 TEST(Render, NoFileShowsGreyedMenus)

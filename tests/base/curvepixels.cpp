@@ -1,4 +1,4 @@
-#include "tests/screen/curvepixels.h"
+#include "tests/base/curvepixels.h"
 
 #include <cairo.h>
 
