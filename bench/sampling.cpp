@@ -86,20 +86,20 @@ std::unique_ptr<valtable> tabulated(paramcurve& c, samplerequest& r, int n)
 }
 
 // Many periods and one entry in the middle: a walk backwards and one
-// forwards, each ending at its point limit of 100 x 1000.
-samplerequest lissajousrequest()
-{
-    return request({-1.2, 1.2, 1.2, -1.2}, {0, 0, 20000, 20000}, 1000, 0, 2000 * pi);
-}
-const char lissajous[] = "sin(3*t), sin(2*t)";
+// forwards, each ending at its point limit of 100 x 1000; tabulated at 3
+// parameters, the points not recorded.
+struct lissajoussetup {
+    calling source{"sin(3*t), sin(2*t)", "t"};
+    countedparam c{static_cast<fastplot*>(nullptr), &source.object};
+    samplerequest r = request({-1.2, 1.2, 1.2, -1.2}, {0, 0, 20000, 20000}, 1000, 0, 2000 * pi);
+    std::unique_ptr<valtable> table = tabulated(c, r, 3);
+    lissajoussetup() { r.norecord = 1; }
+};
 
 void lissajouswalk(benchmark::State& state)
 {
-    calling source(lissajous, "t");
-    countedparam c(static_cast<fastplot*>(nullptr), &source.object);
-    samplerequest r = lissajousrequest();
-    auto table = tabulated(c, r, 3);
-    r.norecord = 1;
+    lissajoussetup l;
+    auto& [source, c, r, table] = l;
     sampleresult result;
     c.evaluations = 0;
     for (auto _ : state) {
@@ -116,11 +116,8 @@ BENCHMARK(lissajouswalk)->Unit(benchmark::kMillisecond);
 // time the walk cannot go below.
 void lissajousbare(benchmark::State& state)
 {
-    calling source(lissajous, "t");
-    countedparam c(static_cast<fastplot*>(nullptr), &source.object);
-    samplerequest r = lissajousrequest();
-    auto table = tabulated(c, r, 3);
-    r.norecord = 1;
+    lissajoussetup l;
+    auto& [source, c, r, table] = l;
     std::vector<double> parameters;
     c.parameters = &parameters;
     sampleresult result;

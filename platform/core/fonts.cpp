@@ -20,10 +20,7 @@ std::shared_ptr<const glyphatlas> atlasfor(const fontspec& s)
     static std::mutex lock;
     static std::vector<std::pair<fontspec, std::shared_ptr<const glyphatlas>>> made;
     std::lock_guard guard(lock);
-    auto same = std::find_if(made.begin(), made.end(), [&](const auto& m) {
-        return m.first.height == s.height && m.first.width == s.width && m.first.weight == s.weight
-               && m.first.oem == s.oem;
-    });
+    auto same = std::find_if(made.begin(), made.end(), [&](const auto& m) { return m.first == s; });
     std::shared_ptr<const glyphatlas> atlas = same != made.end() ? same->second : std::make_shared<glyphatlas>(s);
     if (same != made.end())
         made.erase(same);

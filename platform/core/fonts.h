@@ -21,6 +21,8 @@ struct fontspec {
     int width = 10;
     int weight = 400;
     bool oem = true;  // code page 437; false: code page 1252
+
+    bool operator==(const fontspec&) const = default;
 };
 
 // Fonts of one spec share its atlas while it is among the last few specs
